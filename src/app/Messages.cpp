@@ -1,0 +1,146 @@
+#include "Messages.h"
+
+#include "store/RosterError.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+struct Script
+{
+    bool scripted = false;
+    QList<Messages::Answer> answers;
+    QStringList fileNames;
+    QList<Messages::Shown> shown;
+    QStringList dialogTitles;
+};
+
+Script& script()
+{
+    static Script instance;
+    return instance;
+}
+
+QMessageBox::Icon boxIcon(Messages::Icon icon)
+{
+    switch (icon) {
+    case Messages::Icon::Information:
+        return QMessageBox::Information;
+    case Messages::Icon::Question:
+        return QMessageBox::Question;
+    case Messages::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Messages::Icon::Critical:
+        return QMessageBox::Critical;
+    case Messages::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "Name (*.ext)|*.ext" keeps only the part before the bar, which Qt understands.
+QString qtFilter(const QString& filter)
+{
+    return filter.section(QLatin1Char('|'), 0, 0);
+}
+
+QString nextFileName(const QString& title)
+{
+    Script& s = script();
+    s.dialogTitles << title;
+    return s.fileNames.isEmpty() ? QString() : s.fileNames.takeFirst();
+}
+
+} // namespace
+
+Messages::Answer Messages::show(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                                Buttons buttons, const QString& detail)
+{
+    Script& s = script();
+    s.shown.append({title, text, detail, icon, buttons});
+    if (s.scripted) {
+        const Answer fallback = buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        return s.answers.isEmpty() ? fallback : s.answers.takeFirst();
+    }
+    QMessageBox box(boxIcon(icon), title, text,
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    if (!detail.isEmpty())
+        box.setInformativeText(detail);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void Messages::inform(QWidget* parent, const QString& text, Icon icon, const QString& detail)
+{
+    show(parent, QStringLiteral("Tallyhold"), text, icon, Buttons::Ok, detail);
+}
+
+bool Messages::confirm(QWidget* parent, const QString& question)
+{
+    return show(parent, QStringLiteral("Confirmation"), question, Icon::Question, Buttons::YesNo)
+        == Answer::Yes;
+}
+
+void Messages::error(QWidget* parent, const RosterError& error)
+{
+    show(parent, error.title(), error.text(), Icon::Critical, Buttons::Ok, error.detail());
+}
+
+QString Messages::saveFileName(QWidget* parent, const QString& title, const QString& directory,
+                               const QString& filter)
+{
+    if (script().scripted)
+        return nextFileName(title);
+    return QFileDialog::getSaveFileName(parent, title, directory, qtFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+QString Messages::openFileName(QWidget* parent, const QString& title, const QString& directory,
+                               const QString& filter)
+{
+    if (script().scripted)
+        return nextFileName(title);
+    return QFileDialog::getOpenFileName(parent, title, directory, qtFilter(filter));
+}
+
+void Messages::setScripted(bool scripted)
+{
+    script().scripted = scripted;
+}
+
+bool Messages::isScripted()
+{
+    return script().scripted;
+}
+
+void Messages::scriptAnswers(const QList<Answer>& answers)
+{
+    script().answers = answers;
+}
+
+void Messages::scriptFileNames(const QStringList& fileNames)
+{
+    script().fileNames = fileNames;
+}
+
+QList<Messages::Shown> Messages::shown()
+{
+    return script().shown;
+}
+
+QStringList Messages::dialogTitles()
+{
+    return script().dialogTitles;
+}
+
+void Messages::clear()
+{
+    Script& s = script();
+    s.answers.clear();
+    s.fileNames.clear();
+    s.shown.clear();
+    s.dialogTitles.clear();
+}

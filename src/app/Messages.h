@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+class RosterError;
+
+// Every message box and file dialog of the program goes through here, so that tests can
+// script the answers and read back what was shown instead of a window popping up.
+class Messages
+{
+public:
+    enum class Icon { None, Information, Question, Exclamation, Critical };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    struct Shown
+    {
+        QString title;
+        QString text;
+        QString detail;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+    };
+
+    static Answer show(QWidget* parent, const QString& title, const QString& text, Icon icon,
+                       Buttons buttons = Buttons::Ok, const QString& detail = {});
+    // The program's own name as title, for the boxes that carry no title of their own.
+    static void inform(QWidget* parent, const QString& text, Icon icon = Icon::Information,
+                       const QString& detail = {});
+    static bool confirm(QWidget* parent, const QString& question);
+    // A core failure, as a critical box with its title, text and detail.
+    static void error(QWidget* parent, const RosterError& error);
+
+    // Empty when the user cancels. filter is "Tallyhold Export (*.tlx)|*.tlx" style.
+    static QString saveFileName(QWidget* parent, const QString& title, const QString& directory,
+                                const QString& filter);
+    static QString openFileName(QWidget* parent, const QString& title, const QString& directory,
+                                const QString& filter);
+
+    // Test hooks. While scripted, nothing is shown on screen: boxes take the next scripted
+    // answer (Ok or Yes when none is left) and dialogs the next scripted file name (cancel
+    // when none is left). Everything shown is recorded.
+    static void setScripted(bool scripted);
+    static bool isScripted();
+    static void scriptAnswers(const QList<Answer>& answers);
+    static void scriptFileNames(const QStringList& fileNames);
+    static QList<Shown> shown();
+    static QStringList dialogTitles();
+    static void clear();
+};

@@ -1,0 +1,131 @@
+#include "RosterSchema.h"
+
+#include "RosterError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+struct Table
+{
+    const char* name;
+    const char* columns;
+};
+
+// Keys are 16-byte blobs, zone keys and flags integers, times text "YYYY-MM-DD HH:MM:SS".
+// Text compares without regard to case, as users expect of names.
+const Table Tables[] = {
+    {"Divisions",
+     "DIV_PK BLOB PRIMARY KEY, DIV_Name TEXT COLLATE NOCASE, DIV_Notes TEXT COLLATE NOCASE, "
+     "DIV_Hide INTEGER DEFAULT 0"},
+    {"Members",
+     "MBR_PK BLOB PRIMARY KEY, MBR_FK_Division BLOB, MBR_FK_TZones INTEGER, "
+     "MBR_Online_Player_Name TEXT COLLATE NOCASE, MBR_FL_Active INTEGER DEFAULT 0, "
+     "MBR_Real_First TEXT COLLATE NOCASE, MBR_Real_last TEXT COLLATE NOCASE, "
+     "MBR_Email_Primary TEXT COLLATE NOCASE, MBR_Email_Secondary TEXT COLLATE NOCASE, "
+     "MBR_Other_Contact TEXT COLLATE NOCASE, MBR_Notes TEXT COLLATE NOCASE"},
+    {"TimeZones",
+     "TZ_PK INTEGER PRIMARY KEY, TZ_Name TEXT COLLATE NOCASE, TZ_Description TEXT COLLATE NOCASE, "
+     "TZ_GMT_Offset INTEGER, TZ_Daylight_Savings INTEGER DEFAULT 0"},
+    {"Schedules",
+     "SCH_FK_Member BLOB UNIQUE, "
+     "SCH_FL_MON INTEGER DEFAULT 0, SCH_FL_TUE INTEGER DEFAULT 0, SCH_FL_WED INTEGER DEFAULT 0, "
+     "SCH_FL_THU INTEGER DEFAULT 0, SCH_FL_FRI INTEGER DEFAULT 0, SCH_FL_SAT_SUN INTEGER DEFAULT 0, "
+     "SCH_FK_TIMES_MON BLOB, SCH_FK_TIMES_TUE BLOB, SCH_FK_TIMES_WED BLOB, SCH_FK_TIMES_THU BLOB, "
+     "SCH_FK_TIMES_FRI BLOB, SCH_FK_TIMES_SAT_SUN BLOB"},
+    {"Times",
+     "TMS_PK BLOB PRIMARY KEY, TMS_Slot1_Start TEXT, TMS_Slot1_End TEXT, TMS_Slot2_Start TEXT, "
+     "TMS_Slot2_End TEXT"},
+};
+
+const char* const Indexes[] = {
+    "CREATE INDEX idx_members_division ON Members (MBR_FK_Division)",
+    "CREATE INDEX idx_members_zone ON Members (MBR_FK_TZones)",
+    "CREATE INDEX idx_members_name ON Members (MBR_Online_Player_Name)",
+    "CREATE INDEX idx_divisions_name ON Divisions (DIV_Name)",
+    "CREATE INDEX idx_zones_name ON TimeZones (TZ_Name)",
+};
+
+struct StandardZone
+{
+    int key;
+    const char* name;
+    const char* description;
+    int offset;
+    int daylight;
+};
+
+// Identical in every roster: the exchange file relies on keys 1 to 8.
+const StandardZone StandardZones[] = {
+    {1, "EST", "Eastern", 300, 1}, {2, "CST", "Central", 360, 1},        {3, "MST", "Mountain", 420, 1},
+    {4, "PST", "Pacific", 480, 1}, {5, "AKST", "Alaska", 540, 1},        {6, "HST", "Hawaii", 600, 0},
+    {7, "GMT", "Greenwich", 0, 0}, {8, "CET", "Central Europe", -60, 1},
+};
+
+void run(QSqlQuery& query, const QString& sql)
+{
+    if (!query.exec(sql))
+        throw DatabaseError(query.lastError().text());
+}
+
+QStringList columnNames(const char* columns)
+{
+    QStringList names;
+    for (const QString& part : QString::fromLatin1(columns).split(QLatin1Char(',')))
+        names << part.trimmed().section(QLatin1Char(' '), 0, 0);
+    return names;
+}
+
+} // namespace
+
+const QStringList& RosterSchema::tableNames()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (const Table& table : Tables)
+            list << QString::fromLatin1(table.name);
+        return list;
+    }();
+    return names;
+}
+
+void RosterSchema::create(QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    for (const Table& table : Tables)
+        run(query,
+            QStringLiteral("CREATE TABLE %1 (%2)")
+                .arg(QLatin1String(table.name), QLatin1String(table.columns)));
+    for (const char* index : Indexes)
+        run(query, QString::fromLatin1(index));
+    if (!query.prepare(QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
+                                      "TZ_Daylight_Savings) VALUES (?, ?, ?, ?, ?)")))
+        throw DatabaseError(query.lastError().text());
+    for (const StandardZone& zone : StandardZones) {
+        query.addBindValue(zone.key);
+        query.addBindValue(QString::fromLatin1(zone.name));
+        query.addBindValue(QString::fromLatin1(zone.description));
+        query.addBindValue(zone.offset);
+        query.addBindValue(zone.daylight);
+        if (!query.exec())
+            throw DatabaseError(query.lastError().text());
+    }
+}
+
+QString RosterSchema::problem(QSqlDatabase& db)
+{
+    for (const Table& table : Tables) {
+        const QString name = QString::fromLatin1(table.name);
+        QSqlQuery query(db);
+        if (!query.exec(QStringLiteral("SELECT * FROM \"%1\" LIMIT 0").arg(name)))
+            return QStringLiteral("it has no table %1.").arg(name);
+        const QSqlRecord record = query.record();
+        for (const QString& column : columnNames(table.columns)) {
+            if (record.indexOf(column) < 0)
+                return QStringLiteral("its table %1 has no column %2.").arg(name, column);
+        }
+    }
+    return {};
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The checks and rewrites of typed dates and times.
+
+// True when text reads as a date, a time of day, or a date with a time (DateTime::parse).
+bool IsDateTimeText(const QString& text);
+// True for a plain decimal number: optional sign, digits, optional decimal part.
+bool IsNumericText(const QString& text);
+// A bare number above 100 becomes hours and minutes: 730 -> "7:30", 775 -> "7:75" (left for the
+// date/time test to refuse). Any other text comes back unchanged.
+QString RewriteSlotText(const QString& text);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "DateTime.h"
+#include "store/Database.h"
+
+#include <QHash>
+#include <QStringList>
+
+// Converts date-times between a named zone of the roster and GMT. GMT = local + offset,
+// and a true daylight flag lowers the offset by 60 minutes for every date.
+// Make one per command: offsets are looked up once and reused, and a zone that is not in
+// the roster is converted with offset 0 and remembered, so the caller reports it once.
+class cTimeFuncs
+{
+public:
+    explicit cTimeFuncs(Database db);
+
+    DateTime toGMT(const DateTime& inTime, const QString& inZone, bool useDST);
+    // Throws RosterError when inTime does not read as a date or time.
+    DateTime toGMT(const QString& inTime, const QString& inZone, bool useDST);
+    DateTime fromGMT(const DateTime& inTime, const QString& inZone, bool useDST);
+
+    // The minutes that toGMT adds for this zone and flag.
+    int effectiveOffset(const QString& inZone, bool useDST);
+
+    // The computer's own offset now, in the same convention, daylight time included.
+    static int getGMTBias();
+    // The current GMT: the local date-time plus getGMTBias().
+    static DateTime getGMT();
+
+    // The trimmed names of the zones not found since the last call, each once.
+    QStringList takeMissingZones();
+
+private:
+    int offsetLookup(const QString& inZone, bool sign);
+
+    Database m_db;
+    QHash<QString, int> m_offsets;
+    QStringList m_missing;
+};

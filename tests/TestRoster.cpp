@@ -1,0 +1,91 @@
+#include "TestRoster.h"
+
+#include <QDir>
+#include <QSqlQuery>
+
+namespace {
+const char* const DayColumns[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
+}
+
+TestRoster::TestRoster()
+    : m_previousDir(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+    m_db = Database::open(m_dir.filePath(QString::fromLatin1(Database::FileName)));
+}
+
+TestRoster::~TestRoster()
+{
+    m_db.close();
+    QDir::setCurrent(m_previousDir);
+}
+
+RecordKey TestRoster::addDivision(const QString& name, int hide, const QVariant& notes)
+{
+    const RecordKey key = NewRecordKey();
+    m_db.insert(QStringLiteral("Divisions"),
+                {{QStringLiteral("DIV_PK"), key},
+                 {QStringLiteral("DIV_Name"), name},
+                 {QStringLiteral("DIV_Notes"), notes},
+                 {QStringLiteral("DIV_Hide"), hide}});
+    return key;
+}
+
+RecordKey TestRoster::addMember(const RecordKey& division, const QVariant& zone, const QString& playerName,
+                                int active)
+{
+    const RecordKey key = NewRecordKey();
+    m_db.insert(QStringLiteral("Members"),
+                {{QStringLiteral("MBR_PK"), key},
+                 {QStringLiteral("MBR_FK_Division"), division},
+                 {QStringLiteral("MBR_FK_TZones"), zone},
+                 {QStringLiteral("MBR_Online_Player_Name"), playerName},
+                 {QStringLiteral("MBR_FL_Active"), active}});
+    return key;
+}
+
+int TestRoster::addZone(const QString& name, const QString& description, int offset, int daylight)
+{
+    const int key
+        = m_db.first(QStringLiteral("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones"))->value(0).toInt();
+    m_db.insert(QStringLiteral("TimeZones"),
+                {{QStringLiteral("TZ_PK"), key},
+                 {QStringLiteral("TZ_Name"), name},
+                 {QStringLiteral("TZ_Description"), description},
+                 {QStringLiteral("TZ_GMT_Offset"), offset},
+                 {QStringLiteral("TZ_Daylight_Savings"), daylight}});
+    return key;
+}
+
+RecordKey TestRoster::addTimes(const DateTime& start, const DateTime& end, std::optional<DateTime> start2,
+                               std::optional<DateTime> end2)
+{
+    const RecordKey key = NewRecordKey();
+    const auto text = [](const std::optional<DateTime>& value) {
+        return value ? QVariant(value->toStorageText()) : QVariant();
+    };
+    m_db.insert(QStringLiteral("Times"),
+                {{QStringLiteral("TMS_PK"), key},
+                 {QStringLiteral("TMS_Slot1_Start"), start.toStorageText()},
+                 {QStringLiteral("TMS_Slot1_End"), end.toStorageText()},
+                 {QStringLiteral("TMS_Slot2_Start"), text(start2)},
+                 {QStringLiteral("TMS_Slot2_End"), text(end2)}});
+    return key;
+}
+
+void TestRoster::addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days)
+{
+    Database::Columns columns {{QStringLiteral("SCH_FK_Member"), member}};
+    for (int day = 0; day < 6; ++day) {
+        const QString suffix = QString::fromLatin1(DayColumns[day]);
+        columns.append({QStringLiteral("SCH_FL_") + suffix, days[day] ? 1 : 0});
+        columns.append(
+            {QStringLiteral("SCH_FK_TIMES_") + suffix, days[day] ? QVariant(*days[day]) : QVariant()});
+    }
+    m_db.insert(QStringLiteral("Schedules"), columns);
+}
+
+int TestRoster::count(const QString& table) const
+{
+    return m_db.first(QStringLiteral("SELECT COUNT(*) FROM ") + table)->value(0).toInt();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "store/Database.h"
+#include "store/RecordKey.h"
+#include "time/DateTime.h"
+
+#include <QTemporaryDir>
+#include <array>
+#include <optional>
+
+// A fresh roster in a temporary directory that is also the working directory, so that the
+// program's own "ClanRoster.mdb" is this one. Row helpers write directly, for arranging tests.
+class TestRoster
+{
+public:
+    TestRoster();
+    ~TestRoster();
+
+    Database& db() { return m_db; }
+    QString dir() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+    RecordKey addDivision(const QString& name, int hide = 0, const QVariant& notes = QString());
+    RecordKey addMember(const RecordKey& division, const QVariant& zone, const QString& playerName,
+                        int active = 1);
+    int addZone(const QString& name, const QString& description, int offset, int daylight);
+    // Times are GMT date-times as stored; slot 2 is written only when given.
+    RecordKey addTimes(const DateTime& start, const DateTime& end, std::optional<DateTime> start2 = {},
+                       std::optional<DateTime> end2 = {});
+    // One Times key per day, Monday first; a day without a key is not played.
+    void addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days);
+    int count(const QString& table) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previousDir;
+    Database m_db;
+};
