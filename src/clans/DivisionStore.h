@@ -1,0 +1,41 @@
+#pragma once
+
+#include "store/Database.h"
+#include "store/RecordKey.h"
+
+#include <QStringList>
+#include <optional>
+
+// The Divisions table as the clan tab edits it: every operation acts on a division's key,
+// so names need not be unique and may carry blanks or apostrophes.
+class DivisionStore
+{
+public:
+    struct Fields
+    {
+        QString name; // as typed, blanks kept
+        QString notes;
+        bool hide = false;
+    };
+
+    explicit DivisionStore(Database db);
+
+    // Nothing when the row is gone. Notes without a value load empty; a hide flag other than 0
+    // loads as set, because the member lists leave out such a division's members.
+    std::optional<Fields> load(const RecordKey& key) const;
+    RecordKey add(const Fields& fields) const;
+    // False, with nothing written, when the row is gone.
+    bool update(const RecordKey& key, const Fields& fields) const;
+
+    // The trimmed player names of every member in the division, active or not.
+    QStringList memberNames(const RecordKey& key) const;
+    // Deletes the division unless members are in it; then returns their names and deletes
+    // nothing. Throws DataError(1028) when the row is gone.
+    QStringList remove(const RecordKey& key) const;
+
+    // The "Deletion Criteria Not Met" text: one member per line.
+    static QString refusalText(const QStringList& memberNames);
+
+private:
+    Database m_db;
+};

@@ -1,0 +1,126 @@
+#include "ZoneStore.h"
+
+#include "store/RosterError.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+Database::Columns columns(const ZoneStore::Fields& fields)
+{
+    return {{QStringLiteral("TZ_Name"), fields.name},
+            {QStringLiteral("TZ_Description"), fields.description},
+            {QStringLiteral("TZ_GMT_Offset"), fields.offset},
+            {QStringLiteral("TZ_Daylight_Savings"), fields.daylight ? 1 : 0}};
+}
+
+} // namespace
+
+ZoneStore::ZoneStore(Database db)
+    : m_db(std::move(db))
+{
+}
+
+QList<ZoneStore::Entry> ZoneStore::entries() const
+{
+    QList<Entry> entries;
+    const auto rows = m_db.all(QStringLiteral(
+        "SELECT TZ_PK, TZ_Name, TZ_Description FROM TimeZones ORDER BY TRIM(TZ_Name) COLLATE NOCASE"));
+    for (const QSqlRecord& row : rows) {
+        entries.append(
+            {row.value(0).toInt(),
+             row.value(1).toString().trimmed() + QStringLiteral(" - ") + row.value(2).toString().trimmed()});
+    }
+    return entries;
+}
+
+std::optional<ZoneStore::Fields> ZoneStore::load(int key) const
+{
+    const auto row
+        = m_db.first(QStringLiteral("SELECT TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings "
+                                    "FROM TimeZones WHERE TZ_PK = ?"),
+                     {key});
+    if (!row)
+        return std::nullopt;
+    const QVariant description = row->value(1);
+    return Fields {row->value(0).toString(),
+                   description.isNull() ? QStringLiteral(" ") : description.toString(), row->value(2).toInt(),
+                   row->value(3).toInt() != 0};
+}
+
+int ZoneStore::nextKey() const
+{
+    const QVariant greatest = m_db.first(QStringLiteral("SELECT MAX(TZ_PK) FROM TimeZones"))->value(0);
+    return greatest.isNull() ? 1 : greatest.toInt() + 1;
+}
+
+int ZoneStore::add(const Fields& fields) const
+{
+    Transaction transaction(m_db);
+    const int key = nextKey();
+    if (key > LastKey) {
+        throw RosterError(QStringLiteral("Save/Update Error"),
+                          QStringLiteral("No zone key is left: the greatest zone key is already %1. "
+                                         "The time zone was not added.")
+                              .arg(LastKey));
+    }
+    m_db.insert(QStringLiteral("TimeZones"),
+                Database::Columns {{QStringLiteral("TZ_PK"), key}} + columns(fields));
+    transaction.commit();
+    return key;
+}
+
+void ZoneStore::update(int key, const Fields& fields) const
+{
+    Transaction transaction(m_db);
+    if (m_db.update(QStringLiteral("TimeZones"), QStringLiteral("TZ_PK"), key, columns(fields)) != 1)
+        throw DataError(1026);
+    transaction.commit();
+}
+
+QStringList ZoneStore::memberNames(int key) const
+{
+    QStringList names;
+    const auto rows
+        = m_db.all(QStringLiteral("SELECT MBR_Online_Player_Name FROM Members WHERE MBR_FK_TZones = ? "
+                                  "ORDER BY TRIM(MBR_Online_Player_Name) COLLATE NOCASE"),
+                   {key});
+    for (const QSqlRecord& row : rows)
+        names << row.value(0).toString().trimmed();
+    return names;
+}
+
+QStringList ZoneStore::remove(int key) const
+{
+    Transaction transaction(m_db);
+    const QStringList members = memberNames(key);
+    if (!members.isEmpty())
+        return members;
+    if (m_db.remove(QStringLiteral("TimeZones"), QStringLiteral("TZ_PK"), key) != 1)
+        throw DataError(1027);
+    transaction.commit();
+    return {};
+}
+
+std::optional<int> ZoneStore::readOffset(const QString& text)
+{
+    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString trimmed = text.trimmed();
+    if (!whole.match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int minutes = trimmed.toInt(&ok);
+    if (!ok || minutes < -32768 || minutes > 32767)
+        return std::nullopt;
+    return minutes;
+}
+
+QString ZoneStore::refusalText(const QStringList& memberNames)
+{
+    QString text = QStringLiteral("The following Members are located in this Time Zone: \n");
+    for (const QString& name : memberNames)
+        text += name + QLatin1Char('\n');
+    return text
+        + QStringLiteral(
+               "You will need to remove/update these members before this Time Zone can be deleted!");
+}

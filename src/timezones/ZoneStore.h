@@ -1,0 +1,57 @@
+#pragma once
+
+#include "store/Database.h"
+
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+// The TimeZones table as the Time Zone Edits dialog edits it, by zone key (TZ_PK).
+class ZoneStore
+{
+public:
+    // Zone keys are 16-bit.
+    static constexpr int LastKey = 32767;
+
+    struct Fields
+    {
+        QString name; // as typed, blanks kept
+        QString description;
+        int offset = 0; // minutes, GMT = local time + offset
+        bool daylight = false;
+    };
+
+    struct Entry
+    {
+        int key;
+        QString text; // "EST - Eastern"
+    };
+
+    explicit ZoneStore(Database db);
+
+    // Every zone in the order of its name as shown (blanks around it do not count).
+    QList<Entry> entries() const;
+    // Nothing when the row is gone. A description without a value loads as one blank.
+    std::optional<Fields> load(int key) const;
+    // The greatest key plus 1, or 1 in an empty table.
+    int nextKey() const;
+    // Takes the next key at the moment of writing, so rows added meanwhile (an import) never
+    // collide. Throws RosterError when the next key would pass LastKey.
+    int add(const Fields& fields) const;
+    // Throws DataError(1026) when the row is gone.
+    void update(int key, const Fields& fields) const;
+
+    // The trimmed player names of every member placed in the zone.
+    QStringList memberNames(int key) const;
+    // Deletes the zone unless members use it; then returns their names and deletes nothing.
+    // Throws DataError(1027) when the row is gone.
+    QStringList remove(int key) const;
+
+    // A whole number of minutes, blanks around allowed; nothing for anything else.
+    static std::optional<int> readOffset(const QString& text);
+    // The "Deletion Criteria Not Met" text: one member per line.
+    static QString refusalText(const QStringList& memberNames);
+
+private:
+    Database m_db;
+};
