@@ -5,19 +5,74 @@
 
 #include <QMainWindow>
 
-// The main window.
+class ClansTab;
+class ExchangeTab;
+class MemberFormTab;
+class MembersInfoTab;
+class QAction;
+class QMenu;
+class QProgressBar;
+class QTabWidget;
+class SchedulingTab;
+class frmOptions;
+class frmTZEdit;
+
+// The main window: five tabs, the progress bar, the menus, and the shared lists.
 class frmTallyhold : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    enum Tab { MembersInfo, AddEditMembers, ClansDivisions, Scheduling, ExportImport };
+
+    // Opens on the roster and preferences it is given, fills the lists and shows "Members Info".
     frmTallyhold(Database db, Preferences preferences, QWidget* parent = nullptr);
     ~frmTallyhold() override;
 
     Database& database() { return m_db; }
     Preferences& preferences() { return m_preferences; }
 
+    MembersInfoTab* membersInfoTab() const { return m_membersInfo; }
+    MemberFormTab* memberFormTab() const { return m_memberForm; }
+    ClansTab* clansTab() const { return m_clans; }
+    SchedulingTab* schedulingTab() const { return m_scheduling; }
+    ExchangeTab* exchangeTab() const { return m_exchange; }
+    frmOptions* options() const { return m_options; }
+    // Made on first use.
+    frmTZEdit* tzEdit();
+
+    // Each refills its lists from the roster; afterwards nothing is selected.
+    void LoadDivisionLists();
+    void LoadTimeZoneLists();
+    void LoadMemberLists();
+    void LoadExportDivisionList();
+
+    QTabWidget* TabClan = nullptr;
+    QProgressBar* pbar1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuExit = nullptr;
+    QMenu* mnuTools = nullptr;
+    QAction* mnuEditTZ = nullptr;
+    QAction* mnuOptions = nullptr;
+    QAction* mnuHelp = nullptr;
+
+private slots:
+    void mnuExit_Click();
+    void mnuEditTZ_Click();
+    void mnuOptions_Click();
+    void mnuHelp_Click();
+    void TabClan_Click(int index);
+
 private:
+    void createMenus();
+
     Database m_db;
     Preferences m_preferences;
+    MembersInfoTab* m_membersInfo = nullptr;
+    MemberFormTab* m_memberForm = nullptr;
+    ClansTab* m_clans = nullptr;
+    SchedulingTab* m_scheduling = nullptr;
+    ExchangeTab* m_exchange = nullptr;
+    frmOptions* m_options = nullptr;
+    frmTZEdit* m_tzEdit = nullptr;
 };

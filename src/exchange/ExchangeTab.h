@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class frmTallyhold;
+
+// "Export / Import": export chosen divisions to an exchange file, or import one.
+class ExchangeTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ExchangeTab(frmTallyhold& main, QWidget* parent = nullptr);
+
+    QList<QWidget*> keyboardOrder() const;
+
+    QGroupBox* frmeExport = nullptr;
+    QListWidget* lstExportDiv = nullptr;
+    QPushButton* cmdExport = nullptr;
+    QGroupBox* frmeImport = nullptr;
+    QPushButton* cmdImport = nullptr;
+
+private slots:
+    void cmdExport_Click();
+    void cmdImport_Click();
+
+private:
+    frmTallyhold& m_main;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class TimeEntryField;
+class frmTallyhold;
+
+// "Add / Edit Members": the member form with its week of playing times.
+class MemberFormTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MemberFormTab(frmTallyhold& main, QWidget* parent = nullptr);
+
+    // One day group of the week: its frame, its check box and slot 1 start, slot 1 end,
+    // slot 2 start, slot 2 end.
+    struct ScheduleDay
+    {
+        QGroupBox* frame = nullptr;
+        QCheckBox* check = nullptr;
+        std::array<TimeEntryField*, 4> fields {};
+    };
+    // Monday first, Saturday / Sunday last.
+    const std::array<ScheduleDay, 6>& scheduleDays() const { return m_days; }
+    // The keyboard order of the tab, without "Active" and "Cancel", which come after the
+    // controls of the other tabs.
+    QList<QWidget*> keyboardOrder() const;
+
+    QLineEdit* txtPlayerName = nullptr;
+    QComboBox* cmbDiv = nullptr;
+    QCheckBox* chkActive = nullptr;
+    QLineEdit* txtRealFirst = nullptr;
+    QLineEdit* txtRealLast = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLineEdit* txtEmail2 = nullptr;
+    QLineEdit* txtOtherContact = nullptr;
+    QComboBox* cmbTZ = nullptr;
+    QGroupBox* frmeNotes = nullptr;
+    QPlainTextEdit* txtNotes = nullptr;
+    QGroupBox* frmSchedules = nullptr;
+    QGroupBox* frmMonday = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QGroupBox* Frame4 = nullptr;
+    QGroupBox* Frame5 = nullptr;
+    QCheckBox* chkMonday = nullptr;
+    QCheckBox* chkTuesday = nullptr;
+    QCheckBox* chkWednesday = nullptr;
+    QCheckBox* chkThursday = nullptr;
+    QCheckBox* chkFriday = nullptr;
+    QCheckBox* chkWeekend = nullptr;
+    TimeEntryField* txtMSlot1Start = nullptr;
+    TimeEntryField* txtMSlot1End = nullptr;
+    TimeEntryField* txtMSlot2Start = nullptr;
+    TimeEntryField* txtMSlot2End = nullptr;
+    TimeEntryField* txtTSlot1Start = nullptr;
+    TimeEntryField* txtTSlot1End = nullptr;
+    TimeEntryField* txtTSlot2Start = nullptr;
+    TimeEntryField* txtTSlot2End = nullptr;
+    TimeEntryField* txtWSlot1Start = nullptr;
+    TimeEntryField* txtWSlot1End = nullptr;
+    TimeEntryField* txtWSlot2Start = nullptr;
+    TimeEntryField* txtWSlot2End = nullptr;
+    TimeEntryField* txtRSlot1Start = nullptr;
+    TimeEntryField* txtRSlot1End = nullptr;
+    TimeEntryField* txtRSlot2Start = nullptr;
+    TimeEntryField* txtRSlot2End = nullptr;
+    TimeEntryField* txtFSlot1Start = nullptr;
+    TimeEntryField* txtFSlot1End = nullptr;
+    TimeEntryField* txtFSlot2Start = nullptr;
+    TimeEntryField* txtFSlot2End = nullptr;
+    TimeEntryField* txtSSSlot1Start = nullptr;
+    TimeEntryField* txtSSSlot1End = nullptr;
+    TimeEntryField* txtSSSlot2Start = nullptr;
+    TimeEntryField* txtSSSlot2End = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdClear = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+private slots:
+    void cmdSave_Click();
+    void cmdClear_Click();
+    void cmdCancel_Click();
+    void cmbDiv_Change();
+    void cmbTZ_Change();
+
+private:
+    QWidget* createSchedules();
+
+    frmTallyhold& m_main;
+    std::array<ScheduleDay, 6> m_days;
+};

@@ -1,0 +1,126 @@
+#include "MembersInfoTab.h"
+
+#include "app/ControlNames.h"
+#include "app/frmTallyhold.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+MembersInfoTab::MembersInfoTab(frmTallyhold& main, QWidget* parent)
+    : QWidget(parent)
+    , m_main(main)
+{
+    lstMembers = named(new QListWidget, "lstMembers", QStringLiteral("Members"),
+                       QStringLiteral("Single Click to view / Double Click to Edit"));
+    lstMembers->setSelectionMode(QAbstractItemView::SingleSelection);
+    cmdEdit = named(new QPushButton(QStringLiteral("Edit Member")), "cmdEdit", QStringLiteral("Edit Member"));
+    cmdDeleteMember = named(new QPushButton(QStringLiteral("Delete Member")), "cmdDeleteMember",
+                            QStringLiteral("Delete Member"));
+
+    Frame6 = named(new QGroupBox(QStringLiteral("Member Info (read only)")), "Frame6",
+                   QStringLiteral("Member Info (read only)"));
+    const auto value = [](const char* objectName, const QString& caption) {
+        auto* label = named(new QLabel, objectName, caption);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        label->setWordWrap(true);
+        return label;
+    };
+    lblReal = value("lblReal", QStringLiteral("Real"));
+    lblStatus = value("lblStatus", QStringLiteral("Status"));
+    lblEMail = value("lblEMail", QStringLiteral("E-Mail"));
+    lblContact = value("lblContact", QStringLiteral("Contact"));
+    lblTimeZone = value("lblTimeZone", QStringLiteral("Time Zone"));
+    lblNotes = value("lblNotes", QStringLiteral("Notes"));
+    lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lblAvailability
+        = named(new QLabel(QStringLiteral("Availability")), "lblAvailability", QStringLiteral("Availability"),
+                QStringLiteral("Place mouse over days to display times"));
+    QFont heading = lblAvailability->font();
+    heading.setBold(true);
+    lblAvailability->setFont(heading);
+    const auto day = [](const char* objectName, const QString& caption, const QString& accessibleName) {
+        auto* label = named(new QLabel(caption), objectName, accessibleName);
+        label->setFrameShape(QFrame::StyledPanel);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(56);
+        label->hide();
+        return label;
+    };
+    lblMon = day("lblMon", QStringLiteral("Mon"), QStringLiteral("Monday"));
+    lblTue = day("lblTue", QStringLiteral("Tue"), QStringLiteral("Tuesday"));
+    lblWed = day("lblWed", QStringLiteral("Wed"), QStringLiteral("Wednesday"));
+    lblThu = day("lblThu", QStringLiteral("Thu"), QStringLiteral("Thursday"));
+    lblFri = day("lblFri", QStringLiteral("Fri"), QStringLiteral("Friday"));
+    lblSatSun = day("lblSatSun", QStringLiteral("Sat/Sun"), QStringLiteral("Saturday / Sunday"));
+    lblNoSched = named(new QLabel(QStringLiteral("No Scheduling Information Present")), "lblNoSched",
+                       QStringLiteral("No Scheduling Information Present"));
+    lblNoSched->hide();
+
+    auto* details = new QFormLayout;
+    details->setLabelAlignment(Qt::AlignRight);
+    details->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    details->addRow(captionFor(lblReal, QStringLiteral("Real")), lblReal);
+    details->addRow(captionFor(lblStatus, QStringLiteral("Status")), lblStatus);
+    details->addRow(captionFor(lblEMail, QStringLiteral("E-Mail")), lblEMail);
+    details->addRow(captionFor(lblContact, QStringLiteral("Contact")), lblContact);
+    details->addRow(captionFor(lblTimeZone, QStringLiteral("Time Zone")), lblTimeZone);
+    details->addRow(captionFor(lblNotes, QStringLiteral("Notes")), lblNotes);
+
+    // The day labels keep their places while hidden, so the row does not jump about.
+    auto* days = new QHBoxLayout;
+    for (QLabel* label : {lblMon, lblTue, lblWed, lblThu, lblFri, lblSatSun}) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+        days->addWidget(label);
+    }
+    days->addStretch();
+
+    auto* frame = new QVBoxLayout(Frame6);
+    frame->addLayout(details);
+    frame->addSpacing(12);
+    frame->addWidget(lblAvailability);
+    frame->addLayout(days);
+    frame->addWidget(lblNoSched);
+    frame->addStretch();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdEdit);
+    buttons->addWidget(cmdDeleteMember);
+    buttons->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addWidget(lstMembers);
+    left->addLayout(buttons);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addWidget(Frame6, 1);
+
+    // Click runs on every change of the selected entry, by mouse or keys; a refill selects nothing.
+    connect(lstMembers, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!lstMembers->selectedItems().isEmpty())
+            lstMembers_Click();
+    });
+    connect(lstMembers, &QListWidget::itemDoubleClicked, this, &MembersInfoTab::lstMembers_DblClick);
+    connect(cmdEdit, &QPushButton::clicked, this, &MembersInfoTab::cmdEdit_Click);
+    connect(cmdDeleteMember, &QPushButton::clicked, this, &MembersInfoTab::cmdDeleteMember_Click);
+}
+
+QList<QWidget*> MembersInfoTab::keyboardOrder() const
+{
+    return {lstMembers, cmdEdit, cmdDeleteMember};
+}
+
+void MembersInfoTab::lstMembers_Click() { }
+
+void MembersInfoTab::lstMembers_DblClick() { }
+
+void MembersInfoTab::cmdEdit_Click() { }
+
+void MembersInfoTab::cmdDeleteMember_Click() { }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class frmTallyhold;
+
+// The Options dialog: shows the preferences held by the main window and saves changes to them,
+// so the new values are used at once. Cancel / Exit only hides it: unsaved edits stay in the
+// fields until Restore Settings reads the store again.
+class frmOptions : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmOptions(frmTallyhold& main);
+
+    QGroupBox* frmePreferences = nullptr;
+    QGroupBox* frmeGranularity = nullptr;
+    QRadioButton* opt15 = nullptr;
+    QRadioButton* opt30 = nullptr;
+    QRadioButton* opt60 = nullptr;
+    QCheckBox* chkVerifyDialogs = nullptr;
+    QLineEdit* txtMaxResults = nullptr;
+    QGroupBox* frmeYourInfo = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QComboBox* cmbTZ = nullptr;
+    QCheckBox* chkApplyDST = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdRestore = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+private slots:
+    void cmdSave_Click();
+    void cmdRestore_Click();
+    void cmdCancel_Click();
+
+private:
+    // Shows the in-memory preferences.
+    void fillFields();
+
+    frmTallyhold& m_main;
+};

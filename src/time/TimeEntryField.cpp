@@ -1,0 +1,7 @@
+#include "TimeEntryField.h"
+
+TimeEntryField::TimeEntryField(Kind kind, QWidget* parent)
+    : QLineEdit(parent)
+    , m_kind(kind)
+{
+}
