@@ -1,7 +1,123 @@
 #include "TimeEntryField.h"
 
+#include "TimeText.h"
+#include "app/Messages.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+
+namespace {
+
+// Swallows the mouse press that is being delivered right now, after a click elsewhere was
+// refused: the clicked button must not go down (and stay down) or run its command. It is gone
+// by the next turn of the event loop, so it can never eat a later click.
+class RefusedPress : public QObject
+{
+public:
+    RefusedPress()
+    {
+        qApp->installEventFilter(this);
+        deleteLater();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        qApp->removeEventFilter(this);
+        return true;
+    }
+};
+
+bool isAttemptToLeave(Qt::FocusReason reason)
+{
+    switch (reason) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 TimeEntryField::TimeEntryField(Kind kind, QWidget* parent)
     : QLineEdit(parent)
     , m_kind(kind)
 {
+}
+
+bool TimeEntryField::acceptText()
+{
+    if (m_refusing)
+        return false;
+    if (m_kind == Kind::Slot) {
+        const QString rewritten = RewriteSlotText(text());
+        if (rewritten != text())
+            setText(rewritten);
+    }
+    if (text().isEmpty() || IsDateTimeText(text()))
+        return true;
+    m_refusing = true;
+    Messages::show(window(), QStringLiteral("Data Format Error"),
+                   m_kind == Kind::Date
+                       ? QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY")
+                       : QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
+                   Messages::Icon::Information);
+    m_refusing = false;
+    return false;
+}
+
+void TimeEntryField::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    if (m_kind != Kind::Slot)
+        return;
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+        // The press that gave the focus places the cursor next; select after it.
+        m_selectOnPress = true;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    default:
+        selectAll();
+        break;
+    }
+}
+
+void TimeEntryField::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    if (m_selectOnPress) {
+        m_selectOnPress = false;
+        selectAll();
+    }
+}
+
+bool TimeEntryField::focusNextPrevChild(bool next)
+{
+    // Tab and Shift+Tab are refused here, before the focus moves at all.
+    if (!acceptText()) {
+        if (m_kind == Kind::Slot)
+            selectAll();
+        return true;
+    }
+    return QLineEdit::focusNextPrevChild(next);
+}
+
+void TimeEntryField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    m_selectOnPress = false;
+    if (!isAttemptToLeave(event->reason()) || acceptText())
+        return;
+    setFocus(Qt::OtherFocusReason);
+    if (event->reason() == Qt::MouseFocusReason)
+        new RefusedPress;
 }

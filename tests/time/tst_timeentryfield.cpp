@@ -1,0 +1,274 @@
+#include "TestRoster.h"
+#include "app/Messages.h"
+#include "app/frmTallyhold.h"
+#include "time/TimeEntryField.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+// The time entry fields of the member form and the match fields, in the real main window.
+class tst_TimeEntryField : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void slotFieldRewritesAndChecks_data();
+    void slotFieldRewritesAndChecks();
+    void matchFieldsCheckWithoutRewriting_data();
+    void matchFieldsCheckWithoutRewriting();
+    void everyAttemptToLeaveShowsOneBox();
+    void refusedClickDoesNotPressTheButton();
+    void windowAndDialogFocusChangesBringNoBox();
+    void twoBadFieldsDoNotPingPong();
+    void slotFieldSelectsItsTextOnEntry();
+
+private:
+    TimeEntryField* field(const char* name) const
+    {
+        auto* found = m_window->findChild<TimeEntryField*>(QLatin1String(name));
+        if (!found)
+            qFatal("no field %s", name);
+        return found;
+    }
+    // Focuses the field on its tab and types text into it.
+    TimeEntryField* typeInto(const char* name, const QString& text);
+    static int boxes() { return int(Messages::shown().size()); }
+
+    TestRoster* m_roster = nullptr;
+    frmTallyhold* m_window = nullptr;
+};
+
+void tst_TimeEntryField::initTestCase()
+{
+    Messages::setScripted(true);
+}
+
+void tst_TimeEntryField::init()
+{
+    Messages::clear();
+    m_roster = new TestRoster;
+    m_window = new frmTallyhold(m_roster->db(), Preferences());
+    m_window->show();
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void tst_TimeEntryField::cleanup()
+{
+    delete m_window;
+    delete m_roster;
+}
+
+TimeEntryField* tst_TimeEntryField::typeInto(const char* name, const QString& text)
+{
+    TimeEntryField* target = field(name);
+    m_window->TabClan->setCurrentIndex(target->kind() == TimeEntryField::Kind::Slot
+                                           ? frmTallyhold::AddEditMembers
+                                           : frmTallyhold::Scheduling);
+    target->setFocus(Qt::OtherFocusReason);
+    target->clear();
+    QTest::keyClicks(target, text);
+    return target;
+}
+
+void tst_TimeEntryField::slotFieldRewritesAndChecks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("730") << "730"
+                         << "7:30" << false;
+    QTest::newRow("1200") << "1200"
+                          << "12:00" << false;
+    QTest::newRow("2359") << "2359"
+                          << "23:59" << false;
+    QTest::newRow("905") << "905"
+                         << "9:05" << false;
+    QTest::newRow("100 is not above 100") << "100"
+                                          << "100" << true;
+    QTest::newRow("2400") << "2400"
+                          << "24:00" << true;
+    QTest::newRow("775") << "775"
+                         << "7:75" << true;
+    QTest::newRow("99") << "99"
+                        << "99" << true;
+    QTest::newRow("12") << "12"
+                        << "12" << true;
+    QTest::newRow("word") << "soon"
+                          << "soon" << true;
+    QTest::newRow("7:30 PM") << "7:30 PM"
+                             << "7:30 PM" << false;
+    QTest::newRow("07:30") << "07:30"
+                           << "07:30" << false;
+    QTest::newRow("19:30") << "19:30"
+                           << "19:30" << false;
+    QTest::newRow("a date") << "12/25/1999"
+                            << "12/25/1999" << false;
+    QTest::newRow("empty") << ""
+                           << "" << false;
+}
+
+void tst_TimeEntryField::slotFieldRewritesAndChecks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, left);
+    QFETCH(bool, refused);
+
+    TimeEntryField* slot = typeInto("txtWSlot2Start", typed);
+    QTest::keyClick(slot, Qt::Key_Tab);
+
+    QCOMPARE(slot->text(), left);
+    if (refused) {
+        QCOMPARE(boxes(), 1);
+        const Messages::Shown box = Messages::shown().constFirst();
+        QCOMPARE(box.title, QStringLiteral("Data Format Error"));
+        QCOMPARE(box.text, QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"));
+        QCOMPARE(box.icon, Messages::Icon::Information);
+        QCOMPARE(box.buttons, Messages::Buttons::Ok);
+        QCOMPARE(QApplication::focusWidget(), slot);
+    } else {
+        QCOMPARE(boxes(), 0);
+        QCOMPARE(QApplication::focusWidget(), field("txtWSlot2End"));
+    }
+}
+
+void tst_TimeEntryField::matchFieldsCheckWithoutRewriting_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    const QString time = QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM");
+    const QString date = QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY");
+    QTest::newRow("time 7:30 PM") << "txtMatchTime"
+                                  << "7:30 PM" << QString();
+    QTest::newRow("time 730 stays") << "txtMatchTime"
+                                    << "730" << time;
+    QTest::newRow("time word") << "txtMatchTime"
+                               << "late" << time;
+    QTest::newRow("time empty") << "txtMatchTime"
+                                << "" << QString();
+    QTest::newRow("date 12/25/1999") << "txtMatchDate"
+                                     << "12/25/1999" << QString();
+    QTest::newRow("date word") << "txtMatchDate"
+                               << "Friday" << date;
+    QTest::newRow("date 13/45/2020") << "txtMatchDate"
+                                     << "13/45/2020" << date;
+    QTest::newRow("date empty") << "txtMatchDate"
+                                << "" << QString();
+}
+
+void tst_TimeEntryField::matchFieldsCheckWithoutRewriting()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+
+    TimeEntryField* match = typeInto(name.toLatin1().constData(), typed);
+    QTest::keyClick(match, Qt::Key_Tab);
+
+    QCOMPARE(match->text(), typed);
+    if (message.isEmpty()) {
+        QCOMPARE(boxes(), 0);
+        QVERIFY(QApplication::focusWidget() != match);
+    } else {
+        QCOMPARE(boxes(), 1);
+        QCOMPARE(Messages::shown().constFirst().title, QStringLiteral("Data Format Error"));
+        QCOMPARE(Messages::shown().constFirst().text, message);
+        QCOMPARE(QApplication::focusWidget(), match);
+    }
+}
+
+void tst_TimeEntryField::everyAttemptToLeaveShowsOneBox()
+{
+    TimeEntryField* slot = typeInto("txtMSlot1Start", QStringLiteral("2400"));
+
+    QTest::keyClick(slot, Qt::Key_Tab);
+    QCOMPARE(boxes(), 1);
+    QTest::keyClick(slot, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(boxes(), 2);
+    QTest::mouseClick(field("txtFSlot1End"), Qt::LeftButton);
+    QCOMPARE(boxes(), 3);
+    QCOMPARE(QApplication::focusWidget(), slot);
+
+    // Corrected, it lets go at once, and an emptied field always does.
+    slot->setText(QStringLiteral("2300"));
+    QTest::keyClick(slot, Qt::Key_Tab);
+    QCOMPARE(boxes(), 3);
+    QCOMPARE(slot->text(), QStringLiteral("23:00"));
+    QCOMPARE(QApplication::focusWidget(), field("txtMSlot1End"));
+}
+
+void tst_TimeEntryField::refusedClickDoesNotPressTheButton()
+{
+    auto* save = m_window->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    QSignalSpy clicks(save, &QPushButton::clicked);
+    TimeEntryField* slot = typeInto("txtTSlot1End", QStringLiteral("noon-ish"));
+
+    QTest::mouseClick(save, Qt::LeftButton);
+
+    QCOMPARE(boxes(), 1);
+    QCOMPARE(QApplication::focusWidget(), slot);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(!save->isDown());
+    // The next click, with good text, goes through as usual.
+    slot->setText(QStringLiteral("9:00 PM"));
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(boxes(), 1);
+}
+
+void tst_TimeEntryField::windowAndDialogFocusChangesBringNoBox()
+{
+    TimeEntryField* slot = typeInto("txtRSlot2End", QStringLiteral("abc"));
+
+    QDialog dialog(m_window);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.hide();
+    QApplication::setActiveWindow(m_window);
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // A move made by the program is not the user leaving the field either.
+    field("txtRSlot1Start")->setFocus(Qt::OtherFocusReason);
+    slot->setFocus(Qt::OtherFocusReason);
+
+    QCOMPARE(boxes(), 0);
+    QTest::keyClick(slot, Qt::Key_Tab);
+    QCOMPARE(boxes(), 1);
+}
+
+void tst_TimeEntryField::twoBadFieldsDoNotPingPong()
+{
+    field("txtFSlot2Start")->setText(QStringLiteral("bad too"));
+    TimeEntryField* slot = typeInto("txtFSlot1End", QStringLiteral("bad"));
+
+    QTest::mouseClick(field("txtFSlot2Start"), Qt::LeftButton);
+
+    QCOMPARE(boxes(), 1);
+    QCOMPARE(QApplication::focusWidget(), slot);
+}
+
+void tst_TimeEntryField::slotFieldSelectsItsTextOnEntry()
+{
+    TimeEntryField* start = field("txtSSSlot1Start");
+    TimeEntryField* end = field("txtSSSlot1End");
+    start->setText(QStringLiteral("6:00 PM"));
+    end->setText(QStringLiteral("11:00 PM"));
+    typeInto("txtSSSlot1Start", QStringLiteral("7:00 PM"));
+
+    QTest::keyClick(start, Qt::Key_Tab);
+    QCOMPARE(end->selectedText(), QStringLiteral("11:00 PM"));
+    QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(4, start->height() / 2));
+    QCOMPARE(QApplication::focusWidget(), start);
+    QCOMPARE(start->selectedText(), QStringLiteral("7:00 PM"));
+}
+
+QTEST_MAIN(tst_TimeEntryField)
+#include "tst_timeentryfield.moc"
