@@ -1,0 +1,136 @@
+#include "MemberReads.h"
+
+#include "ScheduleColumns.h"
+#include "store/RosterError.h"
+
+#include <functional>
+
+namespace {
+
+using ToLocal = std::function<DateTime(const DateTime&)>;
+
+std::optional<QSqlRecord> schedule(const Database& db, const RecordKey& member)
+{
+    return db.first(QStringLiteral("SELECT * FROM Schedules WHERE SCH_FK_Member = ?"), {member});
+}
+
+// The played day's Times row, or nothing when it is missing.
+std::optional<QSqlRecord> dayTimes(const Database& db, const QSqlRecord& schedule, int day)
+{
+    const RecordKey key = schedule.value(ScheduleColumns::timesKey(day)).toByteArray();
+    if (key.isEmpty())
+        return std::nullopt;
+    return db.first(QStringLiteral("SELECT * FROM Times WHERE TMS_PK = ?"), {key});
+}
+
+// A stored slot time as "hh:mm AMPM" in the local zone; empty when it holds no time.
+QString slotText(const QVariant& stored, const ToLocal& toLocal)
+{
+    const auto value = DateTime::fromStorageText(stored.toString());
+    return value ? toLocal(*value).toHhMmAmPm() : QString();
+}
+
+} // namespace
+
+MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey& member,
+                          const QString& userZone, bool userDST)
+{
+    const auto row = db.first(
+        QStringLiteral("SELECT MBR_Real_First, MBR_Real_Last, MBR_FL_Active, MBR_Email_Primary, "
+                       "MBR_Other_Contact, MBR_Notes, TZ_Description, TZ_Name "
+                       "FROM Members LEFT JOIN TimeZones ON MBR_FK_TZones = TZ_PK WHERE MBR_PK = ?"),
+        {member});
+    if (!row)
+        throw DataError(1000);
+
+    MemberInfo info;
+    info.real = row->value(0).toString() + QLatin1Char(' ') + row->value(1).toString();
+    info.status = row->value(2).toInt() == 1 ? QStringLiteral("Active") : QStringLiteral("Inactive");
+    info.email = row->value(3).toString();
+    info.contact = row->value(4).toString();
+    info.notes = row->value(5).toString();
+    const QString description = row->value(6).toString();
+    info.timeZone = description > QString() ? description : row->value(7).toString();
+
+    const auto days = schedule(db, member);
+    info.hasSchedule = days.has_value();
+    if (!days)
+        return info;
+    const ToLocal toLocal = [&](const DateTime& gmt) {
+        return times.fromGMT(gmt, userZone, userDST);
+    };
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        if (days->value(ScheduleColumns::flag(day)).toInt() != 1)
+            continue;
+        const auto stored = dayTimes(db, *days, day);
+        if (!stored) {
+            info.days[day] = QString();
+            if (info.missingTimes == 0)
+                info.missingTimes = 1001 + day;
+            continue;
+        }
+        QString tip = slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot1Start)), toLocal)
+            + QStringLiteral(" - ")
+            + slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot1End)), toLocal);
+        if (!stored->value(ScheduleColumns::slot(DaySchedule::Slot2Start)).isNull())
+            tip += QStringLiteral(", ")
+                + slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot2Start)), toLocal)
+                + QStringLiteral(" - ")
+                + slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot2End)), toLocal);
+        info.days[day] = tip;
+    }
+    return info;
+}
+
+MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const RecordKey& member)
+{
+    const auto row = db.first(
+        QStringLiteral("SELECT MBR_Online_Player_Name, MBR_Real_First, MBR_Real_Last, MBR_FL_Active, "
+                       "MBR_Email_Primary, MBR_Email_Secondary, MBR_Other_Contact, MBR_Notes, "
+                       "TZ_PK, TZ_Name, TZ_Daylight_Savings, DIV_PK, DIV_Name "
+                       "FROM Members LEFT JOIN TimeZones ON MBR_FK_TZones = TZ_PK "
+                       "LEFT JOIN Divisions ON MBR_FK_Division = DIV_PK WHERE MBR_PK = ?"),
+        {member});
+    const auto days = row ? schedule(db, member) : std::nullopt;
+    if (!days)
+        throw DataError(1007);
+
+    MemberEdit edit;
+    MemberForm& form = edit.form;
+    form.playerName = row->value(0).toString();
+    form.realFirst = row->value(1).toString();
+    form.realLast = row->value(2).toString();
+    form.active = row->value(3).toInt() == 1;
+    form.email = row->value(4).toString();
+    form.email2 = row->value(5).toString();
+    form.otherContact = row->value(6).toString();
+    form.notes = row->value(7).toString();
+    const bool hasZone = !row->value(8).isNull();
+    if (hasZone)
+        form.zoneKey = row->value(8).toInt();
+    form.zoneText = row->value(9).toString().trimmed();
+    const bool daylight = row->value(10).toInt() != 0;
+    form.divisionKey = row->value(11).toByteArray();
+    form.divisionText = row->value(12).toString().trimmed();
+    // Without its zone row the member's clock is unknown: show the stored GMT and say so.
+    edit.zoneName = hasZone ? form.zoneText : QStringLiteral("GMT");
+    const ToLocal toLocal = [&](const DateTime& gmt) {
+        return hasZone ? times.fromGMT(gmt, form.zoneText, daylight) : gmt;
+    };
+
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        if (days->value(ScheduleColumns::flag(day)).toInt() != 1)
+            continue;
+        DaySchedule& typed = form.days[day];
+        typed.checked = true;
+        const auto stored = dayTimes(db, *days, day);
+        if (!stored) {
+            if (edit.missingTimes == 0)
+                edit.missingTimes = 1008 + day;
+            continue;
+        }
+        for (int slot = 0; slot < 4; ++slot)
+            typed.texts[slot] = slotText(stored->value(ScheduleColumns::slot(slot)), toLocal);
+    }
+    return edit;
+}

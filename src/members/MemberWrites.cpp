@@ -1,0 +1,175 @@
+#include "MemberWrites.h"
+
+#include "FormError.h"
+#include "MemberFormCheck.h"
+#include "ScheduleColumns.h"
+#include "store/RosterError.h"
+
+namespace {
+
+struct Zone
+{
+    int key = 0;
+    QString name;
+    bool daylight = false;
+};
+
+void check(const MemberForm& form)
+{
+    if (auto problem = CheckMemberForm(form))
+        throw *problem;
+}
+
+// The chosen entry's key when there is one, otherwise the typed name.
+RecordKey findDivision(const Database& db, const MemberForm& form)
+{
+    const auto row = form.divisionKey.isEmpty()
+        ? db.first(QStringLiteral("SELECT DIV_PK FROM Divisions WHERE DIV_Name = ?"),
+                   {form.divisionText.trimmed()})
+        : db.first(QStringLiteral("SELECT DIV_PK FROM Divisions WHERE DIV_PK = ?"), {form.divisionKey});
+    if (!row)
+        throw FormError(
+            QStringLiteral("Clan Division Not Found"),
+            QStringLiteral("Make sure that the new Member's Division is set right, then try to Save again."),
+            {FormField::Kind::Division}, FormError::Icon::Information);
+    return row->value(0).toByteArray();
+}
+
+Zone findZone(const Database& db, const MemberForm& form)
+{
+    const QString columns = QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Daylight_Savings FROM TimeZones ");
+    const auto row = form.zoneKey
+        ? db.first(columns + QStringLiteral("WHERE TZ_PK = ?"), {*form.zoneKey})
+        : db.first(columns + QStringLiteral("WHERE TZ_Name = ?"), {form.zoneText.trimmed()});
+    if (!row)
+        throw FormError(
+            QStringLiteral("Time Zone Not Found"),
+            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."),
+            {FormField::Kind::TimeZone}, FormError::Icon::Information);
+    return {row->value(0).toInt(), row->value(1).toString().trimmed(), row->value(2).toInt() != 0};
+}
+
+Database::Columns memberColumns(const MemberForm& form, const RecordKey& division, const Zone& zone)
+{
+    return {{QStringLiteral("MBR_FK_Division"), division},
+            {QStringLiteral("MBR_FK_TZones"), zone.key},
+            {QStringLiteral("MBR_Online_Player_Name"), form.playerName},
+            {QStringLiteral("MBR_FL_Active"), form.active ? 1 : 0},
+            {QStringLiteral("MBR_Real_First"), form.realFirst},
+            {QStringLiteral("MBR_Real_last"), form.realLast},
+            {QStringLiteral("MBR_Email_Primary"), form.email},
+            {QStringLiteral("MBR_Email_Secondary"), form.email2},
+            {QStringLiteral("MBR_Other_Contact"), form.otherContact},
+            {QStringLiteral("MBR_Notes"), form.notes}};
+}
+
+// An empty field stores Null, so emptying a second slot clears it. A slot is a time of
+// day: a date typed with it is dropped, keeping GMT values within a day of day zero.
+Database::Columns slotColumns(cTimeFuncs& times, const Zone& zone, const DaySchedule& day)
+{
+    Database::Columns columns;
+    for (int slot = 0; slot < 4; ++slot) {
+        QVariant value;
+        if (!day.texts[slot].isEmpty()) {
+            const DateTime local = DateTime::parse(day.texts[slot])->timeOfDay();
+            value = times.toGMT(local, zone.name, zone.daylight).toStorageText();
+        }
+        columns.append({ScheduleColumns::slot(slot), value});
+    }
+    return columns;
+}
+
+RecordKey addTimes(const Database& db, cTimeFuncs& times, const Zone& zone, const DaySchedule& day)
+{
+    const RecordKey key = NewRecordKey();
+    db.insert(QStringLiteral("Times"),
+              Database::Columns {{QStringLiteral("TMS_PK"), key}} + slotColumns(times, zone, day));
+    return key;
+}
+
+} // namespace
+
+RecordKey AddMember(const Database& db, cTimeFuncs& times, const MemberForm& form)
+{
+    check(form);
+    const RecordKey division = findDivision(db, form);
+    const Zone zone = findZone(db, form);
+
+    Transaction transaction(db);
+    const RecordKey member = NewRecordKey();
+    db.insert(QStringLiteral("Members"),
+              Database::Columns {{QStringLiteral("MBR_PK"), member}} + memberColumns(form, division, zone));
+    // Unchecked days keep the columns' defaults: flag 0, no Times key.
+    Database::Columns schedule {{QStringLiteral("SCH_FK_Member"), member}};
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        if (!form.days[day].checked)
+            continue;
+        schedule.append({ScheduleColumns::flag(day), 1});
+        schedule.append({ScheduleColumns::timesKey(day), addTimes(db, times, zone, form.days[day])});
+    }
+    db.insert(QStringLiteral("Schedules"), schedule);
+    transaction.commit();
+    return member;
+}
+
+void UpdateMember(const Database& db, cTimeFuncs& times, const RecordKey& member, const MemberForm& form)
+{
+    check(form);
+    const RecordKey division = findDivision(db, form);
+    const Zone zone = findZone(db, form);
+
+    Transaction transaction(db);
+    if (db.update(QStringLiteral("Members"), QStringLiteral("MBR_PK"), member,
+                  memberColumns(form, division, zone))
+        == 0)
+        throw DataError(1014);
+    const auto schedule
+        = db.first(QStringLiteral("SELECT * FROM Schedules WHERE SCH_FK_Member = ?"), {member});
+    if (!schedule)
+        throw DataError(1015);
+
+    Database::Columns changes;
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        const DaySchedule& typed = form.days[day];
+        // A Null flag reads as not set; any value but 0 and 1 leaves the day alone.
+        const int flag = schedule->value(ScheduleColumns::flag(day)).toInt();
+        const RecordKey timesKey = schedule->value(ScheduleColumns::timesKey(day)).toByteArray();
+        if (typed.checked && flag == 0) {
+            changes.append({ScheduleColumns::flag(day), 1});
+            changes.append({ScheduleColumns::timesKey(day), addTimes(db, times, zone, typed)});
+        } else if (typed.checked && flag == 1) {
+            // A kept day whose Times row went missing gets a new one.
+            if (timesKey.isEmpty()
+                || db.update(QStringLiteral("Times"), QStringLiteral("TMS_PK"), timesKey,
+                             slotColumns(times, zone, typed))
+                    == 0)
+                changes.append({ScheduleColumns::timesKey(day), addTimes(db, times, zone, typed)});
+        } else if (!typed.checked && flag == 1) {
+            if (!timesKey.isEmpty())
+                db.remove(QStringLiteral("Times"), QStringLiteral("TMS_PK"), timesKey);
+            changes.append({ScheduleColumns::flag(day), 0});
+            changes.append({ScheduleColumns::timesKey(day), QVariant()});
+        }
+    }
+    if (!changes.isEmpty())
+        db.update(QStringLiteral("Schedules"), QStringLiteral("SCH_FK_Member"), member, changes);
+    transaction.commit();
+}
+
+void DeleteMember(const Database& db, const RecordKey& member)
+{
+    Transaction transaction(db);
+    const auto schedule
+        = db.first(QStringLiteral("SELECT * FROM Schedules WHERE SCH_FK_Member = ?"), {member});
+    if (db.remove(QStringLiteral("Members"), QStringLiteral("MBR_PK"), member) == 0)
+        throw DataError(1016);
+    if (schedule) {
+        for (int day = 0; day < MemberForm::DayCount; ++day) {
+            const RecordKey timesKey = schedule->value(ScheduleColumns::timesKey(day)).toByteArray();
+            if (schedule->value(ScheduleColumns::flag(day)).toInt() == 1 && !timesKey.isEmpty())
+                db.remove(QStringLiteral("Times"), QStringLiteral("TMS_PK"), timesKey);
+        }
+        db.remove(QStringLiteral("Schedules"), QStringLiteral("SCH_FK_Member"), member);
+    }
+    transaction.commit();
+}
