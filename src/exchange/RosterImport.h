@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ExchangeFile.h"
+#include "store/Database.h"
+
+#include <QString>
+
+// What an import did. Records whose key this roster already holds are left as they are.
+struct ImportResult
+{
+    int divisionsAdded = 0;
+    int divisionsPresent = 0;
+    int membersAdded = 0;
+    int membersPresent = 0;
+    int zonesAdded = 0;
+    int zonesReused = 0;
+};
+
+// Reads and checks the whole exchange file at path, then adds its records in one
+// transaction: divisions, zones, members, times, schedules. Records keep their keys; a
+// user-made zone maps to an identical zone of this roster or gets the next free key.
+// Throws ImportFormatError (nothing written) for a faulty file, RosterError otherwise.
+ImportResult ImportFile(const Database& db, const QString& path, const ExchangeProgress& progress = {});
