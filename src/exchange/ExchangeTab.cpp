@@ -1,13 +1,48 @@
 #include "ExchangeTab.h"
 
+#include "RosterExport.h"
+#include "RosterImport.h"
 #include "app/ControlNames.h"
+#include "app/Messages.h"
+#include "app/ProgressScope.h"
 #include "app/frmTallyhold.h"
+#include "store/RosterError.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+namespace {
+
+const QString Filter = QStringLiteral("Tallyhold Export (*.tlx)|*.tlx");
+
+// The dialogs start in a folder beside the program, made on first use.
+QString programFolder(const QString& name)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    QDir().mkpath(path);
+    return path;
+}
+
+QString importSummary(const ImportResult& result)
+{
+    return QStringLiteral("Divisions added: %1, already present: %2\n"
+                          "Members added: %3, already present: %4\n"
+                          "Time zones added: %5, matched to existing zones: %6")
+        .arg(result.divisionsAdded)
+        .arg(result.divisionsPresent)
+        .arg(result.membersAdded)
+        .arg(result.membersPresent)
+        .arg(result.zonesAdded)
+        .arg(result.zonesReused);
+}
+
+} // namespace
 
 ExchangeTab::ExchangeTab(frmTallyhold& main, QWidget* parent)
     : QWidget(parent)
@@ -43,6 +78,58 @@ QList<QWidget*> ExchangeTab::keyboardOrder() const
     return {lstExportDiv, cmdExport, cmdImport};
 }
 
-void ExchangeTab::cmdExport_Click() { }
+void ExchangeTab::cmdExport_Click()
+{
+    QList<RecordKey> divisions;
+    for (int i = 0; i < lstExportDiv->count(); ++i) {
+        if (lstExportDiv->item(i)->isSelected())
+            divisions << lstExportDiv->item(i)->data(Qt::UserRole).toByteArray();
+    }
+    if (divisions.isEmpty()) {
+        Messages::show(this, QStringLiteral("Selection Error"),
+                       QStringLiteral("You must make selection(s) from the list first!"),
+                       Messages::Icon::Critical);
+        return;
+    }
+    const QString path = Messages::saveFileName(this, QStringLiteral("Export File Name"),
+                                                programFolder(QStringLiteral("Export")), Filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo::exists(path)
+        && Messages::show(this, QStringLiteral("Export Function"),
+                          QStringLiteral("This Export File Already Exists... Overwrite?"),
+                          Messages::Icon::Question, Messages::Buttons::YesNo)
+            == Messages::Answer::No)
+        return;
+    try {
+        ProgressScope progress(m_main);
+        ExportDivisions(m_main.database(), divisions, path, [&](int percent) { progress.setValue(percent); });
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        return;
+    }
+    Messages::inform(this, QStringLiteral("Export Completed!"));
+}
 
-void ExchangeTab::cmdImport_Click() { }
+void ExchangeTab::cmdImport_Click()
+{
+    const QString path = Messages::openFileName(this, QStringLiteral("Import File Name"),
+                                                programFolder(QStringLiteral("Import")), Filter);
+    if (path.isEmpty())
+        return;
+    ImportResult result;
+    try {
+        ProgressScope progress(m_main);
+        result = ImportFile(m_main.database(), path, [&](int percent) { progress.setValue(percent); });
+    } catch (const RosterError& error) {
+        // A faulty file was refused before anything was written: the lists are as they were.
+        Messages::error(this, error);
+        return;
+    }
+    // New zones can be chosen at once, new divisions exported at once.
+    m_main.LoadMemberLists();
+    m_main.LoadDivisionLists();
+    m_main.LoadTimeZoneLists();
+    m_main.LoadExportDivisionList();
+    Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None, importSummary(result));
+}
