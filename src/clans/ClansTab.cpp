@@ -1,7 +1,9 @@
 #include "ClansTab.h"
 
 #include "app/ControlNames.h"
+#include "app/Messages.h"
 #include "app/frmTallyhold.h"
+#include "store/RosterError.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,6 +20,7 @@
 ClansTab::ClansTab(frmTallyhold& main, QWidget* parent)
     : QWidget(parent)
     , m_main(main)
+    , m_store(main.database())
 {
     txtDivisionName = named(new QLineEdit, "txtDivisionName", QStringLiteral("Clan Name"));
     lstDivision = named(new QListWidget, "lstDivision", QStringLiteral("Clans / Divisions"));
@@ -53,10 +57,17 @@ ClansTab::ClansTab(frmTallyhold& main, QWidget* parent)
     layout->addWidget(lstDivision, 2);
     layout->addLayout(fields, 3);
 
+    // A click loads the division even when it is already highlighted (after Clear Fields, or to
+    // drop unsaved changes); a click that highlights it loads it once, through the selection.
     connect(lstDivision, &QListWidget::itemSelectionChanged, this, [this] {
         if (!lstDivision->selectedItems().isEmpty())
             lstDivision_Click();
     });
+    connect(lstDivision, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (item == m_pressedSelected)
+            lstDivision_Click();
+    });
+    lstDivision->viewport()->installEventFilter(this);
     connect(cmdNewDiv, &QPushButton::clicked, this, &ClansTab::cmdNewDiv_Click);
     connect(cmdDivSave, &QPushButton::clicked, this, &ClansTab::cmdDivSave_Click);
     connect(cmdDivClear, &QPushButton::clicked, this, &ClansTab::cmdDivClear_Click);
@@ -69,12 +80,126 @@ QList<QWidget*> ClansTab::keyboardOrder() const
             cmdNewDiv,   cmdDivSave,      cmdDivClear, cmdDeleteDiv};
 }
 
-void ClansTab::lstDivision_Click() { }
+bool ClansTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstDivision->viewport() && event->type() == QEvent::MouseButtonPress) {
+        QListWidgetItem* item = lstDivision->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        m_pressedSelected = item && item->isSelected() ? item : nullptr;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
-void ClansTab::cmdNewDiv_Click() { }
+std::optional<RecordKey> ClansTab::selectedDivision()
+{
+    const QList<QListWidgetItem*> selected = lstDivision->selectedItems();
+    if (selected.isEmpty()) {
+        Messages::show(this, QStringLiteral("Selection Error"),
+                       QStringLiteral("You must first highlight a division!"), Messages::Icon::Critical);
+        return std::nullopt;
+    }
+    return selected.first()->data(Qt::UserRole).toByteArray();
+}
 
-void ClansTab::cmdDivSave_Click() { }
+void ClansTab::lstDivision_Click()
+{
+    const std::optional<RecordKey> key = selectedDivision();
+    if (!key)
+        return;
+    try {
+        const std::optional<DivisionStore::Fields> division = m_store.load(*key);
+        if (!division) {
+            Messages::show(this, QStringLiteral("Recoverable Error"),
+                           QStringLiteral("Critical dB Programming Error!"), Messages::Icon::Critical);
+            return;
+        }
+        txtDivisionName->setText(division->name);
+        txtDivNotes->setPlainText(division->notes);
+        chkDivHide->setChecked(division->hide);
+        m_editMode = true;
+        m_editing = *key;
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
+}
 
-void ClansTab::cmdDivClear_Click() { }
+void ClansTab::cmdNewDiv_Click()
+{
+    txtDivisionName->clear();
+    txtDivNotes->clear();
+    m_editMode = false;
+    txtDivisionName->setFocus();
+}
 
-void ClansTab::cmdDeleteDiv_Click() { }
+void ClansTab::cmdDivClear_Click()
+{
+    txtDivisionName->clear();
+    txtDivNotes->clear();
+    chkDivHide->setChecked(false);
+}
+
+void ClansTab::cmdDivSave_Click()
+{
+    const QString trimmed = txtDivisionName->text().trimmed();
+    if (trimmed.isEmpty()) {
+        Messages::show(this, QStringLiteral("Save/Update Error"),
+                       QStringLiteral("You must enter a Division Name"), Messages::Icon::Critical);
+        txtDivisionName->setFocus();
+        return;
+    }
+    if (!m_main.preferences().verifyOff
+        && !Messages::confirm(this,
+                              (m_editMode ? QStringLiteral("Save changes to ") : QStringLiteral("Add "))
+                                  + trimmed + QLatin1Char('?')))
+        return;
+    const DivisionStore::Fields fields {txtDivisionName->text(), txtDivNotes->toPlainText(),
+                                        chkDivHide->isChecked()};
+    try {
+        if (!m_editMode) {
+            m_store.add(fields);
+        } else if (!m_store.update(m_editing, fields)) {
+            // The fields stay, and Save adds them as a new division.
+            Messages::show(this, QStringLiteral("Save/Update Error"),
+                           QStringLiteral("This division is no longer in the roster, so nothing was saved. "
+                                          "Save again to add it as a new division."),
+                           Messages::Icon::Exclamation);
+            m_editMode = false;
+            m_main.LoadDivisionLists();
+            return;
+        }
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        return;
+    }
+    // Members of a division hidden or shown just now leave or join the member lists.
+    m_main.LoadMemberLists();
+    m_main.LoadDivisionLists();
+    cmdDivClear_Click();
+    m_editMode = false;
+}
+
+void ClansTab::cmdDeleteDiv_Click()
+{
+    const std::optional<RecordKey> key = selectedDivision();
+    if (!key)
+        return;
+    const QString shown = lstDivision->selectedItems().first()->text();
+    try {
+        QStringList members = m_store.memberNames(*key);
+        if (members.isEmpty()) {
+            // Asked even with confirmations switched off.
+            if (!Messages::confirm(this, QStringLiteral("Delete ") + shown + QLatin1Char('?')))
+                return;
+            members = m_store.remove(*key);
+        }
+        if (!members.isEmpty()) {
+            Messages::show(this, QStringLiteral("Deletion Criteria Not Met"),
+                           DivisionStore::refusalText(members), Messages::Icon::Exclamation);
+            return;
+        }
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        return;
+    }
+    m_main.LoadDivisionLists();
+    m_editMode = false;
+}

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "clans/DivisionStore.h"
+
 #include <QWidget>
 
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
 class frmTallyhold;
@@ -19,6 +22,9 @@ public:
     explicit ClansTab(frmTallyhold& main, QWidget* parent = nullptr);
 
     QList<QWidget*> keyboardOrder() const;
+    // True while the fields hold the division loaded from the list, so Save updates it. This
+    // tab's own flag: the member form keeps a separate one.
+    bool editMode() const { return m_editMode; }
 
     QLineEdit* txtDivisionName = nullptr;
     QListWidget* lstDivision = nullptr;
@@ -30,6 +36,9 @@ public:
     QPushButton* cmdDivClear = nullptr;
     QPushButton* cmdDeleteDiv = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void lstDivision_Click();
     void cmdNewDiv_Click();
@@ -38,5 +47,13 @@ private slots:
     void cmdDeleteDiv_Click();
 
 private:
+    // The key of the highlighted division; without one, says so and gives nothing.
+    std::optional<RecordKey> selectedDivision();
+
     frmTallyhold& m_main;
+    DivisionStore m_store;
+    bool m_editMode = false;
+    RecordKey m_editing;
+    // The entry under the last mouse press, when it was highlighted already.
+    QListWidgetItem* m_pressedSelected = nullptr;
 };

@@ -1,12 +1,262 @@
 #include "frmTZEdit.h"
 
+#include "app/ControlNames.h"
+#include "app/Messages.h"
 #include "app/frmTallyhold.h"
+#include "store/RosterError.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 frmTZEdit::frmTZEdit(frmTallyhold& main)
     : QDialog(&main)
     , m_main(main)
+    , m_store(main.database())
 {
     setObjectName(QStringLiteral("frmTZEdit"));
     setWindowTitle(QStringLiteral("Time Zone Edits"));
     setModal(true);
+
+    lstTimeZone = named(new QListWidget, "lstTimeZone", QStringLiteral("Time zones"));
+    lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
+    txtTZName = named(new QLineEdit, "txtTZName", QStringLiteral("TZ Name"));
+    txtTZDescription = named(new QLineEdit, "txtTZDescription", QStringLiteral("Description"));
+    txtGMTOffset
+        = named(new QLineEdit, "txtGMTOffset", QStringLiteral("GMT Offset"),
+                QStringLiteral("Minutes to add to the local time to get GMT, such as 300 for Eastern "
+                               "or -60 for Central Europe"));
+    chkApplyDST = named(new QCheckBox(QStringLiteral("Apply Daylight Savings Time")), "chkApplyDST",
+                        QStringLiteral("Apply Daylight Savings Time"));
+    cmdSelect = named(new QPushButton(QStringLiteral("Select")), "cmdSelect", QStringLiteral("Select"));
+    cmdNew
+        = named(new QPushButton(QStringLiteral("New Time Zone")), "cmdNew", QStringLiteral("New Time Zone"));
+    cmdSave = named(new QPushButton(QStringLiteral("Save")), "cmdSave", QStringLiteral("Save"));
+    cmdDelete = named(new QPushButton(QStringLiteral("Delete")), "cmdDelete", QStringLiteral("Delete"));
+    cmdExit = named(new QPushButton(QStringLiteral("Exit")), "cmdExit", QStringLiteral("Exit"));
+
+    auto* fields = new QFormLayout;
+    fields->addRow(captionFor(txtTZName, QStringLiteral("TZ Name")), txtTZName);
+    fields->addRow(captionFor(txtTZDescription, QStringLiteral("Description")), txtTZDescription);
+    fields->addRow(captionFor(txtGMTOffset, QStringLiteral("GMT Offset")), txtGMTOffset);
+    fields->addRow(chkApplyDST);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {cmdSelect, cmdNew, cmdSave, cmdDelete})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(cmdExit);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields);
+    right->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(lstTimeZone, 1);
+    top->addLayout(right, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(lstTimeZone, txtTZName);
+    setTabOrder(txtTZName, txtTZDescription);
+    setTabOrder(txtTZDescription, txtGMTOffset);
+    setTabOrder(txtGMTOffset, chkApplyDST);
+    setTabOrder(chkApplyDST, cmdSelect);
+    setTabOrder(cmdSelect, cmdNew);
+    setTabOrder(cmdNew, cmdSave);
+    setTabOrder(cmdSave, cmdDelete);
+    setTabOrder(cmdDelete, cmdExit);
+    resize(560, 320);
+
+    connect(lstTimeZone, &QListWidget::itemActivated, this, &frmTZEdit::lstTimeZone_DblClick);
+    connect(cmdSelect, &QPushButton::clicked, this, &frmTZEdit::cmdSelect_Click);
+    connect(cmdNew, &QPushButton::clicked, this, &frmTZEdit::cmdNew_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmTZEdit::cmdSave_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmTZEdit::cmdDelete_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmTZEdit::cmdExit_Click);
+    txtGMTOffset->installEventFilter(this);
+
+    LoadTZEdit();
+}
+
+void frmTZEdit::LoadTZEdit()
+{
+    try {
+        const QList<ZoneStore::Entry> entries = m_store.entries();
+        lstTimeZone->clear();
+        for (const ZoneStore::Entry& entry : entries)
+            (new QListWidgetItem(entry.text, lstTimeZone))->setData(Qt::UserRole, entry.key);
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
+    m_main.LoadTimeZoneLists();
+}
+
+void frmTZEdit::reject()
+{
+    cmdExit_Click();
+}
+
+bool frmTZEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving for another window or a popup is not leaving the field; the box itself is one.
+    if (watched == txtGMTOffset && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            QMetaObject::invokeMethod(this, &frmTZEdit::txtGMTOffset_LostFocus, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+std::optional<int> frmTZEdit::selectedZone()
+{
+    const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
+    if (selected.isEmpty()) {
+        Messages::show(this, QStringLiteral("Selection Error"),
+                       QStringLiteral("You must first highlight a Time Zone!"), Messages::Icon::Critical);
+        return std::nullopt;
+    }
+    return selected.first()->data(Qt::UserRole).toInt();
+}
+
+void frmTZEdit::clearFields()
+{
+    txtTZName->clear();
+    txtTZDescription->clear();
+    txtGMTOffset->setText(QStringLiteral("0"));
+    chkApplyDST->setChecked(false);
+    m_editMode = false;
+}
+
+void frmTZEdit::refuseOffset()
+{
+    Messages::show(this, QStringLiteral("Data Format Error"), QStringLiteral("GMT Offset must be numeric!"),
+                   Messages::Icon::Critical);
+    txtGMTOffset->setFocus();
+}
+
+void frmTZEdit::refuseDeletion(const QStringList& memberNames)
+{
+    Messages::show(this, QStringLiteral("Deletion Criteria Not Met"), ZoneStore::refusalText(memberNames),
+                   Messages::Icon::Exclamation);
+}
+
+void frmTZEdit::cmdSelect_Click()
+{
+    const std::optional<int> key = selectedZone();
+    if (!key)
+        return;
+    try {
+        const std::optional<ZoneStore::Fields> zone = m_store.load(*key);
+        if (!zone)
+            throw DataError(1025);
+        m_editing = *key;
+        txtTZName->setText(zone->name);
+        txtTZDescription->setText(zone->description);
+        txtGMTOffset->setText(QString::number(zone->offset));
+        chkApplyDST->setChecked(zone->daylight);
+        txtTZName->setFocus();
+        m_editMode = true;
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
+}
+
+void frmTZEdit::lstTimeZone_DblClick()
+{
+    cmdSelect_Click();
+}
+
+void frmTZEdit::cmdNew_Click()
+{
+    clearFields();
+    txtTZName->setFocus();
+}
+
+void frmTZEdit::cmdSave_Click()
+{
+    if (txtTZName->text().trimmed().isEmpty()) {
+        Messages::show(this, QStringLiteral("Data Format Error"),
+                       QStringLiteral("Time Zone Name must be non blank!"), Messages::Icon::Critical);
+        txtTZName->setFocus();
+        return;
+    }
+    const std::optional<int> offset = ZoneStore::readOffset(txtGMTOffset->text());
+    if (!offset) {
+        refuseOffset();
+        return;
+    }
+    if (!m_main.preferences().verifyOff
+        && !Messages::confirm(this,
+                              (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
+                                  + txtTZName->text() + QLatin1Char('?')))
+        return;
+    const ZoneStore::Fields fields {txtTZName->text(), txtTZDescription->text(), *offset,
+                                    chkApplyDST->isChecked()};
+    try {
+        if (m_editMode)
+            m_store.update(m_editing, fields);
+        else
+            m_store.add(fields);
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        return;
+    }
+    LoadTZEdit();
+    clearFields();
+}
+
+void frmTZEdit::cmdDelete_Click()
+{
+    const std::optional<int> key = selectedZone();
+    if (!key)
+        return;
+    try {
+        const std::optional<ZoneStore::Fields> zone = m_store.load(*key);
+        if (!zone)
+            throw DataError(1027);
+        QStringList members = m_store.memberNames(*key);
+        if (members.isEmpty()) {
+            // Asked even with confirmations switched off.
+            if (!Messages::confirm(this, QStringLiteral("Delete ") + zone->name.trimmed() + QLatin1Char('?')))
+                return;
+            members = m_store.remove(*key);
+        }
+        if (!members.isEmpty()) {
+            refuseDeletion(members);
+            return;
+        }
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        return;
+    }
+    LoadTZEdit();
+    m_editMode = false;
+}
+
+void frmTZEdit::cmdExit_Click()
+{
+    clearFields();
+    QDialog::reject();
+}
+
+void frmTZEdit::txtGMTOffset_LostFocus()
+{
+    // Runs once the focus has settled: a command that already refused the offset has put the
+    // focus back, one that replaced the text leaves nothing to refuse, and Exit and New Time
+    // Zone throw the text away, so they are let through rather than trapping the user.
+    const QWidget* now = QApplication::focusWidget();
+    if (!isVisible() || now == txtGMTOffset || now == cmdExit || now == cmdNew
+        || ZoneStore::readOffset(txtGMTOffset->text()))
+        return;
+    refuseOffset();
 }

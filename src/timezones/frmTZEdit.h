@@ -1,10 +1,17 @@
 #pragma once
 
+#include "timezones/ZoneStore.h"
+
 #include <QDialog>
 
+class QCheckBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class frmTallyhold;
 
-// The Time Zone Edits dialog.
+// "Time Zone Edits": lists, adds, changes and deletes the zones of the roster. Exit only hides
+// the dialog, so the list and the fields stay as they were left until it is shown again.
 class frmTZEdit : public QDialog
 {
     Q_OBJECT
@@ -12,6 +19,46 @@ class frmTZEdit : public QDialog
 public:
     explicit frmTZEdit(frmTallyhold& main);
 
+    // Refills the zone list here and the zone drop-downs of the main window and Options.
+    void LoadTZEdit();
+
+    QListWidget* lstTimeZone = nullptr;
+    QLineEdit* txtTZName = nullptr;
+    QLineEdit* txtTZDescription = nullptr;
+    QLineEdit* txtGMTOffset = nullptr;
+    QCheckBox* chkApplyDST = nullptr;
+    QPushButton* cmdSelect = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+public slots:
+    // Escape and the window's close button leave like Exit.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void cmdSelect_Click();
+    void lstTimeZone_DblClick();
+    void cmdNew_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+    void cmdExit_Click();
+    void txtGMTOffset_LostFocus();
+
 private:
+    // The key of the highlighted zone; without one, says so and gives nothing.
+    std::optional<int> selectedZone();
+    void clearFields();
+    void refuseOffset();
+    void refuseDeletion(const QStringList& memberNames);
+
     frmTallyhold& m_main;
+    ZoneStore m_store;
+    // The dialog's own edit mode: the fields hold zone m_editing, so Save updates it.
+    bool m_editMode = false;
+    int m_editing = 0;
 };

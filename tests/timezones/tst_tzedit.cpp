@@ -1,0 +1,422 @@
+#include "TestRoster.h"
+#include "app/Messages.h"
+#include "app/frmTallyhold.h"
+#include "members/MemberFormTab.h"
+#include "settings/frmOptions.h"
+#include "timezones/frmTZEdit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The Time Zone Edits dialog driven as a user would, with the rows checked in the roster and
+// the zone drop-downs of the member form and Options checked after every change.
+class tst_TZEdit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Messages::setScripted(true); }
+    void init() { Messages::clear(); }
+    void menuOpensModalDialogThatExitHides();
+    void listShowsNameAndDescriptionWithKeys();
+    void addTakesNextKeyAndFillsDropDowns();
+    void keysFollowGreatestAndAreReused();
+    void selectLoadsByKey_data();
+    void selectLoadsByKey();
+    void descriptionWithoutValueShowsBlank();
+    void updateRenamesInEveryDropDown();
+    void offsetRefusedOnSave_data();
+    void offsetRefusedOnSave();
+    void offsetCheckedOnLeavingField();
+    void blankNameRefused();
+    void deleteRefusedListsMembers();
+    void deleteAskedEvenWithVerifyOff();
+    void commandsWithoutHighlightAreRefused();
+
+private:
+    struct Dialog
+    {
+        explicit Dialog(TestRoster& roster, bool verifyOff = false)
+            : window(roster.db(), preferences(verifyOff))
+            , tz(*window.tzEdit())
+        {
+            window.show();
+            tz.show();
+            QVERIFY(QTest::qWaitForWindowActive(&tz));
+        }
+        static Preferences preferences(bool verifyOff)
+        {
+            Preferences preferences;
+            preferences.verifyOff = verifyOff;
+            return preferences;
+        }
+        int row(const QString& text) const
+        {
+            for (int i = 0; i < tz.lstTimeZone->count(); ++i) {
+                if (tz.lstTimeZone->item(i)->text() == text)
+                    return i;
+            }
+            return -1;
+        }
+        void select(const QString& text)
+        {
+            tz.lstTimeZone->setCurrentRow(row(text));
+            tz.cmdSelect->click();
+        }
+        void fill(const QString& name, const QString& description, const QString& offset,
+                  bool daylight = false)
+        {
+            tz.cmdNew->click();
+            tz.txtTZName->setText(name);
+            tz.txtTZDescription->setText(description);
+            tz.txtGMTOffset->setText(offset);
+            tz.chkApplyDST->setChecked(daylight);
+        }
+        QStringList entries() const
+        {
+            QStringList result;
+            for (int i = 0; i < tz.lstTimeZone->count(); ++i)
+                result << tz.lstTimeZone->item(i)->text();
+            return result;
+        }
+        static QStringList choices(const QComboBox* combo)
+        {
+            QStringList result;
+            for (int i = 0; i < combo->count(); ++i)
+                result << combo->itemText(i);
+            return result;
+        }
+        QStringList memberZones() const { return choices(window.memberFormTab()->cmbTZ); }
+        QStringList optionZones() const { return choices(window.options()->cmbTZ); }
+
+        frmTallyhold window;
+        frmTZEdit& tz;
+    };
+
+    static QStringList questions()
+    {
+        QStringList result;
+        for (const Messages::Shown& shown : Messages::shown()) {
+            if (shown.title == QLatin1String("Confirmation"))
+                result << shown.text;
+        }
+        return result;
+    }
+    static std::optional<QSqlRecord> zone(TestRoster& roster, int key)
+    {
+        return roster.db().first(
+            QStringLiteral("SELECT TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings "
+                           "FROM TimeZones WHERE TZ_PK = ?"),
+            {key});
+    }
+};
+
+void tst_TZEdit::menuOpensModalDialogThatExitHides()
+{
+    TestRoster roster;
+    frmTallyhold window(roster.db(), Preferences());
+    window.show();
+    frmTZEdit* seen = nullptr;
+    bool modal = false;
+    QTimer::singleShot(0, &window, [&] {
+        seen = qobject_cast<frmTZEdit*>(QApplication::activeModalWidget());
+        modal = seen && seen->isModal();
+        if (seen) {
+            seen->txtTZName->setText(QStringLiteral("half typed"));
+            seen->cmdExit->click();
+        }
+    });
+    window.mnuEditTZ->trigger();
+
+    QVERIFY(seen);
+    QVERIFY(modal);
+    QCOMPARE(seen->windowTitle(), QStringLiteral("Time Zone Edits"));
+    QVERIFY(!seen->isVisible());
+    QCOMPARE(window.tzEdit(), seen);
+    QVERIFY(seen->txtTZName->text().isEmpty());
+    QCOMPARE(seen->txtGMTOffset->text(), QStringLiteral("0"));
+    QCOMPARE(seen->lstTimeZone->count(), 8);
+}
+
+void tst_TZEdit::listShowsNameAndDescriptionWithKeys()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    QCOMPARE(d.entries(),
+             (QStringList {QStringLiteral("AKST - Alaska"), QStringLiteral("CET - Central Europe"),
+                           QStringLiteral("CST - Central"), QStringLiteral("EST - Eastern"),
+                           QStringLiteral("GMT - Greenwich"), QStringLiteral("HST - Hawaii"),
+                           QStringLiteral("MST - Mountain"), QStringLiteral("PST - Pacific")}));
+    QCOMPARE(d.tz.lstTimeZone->item(d.row(QStringLiteral("EST - Eastern")))->data(Qt::UserRole).toInt(), 1);
+    QCOMPARE(
+        d.tz.lstTimeZone->item(d.row(QStringLiteral("CET - Central Europe")))->data(Qt::UserRole).toInt(), 8);
+}
+
+void tst_TZEdit::addTakesNextKeyAndFillsDropDowns()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    d.fill(QStringLiteral("PHT"), QStringLiteral("Philippines"), QStringLiteral("-480"), true);
+    d.tz.cmdSave->click();
+
+    QCOMPARE(questions(), QStringList {QStringLiteral("Add PHT?")});
+    const auto row = zone(roster, 9);
+    QVERIFY(row);
+    QCOMPARE(row->value(0).toString(), QStringLiteral("PHT"));
+    QCOMPARE(row->value(1).toString(), QStringLiteral("Philippines"));
+    QCOMPARE(row->value(2).toInt(), -480);
+    QCOMPARE(row->value(3).toInt(), 1);
+    QVERIFY(d.entries().contains(QStringLiteral("PHT - Philippines")));
+    QCOMPARE(d.memberZones().count(QStringLiteral("PHT")), 1);
+    QCOMPARE(d.optionZones().count(QStringLiteral("PHT")), 1);
+    QCOMPARE(d.memberZones().size(), 9);
+    QVERIFY(d.tz.txtTZName->text().isEmpty());
+    QVERIFY(d.tz.txtTZDescription->text().isEmpty());
+    QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("0"));
+    QVERIFY(!d.tz.chkApplyDST->isChecked());
+}
+
+void tst_TZEdit::keysFollowGreatestAndAreReused()
+{
+    TestRoster roster;
+    roster.db().exec(QStringLiteral("DELETE FROM TimeZones WHERE TZ_PK NOT IN (1, 2, 7)"));
+    Dialog d(roster, true);
+    d.fill(QStringLiteral("A"), QString(), QStringLiteral("0"));
+    d.tz.cmdSave->click();
+    d.fill(QStringLiteral("B"), QString(), QStringLiteral("0"));
+    d.tz.cmdSave->click();
+    QCOMPARE(zone(roster, 8)->value(0).toString(), QStringLiteral("A"));
+    QCOMPARE(zone(roster, 9)->value(0).toString(), QStringLiteral("B"));
+
+    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("B - ")));
+    d.tz.cmdDelete->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Delete B?")});
+    QVERIFY(!zone(roster, 9));
+    // A zone added behind the dialog's back (an import) is not overwritten.
+    roster.addZone(QStringLiteral("Imported"), QStringLiteral("meanwhile"), 0, 0);
+    d.fill(QStringLiteral("C"), QString(), QStringLiteral("0"));
+    d.tz.cmdSave->click();
+    QCOMPARE(zone(roster, 9)->value(0).toString(), QStringLiteral("Imported"));
+    QCOMPARE(zone(roster, 10)->value(0).toString(), QStringLiteral("C"));
+}
+
+void tst_TZEdit::selectLoadsByKey_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hyphen") << QStringLiteral("GMT-5");
+    QTest::newRow("apostrophe") << QStringLiteral("O'Hare");
+    QTest::newRow("blanks around") << QStringLiteral(" Spaced ");
+}
+
+void tst_TZEdit::selectLoadsByKey()
+{
+    QFETCH(QString, name);
+    TestRoster roster;
+    const int key = roster.addZone(name, QStringLiteral("Test"), -300, 1);
+    Dialog d(roster);
+    const QString entry = name.trimmed() + QStringLiteral(" - Test");
+    d.select(entry);
+    QVERIFY(Messages::shown().isEmpty());
+    QCOMPARE(d.tz.txtTZName->text(), name);
+    QCOMPARE(d.tz.txtTZDescription->text(), QStringLiteral("Test"));
+    QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("-300"));
+    QVERIFY(d.tz.chkApplyDST->isChecked());
+    QCOMPARE(QApplication::focusWidget(), d.tz.txtTZName);
+
+    d.tz.txtTZDescription->setText(QStringLiteral("Changed"));
+    d.tz.cmdSave->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Update ") + name + QLatin1Char('?')});
+    QCOMPARE(zone(roster, key)->value(1).toString(), QStringLiteral("Changed"));
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 9);
+
+    Messages::clear();
+    d.tz.lstTimeZone->setCurrentRow(d.row(name.trimmed() + QStringLiteral(" - Changed")));
+    d.tz.cmdDelete->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Delete ") + name.trimmed() + QLatin1Char('?')});
+    QVERIFY(!zone(roster, key));
+    QVERIFY(!d.memberZones().contains(name.trimmed()));
+    QVERIFY(!d.optionZones().contains(name.trimmed()));
+}
+
+void tst_TZEdit::descriptionWithoutValueShowsBlank()
+{
+    TestRoster roster;
+    roster.db().exec(QStringLiteral("UPDATE TimeZones SET TZ_Description = NULL WHERE TZ_PK = 6"));
+    Dialog d(roster);
+    QVERIFY(d.entries().contains(QStringLiteral("HST - ")));
+    // Activated as by a double click.
+    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("HST - ")));
+    emit d.tz.lstTimeZone->itemActivated(d.tz.lstTimeZone->currentItem());
+    QCOMPARE(d.tz.txtTZName->text(), QStringLiteral("HST"));
+    QCOMPARE(d.tz.txtTZDescription->text(), QStringLiteral(" "));
+}
+
+void tst_TZEdit::updateRenamesInEveryDropDown()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    d.select(QStringLiteral("GMT - Greenwich"));
+    d.tz.txtTZName->setText(QStringLiteral("UTC"));
+    d.tz.cmdSave->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Update UTC?")});
+    QCOMPARE(zone(roster, 7)->value(0).toString(), QStringLiteral("UTC"));
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+    for (const QStringList& zones : {d.memberZones(), d.optionZones()}) {
+        QCOMPARE(zones.count(QStringLiteral("UTC")), 1);
+        QVERIFY(!zones.contains(QStringLiteral("GMT")));
+        QCOMPARE(zones.size(), 8);
+    }
+    QVERIFY(d.entries().contains(QStringLiteral("UTC - Greenwich")));
+
+    // Edit mode ended with the Save: the next Save adds.
+    Messages::clear();
+    d.tz.txtTZName->setText(QStringLiteral("New"));
+    d.tz.cmdSave->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Add New?")});
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 9);
+}
+
+void tst_TZEdit::offsetRefusedOnSave_data()
+{
+    QTest::addColumn<QString>("offset");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("letters") << QStringLiteral("abc");
+    QTest::newRow("fraction") << QStringLiteral("12.5");
+}
+
+void tst_TZEdit::offsetRefusedOnSave()
+{
+    QFETCH(QString, offset);
+    TestRoster roster;
+    Dialog d(roster);
+    d.fill(QStringLiteral("BAD"), QString(), offset);
+    d.tz.txtTZName->setFocus();
+    d.tz.cmdSave->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(Messages::shown().first().title, QStringLiteral("Data Format Error"));
+    QCOMPARE(Messages::shown().first().text, QStringLiteral("GMT Offset must be numeric!"));
+    QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+    QCOMPARE(d.tz.txtTZName->text(), QStringLiteral("BAD"));
+}
+
+void tst_TZEdit::offsetCheckedOnLeavingField()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    d.tz.txtGMTOffset->setFocus();
+    d.tz.txtGMTOffset->setText(QStringLiteral("abc"));
+    QTest::keyClick(d.tz.txtGMTOffset, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(Messages::shown().first().text, QStringLiteral("GMT Offset must be numeric!"));
+    QCOMPARE(Messages::shown().first().icon, Messages::Icon::Critical);
+    QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
+
+    // Save refuses once: leaving the field for the button does not add a second box.
+    Messages::clear();
+    d.tz.txtTZName->setText(QStringLiteral("X"));
+    d.tz.cmdSave->setFocus(Qt::MouseFocusReason);
+    d.tz.cmdSave->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
+
+    // Exit throws the text away, so leaving for it is not refused.
+    Messages::clear();
+    d.tz.cmdExit->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(Messages::shown().isEmpty());
+    d.tz.cmdExit->click();
+    QVERIFY(!d.tz.isVisible());
+    QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("0"));
+
+    d.tz.show();
+    QVERIFY(QTest::qWaitForWindowActive(&d.tz));
+    d.tz.txtGMTOffset->setFocus();
+    d.tz.txtGMTOffset->setText(QStringLiteral("-300"));
+    QTest::keyClick(d.tz.txtGMTOffset, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+    QVERIFY(Messages::shown().isEmpty());
+}
+
+void tst_TZEdit::blankNameRefused()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    d.fill(QStringLiteral("  "), QStringLiteral("nothing"), QStringLiteral("0"));
+    d.tz.cmdSave->click();
+    QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(Messages::shown().first().title, QStringLiteral("Data Format Error"));
+    QCOMPARE(Messages::shown().first().text, QStringLiteral("Time Zone Name must be non blank!"));
+    QCOMPARE(QApplication::focusWidget(), d.tz.txtTZName);
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+}
+
+void tst_TZEdit::deleteRefusedListsMembers()
+{
+    TestRoster roster;
+    const RecordKey hidden = roster.addDivision(QStringLiteral("Hidden"), 1);
+    roster.addMember(hidden, 7, QStringLiteral("Carl"), 0);
+    roster.addMember(roster.addDivision(QStringLiteral("Shown")), 7, QStringLiteral("Bob"));
+    Dialog d(roster);
+    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("GMT - Greenwich")));
+    d.tz.cmdDelete->click();
+    QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(Messages::shown().first().title, QStringLiteral("Deletion Criteria Not Met"));
+    QCOMPARE(Messages::shown().first().icon, Messages::Icon::Exclamation);
+    QCOMPARE(
+        Messages::shown().first().text,
+        QStringLiteral("The following Members are located in this Time Zone: \nBob\nCarl\n"
+                       "You will need to remove/update these members before this Time Zone can be deleted!"));
+    QVERIFY(zone(roster, 7));
+    QVERIFY(d.memberZones().contains(QStringLiteral("GMT")));
+}
+
+void tst_TZEdit::deleteAskedEvenWithVerifyOff()
+{
+    TestRoster roster;
+    Dialog d(roster, true);
+    d.fill(QStringLiteral("PHT"), QStringLiteral("Philippines"), QStringLiteral("-480"));
+    d.tz.cmdSave->click();
+    QVERIFY(Messages::shown().isEmpty());
+    QVERIFY(zone(roster, 9));
+
+    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("PHT - Philippines")));
+    Messages::scriptAnswers({Messages::Answer::No});
+    d.tz.cmdDelete->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Delete PHT?")});
+    QVERIFY(zone(roster, 9));
+
+    Messages::clear();
+    d.tz.cmdDelete->click();
+    QCOMPARE(questions(), QStringList {QStringLiteral("Delete PHT?")});
+    QVERIFY(!zone(roster, 9));
+    QVERIFY(!d.entries().contains(QStringLiteral("PHT - Philippines")));
+    QVERIFY(!d.memberZones().contains(QStringLiteral("PHT")));
+    QVERIFY(!d.optionZones().contains(QStringLiteral("PHT")));
+}
+
+void tst_TZEdit::commandsWithoutHighlightAreRefused()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    d.tz.cmdSelect->click();
+    d.tz.cmdDelete->click();
+    QCOMPARE(Messages::shown().size(), 2);
+    for (const Messages::Shown& shown : Messages::shown()) {
+        QCOMPARE(shown.title, QStringLiteral("Selection Error"));
+        QCOMPARE(shown.text, QStringLiteral("You must first highlight a Time Zone!"));
+    }
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+}
+
+QTEST_MAIN(tst_TZEdit)
+#include "tst_tzedit.moc"
