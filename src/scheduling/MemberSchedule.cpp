@@ -1,0 +1,128 @@
+#include "MemberSchedule.h"
+
+#include "store/RosterError.h"
+#include "time/cTimeFuncs.h"
+
+#include <QSet>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace {
+
+const char* const DayColumns[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
+constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
+constexpr int MemberFields = 4;
+
+QString selectSql()
+{
+    QString columns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, TZ_Name, TZ_Daylight_Savings");
+    QString joins;
+    for (int day = 0; day < 6; ++day) {
+        const QString suffix = QString::fromLatin1(DayColumns[day]);
+        const QString alias = QStringLiteral("d%1").arg(day);
+        columns += QStringLiteral(", SCH_FL_%1, %2.TMS_PK, %2.TMS_Slot1_Start, %2.TMS_Slot1_End, "
+                                  "%2.TMS_Slot2_Start, %2.TMS_Slot2_End")
+                       .arg(suffix, alias);
+        joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = SCH_FK_TIMES_%2").arg(alias, suffix);
+    }
+    return QStringLiteral("SELECT ") + columns
+        + QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK "
+                         "JOIN TimeZones ON TZ_PK = MBR_FK_TZones")
+        + joins + QStringLiteral(" WHERE MBR_FL_Active = 1");
+}
+
+// Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
+class StoredTimes
+{
+public:
+    std::optional<DateTime> read(const QVariant& value)
+    {
+        const QString text = value.toString();
+        if (text.isEmpty())
+            return std::nullopt;
+        auto found = m_read.constFind(text);
+        if (found == m_read.constEnd()) {
+            const auto parsed = DateTime::fromStorageText(text);
+            if (!parsed)
+                throw DatabaseError(QStringLiteral("The stored slot time \"%1\" cannot be read.").arg(text));
+            found = m_read.insert(text, *parsed);
+        }
+        return *found;
+    }
+
+private:
+    QHash<QString, DateTime> m_read;
+};
+
+} // namespace
+
+int WeekInterval::minuteOf(const DateTime& moment)
+{
+    const int mondayFirst = (moment.weekday() + 5) % 7;
+    return mondayFirst * 1440 + moment.minuteOfDay();
+}
+
+QList<WeekInterval> MergeIntervals(QList<WeekInterval> intervals)
+{
+    std::sort(intervals.begin(), intervals.end(),
+              [](const WeekInterval& a, const WeekInterval& b) { return a.start < b.start; });
+    QList<WeekInterval> merged;
+    for (const WeekInterval& interval : std::as_const(intervals)) {
+        if (!merged.isEmpty() && interval.start <= merged.last().end)
+            merged.last().end = std::max(merged.last().end, interval.end);
+        else
+            merged.append(interval);
+    }
+    return merged;
+}
+
+QList<WeekInterval> MemberSchedule::localWeek(cTimeFuncs& time) const
+{
+    QList<WeekInterval> week;
+    for (int weekday = 0; weekday < 7; ++weekday) {
+        const Day& day = days[scheduleDay(weekday)];
+        if (!day.flagged)
+            continue;
+        for (const Slot& slot : day.timeSlots) {
+            const int start = time.fromGMT(slot.start, zone, daylight).minuteOfDay();
+            const int end = time.fromGMT(slot.end, zone, daylight).minuteOfDay();
+            if (start < end)
+                week.append({weekday * 1440 + start, weekday * 1440 + end});
+        }
+    }
+    return MergeIntervals(std::move(week));
+}
+
+QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys)
+{
+    const QSet<RecordKey> selected(keys.cbegin(), keys.cend());
+    QList<MemberSchedule> members;
+    if (selected.isEmpty())
+        return members;
+    StoredTimes times;
+    QSqlQuery query = db.exec(selectSql());
+    while (query.next()) {
+        if (!selected.contains(query.value(0).toByteArray()))
+            continue;
+        MemberSchedule member;
+        member.name = query.value(1).toString().trimmed();
+        member.zone = query.value(2).toString();
+        member.daylight = query.value(3).toInt() != 0;
+        for (int day = 0; day < 6; ++day) {
+            const int at = MemberFields + day * DayFields;
+            Day& target = member.days[day];
+            target.flagged = query.value(at).toInt() != 0;
+            target.timesFound = !query.value(at + 1).isNull();
+            if (!target.flagged || !target.timesFound)
+                continue;
+            for (int slot = 0; slot < 2; ++slot) {
+                const auto start = times.read(query.value(at + 2 + slot * 2));
+                const auto end = times.read(query.value(at + 3 + slot * 2));
+                if (start && end)
+                    target.timeSlots.append({*start, *end});
+            }
+        }
+        members.append(std::move(member));
+    }
+    return members;
+}
