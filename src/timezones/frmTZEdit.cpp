@@ -48,6 +48,10 @@ frmTZEdit::frmTZEdit(frmTallyhold& main)
     fields->addRow(captionFor(txtGMTOffset, QStringLiteral("GMT Offset")), txtGMTOffset);
     fields->addRow(chkApplyDST);
 
+    // No default button: Enter in a field would otherwise click Select, and Enter in the list
+    // would select twice. Enter in the list selects through its activation.
+    for (QPushButton* button : {cmdSelect, cmdNew, cmdSave, cmdDelete, cmdExit})
+        button->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {cmdSelect, cmdNew, cmdSave, cmdDelete})
         buttons->addWidget(button);
@@ -77,7 +81,11 @@ frmTZEdit::frmTZEdit(frmTallyhold& main)
     setTabOrder(cmdDelete, cmdExit);
     resize(560, 320);
 
-    connect(lstTimeZone, &QListWidget::itemActivated, this, &frmTZEdit::lstTimeZone_DblClick);
+    // Enter on the entry under the cursor selects it, even before it was highlighted.
+    connect(lstTimeZone, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        item->setSelected(true);
+        lstTimeZone_DblClick();
+    });
     connect(cmdSelect, &QPushButton::clicked, this, &frmTZEdit::cmdSelect_Click);
     connect(cmdNew, &QPushButton::clicked, this, &frmTZEdit::cmdNew_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmTZEdit::cmdSave_Click);
@@ -251,12 +259,12 @@ void frmTZEdit::cmdExit_Click()
 
 void frmTZEdit::txtGMTOffset_LostFocus()
 {
-    // Runs once the focus has settled: a command that already refused the offset has put the
-    // focus back, one that replaced the text leaves nothing to refuse, and Exit and New Time
-    // Zone throw the text away, so they are let through rather than trapping the user.
-    const QWidget* now = QApplication::focusWidget();
-    if (!isVisible() || now == txtGMTOffset || now == cmdExit || now == cmdNew
-        || ZoneStore::readOffset(txtGMTOffset->text()))
+    // Runs once the focus has settled. Leaving for a command button is let through: Save checks
+    // the offset itself, Exit and New Time Zone throw the text away, and Select and Delete do
+    // not use it; a box here would only come on top of theirs or trap the user in the dialog.
+    QWidget* now = QApplication::focusWidget();
+    const bool command = QList<QWidget*> {cmdSelect, cmdNew, cmdSave, cmdDelete, cmdExit}.contains(now);
+    if (!isVisible() || now == txtGMTOffset || command || ZoneStore::readOffset(txtGMTOffset->text()))
         return;
     refuseOffset();
 }

@@ -38,6 +38,7 @@ private slots:
     void deleteRefusedListsMembers();
     void deleteAskedEvenWithVerifyOff();
     void commandsWithoutHighlightAreRefused();
+    void enterSelectsOnlyInTheList();
 
 private:
     struct Dialog
@@ -320,13 +321,23 @@ void tst_TZEdit::offsetCheckedOnLeavingField()
     QCOMPARE(Messages::shown().first().icon, Messages::Icon::Critical);
     QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
 
-    // Save refuses once: leaving the field for the button does not add a second box.
+    // Leaving for a command button is not refused: Save refuses on its own, once, after its
+    // name check.
+    Messages::clear();
+    d.tz.txtTZName->clear();
+    d.tz.cmdSave->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    QVERIFY(Messages::shown().isEmpty());
+    d.tz.cmdSave->click();
+    QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(Messages::shown().first().text, QStringLiteral("Time Zone Name must be non blank!"));
     Messages::clear();
     d.tz.txtTZName->setText(QStringLiteral("X"));
     d.tz.cmdSave->setFocus(Qt::MouseFocusReason);
     d.tz.cmdSave->click();
     QCoreApplication::processEvents();
     QCOMPARE(Messages::shown().size(), 1);
+    QCOMPARE(Messages::shown().first().text, QStringLiteral("GMT Offset must be numeric!"));
     QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
 
     // Exit throws the text away, so leaving for it is not refused.
@@ -416,6 +427,26 @@ void tst_TZEdit::commandsWithoutHighlightAreRefused()
         QCOMPARE(shown.text, QStringLiteral("You must first highlight a Time Zone!"));
     }
     QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+}
+
+void tst_TZEdit::enterSelectsOnlyInTheList()
+{
+    TestRoster roster;
+    Dialog d(roster);
+    QTest::mouseClick(d.tz.cmdNew, Qt::LeftButton);
+    d.tz.txtTZName->setFocus();
+    d.tz.txtTZName->setText(QStringLiteral("Typed"));
+    QTest::keyClick(d.tz.txtTZName, Qt::Key_Return);
+    QVERIFY(Messages::shown().isEmpty());
+    QCOMPARE(d.tz.txtTZName->text(), QStringLiteral("Typed"));
+    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+
+    d.tz.lstTimeZone->setFocus();
+    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("EST - Eastern")), QItemSelectionModel::NoUpdate);
+    QVERIFY(d.tz.lstTimeZone->selectedItems().isEmpty());
+    QTest::keyClick(d.tz.lstTimeZone, Qt::Key_Return);
+    QVERIFY(Messages::shown().isEmpty());
+    QCOMPARE(d.tz.txtTZName->text(), QStringLiteral("EST"));
 }
 
 QTEST_MAIN(tst_TZEdit)
