@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "WidgetTexts.h"
 #include "app/Messages.h"
 #include "app/frmTallyhold.h"
 #include "clans/ClansTab.h"
@@ -68,28 +69,19 @@ private:
         // Sorted: where a name with blanks around it sorts is the list fill's business.
         QStringList divisions() const
         {
-            QStringList result = texts(tab.lstDivision);
+            QStringList result = entryTexts(tab.lstDivision);
             result.sort(Qt::CaseInsensitive);
             return result;
         }
-        int row(const QString& text) const { return texts(tab.lstDivision).indexOf(text); }
+        int row(const QString& text) const { return entryTexts(tab.lstDivision).indexOf(text); }
         QStringList members() const
         {
-            return texts(window.findChild<QListWidget*>(QStringLiteral("lstMembers")));
+            return entryTexts(window.findChild<QListWidget*>(QStringLiteral("lstMembers")));
         }
         QStringList divisionChoices() const
         {
-            QStringList result;
-            for (int i = 0; i < window.memberFormTab()->cmbDiv->count(); ++i)
-                result << window.memberFormTab()->cmbDiv->itemText(i);
+            QStringList result = entryTexts(window.memberFormTab()->cmbDiv);
             result.sort(Qt::CaseInsensitive);
-            return result;
-        }
-        static QStringList texts(const QListWidget* list)
-        {
-            QStringList result;
-            for (int i = 0; i < list->count(); ++i)
-                result << list->item(i)->text();
             return result;
         }
 
@@ -97,15 +89,6 @@ private:
         ClansTab& tab;
     };
 
-    static QStringList questions()
-    {
-        QStringList result;
-        for (const Messages::Shown& shown : Messages::shown()) {
-            if (shown.title == QLatin1String("Confirmation"))
-                result << shown.text;
-        }
-        return result;
-    }
     static QVariant column(TestRoster& roster, const RecordKey& key, const char* name)
     {
         return roster.db()
@@ -124,7 +107,7 @@ void tst_ClansTab::addKeepsBlanksAndConfirmsTrimmed()
     w.tab.chkDivHide->setChecked(true);
     w.tab.cmdDivSave->click();
 
-    QCOMPARE(questions(), QStringList {QStringLiteral("Add Bravo?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add Bravo?")});
     const auto row = roster.db().first(
         QStringLiteral("SELECT DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_Name <> 'Alpha'"));
     QVERIFY(row);
@@ -190,7 +173,7 @@ void tst_ClansTab::updateRenamesOnlyTheLoadedDivision()
     w.type(QStringLiteral("Bravo"), QStringLiteral("renamed"));
     w.tab.cmdDivSave->click();
 
-    QCOMPARE(questions(), QStringList {QStringLiteral("Save changes to Bravo?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Save changes to Bravo?")});
     QCOMPARE(column(roster, second, "DIV_Name").toString(), QStringLiteral("Bravo"));
     QCOMPARE(column(roster, second, "DIV_Notes").toString(), QStringLiteral("renamed"));
     QCOMPARE(column(roster, first, "DIV_Name").toString(), QStringLiteral("Alpha"));
@@ -250,7 +233,7 @@ void tst_ClansTab::unconfirmedSaveKeepsEverything()
     w.type(QStringLiteral("Bravo"));
     Messages::scriptAnswers({Messages::Answer::No});
     w.tab.cmdDivSave->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Save changes to Bravo?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Save changes to Bravo?")});
     QCOMPARE(column(roster, alpha, "DIV_Name").toString(), QStringLiteral("Alpha"));
     QCOMPARE(w.tab.txtDivisionName->text(), QStringLiteral("Bravo"));
     QVERIFY(w.tab.editMode());
@@ -288,7 +271,7 @@ void tst_ClansTab::deleteEmptyDivisionThenSaveAddsItAgain()
     w.click(1);
     w.tab.cmdDeleteDiv->click();
 
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete Bravo?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete Bravo?")});
     QVERIFY(!roster.db().first(QStringLiteral("SELECT 1 FROM Divisions WHERE DIV_PK = ?"), {bravo}));
     QCOMPARE(w.divisions(), QStringList {QStringLiteral("Alpha")});
     QCOMPARE(w.divisionChoices(), QStringList {QStringLiteral("Alpha")});
@@ -299,7 +282,7 @@ void tst_ClansTab::deleteEmptyDivisionThenSaveAddsItAgain()
 
     Messages::clear();
     w.tab.cmdDivSave->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Add Bravo?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add Bravo?")});
     QCOMPARE(roster.count(QStringLiteral("Divisions")), 2);
     QCOMPARE(w.divisions(), (QStringList {QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
 }
@@ -321,7 +304,7 @@ void tst_ClansTab::verifyOffSkipsConfirmationsButNotDelete()
     w.click(0);
     Messages::scriptAnswers({Messages::Answer::No});
     w.tab.cmdDeleteDiv->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete Bravo?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete Bravo?")});
     QCOMPARE(roster.count(QStringLiteral("Divisions")), 1);
 }
 
@@ -369,7 +352,7 @@ void tst_ClansTab::apostropheNameLoadsSavesDeletes()
     QCOMPARE(w.divisions(), QStringList {QStringLiteral("O'Hara's")});
     w.click(0);
     w.tab.cmdDeleteDiv->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete O'Hara's?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete O'Hara's?")});
     QCOMPARE(roster.count(QStringLiteral("Divisions")), 0);
     QVERIFY(w.divisions().isEmpty());
 }

@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "WidgetTexts.h"
 #include "app/Messages.h"
 #include "app/frmTallyhold.h"
 #include "members/MemberFormTab.h"
@@ -57,14 +58,7 @@ private:
             preferences.verifyOff = verifyOff;
             return preferences;
         }
-        int row(const QString& text) const
-        {
-            for (int i = 0; i < tz.lstTimeZone->count(); ++i) {
-                if (tz.lstTimeZone->item(i)->text() == text)
-                    return i;
-            }
-            return -1;
-        }
+        int row(const QString& text) const { return entryTexts(tz.lstTimeZone).indexOf(text); }
         void select(const QString& text)
         {
             tz.lstTimeZone->setCurrentRow(row(text));
@@ -79,36 +73,14 @@ private:
             tz.txtGMTOffset->setText(offset);
             tz.chkApplyDST->setChecked(daylight);
         }
-        QStringList entries() const
-        {
-            QStringList result;
-            for (int i = 0; i < tz.lstTimeZone->count(); ++i)
-                result << tz.lstTimeZone->item(i)->text();
-            return result;
-        }
-        static QStringList choices(const QComboBox* combo)
-        {
-            QStringList result;
-            for (int i = 0; i < combo->count(); ++i)
-                result << combo->itemText(i);
-            return result;
-        }
-        QStringList memberZones() const { return choices(window.memberFormTab()->cmbTZ); }
-        QStringList optionZones() const { return choices(window.options()->cmbTZ); }
+        QStringList entries() const { return entryTexts(tz.lstTimeZone); }
+        QStringList memberZones() const { return entryTexts(window.memberFormTab()->cmbTZ); }
+        QStringList optionZones() const { return entryTexts(window.options()->cmbTZ); }
 
         frmTallyhold window;
         frmTZEdit& tz;
     };
 
-    static QStringList questions()
-    {
-        QStringList result;
-        for (const Messages::Shown& shown : Messages::shown()) {
-            if (shown.title == QLatin1String("Confirmation"))
-                result << shown.text;
-        }
-        return result;
-    }
     static std::optional<QSqlRecord> zone(TestRoster& roster, int key)
     {
         return roster.db().first(
@@ -166,7 +138,7 @@ void tst_TZEdit::addTakesNextKeyAndFillsDropDowns()
     d.fill(QStringLiteral("PHT"), QStringLiteral("Philippines"), QStringLiteral("-480"), true);
     d.tz.cmdSave->click();
 
-    QCOMPARE(questions(), QStringList {QStringLiteral("Add PHT?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add PHT?")});
     const auto row = zone(roster, 9);
     QVERIFY(row);
     QCOMPARE(row->value(0).toString(), QStringLiteral("PHT"));
@@ -197,7 +169,7 @@ void tst_TZEdit::keysFollowGreatestAndAreReused()
 
     d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("B - ")));
     d.tz.cmdDelete->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete B?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete B?")});
     QVERIFY(!zone(roster, 9));
     // A zone added behind the dialog's back (an import) is not overwritten.
     roster.addZone(QStringLiteral("Imported"), QStringLiteral("meanwhile"), 0, 0);
@@ -232,14 +204,14 @@ void tst_TZEdit::selectLoadsByKey()
 
     d.tz.txtTZDescription->setText(QStringLiteral("Changed"));
     d.tz.cmdSave->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Update ") + name + QLatin1Char('?')});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Update ") + name + QLatin1Char('?')});
     QCOMPARE(zone(roster, key)->value(1).toString(), QStringLiteral("Changed"));
     QCOMPARE(roster.count(QStringLiteral("TimeZones")), 9);
 
     Messages::clear();
     d.tz.lstTimeZone->setCurrentRow(d.row(name.trimmed() + QStringLiteral(" - Changed")));
     d.tz.cmdDelete->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete ") + name.trimmed() + QLatin1Char('?')});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete ") + name.trimmed() + QLatin1Char('?')});
     QVERIFY(!zone(roster, key));
     QVERIFY(!d.memberZones().contains(name.trimmed()));
     QVERIFY(!d.optionZones().contains(name.trimmed()));
@@ -265,7 +237,7 @@ void tst_TZEdit::updateRenamesInEveryDropDown()
     d.select(QStringLiteral("GMT - Greenwich"));
     d.tz.txtTZName->setText(QStringLiteral("UTC"));
     d.tz.cmdSave->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Update UTC?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Update UTC?")});
     QCOMPARE(zone(roster, 7)->value(0).toString(), QStringLiteral("UTC"));
     QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
     for (const QStringList& zones : {d.memberZones(), d.optionZones()}) {
@@ -279,7 +251,7 @@ void tst_TZEdit::updateRenamesInEveryDropDown()
     Messages::clear();
     d.tz.txtTZName->setText(QStringLiteral("New"));
     d.tz.cmdSave->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Add New?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add New?")});
     QCOMPARE(roster.count(QStringLiteral("TimeZones")), 9);
 }
 
@@ -403,12 +375,12 @@ void tst_TZEdit::deleteAskedEvenWithVerifyOff()
     d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("PHT - Philippines")));
     Messages::scriptAnswers({Messages::Answer::No});
     d.tz.cmdDelete->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete PHT?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete PHT?")});
     QVERIFY(zone(roster, 9));
 
     Messages::clear();
     d.tz.cmdDelete->click();
-    QCOMPARE(questions(), QStringList {QStringLiteral("Delete PHT?")});
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete PHT?")});
     QVERIFY(!zone(roster, 9));
     QVERIFY(!d.entries().contains(QStringLiteral("PHT - Philippines")));
     QVERIFY(!d.memberZones().contains(QStringLiteral("PHT")));
