@@ -1,6 +1,7 @@
 #include "Messages.h"
 
 #include "store/RosterError.h"
+#include "time/cTimeFuncs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -87,6 +88,16 @@ bool Messages::confirm(QWidget* parent, const QString& question)
 void Messages::error(QWidget* parent, const RosterError& error)
 {
     show(parent, error.title(), error.text(), Icon::Critical, Buttons::Ok, error.detail());
+}
+
+void Messages::missingZones(QWidget* parent, cTimeFuncs& times)
+{
+    const QStringList zones = times.takeMissingZones();
+    if (zones.isEmpty())
+        return;
+    const DataError missing(1024);
+    show(parent, missing.title(), missing.text(), Icon::Critical, Buttons::Ok,
+         QStringLiteral("Time zones not found: ") + zones.join(QStringLiteral(", ")));
 }
 
 QString Messages::saveFileName(QWidget* parent, const QString& title, const QString& directory,

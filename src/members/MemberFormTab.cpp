@@ -1,7 +1,13 @@
 #include "MemberFormTab.h"
 
+#include "FormError.h"
+#include "MemberFormCheck.h"
+#include "MemberReads.h"
+#include "MemberWrites.h"
 #include "app/ControlNames.h"
+#include "app/Messages.h"
 #include "app/frmTallyhold.h"
+#include "store/RosterError.h"
 #include "time/TimeEntryField.h"
 
 #include <QCheckBox>
@@ -9,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,7 +30,34 @@ QComboBox* listBox(const char* objectName, const QString& caption)
     combo->setEditable(true);
     // Typed text picks an entry of the list; it never becomes a new entry.
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The form completes typed text itself (type-ahead), keeping the typed letters' case.
+    combo->setCompleter(nullptr);
     return combo;
+}
+
+const QString ScheduleCaption = QStringLiteral("Playing Schedules");
+
+// The key of the entry whose text the box holds, ignoring case and blanks around it; the
+// entry picked from the list wins over an earlier one of the same name.
+QVariant chosenKey(const QComboBox* combo)
+{
+    const QString text = combo->currentText().trimmed();
+    int index = combo->currentIndex();
+    if (index < 0 || combo->itemText(index).compare(text, Qt::CaseInsensitive) != 0)
+        index = combo->findText(text, Qt::MatchFixedString);
+    return index < 0 ? QVariant() : combo->itemData(index);
+}
+
+// Picks the entry with this key, or shows the text when no entry has it.
+void showChoice(QComboBox* combo, const QVariant& key, const QString& text)
+{
+    const int index = key.isValid() ? combo->findData(key) : -1;
+    if (index >= 0) {
+        combo->setCurrentIndex(index);
+    } else {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(text);
+    }
 }
 
 struct DayNames
@@ -111,6 +145,10 @@ MemberFormTab::MemberFormTab(frmTallyhold& main, QWidget* parent)
     connect(cmdCancel, &QPushButton::clicked, this, &MemberFormTab::cmdCancel_Click);
     connect(cmbDiv, &QComboBox::editTextChanged, this, &MemberFormTab::cmbDiv_Change);
     connect(cmbTZ, &QComboBox::editTextChanged, this, &MemberFormTab::cmbTZ_Change);
+    for (QComboBox* combo : {cmbDiv, cmbTZ}) {
+        combo->installEventFilter(this);
+        combo->lineEdit()->installEventFilter(this);
+    }
 }
 
 QWidget* MemberFormTab::createSchedules()
@@ -175,12 +213,202 @@ QList<QWidget*> MemberFormTab::keyboardOrder() const
     return order;
 }
 
-void MemberFormTab::cmdSave_Click() { }
+MemberForm MemberFormTab::readForm() const
+{
+    MemberForm form;
+    form.playerName = txtPlayerName->text();
+    form.divisionText = cmbDiv->currentText();
+    form.divisionKey = chosenKey(cmbDiv).toByteArray();
+    form.zoneText = cmbTZ->currentText();
+    if (const QVariant zone = chosenKey(cmbTZ); zone.isValid())
+        form.zoneKey = zone.toInt();
+    form.active = chkActive->isChecked();
+    form.realFirst = txtRealFirst->text();
+    form.realLast = txtRealLast->text();
+    form.email = txtEmail->text();
+    form.email2 = txtEmail2->text();
+    form.otherContact = txtOtherContact->text();
+    form.notes = txtNotes->toPlainText();
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        form.days[day].checked = m_days[day].check->checkState() != Qt::Unchecked;
+        for (int slot = 0; slot < 4; ++slot)
+            form.days[day].texts[slot] = m_days[day].fields[slot]->text();
+    }
+    return form;
+}
 
-void MemberFormTab::cmdClear_Click() { }
+void MemberFormTab::showForm(const MemberForm& form)
+{
+    m_loading = true;
+    txtPlayerName->setText(form.playerName);
+    txtRealFirst->setText(form.realFirst);
+    txtRealLast->setText(form.realLast);
+    txtEmail->setText(form.email);
+    txtEmail2->setText(form.email2);
+    txtOtherContact->setText(form.otherContact);
+    txtNotes->setPlainText(form.notes);
+    showChoice(cmbTZ, form.zoneKey ? QVariant(*form.zoneKey) : QVariant(), form.zoneText);
+    showChoice(cmbDiv, form.divisionKey.isEmpty() ? QVariant() : QVariant(form.divisionKey),
+               form.divisionText);
+    chkActive->setChecked(form.active);
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        m_days[day].check->setChecked(form.days[day].checked);
+        for (int slot = 0; slot < 4; ++slot)
+            m_days[day].fields[slot]->setText(form.days[day].texts[slot]);
+    }
+    m_loading = false;
+}
 
-void MemberFormTab::cmdCancel_Click() { }
+void MemberFormTab::refuse(const FormError& error)
+{
+    Messages::show(this, error.title(), error.text(),
+                   error.icon() == FormError::Icon::Critical ? Messages::Icon::Critical
+                                                             : Messages::Icon::Information);
+    const FormField& field = error.field();
+    switch (field.kind) {
+    case FormField::Kind::PlayerName:
+        txtPlayerName->setFocus();
+        break;
+    case FormField::Kind::Division:
+        cmbDiv->setFocus();
+        break;
+    case FormField::Kind::TimeZone:
+        cmbTZ->setFocus();
+        break;
+    case FormField::Kind::Slot:
+        m_days[field.day].fields[field.slot]->setFocus();
+        break;
+    }
+}
 
-void MemberFormTab::cmbDiv_Change() { }
+void MemberFormTab::endEditMode()
+{
+    m_editMode = false;
+    m_member.clear();
+    // The times in the form are again in whatever zone the box names.
+    frmSchedules->setTitle(ScheduleCaption);
+}
 
-void MemberFormTab::cmbTZ_Change() { }
+void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
+{
+    cmdClear_Click();
+    endEditMode();
+    cTimeFuncs times(m_main.database());
+    try {
+        const MemberEdit edit = ::LoadMemberForEdit(m_main.database(), times, member);
+        showForm(edit.form);
+        frmSchedules->setTitle(ScheduleCaption + QStringLiteral(" - Note:  All times are ") + edit.zoneName);
+        m_editMode = true;
+        m_member = member;
+        Messages::missingZones(this, times);
+        if (edit.missingTimes != 0)
+            Messages::error(this, DataError(edit.missingTimes));
+    } catch (const RosterError& error) {
+        Messages::missingZones(this, times);
+        Messages::error(this, error);
+    }
+}
+
+void MemberFormTab::cmdSave_Click()
+{
+    const MemberForm form = readForm();
+    if (const auto problem = CheckMemberForm(form)) {
+        refuse(*problem);
+        return;
+    }
+    if (!m_main.preferences().verifyOff
+        && !Messages::confirm(this,
+                              (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
+                                  + form.playerName + QLatin1Char('?')))
+        return;
+
+    // A refused or failed save keeps the form and edit mode, so the user can set it right.
+    cTimeFuncs times(m_main.database());
+    try {
+        if (m_editMode)
+            UpdateMember(m_main.database(), times, m_member, form);
+        else
+            AddMember(m_main.database(), times, form);
+    } catch (const FormError& error) {
+        refuse(error);
+        return;
+    } catch (const RosterError& error) {
+        Messages::missingZones(this, times);
+        Messages::error(this, error);
+        return;
+    }
+    Messages::missingZones(this, times);
+    m_main.LoadMemberLists();
+    cmdClear_Click();
+    endEditMode();
+}
+
+void MemberFormTab::cmdClear_Click()
+{
+    txtPlayerName->clear();
+    chkActive->setChecked(false);
+    for (QLineEdit* field : {txtRealFirst, txtRealLast, txtEmail, txtEmail2, txtOtherContact})
+        field->clear();
+    txtNotes->clear();
+    for (const ScheduleDay& day : m_days) {
+        for (TimeEntryField* field : day.fields)
+            field->clear();
+    }
+    for (const ScheduleDay& day : m_days)
+        day.check->setChecked(false);
+    txtPlayerName->setFocus();
+    // Emptying a box is a change of its text: the division box checks "Active" again.
+    for (QComboBox* combo : {cmbDiv, cmbTZ}) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(QString());
+    }
+}
+
+void MemberFormTab::cmdCancel_Click()
+{
+    cmdClear_Click();
+    endEditMode();
+    m_main.TabClan->setCurrentIndex(frmTallyhold::MembersInfo);
+}
+
+void MemberFormTab::cmbDiv_Change()
+{
+    typeAhead(cmbDiv);
+}
+
+void MemberFormTab::cmbTZ_Change()
+{
+    typeAhead(cmbTZ);
+}
+
+void MemberFormTab::typeAhead(QComboBox* combo)
+{
+    if (m_suppressTypeAhead) {
+        m_suppressTypeAhead = false;
+        return;
+    }
+    if (m_loading)
+        return;
+    const QString typed = combo->currentText();
+    // Nothing typed completes to nothing, so that emptied boxes stay empty.
+    const int index = typed.isEmpty() ? -1 : combo->findText(typed, Qt::MatchStartsWith);
+    if (index >= 0 && combo->itemText(index).size() > typed.size()) {
+        const QString entry = combo->itemText(index);
+        m_suppressTypeAhead = true;
+        combo->lineEdit()->setText(typed + entry.mid(typed.size()));
+        combo->lineEdit()->setSelection(typed.size(), entry.size() - typed.size());
+    }
+    if (combo == cmbDiv)
+        chkActive->setChecked(true);
+}
+
+bool MemberFormTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // A deletion is not completed again.
+        if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
+            m_suppressTypeAhead = true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MemberForm.h"
+#include "store/RecordKey.h"
+
 #include <QWidget>
 #include <array>
 
@@ -9,6 +12,7 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class FormError;
 class TimeEntryField;
 class frmTallyhold;
 
@@ -33,6 +37,14 @@ public:
     // The keyboard order of the tab, without "Active" and "Cancel", which come after the
     // controls of the other tabs.
     QList<QWidget*> keyboardOrder() const;
+
+    // Clears the form and fills it with the member of this key, its times in the member's own
+    // zone; Save then updates that member. A member that cannot be loaded leaves the form
+    // empty and not in edit mode.
+    void LoadMemberForEdit(const RecordKey& member);
+    // True while a loaded member is in the form: Save updates editedMember().
+    bool editMode() const { return m_editMode; }
+    RecordKey editedMember() const { return m_member; }
 
     QLineEdit* txtPlayerName = nullptr;
     QComboBox* cmbDiv = nullptr;
@@ -86,16 +98,34 @@ public:
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCancel = nullptr;
 
+public slots:
+    void cmdClear_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void cmdSave_Click();
-    void cmdClear_Click();
     void cmdCancel_Click();
     void cmbDiv_Change();
     void cmbTZ_Change();
 
 private:
     QWidget* createSchedules();
+    MemberForm readForm() const;
+    void showForm(const MemberForm& form);
+    void refuse(const FormError& error);
+    void endEditMode();
+    void typeAhead(QComboBox* combo);
 
     frmTallyhold& m_main;
     std::array<ScheduleDay, 6> m_days;
+    bool m_editMode = false;
+    RecordKey m_member;
+    // Set by Delete and Backspace and by the completion itself: the next text change of
+    // either box is not completed.
+    bool m_suppressTypeAhead = false;
+    // While a loaded member is written into the boxes, nothing is completed and "Active"
+    // keeps the stored state.
+    bool m_loading = false;
 };

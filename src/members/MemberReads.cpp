@@ -82,6 +82,15 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
     return info;
 }
 
+std::optional<QString> PlayerName(const Database& db, const RecordKey& member)
+{
+    const auto row
+        = db.first(QStringLiteral("SELECT MBR_Online_Player_Name FROM Members WHERE MBR_PK = ?"), {member});
+    if (!row)
+        return std::nullopt;
+    return row->value(0).toString().trimmed();
+}
+
 MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const RecordKey& member)
 {
     const auto row = db.first(

@@ -41,6 +41,9 @@ struct MemberEdit
 MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey& member,
                           const QString& userZone, bool userDST);
 
+// The trimmed player name of the member with this key, or nothing when there is none.
+std::optional<QString> PlayerName(const Database& db, const RecordKey& member);
+
 // The member with this key for the form. Throws DataError(1007) when there is no such
 // member or it has no schedule. A missing division or zone leaves its box empty, and the
 // times are then shown in GMT.

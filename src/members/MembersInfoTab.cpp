@@ -1,14 +1,21 @@
 #include "MembersInfoTab.h"
 
+#include "MemberFormTab.h"
+#include "MemberReads.h"
+#include "MemberWrites.h"
 #include "app/ControlNames.h"
+#include "app/Messages.h"
 #include "app/frmTallyhold.h"
+#include "store/RosterError.h"
 
 #include <QFormLayout>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 MembersInfoTab::MembersInfoTab(frmTallyhold& main, QWidget* parent)
@@ -102,11 +109,19 @@ MembersInfoTab::MembersInfoTab(frmTallyhold& main, QWidget* parent)
     layout->addLayout(left, 1);
     layout->addWidget(Frame6, 1);
 
-    // Click runs on every change of the selected entry, by mouse or keys; a refill selects nothing.
+    // Click runs on every change of the selected entry, by mouse or keys (a refill selects
+    // nothing), and on a click on the entry already selected, which shows it afresh.
     connect(lstMembers, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!lstMembers->selectedItems().isEmpty())
+        if (lstMembers->selectedItems().isEmpty())
+            return;
+        m_shownOnPress = true;
+        lstMembers_Click();
+    });
+    connect(lstMembers, &QListWidget::pressed, this, [this] {
+        if (!m_shownOnPress)
             lstMembers_Click();
     });
+    lstMembers->viewport()->installEventFilter(this);
     connect(lstMembers, &QListWidget::itemDoubleClicked, this, &MembersInfoTab::lstMembers_DblClick);
     connect(cmdEdit, &QPushButton::clicked, this, &MembersInfoTab::cmdEdit_Click);
     connect(cmdDeleteMember, &QPushButton::clicked, this, &MembersInfoTab::cmdDeleteMember_Click);
@@ -117,10 +132,116 @@ QList<QWidget*> MembersInfoTab::keyboardOrder() const
     return {lstMembers, cmdEdit, cmdDeleteMember};
 }
 
-void MembersInfoTab::lstMembers_Click() { }
+bool MembersInfoTab::eventFilter(QObject* watched, QEvent* event)
+{
+    // Seen before the list handles the press, which may or may not change the selection.
+    if (event->type() == QEvent::MouseButtonPress)
+        m_shownOnPress = false;
+    return QWidget::eventFilter(watched, event);
+}
 
-void MembersInfoTab::lstMembers_DblClick() { }
+std::array<QLabel*, 6> MembersInfoTab::dayLabels() const
+{
+    return {lblMon, lblTue, lblWed, lblThu, lblFri, lblSatSun};
+}
 
-void MembersInfoTab::cmdEdit_Click() { }
+std::optional<RecordKey> MembersInfoTab::selectedMember(bool complain) const
+{
+    const QList<QListWidgetItem*> selected = lstMembers->selectedItems();
+    if (!selected.isEmpty())
+        return selected.first()->data(Qt::UserRole).toByteArray();
+    if (complain)
+        Messages::show(window(), QStringLiteral("Selection Error"),
+                       QStringLiteral("You must first highlight a Member!"), Messages::Icon::Critical);
+    return std::nullopt;
+}
 
-void MembersInfoTab::cmdDeleteMember_Click() { }
+void MembersInfoTab::ClearMemberInfo()
+{
+    for (QLabel* label : {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone})
+        label->clear();
+    for (QLabel* label : dayLabels()) {
+        label->hide();
+        label->setToolTip(QString());
+        label->setAccessibleDescription(QString());
+    }
+    lblNoSched->hide();
+    lblNotes->clear();
+}
+
+void MembersInfoTab::ShowMemberInfo()
+{
+    ClearMemberInfo();
+    const auto member = selectedMember(false);
+    if (!member)
+        return;
+    const Preferences& preferences = m_main.preferences();
+    cTimeFuncs times(m_main.database());
+    MemberInfo info;
+    try {
+        info = ::ShowMemberInfo(m_main.database(), times, *member, preferences.userTimeZone,
+                                preferences.userDST);
+    } catch (const RosterError& error) {
+        Messages::error(window(), error);
+        return;
+    }
+    lblReal->setText(info.real);
+    lblStatus->setText(info.status);
+    lblEMail->setText(info.email);
+    lblContact->setText(info.contact);
+    lblTimeZone->setText(info.timeZone);
+    lblNotes->setText(info.notes);
+    lblNoSched->setVisible(!info.hasSchedule);
+    const auto labels = dayLabels();
+    for (int day = 0; day < int(labels.size()); ++day) {
+        if (!info.days[day])
+            continue;
+        labels[day]->setToolTip(*info.days[day]);
+        labels[day]->setAccessibleDescription(*info.days[day]);
+        labels[day]->show();
+    }
+    Messages::missingZones(window(), times);
+    if (info.missingTimes != 0)
+        Messages::error(window(), DataError(info.missingTimes));
+}
+
+void MembersInfoTab::lstMembers_Click()
+{
+    ShowMemberInfo();
+}
+
+void MembersInfoTab::lstMembers_DblClick()
+{
+    ShowMemberInfo();
+    cmdEdit_Click();
+}
+
+void MembersInfoTab::cmdEdit_Click()
+{
+    const auto member = selectedMember(true);
+    if (!member)
+        return;
+    ClearMemberInfo();
+    m_main.memberFormTab()->LoadMemberForEdit(*member);
+    m_main.TabClan->setCurrentIndex(frmTallyhold::AddEditMembers);
+}
+
+void MembersInfoTab::cmdDeleteMember_Click()
+{
+    const auto member = selectedMember(true);
+    if (!member)
+        return;
+    try {
+        const auto name = PlayerName(m_main.database(), *member);
+        if (!name)
+            throw DataError(1016);
+        // Asked whatever the Options say about confirmations.
+        if (!Messages::confirm(window(), QStringLiteral("Delete ") + *name + QLatin1Char('?')))
+            return;
+        DeleteMember(m_main.database(), *member);
+    } catch (const RosterError& error) {
+        Messages::error(window(), error);
+    }
+    m_main.LoadMemberLists();
+    ClearMemberInfo();
+}

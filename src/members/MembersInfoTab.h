@@ -1,6 +1,10 @@
 #pragma once
 
+#include "store/RecordKey.h"
+
 #include <QWidget>
+#include <array>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -17,6 +21,10 @@ public:
     explicit MembersInfoTab(frmTallyhold& main, QWidget* parent = nullptr);
 
     QList<QWidget*> keyboardOrder() const;
+
+    // Shows the selected member read-only, slot times in the user's own zone.
+    void ShowMemberInfo();
+    void ClearMemberInfo();
 
     QListWidget* lstMembers = nullptr;
     QPushButton* cmdEdit = nullptr;
@@ -37,6 +45,9 @@ public:
     QLabel* lblSatSun = nullptr;
     QLabel* lblNoSched = nullptr;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void lstMembers_Click();
     void lstMembers_DblClick();
@@ -44,5 +55,11 @@ private slots:
     void cmdDeleteMember_Click();
 
 private:
+    // The key of the selected entry; nothing (after the "Selection Error" box when asked) if none.
+    std::optional<RecordKey> selectedMember(bool complain) const;
+    std::array<QLabel*, 6> dayLabels() const;
+
     frmTallyhold& m_main;
+    // Whether the press being handled already showed the member by selecting it.
+    bool m_shownOnPress = false;
 };

@@ -545,7 +545,8 @@ void tst_MemberCommands::failedWriteRollsBack()
     const auto snapshot = [&] {
         QStringList rows;
         for (const char* table : {"Members", "Schedules", "Times"})
-            for (const QSqlRecord& row : roster.db().all(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
+            for (const QSqlRecord& row :
+                 roster.db().all(QStringLiteral("SELECT * FROM ") + QLatin1String(table)))
                 for (int column = 0; column < row.count(); ++column)
                     rows << row.value(column).toString();
         return rows;
