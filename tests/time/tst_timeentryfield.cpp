@@ -221,7 +221,9 @@ void tst_TimeEntryField::refusedClickDoesNotPressTheButton()
     slot->setText(QStringLiteral("9:00 PM"));
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(clicks.count(), 1);
-    QCOMPARE(boxes(), 1);
+    // Save itself refuses the otherwise empty form; the field says nothing more.
+    QCOMPARE(boxes(), 2);
+    QCOMPARE(Messages::shown().last().title, QStringLiteral("Save/Update Error"));
 }
 
 void tst_TimeEntryField::windowAndDialogFocusChangesBringNoBox()
