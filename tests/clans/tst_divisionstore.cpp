@@ -9,45 +9,13 @@ class tst_DivisionStore : public QObject
     Q_OBJECT
 
 private slots:
-    void addKeepsNameAsTyped_data();
-    void addKeepsNameAsTyped();
     void loadsNotesWithoutValueAsEmpty();
     void loadsHideFlag_data();
     void loadsHideFlag();
-    void updateChangesOnlyItsRow();
     void updateOfVanishedRowChangesNothing();
-    void duplicateNamesAreEditedByKey();
     void removeRefusesWhileMembersRemain();
-    void removeDeletesEmptyDivision();
     void removeOfVanishedRowReports1028();
-    void refusalListsOneMemberPerLine();
 };
-
-void tst_DivisionStore::addKeepsNameAsTyped_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("plain") << QStringLiteral("Alpha");
-    QTest::newRow("apostrophe") << QStringLiteral("O'Brien's Raiders");
-    QTest::newRow("hyphen") << QStringLiteral("A-Team");
-    QTest::newRow("blanks around") << QStringLiteral("  Bravo  ");
-}
-
-void tst_DivisionStore::addKeepsNameAsTyped()
-{
-    QFETCH(QString, name);
-    TestRoster roster;
-    DivisionStore store(roster.db());
-    const RecordKey key = store.add({name, QStringLiteral("line 1\nline 2"), true});
-    QCOMPARE(key.size(), 16);
-    const auto loaded = store.load(key);
-    QVERIFY(loaded);
-    QCOMPARE(loaded->name, name);
-    QCOMPARE(loaded->notes, QStringLiteral("line 1\nline 2"));
-    QCOMPARE(loaded->hide, true);
-    QCOMPARE(roster.db().first(QStringLiteral("SELECT DIV_Hide FROM Divisions"))->value(0).toInt(), 1);
-    QVERIFY(store.remove(key).isEmpty());
-    QCOMPARE(roster.count(QStringLiteral("Divisions")), 0);
-}
 
 void tst_DivisionStore::loadsNotesWithoutValueAsEmpty()
 {
@@ -79,20 +47,6 @@ void tst_DivisionStore::loadsHideFlag()
     QCOMPARE(DivisionStore(roster.db()).load(key)->hide, hide);
 }
 
-void tst_DivisionStore::updateChangesOnlyItsRow()
-{
-    TestRoster roster;
-    DivisionStore store(roster.db());
-    const RecordKey alpha = store.add({QStringLiteral("Alpha"), QStringLiteral("a"), false});
-    const RecordKey bravo = store.add({QStringLiteral("Bravo"), QStringLiteral("b"), false});
-    QVERIFY(store.update(alpha, {QStringLiteral("Alpha Prime"), QString(), true}));
-    QCOMPARE(store.load(alpha)->name, QStringLiteral("Alpha Prime"));
-    QCOMPARE(store.load(alpha)->hide, true);
-    QCOMPARE(store.load(bravo)->name, QStringLiteral("Bravo"));
-    QCOMPARE(store.load(bravo)->notes, QStringLiteral("b"));
-    QCOMPARE(store.load(bravo)->hide, false);
-}
-
 void tst_DivisionStore::updateOfVanishedRowChangesNothing()
 {
     TestRoster roster;
@@ -104,21 +58,6 @@ void tst_DivisionStore::updateOfVanishedRowChangesNothing()
     QCOMPARE(roster.count(QStringLiteral("Divisions")), 1);
     QCOMPARE(store.load(bravo)->name, QStringLiteral("Bravo"));
     QVERIFY(!store.load(alpha));
-}
-
-void tst_DivisionStore::duplicateNamesAreEditedByKey()
-{
-    TestRoster roster;
-    DivisionStore store(roster.db());
-    const RecordKey first = store.add({QStringLiteral("Alpha"), QStringLiteral("first"), false});
-    const RecordKey second = store.add({QStringLiteral("Alpha"), QStringLiteral("second"), false});
-    QVERIFY(first != second);
-    QVERIFY(store.update(second, {QStringLiteral("Alpha"), QStringLiteral("changed"), true}));
-    QCOMPARE(store.load(first)->notes, QStringLiteral("first"));
-    QCOMPARE(store.load(first)->hide, false);
-    QCOMPARE(store.load(second)->notes, QStringLiteral("changed"));
-    QVERIFY(store.remove(first).isEmpty());
-    QVERIFY(store.load(second));
 }
 
 void tst_DivisionStore::removeRefusesWhileMembersRemain()
@@ -137,19 +76,6 @@ void tst_DivisionStore::removeRefusesWhileMembersRemain()
     QCOMPARE(roster.count(QStringLiteral("Members")), 3);
 }
 
-void tst_DivisionStore::removeDeletesEmptyDivision()
-{
-    TestRoster roster;
-    const RecordKey empty = roster.addDivision(QStringLiteral("Empty"));
-    const RecordKey used = roster.addDivision(QStringLiteral("Used"));
-    roster.addMember(used, 1, QStringLiteral("Bob"));
-    DivisionStore store(roster.db());
-    QVERIFY(store.memberNames(empty).isEmpty());
-    QVERIFY(store.remove(empty).isEmpty());
-    QVERIFY(!store.load(empty));
-    QVERIFY(store.load(used));
-}
-
 void tst_DivisionStore::removeOfVanishedRowReports1028()
 {
     TestRoster roster;
@@ -164,14 +90,6 @@ void tst_DivisionStore::removeOfVanishedRowReports1028()
         QCOMPARE(error.number(), 1028);
     }
     QCOMPARE(roster.count(QStringLiteral("Divisions")), 1);
-}
-
-void tst_DivisionStore::refusalListsOneMemberPerLine()
-{
-    QCOMPARE(
-        DivisionStore::refusalText({QStringLiteral("Bob"), QStringLiteral("Carl")}),
-        QStringLiteral("The following Members are in this Division: \nBob\nCarl\n"
-                       "You will need to remove/update these members before this Division can be deleted!"));
 }
 
 QTEST_GUILESS_MAIN(tst_DivisionStore)

@@ -27,7 +27,6 @@ private slots:
     void menuOpensModalDialogThatExitHides();
     void listShowsNameAndDescriptionWithKeys();
     void addTakesNextKeyAndFillsDropDowns();
-    void keysFollowGreatestAndAreReused();
     void selectLoadsByKey_data();
     void selectLoadsByKey();
     void descriptionWithoutValueShowsBlank();
@@ -153,30 +152,6 @@ void tst_TZEdit::addTakesNextKeyAndFillsDropDowns()
     QVERIFY(d.tz.txtTZDescription->text().isEmpty());
     QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("0"));
     QVERIFY(!d.tz.chkApplyDST->isChecked());
-}
-
-void tst_TZEdit::keysFollowGreatestAndAreReused()
-{
-    TestRoster roster;
-    roster.db().exec(QStringLiteral("DELETE FROM TimeZones WHERE TZ_PK NOT IN (1, 2, 7)"));
-    Dialog d(roster, true);
-    d.fill(QStringLiteral("A"), QString(), QStringLiteral("0"));
-    d.tz.cmdSave->click();
-    d.fill(QStringLiteral("B"), QString(), QStringLiteral("0"));
-    d.tz.cmdSave->click();
-    QCOMPARE(zone(roster, 8)->value(0).toString(), QStringLiteral("A"));
-    QCOMPARE(zone(roster, 9)->value(0).toString(), QStringLiteral("B"));
-
-    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("B - ")));
-    d.tz.cmdDelete->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete B?")});
-    QVERIFY(!zone(roster, 9));
-    // A zone added behind the dialog's back (an import) is not overwritten.
-    roster.addZone(QStringLiteral("Imported"), QStringLiteral("meanwhile"), 0, 0);
-    d.fill(QStringLiteral("C"), QString(), QStringLiteral("0"));
-    d.tz.cmdSave->click();
-    QCOMPARE(zone(roster, 9)->value(0).toString(), QStringLiteral("Imported"));
-    QCOMPARE(zone(roster, 10)->value(0).toString(), QStringLiteral("C"));
 }
 
 void tst_TZEdit::selectLoadsByKey_data()
