@@ -1,7 +1,13 @@
 #include "SchedulingTab.h"
 
+#include "FindBestTimes.h"
+#include "MatchFields.h"
+#include "ShowAvailableMembers.h"
 #include "app/ControlNames.h"
+#include "app/Messages.h"
+#include "app/ProgressScope.h"
 #include "app/frmTallyhold.h"
+#include "store/RosterError.h"
 #include "time/TimeEntryField.h"
 
 #include <QFormLayout>
@@ -67,8 +73,95 @@ QList<QWidget*> SchedulingTab::keyboardOrder() const
             lstAvailable, cmdShowBestTimes, lstBestTimes};
 }
 
-void SchedulingTab::cmdShowAvailable_Click() { }
+QList<RecordKey> SchedulingTab::selectedMembers() const
+{
+    QList<RecordKey> keys;
+    for (const QListWidgetItem* item : lstSchedules->selectedItems())
+        keys << item->data(Qt::UserRole).toByteArray();
+    return keys;
+}
 
-void SchedulingTab::cmdShowBestTimes_Click() { }
+bool SchedulingTab::checkSelection()
+{
+    if (!lstSchedules->selectedItems().isEmpty())
+        return true;
+    Messages::show(this, QStringLiteral("Selection Error"),
+                   QStringLiteral("You must Select Member(s) from the list!"), Messages::Icon::Critical);
+    return false;
+}
 
-void SchedulingTab::lstBestTimes_DblClick() { }
+void SchedulingTab::reportMissing(const QList<int>& dataErrors, const QStringList& missingZones)
+{
+    for (const int number : dataErrors)
+        Messages::error(this, DataError(number));
+    if (!missingZones.isEmpty()) {
+        const DataError missing(1024);
+        Messages::error(
+            this, RosterError(missing.title(), missing.text(), missingZones.join(QStringLiteral(", "))));
+    }
+}
+
+void SchedulingTab::cmdShowAvailable_Click()
+{
+    if (!checkSelection())
+        return;
+    for (TimeEntryField* field : {txtMatchDate, txtMatchTime}) {
+        if (field->text().trimmed().isEmpty()) {
+            Messages::show(this, QStringLiteral("Schedule Process Error"),
+                           field == txtMatchDate ? QStringLiteral("Match Date must be filled!")
+                                                 : QStringLiteral("Match Time must be filled!"),
+                           Messages::Icon::Information);
+            field->setFocus();
+            return;
+        }
+    }
+    lstAvailable->clear();
+    const Preferences& preferences = m_main.preferences();
+    try {
+        AvailableMembers available;
+        {
+            ProgressScope progress(m_main);
+            available = ShowAvailableMembers(m_main.database(),
+                                             {selectedMembers(), txtMatchDate->text(), txtMatchTime->text(),
+                                              preferences.userTimeZone, preferences.userDST});
+            lstAvailable->addItems(available.names);
+        }
+        reportMissing(available.missingTimes, available.missingZones);
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
+}
+
+void SchedulingTab::cmdShowBestTimes_Click()
+{
+    if (!checkSelection())
+        return;
+    lstBestTimes->clear();
+    const Preferences& preferences = m_main.preferences();
+    try {
+        BestTimes best;
+        {
+            ProgressScope progress(m_main);
+            best = FindBestTimes(m_main.database(),
+                                 {selectedMembers(), preferences.userTimeZone, preferences.userDST,
+                                  preferences.timeGranularity, preferences.maxResults});
+            lstBestTimes->addItems(best.lines());
+        }
+        reportMissing(best.missingTimes ? QList<int> {1036} : QList<int>(), best.missingZones);
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
+}
+
+void SchedulingTab::lstBestTimes_DblClick()
+{
+    const QListWidgetItem* item = lstBestTimes->currentItem();
+    if (!item)
+        return;
+    const auto fields = MatchFields::fromBestTimeLine(item->text(), QDate::currentDate());
+    if (!fields)
+        return;
+    txtMatchDate->setText(fields->matchDate);
+    txtMatchTime->setText(fields->matchTime);
+    cmdShowAvailable_Click();
+}

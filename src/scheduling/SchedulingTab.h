@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/RecordKey.h"
+
 #include <QWidget>
 
 class QGroupBox;
@@ -34,5 +36,11 @@ private slots:
     void lstBestTimes_DblClick();
 
 private:
+    QList<RecordKey> selectedMembers() const;
+    // False, after the "Selection Error" box, when no member is selected.
+    bool checkSelection();
+    // The numbered boxes of rows a run missed and the zones it did not find, each once.
+    void reportMissing(const QList<int>& dataErrors, const QStringList& missingZones);
+
     frmTallyhold& m_main;
 };
