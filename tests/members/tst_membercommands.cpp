@@ -27,7 +27,6 @@ private slots:
     void updateSecondSlotGainedAndCleared();
     void updateRecreatesMissingTimesRow();
     void updateNullFlagIsUnplayed();
-    void updateWritesLoadedKeyOnly();
     void updateUnknownMemberOrSchedule();
 
     void deleteRemovesOwnRowsOnly();
@@ -42,11 +41,8 @@ private slots:
     void viewLabels();
     void viewMemberWithoutDivisionOrZone();
     void viewMissingTimesRow();
-    void viewMissingUserZoneNamedOnce();
     void viewUnknownMember();
 
-    void loadInMemberZone_data();
-    void loadInMemberZone();
     void loadFields();
     void loadMemberWithoutDivisionOrZone();
     void loadWithoutSchedule();
@@ -381,42 +377,6 @@ void tst_MemberCommands::updateNullFlagIsUnplayed()
     QCOMPARE(roster.count(QStringLiteral("Times")), 1);
 }
 
-void tst_MemberCommands::updateWritesLoadedKeyOnly()
-{
-    TestRoster roster;
-    roster.addDivision(QStringLiteral("Alpha"));
-    roster.addDivision(QStringLiteral("Bravo"));
-    MemberForm first = memberForm(QStringLiteral("Bob"), QStringLiteral("Alpha"));
-    setDay(first, 0, QStringLiteral("7:00 PM"), QStringLiteral("8:00 PM"));
-    MemberForm second = memberForm(QStringLiteral("Bob"), QStringLiteral("Bravo"));
-    setDay(second, 0, QStringLiteral("9:00 AM"), QStringLiteral("10:00 AM"));
-    cTimeFuncs times(roster.db());
-    const RecordKey one = AddMember(roster.db(), times, first);
-    const RecordKey two = AddMember(roster.db(), times, second);
-
-    cTimeFuncs load(roster.db());
-    MemberForm edited = LoadMemberForEdit(roster.db(), load, two).form;
-    QCOMPARE(edited.divisionText, QStringLiteral("Bravo"));
-    edited.notes = QStringLiteral("second Bob");
-    setDay(edited, 0, QStringLiteral("9:00 AM"), QStringLiteral("11:00 AM"));
-    UpdateMember(roster.db(), times, two, edited);
-
-    QCOMPARE(roster.db()
-                 .first(QStringLiteral("SELECT MBR_Notes FROM Members WHERE MBR_PK = ?"), {one})
-                 ->value(0)
-                 .toString(),
-             QString());
-    QCOMPARE(roster.db()
-                 .first(QStringLiteral("SELECT MBR_Notes FROM Members WHERE MBR_PK = ?"), {two})
-                 ->value(0)
-                 .toString(),
-             QStringLiteral("second Bob"));
-    QCOMPARE(storedSlots(roster, timesKeyOf(roster, one, 0)),
-             (QStringList {storedText(at(0, 19)), storedText(at(0, 20)), "NULL", "NULL"}));
-    QCOMPARE(storedSlots(roster, timesKeyOf(roster, two, 0)),
-             (QStringList {storedText(at(0, 9)), storedText(at(0, 11)), "NULL", "NULL"}));
-}
-
 void tst_MemberCommands::updateUnknownMemberOrSchedule()
 {
     TestRoster roster;
@@ -660,19 +620,6 @@ void tst_MemberCommands::viewMissingTimesRow()
     QCOMPARE(*info.days[4], QStringLiteral("08:00 PM - 09:00 PM"));
 }
 
-void tst_MemberCommands::viewMissingUserZoneNamedOnce()
-{
-    TestRoster roster;
-    const RecordKey alpha = roster.addDivision(QStringLiteral("Alpha"));
-    const RecordKey member = roster.addMember(alpha, 7, QStringLiteral("Bob"));
-    const RecordKey day = roster.addTimes(at(0, 20), at(0, 21), at(0, 8), at(0, 9));
-    roster.addSchedule(member, {day, day, day, std::nullopt, std::nullopt, std::nullopt});
-    cTimeFuncs times(roster.db());
-    const MemberInfo info = ShowMemberInfo(roster.db(), times, member, QStringLiteral("Gone"), false);
-    QCOMPARE(*info.days[2], QStringLiteral("08:00 PM - 09:00 PM, 08:00 AM - 09:00 AM"));
-    QCOMPARE(times.takeMissingZones(), QStringList {QStringLiteral("Gone")});
-}
-
 void tst_MemberCommands::viewUnknownMember()
 {
     TestRoster roster;
@@ -683,40 +630,6 @@ void tst_MemberCommands::viewUnknownMember()
     } catch (const DataError& error) {
         QCOMPARE(error.number(), 1000);
     }
-}
-
-void tst_MemberCommands::loadInMemberZone_data()
-{
-    QTest::addColumn<int>("daylight");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::newRow("offset 300") << 0 << "06:00 PM"
-                                << "11:00 PM";
-    QTest::newRow("offset 300 with flag") << 1 << "07:00 PM"
-                                          << "12:00 AM";
-    QTest::newRow("flag -1 counts") << -1 << "07:00 PM"
-                                    << "12:00 AM";
-}
-
-void tst_MemberCommands::loadInMemberZone()
-{
-    QFETCH(int, daylight);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    TestRoster roster;
-    const RecordKey alpha = roster.addDivision(QStringLiteral("Alpha"));
-    const int zone = roster.addZone(QStringLiteral("Five"), QString(), 300, daylight);
-    const RecordKey member = roster.addMember(alpha, zone, QStringLiteral("Bob"));
-    const RecordKey monday = roster.addTimes(at(0, 23), at(1, 4));
-    roster.addSchedule(member,
-                       {monday, std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt});
-    cTimeFuncs times(roster.db());
-    const MemberEdit edit = LoadMemberForEdit(roster.db(), times, member);
-    QCOMPARE(edit.zoneName, QStringLiteral("Five"));
-    QVERIFY(edit.form.days[0].checked);
-    QCOMPARE(edit.form.days[0].texts, (std::array<QString, 4> {start, end, QString(), QString()}));
-    for (int day = 1; day < MemberForm::DayCount; ++day)
-        QVERIFY(!edit.form.days[day].checked);
 }
 
 void tst_MemberCommands::loadFields()
