@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,6 +33,7 @@ QComboBox* listBox(const char* objectName, const QString& caption)
     combo->setInsertPolicy(QComboBox::NoInsert);
     // The form completes typed text itself (type-ahead), keeping the typed letters' case.
     combo->setCompleter(nullptr);
+    combo->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return combo;
 }
 
@@ -101,33 +103,26 @@ MemberFormTab::MemberFormTab(frmTallyhold& main, QWidget* parent)
         = named(new QPushButton(QStringLiteral("Clear Fields")), "cmdClear", QStringLiteral("Clear Fields"));
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel")), "cmdCancel", QStringLiteral("Cancel"));
 
-    auto* fields = new QGridLayout;
-    fields->addWidget(captionFor(txtPlayerName, QStringLiteral("Player Name")), 0, 0);
-    fields->addWidget(txtPlayerName, 0, 1);
-    fields->addWidget(captionFor(cmbDiv, QStringLiteral("Clan / Division")), 0, 2);
-    fields->addWidget(cmbDiv, 0, 3);
-    fields->addWidget(chkActive, 0, 4);
-    fields->addWidget(captionFor(txtRealFirst, QStringLiteral("Actual First Name")), 1, 0);
-    fields->addWidget(txtRealFirst, 1, 1);
-    fields->addWidget(captionFor(txtRealLast, QStringLiteral("Last")), 1, 2);
-    fields->addWidget(txtRealLast, 1, 3, 1, 2);
-    fields->addWidget(captionFor(cmbTZ, QStringLiteral("Time Zone")), 2, 0);
-    fields->addWidget(cmbTZ, 2, 1);
-    fields->addWidget(captionFor(txtEmail, QStringLiteral("Default EMail")), 3, 0);
-    fields->addWidget(txtEmail, 3, 1);
-    fields->addWidget(captionFor(txtEmail2, QStringLiteral("Secondary Email")), 3, 2);
-    fields->addWidget(txtEmail2, 3, 3, 1, 2);
-    fields->addWidget(captionFor(txtOtherContact, QStringLiteral("Other Contact Info")), 4, 0);
-    fields->addWidget(txtOtherContact, 4, 1, 1, 4);
-    fields->setColumnStretch(1, 1);
-    fields->setColumnStretch(3, 1);
+    auto* division = new QHBoxLayout;
+    division->addWidget(cmbDiv, 1);
+    division->addWidget(chkActive);
+    auto* fields = new QFormLayout;
+    fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    fields->addRow(captionFor(txtPlayerName, QStringLiteral("Player Name")), txtPlayerName);
+    fields->addRow(captionFor(cmbDiv, QStringLiteral("Clan / Division")), division);
+    fields->addRow(captionFor(txtRealFirst, QStringLiteral("Actual First Name")), txtRealFirst);
+    fields->addRow(captionFor(txtRealLast, QStringLiteral("Last")), txtRealLast);
+    fields->addRow(captionFor(cmbTZ, QStringLiteral("Time Zone")), cmbTZ);
+    fields->addRow(captionFor(txtEmail, QStringLiteral("Default EMail")), txtEmail);
+    fields->addRow(captionFor(txtEmail2, QStringLiteral("Secondary Email")), txtEmail2);
+    fields->addRow(captionFor(txtOtherContact, QStringLiteral("Other Contact Info")), txtOtherContact);
 
     auto* notes = new QVBoxLayout(frmeNotes);
     notes->addWidget(txtNotes);
 
     auto* top = new QHBoxLayout;
-    top->addLayout(fields, 3);
-    top->addWidget(frmeNotes, 2);
+    top->addLayout(fields, 1);
+    top->addWidget(frmeNotes, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -165,7 +160,7 @@ QWidget* MemberFormTab::createSchedules()
         day.frame = named(new QGroupBox(caption), names.frame, caption);
         day.check = named(new QCheckBox, names.check, caption);
         auto* grid = new QGridLayout(day.frame);
-        grid->addWidget(day.check, 0, 0, Qt::AlignTop);
+        grid->addWidget(day.check, 0, 0);
         for (int s = 0; s < 4; ++s) {
             const QByteArray objectName = QByteArray("txt") + names.letter + slotNames[s];
             day.fields[s] = named(new TimeEntryField(TimeEntryField::Kind::Slot), objectName.constData(),
