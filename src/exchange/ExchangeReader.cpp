@@ -17,9 +17,13 @@ const char* const DayNames[6] = {"Monday", "Tuesday", "Wednesday", "Thursday", "
 class Fields
 {
 public:
-    Fields(int line, QStringList fields)
+    // Slot times repeat across a roster; each distinct text is parsed once.
+    using TimeCache = QHash<QString, QString>;
+
+    Fields(int line, QStringList fields, TimeCache& times)
         : m_line(line)
         , m_fields(std::move(fields))
+        , m_times(times)
     {
     }
 
@@ -94,17 +98,22 @@ public:
     {
         if (text(n).isEmpty())
             return {};
-        const auto value = DateTime::parse(text(n));
-        if (!value)
-            fault(QStringLiteral("field %1 (%2) is not a time: \"%3\".")
-                      .arg(n)
-                      .arg(QLatin1String(what), text(n)));
-        return value->toStorageText();
+        auto known = m_times.constFind(text(n));
+        if (known == m_times.cend()) {
+            const auto value = DateTime::parse(text(n));
+            if (!value)
+                fault(QStringLiteral("field %1 (%2) is not a time: \"%3\".")
+                          .arg(n)
+                          .arg(QLatin1String(what), text(n)));
+            known = m_times.insert(text(n), value->toStorageText());
+        }
+        return *known;
     }
 
 private:
     int m_line;
     QStringList m_fields;
+    TimeCache& m_times;
 };
 
 struct RecordKind
@@ -132,6 +141,7 @@ private:
     QHash<RecordKey, int> m_memberLines;
     QHash<RecordKey, int> m_timesLines;
     QHash<RecordKey, int> m_scheduleLines;
+    Fields::TimeCache m_times;
 };
 
 void Parser::checkUnique(QHash<RecordKey, int>& seen, const RecordKey& key, const Fields& fields,
@@ -186,7 +196,7 @@ void Parser::line(int number, QByteArrayView bytes)
             list[i] = *plain;
         }
     }
-    const Fields f(number, std::move(list));
+    const Fields f(number, std::move(list), m_times);
 
     switch (tag) {
     case 1: {

@@ -54,15 +54,23 @@ QString number(const QVariant& value)
     return value.isNull() ? QString() : QString::number(value.toInt());
 }
 
-QString timeText(const QVariant& stored, const RecordKey& timesKey)
+// Slot times repeat across a roster; each distinct one is converted once.
+using TimeTexts = QHash<QString, QString>;
+
+QString timeText(const QVariant& stored, const RecordKey& timesKey, TimeTexts& known)
 {
     if (stored.isNull())
         return {};
-    const auto value = DateTime::fromStorageText(stored.toString());
-    if (!value)
-        programmingError(QStringLiteral("The Times row %1 holds \"%2\", which is not a time.")
-                             .arg(KeyToHex(timesKey), stored.toString()));
-    return value->toGeneralText();
+    const QString text = stored.toString();
+    auto found = known.constFind(text);
+    if (found == known.cend()) {
+        const auto value = DateTime::fromStorageText(text);
+        if (!value)
+            programmingError(QStringLiteral("The Times row %1 holds \"%2\", which is not a time.")
+                                 .arg(KeyToHex(timesKey), text));
+        found = known.insert(text, value->toGeneralText());
+    }
+    return *found;
 }
 
 // Members of one division with their schedule and each day's times, one row per member.
@@ -92,7 +100,7 @@ constexpr int FirstDayColumn = 12;
 constexpr int ColumnsPerDay = 7;
 
 void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
-                          const QHash<int, QSqlRecord>& zones, RecordWriter& out)
+                          const QHash<int, QSqlRecord>& zones, TimeTexts& timeTexts, RecordWriter& out)
 {
     const auto division = db.first(
         QStringLiteral("SELECT DIV_PK, DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_PK = ?"),
@@ -130,7 +138,7 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
                 schedule << KeyToHex(timesKey);
                 QStringList slotTexts {KeyToHex(timesKey)};
                 for (int slot = 0; slot < 4; ++slot)
-                    slotTexts << timeText(member.value(c + 3 + slot), timesKey);
+                    slotTexts << timeText(member.value(c + 3 + slot), timesKey, timeTexts);
                 // Without a second start there is no second slot.
                 if (member.value(c + 5).isNull())
                     slotTexts[3] = slotTexts[4] = QString();
@@ -177,9 +185,10 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     if (!file.open(QIODevice::WriteOnly))
         throw writeFailed();
     RecordWriter out(file);
+    TimeTexts timeTexts;
     file.write(QByteArray(ExchangeFile::Header) + ExchangeFile::LineEnd);
     for (qsizetype i = 0; i < divisions.size(); ++i) {
-        WriteDivisionRecords(db, divisions[i], zones, out);
+        WriteDivisionRecords(db, divisions[i], zones, timeTexts, out);
         if (progress)
             progress(int((i + 1) * 100 / divisions.size()));
     }

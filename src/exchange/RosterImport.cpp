@@ -118,18 +118,18 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
 
     ImportResult result;
     Transaction transaction(db);
+    QList<QVariantList> rows;
     for (const auto& d : content.divisions) {
-        if (roster.divisions.contains(d.key)) {
+        if (roster.divisions.contains(d.key))
             ++result.divisionsPresent;
-            continue;
-        }
-        db.insert(QStringLiteral("Divisions"),
-                  {{QStringLiteral("DIV_PK"), d.key},
-                   {QStringLiteral("DIV_Name"), d.name},
-                   {QStringLiteral("DIV_Notes"), d.notes},
-                   {QStringLiteral("DIV_Hide"), d.hide}});
-        ++result.divisionsAdded;
+        else
+            rows.append({d.key, d.name, d.notes, d.hide});
     }
+    db.insertRows(QStringLiteral("Divisions"),
+                  {QStringLiteral("DIV_PK"), QStringLiteral("DIV_Name"), QStringLiteral("DIV_Notes"),
+                   QStringLiteral("DIV_Hide")},
+                  rows);
+    result.divisionsAdded = int(rows.size());
     report(20);
 
     // The last record of a file key wins, as members are pointed at it.
@@ -138,6 +138,7 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
         zoneMap.insert(z.key, zoneFor(db, z, result));
     report(40);
 
+    rows.clear();
     for (const auto& m : content.members) {
         if (roster.members.contains(m.key)) {
             ++result.membersPresent;
@@ -145,50 +146,50 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
         }
         // A user-made zone without its zone record stays unset; the member form can set it.
         QVariant zone;
-        if (m.zone)
-            zone = *m.zone <= LastStandardZone ? QVariant(*m.zone) : zoneMap.value(*m.zone, 0);
-        if (zone == QVariant(0))
-            zone = QVariant();
-        db.insert(QStringLiteral("Members"),
-                  {{QStringLiteral("MBR_PK"), m.key},
-                   {QStringLiteral("MBR_FK_Division"), m.division},
-                   {QStringLiteral("MBR_FK_TZones"), zone},
-                   {QStringLiteral("MBR_Online_Player_Name"), m.playerName},
-                   {QStringLiteral("MBR_FL_Active"), m.active},
-                   {QStringLiteral("MBR_Real_First"), m.realFirst},
-                   {QStringLiteral("MBR_Real_last"), m.realLast},
-                   {QStringLiteral("MBR_Email_Primary"), m.emailPrimary},
-                   {QStringLiteral("MBR_Email_Secondary"), m.emailSecondary},
-                   {QStringLiteral("MBR_Other_Contact"), m.otherContact},
-                   {QStringLiteral("MBR_Notes"), m.notes}});
-        ++result.membersAdded;
+        if (m.zone && *m.zone <= LastStandardZone)
+            zone = *m.zone;
+        else if (m.zone && zoneMap.contains(*m.zone))
+            zone = zoneMap.value(*m.zone);
+        rows.append({m.key, m.division, zone, m.playerName, m.active, m.realFirst, m.realLast, m.emailPrimary,
+                     m.emailSecondary, m.otherContact, m.notes});
     }
+    db.insertRows(QStringLiteral("Members"),
+                  {QStringLiteral("MBR_PK"), QStringLiteral("MBR_FK_Division"),
+                   QStringLiteral("MBR_FK_TZones"), QStringLiteral("MBR_Online_Player_Name"),
+                   QStringLiteral("MBR_FL_Active"), QStringLiteral("MBR_Real_First"),
+                   QStringLiteral("MBR_Real_last"), QStringLiteral("MBR_Email_Primary"),
+                   QStringLiteral("MBR_Email_Secondary"), QStringLiteral("MBR_Other_Contact"),
+                   QStringLiteral("MBR_Notes")},
+                  rows);
+    result.membersAdded = int(rows.size());
     report(60);
 
+    rows.clear();
     for (const auto& t : content.times) {
-        if (roster.times.contains(t.key) || skippedTimes.contains(t.key))
-            continue;
-        db.insert(QStringLiteral("Times"),
-                  {{QStringLiteral("TMS_PK"), t.key},
-                   {QStringLiteral("TMS_Slot1_Start"), t.slotTexts[0]},
-                   {QStringLiteral("TMS_Slot1_End"), t.slotTexts[1]},
-                   {QStringLiteral("TMS_Slot2_Start"), t.slotTexts[2]},
-                   {QStringLiteral("TMS_Slot2_End"), t.slotTexts[3]}});
+        if (!roster.times.contains(t.key) && !skippedTimes.contains(t.key))
+            rows.append({t.key, t.slotTexts[0], t.slotTexts[1], t.slotTexts[2], t.slotTexts[3]});
     }
+    db.insertRows(QStringLiteral("Times"),
+                  {QStringLiteral("TMS_PK"), QStringLiteral("TMS_Slot1_Start"),
+                   QStringLiteral("TMS_Slot1_End"), QStringLiteral("TMS_Slot2_Start"),
+                   QStringLiteral("TMS_Slot2_End")},
+                  rows);
     report(80);
 
+    QStringList scheduleColumns {QStringLiteral("SCH_FK_Member")};
+    for (const char* suffix : DaySuffixes)
+        scheduleColumns << QStringLiteral("SCH_FL_") + QLatin1String(suffix)
+                        << QStringLiteral("SCH_FK_TIMES_") + QLatin1String(suffix);
+    rows.clear();
     for (const auto& s : content.schedules) {
         if (roster.members.contains(s.member) || roster.schedules.contains(s.member))
             continue;
-        Database::Columns columns {{QStringLiteral("SCH_FK_Member"), s.member}};
-        for (int day = 0; day < 6; ++day) {
-            const QString suffix = QLatin1String(DaySuffixes[day]);
-            columns.append({QStringLiteral("SCH_FL_") + suffix, s.flags[day]});
-            columns.append({QStringLiteral("SCH_FK_TIMES_") + suffix,
-                            s.times[day] ? QVariant(*s.times[day]) : QVariant()});
-        }
-        db.insert(QStringLiteral("Schedules"), columns);
+        QVariantList values {s.member};
+        for (int day = 0; day < 6; ++day)
+            values << s.flags[day] << (s.times[day] ? QVariant(*s.times[day]) : QVariant());
+        rows.append(values);
     }
+    db.insertRows(QStringLiteral("Schedules"), scheduleColumns, rows);
     transaction.commit();
     report(100);
     return result;

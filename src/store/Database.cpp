@@ -159,16 +159,28 @@ QList<QSqlRecord> Database::all(const QString& sql, const QVariantList& values) 
 void Database::insert(const QString& table, const Columns& columns) const
 {
     QStringList names;
-    QStringList marks;
     QVariantList values;
     for (const auto& [name, value] : columns) {
         names << name;
-        marks << QStringLiteral("?");
         values << value;
     }
-    exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-             .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
-         values);
+    insertRows(table, names, {values});
+}
+
+void Database::insertRows(const QString& table, const QStringList& columns,
+                          const QList<QVariantList>& rows) const
+{
+    QSqlQuery query(connection());
+    const QStringList marks(columns.size(), QStringLiteral("?"));
+    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
+        throw DatabaseError(query.lastError().text());
+    for (const QVariantList& values : rows) {
+        for (qsizetype i = 0; i < values.size(); ++i)
+            query.bindValue(int(i), values[i]);
+        if (!query.exec())
+            throw DatabaseError(query.lastError().text());
+    }
 }
 
 int Database::update(const QString& table, const QString& keyColumn, const QVariant& key,

@@ -35,6 +35,9 @@ public:
     // Row writes by key; columns are written in the order given.
     using Columns = QList<std::pair<QString, QVariant>>;
     void insert(const QString& table, const Columns& columns) const;
+    // Many rows through one prepared statement (an import's thousands of rows); each row holds
+    // its values in the order of columns.
+    void insertRows(const QString& table, const QStringList& columns, const QList<QVariantList>& rows) const;
     int update(const QString& table, const QString& keyColumn, const QVariant& key,
                const Columns& columns) const;
     int remove(const QString& table, const QString& keyColumn, const QVariant& key) const;

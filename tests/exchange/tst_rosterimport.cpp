@@ -1,3 +1,4 @@
+#include "RosterGenerator.h"
 #include "TestRoster.h"
 #include "exchange/ImportFormatError.h"
 #include "exchange/RosterExport.h"
@@ -53,6 +54,7 @@ private slots:
     void workedExample();
     void olderWindows1252File();
     void roundTripOfAnyText();
+    void roundTripOfGeneratedRoster();
     void faultsWriteNothing_data();
     void faultsWriteNothing();
     void reimportAddsNothing();
@@ -103,8 +105,18 @@ private:
         add(QStringLiteral(
             "SELECT TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings FROM TimeZones "
             "ORDER BY TZ_Name"));
-        add(QStringLiteral("SELECT * FROM Schedules ORDER BY SCH_FK_Member"));
-        add(QStringLiteral("SELECT * FROM Times ORDER BY TMS_PK"));
+        // What readers use of a schedule: a day's times only while the day is set.
+        QString schedules = QStringLiteral("SELECT SCH_FK_Member");
+        QStringList used;
+        for (const char* day : {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"}) {
+            const QString times
+                = QStringLiteral("CASE WHEN SCH_FL_%1 <> 0 THEN SCH_FK_TIMES_%1 END").arg(QLatin1String(day));
+            schedules += QStringLiteral(", SCH_FL_%1, ").arg(QLatin1String(day)) + times;
+            used << QStringLiteral("SELECT ") + times + QStringLiteral(" FROM Schedules");
+        }
+        add(schedules + QStringLiteral(" FROM Schedules ORDER BY SCH_FK_Member"));
+        add(QStringLiteral("SELECT * FROM Times WHERE TMS_PK IN (%1) ORDER BY TMS_PK")
+                .arg(used.join(QStringLiteral(" UNION "))));
         return rows;
     }
 };
@@ -224,6 +236,27 @@ void tst_RosterImport::roundTripOfAnyText()
     QCOMPARE(result.divisionsAdded, 2);
     QCOMPARE(result.membersAdded, 4);
     QCOMPARE(result.zonesAdded, 2);
+    QCOMPARE(dump(target), before);
+}
+
+void tst_RosterImport::roundTripOfGeneratedRoster()
+{
+    const QString path = QDir::temp().filePath(
+        QStringLiteral("tallyhold-generated-%1.tlx").arg(QCoreApplication::applicationPid()));
+    QStringList before;
+    {
+        TestRoster source;
+        RosterGenerator(7).generate(source.db(), 400);
+        QList<RecordKey> divisions;
+        for (const QSqlRecord& division : source.db().all(QStringLiteral("SELECT DIV_PK FROM Divisions")))
+            divisions << division.value(0).toByteArray();
+        ExportDivisions(source.db(), divisions, path);
+        before = dump(source);
+    }
+    TestRoster target;
+    const ImportResult result = ImportFile(target.db(), path);
+    QFile::remove(path);
+    QCOMPARE(result.membersAdded, 400);
     QCOMPARE(dump(target), before);
 }
 
