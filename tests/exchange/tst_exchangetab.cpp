@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "WidgetTexts.h"
 #include "app/Messages.h"
 #include "app/frmTallyhold.h"
 
@@ -32,13 +33,6 @@ private:
         if (!found)
             qFatal("no control %s", name);
         return found;
-    }
-    static QStringList texts(const QListWidget* list)
-    {
-        QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
-        return result;
     }
     // Opens the tab, which fills its list, and clicks the entries with these texts.
     static void selectForExport(frmTallyhold& window, const QStringList& names)
@@ -106,19 +100,16 @@ void tst_ExchangeTab::exportThenImportIntoAnotherRoster()
     QCOMPARE(target.count(QStringLiteral("Schedules")), 1);
     QCOMPARE(target.count(QStringLiteral("Times")), 1);
     // Every list is refilled, the zone boxes too, so the new zone can be chosen at once.
-    QCOMPARE(texts(control<QListWidget>(window, "lstMembers")),
+    QCOMPARE(entryTexts(control<QListWidget>(window, "lstMembers")),
              QStringList({QStringLiteral("Alpha - Rook"), QStringLiteral("Bravo - Knight")}));
-    QCOMPARE(texts(control<QListWidget>(window, "lstExportDiv")),
+    QCOMPARE(entryTexts(control<QListWidget>(window, "lstExportDiv")),
              QStringList({QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
-    QCOMPARE(texts(control<QListWidget>(window, "lstDivision")),
+    QCOMPARE(entryTexts(control<QListWidget>(window, "lstDivision")),
              QStringList({QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
     auto* zones = window.TabClan->widget(frmTallyhold::AddEditMembers)
                       ->findChild<QComboBox*>(QStringLiteral("cmbTZ"));
     QVERIFY(zones);
-    bool moonListed = false;
-    for (int i = 0; i < zones->count(); ++i)
-        moonListed = moonListed || zones->itemText(i).contains(QStringLiteral("Moon"));
-    QVERIFY(moonListed);
+    QVERIFY(!entryTexts(zones).filter(QStringLiteral("Moon")).isEmpty());
 }
 
 void tst_ExchangeTab::exportNeedsASelection()
