@@ -176,6 +176,12 @@ int main(int argc, char* argv[])
     window.TabClan->setCurrentIndex(frmTallyhold::Scheduling);
     selectRows(window, "lstSchedules", {0, 1, 2, 3, 4, 5, 6});
     click(window, "cmdShowBestTimes");
+    // A double click on the best time fills the match fields and lists who can make it.
+    if (auto* best = window.findChild<QListWidget*>(QStringLiteral("lstBestTimes"));
+        best && best->count() > 0) {
+        best->setCurrentRow(0);
+        emit best->itemDoubleClicked(best->item(0));
+    }
     ok &= save(&window, out, QStringLiteral("scheduling"));
     window.TabClan->setCurrentIndex(frmTallyhold::ExportImport);
     selectRows(window, "lstExportDiv", {1, 2});
