@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -28,6 +29,7 @@ private slots:
     void windowAndDialogFocusChangesBringNoBox();
     void twoBadFieldsDoNotPingPong();
     void slotFieldSelectsItsTextOnEntry();
+    void realBoxesOnScreenDoNotLoop();
 
 private:
     TimeEntryField* field(const char* name) const
@@ -270,6 +272,57 @@ void tst_TimeEntryField::slotFieldSelectsItsTextOnEntry()
     QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(4, start->height() / 2));
     QCOMPARE(QApplication::focusWidget(), start);
     QCOMPARE(start->selectedText(), QStringLiteral("7:00 PM"));
+}
+
+namespace {
+
+// Answers every message box as soon as it is on screen, as a user clicking OK would.
+class BoxCloser : public QObject
+{
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* box = qobject_cast<QMessageBox*>(watched))
+                QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+} // namespace
+
+void tst_TimeEntryField::realBoxesOnScreenDoNotLoop()
+{
+    // The real modal box takes the window's focus away and gives it back when it closes.
+    Messages::setScripted(false);
+    BoxCloser closer;
+    qApp->installEventFilter(&closer);
+    field("txtMSlot2End")->setText(QStringLiteral("also bad"));
+    auto* save = m_window->findChild<QPushButton*>(QStringLiteral("cmdSave"));
+    QSignalSpy clicks(save, &QPushButton::clicked);
+    TimeEntryField* slot = typeInto("txtMSlot2Start", QStringLiteral("bad"));
+
+    QTest::keyClick(slot, Qt::Key_Tab);
+    QCOMPARE(boxes(), 1);
+    // Headless there is no window manager to give the window back its activation.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), slot);
+    QTest::mouseClick(field("txtMSlot2End"), Qt::LeftButton);
+    QCOMPARE(boxes(), 2);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    QCOMPARE(QApplication::focusWidget(), slot);
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(boxes(), 3);
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+
+    qApp->removeEventFilter(&closer);
+    Messages::setScripted(true);
+    QCOMPARE(QApplication::focusWidget(), slot);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(!save->isDown());
 }
 
 QTEST_MAIN(tst_TimeEntryField)
