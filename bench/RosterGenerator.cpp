@@ -1,13 +1,12 @@
 #include "RosterGenerator.h"
 
+#include "members/ScheduleColumns.h"
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
 
 #include <QFileInfo>
 
 namespace {
-
-const char* const DayColumns[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
 
 struct ZoneRow
 {
@@ -166,7 +165,7 @@ RosterGenerator::Summary RosterGenerator::generate(const Database& db, int membe
             continue; // no schedule row
 
         Database::Columns schedule {{QStringLiteral("SCH_FK_Member"), key}};
-        for (const char* day : DayColumns) {
+        for (int day = 0; day < 6; ++day) {
             const bool played = chance(60);
             // Now and then a day left unplayed keeps its old Times row.
             const bool keepsRow = played || chance(3);
@@ -191,9 +190,8 @@ RosterGenerator::Summary RosterGenerator::generate(const Database& db, int membe
                 timesKey = times;
                 ++summary.timesRows;
             }
-            const QString suffix = QString::fromLatin1(day);
-            schedule.append({QStringLiteral("SCH_FL_") + suffix, played ? 1 : 0});
-            schedule.append({QStringLiteral("SCH_FK_TIMES_") + suffix, timesKey});
+            schedule.append({ScheduleColumns::flag(day), played ? 1 : 0});
+            schedule.append({ScheduleColumns::timesKey(day), timesKey});
         }
         db.insert(QStringLiteral("Schedules"), schedule);
     }

@@ -1,5 +1,6 @@
 #include "MemberSchedule.h"
 
+#include "members/ScheduleColumns.h"
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
 
@@ -9,7 +10,6 @@
 
 namespace {
 
-const char* const DayColumns[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
 constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
 constexpr int MemberFields = 4;
 
@@ -18,12 +18,12 @@ QString selectSql()
     QString columns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, TZ_Name, TZ_Daylight_Savings");
     QString joins;
     for (int day = 0; day < 6; ++day) {
-        const QString suffix = QString::fromLatin1(DayColumns[day]);
         const QString alias = QStringLiteral("d%1").arg(day);
-        columns += QStringLiteral(", SCH_FL_%1, %2.TMS_PK, %2.TMS_Slot1_Start, %2.TMS_Slot1_End, "
+        columns += QStringLiteral(", %1, %2.TMS_PK, %2.TMS_Slot1_Start, %2.TMS_Slot1_End, "
                                   "%2.TMS_Slot2_Start, %2.TMS_Slot2_End")
-                       .arg(suffix, alias);
-        joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = SCH_FK_TIMES_%2").arg(alias, suffix);
+                       .arg(ScheduleColumns::flag(day), alias);
+        joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = %2")
+                     .arg(alias, ScheduleColumns::timesKey(day));
     }
     return QStringLiteral("SELECT ") + columns
         + QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK "
