@@ -1,7 +1,6 @@
 #include "Messages.h"
 
 #include "store/RosterError.h"
-#include "time/cTimeFuncs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -90,9 +89,8 @@ void Messages::error(QWidget* parent, const RosterError& error)
     show(parent, error.title(), error.text(), Icon::Critical, Buttons::Ok, error.detail());
 }
 
-void Messages::missingZones(QWidget* parent, cTimeFuncs& times)
+void Messages::missingZones(QWidget* parent, const QStringList& zones)
 {
-    const QStringList zones = times.takeMissingZones();
     if (zones.isEmpty())
         return;
     const DataError missing(1024);

@@ -6,7 +6,6 @@
 
 class QWidget;
 class RosterError;
-class cTimeFuncs;
 
 // Every message box and file dialog of the program goes through here, so that tests can
 // script the answers and read back what was shown instead of a window popping up.
@@ -34,9 +33,9 @@ public:
     static bool confirm(QWidget* parent, const QString& question);
     // A core failure, as a critical box with its title, text and detail.
     static void error(QWidget* parent, const RosterError& error);
-    // After a command: one "Unrecoverable Data Error.  Number 1024" box naming every zone
-    // that times did not find, or nothing when all were found.
-    static void missingZones(QWidget* parent, cTimeFuncs& times);
+    // After a command: one "Unrecoverable Data Error.  Number 1024" box naming the zones its
+    // conversions did not find (cTimeFuncs::takeMissingZones), or nothing when there are none.
+    static void missingZones(QWidget* parent, const QStringList& zones);
 
     // Empty when the user cancels. filter is "Tallyhold Export (*.tlx)|*.tlx" style.
     static QString saveFileName(QWidget* parent, const QString& title, const QString& directory,

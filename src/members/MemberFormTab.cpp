@@ -295,11 +295,11 @@ void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
         frmSchedules->setTitle(ScheduleCaption + QStringLiteral(" - Note:  All times are ") + edit.zoneName);
         m_editMode = true;
         m_member = member;
-        Messages::missingZones(this, times);
+        Messages::missingZones(this, times.takeMissingZones());
         if (edit.missingTimes != 0)
             Messages::error(this, DataError(edit.missingTimes));
     } catch (const RosterError& error) {
-        Messages::missingZones(this, times);
+        Messages::missingZones(this, times.takeMissingZones());
         Messages::error(this, error);
     }
 }
@@ -328,11 +328,11 @@ void MemberFormTab::cmdSave_Click()
         refuse(error);
         return;
     } catch (const RosterError& error) {
-        Messages::missingZones(this, times);
+        Messages::missingZones(this, times.takeMissingZones());
         Messages::error(this, error);
         return;
     }
-    Messages::missingZones(this, times);
+    Messages::missingZones(this, times.takeMissingZones());
     m_main.LoadMemberLists();
     cmdClear_Click();
     endEditMode();

@@ -8,8 +8,8 @@
 #include "app/frmTallyhold.h"
 #include "store/RosterError.h"
 
-#include <QFormLayout>
 #include <QEvent>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -200,7 +200,7 @@ void MembersInfoTab::ShowMemberInfo()
         labels[day]->setAccessibleDescription(*info.days[day]);
         labels[day]->show();
     }
-    Messages::missingZones(window(), times);
+    Messages::missingZones(window(), times.takeMissingZones());
     if (info.missingTimes != 0)
         Messages::error(window(), DataError(info.missingTimes));
 }
