@@ -1,21 +1,24 @@
 #include "RosterLists.h"
 
-#include <QSqlRecord>
+#include <QSqlQuery>
 
 namespace {
 
-QList<RosterListEntry> entries(const Database& db, const QString& sql, const QVariantList& values,
-                               QString (*text)(const QSqlRecord&))
+// Reads the rows straight off the query: a list of tens of thousands of members is refilled
+// after every save, so no copy of each row is made on the way.
+template<class Text>
+QList<RosterListEntry> entries(const Database& db, const QString& sql, const QVariantList& values, Text text)
 {
     QList<RosterListEntry> result;
-    for (const QSqlRecord& row : db.all(sql, values))
-        result.append({text(row), row.value(0)});
+    QSqlQuery query = db.exec(sql, values);
+    while (query.next())
+        result.append({text(query), query.value(0)});
     return result;
 }
 
-QString trimmed(const QSqlRecord& row, int column)
+QString trimmed(const QSqlQuery& query, int column)
 {
-    return row.value(column).toString().trimmed();
+    return query.value(column).toString().trimmed();
 }
 
 } // namespace
@@ -25,14 +28,14 @@ namespace RosterLists {
 QList<RosterListEntry> divisions(const Database& db)
 {
     return entries(db, QStringLiteral("Select DIV_PK, DIV_Name From Divisions Order By DIV_Name"), {},
-                   [](const QSqlRecord& row) { return trimmed(row, 1); });
+                   [](const QSqlQuery& row) { return trimmed(row, 1); });
 }
 
 QList<RosterListEntry> timeZones(const Database& db)
 {
     QList<RosterListEntry> zones
         = entries(db, QStringLiteral("Select TZ_PK, TZ_Name From TimeZones Order By TZ_Name"), {},
-                  [](const QSqlRecord& row) { return trimmed(row, 1); });
+                  [](const QSqlQuery& row) { return trimmed(row, 1); });
     for (RosterListEntry& zone : zones)
         zone.key = zone.key.toInt();
     return zones;
@@ -46,7 +49,7 @@ QList<RosterListEntry> members(const Database& db)
                        "Where MBR_FK_Division = DIV_PK "
                        "And DIV_Hide = ? "
                        "Order By DIV_Name, MBR_Online_Player_Name "),
-        {0}, [](const QSqlRecord& row) { return trimmed(row, 1) + QStringLiteral(" - ") + trimmed(row, 2); });
+        {0}, [](const QSqlQuery& row) { return trimmed(row, 1) + QStringLiteral(" - ") + trimmed(row, 2); });
 }
 
 } // namespace RosterLists

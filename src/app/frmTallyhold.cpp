@@ -32,8 +32,11 @@ void fill(QListWidget* list, const QList<RosterListEntry>& entries)
 {
     list->clear();
     for (const RosterListEntry& entry : entries) {
-        auto* item = new QListWidgetItem(entry.text, list);
+        // The key goes in before the entry joins the list: a change to an entry already in a
+        // long list costs far more than adding it whole.
+        auto* item = new QListWidgetItem(entry.text);
         item->setData(Qt::UserRole, entry.key);
+        list->addItem(item);
     }
 }
 
