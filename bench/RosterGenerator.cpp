@@ -1,7 +1,7 @@
 #include "RosterGenerator.h"
 
-#include "members/ScheduleColumns.h"
 #include "store/RosterError.h"
+#include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
 
 #include <QFileInfo>

@@ -1,11 +1,8 @@
 #include "TestRoster.h"
+#include "store/ScheduleColumns.h"
 
 #include <QDir>
 #include <QSqlQuery>
-
-namespace {
-const char* const DayColumns[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
-}
 
 TestRoster::TestRoster()
     : m_previousDir(QDir::currentPath())
@@ -77,10 +74,8 @@ void TestRoster::addSchedule(const RecordKey& member, const std::array<std::opti
 {
     Database::Columns columns {{QStringLiteral("SCH_FK_Member"), member}};
     for (int day = 0; day < 6; ++day) {
-        const QString suffix = QString::fromLatin1(DayColumns[day]);
-        columns.append({QStringLiteral("SCH_FL_") + suffix, days[day] ? 1 : 0});
-        columns.append(
-            {QStringLiteral("SCH_FK_TIMES_") + suffix, days[day] ? QVariant(*days[day]) : QVariant()});
+        columns.append({ScheduleColumns::flag(day), days[day] ? 1 : 0});
+        columns.append({ScheduleColumns::timesKey(day), days[day] ? QVariant(*days[day]) : QVariant()});
     }
     m_db.insert(QStringLiteral("Schedules"), columns);
 }

@@ -1,4 +1,5 @@
 #include "RosterExport.h"
+#include "store/ScheduleColumns.h"
 
 #include "store/RosterError.h"
 #include "time/DateTime.h"
@@ -13,8 +14,6 @@ namespace {
 
 // Zone keys up to this are the standard zones every roster has; they travel as bare keys.
 constexpr int LastStandardZone = 8;
-
-const char* const DaySuffixes[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
 
 [[noreturn]] void programmingError(const QString& detail)
 {
@@ -84,7 +83,7 @@ QString memberStatement()
         QString from = QStringLiteral(" FROM Members m LEFT JOIN Schedules s ON s.SCH_FK_Member = m.MBR_PK");
         for (int day = 0; day < 6; ++day) {
             const QString t = QStringLiteral("t%1").arg(day);
-            const QString suffix = QLatin1String(DaySuffixes[day]);
+            const QString suffix = ScheduleColumns::daySuffix(day);
             select += QStringLiteral(", s.SCH_FL_%1, s.SCH_FK_TIMES_%1, %2.TMS_PK, %2.TMS_Slot1_Start, "
                                      "%2.TMS_Slot1_End, %2.TMS_Slot2_Start, %2.TMS_Slot2_End")
                           .arg(suffix, t);

@@ -1,4 +1,5 @@
 #include "RosterImport.h"
+#include "store/ScheduleColumns.h"
 
 #include "ExchangeReader.h"
 #include "ImportFormatError.h"
@@ -10,8 +11,6 @@ namespace {
 
 // Zone keys up to this are the standard zones every roster has: they are kept as they are.
 constexpr int LastStandardZone = 8;
-
-const char* const DaySuffixes[6] = {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"};
 
 QSet<RecordKey> keysIn(const Database& db, const QString& sql)
 {
@@ -177,9 +176,8 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
     report(80);
 
     QStringList scheduleColumns {QStringLiteral("SCH_FK_Member")};
-    for (const char* suffix : DaySuffixes)
-        scheduleColumns << QStringLiteral("SCH_FL_") + QLatin1String(suffix)
-                        << QStringLiteral("SCH_FK_TIMES_") + QLatin1String(suffix);
+    for (int day = 0; day < 6; ++day)
+        scheduleColumns << ScheduleColumns::flag(day) << ScheduleColumns::timesKey(day);
     rows.clear();
     for (const auto& s : content.schedules) {
         if (roster.members.contains(s.member) || roster.schedules.contains(s.member))

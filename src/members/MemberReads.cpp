@@ -1,7 +1,7 @@
 #include "MemberReads.h"
 
-#include "ScheduleColumns.h"
 #include "store/RosterError.h"
+#include "store/ScheduleColumns.h"
 
 #include <functional>
 
@@ -100,9 +100,11 @@ MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const Record
                        "FROM Members LEFT JOIN TimeZones ON MBR_FK_TZones = TZ_PK "
                        "LEFT JOIN Divisions ON MBR_FK_Division = DIV_PK WHERE MBR_PK = ?"),
         {member});
-    const auto days = row ? schedule(db, member) : std::nullopt;
-    if (!days)
+    if (!row)
         throw DataError(1007);
+    // A member without a schedule row (an import can bring one) loads with no day played, so
+    // its details can still be edited; the update gives it a schedule row.
+    const auto days = schedule(db, member);
 
     MemberEdit edit;
     MemberForm& form = edit.form;
@@ -127,7 +129,7 @@ MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const Record
         return hasZone ? times.fromGMT(gmt, form.zoneText, daylight) : gmt;
     };
 
-    for (int day = 0; day < MemberForm::DayCount; ++day) {
+    for (int day = 0; day < MemberForm::DayCount && days; ++day) {
         if (days->value(ScheduleColumns::flag(day)).toInt() != 1)
             continue;
         DaySchedule& typed = form.days[day];

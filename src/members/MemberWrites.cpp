@@ -2,8 +2,8 @@
 
 #include "FormError.h"
 #include "MemberFormCheck.h"
-#include "ScheduleColumns.h"
 #include "store/RosterError.h"
+#include "store/ScheduleColumns.h"
 
 namespace {
 
@@ -123,17 +123,19 @@ void UpdateMember(const Database& db, cTimeFuncs& times, const RecordKey& member
                   memberColumns(form, division, zone))
         == 0)
         throw DataError(1014);
+    // Without a schedule row every day counts as not played; the row is made below.
     const auto schedule
         = db.first(QStringLiteral("SELECT * FROM Schedules WHERE SCH_FK_Member = ?"), {member});
-    if (!schedule)
-        throw DataError(1015);
+    const auto stored = [&schedule](const QString& column) {
+        return schedule ? schedule->value(column) : QVariant();
+    };
 
     Database::Columns changes;
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         const DaySchedule& typed = form.days[day];
         // A Null flag reads as not set; any value but 0 and 1 leaves the day alone.
-        const int flag = schedule->value(ScheduleColumns::flag(day)).toInt();
-        const RecordKey timesKey = schedule->value(ScheduleColumns::timesKey(day)).toByteArray();
+        const int flag = stored(ScheduleColumns::flag(day)).toInt();
+        const RecordKey timesKey = stored(ScheduleColumns::timesKey(day)).toByteArray();
         if (typed.checked && flag == 0) {
             changes.append({ScheduleColumns::flag(day), 1});
             changes.append({ScheduleColumns::timesKey(day), addTimes(db, times, zone, typed)});
@@ -151,7 +153,10 @@ void UpdateMember(const Database& db, cTimeFuncs& times, const RecordKey& member
             changes.append({ScheduleColumns::timesKey(day), QVariant()});
         }
     }
-    if (!changes.isEmpty())
+    if (!schedule)
+        db.insert(QStringLiteral("Schedules"),
+                  Database::Columns {{QStringLiteral("SCH_FK_Member"), member}} + changes);
+    else if (!changes.isEmpty())
         db.update(QStringLiteral("Schedules"), QStringLiteral("SCH_FK_Member"), member, changes);
     transaction.commit();
 }

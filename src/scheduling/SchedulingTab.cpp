@@ -94,11 +94,7 @@ void SchedulingTab::reportMissing(const QList<int>& dataErrors, const QStringLis
 {
     for (const int number : dataErrors)
         Messages::error(this, DataError(number));
-    if (!missingZones.isEmpty()) {
-        const DataError missing(1024);
-        Messages::error(
-            this, RosterError(missing.title(), missing.text(), missingZones.join(QStringLiteral(", "))));
-    }
+    Messages::missingZones(this, missingZones);
 }
 
 void SchedulingTab::cmdShowAvailable_Click()

@@ -3,6 +3,7 @@
 #include "exchange/ImportFormatError.h"
 #include "exchange/RosterExport.h"
 #include "exchange/RosterImport.h"
+#include "store/ScheduleColumns.h"
 
 #include <QFile>
 #include <QSqlRecord>
@@ -108,10 +109,10 @@ private:
         // What readers use of a schedule: a day's times only while the day is set.
         QString schedules = QStringLiteral("SELECT SCH_FK_Member");
         QStringList used;
-        for (const char* day : {"MON", "TUE", "WED", "THU", "FRI", "SAT_SUN"}) {
-            const QString times
-                = QStringLiteral("CASE WHEN SCH_FL_%1 <> 0 THEN SCH_FK_TIMES_%1 END").arg(QLatin1String(day));
-            schedules += QStringLiteral(", SCH_FL_%1, ").arg(QLatin1String(day)) + times;
+        for (int day = 0; day < 6; ++day) {
+            const QString times = QStringLiteral("CASE WHEN SCH_FL_%1 <> 0 THEN SCH_FK_TIMES_%1 END")
+                                      .arg(ScheduleColumns::daySuffix(day));
+            schedules += QStringLiteral(", SCH_FL_%1, ").arg(ScheduleColumns::daySuffix(day)) + times;
             used << QStringLiteral("SELECT ") + times + QStringLiteral(" FROM Schedules");
         }
         add(schedules + QStringLiteral(" FROM Schedules ORDER BY SCH_FK_Member"));

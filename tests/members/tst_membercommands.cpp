@@ -2,8 +2,8 @@
 #include "members/FormError.h"
 #include "members/MemberReads.h"
 #include "members/MemberWrites.h"
-#include "members/ScheduleColumns.h"
 #include "store/RosterError.h"
+#include "store/ScheduleColumns.h"
 
 #include <QSqlRecord>
 #include <QTest>
@@ -391,19 +391,17 @@ void tst_MemberCommands::updateUnknownMemberOrSchedule()
     } catch (const DataError& error) {
         QCOMPARE(error.number(), 1014);
     }
-    try {
-        UpdateMember(roster.db(), times, bare, form);
-        QFAIL("updated a member without schedule");
-    } catch (const DataError& error) {
-        QCOMPARE(error.number(), 1015);
-    }
-    // The member row is not left half changed.
+    // A member without a schedule row gets one with the days played.
+    UpdateMember(roster.db(), times, bare, form);
     QCOMPARE(roster.db()
                  .first(QStringLiteral("SELECT MBR_Online_Player_Name FROM Members WHERE MBR_PK = ?"), {bare})
                  ->value(0)
                  .toString(),
-             QStringLiteral("Bare"));
-    QCOMPARE(roster.count(QStringLiteral("Times")), 0);
+             QStringLiteral("Renamed"));
+    QCOMPARE(scheduleOf(roster, bare).value(QStringLiteral("SCH_FL_MON")).toInt(), 1);
+    QCOMPARE(scheduleOf(roster, bare).value(QStringLiteral("SCH_FL_TUE")).toInt(), 0);
+    QCOMPARE(roster.count(QStringLiteral("Schedules")), 1);
+    QCOMPARE(roster.count(QStringLiteral("Times")), 1);
 }
 
 void tst_MemberCommands::deleteRemovesOwnRowsOnly()
@@ -697,13 +695,16 @@ void tst_MemberCommands::loadWithoutSchedule()
     const RecordKey alpha = roster.addDivision(QStringLiteral("Alpha"));
     const RecordKey bare = roster.addMember(alpha, 7, QStringLiteral("Bare"));
     cTimeFuncs times(roster.db());
-    for (const RecordKey& key : {bare, NewRecordKey()}) {
-        try {
-            LoadMemberForEdit(roster.db(), times, key);
-            QFAIL("loaded a member without schedule");
-        } catch (const DataError& error) {
-            QCOMPARE(error.number(), 1007);
-        }
+    const MemberEdit edit = LoadMemberForEdit(roster.db(), times, bare);
+    QCOMPARE(edit.form.playerName, QStringLiteral("Bare"));
+    QCOMPARE(edit.form.divisionText, QStringLiteral("Alpha"));
+    for (const DaySchedule& day : edit.form.days)
+        QVERIFY(!day.checked);
+    try {
+        LoadMemberForEdit(roster.db(), times, NewRecordKey());
+        QFAIL("loaded a member that is not there");
+    } catch (const DataError& error) {
+        QCOMPARE(error.number(), 1007);
     }
 }
 

@@ -2,8 +2,8 @@
 #include "app/Messages.h"
 #include "app/frmTallyhold.h"
 #include "members/MemberFormTab.h"
-#include "members/ScheduleColumns.h"
 #include "settings/Preferences.h"
+#include "store/ScheduleColumns.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -605,7 +605,7 @@ void tst_MemberWindow::cancelLeavesEditMode()
     QCOMPARE(field(window, "txtPlayerName")->text(), QString());
 
     // A member that cannot be loaded leaves the form empty and adding.
-    roster.db().exec(QStringLiteral("DELETE FROM Schedules"));
+    roster.db().exec(QStringLiteral("DELETE FROM Members"));
     select(window, 0);
     QTest::mouseClick(find<QPushButton>(window, "cmdEdit"), Qt::LeftButton);
     QCOMPARE(shown().last(),

@@ -185,7 +185,7 @@ void tst_SchedulingTab::showBestTimes()
     f.click(f.tab->cmdShowBestTimes);
     QCOMPARE(Messages::shown().size(), 1);
     QCOMPARE(Messages::shown().first().text, QStringLiteral("Unrecoverable Data Error.  Number 1024"));
-    QCOMPARE(Messages::shown().first().detail, QStringLiteral("Nowhere"));
+    QCOMPARE(Messages::shown().first().detail, QStringLiteral("Time zones not found: Nowhere"));
 }
 
 void tst_SchedulingTab::bestTimesNeedsSelection()
