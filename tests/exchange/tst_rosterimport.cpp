@@ -1,4 +1,3 @@
-#include "RosterGenerator.h"
 #include "TestRoster.h"
 #include "exchange/ImportFormatError.h"
 #include "exchange/RosterExport.h"
@@ -32,17 +31,10 @@ QByteArray example()
         .toUtf8();
 }
 
-const QStringList TextColumns {QStringLiteral("DIV_Name"),
-                               QStringLiteral("DIV_Notes"),
-                               QStringLiteral("MBR_Online_Player_Name"),
-                               QStringLiteral("MBR_Real_First"),
-                               QStringLiteral("MBR_Real_last"),
-                               QStringLiteral("MBR_Email_Primary"),
-                               QStringLiteral("MBR_Email_Secondary"),
-                               QStringLiteral("MBR_Other_Contact"),
-                               QStringLiteral("MBR_Notes"),
-                               QStringLiteral("TZ_Name"),
-                               QStringLiteral("TZ_Description")};
+const QStringList TextColumns = QStringLiteral("DIV_Name DIV_Notes MBR_Online_Player_Name MBR_Real_First "
+                                               "MBR_Real_last MBR_Email_Primary MBR_Email_Secondary "
+                                               "MBR_Other_Contact MBR_Notes TZ_Name TZ_Description")
+                                    .split(QLatin1Char(' '));
 
 } // namespace
 
@@ -55,13 +47,10 @@ private slots:
     void workedExample();
     void olderWindows1252File();
     void roundTripOfAnyText();
-    void roundTripOfGeneratedRoster();
     void faultsWriteNothing_data();
     void faultsWriteNothing();
     void reimportAddsNothing();
     void zonesMapOrAreAdded();
-    void memberWithoutZoneRecordStaysUnset();
-    void reportsProgress();
 
 private:
     static QString write(TestRoster& roster, const QByteArray& bytes)
@@ -72,30 +61,33 @@ private:
         file.write(bytes);
         return path;
     }
-    static QSqlRecord row(TestRoster& roster, const QString& sql, const QVariant& key)
+    // A row's values as text, keys in hexadecimal; a null is "<null>" except in text columns,
+    // since the file cannot tell an empty text from a null one.
+    static QString text(const QSqlRecord& record)
     {
-        const auto found = roster.db().first(sql, {key});
-        return found ? *found : QSqlRecord();
+        QStringList values;
+        for (int i = 0; i < record.count(); ++i) {
+            const QVariant v = record.value(i);
+            if (v.isNull() && !TextColumns.contains(record.fieldName(i)))
+                values << QStringLiteral("<null>");
+            else
+                values << (v.typeId() == QMetaType::QByteArray ? KeyToHex(v.toByteArray()) : v.toString());
+        }
+        return values.join(QLatin1Char('/'));
     }
-    // Every row of the roster's tables as text, with user-made zone keys replaced by names so
-    // that two rosters compare whatever keys their zones got.
+    static QString row(TestRoster& roster, const char* sql, const QVariant& key)
+    {
+        const auto found = roster.db().first(QString::fromLatin1(sql), {key});
+        return found ? text(*found) : QStringLiteral("no row");
+    }
+    // Every row of the roster's tables, with user-made zone keys replaced by names so that two
+    // rosters compare whatever keys their zones got.
     static QStringList dump(TestRoster& roster)
     {
         QStringList rows;
         const auto add = [&](const QString& sql) {
-            for (const QSqlRecord& record : roster.db().all(sql)) {
-                QStringList values;
-                for (int i = 0; i < record.count(); ++i) {
-                    const QVariant v = record.value(i);
-                    // The file cannot tell an empty text from a null one.
-                    if (v.isNull() && !TextColumns.contains(record.fieldName(i)))
-                        values << QStringLiteral("<null>");
-                    else
-                        values << (v.typeId() == QMetaType::QByteArray ? KeyToHex(v.toByteArray())
-                                                                       : v.toString());
-                }
-                rows << values.join(QLatin1Char('/'));
-            }
+            for (const QSqlRecord& record : roster.db().all(sql))
+                rows << text(record);
         };
         add(QStringLiteral("SELECT * FROM Divisions ORDER BY DIV_PK"));
         add(QStringLiteral(
@@ -138,40 +130,23 @@ void tst_RosterImport::workedExample()
     QCOMPARE(result.divisionsAdded, 1);
     QCOMPARE(result.membersAdded, 1);
     QCOMPARE(result.zonesAdded, 1);
-
-    const QSqlRecord division
-        = row(roster, QStringLiteral("SELECT * FROM Divisions WHERE DIV_PK = ?"), HexToKey(Alpha));
-    QCOMPARE(division.value("DIV_Name").toString(), QStringLiteral("Alpha"));
-    QCOMPARE(division.value("DIV_Notes").toString(), QStringLiteral("Evening squad"));
-    QCOMPARE(division.value("DIV_Hide"), QVariant(0));
-
-    const QSqlRecord zone = row(roster, QStringLiteral("SELECT * FROM TimeZones WHERE TZ_PK = ?"), 9);
-    QCOMPARE(zone.value("TZ_Name").toString(), QStringLiteral("Zed"));
-    QCOMPARE(zone.value("TZ_Description").toString(), QStringLiteral("Zed Time"));
-    QCOMPARE(zone.value("TZ_GMT_Offset").toInt(), -120);
-    QCOMPARE(zone.value("TZ_Daylight_Savings").toInt(), 0);
-
-    const QSqlRecord member
-        = row(roster, QStringLiteral("SELECT * FROM Members WHERE MBR_PK = ?"), HexToKey(Rook));
-    QCOMPARE(member.value("MBR_FK_Division").toByteArray(), HexToKey(Alpha));
-    QCOMPARE(member.value("MBR_FK_TZones").toInt(), 9);
-    QCOMPARE(member.value("MBR_Online_Player_Name").toString(), QStringLiteral("Rook"));
-    QCOMPARE(member.value("MBR_FL_Active").toInt(), 1);
-    QCOMPARE(member.value("MBR_Notes").toString(), QString());
-
-    const QSqlRecord schedule
-        = row(roster, QStringLiteral("SELECT * FROM Schedules WHERE SCH_FK_Member = ?"), HexToKey(Rook));
-    QCOMPARE(schedule.value("SCH_FL_MON").toInt(), 1);
-    QCOMPARE(schedule.value("SCH_FK_TIMES_MON").toByteArray(), HexToKey(Monday));
-    QCOMPARE(schedule.value("SCH_FL_SAT_SUN").toInt(), 0);
-    QVERIFY(schedule.value("SCH_FK_TIMES_SAT_SUN").isNull());
-
-    const QSqlRecord times
-        = row(roster, QStringLiteral("SELECT * FROM Times WHERE TMS_PK = ?"), HexToKey(Monday));
-    QCOMPARE(times.value("TMS_Slot1_Start").toString(), QStringLiteral("1899-12-30 19:00:00"));
-    QCOMPARE(times.value("TMS_Slot1_End").toString(), QStringLiteral("1899-12-30 21:00:00"));
-    QVERIFY(times.value("TMS_Slot2_Start").isNull());
-    QVERIFY(times.value("TMS_Slot2_End").isNull());
+    QCOMPARE(
+        row(roster, "SELECT DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_PK = ?", HexToKey(Alpha)),
+        QStringLiteral("Alpha/Evening squad/0"));
+    QCOMPARE(row(roster,
+                 "SELECT MBR_FK_Division, MBR_FK_TZones, MBR_Online_Player_Name, MBR_FL_Active, "
+                 "MBR_Notes FROM Members WHERE MBR_PK = ?",
+                 HexToKey(Rook)),
+             Alpha + QStringLiteral("/9/Rook/1/"));
+    QCOMPARE(row(roster,
+                 "SELECT SCH_FL_MON, SCH_FK_TIMES_MON, SCH_FL_TUE, SCH_FL_SAT_SUN, SCH_FK_TIMES_SAT_SUN "
+                 "FROM Schedules WHERE SCH_FK_Member = ?",
+                 HexToKey(Rook)),
+             QStringLiteral("1/%1/0/0/<null>").arg(Monday));
+    QCOMPARE(row(roster, "SELECT * FROM Times WHERE TMS_PK = ?", HexToKey(Monday)),
+             Monday + QStringLiteral("/1899-12-30 19:00:00/1899-12-30 21:00:00/<null>/<null>"));
+    QCOMPARE(row(roster, "SELECT * FROM TimeZones WHERE TZ_PK = ?", 9),
+             QStringLiteral("9/Zed/Zed Time/-120/0"));
 }
 
 void tst_RosterImport::olderWindows1252File()
@@ -182,17 +157,13 @@ void tst_RosterImport::olderWindows1252File()
         + "2|0x" + Rook.toLatin1() + "|0x" + Alpha.toLatin1()
         + "|2|Ren\xE9|1|Ren\xE9|D'Arcy|||x, y|a\\pb\r\n";
     ImportFile(roster.db(), write(roster, bytes));
-    const QSqlRecord division
-        = row(roster, QStringLiteral("SELECT * FROM Divisions WHERE DIV_PK = ?"), HexToKey(Alpha));
-    QCOMPARE(division.value("DIV_Name").toString(), QStringLiteral("Café Crew"));
-    QCOMPARE(division.value("DIV_Notes").toString(), QStringLiteral("50 € fee, it’s C:\\n"));
-    const QSqlRecord member
-        = row(roster, QStringLiteral("SELECT * FROM Members WHERE MBR_PK = ?"), HexToKey(Rook));
-    QCOMPARE(member.value("MBR_Online_Player_Name").toString(), QStringLiteral("René"));
-    QCOMPARE(member.value("MBR_Real_last").toString(), QStringLiteral("D'Arcy"));
-    QCOMPARE(member.value("MBR_Other_Contact").toString(), QStringLiteral("x, y"));
-    QCOMPARE(member.value("MBR_Notes").toString(), QStringLiteral("a\\pb"));
-    QCOMPARE(member.value("MBR_FK_TZones").toInt(), 2);
+    QCOMPARE(row(roster, "SELECT DIV_Name, DIV_Notes FROM Divisions WHERE DIV_PK = ?", HexToKey(Alpha)),
+             QStringLiteral("Café Crew/50 € fee, it’s C:\\n"));
+    QCOMPARE(row(roster,
+                 "SELECT MBR_FK_TZones, MBR_Online_Player_Name, MBR_Real_last, MBR_Other_Contact, "
+                 "MBR_Notes FROM Members WHERE MBR_PK = ?",
+                 HexToKey(Rook)),
+             QStringLiteral("2/René/D'Arcy/x, y/a\\pb"));
 }
 
 void tst_RosterImport::roundTripOfAnyText()
@@ -209,7 +180,7 @@ void tst_RosterImport::roundTripOfAnyText()
         const RecordKey plain = source.addDivision(QStringLiteral("Plain"));
         source.addDivision(QStringLiteral("Not exported"));
         const RecordKey m1 = source.addMember(nasty, zone, QStringLiteral("龍 Dragon 🐉"));
-        const RecordKey m2 = source.addMember(nasty, zone2, QStringLiteral("Zoë|'x'"), 0);
+        source.addMember(nasty, zone2, QStringLiteral("Zoë|'x'"), 0);
         const RecordKey m3 = source.addMember(plain, 4, QStringLiteral("Plain Jane"));
         source.addMember(plain, QVariant(), QStringLiteral("Zoneless"));
         source.db().update(
@@ -225,7 +196,6 @@ void tst_RosterImport::roundTripOfAnyText()
         const RecordKey t2 = source.addTimes(DateTime::fromTime(9, 0), DateTime::fromTime(11, 59, 59));
         source.addSchedule(m1, {t1, {}, {}, {}, {}, t2});
         source.addSchedule(m3, {});
-        Q_UNUSED(m2);
         ExportDivisions(source.db(), {nasty, plain}, path);
         source.db().remove(QStringLiteral("Divisions"), QStringLiteral("DIV_Name"),
                            QStringLiteral("Not exported"));
@@ -237,27 +207,6 @@ void tst_RosterImport::roundTripOfAnyText()
     QCOMPARE(result.divisionsAdded, 2);
     QCOMPARE(result.membersAdded, 4);
     QCOMPARE(result.zonesAdded, 2);
-    QCOMPARE(dump(target), before);
-}
-
-void tst_RosterImport::roundTripOfGeneratedRoster()
-{
-    const QString path = QDir::temp().filePath(
-        QStringLiteral("tallyhold-generated-%1.tlx").arg(QCoreApplication::applicationPid()));
-    QStringList before;
-    {
-        TestRoster source;
-        RosterGenerator(7).generate(source.db(), 400);
-        QList<RecordKey> divisions;
-        for (const QSqlRecord& division : source.db().all(QStringLiteral("SELECT DIV_PK FROM Divisions")))
-            divisions << division.value(0).toByteArray();
-        ExportDivisions(source.db(), divisions, path);
-        before = dump(source);
-    }
-    TestRoster target;
-    const ImportResult result = ImportFile(target.db(), path);
-    QFile::remove(path);
-    QCOMPARE(result.membersAdded, 400);
     QCOMPARE(dump(target), before);
 }
 
@@ -275,11 +224,8 @@ void tst_RosterImport::faultsWriteNothing_data()
     QTest::newRow("bad hex") << start + "2|0x00112233445566778899AABBCCDDEEFG|0x" + Alpha.toLatin1()
             + "|1|Rook|1||||||\r\n"
                              << 4 << "field 1 (member key) is not a record key";
-    QTest::newRow("short key") << start + "2|0x0011|0x" + Alpha.toLatin1() + "|1|Rook|1||||||\r\n"
-                               << 4 << "field 1";
     QTest::newRow("bad flag") << start + member + "|1|Rook|yes||||||\r\n"
                               << 4 << "field 5 (active flag) is not a flag";
-    QTest::newRow("bad zone key") << start + member + "|EST|Rook|1||||||\r\n" << 4 << "field 3 (zone key)";
     QTest::newRow("bad offset") << header() + "\r\n\r\n5|9|Zed||sixty|0\r\n"
                                 << 4 << "field 4 (offset in minutes)";
     QTest::newRow("bad time") << start + member + "|1|Rook|1||||||\r\n4|" + Monday.toLatin1()
@@ -326,15 +272,14 @@ void tst_RosterImport::reimportAddsNothing()
 {
     TestRoster roster;
     const QString path = write(roster, header() + example());
-    ImportFile(roster.db(), path);
+    QList<int> seen;
+    ImportFile(roster.db(), path, [&](int percent) { seen << percent; });
+    QCOMPARE(seen, QList<int>({20, 40, 60, 80, 100}));
     const QStringList once = dump(roster);
     const ImportResult again = ImportFile(roster.db(), path);
-    QCOMPARE(again.divisionsAdded, 0);
-    QCOMPARE(again.divisionsPresent, 1);
-    QCOMPARE(again.membersAdded, 0);
-    QCOMPARE(again.membersPresent, 1);
-    QCOMPARE(again.zonesAdded, 0);
-    QCOMPARE(again.zonesReused, 1);
+    QCOMPARE(QList<int>({again.divisionsAdded, again.membersAdded, again.zonesAdded}), QList<int>({0, 0, 0}));
+    QCOMPARE(QList<int>({again.divisionsPresent, again.membersPresent, again.zonesReused}),
+             QList<int>({1, 1, 1}));
     QCOMPARE(dump(roster), once);
 }
 
@@ -343,56 +288,26 @@ void tst_RosterImport::zonesMapOrAreAdded()
     TestRoster roster;
     const int zed = roster.addZone(QStringLiteral("Zed"), QStringLiteral("here"), -120, 0);
     const RecordKey division = roster.addDivision(QStringLiteral("Alpha"));
-    const auto memberLine = [&](const QString& key, int zone) {
-        return QStringLiteral("2|0x%1|0x%2|%3|P%1|1||||||\r\n")
-            .arg(key, KeyToHex(division))
-            .arg(zone)
-            .toUtf8();
-    };
-    const QString same = QStringLiteral("11111111111111111111111111111111");
-    const QString otherOffset = QStringLiteral("22222222222222222222222222222222");
-    const QString otherCase = QStringLiteral("33333333333333333333333333333333");
-    const QByteArray bytes = header() + "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n"
-        + "5|22|zed|here|-120|0\r\n" + memberLine(same, 20) + memberLine(otherOffset, 21)
-        + memberLine(otherCase, 22);
+    QByteArray bytes = header() + "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n"
+        + "5|22|zed|here|-120|0\r\n";
+    // The same name, offset and flag is the same zone; a user-made zone without its record stays unset.
+    const QList<int> fileZones {20, 21, 22, 12};
+    for (int i = 0; i < fileZones.size(); ++i)
+        bytes += QStringLiteral("2|%1|0x%2|%3|P%1|1||||||\r\n")
+                     .arg(QString(32, QChar(u'1' + i)), KeyToHex(division))
+                     .arg(fileZones[i])
+                     .toUtf8();
     const ImportResult result = ImportFile(roster.db(), write(roster, bytes));
     QCOMPARE(result.zonesReused, 1);
     QCOMPARE(result.zonesAdded, 2);
     QCOMPARE(roster.count(QStringLiteral("TimeZones")), 11);
-    const auto zoneOf = [&](const QString& key) {
-        return row(roster, QStringLiteral("SELECT MBR_FK_TZones FROM Members WHERE MBR_PK = ?"),
-                   HexToKey(key))
-            .value(0)
-            .toInt();
-    };
-    QCOMPARE(zoneOf(same), zed);
-    QCOMPARE(zoneOf(otherOffset), zed + 1);
-    QCOMPARE(zoneOf(otherCase), zed + 2);
-}
-
-void tst_RosterImport::memberWithoutZoneRecordStaysUnset()
-{
-    TestRoster roster;
-    const QByteArray bytes = header() + "1|0x" + Alpha.toLatin1() + "|Alpha||0\r\n" + "2|0x" + Rook.toLatin1()
-        + "|0x" + Alpha.toLatin1() + "|12|Rook|1||||||\r\n" + "2|" + Monday.toLatin1() + "|"
-        + Alpha.toLatin1() + "||Bare|1||||||\r\n";
-    ImportFile(roster.db(), write(roster, bytes));
-    QVERIFY(row(roster, QStringLiteral("SELECT MBR_FK_TZones FROM Members WHERE MBR_PK = ?"), HexToKey(Rook))
-                .value(0)
-                .isNull());
-    QVERIFY(
-        row(roster, QStringLiteral("SELECT MBR_FK_TZones FROM Members WHERE MBR_PK = ?"), HexToKey(Monday))
-            .value(0)
-            .isNull());
-    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
-}
-
-void tst_RosterImport::reportsProgress()
-{
-    TestRoster roster;
-    QList<int> seen;
-    ImportFile(roster.db(), write(roster, header() + example()), [&](int percent) { seen << percent; });
-    QCOMPARE(seen, QList<int>({20, 40, 60, 80, 100}));
+    QStringList zones;
+    for (const QSqlRecord& member :
+         roster.db().all(QStringLiteral("SELECT MBR_FK_TZones FROM Members ORDER BY MBR_PK")))
+        zones << member.value(0).toString();
+    QCOMPARE(
+        zones,
+        QStringList({QString::number(zed), QString::number(zed + 1), QString::number(zed + 2), QString()}));
 }
 
 QTEST_GUILESS_MAIN(tst_RosterImport)
