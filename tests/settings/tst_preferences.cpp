@@ -13,15 +13,9 @@ private slots:
     void roundTripAsText();
     void badValuesLoadAsDefaults_data();
     void badValuesLoadAsDefaults();
-    void zoneNameIsKeptWhole();
 
 private:
     static QSettings store() { return QSettings(QStringLiteral("Quillmoor"), QStringLiteral("Tallyhold")); }
-    static void put(const QString& key, const QString& value)
-    {
-        QSettings settings = store();
-        settings.setValue(QStringLiteral("Tallyhold/") + key, value);
-    }
 };
 
 void tst_Preferences::init()
@@ -76,48 +70,25 @@ void tst_Preferences::badValuesLoadAsDefaults_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("loaded");
-    QTest::newRow("DST word") << "UserDST"
-                              << "maybe"
-                              << "1";
-    QTest::newRow("DST false") << "UserDST"
-                               << "false"
-                               << "0";
-    QTest::newRow("DST numeric") << "UserDST"
-                                 << "0"
-                                 << "0";
-    QTest::newRow("verify word") << "VerifyOff"
-                                 << "yes please"
-                                 << "0";
-    QTest::newRow("max letters") << "MaxResults"
-                                 << "ten"
-                                 << "10";
-    QTest::newRow("max zero") << "MaxResults"
-                              << "0"
-                              << "10";
-    QTest::newRow("max negative") << "MaxResults"
-                                  << "-3"
-                                  << "10";
-    QTest::newRow("max too big") << "MaxResults"
-                                 << "40000"
-                                 << "10";
-    QTest::newRow("max top") << "MaxResults"
-                             << "32767"
-                             << "32767";
-    QTest::newRow("max half to even") << "MaxResults"
-                                      << "12.5"
-                                      << "12";
-    QTest::newRow("grain 45 kept") << "TimeGranularity"
-                                   << "45"
-                                   << "45";
-    QTest::newRow("grain zero") << "TimeGranularity"
-                                << "0"
-                                << "30";
-    QTest::newRow("grain text") << "TimeGranularity"
-                                << "quarter"
-                                << "30";
-    QTest::newRow("zone blank") << "UserTimeZone"
-                                << "   "
-                                << "EST";
+    const auto row = [](const char* tag, const char* key, const char* stored, const char* loaded) {
+        QTest::newRow(tag) << QString::fromLatin1(key) << QString::fromLatin1(stored)
+                           << QString::fromLatin1(loaded);
+    };
+    row("DST word", "UserDST", "maybe", "1");
+    row("DST false", "UserDST", "false", "0");
+    row("DST numeric", "UserDST", "0", "0");
+    row("verify word", "VerifyOff", "yes please", "0");
+    row("max letters", "MaxResults", "ten", "10");
+    row("max zero", "MaxResults", "0", "10");
+    row("max negative", "MaxResults", "-3", "10");
+    row("max too big", "MaxResults", "40000", "10");
+    row("max top", "MaxResults", "32767", "32767");
+    row("max half to even", "MaxResults", "12.5", "12");
+    row("grain 45 kept", "TimeGranularity", "45", "45");
+    row("grain zero", "TimeGranularity", "0", "30");
+    row("grain text", "TimeGranularity", "quarter", "30");
+    row("zone blank", "UserTimeZone", "   ", "EST");
+    row("zone kept whole", "UserTimeZone", " AKST ", "AKST");
 }
 
 void tst_Preferences::badValuesLoadAsDefaults()
@@ -125,26 +96,15 @@ void tst_Preferences::badValuesLoadAsDefaults()
     QFETCH(QString, key);
     QFETCH(QString, stored);
     QFETCH(QString, loaded);
-    put(key, stored);
+    store().setValue(QStringLiteral("Tallyhold/") + key, stored);
     const Preferences preferences = LoadSettings();
-    QString actual;
-    if (key == QLatin1String("UserDST"))
-        actual = QString::number(preferences.userDST);
-    else if (key == QLatin1String("VerifyOff"))
-        actual = QString::number(preferences.verifyOff);
-    else if (key == QLatin1String("MaxResults"))
-        actual = QString::number(preferences.maxResults);
-    else if (key == QLatin1String("TimeGranularity"))
-        actual = QString::number(preferences.timeGranularity);
-    else
-        actual = preferences.userTimeZone;
-    QCOMPARE(actual, loaded);
-}
-
-void tst_Preferences::zoneNameIsKeptWhole()
-{
-    put(QStringLiteral("UserTimeZone"), QStringLiteral(" AKST "));
-    QCOMPARE(LoadSettings().userTimeZone, QStringLiteral("AKST"));
+    const QHash<QString, QString> read {
+        {QStringLiteral("UserDST"), QString::number(preferences.userDST)},
+        {QStringLiteral("VerifyOff"), QString::number(preferences.verifyOff)},
+        {QStringLiteral("MaxResults"), QString::number(preferences.maxResults)},
+        {QStringLiteral("TimeGranularity"), QString::number(preferences.timeGranularity)},
+        {QStringLiteral("UserTimeZone"), preferences.userTimeZone}};
+    QCOMPARE(read.value(key), loaded);
 }
 
 QTEST_GUILESS_MAIN(tst_Preferences)

@@ -92,32 +92,23 @@ void tst_DateTime::slotRewrite_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("rewritten");
     QTest::addColumn<bool>("passes");
-    QTest::newRow("730") << "730"
-                         << "7:30" << true;
-    QTest::newRow("1200") << "1200"
-                          << "12:00" << true;
-    QTest::newRow("2359") << "2359"
-                          << "23:59" << true;
-    QTest::newRow("905") << "905"
-                         << "9:05" << true;
-    QTest::newRow("1945") << "1945"
-                          << "19:45" << true;
-    QTest::newRow("100 stays") << "100"
-                               << "100" << false;
-    QTest::newRow("2400") << "2400"
-                          << "24:00" << false;
-    QTest::newRow("775") << "775"
-                         << "7:75" << false;
-    QTest::newRow("99") << "99"
-                        << "99" << false;
-    QTest::newRow("word") << "late"
-                          << "late" << false;
-    QTest::newRow("time stays") << "7:30 PM"
-                                << "7:30 PM" << true;
-    QTest::newRow("date stays") << "12/25/1999"
-                                << "12/25/1999" << true;
-    QTest::newRow("empty") << ""
-                           << "" << false;
+    const auto row = [](const char* typed, const char* rewritten, bool passes) {
+        QTest::newRow(typed) << QString::fromLatin1(typed) << QString::fromLatin1(rewritten) << passes;
+    };
+    row("730", "7:30", true);
+    row("1200", "12:00", true);
+    row("2359", "23:59", true);
+    row("905", "9:05", true);
+    row("1945", "19:45", true);
+    row(" +730 ", "7:30", true);
+    row("100", "100", false);
+    row("2400", "24:00", false);
+    row("775", "7:75", false);
+    row("99", "99", false);
+    row("late", "late", false);
+    row("7:30 PM", "7:30 PM", true);
+    row("12/25/1999", "12/25/1999", true);
+    row("", "", false);
 }
 
 void tst_DateTime::slotRewrite()
@@ -134,21 +125,17 @@ void tst_DateTime::formats_data()
     QTest::addColumn<qint64>("seconds");
     QTest::addColumn<QString>("hhmm");
     QTest::addColumn<QString>("general");
+    const auto row = [](const char* tag, qint64 seconds, const char* hhmm, const char* general) {
+        QTest::newRow(tag) << seconds << QString::fromLatin1(hhmm) << QString::fromLatin1(general);
+    };
     const qint64 day = DateTime::SecondsPerDay;
-    QTest::newRow("evening") << qint64(19 * 3600 + 1800) << "07:30 PM"
-                             << "7:30:00 PM";
-    QTest::newRow("midnight day zero") << qint64(0) << "12:00 AM"
-                                       << "12:00:00 AM";
-    QTest::newRow("noon") << qint64(12 * 3600) << "12:00 PM"
-                          << "12:00:00 PM";
-    QTest::newRow("day one") << qint64(day + 5400) << "01:30 AM"
-                             << "12/31/1899 1:30:00 AM";
-    QTest::newRow("day minus one") << qint64(-3600) << "11:00 PM"
-                                   << "12/29/1899 11:00:00 PM";
-    QTest::newRow("midnight day one") << qint64(day) << "12:00 AM"
-                                      << "12/31/1899";
-    QTest::newRow("seconds kept") << qint64(3600 + 61) << "01:01 AM"
-                                  << "1:01:01 AM";
+    row("evening", 19 * 3600 + 1800, "07:30 PM", "7:30:00 PM");
+    row("midnight day zero", 0, "12:00 AM", "12:00:00 AM");
+    row("noon", 12 * 3600, "12:00 PM", "12:00:00 PM");
+    row("day one", day + 5400, "01:30 AM", "12/31/1899 1:30:00 AM");
+    row("day minus one", -3600, "11:00 PM", "12/29/1899 11:00:00 PM");
+    row("midnight day one", day, "12:00 AM", "12/31/1899");
+    row("seconds kept", 3600 + 61, "01:01 AM", "1:01:01 AM");
 }
 
 void tst_DateTime::formats()

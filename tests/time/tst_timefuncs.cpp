@@ -3,6 +3,7 @@
 #include "time/cTimeFuncs.h"
 
 #include <QTest>
+#include <climits>
 
 class tst_TimeFuncs : public QObject
 {
@@ -13,9 +14,8 @@ private slots:
     void conversions();
     void inverseOverManyValues();
     void missingZoneIsNamedOnce();
-    void unusableOffsetIsAnError();
-    void fractionalOffsetRoundsHalfToEven();
-    void zoneNameWithApostrophe();
+    void storedOffsets_data();
+    void storedOffsets();
     void systemBias();
 };
 
@@ -25,20 +25,17 @@ void tst_TimeFuncs::conversions_data()
     QTest::addColumn<bool>("dst");
     QTest::addColumn<QString>("local");
     QTest::addColumn<QString>("gmt");
-    QTest::newRow("300 without flag") << "EST" << false << "11:00 PM"
-                                      << "12/31/1899 4:00:00 AM";
-    QTest::newRow("300 with flag") << "EST" << true << "11:00 PM"
-                                   << "12/31/1899 3:00:00 AM";
-    QTest::newRow("-60 across midnight") << "CET" << false << "12:30 AM"
-                                         << "12/29/1899 11:30:00 PM";
-    QTest::newRow("GMT") << "GMT" << false << "12:30 AM"
-                         << "12:30:00 AM";
-    QTest::newRow("blanks around the name") << "  EST  " << false << "7:00 PM"
-                                            << "12/31/1899";
-    QTest::newRow("summer date like winter") << "EST" << true << "7/4/2026 8:00 PM"
-                                             << "7/5/2026";
-    QTest::newRow("winter date") << "EST" << true << "1/4/2026 8:00 PM"
-                                 << "1/5/2026";
+    const auto row = [](const char* tag, const char* zone, bool dst, const char* local, const char* gmt) {
+        QTest::newRow(tag) << QString::fromLatin1(zone) << dst << QString::fromLatin1(local)
+                           << QString::fromLatin1(gmt);
+    };
+    row("300 without flag", "EST", false, "11:00 PM", "12/31/1899 4:00:00 AM");
+    row("300 with flag", "EST", true, "11:00 PM", "12/31/1899 3:00:00 AM");
+    row("-60 across midnight", "CET", false, "12:30 AM", "12/29/1899 11:30:00 PM");
+    row("GMT", "GMT", false, "12:30 AM", "12:30:00 AM");
+    row("blanks around the name", "  EST  ", false, "7:00 PM", "12/31/1899");
+    row("summer date like winter", "EST", true, "7/4/2026 8:00 PM", "7/5/2026");
+    row("winter date", "EST", true, "1/4/2026 8:00 PM", "1/5/2026");
 }
 
 void tst_TimeFuncs::conversions()
@@ -87,39 +84,40 @@ void tst_TimeFuncs::missingZoneIsNamedOnce()
     // A zone added later is found by the same converter.
     roster.addZone(QStringLiteral("Mars"), QString(), 120, 0);
     QCOMPARE(funcs.toGMT(seven, QStringLiteral("Mars"), false), seven.addMinutes(120));
-}
-
-void tst_TimeFuncs::unusableOffsetIsAnError()
-{
-    TestRoster roster;
-    roster.db().exec(
-        QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_GMT_Offset) VALUES (20, 'Void', NULL)"));
-    roster.db().exec(
-        QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_GMT_Offset) VALUES (21, 'Huge', 99999)"));
-    cTimeFuncs funcs(roster.db());
-    QVERIFY_THROWS_EXCEPTION(RosterError, funcs.toGMT(DateTime(), QStringLiteral("Void"), false));
-    QVERIFY_THROWS_EXCEPTION(RosterError, funcs.toGMT(DateTime(), QStringLiteral("Huge"), false));
     QVERIFY_THROWS_EXCEPTION(RosterError, funcs.toGMT(QStringLiteral("late"), QStringLiteral("EST"), false));
 }
 
-void tst_TimeFuncs::fractionalOffsetRoundsHalfToEven()
+void tst_TimeFuncs::storedOffsets_data()
 {
-    TestRoster roster;
-    roster.db().exec(
-        QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_GMT_Offset) VALUES (20, 'A', 30.5)"));
-    roster.db().exec(
-        QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_GMT_Offset) VALUES (21, 'B', 31.5)"));
-    cTimeFuncs funcs(roster.db());
-    QCOMPARE(funcs.effectiveOffset(QStringLiteral("A"), false), 30);
-    QCOMPARE(funcs.effectiveOffset(QStringLiteral("B"), true), -28);
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<bool>("dst");
+    QTest::addColumn<int>("offset"); // the minutes toGMT adds; INT_MIN for an error
+    QTest::newRow("without value") << "Void" << QVariant() << false << INT_MIN;
+    QTest::newRow("beyond 16 bits") << "Huge" << QVariant(99999) << false << INT_MIN;
+    QTest::newRow("30.5 to even") << "A" << QVariant(30.5) << false << 30;
+    QTest::newRow("31.5 to even, flag") << "B" << QVariant(31.5) << true << -28;
+    QTest::newRow("apostrophe") << "Rook's" << QVariant(90) << false << 90;
 }
 
-void tst_TimeFuncs::zoneNameWithApostrophe()
+void tst_TimeFuncs::storedOffsets()
 {
+    QFETCH(QString, zone);
+    QFETCH(QVariant, stored);
+    QFETCH(bool, dst);
+    QFETCH(int, offset);
     TestRoster roster;
-    roster.addZone(QStringLiteral("Rook's"), QString(), 90, 0);
+    roster.db().insert(QStringLiteral("TimeZones"),
+                       {{QStringLiteral("TZ_PK"), 20},
+                        {QStringLiteral("TZ_Name"), zone},
+                        {QStringLiteral("TZ_GMT_Offset"), stored}});
     cTimeFuncs funcs(roster.db());
-    QCOMPARE(funcs.effectiveOffset(QStringLiteral("Rook's"), false), 90);
+    if (offset == INT_MIN) {
+        QVERIFY_THROWS_EXCEPTION(RosterError, funcs.toGMT(DateTime(), zone, dst));
+    } else {
+        QCOMPARE(funcs.effectiveOffset(zone, dst), offset);
+        QCOMPARE(funcs.toGMT(DateTime(), zone, dst), DateTime().addMinutes(offset));
+    }
     QVERIFY(funcs.takeMissingZones().isEmpty());
 }
 
