@@ -36,18 +36,12 @@ private:
     struct Window
     {
         explicit Window(TestRoster& roster, bool verifyOff = false)
-            : window(roster.db(), preferences(verifyOff))
+            : window(roster.db(), Preferences {.verifyOff = verifyOff})
             , tab(*window.clansTab())
         {
             window.TabClan->setCurrentIndex(frmTallyhold::ClansDivisions);
             window.show();
             QVERIFY(QTest::qWaitForWindowActive(&window));
-        }
-        static Preferences preferences(bool verifyOff)
-        {
-            Preferences preferences;
-            preferences.verifyOff = verifyOff;
-            return preferences;
         }
         // Clicks the entry as a user would.
         void click(int row)

@@ -10,8 +10,6 @@ class tst_DateTime : public QObject
 private slots:
     void parses_data();
     void parses();
-    void numericTest_data();
-    void numericTest();
     void slotRewrite_data();
     void slotRewrite();
     void formats_data();
@@ -28,10 +26,8 @@ void tst_DateTime::parses_data()
     QTest::addColumn<qint64>("seconds");
     const qint64 day = DateTime::SecondsPerDay;
     QTest::newRow("7:30") << "7:30" << true << qint64(7 * 3600 + 1800);
-    QTest::newRow("07:30") << "07:30" << true << qint64(7 * 3600 + 1800);
     QTest::newRow("19:30") << "19:30" << true << qint64(19 * 3600 + 1800);
     QTest::newRow("7:30 PM") << "7:30 PM" << true << qint64(19 * 3600 + 1800);
-    QTest::newRow("7:30pm") << "7:30pm" << true << qint64(19 * 3600 + 1800);
     QTest::newRow("12:00 AM") << "12:00 AM" << true << qint64(0);
     QTest::newRow("12:15 pm") << "12:15 pm" << true << qint64(12 * 3600 + 900);
     QTest::newRow("seconds") << "7:30:15 PM" << true << qint64(19 * 3600 + 1815);
@@ -45,7 +41,6 @@ void tst_DateTime::parses_data()
     QTest::newRow("7:75") << "7:75" << false << qint64(0);
     QTest::newRow("13:00 PM") << "13:00 PM" << false << qint64(0);
     QTest::newRow("bare 100") << "100" << false << qint64(0);
-    QTest::newRow("bare 12") << "12" << false << qint64(0);
     QTest::newRow("word") << "soon" << false << qint64(0);
     QTest::newRow("empty") << "" << false << qint64(0);
     QTest::newRow("7:5") << "7:5" << false << qint64(0);
@@ -67,26 +62,6 @@ void tst_DateTime::parses()
         QCOMPARE(value->seconds(), seconds);
 }
 
-void tst_DateTime::numericTest_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("numeric");
-    QTest::newRow("730") << "730" << true;
-    QTest::newRow("signed") << "-300" << true;
-    QTest::newRow("decimal") << "12.5" << true;
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("word") << "abc" << false;
-    QTest::newRow("time") << "7:30" << false;
-    QTest::newRow("exponent") << "1e3" << false;
-}
-
-void tst_DateTime::numericTest()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, numeric);
-    QCOMPARE(IsNumericText(text), numeric);
-}
-
 void tst_DateTime::slotRewrite_data()
 {
     QTest::addColumn<QString>("typed");
@@ -106,6 +81,8 @@ void tst_DateTime::slotRewrite_data()
     row("775", "7:75", false);
     row("99", "99", false);
     row("late", "late", false);
+    row("1e3", "1e3", false);
+    row("12.5", "12.5", false);
     row("7:30 PM", "7:30 PM", true);
     row("12/25/1999", "12/25/1999", true);
     row("", "", false);

@@ -37,18 +37,12 @@ private:
     struct Dialog
     {
         explicit Dialog(TestRoster& roster, bool verifyOff = false)
-            : window(roster.db(), preferences(verifyOff))
+            : window(roster.db(), Preferences {.verifyOff = verifyOff})
             , tz(*window.tzEdit())
         {
             window.show();
             tz.show();
             QVERIFY(QTest::qWaitForWindowActive(&tz));
-        }
-        static Preferences preferences(bool verifyOff)
-        {
-            Preferences preferences;
-            preferences.verifyOff = verifyOff;
-            return preferences;
         }
         int row(const QString& text) const { return entryTexts(tz.lstTimeZone).indexOf(text); }
         void select(const QString& text)
