@@ -22,13 +22,12 @@ class tst_ClansTab : public QObject
 private slots:
     void initTestCase() { Messages::setScripted(true); }
     void init() { Messages::clear(); }
-    void addKeepsBlanksAndConfirmsTrimmed();
+    void addKeepsBlanksDeleteKeepsFields();
     void clickLoadsByKeyAgainAfterClear();
     void updateRenamesOnlyTheLoadedDivisionOnceConfirmed();
     void hideAndUnhideFollowMemberLists();
     void blankNameAndMissingHighlightRefused();
     void deleteRefusedListsMembers();
-    void deleteEmptyDivisionThenSaveAddsItAgain();
     void verifyOffSkipsConfirmationsButNotDelete();
     void saveOfVanishedDivisionChangesNothing();
 
@@ -88,7 +87,7 @@ private:
     }
 };
 
-void tst_ClansTab::addKeepsBlanksAndConfirmsTrimmed()
+void tst_ClansTab::addKeepsBlanksDeleteKeepsFields()
 {
     TestRoster roster;
     roster.addDivision(QStringLiteral("Alpha"));
@@ -110,6 +109,23 @@ void tst_ClansTab::addKeepsBlanksAndConfirmsTrimmed()
     QVERIFY(w.tab.txtDivNotes->toPlainText().isEmpty());
     QVERIFY(!w.tab.chkDivHide->isChecked());
     QVERIFY(!w.tab.editMode());
+
+    // Deleted, its fields stay, and Save adds it again.
+    Messages::clear();
+    w.click(w.row(QStringLiteral("Bravo")));
+    w.tab.cmdDeleteDiv->click();
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete Bravo?")});
+    QCOMPARE(roster.count(QStringLiteral("Divisions")), 1);
+    QCOMPARE(w.divisions(), QStringList {QStringLiteral("Alpha")});
+    QCOMPARE(w.divisionChoices(), w.divisions());
+    QCOMPARE(w.tab.txtDivisionName->text(), QStringLiteral("  Bravo  "));
+    QCOMPARE(w.tab.txtDivNotes->toPlainText(), QStringLiteral("Tuesday squad"));
+    QVERIFY(w.tab.chkDivHide->isChecked());
+    QVERIFY(!w.tab.editMode());
+    Messages::clear();
+    w.tab.cmdDivSave->click();
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add Bravo?")});
+    QCOMPARE(roster.count(QStringLiteral("Divisions")), 2);
 }
 
 void tst_ClansTab::clickLoadsByKeyAgainAfterClear()
@@ -239,31 +255,6 @@ void tst_ClansTab::deleteRefusedListsMembers()
                        "You will need to remove/update these members before this Division can be deleted!"));
     QCOMPARE(roster.count(QStringLiteral("Divisions")), 2);
     QCOMPARE(roster.count(QStringLiteral("Members")), 3);
-}
-
-void tst_ClansTab::deleteEmptyDivisionThenSaveAddsItAgain()
-{
-    TestRoster roster;
-    roster.addDivision(QStringLiteral("Alpha"));
-    const RecordKey bravo = roster.addDivision(QStringLiteral("Bravo"), 1, QStringLiteral("gone"));
-    Window w(roster);
-    w.click(1);
-    w.tab.cmdDeleteDiv->click();
-
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete Bravo?")});
-    QVERIFY(!roster.db().first(QStringLiteral("SELECT 1 FROM Divisions WHERE DIV_PK = ?"), {bravo}));
-    QCOMPARE(w.divisions(), QStringList {QStringLiteral("Alpha")});
-    QCOMPARE(w.divisionChoices(), QStringList {QStringLiteral("Alpha")});
-    QCOMPARE(w.tab.txtDivisionName->text(), QStringLiteral("Bravo"));
-    QCOMPARE(w.tab.txtDivNotes->toPlainText(), QStringLiteral("gone"));
-    QVERIFY(w.tab.chkDivHide->isChecked());
-    QVERIFY(!w.tab.editMode());
-
-    Messages::clear();
-    w.tab.cmdDivSave->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add Bravo?")});
-    QCOMPARE(roster.count(QStringLiteral("Divisions")), 2);
-    QCOMPARE(w.divisions(), (QStringList {QStringLiteral("Alpha"), QStringLiteral("Bravo")}));
 }
 
 void tst_ClansTab::verifyOffSkipsConfirmationsButNotDelete()

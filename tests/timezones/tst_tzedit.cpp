@@ -6,14 +6,12 @@
 #include "settings/frmOptions.h"
 #include "timezones/frmTZEdit.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 // The Time Zone Edits dialog driven as a user would, with the rows checked in the roster and
 // the zone drop-downs of the member form and Options checked after every change.
@@ -24,13 +22,12 @@ class tst_TZEdit : public QObject
 private slots:
     void initTestCase() { Messages::setScripted(true); }
     void init() { Messages::clear(); }
+    void addTakesNextKeyAndFillsDropDowns_data();
     void addTakesNextKeyAndFillsDropDowns();
     void selectUpdateDeleteByKey_data();
     void selectUpdateDeleteByKey();
     void nameAndOffsetRefused();
-    void deleteRefusedListsMembers();
-    void deleteAskedEvenWithVerifyOff();
-    void commandsWithoutHighlightAreRefused();
+    void deleteRefusedWithoutHighlightOrWithMembers();
     void enterSelectsOnlyInTheList();
 
 private:
@@ -45,11 +42,6 @@ private:
             QVERIFY(QTest::qWaitForWindowActive(&tz));
         }
         int row(const QString& text) const { return entryTexts(tz.lstTimeZone).indexOf(text); }
-        void select(const QString& text)
-        {
-            tz.lstTimeZone->setCurrentRow(row(text));
-            tz.cmdSelect->click();
-        }
         void fill(const QString& name, const QString& description, const QString& offset,
                   bool daylight = false)
         {
@@ -76,14 +68,23 @@ private:
     }
 };
 
+void tst_TZEdit::addTakesNextKeyAndFillsDropDowns_data()
+{
+    QTest::addColumn<bool>("verifyOff");
+    QTest::newRow("confirmed") << false;
+    // Confirmations switched off skip the question on Save, never on Delete.
+    QTest::newRow("verify off") << true;
+}
+
 void tst_TZEdit::addTakesNextKeyAndFillsDropDowns()
 {
+    QFETCH(bool, verifyOff);
     TestRoster roster;
-    Dialog d(roster);
+    Dialog d(roster, verifyOff);
     d.fill(QStringLiteral("PHT"), QStringLiteral("Philippines"), QStringLiteral("-480"), true);
     d.tz.cmdSave->click();
 
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Add PHT?")});
+    QCOMPARE(confirmations(), verifyOff ? QStringList() : QStringList {QStringLiteral("Add PHT?")});
     const auto row = zone(roster, 9);
     QVERIFY(row);
     QCOMPARE(row->value(0).toString(), QStringLiteral("PHT"));
@@ -98,6 +99,13 @@ void tst_TZEdit::addTakesNextKeyAndFillsDropDowns()
     QVERIFY(d.tz.txtTZDescription->text().isEmpty());
     QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("0"));
     QVERIFY(!d.tz.chkApplyDST->isChecked());
+
+    Messages::clear();
+    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("PHT - Philippines")));
+    Messages::scriptAnswers({Messages::Answer::No});
+    d.tz.cmdDelete->click();
+    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete PHT?")});
+    QVERIFY(zone(roster, 9));
 }
 
 void tst_TZEdit::selectUpdateDeleteByKey_data()
@@ -114,7 +122,8 @@ void tst_TZEdit::selectUpdateDeleteByKey()
     TestRoster roster;
     const int key = roster.addZone(name, QStringLiteral("Test"), -300, 1);
     Dialog d(roster);
-    d.select(name.trimmed() + QStringLiteral(" - Test"));
+    d.tz.lstTimeZone->setCurrentRow(d.row(name.trimmed() + QStringLiteral(" - Test")));
+    d.tz.cmdSelect->click();
     QVERIFY(Messages::shown().isEmpty());
     QCOMPARE(d.tz.txtTZName->text(), name);
     QCOMPARE(d.tz.txtTZDescription->text(), QStringLiteral("Test"));
@@ -197,7 +206,7 @@ void tst_TZEdit::nameAndOffsetRefused()
     QVERIFY(Messages::shown().isEmpty());
 }
 
-void tst_TZEdit::deleteRefusedListsMembers()
+void tst_TZEdit::deleteRefusedWithoutHighlightOrWithMembers()
 {
     TestRoster roster;
     const RecordKey hidden = roster.addDivision(QStringLiteral("Hidden"), 1);
@@ -205,6 +214,15 @@ void tst_TZEdit::deleteRefusedListsMembers()
     roster.addMember(roster.addDivision(QStringLiteral("Shown")), 7, QStringLiteral(" Bob "));
     roster.addMember(hidden, 1, QStringLiteral("Eve"));
     Dialog d(roster);
+    d.tz.cmdSelect->click();
+    d.tz.cmdDelete->click();
+    QCOMPARE(Messages::shown().size(), 2);
+    for (const Messages::Shown& shown : Messages::shown()) {
+        QCOMPARE(shown.title, QStringLiteral("Selection Error"));
+        QCOMPARE(shown.text, QStringLiteral("You must first highlight a Time Zone!"));
+    }
+
+    Messages::clear();
     d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("GMT - Greenwich")));
     d.tz.cmdDelete->click();
     QCOMPARE(Messages::shown().size(), 1);
@@ -214,46 +232,8 @@ void tst_TZEdit::deleteRefusedListsMembers()
         Messages::shown().first().text,
         QStringLiteral("The following Members are located in this Time Zone: \nBob\nCarl\n"
                        "You will need to remove/update these members before this Time Zone can be deleted!"));
-    QVERIFY(zone(roster, 7));
-    QVERIFY(d.memberZones().contains(QStringLiteral("GMT")));
-}
-
-void tst_TZEdit::deleteAskedEvenWithVerifyOff()
-{
-    TestRoster roster;
-    Dialog d(roster, true);
-    d.fill(QStringLiteral("PHT"), QStringLiteral("Philippines"), QStringLiteral("-480"));
-    d.tz.cmdSave->click();
-    QVERIFY(Messages::shown().isEmpty());
-    QVERIFY(zone(roster, 9));
-
-    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("PHT - Philippines")));
-    Messages::scriptAnswers({Messages::Answer::No});
-    d.tz.cmdDelete->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete PHT?")});
-    QVERIFY(zone(roster, 9));
-
-    Messages::clear();
-    d.tz.cmdDelete->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete PHT?")});
-    QVERIFY(!zone(roster, 9));
-    QVERIFY(!d.entries().contains(QStringLiteral("PHT - Philippines")));
-    QVERIFY(!d.memberZones().contains(QStringLiteral("PHT")));
-    QVERIFY(!d.optionZones().contains(QStringLiteral("PHT")));
-}
-
-void tst_TZEdit::commandsWithoutHighlightAreRefused()
-{
-    TestRoster roster;
-    Dialog d(roster);
-    d.tz.cmdSelect->click();
-    d.tz.cmdDelete->click();
-    QCOMPARE(Messages::shown().size(), 2);
-    for (const Messages::Shown& shown : Messages::shown()) {
-        QCOMPARE(shown.title, QStringLiteral("Selection Error"));
-        QCOMPARE(shown.text, QStringLiteral("You must first highlight a Time Zone!"));
-    }
     QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
+    QVERIFY(d.memberZones().contains(QStringLiteral("GMT")));
 }
 
 void tst_TZEdit::enterSelectsOnlyInTheList()
