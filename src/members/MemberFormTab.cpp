@@ -404,6 +404,22 @@ bool MemberFormTab::eventFilter(QObject* watched, QEvent* event)
         // A deletion is not completed again.
         if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
             m_suppressTypeAhead = true;
+    } else if (event->type() == QEvent::FocusOut) {
+        for (QComboBox* combo : {cmbDiv, cmbTZ}) {
+            if (watched == combo)
+                showEntryCase(combo);
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Completion keeps the letters as typed ("esT"); once the user leaves the box it shows the
+// entry the text names, as it will be saved.
+void MemberFormTab::showEntryCase(QComboBox* combo)
+{
+    const int index = combo->findText(combo->currentText(), Qt::MatchFixedString);
+    if (index < 0 || combo->itemText(index) == combo->currentText())
+        return;
+    m_suppressTypeAhead = true;
+    combo->setEditText(combo->itemText(index));
 }

@@ -117,6 +117,7 @@ private:
     void refuse(const FormError& error);
     void endEditMode();
     void typeAhead(QComboBox* combo);
+    void showEntryCase(QComboBox* combo);
 
     frmTallyhold& m_main;
     std::array<ScheduleDay, 6> m_days;

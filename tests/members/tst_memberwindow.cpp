@@ -448,6 +448,16 @@ void tst_MemberWindow::typeAheadCompletes()
     QCOMPARE(zone->lineEdit()->selectedText(), QString("T"));
     QVERIFY(!active->isChecked());
     QCOMPARE(zone->count(), 8);
+
+    // Leaving a box shows the entry's own letters, without touching "Active".
+    division->setFocus();
+    QCOMPARE(zone->currentText(), QString("EST"));
+    QVERIFY(!active->isChecked());
+    division->lineEdit()->selectAll();
+    QTest::keyClicks(division, "b");
+    QCOMPARE(division->currentText(), QString("bravo"));
+    w.find("txtPlayerName")->setFocus();
+    QCOMPARE(division->currentText(), QString("Bravo"));
 }
 
 void tst_MemberWindow::sameNameMembersByKey()
