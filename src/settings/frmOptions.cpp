@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 #include "app/frmTallyhold.h"
 #include "store/RosterError.h"
+#include "timezones/ZoneStore.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -117,8 +118,7 @@ void frmOptions::cmdSave_Click()
 {
     const QString zone = cmbTZ->currentText();
     try {
-        if (!m_main.database().first(QStringLiteral("Select TZ_PK From TimeZones Where TZ_Name = ?"),
-                                     {zone})) {
+        if (!ZoneStore(m_main.database()).contains(zone)) {
             Messages::show(
                 this, QStringLiteral("Time Zone Not Found"),
                 QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to "

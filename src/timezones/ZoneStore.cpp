@@ -34,6 +34,11 @@ QList<ZoneStore::Entry> ZoneStore::entries() const
     return entries;
 }
 
+bool ZoneStore::contains(const QString& name) const
+{
+    return m_db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ?"), {name}).has_value();
+}
+
 std::optional<ZoneStore::Fields> ZoneStore::load(int key) const
 {
     const auto row

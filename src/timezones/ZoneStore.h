@@ -33,6 +33,8 @@ public:
     QList<Entry> entries() const;
     // Nothing when the row is gone. A description without a value loads as one blank.
     std::optional<Fields> load(int key) const;
+    // Whether a zone of that name (letter case aside) is in the table.
+    bool contains(const QString& name) const;
     // The greatest key plus 1, or 1 in an empty table.
     int nextKey() const;
     // Takes the next key at the moment of writing, so rows added meanwhile (an import) never
