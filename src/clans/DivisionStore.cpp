@@ -38,13 +38,14 @@ RecordKey DivisionStore::add(const Fields& fields) const
     return key;
 }
 
-bool DivisionStore::update(const RecordKey& key, const Fields& fields) const
+void DivisionStore::update(const RecordKey& key, const Fields& fields) const
 {
     Transaction transaction(m_db);
     if (m_db.update(QStringLiteral("Divisions"), QStringLiteral("DIV_PK"), key, columns(fields)) != 1)
-        return false;
+        throw RosterError(ErrorKind::RowVanished,
+                          QStringLiteral("This division is no longer in the roster, so nothing was saved. "
+                                         "Save again to add it as a new division."));
     transaction.commit();
-    return true;
 }
 
 QStringList DivisionStore::memberNames(const RecordKey& key) const
@@ -59,23 +60,25 @@ QStringList DivisionStore::memberNames(const RecordKey& key) const
     return names;
 }
 
-QStringList DivisionStore::remove(const RecordKey& key) const
+void DivisionStore::checkEmpty(const RecordKey& key) const
+{
+    const QStringList members = memberNames(key);
+    if (members.isEmpty())
+        return;
+    QString text = QStringLiteral("The following Members are in this Division: \n");
+    for (const QString& name : members)
+        text += name + QLatin1Char('\n');
+    throw RosterError(ErrorKind::DeletionRefused,
+                      text
+                          + QStringLiteral("You will need to remove/update these members before this "
+                                           "Division can be deleted!"));
+}
+
+void DivisionStore::remove(const RecordKey& key) const
 {
     Transaction transaction(m_db);
-    const QStringList members = memberNames(key);
-    if (!members.isEmpty())
-        return members;
+    checkEmpty(key);
     if (m_db.remove(QStringLiteral("Divisions"), QStringLiteral("DIV_PK"), key) != 1)
         throw DataError(1028);
     transaction.commit();
-    return {};
-}
-
-QString DivisionStore::refusalText(const QStringList& memberNames)
-{
-    QString text = QStringLiteral("The following Members are in this Division: \n");
-    for (const QString& name : memberNames)
-        text += name + QLatin1Char('\n');
-    return text
-        + QStringLiteral("You will need to remove/update these members before this Division can be deleted!");
 }

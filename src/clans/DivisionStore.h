@@ -24,17 +24,16 @@ public:
     // loads as set, because the member lists leave out such a division's members.
     std::optional<Fields> load(const RecordKey& key) const;
     RecordKey add(const Fields& fields) const;
-    // False, with nothing written, when the row is gone.
-    bool update(const RecordKey& key, const Fields& fields) const;
+    // Throws RowVanished, with nothing written, when the row is gone.
+    void update(const RecordKey& key, const Fields& fields) const;
 
     // The trimmed player names of every member in the division, active or not.
     QStringList memberNames(const RecordKey& key) const;
-    // Deletes the division unless members are in it; then returns their names and deletes
-    // nothing. Throws DataError(1028) when the row is gone.
-    QStringList remove(const RecordKey& key) const;
-
-    // The "Deletion Criteria Not Met" text: one member per line.
-    static QString refusalText(const QStringList& memberNames);
+    // Throws DeletionRefused, naming one member per line, while members are in the division.
+    void checkEmpty(const RecordKey& key) const;
+    // Deletes the division unless members are in it (checkEmpty's refusal, nothing deleted).
+    // Throws DataError(1028) when the row is gone.
+    void remove(const RecordKey& key) const;
 
 private:
     Database m_db;

@@ -269,7 +269,7 @@ ExchangeContent ExchangeReader::read(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RosterError(QStringLiteral("Import Aborted"), QStringLiteral("The Import File cannot be read."),
+        throw RosterError(ErrorKind::ImportAborted, QStringLiteral("The Import File cannot be read."),
                           file.errorString());
     const QByteArray bytes = file.readAll();
     file.close();

@@ -8,7 +8,7 @@ class ImportFormatError : public RosterError
 {
 public:
     ImportFormatError(int line, const QString& problem)
-        : RosterError(QStringLiteral("Import Aborted"),
+        : RosterError(ErrorKind::ImportAborted,
                       QStringLiteral("There is a problem with the format of the Import File!"),
                       QStringLiteral("Line %1: %2").arg(line).arg(problem))
         , m_line(line)

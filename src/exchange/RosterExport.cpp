@@ -17,7 +17,7 @@ constexpr int LastStandardZone = 8;
 
 [[noreturn]] void programmingError(const QString& detail)
 {
-    throw RosterError(QStringLiteral("Recoverable Error"), QStringLiteral("Critical dB Programming Error!"),
+    throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"),
                       detail);
 }
 
@@ -177,7 +177,7 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     // it removes its temporary file, so every way out leaves the target as it was.
     QSaveFile file(path);
     const auto writeFailed = [&] {
-        return RosterError(QStringLiteral("Export Function"),
+        return RosterError(ErrorKind::ExportFailed,
                            QStringLiteral("The Export File could not be written."),
                            QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
     };

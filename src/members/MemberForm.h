@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/RecordKey.h"
+#include "store/RosterError.h"
 
 #include <QString>
 #include <array>
@@ -36,17 +37,4 @@ struct MemberForm
     QString otherContact;
     QString notes;
     std::array<DaySchedule, DayCount> days;
-};
-
-// A field of the member form, for the widget to put the focus on.
-struct FormField
-{
-    enum class Kind { PlayerName, Division, TimeZone, Slot };
-
-    Kind kind = Kind::PlayerName;
-    int day = -1;
-    int slot = -1;
-
-    static FormField slotField(int day, int slot) { return {Kind::Slot, day, slot}; }
-    bool operator==(const FormField&) const = default;
 };

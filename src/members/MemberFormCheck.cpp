@@ -4,9 +4,9 @@
 
 namespace {
 
-FormError saveError(const QString& text, FormField field)
+RosterError saveError(const QString& text, FormField field)
 {
-    return FormError(QStringLiteral("Save/Update Error"), text, field, FormError::Icon::Critical);
+    return RosterError(ErrorKind::SaveRefused, text, {}, field);
 }
 
 // Both times of a slot are read as times of day on the same day: a slot may not run past midnight.
@@ -17,7 +17,7 @@ bool endsTooEarly(const QString& start, const QString& end)
 
 } // namespace
 
-std::optional<FormError> CheckMemberForm(const MemberForm& form)
+std::optional<RosterError> CheckMemberForm(const MemberForm& form)
 {
     if (form.playerName.trimmed().isEmpty())
         return saveError(QStringLiteral("You must enter in a Player Name!"), {FormField::Kind::PlayerName});
@@ -43,9 +43,9 @@ std::optional<FormError> CheckMemberForm(const MemberForm& form)
         const DaySchedule& d = form.days[day];
         for (int slot = 0; d.checked && slot < 4; ++slot) {
             if (!d.texts[slot].isEmpty() && !DateTime::parse(d.texts[slot]))
-                return FormError(QStringLiteral("Data Format Error"),
-                                 QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
-                                 FormField::slotField(day, slot), FormError::Icon::Information);
+                return RosterError(ErrorKind::TimeFormat,
+                                   QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"), {},
+                                   FormField::slotField(day, slot));
         }
     }
 

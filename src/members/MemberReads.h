@@ -23,6 +23,8 @@ struct MemberInfo
     // The number of the first played day whose Times row is missing (1001 to 1006), or 0.
     // That day shows with an empty tooltip; the other days are still shown.
     int missingTimes = 0;
+    // Zones the conversions did not find.
+    QStringList missingZones;
 };
 
 // A member as the form shows it for editing, times in the member's own zone.
@@ -34,6 +36,8 @@ struct MemberEdit
     // The number of the first played day whose Times row is missing (1008 to 1013), or 0.
     // That day is checked with empty slots, so Save asks for its times and writes a new row.
     int missingTimes = 0;
+    // Zones the conversions did not find.
+    QStringList missingZones;
 };
 
 // The member with this key for the panel, slot times in userZone. Throws DataError(1000)

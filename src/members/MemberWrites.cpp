@@ -1,6 +1,5 @@
 #include "MemberWrites.h"
 
-#include "FormError.h"
 #include "MemberFormCheck.h"
 #include "store/RosterError.h"
 #include "store/ScheduleColumns.h"
@@ -28,10 +27,10 @@ RecordKey findDivision(const Database& db, const MemberForm& form)
                    {form.divisionText.trimmed()})
         : db.first(QStringLiteral("SELECT DIV_PK FROM Divisions WHERE DIV_PK = ?"), {form.divisionKey});
     if (!row)
-        throw FormError(
-            QStringLiteral("Clan Division Not Found"),
-            QStringLiteral("Make sure that the new Member's Division is set right, then try to Save again."),
-            {FormField::Kind::Division}, FormError::Icon::Information);
+        throw RosterError(
+            ErrorKind::DivisionNotFound,
+            QStringLiteral("Make sure that the new Member's Division is set right, then try to Save again."), {},
+            FormField {FormField::Kind::Division});
     return row->value(0).toByteArray();
 }
 
@@ -42,10 +41,10 @@ Zone findZone(const Database& db, const MemberForm& form)
         ? db.first(columns + QStringLiteral("WHERE TZ_PK = ?"), {*form.zoneKey})
         : db.first(columns + QStringLiteral("WHERE TZ_Name = ?"), {form.zoneText.trimmed()});
     if (!row)
-        throw FormError(
-            QStringLiteral("Time Zone Not Found"),
-            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."),
-            {FormField::Kind::TimeZone}, FormError::Icon::Information);
+        throw RosterError(
+            ErrorKind::ZoneNotFound,
+            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."), {},
+            FormField {FormField::Kind::TimeZone});
     return {row->value(0).toInt(), row->value(1).toString().trimmed(), row->value(2).toInt() != 0};
 }
 

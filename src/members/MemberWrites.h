@@ -6,7 +6,7 @@
 #include "time/cTimeFuncs.h"
 
 // The three member commands that write. Each runs the form checks again (a stored slot is
-// never half set), lands whole in one transaction or not at all, and throws FormError for a
+// never half set), lands whole in one transaction or not at all, and throws RosterError for a
 // refused form or an unknown division or zone, DataError or DatabaseError otherwise.
 // Slot times are converted from the member's zone to GMT with times; the caller reports the
 // zones times did not find.

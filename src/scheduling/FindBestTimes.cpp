@@ -6,27 +6,6 @@
 #include <QHash>
 #include <algorithm>
 
-namespace {
-const char* const DayLabels[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-}
-
-QString BestTimeTally::line() const
-{
-    const int minute = weekMinute % 1440;
-    return QStringLiteral("%1 member(s) - %2 - %3")
-        .arg(Count)
-        .arg(QLatin1String(DayLabels[weekMinute / 1440]),
-             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
-}
-
-QStringList BestTimes::lines() const
-{
-    QStringList result;
-    for (const BestTimeTally& tally : tallies)
-        result << tally.line();
-    return result;
-}
-
 void TallyBestTime(QList<int>& tally, const WeekInterval& interval)
 {
     ++tally[interval.start];
@@ -45,7 +24,8 @@ BestTimes FindBestTimes(const Database& db, const BestTimesQuery& query)
     QHash<QString, QList<WeekInterval>> byName;
     for (const MemberSchedule& member : MemberSchedule::readSelected(db, query.members)) {
         for (const MemberSchedule::Day& day : member.days)
-            result.missingTimes = result.missingTimes || (day.flagged && !day.timesFound);
+            if (day.flagged && !day.timesFound)
+                result.missingTimes = {1036};
         // The user's minute p is the member's local minute p + shift: the user's clock goes to
         // GMT and from there into the member's zone.
         const int shift = userOffset - time.effectiveOffset(member.zone, member.daylight);

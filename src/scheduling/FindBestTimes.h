@@ -21,20 +21,15 @@ struct BestTimeTally
 {
     int weekMinute = 0; // from Monday 00:00
     int Count = 0;
-
-    // "3 member(s) - Tue - 08:00 PM"
-    QString line() const;
 };
 
 struct BestTimes
 {
     // Highest count first, equal counts in week order; at most maxResults.
     QList<BestTimeTally> tallies;
-    // A chosen member's flagged day had no Times row (that day counts for nobody).
-    bool missingTimes = false;
+    // 1036 when a chosen member's flagged day had no Times row (that day counts for nobody).
+    QList<int> missingTimes;
     QStringList missingZones;
-
-    QStringList lines() const;
 };
 
 // A point's count is the number of names Show Available lists at that moment: the same

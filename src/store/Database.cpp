@@ -26,7 +26,7 @@ QString newConnectionName()
 [[noreturn]] void refuse(const QString& path, const QString& problem)
 {
     throw RosterError(
-        QStringLiteral("Roster Not Opened"),
+        ErrorKind::NotOpened,
         QStringLiteral("The roster file %1 cannot be used: %2\n\nThe file has not been changed.")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), problem));
 }

@@ -1,22 +1,22 @@
 #include "RosterError.h"
 
-RosterError::RosterError(QString title, QString text, QString detail)
-    : m_title(std::move(title))
+RosterError::RosterError(ErrorKind kind, QString text, QString detail, std::optional<FormField> field)
+    : m_kind(kind)
     , m_text(std::move(text))
     , m_detail(std::move(detail))
-    , m_what((m_title + QStringLiteral(": ") + m_text).toUtf8())
+    , m_field(std::move(field))
+    , m_what(m_text.toUtf8())
 {
 }
 
 DatabaseError::DatabaseError(const QString& driverText)
-    : RosterError(QStringLiteral("Database Error"),
-                  QStringLiteral("The roster database reported an error:\n") + driverText)
+    : RosterError(ErrorKind::Database, QStringLiteral("The roster database reported an error:\n") + driverText)
 {
 }
 
-DataError::DataError(int number)
-    : RosterError(QStringLiteral("Database Access Error"),
-                  QStringLiteral("Unrecoverable Data Error.  Number ") + QString::number(number))
+DataError::DataError(int number, const QString& detail)
+    : RosterError(ErrorKind::DataLost, QStringLiteral("Unrecoverable Data Error.  Number ") + QString::number(number),
+                  detail)
     , m_number(number)
 {
 }

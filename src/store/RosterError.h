@@ -2,23 +2,74 @@
 
 #include <QString>
 #include <exception>
+#include <optional>
 
-// Every failure a core operation can report. The widget code shows title() and text() in a
-// critical box; detail() is extra information (a line number, the driver's own words).
+// What a refused or failed command is about. A front end decides how each kind is shown; core
+// carries only the words.
+enum class ErrorKind {
+    Database,         // the database layer failed; the text carries the driver's words
+    DataLost,         // a row the command relies on is missing ("Unrecoverable Data Error")
+    NotOpened,        // the roster file cannot be used
+    Programming,      // a state the program should never reach
+    RecordKey,        // text that should be a record key is not
+    ZoneOffset,       // a stored zone has no usable offset
+    Selection,        // nothing was chosen to act on
+    SaveRefused,      // a typed value stops a save
+    RowVanished,      // the row being edited is gone; nothing was saved
+    DataFormat,       // a typed number or name has the wrong form
+    TimeFormat,       // a typed time has the wrong form
+    DivisionNotFound, // the typed division names no division
+    ZoneNotFound,     // the typed zone names no zone
+    ScheduleInput,    // a match date or time is missing
+    DeletionRefused,  // rows still use what is to be deleted
+    ImportAborted,    // an exchange file cannot be imported; nothing was written
+    ExportFailed,     // an exchange file cannot be written
+    ValueOutOfRange,  // a preference value outside what it may hold
+};
+
+// A field of a form, for the front end to put the focus back on.
+struct FormField
+{
+    enum class Kind {
+        PlayerName,
+        Division,
+        TimeZone,
+        Slot,
+        DivisionName,
+        ZoneName,
+        ZoneOffset,
+        MatchDate,
+        MatchTime,
+        MaxResults,
+        UserTimeZone,
+    };
+
+    Kind kind = Kind::PlayerName;
+    int day = -1;
+    int slot = -1;
+
+    static FormField slotField(int day, int slot) { return {Kind::Slot, day, slot}; }
+    bool operator==(const FormField&) const = default;
+};
+
+// Every failure a core command can report: its kind, the words to show, extra detail (a line
+// number, the driver's own words) and, for refused input, the field to correct.
 class RosterError : public std::exception
 {
 public:
-    RosterError(QString title, QString text, QString detail = {});
+    RosterError(ErrorKind kind, QString text, QString detail = {}, std::optional<FormField> field = {});
 
-    const QString& title() const { return m_title; }
+    ErrorKind kind() const { return m_kind; }
     const QString& text() const { return m_text; }
     const QString& detail() const { return m_detail; }
+    const std::optional<FormField>& field() const { return m_field; }
     const char* what() const noexcept override { return m_what.constData(); }
 
 private:
-    QString m_title;
+    ErrorKind m_kind;
     QString m_text;
     QString m_detail;
+    std::optional<FormField> m_field;
     QByteArray m_what;
 };
 
@@ -29,11 +80,11 @@ public:
     explicit DatabaseError(const QString& driverText);
 };
 
-// A row that an operation relies on is missing: "Unrecoverable Data Error.  Number 1014".
+// A row that a command relies on is missing: "Unrecoverable Data Error.  Number 1014".
 class DataError : public RosterError
 {
 public:
-    explicit DataError(int number);
+    explicit DataError(int number, const QString& detail = {});
     int number() const { return m_number; }
 
 private:

@@ -29,7 +29,7 @@ int cTimeFuncs::offsetLookup(const QString& inZone, bool sign)
             // Half-way values round to the even neighbour.
             const double rounded = std::nearbyint(minutes);
             if (!ok || rounded < -32768 || rounded > 32767)
-                throw RosterError(QStringLiteral("Time Zone Error"),
+                throw RosterError(ErrorKind::ZoneOffset,
                                   QStringLiteral("The time zone %1 has no usable GMT offset (\"%2\").")
                                       .arg(name, value.toString()));
             offset = int(rounded);
@@ -56,7 +56,7 @@ DateTime cTimeFuncs::toGMT(const QString& inTime, const QString& inZone, bool us
 {
     const auto value = DateTime::parse(inTime);
     if (!value)
-        throw RosterError(QStringLiteral("Data Format Error"),
+        throw RosterError(ErrorKind::DataFormat,
                           QStringLiteral("\"%1\" is not a valid time.").arg(inTime));
     return toGMT(*value, inZone, useDST);
 }

@@ -64,7 +64,7 @@ int ZoneStore::add(const Fields& fields) const
     Transaction transaction(m_db);
     const int key = nextKey();
     if (key > LastKey) {
-        throw RosterError(QStringLiteral("Save/Update Error"),
+        throw RosterError(ErrorKind::SaveRefused,
                           QStringLiteral("No zone key is left: the greatest zone key is already %1. "
                                          "The time zone was not added.")
                               .arg(LastKey));
@@ -95,16 +95,40 @@ QStringList ZoneStore::memberNames(int key) const
     return names;
 }
 
-QStringList ZoneStore::remove(int key) const
+void ZoneStore::checkUnused(int key) const
+{
+    const QStringList members = memberNames(key);
+    if (members.isEmpty())
+        return;
+    QString text = QStringLiteral("The following Members are located in this Time Zone: \n");
+    for (const QString& name : members)
+        text += name + QLatin1Char('\n');
+    throw RosterError(ErrorKind::DeletionRefused,
+                      text
+                          + QStringLiteral("You will need to remove/update these members before this Time "
+                                           "Zone can be deleted!"));
+}
+
+void ZoneStore::remove(int key) const
 {
     Transaction transaction(m_db);
-    const QStringList members = memberNames(key);
-    if (!members.isEmpty())
-        return members;
+    checkUnused(key);
     if (m_db.remove(QStringLiteral("TimeZones"), QStringLiteral("TZ_PK"), key) != 1)
         throw DataError(1027);
     transaction.commit();
-    return {};
+}
+
+ZoneStore::Fields ZoneStore::read(const QString& name, const QString& description, const QString& offset,
+                                  bool daylight)
+{
+    if (name.trimmed().isEmpty())
+        throw RosterError(ErrorKind::DataFormat, QStringLiteral("Time Zone Name must be non blank!"), {},
+                          FormField {FormField::Kind::ZoneName});
+    const std::optional<int> minutes = readOffset(offset);
+    if (!minutes)
+        throw RosterError(ErrorKind::DataFormat, QStringLiteral("GMT Offset must be numeric!"), {},
+                          FormField {FormField::Kind::ZoneOffset});
+    return {name, description, *minutes, daylight};
 }
 
 std::optional<int> ZoneStore::readOffset(const QString& text)
@@ -118,14 +142,4 @@ std::optional<int> ZoneStore::readOffset(const QString& text)
     if (!ok || minutes < -32768 || minutes > 32767)
         return std::nullopt;
     return minutes;
-}
-
-QString ZoneStore::refusalText(const QStringList& memberNames)
-{
-    QString text = QStringLiteral("The following Members are located in this Time Zone: \n");
-    for (const QString& name : memberNames)
-        text += name + QLatin1Char('\n');
-    return text
-        + QStringLiteral(
-               "You will need to remove/update these members before this Time Zone can be deleted!");
 }

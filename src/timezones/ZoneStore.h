@@ -45,14 +45,17 @@ public:
 
     // The trimmed player names of every member placed in the zone.
     QStringList memberNames(int key) const;
-    // Deletes the zone unless members use it; then returns their names and deletes nothing.
+    // Throws DeletionRefused, naming one member per line, while members use the zone.
+    void checkUnused(int key) const;
+    // Deletes the zone unless members use it (checkUnused's refusal, nothing deleted).
     // Throws DataError(1027) when the row is gone.
-    QStringList remove(int key) const;
+    void remove(int key) const;
 
+    // The zone as typed in the dialog; throws DataFormat for a blank name or an offset that is
+    // not a whole number of minutes.
+    static Fields read(const QString& name, const QString& description, const QString& offset, bool daylight);
     // A whole number of minutes, blanks around allowed; nothing for anything else.
     static std::optional<int> readOffset(const QString& text);
-    // The "Deletion Criteria Not Met" text: one member per line.
-    static QString refusalText(const QStringList& memberNames);
 
 private:
     Database m_db;

@@ -1,0 +1,270 @@
+#include "Roster.h"
+
+#include "exchange/RosterExport.h"
+#include "members/MemberFormCheck.h"
+#include "members/MemberWrites.h"
+#include "store/RosterError.h"
+#include "time/cTimeFuncs.h"
+
+namespace {
+
+void checkChosen(const QList<RecordKey>& keys, const QString& refusal)
+{
+    if (keys.isEmpty())
+        throw RosterError(ErrorKind::Selection, refusal);
+}
+
+void checkFilled(const QString& text, const QString& refusal, FormField::Kind field)
+{
+    if (text.trimmed().isEmpty())
+        throw RosterError(ErrorKind::ScheduleInput, refusal, {}, FormField {field});
+}
+
+} // namespace
+
+Roster::Roster(Database db, Preferences preferences, QObject* parent)
+    : QObject(parent)
+    , m_db(std::move(db))
+    , m_preferences(std::move(preferences))
+{
+}
+
+QList<RosterListEntry> Roster::divisionList() const
+{
+    return RosterLists::divisions(m_db);
+}
+
+QList<RosterListEntry> Roster::zoneList() const
+{
+    return RosterLists::timeZones(m_db);
+}
+
+QList<RosterListEntry> Roster::memberList() const
+{
+    return RosterLists::members(m_db);
+}
+
+MemberInfo Roster::memberInfo(const RecordKey& member) const
+{
+    cTimeFuncs times(m_db);
+    MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST);
+    info.missingZones = times.takeMissingZones();
+    return info;
+}
+
+MemberEdit Roster::memberForEdit(const RecordKey& member) const
+{
+    cTimeFuncs times(m_db);
+    MemberEdit edit = LoadMemberForEdit(m_db, times, member);
+    edit.missingZones = times.takeMissingZones();
+    return edit;
+}
+
+QString Roster::memberName(const RecordKey& member) const
+{
+    const std::optional<QString> name = PlayerName(m_db, member);
+    if (!name)
+        throw DataError(1016);
+    return *name;
+}
+
+void Roster::checkMember(const MemberForm& form) const
+{
+    if (std::optional<RosterError> problem = CheckMemberForm(form))
+        throw *problem;
+}
+
+MemberSaved Roster::addMember(const MemberForm& form)
+{
+    cTimeFuncs times(m_db);
+    MemberSaved saved {AddMember(m_db, times, form), times.takeMissingZones()};
+    emit membersChanged();
+    return saved;
+}
+
+MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form)
+{
+    cTimeFuncs times(m_db);
+    UpdateMember(m_db, times, member, form);
+    emit membersChanged();
+    return {member, times.takeMissingZones()};
+}
+
+void Roster::deleteMember(const RecordKey& member)
+{
+    DeleteMember(m_db, member);
+    emit membersChanged();
+}
+
+DivisionStore::Fields Roster::division(const RecordKey& key) const
+{
+    const std::optional<DivisionStore::Fields> fields = DivisionStore(m_db).load(key);
+    if (!fields)
+        throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"));
+    return *fields;
+}
+
+void Roster::checkDivision(const DivisionStore::Fields& fields) const
+{
+    if (fields.name.trimmed().isEmpty())
+        throw RosterError(ErrorKind::SaveRefused, QStringLiteral("You must enter a Division Name"), {},
+                          FormField {FormField::Kind::DivisionName});
+}
+
+RecordKey Roster::addDivision(const DivisionStore::Fields& fields)
+{
+    checkDivision(fields);
+    const RecordKey key = DivisionStore(m_db).add(fields);
+    emit divisionsChanged();
+    return key;
+}
+
+void Roster::updateDivision(const RecordKey& key, const DivisionStore::Fields& fields)
+{
+    checkDivision(fields);
+    try {
+        DivisionStore(m_db).update(key, fields);
+    } catch (const RosterError& error) {
+        // The lists still show the vanished division.
+        if (error.kind() == ErrorKind::RowVanished)
+            emit divisionsChanged();
+        throw;
+    }
+    emit divisionsChanged();
+    // Members of a division renamed, hidden or shown just now change their list entries.
+    emit membersChanged();
+}
+
+void Roster::checkDivisionDeletion(const RecordKey& key) const
+{
+    DivisionStore(m_db).checkEmpty(key);
+}
+
+void Roster::deleteDivision(const RecordKey& key)
+{
+    DivisionStore(m_db).remove(key);
+    emit divisionsChanged();
+}
+
+QList<ZoneStore::Entry> Roster::zoneEntries() const
+{
+    return ZoneStore(m_db).entries();
+}
+
+ZoneStore::Fields Roster::zone(int key) const
+{
+    const std::optional<ZoneStore::Fields> fields = ZoneStore(m_db).load(key);
+    if (!fields)
+        throw DataError(1025);
+    return *fields;
+}
+
+QString Roster::checkZoneDeletion(int key) const
+{
+    const ZoneStore store(m_db);
+    const std::optional<ZoneStore::Fields> fields = store.load(key);
+    if (!fields)
+        throw DataError(1027);
+    store.checkUnused(key);
+    return fields->name.trimmed();
+}
+
+int Roster::addZone(const ZoneStore::Fields& fields)
+{
+    const int key = ZoneStore(m_db).add(fields);
+    emit zonesChanged();
+    return key;
+}
+
+void Roster::updateZone(int key, const ZoneStore::Fields& fields)
+{
+    ZoneStore(m_db).update(key, fields);
+    emit zonesChanged();
+}
+
+void Roster::deleteZone(int key)
+{
+    ZoneStore(m_db).remove(key);
+    emit zonesChanged();
+}
+
+OptionsForm Roster::optionsForm() const
+{
+    const Preferences& p = m_preferences;
+    // A step the dialog does not offer shows as 30; it stays in force until the next save.
+    const int step = p.timeGranularity == 15 || p.timeGranularity == 60 ? p.timeGranularity : 30;
+    return {p.userTimeZone, p.userDST,   p.verifyOff, QString::number(p.maxResults),
+            p.userName,     p.userEmail, step};
+}
+
+void Roster::saveOptions(const OptionsForm& form)
+{
+    if (!ZoneStore(m_db).contains(form.userTimeZone))
+        throw RosterError(ErrorKind::ZoneNotFound,
+                          QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to "
+                                         "Save again."),
+                          {}, FormField {FormField::Kind::UserTimeZone});
+    const std::optional<int> maxResults = Preferences::readMaxResults(form.maxResults);
+    if (!maxResults)
+        throw RosterError(ErrorKind::ValueOutOfRange,
+                          QStringLiteral("Maximum Results field must be a number greater than zero"), {},
+                          FormField {FormField::Kind::MaxResults});
+    Preferences preferences;
+    preferences.userTimeZone = form.userTimeZone.trimmed();
+    preferences.userDST = form.userDST;
+    preferences.verifyOff = form.verifyOff;
+    preferences.maxResults = *maxResults;
+    preferences.userName = form.userName;
+    preferences.userEmail = form.userEmail;
+    preferences.timeGranularity = form.timeGranularity;
+    SaveSettings(preferences);
+    m_preferences = preferences;
+    emit preferencesChanged();
+}
+
+void Roster::restorePreferences()
+{
+    m_preferences = LoadSettings();
+    emit preferencesChanged();
+}
+
+AvailableMembers Roster::showAvailable(const QList<RecordKey>& members, const QString& matchDate,
+                                       const QString& matchTime) const
+{
+    checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
+    checkFilled(matchDate, QStringLiteral("Match Date must be filled!"), FormField::Kind::MatchDate);
+    checkFilled(matchTime, QStringLiteral("Match Time must be filled!"), FormField::Kind::MatchTime);
+    return ShowAvailableMembers(
+        m_db, {members, matchDate, matchTime, m_preferences.userTimeZone, m_preferences.userDST});
+}
+
+BestTimes Roster::bestTimes(const QList<RecordKey>& members) const
+{
+    checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
+    return FindBestTimes(m_db, {members, m_preferences.userTimeZone, m_preferences.userDST,
+                                m_preferences.timeGranularity, m_preferences.maxResults});
+}
+
+void Roster::checkExport(const QList<RecordKey>& divisions) const
+{
+    checkChosen(divisions, QStringLiteral("You must make selection(s) from the list first!"));
+}
+
+void Roster::exportDivisions(const QList<RecordKey>& divisions, const QString& path,
+                             const ExchangeProgress& progress) const
+{
+    checkExport(divisions);
+    ExportDivisions(m_db, divisions, path, progress);
+}
+
+ImportResult Roster::importFile(const QString& path, const ExchangeProgress& progress)
+{
+    const ImportResult result = ImportFile(m_db, path, progress);
+    if (result.zonesAdded > 0)
+        emit zonesChanged();
+    if (result.divisionsAdded > 0)
+        emit divisionsChanged();
+    if (result.membersAdded > 0)
+        emit membersChanged();
+    return result;
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "RosterLists.h"
+#include "clans/DivisionStore.h"
+#include "exchange/ExchangeFile.h"
+#include "exchange/RosterImport.h"
+#include "members/MemberForm.h"
+#include "members/MemberReads.h"
+#include "scheduling/FindBestTimes.h"
+#include "scheduling/ShowAvailableMembers.h"
+#include "settings/Preferences.h"
+#include "store/Database.h"
+#include "timezones/ZoneStore.h"
+
+#include <QObject>
+
+// The Options dialog's fields as typed.
+struct OptionsForm
+{
+    QString userTimeZone;
+    bool userDST = false;
+    bool verifyOff = false;
+    QString maxResults;
+    QString userName;
+    QString userEmail;
+    // The grid step offered: 15, 30 or 60 minutes.
+    int timeGranularity = 30;
+};
+
+// What a member save wrote: the member's key, and the zones its conversions did not find.
+struct MemberSaved
+{
+    RecordKey key;
+    QStringList missingZones;
+};
+
+// The open roster and the user's preferences, and every command a front end offers on them.
+// Commands take plain values and return plain values; a refusal or failure throws RosterError,
+// and a command that throws has written nothing. Each write announces what it changed, so the
+// front ends refill what shows it and never need to know which command ran.
+//
+// A check* method runs a command's own checks without writing, for front ends that ask the
+// user something (a confirmation, a file name) between the checks and the write.
+class Roster : public QObject
+{
+    Q_OBJECT
+
+public:
+    Roster(Database db, Preferences preferences, QObject* parent = nullptr);
+
+    const Preferences& preferences() const { return m_preferences; }
+
+    // The shared lists, in the order they are shown.
+    QList<RosterListEntry> divisionList() const;
+    QList<RosterListEntry> zoneList() const;
+    // "Division - Player" for the members of divisions that exist and are not hidden.
+    QList<RosterListEntry> memberList() const;
+
+    // Members. Times are shown in the user's zone (info) or the member's own (edit).
+    MemberInfo memberInfo(const RecordKey& member) const;
+    MemberEdit memberForEdit(const RecordKey& member) const;
+    // The player name, for the deletion question; DataError(1016) when the member is gone.
+    QString memberName(const RecordKey& member) const;
+    void checkMember(const MemberForm& form) const;
+    MemberSaved addMember(const MemberForm& form);
+    MemberSaved updateMember(const RecordKey& member, const MemberForm& form);
+    void deleteMember(const RecordKey& member);
+
+    // Divisions. A division that vanished while being edited is refused with RowVanished: the
+    // front end then saves the same fields as a new division.
+    DivisionStore::Fields division(const RecordKey& key) const;
+    void checkDivision(const DivisionStore::Fields& fields) const;
+    RecordKey addDivision(const DivisionStore::Fields& fields);
+    void updateDivision(const RecordKey& key, const DivisionStore::Fields& fields);
+    void checkDivisionDeletion(const RecordKey& key) const;
+    void deleteDivision(const RecordKey& key);
+
+    // Time zones, as Time Zone Edits lists and edits them.
+    QList<ZoneStore::Entry> zoneEntries() const;
+    // DataError(1025) when the zone is gone.
+    ZoneStore::Fields zone(int key) const;
+    // The zone's trimmed name, for the deletion question; DataError(1027) when it is gone,
+    // DeletionRefused while members use it.
+    QString checkZoneDeletion(int key) const;
+    int addZone(const ZoneStore::Fields& fields);
+    void updateZone(int key, const ZoneStore::Fields& fields);
+    void deleteZone(int key);
+
+    // Preferences, as the Options dialog shows and saves them.
+    OptionsForm optionsForm() const;
+    void saveOptions(const OptionsForm& form);
+    // Back to what the settings store holds.
+    void restorePreferences();
+
+    // Scheduling, on the user's own clock.
+    AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
+                                   const QString& matchTime) const;
+    BestTimes bestTimes(const QList<RecordKey>& members) const;
+
+    // Exchange files.
+    void checkExport(const QList<RecordKey>& divisions) const;
+    void exportDivisions(const QList<RecordKey>& divisions, const QString& path,
+                         const ExchangeProgress& progress = {}) const;
+    ImportResult importFile(const QString& path, const ExchangeProgress& progress = {});
+
+signals:
+    // A member was added, changed or removed, or a division's name or hide flag changed.
+    void membersChanged();
+    void divisionsChanged();
+    void zonesChanged();
+    void preferencesChanged();
+
+private:
+    Database m_db;
+    Preferences m_preferences;
+};
