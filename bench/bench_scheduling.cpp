@@ -1,12 +1,12 @@
 #include "RosterGenerator.h"
-#include "app/Messages.h"
-#include "app/RosterLists.h"
-#include "app/frmTallyhold.h"
+#include "gui/Messages.h"
+#include "roster/RosterLists.h"
+#include "gui/frmTallyhold.h"
 #include "scheduling/FindBestTimes.h"
-#include "scheduling/SchedulingTab.h"
+#include "gui/SchedulingTab.h"
 #include "scheduling/ShowAvailableMembers.h"
 #include "store/RosterError.h"
-#include "time/TimeEntryField.h"
+#include "gui/TimeEntryField.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "RosterGenerator.h"
-#include "app/RosterLists.h"
-#include "app/frmTallyhold.h"
+#include "roster/RosterLists.h"
+#include "gui/frmTallyhold.h"
 #include "store/RosterError.h"
 
 #include <QApplication>

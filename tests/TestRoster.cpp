@@ -4,15 +4,17 @@
 #include <QDir>
 #include <QSqlQuery>
 
-TestRoster::TestRoster()
+TestRoster::TestRoster(const Preferences& preferences)
     : m_previousDir(QDir::currentPath())
 {
     QDir::setCurrent(m_dir.path());
     m_db = Database::open(m_dir.filePath(QString::fromLatin1(Database::FileName)));
+    m_session = std::make_unique<Roster>(m_db, preferences);
 }
 
 TestRoster::~TestRoster()
 {
+    m_session.reset();
     m_db.close();
     QDir::setCurrent(m_previousDir);
 }

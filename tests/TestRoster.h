@@ -1,22 +1,26 @@
 #pragma once
 
+#include "roster/Roster.h"
 #include "store/Database.h"
 #include "store/RecordKey.h"
 #include "time/DateTime.h"
 
 #include <QTemporaryDir>
 #include <array>
+#include <memory>
 #include <optional>
 
 // A fresh roster in a temporary directory that is also the working directory, so that the
-// program's own "ClanRoster.mdb" is this one. Row helpers write directly, for arranging tests.
+// program's own "ClanRoster.mdb" is this one, with a roster session on it. Row helpers write
+// directly, for arranging tests; db() reads back what commands wrote.
 class TestRoster
 {
 public:
-    TestRoster();
+    explicit TestRoster(const Preferences& preferences = {});
     ~TestRoster();
 
     Database& db() { return m_db; }
+    Roster& session() { return *m_session; }
     QString dir() const { return m_dir.path(); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
@@ -35,4 +39,5 @@ private:
     QTemporaryDir m_dir;
     QString m_previousDir;
     Database m_db;
+    std::unique_ptr<Roster> m_session;
 };

@@ -1,13 +1,13 @@
 // tallyhold_screenshots OUTDIR: opens the real main window on a small made-up roster in the
 // working directory, uses each tab as a user would, and saves a PNG of every tab and dialog.
 // scripts/screenshots.sh runs it under Xvfb.
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "settings/frmOptions.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/frmOptions.h"
 #include "store/RecordKey.h"
 #include "store/RosterError.h"
 #include "time/DateTime.h"
-#include "timezones/frmTZEdit.h"
+#include "gui/frmTZEdit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "ClansTab.h"
 
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
 
 #include <QCheckBox>
@@ -17,10 +17,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ClansTab::ClansTab(frmTallyhold& main, QWidget* parent)
+ClansTab::ClansTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
-    , m_main(main)
-    , m_store(main.database())
+    , m_roster(roster)
 {
     txtDivisionName = named(new QLineEdit, "txtDivisionName", QStringLiteral("Clan Name"));
     lstDivision = named(new QListWidget, "lstDivision", QStringLiteral("Clans / Divisions"));
@@ -106,15 +105,10 @@ void ClansTab::lstDivision_Click()
     if (!key)
         return;
     try {
-        const std::optional<DivisionStore::Fields> division = m_store.load(*key);
-        if (!division) {
-            Messages::show(this, QStringLiteral("Recoverable Error"),
-                           QStringLiteral("Critical dB Programming Error!"), Messages::Icon::Critical);
-            return;
-        }
-        txtDivisionName->setText(division->name);
-        txtDivNotes->setPlainText(division->notes);
-        chkDivHide->setChecked(division->hide);
+        const DivisionStore::Fields division = m_roster.division(*key);
+        txtDivisionName->setText(division.name);
+        txtDivNotes->setPlainText(division.notes);
+        chkDivHide->setChecked(division.hide);
         m_editMode = true;
         m_editing = *key;
     } catch (const RosterError& error) {
@@ -139,40 +133,28 @@ void ClansTab::cmdDivClear_Click()
 
 void ClansTab::cmdDivSave_Click()
 {
-    const QString trimmed = txtDivisionName->text().trimmed();
-    if (trimmed.isEmpty()) {
-        Messages::show(this, QStringLiteral("Save/Update Error"),
-                       QStringLiteral("You must enter a Division Name"), Messages::Icon::Critical);
-        txtDivisionName->setFocus();
-        return;
-    }
-    if (!m_main.preferences().verifyOff
-        && !Messages::confirm(this,
-                              (m_editMode ? QStringLiteral("Save changes to ") : QStringLiteral("Add "))
-                                  + trimmed + QLatin1Char('?')))
-        return;
     const DivisionStore::Fields fields {txtDivisionName->text(), txtDivNotes->toPlainText(),
                                         chkDivHide->isChecked()};
     try {
-        if (!m_editMode) {
-            m_store.add(fields);
-        } else if (!m_store.update(m_editing, fields)) {
-            // The fields stay, and Save adds them as a new division.
-            Messages::show(this, QStringLiteral("Save/Update Error"),
-                           QStringLiteral("This division is no longer in the roster, so nothing was saved. "
-                                          "Save again to add it as a new division."),
-                           Messages::Icon::Exclamation);
-            m_editMode = false;
-            m_main.LoadDivisionLists();
+        m_roster.checkDivision(fields);
+        if (!m_roster.preferences().verifyOff
+            && !Messages::confirm(this,
+                                  (m_editMode ? QStringLiteral("Save changes to ") : QStringLiteral("Add "))
+                                      + fields.name.trimmed() + QLatin1Char('?')))
             return;
-        }
+        if (m_editMode)
+            m_roster.updateDivision(m_editing, fields);
+        else
+            m_roster.addDivision(fields);
     } catch (const RosterError& error) {
         Messages::error(this, error);
+        if (error.field())
+            txtDivisionName->setFocus();
+        // The fields stay, and the next Save adds them as a new division.
+        if (error.kind() == ErrorKind::RowVanished)
+            m_editMode = false;
         return;
     }
-    // Members of a division hidden or shown just now leave or join the member lists.
-    m_main.LoadMemberLists();
-    m_main.LoadDivisionLists();
     cmdDivClear_Click();
     m_editMode = false;
 }
@@ -184,22 +166,14 @@ void ClansTab::cmdDeleteDiv_Click()
         return;
     const QString shown = lstDivision->selectedItems().first()->text();
     try {
-        QStringList members = m_store.memberNames(*key);
-        if (members.isEmpty()) {
-            // Asked even with confirmations switched off.
-            if (!Messages::confirm(this, QStringLiteral("Delete ") + shown + QLatin1Char('?')))
-                return;
-            members = m_store.remove(*key);
-        }
-        if (!members.isEmpty()) {
-            Messages::show(this, QStringLiteral("Deletion Criteria Not Met"),
-                           DivisionStore::refusalText(members), Messages::Icon::Exclamation);
+        m_roster.checkDivisionDeletion(*key);
+        // Asked even with confirmations switched off.
+        if (!Messages::confirm(this, QStringLiteral("Delete ") + shown + QLatin1Char('?')))
             return;
-        }
+        m_roster.deleteDivision(*key);
     } catch (const RosterError& error) {
         Messages::error(this, error);
         return;
     }
-    m_main.LoadDivisionLists();
     m_editMode = false;
 }

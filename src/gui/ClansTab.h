@@ -1,8 +1,9 @@
 #pragma once
 
-#include "clans/DivisionStore.h"
+#include "store/RecordKey.h"
 
 #include <QWidget>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -11,7 +12,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QPushButton;
-class frmTallyhold;
+class Roster;
 
 // "Clans / Divisions": the division list and the fields of the division being edited.
 class ClansTab : public QWidget
@@ -19,7 +20,7 @@ class ClansTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit ClansTab(frmTallyhold& main, QWidget* parent = nullptr);
+    explicit ClansTab(Roster& roster, QWidget* parent = nullptr);
 
     QList<QWidget*> keyboardOrder() const;
     // True while the fields hold the division loaded from the list, so Save updates it. This
@@ -50,8 +51,7 @@ private:
     // The key of the highlighted division; without one, says so and gives nothing.
     std::optional<RecordKey> selectedDivision();
 
-    frmTallyhold& m_main;
-    DivisionStore m_store;
+    Roster& m_roster;
     bool m_editMode = false;
     RecordKey m_editing;
     // The entry under the last mouse press, when it was highlighted already.

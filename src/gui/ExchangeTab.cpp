@@ -1,11 +1,9 @@
 #include "ExchangeTab.h"
 
-#include "RosterExport.h"
-#include "RosterImport.h"
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/ProgressScope.h"
-#include "app/frmTallyhold.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "gui/ProgressScope.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
 
 #include <QCoreApplication>
@@ -44,9 +42,10 @@ QString importSummary(const ImportResult& result)
 
 } // namespace
 
-ExchangeTab::ExchangeTab(frmTallyhold& main, QWidget* parent)
+ExchangeTab::ExchangeTab(Roster& roster, QProgressBar& progress, QWidget* parent)
     : QWidget(parent)
-    , m_main(main)
+    , m_roster(roster)
+    , m_progress(progress)
 {
     frmeExport = named(new QGroupBox(QStringLiteral("Chose which Clans/Divisions then click Export")),
                        "frmeExport", QStringLiteral("Chose which Clans/Divisions then click Export"));
@@ -85,10 +84,10 @@ void ExchangeTab::cmdExport_Click()
         if (lstExportDiv->item(i)->isSelected())
             divisions << lstExportDiv->item(i)->data(Qt::UserRole).toByteArray();
     }
-    if (divisions.isEmpty()) {
-        Messages::show(this, QStringLiteral("Selection Error"),
-                       QStringLiteral("You must make selection(s) from the list first!"),
-                       Messages::Icon::Critical);
+    try {
+        m_roster.checkExport(divisions);
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
         return;
     }
     const QString path = Messages::saveFileName(this, QStringLiteral("Export File Name"),
@@ -102,8 +101,8 @@ void ExchangeTab::cmdExport_Click()
             == Messages::Answer::No)
         return;
     try {
-        ProgressScope progress(m_main);
-        ExportDivisions(m_main.database(), divisions, path, [&](int percent) { progress.setValue(percent); });
+        ProgressScope progress(m_progress);
+        m_roster.exportDivisions(divisions, path, progress.reporter());
     } catch (const RosterError& error) {
         Messages::error(this, error);
         return;
@@ -119,17 +118,12 @@ void ExchangeTab::cmdImport_Click()
         return;
     ImportResult result;
     try {
-        ProgressScope progress(m_main);
-        result = ImportFile(m_main.database(), path, [&](int percent) { progress.setValue(percent); });
+        ProgressScope progress(m_progress);
+        result = m_roster.importFile(path, progress.reporter());
     } catch (const RosterError& error) {
         // A faulty file was refused before anything was written: the lists are as they were.
         Messages::error(this, error);
         return;
     }
-    // New zones can be chosen at once, new divisions exported at once.
-    m_main.LoadMemberLists();
-    m_main.LoadDivisionLists();
-    m_main.LoadTimeZoneLists();
-    m_main.LoadExportDivisionList();
     Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None, importSummary(result));
 }

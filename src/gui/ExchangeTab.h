@@ -5,7 +5,8 @@
 class QGroupBox;
 class QListWidget;
 class QPushButton;
-class frmTallyhold;
+class QProgressBar;
+class Roster;
 
 // "Export / Import": export chosen divisions to an exchange file, or import one.
 class ExchangeTab : public QWidget
@@ -13,7 +14,7 @@ class ExchangeTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit ExchangeTab(frmTallyhold& main, QWidget* parent = nullptr);
+    ExchangeTab(Roster& roster, QProgressBar& progress, QWidget* parent = nullptr);
 
     QList<QWidget*> keyboardOrder() const;
 
@@ -28,5 +29,6 @@ private slots:
     void cmdImport_Click();
 
 private:
-    frmTallyhold& m_main;
+    Roster& m_roster;
+    QProgressBar& m_progress;
 };

@@ -1,14 +1,10 @@
 #include "MemberFormTab.h"
 
-#include "FormError.h"
-#include "MemberFormCheck.h"
-#include "MemberReads.h"
-#include "MemberWrites.h"
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "gui/TimeEntryField.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
-#include "time/TimeEntryField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -81,9 +77,9 @@ constexpr std::array<DayNames, 6> DayTable {{
 
 } // namespace
 
-MemberFormTab::MemberFormTab(frmTallyhold& main, QWidget* parent)
+MemberFormTab::MemberFormTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
-    , m_main(main)
+    , m_roster(roster)
 {
     txtPlayerName = named(new QLineEdit, "txtPlayerName", QStringLiteral("Player Name"));
     cmbDiv = listBox("cmbDiv", QStringLiteral("Clan / Division"));
@@ -254,12 +250,12 @@ void MemberFormTab::showForm(const MemberForm& form)
     m_loading = false;
 }
 
-void MemberFormTab::refuse(const FormError& error)
+void MemberFormTab::refuse(const RosterError& error)
 {
-    Messages::show(this, error.title(), error.text(),
-                   error.icon() == FormError::Icon::Critical ? Messages::Icon::Critical
-                                                             : Messages::Icon::Information);
-    const FormField& field = error.field();
+    Messages::error(this, error);
+    if (!error.field())
+        return;
+    const FormField& field = *error.field();
     switch (field.kind) {
     case FormField::Kind::PlayerName:
         txtPlayerName->setFocus();
@@ -272,6 +268,8 @@ void MemberFormTab::refuse(const FormError& error)
         break;
     case FormField::Kind::Slot:
         m_days[field.day].fields[field.slot]->setFocus();
+        break;
+    default:
         break;
     }
 }
@@ -288,18 +286,16 @@ void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
 {
     cmdClear_Click();
     endEditMode();
-    cTimeFuncs times(m_main.database());
     try {
-        const MemberEdit edit = ::LoadMemberForEdit(m_main.database(), times, member);
+        const MemberEdit edit = m_roster.memberForEdit(member);
         showForm(edit.form);
         frmSchedules->setTitle(ScheduleCaption + QStringLiteral(" - Note:  All times are ") + edit.zoneName);
         m_editMode = true;
         m_member = member;
-        Messages::missingZones(this, times.takeMissingZones());
+        Messages::missingZones(this, edit.missingZones);
         if (edit.missingTimes != 0)
             Messages::error(this, DataError(edit.missingTimes));
     } catch (const RosterError& error) {
-        Messages::missingZones(this, times.takeMissingZones());
         Messages::error(this, error);
     }
 }
@@ -307,33 +303,21 @@ void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
 void MemberFormTab::cmdSave_Click()
 {
     const MemberForm form = readForm();
-    if (const auto problem = CheckMemberForm(form)) {
-        refuse(*problem);
-        return;
-    }
-    if (!m_main.preferences().verifyOff
-        && !Messages::confirm(this,
-                              (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
-                                  + form.playerName + QLatin1Char('?')))
-        return;
-
     // A refused or failed save keeps the form and edit mode, so the user can set it right.
-    cTimeFuncs times(m_main.database());
+    MemberSaved saved;
     try {
-        if (m_editMode)
-            UpdateMember(m_main.database(), times, m_member, form);
-        else
-            AddMember(m_main.database(), times, form);
-    } catch (const FormError& error) {
+        m_roster.checkMember(form);
+        if (!m_roster.preferences().verifyOff
+            && !Messages::confirm(this,
+                                  (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
+                                      + form.playerName + QLatin1Char('?')))
+            return;
+        saved = m_editMode ? m_roster.updateMember(m_member, form) : m_roster.addMember(form);
+    } catch (const RosterError& error) {
         refuse(error);
         return;
-    } catch (const RosterError& error) {
-        Messages::missingZones(this, times.takeMissingZones());
-        Messages::error(this, error);
-        return;
     }
-    Messages::missingZones(this, times.takeMissingZones());
-    m_main.LoadMemberLists();
+    Messages::missingZones(this, saved.missingZones);
     cmdClear_Click();
     endEditMode();
 }
@@ -363,7 +347,7 @@ void MemberFormTab::cmdCancel_Click()
 {
     cmdClear_Click();
     endEditMode();
-    m_main.TabClan->setCurrentIndex(frmTallyhold::MembersInfo);
+    emit cancelled();
 }
 
 void MemberFormTab::cmbDiv_Change()

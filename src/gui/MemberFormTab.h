@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MemberForm.h"
+#include "members/MemberForm.h"
 #include "store/RecordKey.h"
 
 #include <QWidget>
@@ -12,9 +12,9 @@ class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class FormError;
+class RosterError;
 class TimeEntryField;
-class frmTallyhold;
+class Roster;
 
 // "Add / Edit Members": the member form with its week of playing times.
 class MemberFormTab : public QWidget
@@ -22,7 +22,7 @@ class MemberFormTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit MemberFormTab(frmTallyhold& main, QWidget* parent = nullptr);
+    explicit MemberFormTab(Roster& roster, QWidget* parent = nullptr);
 
     // One day group of the week: its frame, its check box and slot 1 start, slot 1 end,
     // slot 2 start, slot 2 end.
@@ -101,6 +101,10 @@ public:
 public slots:
     void cmdClear_Click();
 
+signals:
+    // Cancel: the form is cleared and the user goes back to the member list.
+    void cancelled();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -114,12 +118,12 @@ private:
     QWidget* createSchedules();
     MemberForm readForm() const;
     void showForm(const MemberForm& form);
-    void refuse(const FormError& error);
+    void refuse(const RosterError& error);
     void endEditMode();
     void typeAhead(QComboBox* combo);
     void showEntryCase(QComboBox* combo);
 
-    frmTallyhold& m_main;
+    Roster& m_roster;
     std::array<ScheduleDay, 6> m_days;
     bool m_editMode = false;
     RecordKey m_member;

@@ -1,11 +1,8 @@
 #include "MembersInfoTab.h"
 
-#include "MemberFormTab.h"
-#include "MemberReads.h"
-#include "MemberWrites.h"
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
 
 #include <QEvent>
@@ -15,12 +12,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
-MembersInfoTab::MembersInfoTab(frmTallyhold& main, QWidget* parent)
+MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
-    , m_main(main)
+    , m_roster(roster)
 {
     lstMembers = named(new QListWidget, "lstMembers", QStringLiteral("Members"),
                        QStringLiteral("Single Click to view / Double Click to Edit"));
@@ -175,12 +171,9 @@ void MembersInfoTab::ShowMemberInfo()
     const auto member = selectedMember(false);
     if (!member)
         return;
-    const Preferences& preferences = m_main.preferences();
-    cTimeFuncs times(m_main.database());
     MemberInfo info;
     try {
-        info = ::ShowMemberInfo(m_main.database(), times, *member, preferences.userTimeZone,
-                                preferences.userDST);
+        info = m_roster.memberInfo(*member);
     } catch (const RosterError& error) {
         Messages::error(window(), error);
         return;
@@ -200,7 +193,7 @@ void MembersInfoTab::ShowMemberInfo()
         labels[day]->setAccessibleDescription(*info.days[day]);
         labels[day]->show();
     }
-    Messages::missingZones(window(), times.takeMissingZones());
+    Messages::missingZones(window(), info.missingZones);
     if (info.missingTimes != 0)
         Messages::error(window(), DataError(info.missingTimes));
 }
@@ -222,8 +215,7 @@ void MembersInfoTab::cmdEdit_Click()
     if (!member)
         return;
     ClearMemberInfo();
-    m_main.memberFormTab()->LoadMemberForEdit(*member);
-    m_main.TabClan->setCurrentIndex(frmTallyhold::AddEditMembers);
+    emit editRequested(*member);
 }
 
 void MembersInfoTab::cmdDeleteMember_Click()
@@ -232,16 +224,13 @@ void MembersInfoTab::cmdDeleteMember_Click()
     if (!member)
         return;
     try {
-        const auto name = PlayerName(m_main.database(), *member);
-        if (!name)
-            throw DataError(1016);
         // Asked whatever the Options say about confirmations.
-        if (!Messages::confirm(window(), QStringLiteral("Delete ") + *name + QLatin1Char('?')))
+        if (!Messages::confirm(window(),
+                               QStringLiteral("Delete ") + m_roster.memberName(*member) + QLatin1Char('?')))
             return;
-        DeleteMember(m_main.database(), *member);
+        m_roster.deleteMember(*member);
     } catch (const RosterError& error) {
         Messages::error(window(), error);
     }
-    m_main.LoadMemberLists();
     ClearMemberInfo();
 }

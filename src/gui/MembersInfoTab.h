@@ -10,7 +10,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class frmTallyhold;
+class Roster;
 
 // "Members Info": the member list and the read-only view of the member last clicked.
 class MembersInfoTab : public QWidget
@@ -18,7 +18,7 @@ class MembersInfoTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit MembersInfoTab(frmTallyhold& main, QWidget* parent = nullptr);
+    explicit MembersInfoTab(Roster& roster, QWidget* parent = nullptr);
 
     QList<QWidget*> keyboardOrder() const;
 
@@ -45,6 +45,10 @@ public:
     QLabel* lblSatSun = nullptr;
     QLabel* lblNoSched = nullptr;
 
+signals:
+    // Edit Member or a double click: the member form should load this member.
+    void editRequested(const RecordKey& member);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -59,7 +63,7 @@ private:
     std::optional<RecordKey> selectedMember(bool complain) const;
     std::array<QLabel*, 6> dayLabels() const;
 
-    frmTallyhold& m_main;
+    Roster& m_roster;
     // Whether the press being handled already showed the member by selecting it.
     bool m_shownOnPress = false;
 };

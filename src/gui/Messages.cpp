@@ -52,6 +52,56 @@ QString nextFileName(const QString& title)
     return s.fileNames.isEmpty() ? QString() : s.fileNames.takeFirst();
 }
 
+struct Box
+{
+    const char* title;
+    Messages::Icon icon;
+};
+
+Box boxFor(ErrorKind kind)
+{
+    using Icon = Messages::Icon;
+    switch (kind) {
+    case ErrorKind::Database:
+        return {"Database Error", Icon::Critical};
+    case ErrorKind::DataLost:
+        return {"Database Access Error", Icon::Critical};
+    case ErrorKind::NotOpened:
+        return {"Roster Not Opened", Icon::Critical};
+    case ErrorKind::Programming:
+        return {"Recoverable Error", Icon::Critical};
+    case ErrorKind::RecordKey:
+        return {"Record Key Error", Icon::Critical};
+    case ErrorKind::ZoneOffset:
+        return {"Time Zone Error", Icon::Critical};
+    case ErrorKind::Selection:
+        return {"Selection Error", Icon::Critical};
+    case ErrorKind::SaveRefused:
+        return {"Save/Update Error", Icon::Critical};
+    case ErrorKind::RowVanished:
+        return {"Save/Update Error", Icon::Exclamation};
+    case ErrorKind::DataFormat:
+        return {"Data Format Error", Icon::Critical};
+    case ErrorKind::TimeFormat:
+        return {"Data Format Error", Icon::Information};
+    case ErrorKind::DivisionNotFound:
+        return {"Clan Division Not Found", Icon::Information};
+    case ErrorKind::ZoneNotFound:
+        return {"Time Zone Not Found", Icon::Information};
+    case ErrorKind::ScheduleInput:
+        return {"Schedule Process Error", Icon::Information};
+    case ErrorKind::DeletionRefused:
+        return {"Deletion Criteria Not Met", Icon::Exclamation};
+    case ErrorKind::ImportAborted:
+        return {"Import Aborted", Icon::Critical};
+    case ErrorKind::ExportFailed:
+        return {"Export Function", Icon::Critical};
+    case ErrorKind::ValueOutOfRange:
+        return {"Tallyhold", Icon::None};
+    }
+    return {"Tallyhold", Icon::Critical};
+}
+
 } // namespace
 
 Messages::Answer Messages::show(QWidget* parent, const QString& title, const QString& text, Icon icon,
@@ -86,16 +136,16 @@ bool Messages::confirm(QWidget* parent, const QString& question)
 
 void Messages::error(QWidget* parent, const RosterError& error)
 {
-    show(parent, error.title(), error.text(), Icon::Critical, Buttons::Ok, error.detail());
+    const Box box = boxFor(error.kind());
+    show(parent, QLatin1String(box.title), error.text(), box.icon, Buttons::Ok, error.detail());
 }
 
 void Messages::missingZones(QWidget* parent, const QStringList& zones)
 {
     if (zones.isEmpty())
         return;
-    const DataError missing(1024);
-    show(parent, missing.title(), missing.text(), Icon::Critical, Buttons::Ok,
-         QStringLiteral("Time zones not found: ") + zones.join(QStringLiteral(", ")));
+    error(parent,
+          DataError(1024, QStringLiteral("Time zones not found: ") + zones.join(QStringLiteral(", "))));
 }
 
 QString Messages::saveFileName(QWidget* parent, const QString& title, const QString& directory,

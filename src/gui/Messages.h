@@ -31,10 +31,10 @@ public:
     static void inform(QWidget* parent, const QString& text, Icon icon = Icon::Information,
                        const QString& detail = {});
     static bool confirm(QWidget* parent, const QString& question);
-    // A core failure, as a critical box with its title, text and detail.
+    // A core refusal or failure, as the box its kind calls for, with its text and detail.
     static void error(QWidget* parent, const RosterError& error);
     // After a command: one "Unrecoverable Data Error.  Number 1024" box naming the zones its
-    // conversions did not find (cTimeFuncs::takeMissingZones), or nothing when there are none.
+    // conversions did not find (a result's missingZones), or nothing when there are none.
     static void missingZones(QWidget* parent, const QStringList& zones);
 
     // Empty when the user cancels. filter is "Tallyhold Export (*.tlx)|*.tlx" style.

@@ -1,20 +1,27 @@
 #pragma once
 
-class frmTallyhold;
+class QProgressBar;
 
-// Shows the main window's progress bar and the wait cursor while a long command runs, and puts
+// Shows a progress bar and the wait cursor while a long command runs, and puts
 // both away when the command ends, however it ends.
 class ProgressScope
 {
 public:
-    explicit ProgressScope(frmTallyhold& main);
+    explicit ProgressScope(QProgressBar& bar);
     ~ProgressScope();
     ProgressScope(const ProgressScope&) = delete;
     ProgressScope& operator=(const ProgressScope&) = delete;
 
     // percent is clamped to 0..100; the window repaints, but takes no input meanwhile.
     void setValue(double percent);
+    // For a command's progress callback.
+    auto reporter()
+    {
+        return [this](int percent) {
+            setValue(percent);
+        };
+    }
 
 private:
-    frmTallyhold& m_main;
+    QProgressBar& m_bar;
 };

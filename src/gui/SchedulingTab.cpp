@@ -1,14 +1,12 @@
 #include "SchedulingTab.h"
 
-#include "FindBestTimes.h"
-#include "MatchFields.h"
-#include "ShowAvailableMembers.h"
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/ProgressScope.h"
-#include "app/frmTallyhold.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "gui/ProgressScope.h"
+#include "gui/TimeEntryField.h"
+#include "roster/Roster.h"
+#include "scheduling/MatchFields.h"
 #include "store/RosterError.h"
-#include "time/TimeEntryField.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -18,9 +16,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SchedulingTab::SchedulingTab(frmTallyhold& main, QWidget* parent)
+SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* parent)
     : QWidget(parent)
-    , m_main(main)
+    , m_roster(roster)
+    , m_progress(progress)
 {
     lstSchedules = named(new QListWidget, "lstSchedules", QStringLiteral("Select Member(s)"),
                          QStringLiteral("Select Member(s)"));
@@ -81,13 +80,14 @@ QList<RecordKey> SchedulingTab::selectedMembers() const
     return keys;
 }
 
-bool SchedulingTab::checkSelection()
+QString SchedulingTab::bestTimeLine(const BestTimeTally& tally)
 {
-    if (!lstSchedules->selectedItems().isEmpty())
-        return true;
-    Messages::show(this, QStringLiteral("Selection Error"),
-                   QStringLiteral("You must Select Member(s) from the list!"), Messages::Icon::Critical);
-    return false;
+    static const char* const days[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    const int minute = tally.weekMinute % 1440;
+    return QStringLiteral("%1 member(s) - %2 - %3")
+        .arg(tally.Count)
+        .arg(QLatin1String(days[tally.weekMinute / 1440]),
+             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
 }
 
 void SchedulingTab::reportMissing(const QList<int>& dataErrors, const QStringList& missingZones)
@@ -97,55 +97,58 @@ void SchedulingTab::reportMissing(const QList<int>& dataErrors, const QStringLis
     Messages::missingZones(this, missingZones);
 }
 
+void SchedulingTab::refuse(const RosterError& error)
+{
+    Messages::error(this, error);
+    if (!error.field())
+        return;
+    if (error.field()->kind == FormField::Kind::MatchDate)
+        txtMatchDate->setFocus();
+    else if (error.field()->kind == FormField::Kind::MatchTime)
+        txtMatchTime->setFocus();
+}
+
 void SchedulingTab::cmdShowAvailable_Click()
 {
-    if (!checkSelection())
-        return;
-    for (TimeEntryField* field : {txtMatchDate, txtMatchTime}) {
-        if (field->text().trimmed().isEmpty()) {
-            Messages::show(this, QStringLiteral("Schedule Process Error"),
-                           field == txtMatchDate ? QStringLiteral("Match Date must be filled!")
-                                                 : QStringLiteral("Match Time must be filled!"),
-                           Messages::Icon::Information);
-            field->setFocus();
-            return;
-        }
-    }
-    lstAvailable->clear();
-    const Preferences& preferences = m_main.preferences();
     try {
         AvailableMembers available;
         {
-            ProgressScope progress(m_main);
-            available = ShowAvailableMembers(m_main.database(),
-                                             {selectedMembers(), txtMatchDate->text(), txtMatchTime->text(),
-                                              preferences.userTimeZone, preferences.userDST});
+            // Checked before the list is emptied: a refusal leaves the last answer showing.
+            const QList<RecordKey> members = selectedMembers();
+            const QString date = txtMatchDate->text();
+            const QString time = txtMatchTime->text();
+            m_roster.checkMatch(members, date, time);
+            lstAvailable->clear();
+            ProgressScope progress(m_progress);
+            available = m_roster.showAvailable(members, date, time);
             lstAvailable->addItems(available.names);
         }
         reportMissing(available.missingTimes, available.missingZones);
     } catch (const RosterError& error) {
-        Messages::error(this, error);
+        refuse(error);
     }
 }
 
 void SchedulingTab::cmdShowBestTimes_Click()
 {
-    if (!checkSelection())
-        return;
-    lstBestTimes->clear();
-    const Preferences& preferences = m_main.preferences();
     try {
         BestTimes best;
         {
-            ProgressScope progress(m_main);
-            best = FindBestTimes(m_main.database(),
-                                 {selectedMembers(), preferences.userTimeZone, preferences.userDST,
-                                  preferences.timeGranularity, preferences.maxResults});
-            lstBestTimes->addItems(best.lines());
+            // Checked before the list is emptied: a refusal leaves the last answer showing.
+            const QList<RecordKey> members = selectedMembers();
+            m_roster.checkBestTimes(members);
+            lstBestTimes->clear();
+            ProgressScope progress(m_progress);
+            best = m_roster.bestTimes(members);
+            for (const BestTimeTally& tally : best.tallies) {
+                auto* item = new QListWidgetItem(bestTimeLine(tally));
+                item->setData(Qt::UserRole, tally.weekMinute);
+                lstBestTimes->addItem(item);
+            }
         }
-        reportMissing(best.missingTimes ? QList<int> {1036} : QList<int>(), best.missingZones);
+        reportMissing(best.missingTimes, best.missingZones);
     } catch (const RosterError& error) {
-        Messages::error(this, error);
+        refuse(error);
     }
 }
 
@@ -154,10 +157,9 @@ void SchedulingTab::lstBestTimes_DblClick()
     const QListWidgetItem* item = lstBestTimes->currentItem();
     if (!item)
         return;
-    const auto fields = MatchFields::fromBestTimeLine(item->text(), QDate::currentDate());
-    if (!fields)
-        return;
-    txtMatchDate->setText(fields->matchDate);
-    txtMatchTime->setText(fields->matchTime);
+    const MatchFields fields
+        = MatchFields::forWeekMinute(item->data(Qt::UserRole).toInt(), QDate::currentDate());
+    txtMatchDate->setText(fields.matchDate);
+    txtMatchTime->setText(fields.matchTime);
     cmdShowAvailable_Click();
 }

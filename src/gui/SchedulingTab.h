@@ -5,10 +5,13 @@
 #include <QWidget>
 
 class QGroupBox;
+class RosterError;
 class QListWidget;
 class QPushButton;
 class TimeEntryField;
-class frmTallyhold;
+class QProgressBar;
+class Roster;
+struct BestTimeTally;
 
 // "Scheduling": choose members, then ask who can make a match or which times suit most.
 class SchedulingTab : public QWidget
@@ -16,7 +19,10 @@ class SchedulingTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit SchedulingTab(frmTallyhold& main, QWidget* parent = nullptr);
+    SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* parent = nullptr);
+
+    // "3 member(s) - Tue - 08:00 PM"
+    static QString bestTimeLine(const BestTimeTally& tally);
 
     QList<QWidget*> keyboardOrder() const;
 
@@ -37,10 +43,10 @@ private slots:
 
 private:
     QList<RecordKey> selectedMembers() const;
-    // False, after the "Selection Error" box, when no member is selected.
-    bool checkSelection();
     // The numbered boxes of rows a run missed and the zones it did not find, each once.
     void reportMissing(const QList<int>& dataErrors, const QStringList& missingZones);
+    void refuse(const RosterError& error);
 
-    frmTallyhold& m_main;
+    Roster& m_roster;
+    QProgressBar& m_progress;
 };

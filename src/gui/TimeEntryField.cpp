@@ -1,7 +1,7 @@
 #include "TimeEntryField.h"
 
-#include "TimeText.h"
-#include "app/Messages.h"
+#include "time/TimeText.h"
+#include "gui/Messages.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,10 +1,9 @@
 #include "frmOptions.h"
 
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
-#include "timezones/ZoneStore.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,9 +17,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-frmOptions::frmOptions(frmTallyhold& main)
-    : QDialog(&main)
-    , m_main(main)
+frmOptions::frmOptions(Roster& roster, QWidget* parent)
+    : QDialog(parent)
+    , m_roster(roster)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -88,77 +87,43 @@ frmOptions::frmOptions(frmTallyhold& main)
     connect(cmdSave, &QPushButton::clicked, this, &frmOptions::cmdSave_Click);
     connect(cmdRestore, &QPushButton::clicked, this, &frmOptions::cmdRestore_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+    connect(&m_roster, &Roster::preferencesChanged, this, &frmOptions::fillFields);
     fillFields();
 }
 
 void frmOptions::fillFields()
 {
-    const Preferences& preferences = m_main.preferences();
-    cmbTZ->setEditText(preferences.userTimeZone);
-    chkApplyDST->setChecked(preferences.userDST);
-    chkVerifyDialogs->setChecked(preferences.verifyOff);
-    txtMaxResults->setText(QString::number(preferences.maxResults));
-    txtName->setText(preferences.userName);
-    txtEmail->setText(preferences.userEmail);
-    // A step the dialog does not offer shows as 30 but stays in memory until the next Save.
-    switch (preferences.timeGranularity) {
-    case 15:
-        opt15->setChecked(true);
-        break;
-    case 60:
-        opt60->setChecked(true);
-        break;
-    default:
-        opt30->setChecked(true);
-        break;
-    }
+    const OptionsForm form = m_roster.optionsForm();
+    cmbTZ->setEditText(form.userTimeZone);
+    chkApplyDST->setChecked(form.userDST);
+    chkVerifyDialogs->setChecked(form.verifyOff);
+    txtMaxResults->setText(form.maxResults);
+    txtName->setText(form.userName);
+    txtEmail->setText(form.userEmail);
+    opt15->setChecked(form.timeGranularity == 15);
+    opt30->setChecked(form.timeGranularity == 30);
+    opt60->setChecked(form.timeGranularity == 60);
 }
 
 void frmOptions::cmdSave_Click()
 {
-    const QString zone = cmbTZ->currentText();
+    const int step = opt15->isChecked() ? 15 : opt60->isChecked() ? 60 : 30;
     try {
-        if (!ZoneStore(m_main.database()).contains(zone)) {
-            Messages::show(
-                this, QStringLiteral("Time Zone Not Found"),
-                QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to "
-                               "Save again."),
-                Messages::Icon::Information);
-            cmbTZ->setFocus();
-            return;
-        }
+        m_roster.saveOptions({cmbTZ->currentText(), chkApplyDST->checkState() == Qt::Checked,
+                              chkVerifyDialogs->checkState() == Qt::Checked, txtMaxResults->text(),
+                              txtName->text(), txtEmail->text(), step});
     } catch (const RosterError& error) {
         Messages::error(this, error);
-        return;
+        if (error.field())
+            (error.field()->kind == FormField::Kind::MaxResults ? static_cast<QWidget*>(txtMaxResults)
+                                                                : cmbTZ)
+                ->setFocus();
     }
-    const std::optional<int> maxResults = Preferences::readMaxResults(txtMaxResults->text());
-    if (!maxResults) {
-        Messages::inform(this, QStringLiteral("Maximum Results field must be a number greater than zero"),
-                         Messages::Icon::None);
-        txtMaxResults->setFocus();
-        return;
-    }
-
-    Preferences& preferences = m_main.preferences();
-    preferences.userTimeZone = zone.trimmed();
-    preferences.userDST = chkApplyDST->checkState() == Qt::Checked;
-    preferences.verifyOff = chkVerifyDialogs->checkState() == Qt::Checked;
-    preferences.maxResults = *maxResults;
-    preferences.userEmail = txtEmail->text();
-    preferences.userName = txtName->text();
-    if (opt15->isChecked())
-        preferences.timeGranularity = 15;
-    else if (opt30->isChecked())
-        preferences.timeGranularity = 30;
-    else if (opt60->isChecked())
-        preferences.timeGranularity = 60;
-    SaveSettings(preferences);
 }
 
 void frmOptions::cmdRestore_Click()
 {
-    m_main.preferences() = LoadSettings();
-    fillFields();
+    m_roster.restorePreferences();
 }
 
 void frmOptions::cmdCancel_Click()

@@ -8,17 +8,17 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class frmTallyhold;
+class Roster;
 
-// The Options dialog: shows the preferences held by the main window and saves changes to them,
-// so the new values are used at once. Cancel / Exit only hides it: unsaved edits stay in the
+// The Options dialog: shows the roster session's preferences and saves changes to them, so the
+// new values are used at once. Cancel / Exit only hides it: unsaved edits stay in the
 // fields until Restore Settings reads the store again.
 class frmOptions : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmOptions(frmTallyhold& main);
+    frmOptions(Roster& roster, QWidget* parent);
 
     QGroupBox* frmePreferences = nullptr;
     QGroupBox* frmeGranularity = nullptr;
@@ -42,8 +42,8 @@ private slots:
     void cmdCancel_Click();
 
 private:
-    // Shows the in-memory preferences.
+    // Shows the preferences in force.
     void fillFields();
 
-    frmTallyhold& m_main;
+    Roster& m_roster;
 };

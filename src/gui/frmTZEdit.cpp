@@ -1,8 +1,9 @@
 #include "frmTZEdit.h"
 
-#include "app/ControlNames.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "ListFill.h"
+#include "gui/ControlNames.h"
+#include "gui/Messages.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
 
 #include <QApplication>
@@ -16,10 +17,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmTZEdit::frmTZEdit(frmTallyhold& main)
-    : QDialog(&main)
-    , m_main(main)
-    , m_store(main.database())
+frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
+    : QDialog(parent)
+    , m_roster(roster)
 {
     setObjectName(QStringLiteral("frmTZEdit"));
     setWindowTitle(QStringLiteral("Time Zone Edits"));
@@ -99,14 +99,10 @@ frmTZEdit::frmTZEdit(frmTallyhold& main)
 void frmTZEdit::LoadTZEdit()
 {
     try {
-        const QList<ZoneStore::Entry> entries = m_store.entries();
-        lstTimeZone->clear();
-        for (const ZoneStore::Entry& entry : entries)
-            (new QListWidgetItem(entry.text, lstTimeZone))->setData(Qt::UserRole, entry.key);
+        fillList(lstTimeZone, m_roster.zoneEntries());
     } catch (const RosterError& error) {
         Messages::error(this, error);
     }
-    m_main.LoadTimeZoneLists();
 }
 
 void frmTZEdit::reject()
@@ -145,33 +141,18 @@ void frmTZEdit::clearFields()
     m_editMode = false;
 }
 
-void frmTZEdit::refuseOffset()
-{
-    Messages::show(this, QStringLiteral("Data Format Error"), QStringLiteral("GMT Offset must be numeric!"),
-                   Messages::Icon::Critical);
-    txtGMTOffset->setFocus();
-}
-
-void frmTZEdit::refuseDeletion(const QStringList& memberNames)
-{
-    Messages::show(this, QStringLiteral("Deletion Criteria Not Met"), ZoneStore::refusalText(memberNames),
-                   Messages::Icon::Exclamation);
-}
-
 void frmTZEdit::cmdSelect_Click()
 {
     const std::optional<int> key = selectedZone();
     if (!key)
         return;
     try {
-        const std::optional<ZoneStore::Fields> zone = m_store.load(*key);
-        if (!zone)
-            throw DataError(1025);
+        const ZoneStore::Fields zone = m_roster.zone(*key);
         m_editing = *key;
-        txtTZName->setText(zone->name);
-        txtTZDescription->setText(zone->description);
-        txtGMTOffset->setText(QString::number(zone->offset));
-        chkApplyDST->setChecked(zone->daylight);
+        txtTZName->setText(zone.name);
+        txtTZDescription->setText(zone.description);
+        txtGMTOffset->setText(QString::number(zone.offset));
+        chkApplyDST->setChecked(zone.daylight);
         txtTZName->setFocus();
         m_editMode = true;
     } catch (const RosterError& error) {
@@ -192,34 +173,24 @@ void frmTZEdit::cmdNew_Click()
 
 void frmTZEdit::cmdSave_Click()
 {
-    if (txtTZName->text().trimmed().isEmpty()) {
-        Messages::show(this, QStringLiteral("Data Format Error"),
-                       QStringLiteral("Time Zone Name must be non blank!"), Messages::Icon::Critical);
-        txtTZName->setFocus();
-        return;
-    }
-    const std::optional<int> offset = ZoneStore::readOffset(txtGMTOffset->text());
-    if (!offset) {
-        refuseOffset();
-        return;
-    }
-    if (!m_main.preferences().verifyOff
-        && !Messages::confirm(this,
-                              (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
-                                  + txtTZName->text() + QLatin1Char('?')))
-        return;
-    const ZoneStore::Fields fields {txtTZName->text(), txtTZDescription->text(), *offset,
-                                    chkApplyDST->isChecked()};
     try {
+        const ZoneStore::Fields fields = ZoneStore::read(txtTZName->text(), txtTZDescription->text(),
+                                                         txtGMTOffset->text(), chkApplyDST->isChecked());
+        if (!m_roster.preferences().verifyOff
+            && !Messages::confirm(this,
+                                  (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
+                                      + fields.name + QLatin1Char('?')))
+            return;
         if (m_editMode)
-            m_store.update(m_editing, fields);
+            m_roster.updateZone(m_editing, fields);
         else
-            m_store.add(fields);
+            m_roster.addZone(fields);
     } catch (const RosterError& error) {
         Messages::error(this, error);
+        if (error.field())
+            (error.field()->kind == FormField::Kind::ZoneName ? txtTZName : txtGMTOffset)->setFocus();
         return;
     }
-    LoadTZEdit();
     clearFields();
 }
 
@@ -229,25 +200,15 @@ void frmTZEdit::cmdDelete_Click()
     if (!key)
         return;
     try {
-        const std::optional<ZoneStore::Fields> zone = m_store.load(*key);
-        if (!zone)
-            throw DataError(1027);
-        QStringList members = m_store.memberNames(*key);
-        if (members.isEmpty()) {
-            // Asked even with confirmations switched off.
-            if (!Messages::confirm(this, QStringLiteral("Delete ") + zone->name.trimmed() + QLatin1Char('?')))
-                return;
-            members = m_store.remove(*key);
-        }
-        if (!members.isEmpty()) {
-            refuseDeletion(members);
+        const QString name = m_roster.checkZoneDeletion(*key);
+        // Asked even with confirmations switched off.
+        if (!Messages::confirm(this, QStringLiteral("Delete ") + name + QLatin1Char('?')))
             return;
-        }
+        m_roster.deleteZone(*key);
     } catch (const RosterError& error) {
         Messages::error(this, error);
         return;
     }
-    LoadTZEdit();
     m_editMode = false;
 }
 
@@ -264,7 +225,12 @@ void frmTZEdit::txtGMTOffset_LostFocus()
     // not use it; a box here would only come on top of theirs or trap the user in the dialog.
     QWidget* now = QApplication::focusWidget();
     const bool command = QList<QWidget*> {cmdSelect, cmdNew, cmdSave, cmdDelete, cmdExit}.contains(now);
-    if (!isVisible() || now == txtGMTOffset || command || ZoneStore::readOffset(txtGMTOffset->text()))
+    if (!isVisible() || now == txtGMTOffset || command)
         return;
-    refuseOffset();
+    try {
+        ZoneStore::offsetOf(txtGMTOffset->text());
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        txtGMTOffset->setFocus();
+    }
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "timezones/ZoneStore.h"
-
 #include <QDialog>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class frmTallyhold;
+class Roster;
 
 // "Time Zone Edits": lists, adds, changes and deletes the zones of the roster. Exit only hides
 // the dialog, so the list and the fields stay as they were left until it is shown again.
@@ -17,9 +16,9 @@ class frmTZEdit : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmTZEdit(frmTallyhold& main);
+    frmTZEdit(Roster& roster, QWidget* parent);
 
-    // Refills the zone list here and the zone drop-downs of the main window and Options.
+    // Refills the zone list.
     void LoadTZEdit();
 
     QListWidget* lstTimeZone = nullptr;
@@ -53,11 +52,8 @@ private:
     // The key of the highlighted zone; without one, says so and gives nothing.
     std::optional<int> selectedZone();
     void clearFields();
-    void refuseOffset();
-    void refuseDeletion(const QStringList& memberNames);
 
-    frmTallyhold& m_main;
-    ZoneStore m_store;
+    Roster& m_roster;
     // The dialog's own edit mode: the fields hold zone m_editing, so Save updates it.
     bool m_editMode = false;
     int m_editing = 0;

@@ -1,15 +1,16 @@
 #include "frmTallyhold.h"
 
-#include "RosterLists.h"
-#include "app/Messages.h"
-#include "clans/ClansTab.h"
-#include "exchange/ExchangeTab.h"
-#include "members/MemberFormTab.h"
-#include "members/MembersInfoTab.h"
-#include "scheduling/SchedulingTab.h"
-#include "settings/frmOptions.h"
+#include "ListFill.h"
+#include "gui/ClansTab.h"
+#include "gui/ExchangeTab.h"
+#include "gui/MemberFormTab.h"
+#include "gui/MembersInfoTab.h"
+#include "gui/Messages.h"
+#include "gui/SchedulingTab.h"
+#include "gui/frmOptions.h"
+#include "gui/frmTZEdit.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
-#include "timezones/frmTZEdit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,30 +29,6 @@
 
 namespace {
 
-void fill(QListWidget* list, const QList<RosterListEntry>& entries)
-{
-    list->clear();
-    for (const RosterListEntry& entry : entries) {
-        // The key goes in before the entry joins the list: a change to an entry already in a
-        // long list costs far more than adding it whole.
-        auto* item = new QListWidgetItem(entry.text);
-        item->setData(Qt::UserRole, entry.key);
-        list->addItem(item);
-    }
-}
-
-// Keeps what the user typed into the box: a refill changes the choices, not the text.
-void fill(QComboBox* combo, const QList<RosterListEntry>& entries)
-{
-    const QSignalBlocker blocker(combo);
-    const QString typed = combo->currentText();
-    combo->clear();
-    for (const RosterListEntry& entry : entries)
-        combo->addItem(entry.text, entry.key);
-    combo->setCurrentIndex(-1);
-    combo->setEditText(typed);
-}
-
 // A list fill that fails leaves the list as it was and reports the driver's words.
 template<class Fill> void reportFailure(QWidget* parent, Fill fill)
 {
@@ -64,10 +41,9 @@ template<class Fill> void reportFailure(QWidget* parent, Fill fill)
 
 } // namespace
 
-frmTallyhold::frmTallyhold(Database db, Preferences preferences, QWidget* parent)
+frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     : QMainWindow(parent)
-    , m_db(std::move(db))
-    , m_preferences(std::move(preferences))
+    , m_roster(roster)
 {
     setObjectName(QStringLiteral("frmTallyhold"));
     setWindowTitle(QStringLiteral("Tallyhold"));
@@ -75,18 +51,18 @@ frmTallyhold::frmTallyhold(Database db, Preferences preferences, QWidget* parent
     TabClan = new QTabWidget;
     TabClan->setObjectName(QStringLiteral("TabClan"));
     TabClan->setAccessibleName(QStringLiteral("Tallyhold tabs"));
-    m_membersInfo = new MembersInfoTab(*this);
-    m_memberForm = new MemberFormTab(*this);
-    m_clans = new ClansTab(*this);
-    m_scheduling = new SchedulingTab(*this);
-    m_exchange = new ExchangeTab(*this);
+    pbar1 = new QProgressBar;
+    m_membersInfo = new MembersInfoTab(m_roster);
+    m_memberForm = new MemberFormTab(m_roster);
+    m_clans = new ClansTab(m_roster);
+    m_scheduling = new SchedulingTab(m_roster, *pbar1);
+    m_exchange = new ExchangeTab(m_roster, *pbar1);
     TabClan->addTab(m_membersInfo, QStringLiteral("Members Info"));
     TabClan->addTab(m_memberForm, QStringLiteral("Add / Edit Members"));
     TabClan->addTab(m_clans, QStringLiteral("Clans / Divisions"));
     TabClan->addTab(m_scheduling, QStringLiteral("Scheduling"));
     TabClan->addTab(m_exchange, QStringLiteral("Export / Import"));
 
-    pbar1 = new QProgressBar;
     pbar1->setObjectName(QStringLiteral("pbar1"));
     pbar1->setAccessibleName(QStringLiteral("Progress"));
     pbar1->setRange(0, 100);
@@ -112,17 +88,29 @@ frmTallyhold::frmTallyhold(Database db, Preferences preferences, QWidget* parent
 
     LoadDivisionLists();
     // The Options dialog shows the preferences as they are before its zone list has entries.
-    m_options = new frmOptions(*this);
+    m_options = new frmOptions(m_roster, this);
     LoadTimeZoneLists();
     LoadMemberLists();
     TabClan->setCurrentIndex(MembersInfo);
     TabClan->setFocus();
     connect(TabClan, &QTabWidget::currentChanged, this, &frmTallyhold::TabClan_Click);
-}
 
-frmTallyhold::~frmTallyhold()
-{
-    m_db.close();
+    connect(&m_roster, &Roster::membersChanged, this, &frmTallyhold::LoadMemberLists);
+    connect(&m_roster, &Roster::divisionsChanged, this, [this] {
+        LoadDivisionLists();
+        // New divisions can be exported at once.
+        LoadExportDivisionList();
+    });
+    connect(&m_roster, &Roster::zonesChanged, this, [this] {
+        LoadTimeZoneLists();
+        if (m_tzEdit)
+            m_tzEdit->LoadTZEdit();
+    });
+    connect(m_membersInfo, &MembersInfoTab::editRequested, this, [this](const RecordKey& member) {
+        m_memberForm->LoadMemberForEdit(member);
+        TabClan->setCurrentIndex(AddEditMembers);
+    });
+    connect(m_memberForm, &MemberFormTab::cancelled, this, [this] { TabClan->setCurrentIndex(MembersInfo); });
 }
 
 void frmTallyhold::createMenus()
@@ -148,40 +136,40 @@ void frmTallyhold::createMenus()
 frmTZEdit* frmTallyhold::tzEdit()
 {
     if (!m_tzEdit)
-        m_tzEdit = new frmTZEdit(*this);
+        m_tzEdit = new frmTZEdit(m_roster, this);
     return m_tzEdit;
 }
 
 void frmTallyhold::LoadDivisionLists()
 {
     reportFailure(this, [this] {
-        const QList<RosterListEntry> divisions = RosterLists::divisions(m_db);
-        fill(m_clans->lstDivision, divisions);
-        fill(m_memberForm->cmbDiv, divisions);
+        const QList<RosterListEntry> divisions = m_roster.divisionList();
+        fillList(m_clans->lstDivision, divisions);
+        fillCombo(m_memberForm->cmbDiv, divisions);
     });
 }
 
 void frmTallyhold::LoadTimeZoneLists()
 {
     reportFailure(this, [this] {
-        const QList<RosterListEntry> zones = RosterLists::timeZones(m_db);
-        fill(m_memberForm->cmbTZ, zones);
-        fill(m_options->cmbTZ, zones);
+        const QList<RosterListEntry> zones = m_roster.zoneList();
+        fillCombo(m_memberForm->cmbTZ, zones);
+        fillCombo(m_options->cmbTZ, zones);
     });
 }
 
 void frmTallyhold::LoadMemberLists()
 {
     reportFailure(this, [this] {
-        const QList<RosterListEntry> members = RosterLists::members(m_db);
-        fill(m_membersInfo->lstMembers, members);
-        fill(m_scheduling->lstSchedules, members);
+        const QList<RosterListEntry> members = m_roster.memberList();
+        fillList(m_membersInfo->lstMembers, members);
+        fillList(m_scheduling->lstSchedules, members);
     });
 }
 
 void frmTallyhold::LoadExportDivisionList()
 {
-    reportFailure(this, [this] { fill(m_exchange->lstExportDiv, RosterLists::divisions(m_db)); });
+    reportFailure(this, [this] { fillList(m_exchange->lstExportDiv, m_roster.divisionList()); });
 }
 
 void frmTallyhold::mnuExit_Click()

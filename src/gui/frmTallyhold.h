@@ -1,8 +1,5 @@
 #pragma once
 
-#include "settings/Preferences.h"
-#include "store/Database.h"
-
 #include <QMainWindow>
 
 class ClansTab;
@@ -13,11 +10,13 @@ class QAction;
 class QMenu;
 class QProgressBar;
 class QTabWidget;
+class Roster;
 class SchedulingTab;
 class frmOptions;
 class frmTZEdit;
 
-// The main window: five tabs, the progress bar, the menus, and the shared lists.
+// The main window: five tabs, the progress bar, the menus, and the shared lists, which it
+// refills whenever the roster session says their rows changed.
 class frmTallyhold : public QMainWindow
 {
     Q_OBJECT
@@ -25,12 +24,8 @@ class frmTallyhold : public QMainWindow
 public:
     enum Tab { MembersInfo, AddEditMembers, ClansDivisions, Scheduling, ExportImport };
 
-    // Opens on the roster and preferences it is given, fills the lists and shows "Members Info".
-    frmTallyhold(Database db, Preferences preferences, QWidget* parent = nullptr);
-    ~frmTallyhold() override;
-
-    Database& database() { return m_db; }
-    Preferences& preferences() { return m_preferences; }
+    // Opens on the roster session it is given, fills the lists and shows "Members Info".
+    explicit frmTallyhold(Roster& roster, QWidget* parent = nullptr);
 
     MembersInfoTab* membersInfoTab() const { return m_membersInfo; }
     MemberFormTab* memberFormTab() const { return m_memberForm; }
@@ -66,8 +61,7 @@ private slots:
 private:
     void createMenus();
 
-    Database m_db;
-    Preferences m_preferences;
+    Roster& m_roster;
     MembersInfoTab* m_membersInfo = nullptr;
     MemberFormTab* m_memberForm = nullptr;
     ClansTab* m_clans = nullptr;

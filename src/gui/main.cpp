@@ -1,5 +1,6 @@
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
 
 #include <QApplication>
@@ -17,8 +18,11 @@ int main(int argc, char* argv[])
         Messages::error(nullptr, error);
         return 1;
     }
-    frmTallyhold window(db, LoadSettings());
+    Roster roster(db, LoadSettings());
+    frmTallyhold window(roster);
     window.show();
     window.activateWindow();
-    return app.exec();
+    const int status = app.exec();
+    db.close();
+    return status;
 }

@@ -44,8 +44,8 @@ std::optional<RosterError> CheckMemberForm(const MemberForm& form)
         for (int slot = 0; d.checked && slot < 4; ++slot) {
             if (!d.texts[slot].isEmpty() && !DateTime::parse(d.texts[slot]))
                 return RosterError(ErrorKind::TimeFormat,
-                                   QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"), {},
-                                   FormField::slotField(day, slot));
+                                   QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
+                                   {}, FormField::slotField(day, slot));
         }
     }
 

@@ -29,8 +29,8 @@ RecordKey findDivision(const Database& db, const MemberForm& form)
     if (!row)
         throw RosterError(
             ErrorKind::DivisionNotFound,
-            QStringLiteral("Make sure that the new Member's Division is set right, then try to Save again."), {},
-            FormField {FormField::Kind::Division});
+            QStringLiteral("Make sure that the new Member's Division is set right, then try to Save again."),
+            {}, FormField {FormField::Kind::Division});
     return row->value(0).toByteArray();
 }
 
@@ -43,8 +43,8 @@ Zone findZone(const Database& db, const MemberForm& form)
     if (!row)
         throw RosterError(
             ErrorKind::ZoneNotFound,
-            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."), {},
-            FormField {FormField::Kind::TimeZone});
+            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."),
+            {}, FormField {FormField::Kind::TimeZone});
     return {row->value(0).toInt(), row->value(1).toString().trimmed(), row->value(2).toInt() != 0};
 }
 

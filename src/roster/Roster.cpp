@@ -60,11 +60,14 @@ MemberEdit Roster::memberForEdit(const RecordKey& member) const
     return edit;
 }
 
-QString Roster::memberName(const RecordKey& member) const
+QString Roster::memberName(const RecordKey& member)
 {
     const std::optional<QString> name = PlayerName(m_db, member);
-    if (!name)
+    if (!name) {
+        // The lists still show the vanished member.
+        emit membersChanged();
         throw DataError(1016);
+    }
     return *name;
 }
 
@@ -92,7 +95,12 @@ MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form
 
 void Roster::deleteMember(const RecordKey& member)
 {
-    DeleteMember(m_db, member);
+    try {
+        DeleteMember(m_db, member);
+    } catch (const DataError&) {
+        emit membersChanged();
+        throw;
+    }
     emit membersChanged();
 }
 
@@ -146,9 +154,12 @@ void Roster::deleteDivision(const RecordKey& key)
     emit divisionsChanged();
 }
 
-QList<ZoneStore::Entry> Roster::zoneEntries() const
+QList<RosterListEntry> Roster::zoneEntries() const
 {
-    return ZoneStore(m_db).entries();
+    QList<RosterListEntry> entries;
+    for (const ZoneStore::Entry& zone : ZoneStore(m_db).entries())
+        entries.append({zone.text, zone.key});
+    return entries;
 }
 
 ZoneStore::Fields Roster::zone(int key) const
@@ -200,10 +211,11 @@ OptionsForm Roster::optionsForm() const
 void Roster::saveOptions(const OptionsForm& form)
 {
     if (!ZoneStore(m_db).contains(form.userTimeZone))
-        throw RosterError(ErrorKind::ZoneNotFound,
-                          QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to "
-                                         "Save again."),
-                          {}, FormField {FormField::Kind::UserTimeZone});
+        throw RosterError(
+            ErrorKind::ZoneNotFound,
+            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to "
+                           "Save again."),
+            {}, FormField {FormField::Kind::UserTimeZone});
     const std::optional<int> maxResults = Preferences::readMaxResults(form.maxResults);
     if (!maxResults)
         throw RosterError(ErrorKind::ValueOutOfRange,
@@ -228,21 +240,33 @@ void Roster::restorePreferences()
     emit preferencesChanged();
 }
 
+void Roster::checkMatch(const QList<RecordKey>& members, const QString& matchDate,
+                        const QString& matchTime) const
+{
+    checkBestTimes(members);
+    checkFilled(matchDate, QStringLiteral("Match Date must be filled!"), FormField::Kind::MatchDate);
+    checkFilled(matchTime, QStringLiteral("Match Time must be filled!"), FormField::Kind::MatchTime);
+}
+
+void Roster::checkBestTimes(const QList<RecordKey>& members) const
+{
+    checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
+}
+
 AvailableMembers Roster::showAvailable(const QList<RecordKey>& members, const QString& matchDate,
                                        const QString& matchTime) const
 {
-    checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
-    checkFilled(matchDate, QStringLiteral("Match Date must be filled!"), FormField::Kind::MatchDate);
-    checkFilled(matchTime, QStringLiteral("Match Time must be filled!"), FormField::Kind::MatchTime);
+    checkMatch(members, matchDate, matchTime);
     return ShowAvailableMembers(
         m_db, {members, matchDate, matchTime, m_preferences.userTimeZone, m_preferences.userDST});
 }
 
 BestTimes Roster::bestTimes(const QList<RecordKey>& members) const
 {
-    checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
-    return FindBestTimes(m_db, {members, m_preferences.userTimeZone, m_preferences.userDST,
-                                m_preferences.timeGranularity, m_preferences.maxResults});
+    checkBestTimes(members);
+    return FindBestTimes(m_db,
+                         {members, m_preferences.userTimeZone, m_preferences.userDST,
+                          m_preferences.timeGranularity, m_preferences.maxResults});
 }
 
 void Roster::checkExport(const QList<RecordKey>& divisions) const

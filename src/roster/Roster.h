@@ -39,6 +39,8 @@ struct MemberSaved
 // and a command that throws has written nothing. Each write announces what it changed, so the
 // front ends refill what shows it and never need to know which command ran.
 //
+// A command that finds its row gone also announces a change, so the lists drop the row.
+//
 // A check* method runs a command's own checks without writing, for front ends that ask the
 // user something (a confirmation, a file name) between the checks and the write.
 class Roster : public QObject
@@ -60,7 +62,7 @@ public:
     MemberInfo memberInfo(const RecordKey& member) const;
     MemberEdit memberForEdit(const RecordKey& member) const;
     // The player name, for the deletion question; DataError(1016) when the member is gone.
-    QString memberName(const RecordKey& member) const;
+    QString memberName(const RecordKey& member);
     void checkMember(const MemberForm& form) const;
     MemberSaved addMember(const MemberForm& form);
     MemberSaved updateMember(const RecordKey& member, const MemberForm& form);
@@ -75,8 +77,8 @@ public:
     void checkDivisionDeletion(const RecordKey& key) const;
     void deleteDivision(const RecordKey& key);
 
-    // Time zones, as Time Zone Edits lists and edits them.
-    QList<ZoneStore::Entry> zoneEntries() const;
+    // Time zones, as Time Zone Edits lists ("EST - Eastern") and edits them.
+    QList<RosterListEntry> zoneEntries() const;
     // DataError(1025) when the zone is gone.
     ZoneStore::Fields zone(int key) const;
     // The zone's trimmed name, for the deletion question; DataError(1027) when it is gone,
@@ -93,6 +95,9 @@ public:
     void restorePreferences();
 
     // Scheduling, on the user's own clock.
+    void checkMatch(const QList<RecordKey>& members, const QString& matchDate,
+                    const QString& matchTime) const;
+    void checkBestTimes(const QList<RecordKey>& members) const;
     AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
                                    const QString& matchTime) const;
     BestTimes bestTimes(const QList<RecordKey>& members) const;

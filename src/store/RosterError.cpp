@@ -10,13 +10,14 @@ RosterError::RosterError(ErrorKind kind, QString text, QString detail, std::opti
 }
 
 DatabaseError::DatabaseError(const QString& driverText)
-    : RosterError(ErrorKind::Database, QStringLiteral("The roster database reported an error:\n") + driverText)
+    : RosterError(ErrorKind::Database,
+                  QStringLiteral("The roster database reported an error:\n") + driverText)
 {
 }
 
 DataError::DataError(int number, const QString& detail)
-    : RosterError(ErrorKind::DataLost, QStringLiteral("Unrecoverable Data Error.  Number ") + QString::number(number),
-                  detail)
+    : RosterError(ErrorKind::DataLost,
+                  QStringLiteral("Unrecoverable Data Error.  Number ") + QString::number(number), detail)
     , m_number(number)
 {
 }

@@ -124,11 +124,16 @@ ZoneStore::Fields ZoneStore::read(const QString& name, const QString& descriptio
     if (name.trimmed().isEmpty())
         throw RosterError(ErrorKind::DataFormat, QStringLiteral("Time Zone Name must be non blank!"), {},
                           FormField {FormField::Kind::ZoneName});
-    const std::optional<int> minutes = readOffset(offset);
+    return {name, description, offsetOf(offset), daylight};
+}
+
+int ZoneStore::offsetOf(const QString& text)
+{
+    const std::optional<int> minutes = readOffset(text);
     if (!minutes)
         throw RosterError(ErrorKind::DataFormat, QStringLiteral("GMT Offset must be numeric!"), {},
                           FormField {FormField::Kind::ZoneOffset});
-    return {name, description, *minutes, daylight};
+    return *minutes;
 }
 
 std::optional<int> ZoneStore::readOffset(const QString& text)

@@ -54,6 +54,8 @@ public:
     // The zone as typed in the dialog; throws DataFormat for a blank name or an offset that is
     // not a whole number of minutes.
     static Fields read(const QString& name, const QString& description, const QString& offset, bool daylight);
+    // The offset as typed; throws DataFormat unless it is a whole number of minutes.
+    static int offsetOf(const QString& text);
     // A whole number of minutes, blanks around allowed; nothing for anything else.
     static std::optional<int> readOffset(const QString& text);
 

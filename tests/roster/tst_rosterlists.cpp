@@ -1,9 +1,9 @@
 #include "TestRoster.h"
 #include "WidgetTexts.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "members/MemberFormTab.h"
-#include "settings/frmOptions.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/MemberFormTab.h"
+#include "gui/frmOptions.h"
 
 #include <QTabWidget>
 #include <QTest>

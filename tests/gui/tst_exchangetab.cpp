@@ -1,7 +1,7 @@
 #include "TestRoster.h"
 #include "WidgetTexts.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "TestRoster.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "clans/ClansTab.h"
-#include "members/MemberFormTab.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/ClansTab.h"
+#include "gui/MemberFormTab.h"
 #include "settings/Preferences.h"
 #include "store/ScheduleColumns.h"
 

@@ -1,9 +1,9 @@
 #include "TestRoster.h"
-#include "app/Messages.h"
-#include "app/ProgressScope.h"
-#include "app/frmTallyhold.h"
-#include "settings/frmOptions.h"
-#include "timezones/frmTZEdit.h"
+#include "gui/Messages.h"
+#include "gui/ProgressScope.h"
+#include "gui/frmTallyhold.h"
+#include "gui/frmOptions.h"
+#include "gui/frmTZEdit.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

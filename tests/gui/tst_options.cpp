@@ -1,7 +1,7 @@
 #include "TestRoster.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "settings/frmOptions.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/frmOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "TestRoster.h"
 #include "WidgetTexts.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "clans/ClansTab.h"
-#include "members/MemberFormTab.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/ClansTab.h"
+#include "gui/MemberFormTab.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "SchedulingRoster.h"
 #include "WidgetTexts.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "scheduling/SchedulingTab.h"
-#include "time/TimeEntryField.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/SchedulingTab.h"
+#include "gui/TimeEntryField.h"
 
 #include <QListWidget>
 #include <QProgressBar>

@@ -1,7 +1,7 @@
 #include "TestRoster.h"
-#include "app/Messages.h"
-#include "app/frmTallyhold.h"
-#include "time/TimeEntryField.h"
+#include "gui/Messages.h"
+#include "gui/frmTallyhold.h"
+#include "gui/TimeEntryField.h"
 
 #include <QApplication>
 #include <QDialog>
