@@ -1,27 +1,20 @@
 #include "RosterGenerator.h"
-#include "gui/Messages.h"
-#include "roster/RosterLists.h"
-#include "gui/frmTallyhold.h"
-#include "scheduling/FindBestTimes.h"
-#include "gui/SchedulingTab.h"
-#include "scheduling/ShowAvailableMembers.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
-#include "gui/TimeEntryField.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <functional>
 #include <sys/resource.h>
 
-// bench_scheduling [MEMBERS] [SEED]: times the scheduling commands and the start-up list fill
-// on a generated roster with every member selected. Each command runs in a fresh process
-// (this program, started with --measure), so its peak memory is its own.
+// bench_scheduling [MEMBERS] [SEED]: times the scheduling commands and the start-up list queries
+// of the roster session on a generated roster with every member selected. Each command runs in a fresh
+// process (this program, started with --measure), so its peak memory is its own.
 
 namespace {
 
@@ -85,43 +78,24 @@ QList<RecordKey> everyMember(const Database& db)
 
 int measureOne(int argc, char* argv[])
 {
-    const QString what = QString::fromLatin1(argv[2]);
-    const QString path = QString::fromLocal8Bit(argv[3]);
-    if (what == QLatin1String("window") || what == QLatin1String("clicks")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        Messages::setScripted(true); // a box must not wait for a click
-        Preferences preferences;
-        preferences.timeGranularity = 15;
-        if (what == QLatin1String("window")) {
-            // Start-up: the window with every list filled from the roster.
-            measure([&] { frmTallyhold window(Database::open(path), preferences); });
-            return 0;
-        }
-        frmTallyhold window(Database::open(path), preferences);
-        SchedulingTab* tab = window.schedulingTab();
-        tab->lstSchedules->selectAll();
-        tab->txtMatchDate->setText(QStringLiteral("12/08/2026"));
-        tab->txtMatchTime->setText(QStringLiteral("8:00 PM"));
-        measure([&] { tab->cmdShowBestTimes->click(); });
-        measure([&] { tab->cmdShowAvailable->click(); });
-        return 0;
-    }
     QCoreApplication app(argc, argv);
-    const Database db = Database::open(path);
+    const QString what = QString::fromLatin1(argv[2]);
+    const Database db = Database::open(QString::fromLocal8Bit(argv[3]));
+    Preferences preferences;
+    preferences.timeGranularity = 15;
+    Roster roster(db, preferences);
+    const QList<RecordKey> members = everyMember(db);
     if (what == QLatin1String("lists")) {
         measure([&] {
-            RosterLists::divisions(db);
-            RosterLists::timeZones(db);
-            RosterLists::members(db);
+            roster.divisionList();
+            roster.zoneList();
+            roster.memberList();
         });
     } else if (what == QLatin1String("best")) {
-        const BestTimesQuery query {everyMember(db), QStringLiteral("EST"), true, 15, 10};
-        measure([&] { FindBestTimes(db, query); });
+        measure([&] { roster.bestTimes(members); });
     } else if (what == QLatin1String("available")) {
-        const MatchQuery query {everyMember(db), QStringLiteral("12/08/2026"), QStringLiteral("8:00 PM"),
-                                QStringLiteral("EST"), true};
-        measure([&] { ShowAvailableMembers(db, query); });
+        measure(
+            [&] { roster.showAvailable(members, QStringLiteral("12/08/2026"), QStringLiteral("8:00 PM")); });
     }
     return 0;
 }
@@ -151,15 +125,11 @@ int main(int argc, char* argv[])
     {
         const char* label;
         const char* mode;
-        int line;
     };
     const Row rows[] = {
-        {"Show Best Times, 15-minute grid (core)", "best", 0},
-        {"Show Available (core)", "available", 0},
-        {"Show Best Times click, lines listed", "clicks", 0},
-        {"Show Available click, names listed", "clicks", 1},
-        {"Start-up list queries (core)", "lists", 0},
-        {"Start-up: main window with every list filled", "window", 0},
+        {"Show Best Times, 15-minute grid", "best"},
+        {"Show Available", "available"},
+        {"Start-up list queries", "lists"},
     };
     out << Qt::fixed << qSetRealNumberPrecision(1) << qSetFieldWidth(46) << Qt::left << "command"
         << qSetFieldWidth(0) << "first ms  best ms  best CPU ms  RSS before MB  peak RSS MB\n";
@@ -168,8 +138,7 @@ int main(int argc, char* argv[])
         process.start(QCoreApplication::applicationFilePath(),
                       {QStringLiteral("--measure"), QString::fromLatin1(row.mode), path});
         process.waitForFinished(-1);
-        const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
-        const QList<QByteArray> fields = lines.value(row.line).split(' ');
+        const QList<QByteArray> fields = process.readAllStandardOutput().trimmed().split(' ');
         if (process.exitCode() != 0 || fields.size() != 5) {
             out << row.label << ": failed\n" << process.readAllStandardError();
             continue;

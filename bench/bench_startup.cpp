@@ -1,6 +1,6 @@
 #include "RosterGenerator.h"
-#include "roster/RosterLists.h"
 #include "gui/frmTallyhold.h"
+#include "roster/Roster.h"
 #include "store/RosterError.h"
 
 #include <QApplication>
@@ -43,11 +43,12 @@ int main(int argc, char* argv[])
         try {
             RosterGenerator::writeFile(path, members, seed);
             Database db = Database::open(path);
+            Roster roster(db, Preferences());
             std::unique_ptr<frmTallyhold> window;
-            const qint64 open = measure([&] { window = std::make_unique<frmTallyhold>(db, Preferences()); });
+            const qint64 open = measure([&] { window = std::make_unique<frmTallyhold>(roster); });
             const qint64 refill = measure([&] { window->LoadMemberLists(); });
             qsizetype listed = 0;
-            const qint64 query = measure([&] { listed = RosterLists::members(db).size(); });
+            const qint64 query = measure([&] { listed = roster.memberList().size(); });
             out << qSetFieldWidth(7) << members << qSetFieldWidth(0) << "  " << qSetFieldWidth(6) << listed
                 << qSetFieldWidth(0) << "  " << qSetFieldWidth(14) << open << qSetFieldWidth(0) << "  "
                 << qSetFieldWidth(18) << refill << qSetFieldWidth(0) << "  " << qSetFieldWidth(15) << query

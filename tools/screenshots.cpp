@@ -2,12 +2,13 @@
 // working directory, uses each tab as a user would, and saves a PNG of every tab and dialog.
 // scripts/screenshots.sh runs it under Xvfb.
 #include "gui/Messages.h"
-#include "gui/frmTallyhold.h"
 #include "gui/frmOptions.h"
+#include "gui/frmTZEdit.h"
+#include "gui/frmTallyhold.h"
+#include "roster/Roster.h"
 #include "store/RecordKey.h"
 #include "store/RosterError.h"
 #include "time/DateTime.h"
-#include "gui/frmTZEdit.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -157,7 +158,8 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << error.text() << ' ' << error.detail() << '\n';
         return 1;
     }
-    frmTallyhold window(db, LoadSettings());
+    Roster roster(db, LoadSettings());
+    frmTallyhold window(roster);
     window.resize(1024, 720);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
