@@ -2,7 +2,29 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QPalette>
 #include <QSignalBlocker>
+
+namespace {
+
+// Greyed and in italics, with words for those who cannot see either; the text stays the name.
+void markHidden(QListWidgetItem* item)
+{
+    static const QString hidden = QStringLiteral("Hidden: its members are left out of the member lists");
+    QFont font = item->font();
+    font.setItalic(true);
+    item->setFont(font);
+    // Half-way between text and background: visibly set apart, still readable.
+    const QPalette palette;
+    const QColor text = palette.color(QPalette::Text);
+    const QColor base = palette.color(QPalette::Base);
+    item->setForeground(QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                               (text.blue() + base.blue()) / 2));
+    item->setToolTip(hidden);
+    item->setData(Qt::AccessibleDescriptionRole, hidden);
+}
+
+} // namespace
 
 void fillList(QListWidget* list, const QList<RosterListEntry>& entries)
 {
@@ -12,6 +34,8 @@ void fillList(QListWidget* list, const QList<RosterListEntry>& entries)
         // long list costs far more than adding it whole.
         auto* item = new QListWidgetItem(entry.text);
         item->setData(Qt::UserRole, entry.key);
+        if (entry.hidden)
+            markHidden(item);
         list->addItem(item);
     }
 }

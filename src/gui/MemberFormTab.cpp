@@ -289,7 +289,7 @@ void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
     try {
         const MemberEdit edit = m_roster.memberForEdit(member);
         showForm(edit.form);
-        frmSchedules->setTitle(ScheduleCaption + QStringLiteral(" - Note:  All times are ") + edit.zoneName);
+        showScheduleZone(edit.zoneName);
         m_editMode = true;
         m_member = member;
         Messages::missingZones(this, edit.missingZones);
@@ -358,6 +358,18 @@ void MemberFormTab::cmbDiv_Change()
 void MemberFormTab::cmbTZ_Change()
 {
     typeAhead(cmbTZ);
+    // Save converts the times from the zone the box names, so the caption names that zone.
+    if (m_editMode && !m_loading)
+        showScheduleZone(cmbTZ->currentText());
+}
+
+void MemberFormTab::showScheduleZone(const QString& zone)
+{
+    const int index = cmbTZ->findText(zone.trimmed(), Qt::MatchFixedString);
+    const QString name = index >= 0 ? cmbTZ->itemText(index) : zone.trimmed();
+    frmSchedules->setTitle(name.isEmpty()
+                               ? ScheduleCaption
+                               : ScheduleCaption + QStringLiteral(" - Note:  All times are ") + name);
 }
 
 void MemberFormTab::typeAhead(QComboBox* combo)

@@ -120,6 +120,8 @@ private:
     void showForm(const MemberForm& form);
     void refuse(const RosterError& error);
     void endEditMode();
+    // The schedule frame's caption names the zone the times are in.
+    void showScheduleZone(const QString& zone);
     void typeAhead(QComboBox* combo);
     void showEntryCase(QComboBox* combo);
 

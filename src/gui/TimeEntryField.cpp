@@ -1,7 +1,7 @@
 #include "TimeEntryField.h"
 
-#include "time/TimeText.h"
 #include "gui/Messages.h"
+#include "time/TimeText.h"
 
 #include <QApplication>
 #include <QFocusEvent>

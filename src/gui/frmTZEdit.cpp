@@ -93,6 +93,8 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     connect(cmdExit, &QPushButton::clicked, this, &frmTZEdit::cmdExit_Click);
     txtGMTOffset->installEventFilter(this);
 
+    // A new zone starts at offset 0, so Tab through the empty form brings no refusal.
+    clearFields();
     LoadTZEdit();
 }
 

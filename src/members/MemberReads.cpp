@@ -45,7 +45,7 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
 
     MemberInfo info;
     info.real = row->value(0).toString() + QLatin1Char(' ') + row->value(1).toString();
-    info.status = row->value(2).toInt() == 1 ? QStringLiteral("Active") : QStringLiteral("Inactive");
+    info.status = row->value(2).toInt() != 0 ? QStringLiteral("Active") : QStringLiteral("Inactive");
     info.email = row->value(3).toString();
     info.contact = row->value(4).toString();
     info.notes = row->value(5).toString();
@@ -60,7 +60,7 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
         return times.fromGMT(gmt, userZone, userDST);
     };
     for (int day = 0; day < MemberForm::DayCount; ++day) {
-        if (days->value(ScheduleColumns::flag(day)).toInt() != 1)
+        if (days->value(ScheduleColumns::flag(day)).toInt() == 0)
             continue;
         const auto stored = dayTimes(db, *days, day);
         if (!stored) {
@@ -111,7 +111,7 @@ MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const Record
     form.playerName = row->value(0).toString();
     form.realFirst = row->value(1).toString();
     form.realLast = row->value(2).toString();
-    form.active = row->value(3).toInt() == 1;
+    form.active = row->value(3).toInt() != 0;
     form.email = row->value(4).toString();
     form.email2 = row->value(5).toString();
     form.otherContact = row->value(6).toString();
@@ -130,7 +130,7 @@ MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const Record
     };
 
     for (int day = 0; day < MemberForm::DayCount && days; ++day) {
-        if (days->value(ScheduleColumns::flag(day)).toInt() != 1)
+        if (days->value(ScheduleColumns::flag(day)).toInt() == 0)
             continue;
         DaySchedule& typed = form.days[day];
         typed.checked = true;

@@ -170,14 +170,28 @@ ZoneStore::Fields Roster::zone(int key) const
     return *fields;
 }
 
+bool Roster::isUserZone(const QString& name) const
+{
+    // Conversions find the user's zone by name: while another zone carries the name, this one
+    // is not the only one that can serve.
+    return name.trimmed().compare(m_preferences.userTimeZone.trimmed(), Qt::CaseInsensitive) == 0
+        && ZoneStore(m_db).countNamed(name) == 1;
+}
+
 QString Roster::checkZoneDeletion(int key) const
 {
     const ZoneStore store(m_db);
     const std::optional<ZoneStore::Fields> fields = store.load(key);
     if (!fields)
         throw DataError(1027);
+    const QString name = fields->name.trimmed();
+    if (isUserZone(name))
+        throw RosterError(ErrorKind::DeletionRefused,
+                          QStringLiteral("%1 is your own time zone, set in Options. Choose another time zone "
+                                         "there before deleting this one.")
+                              .arg(name));
     store.checkUnused(key);
-    return fields->name.trimmed();
+    return name;
 }
 
 int Roster::addZone(const ZoneStore::Fields& fields)
@@ -189,12 +203,22 @@ int Roster::addZone(const ZoneStore::Fields& fields)
 
 void Roster::updateZone(int key, const ZoneStore::Fields& fields)
 {
-    ZoneStore(m_db).update(key, fields);
+    const ZoneStore store(m_db);
+    const std::optional<ZoneStore::Fields> before = store.load(key);
+    const bool userZone = before && isUserZone(before->name);
+    store.update(key, fields);
     emit zonesChanged();
+    // The user's zone keeps being found under its new name.
+    if (userZone && fields.name.trimmed() != m_preferences.userTimeZone.trimmed()) {
+        m_preferences.userTimeZone = fields.name.trimmed();
+        SaveSettings(m_preferences);
+        emit preferencesChanged();
+    }
 }
 
 void Roster::deleteZone(int key)
 {
+    checkZoneDeletion(key);
     ZoneStore(m_db).remove(key);
     emit zonesChanged();
 }

@@ -82,9 +82,10 @@ public:
     // DataError(1025) when the zone is gone.
     ZoneStore::Fields zone(int key) const;
     // The zone's trimmed name, for the deletion question; DataError(1027) when it is gone,
-    // DeletionRefused while members use it.
+    // DeletionRefused while it is the user's own zone or members use it.
     QString checkZoneDeletion(int key) const;
     int addZone(const ZoneStore::Fields& fields);
+    // Renaming the user's own zone renames it in the preferences too.
     void updateZone(int key, const ZoneStore::Fields& fields);
     void deleteZone(int key);
 
@@ -116,6 +117,8 @@ signals:
     void preferencesChanged();
 
 private:
+    bool isUserZone(const QString& name) const;
+
     Database m_db;
     Preferences m_preferences;
 };

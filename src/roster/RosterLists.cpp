@@ -27,8 +27,15 @@ namespace RosterLists {
 
 QList<RosterListEntry> divisions(const Database& db)
 {
-    return entries(db, QStringLiteral("Select DIV_PK, DIV_Name From Divisions Order By DIV_Name"), {},
-                   [](const QSqlQuery& row) { return trimmed(row, 1); });
+    QList<RosterListEntry> result;
+    QSqlQuery query
+        = db.exec(QStringLiteral("Select DIV_PK, DIV_Name, DIV_Hide From Divisions Order By DIV_Name"));
+    while (query.next()) {
+        // A hide flag without a value hides, as the member lists treat it.
+        const QVariant hide = query.value(2);
+        result.append({trimmed(query, 1), query.value(0), hide.isNull() || hide.toInt() != 0});
+    }
+    return result;
 }
 
 QList<RosterListEntry> timeZones(const Database& db)

@@ -12,6 +12,8 @@ struct RosterListEntry
 {
     QString text;
     QVariant key;
+    // A division whose members the member lists leave out.
+    bool hidden = false;
 };
 
 // The rows behind the shared lists, in the order the lists show them.

@@ -28,7 +28,7 @@ QString selectSql()
     return QStringLiteral("SELECT ") + columns
         + QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK "
                          "JOIN TimeZones ON TZ_PK = MBR_FK_TZones")
-        + joins + QStringLiteral(" WHERE MBR_FL_Active = 1");
+        + joins + QStringLiteral(" WHERE MBR_FL_Active <> 0");
 }
 
 // Stored times repeat a lot across a roster; reading each text once keeps a big run fast.

@@ -39,6 +39,15 @@ bool ZoneStore::contains(const QString& name) const
     return m_db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ?"), {name}).has_value();
 }
 
+int ZoneStore::countNamed(const QString& name) const
+{
+    return m_db
+        .first(QStringLiteral("SELECT COUNT(*) FROM TimeZones WHERE TRIM(TZ_Name) = ? COLLATE NOCASE"),
+               {name.trimmed()})
+        ->value(0)
+        .toInt();
+}
+
 std::optional<ZoneStore::Fields> ZoneStore::load(int key) const
 {
     const auto row

@@ -35,6 +35,8 @@ public:
     std::optional<Fields> load(int key) const;
     // Whether a zone of that name (letter case aside) is in the table.
     bool contains(const QString& name) const;
+    // How many zones carry this name, blanks around and letter case aside.
+    int countNamed(const QString& name) const;
     // The greatest key plus 1, or 1 in an empty table.
     int nextKey() const;
     // Takes the next key at the moment of writing, so rows added meanwhile (an import) never
