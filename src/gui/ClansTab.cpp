@@ -53,7 +53,10 @@ ClansTab::ClansTab(Roster& roster, QWidget* parent)
     fields->addLayout(buttons);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lstDivision, 2);
+    auto* list = new QVBoxLayout;
+    list->addWidget(lblClansHint = hintLabel("lblClansHint"));
+    list->addWidget(lstDivision);
+    layout->addLayout(list, 2);
     layout->addLayout(fields, 3);
 
     // A click loads the division even when it is already highlighted (after Clear Fields, or to

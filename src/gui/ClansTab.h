@@ -6,6 +6,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLabel;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -28,6 +29,7 @@ public:
     bool editMode() const { return m_editMode; }
 
     QLineEdit* txtDivisionName = nullptr;
+    QLabel* lblClansHint = nullptr;
     QListWidget* lstDivision = nullptr;
     QGroupBox* frmeDivNotes = nullptr;
     QPlainTextEdit* txtDivNotes = nullptr;

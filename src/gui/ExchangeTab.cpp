@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -58,6 +59,7 @@ ExchangeTab::ExchangeTab(Roster& roster, QProgressBar& progress, QWidget* parent
     cmdImport = named(new QPushButton(QStringLiteral("Import")), "cmdImport", QStringLiteral("Import"));
 
     auto* exportLayout = new QVBoxLayout(frmeExport);
+    exportLayout->addWidget(lblExportHint = hintLabel("lblExportHint"));
     exportLayout->addWidget(lstExportDiv);
     exportLayout->addWidget(cmdExport, 0, Qt::AlignLeft);
     auto* importLayout = new QVBoxLayout(frmeImport);

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 class QProgressBar;
@@ -19,6 +20,7 @@ public:
     QList<QWidget*> keyboardOrder() const;
 
     QGroupBox* frmeExport = nullptr;
+    QLabel* lblExportHint = nullptr;
     QListWidget* lstExportDiv = nullptr;
     QPushButton* cmdExport = nullptr;
     QGroupBox* frmeImport = nullptr;

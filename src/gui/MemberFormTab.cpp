@@ -279,7 +279,7 @@ void MemberFormTab::endEditMode()
     m_editMode = false;
     m_member.clear();
     // The times in the form are again in whatever zone the box names.
-    frmSchedules->setTitle(ScheduleCaption);
+    showScheduleZone(QString());
 }
 
 void MemberFormTab::LoadMemberForEdit(const RecordKey& member)

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,18 +28,12 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
 
     Frame6 = named(new QGroupBox(QStringLiteral("Member Info (read only)")), "Frame6",
                    QStringLiteral("Member Info (read only)"));
-    const auto value = [](const char* objectName, const QString& caption) {
-        auto* label = named(new QLabel, objectName, caption);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        label->setWordWrap(true);
-        return label;
-    };
-    lblReal = value("lblReal", QStringLiteral("Real"));
-    lblStatus = value("lblStatus", QStringLiteral("Status"));
-    lblEMail = value("lblEMail", QStringLiteral("E-Mail"));
-    lblContact = value("lblContact", QStringLiteral("Contact"));
-    lblTimeZone = value("lblTimeZone", QStringLiteral("Time Zone"));
-    lblNotes = value("lblNotes", QStringLiteral("Notes"));
+    lblReal = valueLabel("lblReal", QStringLiteral("Real"));
+    lblStatus = valueLabel("lblStatus", QStringLiteral("Status"));
+    lblEMail = valueLabel("lblEMail", QStringLiteral("E-Mail"));
+    lblContact = valueLabel("lblContact", QStringLiteral("Contact"));
+    lblTimeZone = valueLabel("lblTimeZone", QStringLiteral("Time Zone"));
+    lblNotes = valueLabel("lblNotes", QStringLiteral("Notes"));
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblAvailability
@@ -49,9 +44,6 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblAvailability->setFont(heading);
     const auto day = [](const char* objectName, const QString& caption, const QString& accessibleName) {
         auto* label = named(new QLabel(caption), objectName, accessibleName);
-        label->setFrameShape(QFrame::StyledPanel);
-        label->setAlignment(Qt::AlignCenter);
-        label->setMinimumWidth(56);
         label->hide();
         return label;
     };
@@ -75,15 +67,17 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     details->addRow(captionFor(lblTimeZone, QStringLiteral("Time Zone")), lblTimeZone);
     details->addRow(captionFor(lblNotes, QStringLiteral("Notes")), lblNotes);
 
-    // The day labels keep their places while hidden, so the row does not jump about.
-    auto* days = new QHBoxLayout;
-    for (QLabel* label : {lblMon, lblTue, lblWed, lblThu, lblFri, lblSatSun}) {
-        QSizePolicy policy = label->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        label->setSizePolicy(policy);
-        days->addWidget(label);
+    // One played day a line, its times beside it, so nobody has to hover to read them.
+    auto* days = new QGridLayout;
+    const auto labels = dayLabels();
+    for (int day = 0; day < int(labels.size()); ++day) {
+        const QByteArray name = labels[day]->objectName().toLatin1() + "Times";
+        m_dayTimes[day] = valueLabel(name.constData(), labels[day]->accessibleName());
+        m_dayTimes[day]->hide();
+        days->addWidget(labels[day], day, 0);
+        days->addWidget(m_dayTimes[day], day, 1);
     }
-    days->addStretch();
+    days->setColumnStretch(1, 1);
 
     auto* frame = new QVBoxLayout(Frame6);
     frame->addLayout(details);
@@ -98,6 +92,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     buttons->addWidget(cmdDeleteMember);
     buttons->addStretch();
     auto* left = new QVBoxLayout;
+    left->addWidget(lblMembersHint = hintLabel("lblMembersHint"));
     left->addWidget(lstMembers);
     left->addLayout(buttons);
 
@@ -154,15 +149,18 @@ std::optional<RecordKey> MembersInfoTab::selectedMember(bool complain) const
 
 void MembersInfoTab::ClearMemberInfo()
 {
-    for (QLabel* label : {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone})
-        label->clear();
+    for (QLabel* label : {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone, lblNotes})
+        showValue(label, QString());
     for (QLabel* label : dayLabels()) {
         label->hide();
         label->setToolTip(QString());
         label->setAccessibleDescription(QString());
     }
+    for (QLabel* times : m_dayTimes) {
+        showValue(times, QString());
+        times->hide();
+    }
     lblNoSched->hide();
-    lblNotes->clear();
 }
 
 void MembersInfoTab::ShowMemberInfo()
@@ -178,17 +176,19 @@ void MembersInfoTab::ShowMemberInfo()
         Messages::error(window(), error);
         return;
     }
-    lblReal->setText(info.real);
-    lblStatus->setText(info.status);
-    lblEMail->setText(info.email);
-    lblContact->setText(info.contact);
-    lblTimeZone->setText(info.timeZone);
-    lblNotes->setText(info.notes);
+    showValue(lblReal, info.real);
+    showValue(lblStatus, info.status);
+    showValue(lblEMail, info.email);
+    showValue(lblContact, info.contact);
+    showValue(lblTimeZone, info.timeZone);
+    showValue(lblNotes, info.notes);
     lblNoSched->setVisible(!info.hasSchedule);
     const auto labels = dayLabels();
     for (int day = 0; day < int(labels.size()); ++day) {
         if (!info.days[day])
             continue;
+        showValue(m_dayTimes[day], *info.days[day]);
+        m_dayTimes[day]->show();
         labels[day]->setToolTip(*info.days[day]);
         labels[day]->setAccessibleDescription(*info.days[day]);
         labels[day]->show();

@@ -26,6 +26,7 @@ public:
     void ShowMemberInfo();
     void ClearMemberInfo();
 
+    QLabel* lblMembersHint = nullptr;
     QListWidget* lstMembers = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDeleteMember = nullptr;
@@ -66,4 +67,6 @@ private:
     Roster& m_roster;
     // Whether the press being handled already showed the member by selecting it.
     bool m_shownOnPress = false;
+    // Beside each day label, that day's times as text.
+    std::array<QLabel*, 6> m_dayTimes {};
 };

@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -42,6 +43,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 
     auto* members = new QVBoxLayout;
     members->addWidget(captionFor(lstSchedules, QStringLiteral("Select Member(s)")));
+    members->addWidget(lblSchedulesHint = hintLabel("lblSchedulesHint"));
     members->addWidget(lstSchedules);
 
     auto* when = new QFormLayout;
@@ -64,12 +66,29 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     connect(cmdShowAvailable, &QPushButton::clicked, this, &SchedulingTab::cmdShowAvailable_Click);
     connect(cmdShowBestTimes, &QPushButton::clicked, this, &SchedulingTab::cmdShowBestTimes_Click);
     connect(lstBestTimes, &QListWidget::itemDoubleClicked, this, &SchedulingTab::lstBestTimes_DblClick);
+    // The keyboard reaches what the mouse does: Enter asks who can make the match, and Enter on
+    // a best time acts as its double click.
+    for (TimeEntryField* field : {txtMatchDate, txtMatchTime})
+        connect(field, &QLineEdit::returnPressed, this, &SchedulingTab::cmdShowAvailable_Click);
+    lstBestTimes->installEventFilter(this);
 }
 
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
     return {lstSchedules, txtMatchDate,     txtMatchTime, cmdShowAvailable,
             lstAvailable, cmdShowBestTimes, lstBestTimes};
+}
+
+bool SchedulingTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstBestTimes && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lstBestTimes->currentItem()) {
+            lstBestTimes_DblClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QList<RecordKey> SchedulingTab::selectedMembers() const

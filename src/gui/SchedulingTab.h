@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QLabel;
 class RosterError;
 class QListWidget;
 class QPushButton;
@@ -26,6 +27,7 @@ public:
 
     QList<QWidget*> keyboardOrder() const;
 
+    QLabel* lblSchedulesHint = nullptr;
     QListWidget* lstSchedules = nullptr;
     QGroupBox* Frame8 = nullptr;
     TimeEntryField* txtMatchDate = nullptr;
@@ -35,6 +37,9 @@ public:
     QGroupBox* Frame7 = nullptr;
     QPushButton* cmdShowBestTimes = nullptr;
     QListWidget* lstBestTimes = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void cmdShowAvailable_Click();

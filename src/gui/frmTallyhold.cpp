@@ -2,6 +2,7 @@
 
 #include "ListFill.h"
 #include "gui/ClansTab.h"
+#include "gui/ControlNames.h"
 #include "gui/ExchangeTab.h"
 #include "gui/MemberFormTab.h"
 #include "gui/MembersInfoTab.h"
@@ -147,6 +148,26 @@ void frmTallyhold::LoadDivisionLists()
         fillList(m_clans->lstDivision, divisions);
         fillCombo(m_memberForm->cmbDiv, divisions);
     });
+    showHints();
+}
+
+void frmTallyhold::showHints()
+{
+    const bool noClans = m_clans->lstDivision->count() == 0;
+    const bool noMembers = m_membersInfo->lstMembers->count() == 0;
+    const QString firstRun = QStringLiteral(
+        "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members");
+    const QString membersFirst = noClans ? firstRun
+        : noMembers
+        ? QStringLiteral("No members listed yet: add them on Add / Edit Members (members of hidden clans are "
+                         "not listed)")
+        : QString();
+    showHint(m_membersInfo->lblMembersHint, membersFirst);
+    showHint(m_clans->lblClansHint, noClans ? firstRun : QString());
+    showHint(m_scheduling->lblSchedulesHint,
+             membersFirst.isEmpty() ? QString() : QStringLiteral("Nobody to choose from. ") + membersFirst);
+    showHint(m_exchange->lblExportHint,
+             noClans ? QStringLiteral("No clans to export yet: add one on Clans / Divisions") : QString());
 }
 
 void frmTallyhold::LoadTimeZoneLists()
@@ -165,6 +186,7 @@ void frmTallyhold::LoadMemberLists()
         fillList(m_membersInfo->lstMembers, members);
         fillList(m_scheduling->lstSchedules, members);
     });
+    showHints();
 }
 
 void frmTallyhold::LoadExportDivisionList()

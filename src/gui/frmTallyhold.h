@@ -60,6 +60,8 @@ private slots:
 
 private:
     void createMenus();
+    // Says on each tab what to do first while its list is empty.
+    void showHints();
 
     Roster& m_roster;
     MembersInfoTab* m_membersInfo = nullptr;
