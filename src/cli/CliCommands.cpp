@@ -394,6 +394,8 @@ Preferences CliCommands::schedulingPreferences() const
     Preferences preferences = m_roster.preferences();
     if (given(QStringLiteral("zone")))
         preferences.userTimeZone = m_lookup.zone(m_parser.value(QStringLiteral("zone"))).text;
+    if (given(QStringLiteral("dst")))
+        preferences.userDST = yes(QStringLiteral("dst"));
     if (given(QStringLiteral("grid"))) {
         const QString grid = m_parser.value(QStringLiteral("grid")).trimmed();
         if (grid != QLatin1String("15") && grid != QLatin1String("30") && grid != QLatin1String("60"))
@@ -423,6 +425,9 @@ CliOutput CliCommands::available() const
     const AvailableMembers available = roster.showAvailable(members, date, time);
     CliOutput out;
     out.lines = available.names;
+    if (out.lines.isEmpty())
+        out.lines.append(
+            QStringLiteral("None of the %1 chosen member(s) can play then.").arg(members.size()));
     out.json = {{QStringLiteral("date"), date},
                 {QStringLiteral("time"), time},
                 {QStringLiteral("zone"), roster.preferences().userTimeZone},
@@ -449,6 +454,9 @@ CliOutput CliCommands::best() const
                          {QStringLiteral("line"), out.lines.last()},
                          {QStringLiteral("next"), next.matchDate + QLatin1Char(' ') + next.matchTime}});
     }
+    if (out.lines.isEmpty())
+        out.lines.append(
+            QStringLiteral("None of the %1 chosen member(s) plays at any time.").arg(members.size()));
     const Preferences& used = roster.preferences();
     out.json = {{QStringLiteral("zone"), used.userTimeZone},
                 {QStringLiteral("grid"), used.timeGranularity},

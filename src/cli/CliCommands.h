@@ -48,7 +48,7 @@ private:
     bool yes(const QString& option) const;
     MemberForm memberForm(MemberForm form) const;
     QList<RecordKey> selection() const;
-    // The preferences with --zone, --grid and --max of this command in force.
+    // The preferences with --zone, --dst, --grid and --max of this command in force.
     Preferences schedulingPreferences() const;
 
     Database m_db;

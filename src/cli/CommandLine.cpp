@@ -63,7 +63,9 @@ QList<QCommandLineOption> selectionOptions()
                    QStringLiteral("NAME")),
             option(QStringLiteral("zone"),
                    QStringLiteral("Your time zone for this command (default: options)."),
-                   QStringLiteral("ZONE"))};
+                   QStringLiteral("ZONE")),
+            option(QStringLiteral("dst"), QStringLiteral("Apply daylight saving time (default: options)."),
+                   QStringLiteral("yes|no"))};
 }
 
 QList<CommandSpec> commands()
