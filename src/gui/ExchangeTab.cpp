@@ -4,6 +4,7 @@
 #include "gui/Messages.h"
 #include "gui/ProgressScope.h"
 #include "roster/Roster.h"
+#include "roster/RosterTexts.h"
 #include "store/RosterError.h"
 
 #include <QCoreApplication>
@@ -26,19 +27,6 @@ QString programFolder(const QString& name)
     const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
     QDir().mkpath(path);
     return path;
-}
-
-QString importSummary(const ImportResult& result)
-{
-    return QStringLiteral("Divisions added: %1, already present: %2\n"
-                          "Members added: %3, already present: %4\n"
-                          "Time zones added: %5, matched to existing zones: %6")
-        .arg(result.divisionsAdded)
-        .arg(result.divisionsPresent)
-        .arg(result.membersAdded)
-        .arg(result.membersPresent)
-        .arg(result.zonesAdded)
-        .arg(result.zonesReused);
 }
 
 } // namespace
@@ -127,5 +115,6 @@ void ExchangeTab::cmdImport_Click()
         Messages::error(this, error);
         return;
     }
-    Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None, importSummary(result));
+    Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None,
+                     RosterTexts::importSummary(result));
 }

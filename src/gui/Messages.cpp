@@ -1,5 +1,6 @@
 #include "Messages.h"
 
+#include "roster/RosterTexts.h"
 #include "store/RosterError.h"
 
 #include <QFileDialog>
@@ -144,8 +145,7 @@ void Messages::missingZones(QWidget* parent, const QStringList& zones)
 {
     if (zones.isEmpty())
         return;
-    error(parent,
-          DataError(1024, QStringLiteral("Time zones not found: ") + zones.join(QStringLiteral(", "))));
+    error(parent, RosterTexts::missingZones(zones));
 }
 
 QString Messages::saveFileName(QWidget* parent, const QString& title, const QString& directory,

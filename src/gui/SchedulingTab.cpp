@@ -5,6 +5,7 @@
 #include "gui/ProgressScope.h"
 #include "gui/TimeEntryField.h"
 #include "roster/Roster.h"
+#include "roster/RosterTexts.h"
 #include "scheduling/MatchFields.h"
 #include "store/RosterError.h"
 
@@ -101,12 +102,7 @@ QList<RecordKey> SchedulingTab::selectedMembers() const
 
 QString SchedulingTab::bestTimeLine(const BestTimeTally& tally)
 {
-    static const char* const days[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-    const int minute = tally.weekMinute % 1440;
-    return QStringLiteral("%1 member(s) - %2 - %3")
-        .arg(tally.Count)
-        .arg(QLatin1String(days[tally.weekMinute / 1440]),
-             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
+    return RosterTexts::bestTimeLine(tally);
 }
 
 void SchedulingTab::reportMissing(const QList<int>& dataErrors, const QStringList& missingZones)

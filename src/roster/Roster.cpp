@@ -44,6 +44,11 @@ QList<RosterListEntry> Roster::memberList() const
     return RosterLists::members(m_db);
 }
 
+QList<MemberRow> Roster::memberRows() const
+{
+    return RosterLists::memberRows(m_db);
+}
+
 MemberInfo Roster::memberInfo(const RecordKey& member) const
 {
     cTimeFuncs times(m_db);

@@ -57,6 +57,7 @@ public:
     QList<RosterListEntry> zoneList() const;
     // "Division - Player" for the members of divisions that exist and are not hidden.
     QList<RosterListEntry> memberList() const;
+    QList<MemberRow> memberRows() const;
 
     // Members. Times are shown in the user's zone (info) or the member's own (edit).
     MemberInfo memberInfo(const RecordKey& member) const;

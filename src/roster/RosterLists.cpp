@@ -59,4 +59,18 @@ QList<RosterListEntry> members(const Database& db)
         {0}, [](const QSqlQuery& row) { return trimmed(row, 1) + QStringLiteral(" - ") + trimmed(row, 2); });
 }
 
+QList<MemberRow> memberRows(const Database& db)
+{
+    QList<MemberRow> rows;
+    QSqlQuery query = db.exec(
+        QStringLiteral("Select MBR_PK, MBR_Online_Player_Name, DIV_Name, MBR_FK_Division, DIV_PK, DIV_Hide, "
+                       "MBR_FL_Active From Members Left Join Divisions On MBR_FK_Division = DIV_PK "
+                       "Order By DIV_Name, MBR_Online_Player_Name"));
+    while (query.next())
+        rows.append({query.value(0).toByteArray(), trimmed(query, 1), trimmed(query, 2),
+                     query.value(3).toByteArray(), query.value(6).toInt() == 1,
+                     !query.value(4).isNull() && !query.value(5).isNull() && query.value(5).toInt() == 0});
+    return rows;
+}
+
 } // namespace RosterLists

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Database.h"
+#include "store/RecordKey.h"
 
 #include <QList>
 #include <QString>
@@ -16,6 +17,18 @@ struct RosterListEntry
     bool hidden = false;
 };
 
+// A member with its division, for front ends that find members by name or list them all.
+struct MemberRow
+{
+    RecordKey key;
+    QString player; // trimmed
+    QString division; // trimmed; empty when the division is gone
+    RecordKey divisionKey;
+    bool active = false;
+    // Whether the window's member lists show it: its division exists and is not hidden.
+    bool listed = false;
+};
+
 // The rows behind the shared lists, in the order the lists show them.
 namespace RosterLists {
 
@@ -25,5 +38,8 @@ QList<RosterListEntry> divisions(const Database& db);
 QList<RosterListEntry> timeZones(const Database& db);
 // "Division - Player" for the members of divisions that exist and are not hidden.
 QList<RosterListEntry> members(const Database& db);
+// Every member, hidden divisions and members without a division included, in the order of
+// the member lists.
+QList<MemberRow> memberRows(const Database& db);
 
 } // namespace RosterLists

@@ -1,0 +1,552 @@
+#include "CliCommands.h"
+
+#include "roster/RosterTexts.h"
+#include "scheduling/MatchFields.h"
+#include "store/RosterError.h"
+#include "time/TimeText.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+
+namespace {
+
+const std::array<const char*, MemberForm::DayCount> DayOptions {"mon", "tue", "wed", "thu", "fri", "weekend"};
+const std::array<const char*, MemberForm::DayCount> DayCaptions {"Mon", "Tue", "Wed",
+                                                                 "Thu", "Fri", "Sat/Sun"};
+
+RosterError refusal(const QString& text)
+{
+    return RosterError(ErrorKind::DataFormat, text);
+}
+
+// "19:00-23:00,01:00-02:00" as a day of the form; "off" or nothing leaves the day unplayed.
+DaySchedule readDay(const QString& option, const QString& value)
+{
+    DaySchedule day;
+    const QString text = value.trimmed();
+    if (text.isEmpty() || text.compare(QStringLiteral("off"), Qt::CaseInsensitive) == 0)
+        return day;
+    day.checked = true;
+    const QStringList ranges = text.split(QLatin1Char(','));
+    for (int slot = 0; slot < ranges.size(); ++slot) {
+        const QStringList ends = ranges[slot].split(QLatin1Char('-'));
+        if (slot > 1 || ends.size() != 2)
+            throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00 or "
+                                         "7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
+                              .arg(option));
+        for (int end = 0; end < 2; ++end)
+            day.texts[2 * slot + end] = RewriteSlotText(ends[end].trimmed());
+    }
+    return day;
+}
+
+QString keyText(const QVariant& key)
+{
+    return KeyToHex(key.toByteArray());
+}
+
+QJsonArray jsonList(const QStringList& texts)
+{
+    return QJsonArray::fromStringList(texts);
+}
+
+QList<RosterError> missing(const QList<int>& dataErrors, const QStringList& zones)
+{
+    QList<RosterError> warnings;
+    for (const int number : dataErrors)
+        warnings.append(DataError(number));
+    if (!zones.isEmpty())
+        warnings.append(RosterTexts::missingZones(zones));
+    return warnings;
+}
+
+} // namespace
+
+CliCommands::CliCommands(Database db, const Preferences& preferences, const QCommandLineParser& parser,
+                         const QStringList& arguments)
+    : m_db(db)
+    , m_roster(db, preferences)
+    , m_lookup(m_roster)
+    , m_parser(parser)
+    , m_arguments(arguments)
+{
+}
+
+CliOutput CliCommands::run(const QString& command)
+{
+    if (command == QLatin1String("members"))
+        return members();
+    if (command == QLatin1String("member show"))
+        return showMember();
+    if (command == QLatin1String("member add") || command == QLatin1String("member set"))
+        return saveMember(command.endsWith(QLatin1String("add")));
+    if (command == QLatin1String("member remove"))
+        return removeMember();
+    if (command == QLatin1String("divisions"))
+        return divisions();
+    if (command == QLatin1String("division add") || command == QLatin1String("division set"))
+        return saveDivision(command.endsWith(QLatin1String("add")));
+    if (command == QLatin1String("division remove"))
+        return removeDivision();
+    if (command == QLatin1String("zones"))
+        return zones();
+    if (command == QLatin1String("zone add") || command == QLatin1String("zone set"))
+        return saveZone(command.endsWith(QLatin1String("add")));
+    if (command == QLatin1String("zone remove"))
+        return removeZone();
+    if (command == QLatin1String("available"))
+        return available();
+    if (command == QLatin1String("best"))
+        return best();
+    if (command == QLatin1String("export"))
+        return exportDivisions();
+    if (command == QLatin1String("import"))
+        return importFile();
+    return options();
+}
+
+QString CliCommands::argument(int index) const
+{
+    return m_arguments.value(index);
+}
+
+QString CliCommands::required(int index, const QString& name) const
+{
+    if (index >= m_arguments.size())
+        throw refusal(QStringLiteral("Give the %1.").arg(name));
+    return m_arguments[index];
+}
+
+bool CliCommands::given(const QString& option) const
+{
+    // Asked of every command's parser, also for options the command does not take.
+    return m_parser.optionNames().contains(option);
+}
+
+bool CliCommands::yes(const QString& option) const
+{
+    const QString value = m_parser.value(option).trimmed().toLower();
+    if (value == QLatin1String("yes") || value == QLatin1String("true") || value == QLatin1String("on"))
+        return true;
+    if (value == QLatin1String("no") || value == QLatin1String("false") || value == QLatin1String("off"))
+        return false;
+    throw refusal(QStringLiteral("--%1 takes yes or no.").arg(option));
+}
+
+CliOutput CliCommands::members() const
+{
+    QList<QVariant> divisions;
+    for (const QString& name : m_parser.values(QStringLiteral("division")))
+        divisions.append(m_lookup.division(name).key);
+    const bool all = given(QStringLiteral("all"));
+    CliOutput out;
+    QJsonArray rows;
+    for (const MemberRow& row : m_roster.memberRows()) {
+        // A division named outright is shown even when hidden.
+        if (divisions.isEmpty() ? !all && !row.listed : !divisions.contains(QVariant(row.divisionKey)))
+            continue;
+        out.lines.append(row.division + QStringLiteral(" - ") + row.player);
+        rows.append(QJsonObject {{QStringLiteral("key"), KeyToHex(row.key)},
+                                 {QStringLiteral("player"), row.player},
+                                 {QStringLiteral("division"), row.division},
+                                 {QStringLiteral("active"), row.active},
+                                 {QStringLiteral("listed"), row.listed}});
+    }
+    out.json[QStringLiteral("members")] = rows;
+    return out;
+}
+
+CliOutput CliCommands::showMember() const
+{
+    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const MemberInfo info = m_roster.memberInfo(member.key);
+    CliOutput out;
+    const QList<std::pair<QString, QString>> fields {
+        {QStringLiteral("Player"), member.player},     {QStringLiteral("Division"), member.division},
+        {QStringLiteral("Real"), info.real.trimmed()}, {QStringLiteral("Status"), info.status},
+        {QStringLiteral("E-Mail"), info.email},        {QStringLiteral("Contact"), info.contact},
+        {QStringLiteral("Time Zone"), info.timeZone},  {QStringLiteral("Notes"), info.notes}};
+    out.json[QStringLiteral("key")] = KeyToHex(member.key);
+    for (const auto& [caption, value] : fields) {
+        out.lines.append(caption + QStringLiteral(": ") + value);
+        out.json[caption.toLower().remove(QLatin1Char(' ')).remove(QLatin1Char('-'))] = value;
+    }
+    QJsonObject days;
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        if (!info.days[day])
+            continue;
+        out.lines.append(QLatin1String(DayCaptions[day]) + QStringLiteral(": ") + *info.days[day]);
+        days[QLatin1String(DayOptions[day])] = *info.days[day];
+    }
+    if (!info.hasSchedule)
+        out.lines.append(QStringLiteral("No Scheduling Information Present"));
+    out.json[QStringLiteral("schedule")] = info.hasSchedule ? QJsonValue(days) : QJsonValue();
+    out.warnings
+        = missing(info.missingTimes ? QList<int> {info.missingTimes} : QList<int> {}, info.missingZones);
+    return out;
+}
+
+MemberForm CliCommands::memberForm(MemberForm form) const
+{
+    const auto text = [this](const char* option, QString& field) {
+        if (given(QLatin1String(option)))
+            field = m_parser.value(QLatin1String(option));
+    };
+    text("name", form.playerName);
+    text("first", form.realFirst);
+    text("last", form.realLast);
+    text("email", form.email);
+    text("email2", form.email2);
+    text("contact", form.otherContact);
+    text("notes", form.notes);
+    // A name that is no entry goes to the save as typed, which refuses it in the window's words.
+    if (given(QStringLiteral("division"))) {
+        const QString typed = m_parser.value(QStringLiteral("division"));
+        const std::optional<RosterListEntry> entry = m_lookup.findDivision(typed);
+        form.divisionText = entry ? entry->text : typed;
+        form.divisionKey = entry ? entry->key.toByteArray() : RecordKey();
+    }
+    if (given(QStringLiteral("zone"))) {
+        const QString typed = m_parser.value(QStringLiteral("zone"));
+        const std::optional<RosterListEntry> entry = m_lookup.findZone(typed);
+        form.zoneText = entry ? entry->text : typed;
+        form.zoneKey = entry ? std::optional(entry->key.toInt()) : std::nullopt;
+    }
+    if (given(QStringLiteral("active")))
+        form.active = yes(QStringLiteral("active"));
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        const QString option = QLatin1String(DayOptions[day]);
+        if (given(option))
+            form.days[day] = readDay(option, m_parser.value(option));
+    }
+    return form;
+}
+
+CliOutput CliCommands::saveMember(bool adding)
+{
+    CliOutput out;
+    MemberSaved saved;
+    if (adding) {
+        MemberForm form;
+        form.playerName = argument(0);
+        // Naming a division ticks Active in the window too.
+        form.active = true;
+        saved = m_roster.addMember(memberForm(form));
+    } else {
+        const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+        const MemberEdit edit = m_roster.memberForEdit(member.key);
+        out.warnings
+            = missing(edit.missingTimes ? QList<int> {edit.missingTimes} : QList<int> {}, edit.missingZones);
+        saved = m_roster.updateMember(member.key, memberForm(edit.form));
+    }
+    out.warnings += missing({}, saved.missingZones);
+    const QString name = m_roster.memberName(saved.key);
+    out.lines.append((adding ? QStringLiteral("Added ") : QStringLiteral("Updated ")) + name
+                     + QStringLiteral(" (") + KeyToHex(saved.key) + QLatin1Char(')'));
+    out.json = {{QStringLiteral("key"), KeyToHex(saved.key)}, {QStringLiteral("player"), name}};
+    return out;
+}
+
+CliOutput CliCommands::removeMember()
+{
+    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    m_roster.deleteMember(member.key);
+    return {
+        {QStringLiteral("Deleted ") + member.player}, {{QStringLiteral("key"), KeyToHex(member.key)}}, {}};
+}
+
+CliOutput CliCommands::divisions() const
+{
+    CliOutput out;
+    QJsonArray rows;
+    for (const RosterListEntry& entry : m_roster.divisionList()) {
+        const DivisionStore::Fields fields = m_roster.division(entry.key.toByteArray());
+        out.lines.append(entry.text + (fields.hide ? QStringLiteral("  (hidden)") : QString()));
+        rows.append(QJsonObject {{QStringLiteral("key"), keyText(entry.key)},
+                                 {QStringLiteral("name"), entry.text},
+                                 {QStringLiteral("notes"), fields.notes},
+                                 {QStringLiteral("hidden"), fields.hide}});
+    }
+    out.json[QStringLiteral("divisions")] = rows;
+    return out;
+}
+
+CliOutput CliCommands::saveDivision(bool adding)
+{
+    RecordKey key;
+    DivisionStore::Fields fields;
+    if (adding) {
+        fields.name = argument(0);
+    } else {
+        key = m_lookup.division(required(0, QStringLiteral("division's NAME or KEY"))).key.toByteArray();
+        fields = m_roster.division(key);
+        if (given(QStringLiteral("name")))
+            fields.name = m_parser.value(QStringLiteral("name"));
+    }
+    if (given(QStringLiteral("notes")))
+        fields.notes = m_parser.value(QStringLiteral("notes"));
+    if (given(QStringLiteral("hide")))
+        fields.hide = yes(QStringLiteral("hide"));
+    if (adding)
+        key = m_roster.addDivision(fields);
+    else
+        m_roster.updateDivision(key, fields);
+    return {{(adding ? QStringLiteral("Added ") : QStringLiteral("Updated ")) + fields.name.trimmed()
+             + QStringLiteral(" (") + KeyToHex(key) + QLatin1Char(')')},
+            {{QStringLiteral("key"), KeyToHex(key)}},
+            {}};
+}
+
+CliOutput CliCommands::removeDivision()
+{
+    const RosterListEntry division = m_lookup.division(required(0, QStringLiteral("division's NAME or KEY")));
+    m_roster.deleteDivision(division.key.toByteArray());
+    return {
+        {QStringLiteral("Deleted ") + division.text}, {{QStringLiteral("key"), keyText(division.key)}}, {}};
+}
+
+CliOutput CliCommands::zones() const
+{
+    CliOutput out;
+    QJsonArray rows;
+    for (const RosterListEntry& entry : m_roster.zoneEntries()) {
+        const ZoneStore::Fields zone = m_roster.zone(entry.key.toInt());
+        out.lines.append(QStringLiteral("%1  (GMT offset %2%3)")
+                             .arg(entry.text)
+                             .arg(zone.offset)
+                             .arg(zone.daylight ? QStringLiteral(", daylight saving") : QString()));
+        rows.append(QJsonObject {{QStringLiteral("key"), entry.key.toInt()},
+                                 {QStringLiteral("name"), zone.name.trimmed()},
+                                 {QStringLiteral("description"), zone.description.trimmed()},
+                                 {QStringLiteral("offset"), zone.offset},
+                                 {QStringLiteral("daylight"), zone.daylight}});
+    }
+    out.json[QStringLiteral("zones")] = rows;
+    return out;
+}
+
+CliOutput CliCommands::saveZone(bool adding)
+{
+    int key = 0;
+    ZoneStore::Fields fields;
+    if (adding) {
+        fields.name = argument(0);
+    } else {
+        key = m_lookup.zone(required(0, QStringLiteral("time zone's NAME or NUMBER"))).key.toInt();
+        fields = m_roster.zone(key);
+        if (given(QStringLiteral("name")))
+            fields.name = m_parser.value(QStringLiteral("name"));
+    }
+    if (given(QStringLiteral("description")))
+        fields.description = m_parser.value(QStringLiteral("description"));
+    if (given(QStringLiteral("dst")))
+        fields.daylight = yes(QStringLiteral("dst"));
+    // The offset is read as the dialog reads its field; a new zone starts at 0 as there.
+    const QString offset = given(QStringLiteral("offset")) ? m_parser.value(QStringLiteral("offset"))
+                                                           : QString::number(fields.offset);
+    fields = ZoneStore::read(fields.name, fields.description, offset, fields.daylight);
+    if (adding)
+        key = m_roster.addZone(fields);
+    else
+        m_roster.updateZone(key, fields);
+    return {{(adding ? QStringLiteral("Added ") : QStringLiteral("Updated ")) + fields.name.trimmed()
+             + QStringLiteral(" (") + QString::number(key) + QLatin1Char(')')},
+            {{QStringLiteral("key"), key}},
+            {}};
+}
+
+CliOutput CliCommands::removeZone()
+{
+    const RosterListEntry zone = m_lookup.zone(required(0, QStringLiteral("time zone's NAME or NUMBER")));
+    m_roster.deleteZone(zone.key.toInt());
+    return {{QStringLiteral("Deleted ") + zone.text}, {{QStringLiteral("key"), zone.key.toInt()}}, {}};
+}
+
+QList<RecordKey> CliCommands::selection() const
+{
+    QList<RecordKey> keys;
+    const QStringList divisions = m_parser.values(QStringLiteral("division"));
+    const QStringList members = m_parser.values(QStringLiteral("member"));
+    if (divisions.isEmpty() && members.isEmpty()) {
+        // Everyone the window's list offers.
+        for (const RosterListEntry& entry : m_roster.memberList())
+            keys.append(entry.key.toByteArray());
+        return keys;
+    }
+    const QList<MemberRow> rows = m_roster.memberRows();
+    for (const QString& name : divisions) {
+        const RecordKey division = m_lookup.division(name).key.toByteArray();
+        for (const MemberRow& row : rows) {
+            if (row.divisionKey == division && !keys.contains(row.key))
+                keys.append(row.key);
+        }
+    }
+    for (const QString& name : members) {
+        const RecordKey key = m_lookup.member(name).key;
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    return keys;
+}
+
+Preferences CliCommands::schedulingPreferences() const
+{
+    Preferences preferences = m_roster.preferences();
+    if (given(QStringLiteral("zone")))
+        preferences.userTimeZone = m_lookup.zone(m_parser.value(QStringLiteral("zone"))).text;
+    if (given(QStringLiteral("dst")))
+        preferences.userDST = yes(QStringLiteral("dst"));
+    if (given(QStringLiteral("grid"))) {
+        const QString grid = m_parser.value(QStringLiteral("grid")).trimmed();
+        if (grid != QLatin1String("15") && grid != QLatin1String("30") && grid != QLatin1String("60"))
+            throw RosterError(ErrorKind::ValueOutOfRange,
+                              QStringLiteral("--grid takes 15, 30 or 60 (minutes)."));
+        preferences.timeGranularity = grid.toInt();
+    }
+    if (given(QStringLiteral("max"))) {
+        const std::optional<int> max = Preferences::readMaxResults(m_parser.value(QStringLiteral("max")));
+        if (!max)
+            throw RosterError(ErrorKind::ValueOutOfRange,
+                              QStringLiteral("Maximum Results field must be a number greater than zero"));
+        preferences.maxResults = *max;
+    }
+    return preferences;
+}
+
+CliOutput CliCommands::available() const
+{
+    const Roster roster(m_db, schedulingPreferences());
+    const QList<RecordKey> members = selection();
+    // "12/7/2026 8:00 PM": the date field, then the time field.
+    const QString at = m_parser.value(QStringLiteral("at")).trimmed();
+    const qsizetype blank = at.indexOf(QLatin1Char(' '));
+    const QString date = blank < 0 ? at : at.left(blank);
+    const QString time = blank < 0 ? QString() : at.mid(blank + 1).trimmed();
+    const AvailableMembers available = roster.showAvailable(members, date, time);
+    CliOutput out;
+    out.lines = available.names;
+    if (out.lines.isEmpty())
+        out.lines.append(
+            QStringLiteral("None of the %1 chosen member(s) can play then.").arg(members.size()));
+    out.json = {{QStringLiteral("date"), date},
+                {QStringLiteral("time"), time},
+                {QStringLiteral("zone"), roster.preferences().userTimeZone},
+                {QStringLiteral("chosen"), int(members.size())},
+                {QStringLiteral("available"), jsonList(available.names)}};
+    out.warnings = missing(available.missingTimes, available.missingZones);
+    return out;
+}
+
+CliOutput CliCommands::best() const
+{
+    const Roster roster(m_db, schedulingPreferences());
+    const QList<RecordKey> members = selection();
+    const BestTimes best = roster.bestTimes(members);
+    CliOutput out;
+    QJsonArray times;
+    for (const BestTimeTally& tally : best.tallies) {
+        out.lines.append(RosterTexts::bestTimeLine(tally));
+        // The next such moment, in the form "available --at" takes.
+        const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, QDate::currentDate());
+        times.append(
+            QJsonObject {{QStringLiteral("count"), tally.Count},
+                         {QStringLiteral("weekMinute"), tally.weekMinute},
+                         {QStringLiteral("line"), out.lines.last()},
+                         {QStringLiteral("next"), next.matchDate + QLatin1Char(' ') + next.matchTime}});
+    }
+    if (out.lines.isEmpty())
+        out.lines.append(
+            QStringLiteral("None of the %1 chosen member(s) plays at any time.").arg(members.size()));
+    const Preferences& used = roster.preferences();
+    out.json = {{QStringLiteral("zone"), used.userTimeZone},
+                {QStringLiteral("grid"), used.timeGranularity},
+                {QStringLiteral("chosen"), int(members.size())},
+                {QStringLiteral("times"), times}};
+    out.warnings = missing(best.missingTimes, best.missingZones);
+    return out;
+}
+
+CliOutput CliCommands::exportDivisions() const
+{
+    QList<RecordKey> divisions;
+    for (const QString& name : m_parser.values(QStringLiteral("division")))
+        divisions.append(m_lookup.division(name).key.toByteArray());
+    m_roster.checkExport(divisions);
+    const QString path = required(0, QStringLiteral("FILE to export to"));
+    if (QFileInfo::exists(path) && !given(QStringLiteral("force")))
+        throw RosterError(ErrorKind::ExportFailed,
+                          QStringLiteral("This Export File Already Exists... (--force overwrites it)"));
+    m_roster.exportDivisions(divisions, path);
+    int members = 0;
+    for (const MemberRow& row : m_roster.memberRows())
+        members += divisions.contains(row.divisionKey) ? 1 : 0;
+    return {{QStringLiteral("Export Completed!"),
+             QStringLiteral("Divisions: %1, members: %2").arg(divisions.size()).arg(members)},
+            {{QStringLiteral("file"), path},
+             {QStringLiteral("divisions"), int(divisions.size())},
+             {QStringLiteral("members"), members}},
+            {}};
+}
+
+CliOutput CliCommands::importFile()
+{
+    const ImportResult result = m_roster.importFile(required(0, QStringLiteral("FILE to import")));
+    return {{QStringLiteral("Import Completed!"), RosterTexts::importSummary(result)},
+            {{QStringLiteral("divisionsAdded"), result.divisionsAdded},
+             {QStringLiteral("divisionsPresent"), result.divisionsPresent},
+             {QStringLiteral("membersAdded"), result.membersAdded},
+             {QStringLiteral("membersPresent"), result.membersPresent},
+             {QStringLiteral("zonesAdded"), result.zonesAdded},
+             {QStringLiteral("zonesReused"), result.zonesReused}},
+            {}};
+}
+
+CliOutput CliCommands::options()
+{
+    OptionsForm form = m_roster.optionsForm();
+    bool changed = false;
+    const auto set = [&](const char* option, QString& field) {
+        if (given(QLatin1String(option))) {
+            field = m_parser.value(QLatin1String(option));
+            changed = true;
+        }
+    };
+    set("zone", form.userTimeZone);
+    set("max", form.maxResults);
+    set("user-name", form.userName);
+    set("user-email", form.userEmail);
+    QString grid;
+    set("grid", grid);
+    if (!grid.isEmpty()) {
+        form.timeGranularity = grid.trimmed().toInt();
+        if (form.timeGranularity != 15 && form.timeGranularity != 30 && form.timeGranularity != 60)
+            throw RosterError(ErrorKind::ValueOutOfRange,
+                              QStringLiteral("--grid takes 15, 30 or 60 (minutes)."));
+    }
+    for (const auto& [option, field] : {std::pair {"dst", &form.userDST}, {"verify-off", &form.verifyOff}}) {
+        if (given(QLatin1String(option))) {
+            *field = yes(QLatin1String(option));
+            changed = true;
+        }
+    }
+    if (changed)
+        m_roster.saveOptions(form);
+    const Preferences& p = m_roster.preferences();
+    const auto yesNo = [](bool value) {
+        return value ? QStringLiteral("yes") : QStringLiteral("no");
+    };
+    return {{QStringLiteral("Your Time Zone: ") + p.userTimeZone,
+             QStringLiteral("Apply DST: ") + yesNo(p.userDST),
+             QStringLiteral("Best Times Granularity: %1 Min").arg(p.timeGranularity),
+             QStringLiteral("Max Return on Show Best Times: %1").arg(p.maxResults),
+             QStringLiteral("Disable Message Box Verifications: ") + yesNo(p.verifyOff),
+             QStringLiteral("Name: ") + p.userName, QStringLiteral("EMail: ") + p.userEmail},
+            {{QStringLiteral("UserTimeZone"), p.userTimeZone},
+             {QStringLiteral("UserDST"), p.userDST},
+             {QStringLiteral("TimeGranularity"), p.timeGranularity},
+             {QStringLiteral("MaxResults"), p.maxResults},
+             {QStringLiteral("VerifyOff"), p.verifyOff},
+             {QStringLiteral("UserName"), p.userName},
+             {QStringLiteral("UserEmail"), p.userEmail}},
+            {}};
+}

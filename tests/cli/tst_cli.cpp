@@ -1,0 +1,283 @@
+#include "RosterGenerator.h"
+#include "TestRoster.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
+};
+
+Run cli(const QStringList& arguments, const QString& dir)
+{
+    QProcess process;
+    process.setWorkingDirectory(dir);
+    process.start(QStringLiteral(TALLYHOLD_CLI), arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// Alpha: Ann (GMT, Monday 20:00-23:00) and Ben (GMT, Monday 21:00-22:00). Bravo, hidden:
+// another Ann without a schedule. The user's zone is EST with daylight saving, 4 hours behind.
+void arrange(TestRoster& roster)
+{
+    const RecordKey alpha = roster.addDivision(QStringLiteral("Alpha"));
+    const RecordKey bravo = roster.addDivision(QStringLiteral("Bravo"), 1);
+    roster.addSchedule(roster.addMember(alpha, 7, QStringLiteral("Ann")),
+                       {roster.addTimes(DateTime::fromTime(20, 0), DateTime::fromTime(23, 0))});
+    roster.addSchedule(roster.addMember(alpha, 7, QStringLiteral("Ben")),
+                       {roster.addTimes(DateTime::fromTime(21, 0), DateTime::fromTime(22, 0))});
+    roster.addMember(bravo, 7, QStringLiteral("Ann"));
+}
+
+QList<RecordKey> keysOf(const QList<RosterListEntry>& entries)
+{
+    QList<RecordKey> keys;
+    for (const RosterListEntry& entry : entries)
+        keys << entry.key.toByteArray();
+    return keys;
+}
+
+} // namespace
+
+class tst_cli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings(QStringLiteral("Quillmoor"), QStringLiteral("Tallyhold")).clear(); }
+    void commands_data();
+    void commands();
+    void jsonOutput();
+    void exchange();
+    void agreesWithSession();
+};
+
+void tst_cli::commands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<int>("members");
+    QTest::addColumn<int>("divisions");
+    const auto row = [](const char* name, const QStringList& arguments, int status, const char* out,
+                        const char* err, int members = 3, int divisions = 2) {
+        QTest::newRow(name) << arguments << status << QString::fromUtf8(out) << QString::fromUtf8(err)
+                            << members << divisions;
+    };
+    using L = QStringList;
+    row("members", {"members"}, 0, "Alpha - Ann\nAlpha - Ben\n", "");
+    row("members all", {"members", "--all"}, 0, "Alpha - Ben\nBravo - Ann\n", "");
+    row("ambiguous name", {"member", "show", "ann"}, 1, "",
+        "2 members are named \"ann\"; give one of their keys:");
+    row("show by entry", {"member", "show", "alpha - ann"}, 0, "Mon: 04:00 PM - 07:00 PM", "");
+    row("unknown member", {"member", "remove", "Zed"}, 1, "", "No member is named \"Zed\".");
+    row("add", L {"member", "add", "Cid", "--division", "alpha", "--zone", "gmt", "--tue", "730-2300"}, 0,
+        "Added Cid", "", 4);
+    row("add no name", {"member", "add", "--division", "Alpha"}, 1, "", "You must enter in a Player Name!");
+    row("add bad division", {"member", "add", "Cid", "--division", "Zulu", "--zone", "GMT"}, 1, "",
+        "--division: Make sure that the new Member's Division is set right, then try to Save again.");
+    row("add past midnight",
+        {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--mon", "23:00-01:00"}, 1, "",
+        "--mon slot 1 end: Ending time must be greater than starting time!");
+    row("add bad time",
+        {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--fri", "1:00-2:00,25:00-26:00"}, 1,
+        "", "--fri slot 2 start: This field must be in a valid time format!  HH:MM AM/PM");
+    row("add bad slots", {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--mon", "9pm"}, 1,
+        "", "--mon takes one or two ranges START-END");
+    row("add two words", {"member", "add", "Cid", "Smith"}, 1, "",
+        "Too many arguments for member add: Cid Smith");
+    row("unknown option", {"member", "add", "Cid", "--colour", "red"}, 1, "", "Unknown option 'colour'.");
+    row("set", {"member", "set", "Ben", "--name", "Benny", "--mon", "off"}, 0, "Updated Benny", "");
+    row("set bad flag", {"member", "set", "Ben", "--active", "maybe"}, 1, "", "--active takes yes or no.");
+    row("remove", {"member", "remove", "Ben"}, 0, "Deleted Ben", "", 2);
+    row("division add", {"division", "add", "Charlie", "--hide", "yes"}, 0, "Added Charlie", "", 3, 3);
+    row("division blank", {"division", "add", "  "}, 1, "", "You must enter a Division Name", 3, 2);
+    row("division in use", {"division", "remove", "Alpha"}, 1, "",
+        "The following Members are in this Division: \nAnn");
+    row("zone bad offset", {"zone", "add", "Mars", "--offset", "1.5"}, 1, "",
+        "--offset: GMT Offset must be numeric!");
+    row("zone in use", {"zone", "remove", "GMT"}, 1, "", "located in this Time Zone");
+    row("zone add", {"zone", "add", "Mars", "--offset", "-90"}, 0, "Added Mars (9)", "");
+    row("best", {"best", "--max", "1"}, 0, "2 member(s) - Mon - 05:00 PM\n", "");
+    row("best other zone", {"best", "--zone", "gmt", "--dst", "no", "--grid", "60", "--max", "1"}, 0,
+        "2 member(s) - Mon - 09:00 PM\n", "");
+    row("best grid", {"best", "--grid", "45"}, 1, "", "--grid takes 15, 30 or 60");
+    row("best max", {"best", "--max", "0"}, 1, "",
+        "Maximum Results field must be a number greater than zero");
+    row("best nobody", {"best", "--division", "Bravo"}, 0,
+        "None of the 1 chosen member(s) plays at any time.", "");
+    row("available", {"available", "--at", "12/7/2026 5:15 PM"}, 0, "Ann\nBen\n", "");
+    row("available member", {"available", "--member", "Ben", "--at", "12/7/2026 4:15 PM"}, 0,
+        "None of the 1 chosen member(s) can play then.", "");
+    row("available no time", {"available", "--at", "12/7/2026"}, 1, "", "--at: Match Time must be filled!");
+    row("available empty division", {"available", "--division", "Charlie", "--at", "12/7/2026 5:00 PM"}, 1,
+        "", "No division is named \"Charlie\".");
+    row("export nothing", {"export", "out.tlx"}, 1, "", "You must make selection(s) from the list first!");
+    row("import missing", {"import", "missing.tlx"}, 1, "", "The Import File cannot be read.");
+    row("options", {"options", "--grid", "60", "--max", "3"}, 0, "Best Times Granularity: 60 Min", "");
+    row("options zone", {"options", "--zone", "Mars"}, 1, "",
+        "--zone: Make sure that the new Member's Time Zone");
+    row("not a roster", {"--roster", "junk.mdb", "members"}, 2, "", "junk.mdb cannot be used");
+    row("unknown command", {"frob"}, 1, "", "Unknown command \"frob\"");
+    row("help", {"best", "--help"}, 0, "Exit status: 0 done; 1 command refused", "");
+}
+
+void tst_cli::commands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(int, members);
+    QFETCH(int, divisions);
+    TestRoster roster;
+    arrange(roster);
+    QFile junk(roster.filePath(QStringLiteral("junk.mdb")));
+    QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a roster") > 0);
+    junk.close();
+    const QString file = roster.filePath(QString::fromLatin1(Database::FileName));
+    const QByteArray before = fileHash(file);
+
+    const Run run = cli(arguments, roster.dir());
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.out.contains(out), qPrintable(run.out));
+    QVERIFY2(run.err.contains(err), qPrintable(run.err));
+    // A refusal goes to stderr only, and leaves the roster as it was to the byte.
+    if (status != 0) {
+        QVERIFY(run.out.isEmpty());
+        QCOMPARE(fileHash(file), before);
+    }
+    QCOMPARE(roster.count(QStringLiteral("Members")), members);
+    QCOMPARE(roster.count(QStringLiteral("Divisions")), divisions);
+    QCOMPARE(fileHash(roster.filePath(QStringLiteral("junk.mdb"))),
+             QCryptographicHash::hash("not a roster", QCryptographicHash::Sha256));
+}
+
+void tst_cli::jsonOutput()
+{
+    TestRoster roster;
+    arrange(roster);
+    const QJsonObject added = cli({"member", "add", "Cid", "--division", "Bravo", "--zone", "CET", "--mon",
+                                   "19:00-23:00,01:00-02:00", "--email", "c@example.com", "--json"},
+                                  roster.dir())
+                                  .json();
+    const QString key = added[QStringLiteral("key")].toString();
+    const QJsonObject shown = cli({"member", "show", key, "--json"}, roster.dir()).json();
+    QCOMPARE(shown[QStringLiteral("division")].toString(), QStringLiteral("Bravo"));
+    QCOMPARE(shown[QStringLiteral("email")].toString(), QStringLiteral("c@example.com"));
+    // CET with daylight saving is 6 hours ahead of the user's EST with daylight saving.
+    QCOMPARE(shown[QStringLiteral("schedule")][QStringLiteral("mon")].toString(),
+             QStringLiteral("01:00 PM - 05:00 PM, 07:00 PM - 08:00 PM"));
+
+    const QJsonArray members
+        = cli({"members", "--all", "--json"}, roster.dir()).json()[QStringLiteral("members")].toArray();
+    QCOMPARE(members.size(), 4);
+    QCOMPARE(members[3].toObject()[QStringLiteral("key")].toString(), key);
+    QCOMPARE(members[3].toObject()[QStringLiteral("listed")].toBool(), false);
+
+    const QJsonObject best = cli({"best", "--json", "--max", "1"}, roster.dir()).json();
+    const QJsonObject top = best[QStringLiteral("times")].toArray().first().toObject();
+    QCOMPARE(top[QStringLiteral("count")].toInt(), 2);
+    QCOMPARE(top[QStringLiteral("weekMinute")].toInt(), 17 * 60);
+    // The next such moment is what "available --at" takes.
+    const QJsonObject available
+        = cli({"available", "--json", "--at", top[QStringLiteral("next")].toString()}, roster.dir()).json();
+    QCOMPARE(available[QStringLiteral("available")].toArray(), QJsonArray({"Ann", "Ben"}));
+
+    const QJsonObject options
+        = cli({"options", "--json", "--zone", "PST", "--dst", "no"}, roster.dir()).json();
+    QCOMPARE(options[QStringLiteral("UserTimeZone")].toString(), QStringLiteral("PST"));
+    QCOMPARE(LoadSettings().userDST, false);
+}
+
+void tst_cli::exchange()
+{
+    TestRoster roster;
+    arrange(roster);
+    const QString file = roster.filePath(QStringLiteral("alpha.tlx"));
+    QCOMPARE(cli({"export", "--division", "Alpha", file}, roster.dir()).out,
+             QStringLiteral("Export Completed!\nDivisions: 1, members: 2\n"));
+    const Run again = cli({"export", "--division", "Alpha", file}, roster.dir());
+    QCOMPARE(again.status, 1);
+    QVERIFY(again.err.contains(QStringLiteral("--force overwrites it")));
+
+    const QString copy = roster.filePath(QStringLiteral("copy.mdb"));
+    const QStringList import {"--roster", copy, "import", file, "--json"};
+    QCOMPARE(cli(import, roster.dir()).json()[QStringLiteral("membersAdded")].toInt(), 2);
+    QCOMPARE(cli(import, roster.dir()).json()[QStringLiteral("membersPresent")].toInt(), 2);
+    QCOMPARE(cli({"--roster", copy, "members"}, roster.dir()).out,
+             QStringLiteral("Alpha - Ann\nAlpha - Ben\n"));
+
+    QFile broken(file);
+    QVERIFY(broken.open(QIODevice::Append) && broken.write("3|broken\r\n") > 0);
+    broken.close();
+    const QByteArray before = fileHash(copy);
+    const Run refused = cli(import, roster.dir());
+    QCOMPARE(refused.status, 1);
+    QVERIFY(refused.err.contains(QStringLiteral("There is a problem with the format of the Import File!")));
+    QCOMPARE(fileHash(copy), before);
+}
+
+void tst_cli::agreesWithSession()
+{
+    TestRoster roster;
+    RosterGenerator(15).generate(roster.db(), 300);
+    Preferences preferences;
+    preferences.maxResults = 12;
+    const Roster session(roster.db(), preferences);
+    const RecordKey division = session.divisionList().first().key.toByteArray();
+    QList<RecordKey> inDivision;
+    for (const MemberRow& row : session.memberRows())
+        inDivision << (row.divisionKey == division ? QList<RecordKey> {row.key} : QList<RecordKey> {});
+    const QList<std::pair<QStringList, QList<RecordKey>>> selections {
+        {{}, keysOf(session.memberList())}, {{"--division", KeyToHex(division)}, inDivision}};
+    for (const auto& [choice, keys] : selections) {
+        const QJsonArray times = cli(QStringList {"best", "--json", "--max", "12"} + choice, roster.dir())
+                                     .json()[QStringLiteral("times")]
+                                     .toArray();
+        const BestTimes best = session.bestTimes(keys);
+        QCOMPARE(times.size(), best.tallies.size());
+        for (int i = 0; i < times.size(); ++i) {
+            const QJsonObject time = times[i].toObject();
+            QCOMPARE(time[QStringLiteral("weekMinute")].toInt(), best.tallies[i].weekMinute);
+            QCOMPARE(time[QStringLiteral("count")].toInt(), best.tallies[i].Count);
+            const QString at = time[QStringLiteral("next")].toString();
+            const QJsonArray names
+                = cli(QStringList {"available", "--json", "--at", at} + choice, roster.dir())
+                      .json()[QStringLiteral("available")]
+                      .toArray();
+            QCOMPARE(names,
+                     QJsonArray::fromStringList(
+                         session.showAvailable(keys, at.section(' ', 0, 0), at.section(' ', 1)).names));
+            QCOMPARE(names.size(), best.tallies[i].Count);
+            if (i == 2)
+                break;
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_cli)
+#include "tst_cli.moc"
