@@ -35,6 +35,15 @@ inline Boxes shownBoxes()
     return boxes;
 }
 
+// The texts of the boxes shown since Messages::clear().
+inline QStringList boxTexts()
+{
+    QStringList texts;
+    for (const Messages::Shown& shown : Messages::shown())
+        texts << shown.text;
+    return texts;
+}
+
 // The texts of the "Confirmation" boxes shown since Messages::clear().
 inline QStringList confirmations()
 {

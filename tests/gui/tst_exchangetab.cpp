@@ -27,10 +27,7 @@ struct Tab
         Messages::scriptFileNames({fileName});
         Messages::scriptAnswers(answers);
         QTest::mouseClick(button, Qt::LeftButton);
-        QStringList texts;
-        for (const Messages::Shown& shown : Messages::shown())
-            texts << shown.text;
-        return texts;
+        return boxTexts();
     }
     TestRoster roster;
     // Inside the tab, as in the main window, so showing it does not open a window of its own.

@@ -32,10 +32,7 @@ struct Tab
         tab.txtMatchTime->setText(time);
         Messages::clear();
         QTest::mouseClick(button, Qt::LeftButton);
-        QStringList texts;
-        for (const Messages::Shown& shown : Messages::shown())
-            texts << shown.text;
-        return texts;
+        return boxTexts();
     }
     TestRoster roster;
     // Inside the tab, as in the main window, so showing it does not open a window of its own.
