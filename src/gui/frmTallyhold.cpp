@@ -84,7 +84,8 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    resize(1024, 720);
+    // With its frame and title bar, still on a 1024 x 768 screen.
+    resize(1000, 700);
     setMinimumSize(800, 560);
 
     LoadDivisionLists();

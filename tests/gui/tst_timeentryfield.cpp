@@ -1,236 +1,162 @@
-#include "TestRoster.h"
-#include "gui/Messages.h"
-#include "gui/frmTallyhold.h"
+#include "GuiTest.h"
 #include "gui/TimeEntryField.h"
 
-#include <QApplication>
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTabWidget>
-#include <QTest>
-
-// The time entry fields of the member form and the match fields, in the real main window.
-class tst_TimeEntryField : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { Messages::setScripted(true); }
-    void init();
-    void cleanup();
-    void leavingChecksTheText_data();
-    void leavingChecksTheText();
-    void everyAttemptToLeaveShowsOneBox();
-    void slotFieldSelectsItsTextOnEntry();
-    void realBoxesOnScreenDoNotLoop();
-
-private:
-    TimeEntryField* field(const char* name) const
-    {
-        auto* found = m_window->findChild<TimeEntryField*>(QLatin1String(name));
-        if (!found)
-            qFatal("no field %s", name);
-        return found;
-    }
-    // Focuses the field on its tab and types text into it.
-    TimeEntryField* typeInto(const char* name, const QString& text);
-    static int boxes() { return int(Messages::shown().size()); }
-
-    TestRoster* m_roster = nullptr;
-    frmTallyhold* m_window = nullptr;
-};
-
-void tst_TimeEntryField::init()
-{
-    Messages::clear();
-    m_roster = new TestRoster;
-    m_window = new frmTallyhold(m_roster->db(), Preferences());
-    m_window->show();
-    QApplication::setActiveWindow(m_window);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-}
-
-void tst_TimeEntryField::cleanup()
-{
-    delete m_window;
-    delete m_roster;
-}
-
-TimeEntryField* tst_TimeEntryField::typeInto(const char* name, const QString& text)
-{
-    TimeEntryField* target = field(name);
-    m_window->TabClan->setCurrentIndex(target->kind() == TimeEntryField::Kind::Slot
-                                           ? frmTallyhold::AddEditMembers
-                                           : frmTallyhold::Scheduling);
-    target->setFocus(Qt::OtherFocusReason);
-    target->clear();
-    QTest::keyClicks(target, text);
-    return target;
-}
-
-void tst_TimeEntryField::leavingChecksTheText_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("left");
-    QTest::addColumn<QString>("message");
-    const QString time = QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM");
-    const QString date = QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY");
-    // Only slot fields rewrite a bare number; the rewriting itself is tst_DateTime's business.
-    const auto row
-        = [](const char* tag, const char* name, const char* typed, const char* left, const QString& message) {
-              QTest::newRow(tag) << QString::fromLatin1(name) << QString::fromLatin1(typed)
-                                 << QString::fromLatin1(left) << message;
-          };
-    row("slot 730", "txtWSlot2Start", "730", "7:30", {});
-    row("slot 2400", "txtWSlot2Start", "2400", "24:00", time);
-    row("slot 99", "txtWSlot2Start", "99", "99", time);
-    row("slot word", "txtWSlot2Start", "soon", "soon", time);
-    row("slot 7:30 PM", "txtWSlot2Start", "7:30 PM", "7:30 PM", {});
-    row("slot empty", "txtWSlot2Start", "", "", {});
-    row("time 730 stays", "txtMatchTime", "730", "730", time);
-    row("time 7:30 PM", "txtMatchTime", "7:30 PM", "7:30 PM", {});
-    row("date 12/25/1999", "txtMatchDate", "12/25/1999", "12/25/1999", {});
-    row("date word", "txtMatchDate", "Friday", "Friday", date);
-    row("date 13/45/2020", "txtMatchDate", "13/45/2020", "13/45/2020", date);
-    row("date empty", "txtMatchDate", "", "", {});
-}
-
-void tst_TimeEntryField::leavingChecksTheText()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    QFETCH(QString, left);
-    QFETCH(QString, message);
-
-    TimeEntryField* target = typeInto(name.toLatin1().constData(), typed);
-    QTest::keyClick(target, Qt::Key_Tab);
-
-    QCOMPARE(target->text(), left);
-    if (message.isEmpty()) {
-        QCOMPARE(boxes(), 0);
-        QVERIFY(QApplication::focusWidget() != target);
-    } else {
-        QCOMPARE(boxes(), 1);
-        const Messages::Shown box = Messages::shown().constFirst();
-        QCOMPARE(box.title, QStringLiteral("Data Format Error"));
-        QCOMPARE(box.text, message);
-        QCOMPARE(box.icon, Messages::Icon::Information);
-        QCOMPARE(box.buttons, Messages::Buttons::Ok);
-        QCOMPARE(QApplication::focusWidget(), target);
-    }
-}
-
-void tst_TimeEntryField::everyAttemptToLeaveShowsOneBox()
-{
-    // The clicked field is bad too: it must not refuse in turn and start a ping-pong of boxes.
-    field("txtFSlot1End")->setText(QStringLiteral("bad too"));
-    TimeEntryField* slot = typeInto("txtMSlot1Start", QStringLiteral("2400"));
-
-    // A dialog taking the focus and giving it back, or a move made by the program, is not the
-    // user leaving the field.
-    QDialog dialog(m_window);
-    dialog.show();
-    QApplication::setActiveWindow(&dialog);
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.hide();
-    QApplication::setActiveWindow(m_window);
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    field("txtMSlot1End")->setFocus(Qt::OtherFocusReason);
-    slot->setFocus(Qt::OtherFocusReason);
-    QCOMPARE(boxes(), 0);
-
-    QTest::keyClick(slot, Qt::Key_Tab);
-    QCOMPARE(boxes(), 1);
-    QTest::keyClick(slot, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(boxes(), 2);
-    QTest::mouseClick(field("txtFSlot1End"), Qt::LeftButton);
-    QCOMPARE(boxes(), 3);
-    QCOMPARE(QApplication::focusWidget(), slot);
-
-    // Corrected, it lets go at once, and an emptied field always does.
-    slot->setText(QStringLiteral("2300"));
-    QTest::keyClick(slot, Qt::Key_Tab);
-    QCOMPARE(boxes(), 3);
-    QCOMPARE(slot->text(), QStringLiteral("23:00"));
-    QCOMPARE(QApplication::focusWidget(), field("txtMSlot1End"));
-}
-
-void tst_TimeEntryField::slotFieldSelectsItsTextOnEntry()
-{
-    TimeEntryField* start = field("txtSSSlot1Start");
-    TimeEntryField* end = field("txtSSSlot1End");
-    start->setText(QStringLiteral("6:00 PM"));
-    end->setText(QStringLiteral("11:00 PM"));
-    typeInto("txtSSSlot1Start", QStringLiteral("7:00 PM"));
-
-    QTest::keyClick(start, Qt::Key_Tab);
-    QCOMPARE(end->selectedText(), QStringLiteral("11:00 PM"));
-    QTest::mouseClick(start, Qt::LeftButton, {}, QPoint(4, start->height() / 2));
-    QCOMPARE(QApplication::focusWidget(), start);
-    QCOMPARE(start->selectedText(), QStringLiteral("7:00 PM"));
-}
 
 namespace {
 
-// Answers every message box as soon as it is on screen, as a user clicking OK would.
-class BoxCloser : public QObject
+using Kind = TimeEntryField::Kind;
+
+// Two slot fields, a match time, a match date and a button in a window of their own.
+struct Host
 {
-protected:
+    Host()
+    {
+        auto* layout = new QHBoxLayout(&window);
+        for (QWidget* control : std::initializer_list<QWidget*> {&slot, &next, &time, &date, &button})
+            layout->addWidget(control);
+        showActive(window);
+    }
+    QWidget window;
+    TimeEntryField slot {Kind::Slot}, next {Kind::Slot}, time {Kind::Time}, date {Kind::Date};
+    QPushButton button {"Save"};
+};
+
+// Answers every real message box as soon as it is on screen, as a user clicking OK would.
+struct BoxCloser : QObject
+{
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show)
-            if (auto* box = qobject_cast<QMessageBox*>(watched))
-                QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
         return false;
     }
 };
 
 } // namespace
 
-void tst_TimeEntryField::realBoxesOnScreenDoNotLoop()
+// What leaving a time field checks; each attempt to leave brings one box, and nothing else does.
+class tst_TimeEntryField : public QObject
 {
-    // The real modal box takes the window's focus away and gives it back when it closes.
-    Messages::setScripted(false);
-    BoxCloser closer;
-    qApp->installEventFilter(&closer);
-    field("txtMSlot2End")->setText(QStringLiteral("also bad"));
-    auto* save = m_window->findChild<QPushButton*>(QStringLiteral("cmdSave"));
-    QSignalSpy clicks(save, &QPushButton::clicked);
-    TimeEntryField* slot = typeInto("txtMSlot2Start", QStringLiteral("bad"));
+    Q_OBJECT
 
-    QTest::keyClick(slot, Qt::Key_Tab);
-    QCOMPARE(boxes(), 1);
-    // Headless there is no window manager to give the window back its activation.
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(QApplication::focusWidget(), slot);
-    QTest::mouseClick(field("txtMSlot2End"), Qt::LeftButton);
-    QCOMPARE(boxes(), 2);
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
-    QCOMPARE(QApplication::focusWidget(), slot);
-    QTest::mouseClick(save, Qt::LeftButton);
-    QCOMPARE(boxes(), 3);
-    m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window));
+private slots:
+    void initTestCase() { Messages::setScripted(true); }
+    void init() { Messages::clear(); }
 
-    qApp->removeEventFilter(&closer);
-    Messages::setScripted(true);
-    QCOMPARE(QApplication::focusWidget(), slot);
-    QCOMPARE(clicks.count(), 0);
-    QVERIFY(!save->isDown());
-    // The next click, with good text, goes through as usual; Save itself refuses the otherwise
-    // empty form and the field says nothing more.
-    slot->setText(QStringLiteral("9:00 PM"));
-    field("txtMSlot2End")->clear();
-    QTest::mouseClick(save, Qt::LeftButton);
-    QCOMPARE(clicks.count(), 1);
-    QCOMPARE(boxes(), 4);
-    QCOMPARE(Messages::shown().last().title, QStringLiteral("Save/Update Error"));
-}
+    void leavingChecksTheText_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("refusal");
+        const QString time = "This field must be in a valid time format!  HH:MM AM/PM";
+        // Only slot fields rewrite a bare number; the rewriting itself is a core test's business.
+        QTest::newRow("slot 730") << int(Kind::Slot) << "730"
+                                  << "7:30" << QString();
+        QTest::newRow("slot 2400") << int(Kind::Slot) << "2400"
+                                   << "24:00" << time;
+        QTest::newRow("slot empty") << int(Kind::Slot) << ""
+                                    << "" << QString();
+        QTest::newRow("time 730") << int(Kind::Time) << "730"
+                                  << "730" << time;
+        QTest::newRow("time") << int(Kind::Time) << "7:30 PM"
+                              << "7:30 PM" << QString();
+        QTest::newRow("date word") << int(Kind::Date) << "Friday"
+                                   << "Friday"
+                                   << "This field must be in a valid date format!  MM/DD/YYYY";
+        QTest::newRow("date") << int(Kind::Date) << "12/25/1999"
+                              << "12/25/1999" << QString();
+    }
+    void leavingChecksTheText()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, left);
+        QFETCH(QString, refusal);
+        Host h;
+        TimeEntryField* field = kind == int(Kind::Slot) ? &h.slot
+            : kind == int(Kind::Time)                   ? &h.time
+                                                        : &h.date;
+        field->setFocus();
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->text(), left);
+        QCOMPARE(QApplication::focusWidget() == field, !refusal.isEmpty());
+        QCOMPARE(Messages::shown().size(), refusal.isEmpty() ? 0 : 1);
+        if (!refusal.isEmpty())
+            QVERIFY(onlyBox().title == "Data Format Error" && onlyBox().text == refusal
+                    && onlyBox().icon == Messages::Icon::Information);
+    }
+
+    void everyAttemptToLeaveShowsOneBox()
+    {
+        Host h;
+        // The clicked field is bad too: it must not refuse in turn and start a ping-pong of boxes.
+        h.next.setText("bad too");
+        h.slot.setFocus();
+        QTest::keyClicks(&h.slot, "2400");
+        // Another window taking the focus and giving it back, or a move made by the program, is
+        // not the user leaving the field.
+        QDialog dialog(&h.window);
+        showActive(dialog);
+        dialog.hide();
+        showActive(h.window);
+        h.next.setFocus(Qt::OtherFocusReason);
+        h.slot.setFocus(Qt::OtherFocusReason);
+        QCOMPARE(Messages::shown().size(), 0);
+        QTest::keyClick(&h.slot, Qt::Key_Tab);
+        QTest::keyClick(&h.slot, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::mouseClick(&h.next, Qt::LeftButton);
+        QCOMPARE(Messages::shown().size(), 3);
+        QCOMPARE(QApplication::focusWidget(), &h.slot);
+        QCOMPARE(h.slot.selectedText(), "24:00");
+        // Corrected, it lets go at once; a slot field entered by a click selects its text.
+        h.slot.setText("2300");
+        QTest::keyClick(&h.slot, Qt::Key_Tab);
+        QCOMPARE(h.slot.text(), "23:00");
+        QCOMPARE(QApplication::focusWidget(), &h.next);
+        h.next.clear();
+        QTest::mouseClick(&h.slot, Qt::LeftButton, {}, QPoint(4, h.slot.height() / 2));
+        QCOMPARE(h.slot.selectedText(), "23:00");
+        QCOMPARE(Messages::shown().size(), 3);
+    }
+
+    void realBoxesOnScreenDoNotLoop()
+    {
+        // The real modal box takes the window's focus away and gives it back when it closes.
+        Host h;
+        Messages::setScripted(false);
+        BoxCloser closer;
+        qApp->installEventFilter(&closer);
+        h.next.setText("also bad");
+        QSignalSpy clicks(&h.button, &QPushButton::clicked);
+        h.slot.setFocus();
+        QTest::keyClicks(&h.slot, "bad");
+        const auto attempt = [&](auto leave) {
+            leave();
+            // Headless there is no window manager to give the window back its activation.
+            h.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&h.window));
+            QCOMPARE(QApplication::focusWidget(), &h.slot);
+        };
+        attempt([&] { QTest::keyClick(&h.slot, Qt::Key_Tab); });
+        attempt([&] { QTest::mouseClick(&h.next, Qt::LeftButton); });
+        attempt([&] { QTest::mouseClick(&h.button, Qt::LeftButton); });
+        qApp->removeEventFilter(&closer);
+        Messages::setScripted(true);
+        QCOMPARE(Messages::shown().size(), 3);
+        QVERIFY(clicks.isEmpty() && !h.button.isDown());
+        // The next click, with good text, goes through as usual.
+        h.slot.setText("9:00 PM");
+        QTest::mouseClick(&h.button, Qt::LeftButton);
+        QCOMPARE(clicks.size(), 1);
+    }
+};
 
 QTEST_MAIN(tst_TimeEntryField)
 #include "tst_timeentryfield.moc"

@@ -1,20 +1,44 @@
-#include "TestRoster.h"
-#include "WidgetTexts.h"
-#include "gui/Messages.h"
-#include "gui/frmTallyhold.h"
-#include "gui/MemberFormTab.h"
-#include "gui/frmOptions.h"
+#include "GuiTest.h"
 #include "gui/frmTZEdit.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QTest>
 
-// The Time Zone Edits dialog driven as a user would, with the rows checked in the roster and
-// the zone drop-downs of the member form and Options checked after every change.
+namespace {
+
+struct Dialog
+{
+    explicit Dialog(bool verifyOff = false)
+        : roster({.verifyOff = verifyOff})
+        , tz(roster.session(), nullptr)
+    {
+        // The main window refills the list on this signal.
+        QObject::connect(&roster.session(), &Roster::zonesChanged, &tz, &frmTZEdit::LoadTZEdit);
+        showActive(tz);
+    }
+    void select(const QString& entry)
+    {
+        tz.lstTimeZone->setCurrentRow(entryTexts(tz.lstTimeZone).indexOf(entry));
+    }
+    bool fieldsEmpty() const
+    {
+        return tz.txtTZName->text().isEmpty() && tz.txtTZDescription->text().isEmpty()
+            && tz.txtGMTOffset->text() == "0" && !tz.chkApplyDST->isChecked();
+    }
+    // Moves the focus as a click on the control would, and lets the dialog look at it.
+    void focus(QWidget* control)
+    {
+        control->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+    }
+    TestRoster roster;
+    frmTZEdit tz;
+};
+
+} // namespace
+
+// The Time Zone Edits dialog on a roster session, without the main window.
 class tst_TZEdit : public QObject
 {
     Q_OBJECT
@@ -22,239 +46,122 @@ class tst_TZEdit : public QObject
 private slots:
     void initTestCase() { Messages::setScripted(true); }
     void init() { Messages::clear(); }
-    void addTakesNextKeyAndFillsDropDowns_data();
-    void addTakesNextKeyAndFillsDropDowns();
-    void selectUpdateDeleteByKey_data();
-    void selectUpdateDeleteByKey();
-    void nameAndOffsetRefused();
-    void deleteRefusedWithoutHighlightOrWithMembers();
-    void enterSelectsOnlyInTheList();
 
-private:
-    struct Dialog
+    void selectSaveDeleteByKey_data()
     {
-        explicit Dialog(TestRoster& roster, bool verifyOff = false)
-            : window(roster.db(), Preferences {.verifyOff = verifyOff})
-            , tz(*window.tzEdit())
-        {
-            window.show();
-            tz.show();
-            QVERIFY(QTest::qWaitForWindowActive(&tz));
-        }
-        int row(const QString& text) const { return entryTexts(tz.lstTimeZone).indexOf(text); }
-        void fill(const QString& name, const QString& description, const QString& offset,
-                  bool daylight = false)
-        {
-            tz.cmdNew->click();
-            tz.txtTZName->setText(name);
-            tz.txtTZDescription->setText(description);
-            tz.txtGMTOffset->setText(offset);
-            tz.chkApplyDST->setChecked(daylight);
-        }
-        QStringList entries() const { return entryTexts(tz.lstTimeZone); }
-        QStringList memberZones() const { return entryTexts(window.memberFormTab()->cmbTZ); }
-        QStringList optionZones() const { return entryTexts(window.options()->cmbTZ); }
-
-        frmTallyhold window;
-        frmTZEdit& tz;
-    };
-
-    static std::optional<QSqlRecord> zone(TestRoster& roster, int key)
+        QTest::addColumn<bool>("verifyOff");
+        QTest::newRow("confirmed") << false;
+        QTest::newRow("verify off") << true;
+    }
+    void selectSaveDeleteByKey()
     {
-        return roster.db().first(
-            QStringLiteral("SELECT TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings "
-                           "FROM TimeZones WHERE TZ_PK = ?"),
-            {key});
+        QFETCH(bool, verifyOff);
+        Dialog d(verifyOff);
+        const int key = d.roster.addZone("GMT-5", "Test", -300, 1);
+        d.tz.LoadTZEdit();
+        d.select("GMT-5 - Test");
+        QTest::mouseClick(d.tz.cmdSelect, Qt::LeftButton);
+        QCOMPARE(
+            QStringList({d.tz.txtTZName->text(), d.tz.txtTZDescription->text(), d.tz.txtGMTOffset->text()}),
+            QStringList({"GMT-5", "Test", "-300"}));
+        QVERIFY(d.tz.chkApplyDST->isChecked() && focusName() == "txtTZName");
+        d.tz.txtTZName->setText("GMT-6");
+        QTest::mouseClick(d.tz.cmdSave, Qt::LeftButton);
+        QCOMPARE(confirmations(), verifyOff ? QStringList() : QStringList {"Update GMT-6?"});
+        QVERIFY(d.roster.session().zone(key).name == "GMT-6" && d.fieldsEmpty());
+        // Edit mode ended with the Save: the next one adds.
+        d.tz.txtTZName->setText("New");
+        Messages::clear();
+        QTest::mouseClick(d.tz.cmdSave, Qt::LeftButton);
+        QCOMPARE(confirmations(), verifyOff ? QStringList() : QStringList {"Add New?"});
+        QCOMPARE(d.roster.count("TimeZones"), 10);
+        // Delete asks whatever the preference says.
+        Messages::clear();
+        d.select("GMT-6 - Test");
+        Messages::scriptAnswers({Messages::Answer::No});
+        QTest::mouseClick(d.tz.cmdDelete, Qt::LeftButton);
+        QCOMPARE(confirmations(), QStringList {"Delete GMT-6?"});
+        QCOMPARE(d.roster.count("TimeZones"), 10);
+        QTest::mouseClick(d.tz.cmdDelete, Qt::LeftButton);
+        QVERIFY(!entryTexts(d.tz.lstTimeZone).contains("GMT-6 - Test") && d.roster.count("TimeZones") == 9);
+    }
+
+    void offsetCheckedOnLeavingForAField()
+    {
+        Dialog d;
+        d.tz.txtGMTOffset->setFocus();
+        d.tz.txtGMTOffset->setText("abc");
+        d.focus(d.tz.txtTZDescription);
+        QVERIFY(onlyBox().text == "GMT Offset must be numeric!"
+                && onlyBox().icon == Messages::Icon::Critical);
+        QCOMPARE(focusName(), "txtGMTOffset");
+        // Leaving for a command button is let through; Save refuses on its own, name first.
+        Messages::clear();
+        d.tz.txtTZName->setText("  ");
+        d.focus(d.tz.cmdSave);
+        QVERIFY(Messages::shown().isEmpty());
+        d.tz.cmdSave->click();
+        QVERIFY(onlyBox().title == "Data Format Error" && focusName() == "txtTZName");
+        Messages::clear();
+        d.tz.txtTZName->setText("X");
+        d.focus(d.tz.cmdSave);
+        d.tz.cmdSave->click();
+        QVERIFY(onlyBox().text == "GMT Offset must be numeric!" && focusName() == "txtGMTOffset");
+        // Another window taking the focus is not leaving the field.
+        Messages::clear();
+        QWidget other;
+        showActive(other);
+        QCoreApplication::processEvents();
+        showActive(d.tz);
+        // Exit throws the text away and hides the dialog; a good offset passes.
+        d.focus(d.tz.cmdExit);
+        d.tz.cmdExit->click();
+        QVERIFY(!d.tz.isVisible() && d.fieldsEmpty());
+        showActive(d.tz);
+        d.tz.txtGMTOffset->setFocus();
+        d.tz.txtGMTOffset->setText("-300");
+        d.focus(d.tz.txtTZName);
+        QVERIFY(Messages::shown().isEmpty());
+        QCOMPARE(d.roster.count("TimeZones"), 8);
+    }
+
+    void selectionNeededAndDeletionRefused()
+    {
+        Dialog d;
+        d.roster.addMember(d.roster.addDivision("Alpha"), 7, "Bob");
+        QTest::mouseClick(d.tz.cmdSelect, Qt::LeftButton);
+        QTest::mouseClick(d.tz.cmdDelete, Qt::LeftButton);
+        const QPair<QString, QString> refusal {"Selection Error", "You must first highlight a Time Zone!"};
+        QCOMPARE(shownBoxes(), (Boxes {refusal, refusal}));
+        QCOMPARE(Messages::shown().first().icon, Messages::Icon::Critical);
+        Messages::clear();
+        d.select("GMT - Greenwich");
+        QTest::mouseClick(d.tz.cmdDelete, Qt::LeftButton);
+        QVERIFY(onlyBox().title == "Deletion Criteria Not Met"
+                && onlyBox().icon == Messages::Icon::Exclamation);
+        QCOMPARE(d.roster.count("TimeZones"), 8);
+    }
+
+    void enterSelectsOnlyInTheList()
+    {
+        Dialog d;
+        // No default button: Enter in a field clicks nothing.
+        QTest::mouseClick(d.tz.cmdNew, Qt::LeftButton);
+        d.tz.txtTZName->setText("Typed");
+        QTest::keyClick(d.tz.txtTZName, Qt::Key_Return);
+        QVERIFY(Messages::shown().isEmpty() && d.tz.txtTZName->text() == "Typed" && d.tz.isVisible());
+        // Enter on the entry under the cursor selects it, even when it is not highlighted.
+        d.tz.lstTimeZone->setFocus();
+        d.tz.lstTimeZone->setCurrentRow(entryTexts(d.tz.lstTimeZone).indexOf("EST - Eastern"),
+                                        QItemSelectionModel::NoUpdate);
+        QVERIFY(d.tz.lstTimeZone->selectedItems().isEmpty());
+        QTest::keyClick(d.tz.lstTimeZone, Qt::Key_Return);
+        QVERIFY(Messages::shown().isEmpty() && d.tz.txtTZName->text() == "EST");
+        // Escape leaves like Exit.
+        QTest::keyClick(d.tz.lstTimeZone, Qt::Key_Escape);
+        QVERIFY(!d.tz.isVisible() && d.fieldsEmpty());
     }
 };
-
-void tst_TZEdit::addTakesNextKeyAndFillsDropDowns_data()
-{
-    QTest::addColumn<bool>("verifyOff");
-    QTest::newRow("confirmed") << false;
-    // Confirmations switched off skip the question on Save, never on Delete.
-    QTest::newRow("verify off") << true;
-}
-
-void tst_TZEdit::addTakesNextKeyAndFillsDropDowns()
-{
-    QFETCH(bool, verifyOff);
-    TestRoster roster;
-    Dialog d(roster, verifyOff);
-    d.fill(QStringLiteral("PHT"), QStringLiteral("Philippines"), QStringLiteral("-480"), true);
-    d.tz.cmdSave->click();
-
-    QCOMPARE(confirmations(), verifyOff ? QStringList() : QStringList {QStringLiteral("Add PHT?")});
-    const auto row = zone(roster, 9);
-    QVERIFY(row);
-    QCOMPARE(row->value(0).toString(), QStringLiteral("PHT"));
-    QCOMPARE(row->value(1).toString(), QStringLiteral("Philippines"));
-    QCOMPARE(row->value(2).toInt(), -480);
-    QCOMPARE(row->value(3).toInt(), 1);
-    QVERIFY(d.entries().contains(QStringLiteral("PHT - Philippines")));
-    QCOMPARE(d.memberZones().count(QStringLiteral("PHT")), 1);
-    QCOMPARE(d.optionZones().count(QStringLiteral("PHT")), 1);
-    QCOMPARE(d.memberZones().size(), 9);
-    QVERIFY(d.tz.txtTZName->text().isEmpty());
-    QVERIFY(d.tz.txtTZDescription->text().isEmpty());
-    QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("0"));
-    QVERIFY(!d.tz.chkApplyDST->isChecked());
-
-    Messages::clear();
-    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("PHT - Philippines")));
-    Messages::scriptAnswers({Messages::Answer::No});
-    d.tz.cmdDelete->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete PHT?")});
-    QVERIFY(zone(roster, 9));
-}
-
-void tst_TZEdit::selectUpdateDeleteByKey_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("hyphen") << QStringLiteral("GMT-5");
-    QTest::newRow("apostrophe") << QStringLiteral("O'Hare");
-    QTest::newRow("blanks around") << QStringLiteral(" Spaced ");
-}
-
-void tst_TZEdit::selectUpdateDeleteByKey()
-{
-    QFETCH(QString, name);
-    TestRoster roster;
-    const int key = roster.addZone(name, QStringLiteral("Test"), -300, 1);
-    Dialog d(roster);
-    d.tz.lstTimeZone->setCurrentRow(d.row(name.trimmed() + QStringLiteral(" - Test")));
-    d.tz.cmdSelect->click();
-    QVERIFY(Messages::shown().isEmpty());
-    QCOMPARE(d.tz.txtTZName->text(), name);
-    QCOMPARE(d.tz.txtTZDescription->text(), QStringLiteral("Test"));
-    QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("-300"));
-    QVERIFY(d.tz.chkApplyDST->isChecked());
-    QCOMPARE(QApplication::focusWidget(), d.tz.txtTZName);
-
-    // Renamed: every drop-down follows, and edit mode ends with the Save.
-    const QString renamed = name + QStringLiteral("2");
-    d.tz.txtTZName->setText(renamed);
-    d.tz.cmdSave->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Update ") + renamed + QLatin1Char('?')});
-    QCOMPARE(zone(roster, key)->value(0).toString(), renamed);
-    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 9);
-    for (const QStringList& zones : {d.memberZones(), d.optionZones()}) {
-        QCOMPARE(zones.count(renamed.trimmed()), 1);
-        QVERIFY(!zones.contains(name.trimmed()));
-        QCOMPARE(zones.size(), 9);
-    }
-
-    Messages::clear();
-    d.tz.lstTimeZone->setCurrentRow(d.row(renamed.trimmed() + QStringLiteral(" - Test")));
-    d.tz.cmdDelete->click();
-    QCOMPARE(confirmations(), QStringList {QStringLiteral("Delete ") + renamed.trimmed() + QLatin1Char('?')});
-    QVERIFY(!zone(roster, key));
-    QVERIFY(!d.memberZones().contains(renamed.trimmed()));
-    QVERIFY(!d.optionZones().contains(renamed.trimmed()));
-}
-
-void tst_TZEdit::nameAndOffsetRefused()
-{
-    TestRoster roster;
-    Dialog d(roster);
-    d.tz.txtGMTOffset->setFocus();
-    d.tz.txtGMTOffset->setText(QStringLiteral("abc"));
-    QTest::keyClick(d.tz.txtGMTOffset, Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    QCOMPARE(Messages::shown().size(), 1);
-    QCOMPARE(Messages::shown().first().text, QStringLiteral("GMT Offset must be numeric!"));
-    QCOMPARE(Messages::shown().first().icon, Messages::Icon::Critical);
-    QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
-
-    // Leaving for a command button is not refused: Save refuses on its own, once, after its
-    // name check.
-    Messages::clear();
-    d.tz.txtTZName->setText(QStringLiteral("  "));
-    d.tz.cmdSave->setFocus(Qt::MouseFocusReason);
-    QCoreApplication::processEvents();
-    QVERIFY(Messages::shown().isEmpty());
-    d.tz.cmdSave->click();
-    QCOMPARE(Messages::shown().size(), 1);
-    QCOMPARE(Messages::shown().first().title, QStringLiteral("Data Format Error"));
-    QCOMPARE(Messages::shown().first().text, QStringLiteral("Time Zone Name must be non blank!"));
-    QCOMPARE(QApplication::focusWidget(), d.tz.txtTZName);
-    Messages::clear();
-    d.tz.txtTZName->setText(QStringLiteral("X"));
-    d.tz.cmdSave->setFocus(Qt::MouseFocusReason);
-    d.tz.cmdSave->click();
-    QCoreApplication::processEvents();
-    QCOMPARE(Messages::shown().size(), 1);
-    QCOMPARE(Messages::shown().first().text, QStringLiteral("GMT Offset must be numeric!"));
-    QCOMPARE(QApplication::focusWidget(), d.tz.txtGMTOffset);
-    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
-
-    // Exit throws the text away, so leaving for it is not refused.
-    Messages::clear();
-    d.tz.cmdExit->setFocus(Qt::MouseFocusReason);
-    QCoreApplication::processEvents();
-    QVERIFY(Messages::shown().isEmpty());
-    d.tz.cmdExit->click();
-    QVERIFY(!d.tz.isVisible());
-    QCOMPARE(d.tz.txtGMTOffset->text(), QStringLiteral("0"));
-
-    d.tz.show();
-    QVERIFY(QTest::qWaitForWindowActive(&d.tz));
-    d.tz.txtGMTOffset->setFocus();
-    d.tz.txtGMTOffset->setText(QStringLiteral("-300"));
-    QTest::keyClick(d.tz.txtGMTOffset, Qt::Key_Tab);
-    QCoreApplication::processEvents();
-    QVERIFY(Messages::shown().isEmpty());
-}
-
-void tst_TZEdit::deleteRefusedWithoutHighlightOrWithMembers()
-{
-    TestRoster roster;
-    const RecordKey hidden = roster.addDivision(QStringLiteral("Hidden"), 1);
-    roster.addMember(hidden, 7, QStringLiteral("Carl"), 0);
-    roster.addMember(roster.addDivision(QStringLiteral("Shown")), 7, QStringLiteral(" Bob "));
-    roster.addMember(hidden, 1, QStringLiteral("Eve"));
-    Dialog d(roster);
-    d.tz.cmdSelect->click();
-    d.tz.cmdDelete->click();
-    QCOMPARE(Messages::shown().size(), 2);
-    for (const Messages::Shown& shown : Messages::shown()) {
-        QCOMPARE(shown.title, QStringLiteral("Selection Error"));
-        QCOMPARE(shown.text, QStringLiteral("You must first highlight a Time Zone!"));
-    }
-
-    Messages::clear();
-    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("GMT - Greenwich")));
-    d.tz.cmdDelete->click();
-    QCOMPARE(Messages::shown().size(), 1);
-    QCOMPARE(Messages::shown().first().title, QStringLiteral("Deletion Criteria Not Met"));
-    QCOMPARE(Messages::shown().first().icon, Messages::Icon::Exclamation);
-    QCOMPARE(
-        Messages::shown().first().text,
-        QStringLiteral("The following Members are located in this Time Zone: \nBob\nCarl\n"
-                       "You will need to remove/update these members before this Time Zone can be deleted!"));
-    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
-    QVERIFY(d.memberZones().contains(QStringLiteral("GMT")));
-}
-
-void tst_TZEdit::enterSelectsOnlyInTheList()
-{
-    TestRoster roster;
-    Dialog d(roster);
-    QTest::mouseClick(d.tz.cmdNew, Qt::LeftButton);
-    d.tz.txtTZName->setFocus();
-    d.tz.txtTZName->setText(QStringLiteral("Typed"));
-    QTest::keyClick(d.tz.txtTZName, Qt::Key_Return);
-    QVERIFY(Messages::shown().isEmpty());
-    QCOMPARE(d.tz.txtTZName->text(), QStringLiteral("Typed"));
-    QCOMPARE(roster.count(QStringLiteral("TimeZones")), 8);
-
-    d.tz.lstTimeZone->setFocus();
-    d.tz.lstTimeZone->setCurrentRow(d.row(QStringLiteral("EST - Eastern")), QItemSelectionModel::NoUpdate);
-    QVERIFY(d.tz.lstTimeZone->selectedItems().isEmpty());
-    QTest::keyClick(d.tz.lstTimeZone, Qt::Key_Return);
-    QVERIFY(Messages::shown().isEmpty());
-    QCOMPARE(d.tz.txtTZName->text(), QStringLiteral("EST"));
-}
 
 QTEST_MAIN(tst_TZEdit)
 #include "tst_tzedit.moc"
