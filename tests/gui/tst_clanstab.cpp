@@ -44,6 +44,11 @@ private slots:
     void clickLoadsAgainAfterClear()
     {
         Tab t;
+        // A hidden division keeps its name as text and says it is hidden.
+        const QListWidgetItem* alpha = t.tab.lstDivision->item(0);
+        QVERIFY(alpha->text() == "Alpha" && alpha->font().italic()
+                && !t.tab.lstDivision->item(1)->font().italic());
+        QVERIFY(alpha->data(Qt::AccessibleDescriptionRole).toString().startsWith("Hidden"));
         clickEntry(t.tab.lstDivision, 1);
         QVERIFY(t.tab.txtDivisionName->text() == "Bravo" && !t.tab.chkDivHide->isChecked());
         clickEntry(t.tab.lstDivision, 0);

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -200,6 +201,27 @@ private slots:
             QVERIFY2(count(name) == before[name] + 1, qPrintable(name));
         // A refill changes the choices, not what the user typed.
         QCOMPARE(division->currentText(), "typed");
+        QVERIFY(Messages::shown().isEmpty());
+    }
+
+    void hintsSayWhereToStartUntilTheListsFill()
+    {
+        MainWindow w;
+        const auto hint = [&](const char* name) {
+            auto* label = w.find<QLabel>(name);
+            return label->isHidden() ? QString() : label->text();
+        };
+        const QString firstRun
+            = "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members";
+        QCOMPARE(hint("lblMembersHint"), firstRun);
+        QCOMPARE(hint("lblClansHint"), firstRun);
+        QVERIFY(hint("lblSchedulesHint").endsWith(firstRun) && !hint("lblExportHint").isEmpty());
+        const RecordKey alpha = w.session().addDivision({"Alpha", {}, false});
+        QVERIFY(hint("lblClansHint").isEmpty() && hint("lblExportHint").isEmpty());
+        QVERIFY(hint("lblMembersHint").startsWith("No members listed yet"));
+        w.roster.addMember(alpha, 7, "Bob");
+        emit w.session().membersChanged();
+        QVERIFY(hint("lblMembersHint").isEmpty() && hint("lblSchedulesHint").isEmpty());
         QVERIFY(Messages::shown().isEmpty());
     }
 

@@ -3,6 +3,7 @@
 #include "gui/MembersInfoTab.h"
 #include "gui/TimeEntryField.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -99,9 +100,19 @@ private slots:
         QCOMPARE(t.lblTue->toolTip(), "10:00 PM - 03:00 AM");
         QCOMPARE(t.lblSatSun->toolTip(), "11:00 AM - 01:00 PM");
         QCOMPARE(t.lblTue->accessibleDescription(), t.lblTue->toolTip());
+        // Screen readers read the values, and each played day's times show without hovering.
+        const auto spoken = [&](const char* name) {
+            return QAccessible::queryAccessibleInterface(t.findChild<QWidget*>(name))
+                ->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken("lblEMail"), "E-Mail: bob@example.com");
+        QCOMPARE(spoken("lblTueTimes"), "Tuesday: 10:00 PM - 03:00 AM");
+        QVERIFY(t.findChild<QLabel*>("lblTueTimes")->isVisible()
+                && t.findChild<QLabel*>("lblMonTimes")->isHidden());
         // The keyboard moves the selection and the view with it.
         QTest::keyClick(t.lstMembers, Qt::Key_Down);
         QCOMPARE(t.lblStatus->text(), "Inactive");
+        QCOMPARE(spoken("lblEMail"), "E-Mail");
         QVERIFY(!t.lblNoSched->isHidden() && t.lblTue->isHidden() && t.lblTue->toolTip().isEmpty());
 
         // Edit empties the view and asks for the member by key; a click on the entry still
@@ -174,6 +185,12 @@ private slots:
         QVERIFY(t.cmbDiv->currentIndex() == 1 && t.cmbTZ->currentText() == "GMT");
         QVERIFY(!t.chkActive->isChecked() && t.chkTuesday->isChecked());
         QVERIFY(t.txtTSlot1Start->text() == "07:00 AM" && t.txtNotes->toPlainText() == "notes");
+        // The caption, and what a screen reader reads of it, follow the zone box.
+        t.cmbTZ->setEditText("cet");
+        QCOMPARE(t.frmSchedules->title(), "Playing Schedules - Note:  All times are CET");
+        QCOMPARE(QAccessible::queryAccessibleInterface(t.frmSchedules)->text(QAccessible::Name),
+                 t.frmSchedules->title());
+        t.cmbTZ->setEditText("GMT");
         t.txtPlayerName->setText("Robert");
         // Typed in other letters and with blanks, the division is still found.
         t.cmbDiv->setEditText(" bravo ");

@@ -95,6 +95,15 @@ private slots:
             QCOMPARE(t.tab.lstAvailable->count(), line.section(' ', 0, 0).toInt());
         }
         QVERIFY(Messages::shown().isEmpty());
+
+        // Without the mouse: Enter on a best time, and Enter in the time field, ask who can play.
+        t.tab.lstAvailable->clear();
+        t.tab.lstBestTimes->setCurrentRow(1);
+        QTest::keyClick(t.tab.lstBestTimes, Qt::Key_Return);
+        QCOMPARE(entryTexts(t.tab.lstAvailable), QStringList {"Ann"});
+        t.tab.txtMatchTime->setText("9:00 PM");
+        QTest::keyClick(t.tab.txtMatchTime, Qt::Key_Return);
+        QCOMPARE(t.tab.lstAvailable->count(), 2);
     }
 
     void missingRowsAndZonesReported()
