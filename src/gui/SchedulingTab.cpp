@@ -56,6 +56,8 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
                 QStringLiteral("Mark or unmark the highlighted members as required"));
     lblRequired = named(new QLabel, "lblRequired", QString());
     lblRequired->setWordWrap(true);
+    // Room for two lines from the start, so the fields above do not jump when members are marked.
+    lblRequired->setMinimumHeight(2 * lblRequired->fontMetrics().lineSpacing());
     heatmap = new WeekHeatmap;
     heatmap->setObjectName(QStringLiteral("heatmap"));
     const Preferences& preferences = m_roster.preferences();

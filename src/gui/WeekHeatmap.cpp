@@ -19,9 +19,15 @@ const char* const DayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"
 constexpr int TimeColumn = 0;
 constexpr int NamesShown = 30;
 
-QBrush hatched()
+// The cell's colour stays readable under the hatch, so a plan not met still shows its count.
+QBrush hatched(const QColor& colour = Qt::white)
 {
-    return QBrush(QColor(0x70, 0x70, 0x70), Qt::BDiagPattern);
+    QPixmap tile(8, 8);
+    tile.fill(colour);
+    QPainter painter(&tile);
+    painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 1.5));
+    painter.drawLine(0, 8, 8, 0);
+    return QBrush(tile);
 }
 
 QPixmap swatch(const QBrush& brush, int width = 14)
