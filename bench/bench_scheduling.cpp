@@ -1,3 +1,4 @@
+#include "ResidentMemory.h"
 #include "RosterGenerator.h"
 #include "roster/Roster.h"
 #include "store/RosterError.h"
@@ -19,18 +20,6 @@
 namespace {
 
 QTextStream out(stdout);
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
 
 rusage usage()
 {

@@ -4,6 +4,7 @@
 #include "gui/Messages.h"
 #include "gui/ProgressScope.h"
 #include "gui/TimeEntryField.h"
+#include "gui/WeekHeatmap.h"
 #include "roster/Roster.h"
 #include "roster/RosterTexts.h"
 #include "scheduling/MatchFields.h"
@@ -14,8 +15,11 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* parent)
@@ -42,10 +46,37 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     lstBestTimes = named(new QListWidget, "lstBestTimes", QStringLiteral("Best times"),
                          QStringLiteral("Double click on a time and show who!"));
 
+    lblAvailableNote = named(new QLabel, "lblAvailableNote", QString());
+    lblAvailableNote->setWordWrap(true);
+    frmePlan = named(new QGroupBox(QStringLiteral("Match plan")), "frmePlan", QStringLiteral("Match plan"));
+    txtMatchLength = named(new QLineEdit, "txtMatchLength", QStringLiteral("Match length"),
+                           QStringLiteral("Minutes, 15 to 1440; empty or 1 for a single moment"));
+    txtMinPlayers = named(new QLineEdit, "txtMinPlayers", QStringLiteral("Minimum players"),
+                          QStringLiteral("How many must be able to play at least"));
+    cmdRequired
+        = named(new QPushButton(QStringLiteral("Required")), "cmdRequired", QStringLiteral("Required"),
+                QStringLiteral("Mark or unmark the highlighted members as required"));
+    lblRequired = named(new QLabel, "lblRequired", QString());
+    lblRequired->setWordWrap(true);
+    // Room for two lines from the start, so the fields above do not jump when members are marked.
+    lblRequired->setMinimumHeight(2 * lblRequired->fontMetrics().lineSpacing());
+    heatmap = new WeekHeatmap;
+    heatmap->setObjectName(QStringLiteral("heatmap"));
+    const Preferences& preferences = m_roster.preferences();
+    txtMatchLength->setText(preferences.matchLength > 1 ? QString::number(preferences.matchLength)
+                                                        : QString());
+    txtMinPlayers->setText(QString::number(preferences.minimumPlayers));
+
+    auto* plan = new QFormLayout(frmePlan);
+    plan->addRow(captionFor(txtMatchLength, QStringLiteral("Match length")), txtMatchLength);
+    plan->addRow(captionFor(txtMinPlayers, QStringLiteral("Minimum players")), txtMinPlayers);
+    plan->addRow(cmdRequired, lblRequired);
+
     auto* members = new QVBoxLayout;
     members->addWidget(captionFor(lstSchedules, QStringLiteral("Select Member(s)")));
     members->addWidget(lblSchedulesHint = hintLabel("lblSchedulesHint"));
-    members->addWidget(lstSchedules);
+    members->addWidget(lstSchedules, 1);
+    members->addWidget(frmePlan);
 
     auto* when = new QFormLayout;
     when->addRow(captionFor(txtMatchDate, QStringLiteral("Date")), txtMatchDate);
@@ -54,15 +85,43 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     match->addLayout(when);
     match->addWidget(cmdShowAvailable, 0, Qt::AlignLeft);
     match->addWidget(lstAvailable);
+    match->addWidget(lblAvailableNote);
 
     auto* best = new QVBoxLayout(Frame7);
     best->addWidget(cmdShowBestTimes, 0, Qt::AlignLeft);
     best->addWidget(lstBestTimes);
 
+    auto* answers = new QVBoxLayout;
+    answers->addWidget(Frame8);
+    answers->addWidget(Frame7);
+    auto* week = new QGroupBox(QStringLiteral("Week"));
+    (new QVBoxLayout(week))->addWidget(heatmap);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(members, 3);
-    layout->addWidget(Frame8, 2);
-    layout->addWidget(Frame7, 3);
+    layout->addLayout(members, 5);
+    layout->addLayout(answers, 5);
+    layout->addWidget(week, 7);
+
+    // Dragging over the list changes the selection many times; the heatmap follows once.
+    m_refresh = new QTimer(this);
+    m_refresh->setSingleShot(true);
+    m_refresh->setInterval(0);
+    connect(m_refresh, &QTimer::timeout, this, &SchedulingTab::refreshPlanner);
+    connect(lstSchedules, &QListWidget::itemSelectionChanged, m_refresh, qOverload<>(&QTimer::start));
+    // A refilled list shows the required members again.
+    connect(lstSchedules->model(), &QAbstractItemModel::rowsInserted, m_refresh, qOverload<>(&QTimer::start));
+    for (QLineEdit* field : {txtMatchLength, txtMinPlayers}) {
+        connect(field, &QLineEdit::editingFinished, this, [this] {
+            if (const std::optional<MatchPlan> plan = readPlan()) {
+                m_roster.savePlanner(*plan);
+                refreshPlanner();
+            }
+        });
+    }
+    connect(cmdRequired, &QPushButton::clicked, this, &SchedulingTab::cmdRequired_Click);
+    connect(heatmap, &WeekHeatmap::momentChosen, this, &SchedulingTab::showMoment);
+    connect(&m_roster, &Roster::preferencesChanged, m_refresh, qOverload<>(&QTimer::start));
+    markRequired();
 
     connect(cmdShowAvailable, &QPushButton::clicked, this, &SchedulingTab::cmdShowAvailable_Click);
     connect(cmdShowBestTimes, &QPushButton::clicked, this, &SchedulingTab::cmdShowBestTimes_Click);
@@ -76,8 +135,8 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
-    return {lstSchedules, txtMatchDate,     txtMatchTime, cmdShowAvailable,
-            lstAvailable, cmdShowBestTimes, lstBestTimes};
+    return {lstSchedules,     cmdRequired,  txtMatchLength,   txtMinPlayers, txtMatchDate,    txtMatchTime,
+            cmdShowAvailable, lstAvailable, cmdShowBestTimes, lstBestTimes,  heatmap->grdWeek};
 }
 
 bool SchedulingTab::eventFilter(QObject* watched, QEvent* event)
@@ -97,12 +156,97 @@ QList<RecordKey> SchedulingTab::selectedMembers() const
     QList<RecordKey> keys;
     for (const QListWidgetItem* item : lstSchedules->selectedItems())
         keys << item->data(Qt::UserRole).toByteArray();
+    // Required members play whatever else is highlighted.
+    for (const RecordKey& key : m_required) {
+        if (!keys.contains(key))
+            keys << key;
+    }
     return keys;
 }
 
 QString SchedulingTab::bestTimeLine(const BestTimeTally& tally)
 {
     return RosterTexts::bestTimeLine(tally);
+}
+
+QString SchedulingTab::bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan)
+{
+    return plan.isMoment() ? bestTimeLine(tally)
+                           : QStringLiteral("%1 - %2 min").arg(bestTimeLine(tally)).arg(plan.length);
+}
+
+std::optional<MatchPlan> SchedulingTab::readPlan()
+{
+    try {
+        return m_roster.readMatchPlan(txtMatchLength->text(), txtMinPlayers->text(), m_required);
+    } catch (const PlanInputError& error) {
+        Messages::error(this, error);
+        QLineEdit* field
+            = error.planField() == PlanInputError::Field::MatchLength ? txtMatchLength : txtMinPlayers;
+        field->setFocus();
+        field->selectAll();
+        return std::nullopt;
+    }
+}
+
+void SchedulingTab::markRequired()
+{
+    QStringList names;
+    for (int row = 0; row < lstSchedules->count(); ++row) {
+        QListWidgetItem* item = lstSchedules->item(row);
+        const bool required = m_required.contains(item->data(Qt::UserRole).toByteArray());
+        QFont font = item->font();
+        font.setBold(required);
+        item->setFont(font);
+        item->setData(Qt::AccessibleDescriptionRole, required ? QStringLiteral("Required") : QVariant());
+        if (required)
+            names << item->text();
+    }
+    lblRequired->setText(names.isEmpty() ? QStringLiteral("Nobody required")
+                                         : QStringLiteral("Required: ") + names.join(QStringLiteral("; ")));
+    lblRequired->setAccessibleName(lblRequired->text());
+}
+
+void SchedulingTab::cmdRequired_Click()
+{
+    QList<RecordKey> highlighted;
+    for (const QListWidgetItem* item : lstSchedules->selectedItems())
+        highlighted << item->data(Qt::UserRole).toByteArray();
+    if (highlighted.isEmpty()) {
+        refuse(RosterError(ErrorKind::Selection, QStringLiteral("You must Select Member(s) from the list!")));
+        return;
+    }
+    const bool allRequired = std::all_of(highlighted.cbegin(), highlighted.cend(),
+                                         [&](const RecordKey& key) { return m_required.contains(key); });
+    for (const RecordKey& key : highlighted) {
+        if (allRequired)
+            m_required.removeAll(key);
+        else if (!m_required.contains(key))
+            m_required << key;
+    }
+    markRequired();
+    refreshPlanner();
+}
+
+void SchedulingTab::refreshPlanner()
+{
+    markRequired();
+    const QList<RecordKey> members = selectedMembers();
+    if (members.isEmpty()) {
+        heatmap->clear(QStringLiteral("Select members to see their week."));
+        return;
+    }
+    MatchPlan plan;
+    try {
+        plan = m_roster.readMatchPlan(txtMatchLength->text(), txtMinPlayers->text(), m_required);
+    } catch (const RosterError& error) {
+        // The field says so when it is left; the heatmap only waits.
+        heatmap->clear(error.text());
+        return;
+    }
+    heatmap->setPlan(m_roster.weekPlan(members, plan), [this, members, plan](int weekMinute) {
+        return m_roster.availableAt(members, weekMinute, plan).names;
+    });
 }
 
 void SchedulingTab::reportMissing(const QList<int>& dataErrors, const QStringList& missingZones)
@@ -133,10 +277,29 @@ void SchedulingTab::cmdShowAvailable_Click()
             const QString date = txtMatchDate->text();
             const QString time = txtMatchTime->text();
             m_roster.checkMatch(members, date, time);
+            const std::optional<MatchPlan> plan = readPlan();
+            if (!plan)
+                return;
             lstAvailable->clear();
             ProgressScope progress(m_progress);
-            available = m_roster.showAvailable(members, date, time);
+            available = m_roster.showAvailable(members, date, time, *plan);
             lstAvailable->addItems(available.names);
+            QStringList required;
+            for (int row = 0; row < lstSchedules->count(); ++row) {
+                const QListWidgetItem* item = lstSchedules->item(row);
+                if (m_required.contains(item->data(Qt::UserRole).toByteArray()))
+                    required << item->text().section(QStringLiteral(" - "), 1);
+            }
+            for (int row = 0; row < lstAvailable->count(); ++row) {
+                QListWidgetItem* item = lstAvailable->item(row);
+                if (required.contains(item->text())) {
+                    QFont font = item->font();
+                    font.setBold(true);
+                    item->setFont(font);
+                }
+            }
+            lblAvailableNote->setText(available.reason);
+            lblAvailableNote->setAccessibleName(available.reason);
         }
         reportMissing(available.missingTimes, available.missingZones);
     } catch (const RosterError& error) {
@@ -152,14 +315,20 @@ void SchedulingTab::cmdShowBestTimes_Click()
             // Checked before the list is emptied: a refusal leaves the last answer showing.
             const QList<RecordKey> members = selectedMembers();
             m_roster.checkBestTimes(members);
+            const std::optional<MatchPlan> plan = readPlan();
+            if (!plan)
+                return;
             lstBestTimes->clear();
             ProgressScope progress(m_progress);
-            best = m_roster.bestTimes(members);
+            best = m_roster.bestTimes(members, *plan);
             for (const BestTimeTally& tally : best.tallies) {
-                auto* item = new QListWidgetItem(bestTimeLine(tally));
+                auto* item = new QListWidgetItem(bestTimeLine(tally, *plan));
                 item->setData(Qt::UserRole, tally.weekMinute);
                 lstBestTimes->addItem(item);
             }
+            // An empty answer says why; the line leads nowhere when double-clicked.
+            if (!best.reason.isEmpty())
+                lstBestTimes->addItem(best.reason);
         }
         reportMissing(best.missingTimes, best.missingZones);
     } catch (const RosterError& error) {
@@ -170,10 +339,13 @@ void SchedulingTab::cmdShowBestTimes_Click()
 void SchedulingTab::lstBestTimes_DblClick()
 {
     const QListWidgetItem* item = lstBestTimes->currentItem();
-    if (!item)
-        return;
-    const MatchFields fields
-        = MatchFields::forWeekMinute(item->data(Qt::UserRole).toInt(), QDate::currentDate());
+    if (item && item->data(Qt::UserRole).isValid())
+        showMoment(item->data(Qt::UserRole).toInt());
+}
+
+void SchedulingTab::showMoment(int weekMinute)
+{
+    const MatchFields fields = MatchFields::forWeekMinute(weekMinute, QDate::currentDate());
     txtMatchDate->setText(fields.matchDate);
     txtMatchTime->setText(fields.matchTime);
     cmdShowAvailable_Click();

@@ -2,10 +2,16 @@
 
 #include "store/RecordKey.h"
 
+#include <optional>
+
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QTimer;
+class WeekHeatmap;
+struct MatchPlan;
 class RosterError;
 class QListWidget;
 class QPushButton;
@@ -24,6 +30,8 @@ public:
 
     // "3 member(s) - Tue - 08:00 PM"
     static QString bestTimeLine(const BestTimeTally& tally);
+    // Today's line for a moment with nobody required, else with the length: "... - 08:00 PM - 90 min".
+    static QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan);
 
     QList<QWidget*> keyboardOrder() const;
 
@@ -37,6 +45,13 @@ public:
     QGroupBox* Frame7 = nullptr;
     QPushButton* cmdShowBestTimes = nullptr;
     QListWidget* lstBestTimes = nullptr;
+    QGroupBox* frmePlan = nullptr;
+    QLineEdit* txtMatchLength = nullptr;
+    QLineEdit* txtMinPlayers = nullptr;
+    QPushButton* cmdRequired = nullptr;
+    QLabel* lblRequired = nullptr;
+    QLabel* lblAvailableNote = nullptr;
+    WeekHeatmap* heatmap = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -45,13 +60,23 @@ private slots:
     void cmdShowAvailable_Click();
     void cmdShowBestTimes_Click();
     void lstBestTimes_DblClick();
+    void cmdRequired_Click();
+    // Redraws the heatmap for the selection, length, required set and minimum.
+    void refreshPlanner();
 
 private:
+    // The highlighted members and the required ones.
     QList<RecordKey> selectedMembers() const;
     // The numbered boxes of rows a run missed and the zones it did not find, each once.
     void reportMissing(const QList<int>& dataErrors, const QStringList& missingZones);
     void refuse(const RosterError& error);
+    // The planner fields read as a plan; a bad field gets its box and the focus.
+    std::optional<MatchPlan> readPlan();
+    void showMoment(int weekMinute);
+    void markRequired();
 
     Roster& m_roster;
     QProgressBar& m_progress;
+    QList<RecordKey> m_required;
+    QTimer* m_refresh = nullptr;
 };

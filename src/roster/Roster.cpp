@@ -3,6 +3,7 @@
 #include "exchange/RosterExport.h"
 #include "members/MemberFormCheck.h"
 #include "members/MemberWrites.h"
+#include "scheduling/MatchFields.h"
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
 
@@ -27,6 +28,9 @@ Roster::Roster(Database db, Preferences preferences, QObject* parent)
     , m_db(std::move(db))
     , m_preferences(std::move(preferences))
 {
+    for (const auto change : {&Roster::membersChanged, &Roster::divisionsChanged, &Roster::zonesChanged,
+                              &Roster::preferencesChanged})
+        connect(this, change, this, [this] { m_week.reset(); });
 }
 
 QList<RosterListEntry> Roster::divisionList() const
@@ -250,7 +254,8 @@ void Roster::saveOptions(const OptionsForm& form)
         throw RosterError(ErrorKind::ValueOutOfRange,
                           QStringLiteral("Maximum Results field must be a number greater than zero"), {},
                           FormField {FormField::Kind::MaxResults});
-    Preferences preferences;
+    // The planner's values are not the dialog's: they stay as they are.
+    Preferences preferences = m_preferences;
     preferences.userTimeZone = form.userTimeZone.trimmed();
     preferences.userDST = form.userDST;
     preferences.verifyOff = form.verifyOff;
@@ -285,17 +290,61 @@ void Roster::checkBestTimes(const QList<RecordKey>& members) const
 AvailableMembers Roster::showAvailable(const QList<RecordKey>& members, const QString& matchDate,
                                        const QString& matchTime) const
 {
-    checkMatch(members, matchDate, matchTime);
-    return ShowAvailableMembers(
-        m_db, {members, matchDate, matchTime, m_preferences.userTimeZone, m_preferences.userDST});
+    return showAvailable(members, matchDate, matchTime, MatchPlan {});
 }
 
 BestTimes Roster::bestTimes(const QList<RecordKey>& members) const
 {
+    return bestTimes(members, MatchPlan {});
+}
+
+const WeekAvailability& Roster::week(const QList<RecordKey>& members) const
+{
+    QList<RecordKey> sorted = members;
+    std::sort(sorted.begin(), sorted.end());
+    if (!m_week || sorted != m_weekMembers) {
+        m_week.reset();
+        m_week = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST);
+        m_weekMembers = std::move(sorted);
+    }
+    return *m_week;
+}
+
+MatchPlan Roster::readMatchPlan(const QString& length, const QString& minimum,
+                                const QList<RecordKey>& required) const
+{
+    return MatchPlan::read(length, minimum, required);
+}
+
+AvailableMembers Roster::showAvailable(const QList<RecordKey>& members, const QString& matchDate,
+                                       const QString& matchTime, const MatchPlan& plan) const
+{
+    checkMatch(members, matchDate, matchTime);
+    return availableAt(members, MatchFields {matchDate, matchTime}.weekMinute(), plan);
+}
+
+AvailableMembers Roster::availableAt(const QList<RecordKey>& members, int weekMinute,
+                                     const MatchPlan& plan) const
+{
+    return week(members).available(weekMinute, plan);
+}
+
+BestTimes Roster::bestTimes(const QList<RecordKey>& members, const MatchPlan& plan) const
+{
     checkBestTimes(members);
-    return FindBestTimes(m_db,
-                         {members, m_preferences.userTimeZone, m_preferences.userDST,
-                          m_preferences.timeGranularity, m_preferences.maxResults});
+    return week(members).bestTimes(plan, m_preferences.timeGranularity, m_preferences.maxResults);
+}
+
+WeekPlan Roster::weekPlan(const QList<RecordKey>& members, const MatchPlan& plan) const
+{
+    return week(members).plan(plan, m_preferences.timeGranularity);
+}
+
+void Roster::savePlanner(const MatchPlan& plan)
+{
+    m_preferences.matchLength = plan.length;
+    m_preferences.minimumPlayers = plan.minimum;
+    SaveSettings(m_preferences);
 }
 
 void Roster::checkExport(const QList<RecordKey>& divisions) const

@@ -8,6 +8,7 @@
 #include "members/MemberReads.h"
 #include "scheduling/FindBestTimes.h"
 #include "scheduling/ShowAvailableMembers.h"
+#include "scheduling/WeekAvailability.h"
 #include "settings/Preferences.h"
 #include "store/Database.h"
 #include "timezones/ZoneStore.h"
@@ -104,6 +105,21 @@ public:
                                    const QString& matchTime) const;
     BestTimes bestTimes(const QList<RecordKey>& members) const;
 
+    // The week planner: the same questions under a match plan. A selection's week is read once
+    // and asked again until the roster, its zones or the preferences change.
+    MatchPlan readMatchPlan(const QString& length, const QString& minimum,
+                            const QList<RecordKey>& required) const;
+    AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
+                                   const QString& matchTime, const MatchPlan& plan) const;
+    AvailableMembers availableAt(const QList<RecordKey>& members, int weekMinute,
+                                 const MatchPlan& plan) const;
+    BestTimes bestTimes(const QList<RecordKey>& members, const MatchPlan& plan) const;
+    // Every grid point of the week, for the heatmap.
+    WeekPlan weekPlan(const QList<RecordKey>& members, const MatchPlan& plan) const;
+    // Keeps the plan's length and minimum for the next run. Not announced: the Options dialog
+    // does not show them, and its unsaved fields stay as typed.
+    void savePlanner(const MatchPlan& plan);
+
     // Exchange files.
     void checkExport(const QList<RecordKey>& divisions) const;
     void exportDivisions(const QList<RecordKey>& divisions, const QString& path,
@@ -119,7 +135,11 @@ signals:
 
 private:
     bool isUserZone(const QString& name) const;
+    const WeekAvailability& week(const QList<RecordKey>& members) const;
 
     Database m_db;
     Preferences m_preferences;
+    // The last selection (sorted) and its week.
+    mutable QList<RecordKey> m_weekMembers;
+    mutable std::optional<WeekAvailability> m_week;
 };

@@ -30,6 +30,8 @@ struct BestTimes
     // 1036 when a chosen member's flagged day had no Times row (that day counts for nobody).
     QList<int> missingTimes;
     QStringList missingZones;
+    // Why the list is empty, when a match plan asked more than anybody can give.
+    QString reason;
 };
 
 // A point's count is the number of names Show Available lists at that moment: the same

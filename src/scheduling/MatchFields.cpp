@@ -1,5 +1,7 @@
 #include "MatchFields.h"
 
+#include "MemberSchedule.h"
+#include "store/RosterError.h"
 #include "time/DateTime.h"
 
 MatchFields MatchFields::forWeekMinute(int weekMinute, const QDate& today)
@@ -11,4 +13,13 @@ MatchFields MatchFields::forWeekMinute(int weekMinute, const QDate& today)
         date = date.addDays(1);
     return {date.toString(QStringLiteral("MM/dd/yyyy")),
             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm()};
+}
+
+int MatchFields::weekMinute() const
+{
+    const QString text = matchDate.trimmed() + QLatin1Char(' ') + matchTime.trimmed();
+    const std::optional<DateTime> moment = DateTime::parse(text);
+    if (!moment)
+        throw RosterError(ErrorKind::DataFormat, QStringLiteral("\"%1\" is not a valid time.").arg(text));
+    return WeekInterval::minuteOf(*moment);
 }

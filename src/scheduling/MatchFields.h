@@ -12,4 +12,7 @@ struct MatchFields
     // The fields for a moment of the user's week (minutes from Monday 00:00): the first date
     // from today on (today included) with that weekday, and that time of day.
     static MatchFields forWeekMinute(int weekMinute, const QDate& today);
+    // The moment's minute of the week, from Monday 00:00. Throws RosterError when the date and
+    // time do not read as one moment.
+    int weekMinute() const;
 };

@@ -105,6 +105,7 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         if (!selected.contains(query.value(0).toByteArray()))
             continue;
         MemberSchedule member;
+        member.key = query.value(0).toByteArray();
         member.name = query.value(1).toString().trimmed();
         member.zone = query.value(2).toString();
         member.daylight = query.value(3).toInt() != 0;

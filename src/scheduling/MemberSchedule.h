@@ -36,6 +36,7 @@ struct MemberSchedule
         QList<Slot> timeSlots;
     };
 
+    RecordKey key;
     QString name; // trimmed
     QString zone;
     bool daylight = false;

@@ -23,6 +23,8 @@ struct AvailableMembers
     // missing, each once; those members are left out and the others still judged.
     QList<int> missingTimes;
     QStringList missingZones;
+    // What the moment lacks under a match plan: a required player, or the minimum.
+    QString reason;
 };
 
 // Selected members that are inactive or have no schedule are simply not available.

@@ -34,6 +34,24 @@ std::optional<int> Preferences::readTimeGranularity(const QString& text)
     return readWhole(text, 1, 1440);
 }
 
+std::optional<int> Preferences::readMatchLength(const QString& text)
+{
+    bool ok = false;
+    const int minutes = text.trimmed().toInt(&ok);
+    if (!ok || (minutes != 1 && (minutes < 15 || minutes > 1440)))
+        return std::nullopt;
+    return minutes;
+}
+
+std::optional<int> Preferences::readMinimumPlayers(const QString& text)
+{
+    bool ok = false;
+    const int players = text.trimmed().toInt(&ok);
+    if (!ok || players < 1 || players > 32767)
+        return std::nullopt;
+    return players;
+}
+
 std::optional<bool> Preferences::readBoolean(const QString& text)
 {
     const QString value = text.trimmed();
@@ -68,6 +86,9 @@ Preferences LoadSettings()
         loaded.userEmail = text("UserEmail");
     loaded.timeGranularity
         = Preferences::readTimeGranularity(text("TimeGranularity")).value_or(defaults.timeGranularity);
+    loaded.matchLength = Preferences::readMatchLength(text("MatchLength")).value_or(defaults.matchLength);
+    loaded.minimumPlayers
+        = Preferences::readMinimumPlayers(text("MinimumPlayers")).value_or(defaults.minimumPlayers);
     return loaded;
 }
 
@@ -85,6 +106,8 @@ void SaveSettings(const Preferences& preferences)
     settings.setValue(QStringLiteral("UserName"), preferences.userName);
     settings.setValue(QStringLiteral("UserEmail"), preferences.userEmail);
     settings.setValue(QStringLiteral("TimeGranularity"), QString::number(preferences.timeGranularity));
+    settings.setValue(QStringLiteral("MatchLength"), QString::number(preferences.matchLength));
+    settings.setValue(QStringLiteral("MinimumPlayers"), QString::number(preferences.minimumPlayers));
     settings.endGroup();
     settings.sync();
 }

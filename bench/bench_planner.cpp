@@ -1,0 +1,96 @@
+#include "ResidentMemory.h"
+#include "RosterGenerator.h"
+#include "gui/WeekHeatmap.h"
+#include "scheduling/WeekAvailability.h"
+#include "store/RosterError.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSqlRecord>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
+
+// bench_planner [MEMBERS...]: times the week planner on generated rosters (seed 1) with every
+// member selected: the index build, a change of selection, a recompute after a change of plan,
+// and a heatmap update and paint. Best of five runs, in milliseconds; the index's memory is the
+// growth of the resident set while one is built and kept. Run with QT_QPA_PLATFORM=offscreen.
+
+namespace {
+
+QTextStream out(stdout);
+
+double bestMs(const std::function<void()>& command)
+{
+    double best = 1e9;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        command();
+        best = std::min(best, timer.nsecsElapsed() / 1e6);
+    }
+    return best;
+}
+
+void run(int members, int step)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ClanRoster.mdb"));
+    RosterGenerator::writeFile(path, members, 1);
+    const Database db = Database::open(path);
+    QList<RecordKey> keys;
+    for (const QSqlRecord& row : db.all(QStringLiteral("SELECT MBR_PK FROM Members")))
+        keys << row.value(0).toByteArray();
+    const QList<RecordKey> fewer = keys.mid(0, keys.size() * 9 / 10);
+
+    // Measured first, before other runs leave freed memory behind to reuse.
+    const long before = residentKb();
+    const WeekAvailability week = WeekAvailability::build(db, keys, QStringLiteral("EST"), true);
+    const long memory = residentKb() - before;
+    const double read = bestMs([&] { MemberSchedule::readSelected(db, keys); });
+    const double build = bestMs([&] { WeekAvailability::build(db, keys, QStringLiteral("EST"), true); });
+    const double reselect = bestMs([&] { WeekAvailability::build(db, fewer, QStringLiteral("EST"), true); });
+
+    int length = 15;
+    const double recompute = bestMs([&] {
+        length = length == 90 ? 120 : 90;
+        week.plan({length, {keys.at(1), keys.at(7)}, 3}, step).best(10);
+    });
+    WeekHeatmap heatmap;
+    heatmap.resize(430, 560);
+    heatmap.show();
+    const WeekPlan plan = week.plan({90, {}, 3}, step);
+    const double update = bestMs([&] { heatmap.setPlan(plan, {}); });
+    const double paint = bestMs([&] { heatmap.grdWeek->viewport()->grab(); });
+
+    out << qSetFieldWidth(8) << members << qSetFieldWidth(6) << step << qSetFieldWidth(9) << read
+        << qSetFieldWidth(10) << build << qSetFieldWidth(11) << reselect << qSetFieldWidth(12) << recompute
+        << qSetFieldWidth(10) << update << qSetFieldWidth(9) << paint << qSetFieldWidth(12) << memory / 1024.0
+        << qSetFieldWidth(0) << '\n';
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QList<int> sizes;
+    for (int i = 1; i < argc; ++i)
+        sizes << QByteArray(argv[i]).toInt();
+    if (sizes.isEmpty())
+        sizes = {1000, 10000};
+    out << Qt::fixed << qSetRealNumberPrecision(1);
+    out << " members  step  read ms  build ms  reselect ms  replan ms  update ms  paint ms  index MB\n";
+    try {
+        for (const int members : sizes) {
+            for (const int step : {60, 15})
+                run(members, step);
+        }
+    } catch (const RosterError& error) {
+        QTextStream(stderr) << error.text() << ' ' << error.detail() << '\n';
+        return 1;
+    }
+    return 0;
+}

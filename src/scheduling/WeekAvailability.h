@@ -1,0 +1,81 @@
+#pragma once
+
+#include "FindBestTimes.h"
+#include "MatchPlan.h"
+#include "MemberSchedule.h"
+#include "ShowAvailableMembers.h"
+
+#include <QHash>
+#include <QStringList>
+
+// One grid point of the user's week under a match plan.
+struct PlanPoint
+{
+    int weekMinute = 0;
+    int count = 0; // players free for the whole match from here
+    bool suits = false; // every required player among them, and at least the minimum
+};
+
+// A plan laid over the grid of the user's week: every row of every day, Monday first.
+struct WeekPlan
+{
+    int step = 30;
+    int players = 0; // the selection's players with a schedule, each name once
+    QList<PlanPoint> points;
+    // Why no point suits, when the plan asks more than today's question; else empty.
+    QString reason;
+
+    // The suiting points, highest count first, equal counts in week order; at most maxResults.
+    QList<BestTimeTally> best(int maxResults) const;
+};
+
+// Who of a selection can play when, on the user's clock, read once from the roster and then
+// asked without touching it again. Built by the one availability rule (MemberSchedule::localWeek);
+// members sharing a player name are one player.
+class WeekAvailability
+{
+public:
+    static WeekAvailability build(const Database& db, const QList<RecordKey>& members,
+                                  const QString& userTimeZone, bool userDST);
+
+    int players() const { return int(m_players.size()); }
+    // Players free at every minute of [weekMinute, weekMinute + length), the week wrapping
+    // from Sunday into Monday; in the order a person reads.
+    QStringList namesAt(int weekMinute, int length) const;
+    // Per minute of the week, how many players are free for a whole match from there.
+    QList<int> counts(int length) const;
+    WeekPlan plan(const MatchPlan& plan, int step) const;
+    // Show Best Times and Show Available under a plan; the default plan gives today's answers.
+    BestTimes bestTimes(const MatchPlan& plan, int step, int maxResults) const;
+    AvailableMembers available(int weekMinute, const MatchPlan& plan) const;
+
+    // The numbers (1029 Monday .. 1034 Saturday/Sunday) of flagged days without their Times row
+    // that a match at this minute would need, in each member's own zone.
+    QList<int> missingTimesAt(int weekMinute) const;
+    bool missesTimes() const { return !m_missingDays.isEmpty(); }
+    const QStringList& missingZones() const { return m_missingZones; }
+
+private:
+    struct Player
+    {
+        QString name;
+        // Free spans of the user's week, sorted and apart; one that runs over the week's end
+        // ends after WeekMinutes.
+        QList<WeekInterval> free;
+    };
+    struct MissingDays
+    {
+        int shift = 0; // the member's minute = the user's minute + shift
+        int days = 0; // bit d: schedule day d is flagged without its Times row
+    };
+
+    bool canPlay(const Player& player, int weekMinute, int length) const;
+
+    QList<Player> m_players;
+    QHash<RecordKey, int> m_playerOf;
+    QList<MissingDays> m_missingDays;
+    QStringList m_missingZones;
+};
+
+// Orders names as a person reads them; letter case only breaks ties.
+void SortNames(QStringList& names);
