@@ -204,7 +204,8 @@ RosterGenerator::Summary RosterGenerator::generate(const Database& db, int membe
 RosterGenerator::Summary RosterGenerator::writeFile(const QString& path, int memberCount, quint32 seed)
 {
     if (QFileInfo::exists(path))
-        throw RosterError(ErrorKind::NotOpened, QStringLiteral("%1 exists already; choose a new file.").arg(path));
+        throw RosterError(ErrorKind::NotOpened,
+                          QStringLiteral("%1 exists already; choose a new file.").arg(path));
     Database db = Database::open(path);
     try {
         const Summary summary = RosterGenerator(seed).generate(db, memberCount);

@@ -101,7 +101,7 @@ int main(int argc, char* argv[])
         out << "file: " << QFileInfo(file).size() / 1024 << " KiB; imported " << result.membersAdded
             << " members, " << result.divisionsAdded << " divisions, " << result.zonesAdded << " zones\n";
     } catch (const RosterError& error) {
-        QTextStream(stderr) << error.title() << ": " << error.text() << ' ' << error.detail() << '\n';
+        QTextStream(stderr) << error.text() << ' ' << error.detail() << '\n';
         return 1;
     }
     return 0;

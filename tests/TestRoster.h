@@ -30,6 +30,9 @@ public:
     // One Times key per day, Monday first; a day without a key is not played.
     void addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days);
     int count(const QString& table) const;
+    // Adds members with page-sized notes, then overwrites the page of one in the middle, as a
+    // failing disk would; the roster opens again, and reading that page fails.
+    void addMembersAndDamageOne(const RecordKey& division, int members);
 
 private:
     QTemporaryDir m_dir;

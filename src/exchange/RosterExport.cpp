@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QHash>
 #include <QSaveFile>
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace {
@@ -17,8 +16,7 @@ constexpr int LastStandardZone = 8;
 
 [[noreturn]] void programmingError(const QString& detail)
 {
-    throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"),
-                      detail);
+    throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"), detail);
 }
 
 class RecordWriter
@@ -112,7 +110,7 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
                number(division->value(3))});
 
     QList<int> zonesWritten;
-    QSqlQuery member = db.exec(memberStatement(), {divisionKey});
+    Rows member = db.select(memberStatement(), {divisionKey});
     while (member.next()) {
         QStringList fields {prefixed(member.value(0)), prefixed(member.value(1)), number(member.value(2))};
         for (int column = 3; column < ScheduleColumn; ++column)
@@ -177,8 +175,7 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     // it removes its temporary file, so every way out leaves the target as it was.
     QSaveFile file(path);
     const auto writeFailed = [&] {
-        return RosterError(ErrorKind::ExportFailed,
-                           QStringLiteral("The Export File could not be written."),
+        return RosterError(ErrorKind::ExportFailed, QStringLiteral("The Export File could not be written."),
                            QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly))

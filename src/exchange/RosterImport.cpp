@@ -15,9 +15,9 @@ constexpr int LastStandardZone = 8;
 QSet<RecordKey> keysIn(const Database& db, const QString& sql)
 {
     QSet<RecordKey> keys;
-    QSqlQuery query = db.exec(sql);
-    while (query.next())
-        keys.insert(query.value(0).toByteArray());
+    Rows rows = db.select(sql);
+    while (rows.next())
+        keys.insert(rows.value(0).toByteArray());
     return keys;
 }
 

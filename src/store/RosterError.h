@@ -7,24 +7,29 @@
 // What a refused or failed command is about. A front end decides how each kind is shown; core
 // carries only the words.
 enum class ErrorKind {
-    Database,         // the database layer failed; the text carries the driver's words
-    DataLost,         // a row the command relies on is missing ("Unrecoverable Data Error")
-    NotOpened,        // the roster file cannot be used
-    Programming,      // a state the program should never reach
-    RecordKey,        // text that should be a record key is not
-    ZoneOffset,       // a stored zone has no usable offset
-    Selection,        // nothing was chosen to act on
-    SaveRefused,      // a typed value stops a save
-    RowVanished,      // the row being edited is gone; nothing was saved
-    DataFormat,       // a typed number or name has the wrong form
-    TimeFormat,       // a typed time has the wrong form
+    Database, // the database layer failed; the text carries the driver's words
+    DataLost, // a row the command relies on is missing ("Unrecoverable Data Error")
+    NotOpened, // the roster file cannot be used
+    RosterInUse, // another program holds the roster; trying again may succeed
+    RosterOpenElsewhere, // another Tallyhold window has the roster open
+    RosterDamaged, // the roster file is damaged
+    RosterEmpty, // the roster file holds no bytes at all
+    ReadOnly, // the roster can be viewed and scheduled but not changed
+    Programming, // a state the program should never reach
+    RecordKey, // text that should be a record key is not
+    ZoneOffset, // a stored zone has no usable offset
+    Selection, // nothing was chosen to act on
+    SaveRefused, // a typed value stops a save
+    RowVanished, // the row being edited is gone; nothing was saved
+    DataFormat, // a typed number or name has the wrong form
+    TimeFormat, // a typed time has the wrong form
     DivisionNotFound, // the typed division names no division
-    ZoneNotFound,     // the typed zone names no zone
-    ScheduleInput,    // a match date or time is missing
-    DeletionRefused,  // rows still use what is to be deleted
-    ImportAborted,    // an exchange file cannot be imported; nothing was written
-    ExportFailed,     // an exchange file cannot be written
-    ValueOutOfRange,  // a preference value outside what it may hold
+    ZoneNotFound, // the typed zone names no zone
+    ScheduleInput, // a match date or time is missing
+    DeletionRefused, // rows still use what is to be deleted
+    ImportAborted, // an exchange file cannot be imported; nothing was written
+    ExportFailed, // an exchange file cannot be written
+    ValueOutOfRange, // a preference value outside what it may hold
 };
 
 // A field of a form, for the front end to put the focus back on.

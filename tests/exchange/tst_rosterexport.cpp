@@ -17,6 +17,7 @@ private slots:
     void divisionsInListOrderEscaped();
     void zoneLineOncePerDivision();
     void failureKeepsEarlierFile();
+    void damagedPageFailsExport();
 
 private:
     // The file's lines without the header, each checked to end in CR LF.
@@ -136,6 +137,22 @@ void tst_RosterExport::failureKeepsEarlierFile()
     QCOMPARE(QDir(roster.filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList({"old.tlx"}));
     QVERIFY_THROWS_EXCEPTION(
         RosterError, ExportDivisions(roster.db(), {division}, roster.filePath(QStringLiteral("gone/x.tlx"))));
+}
+
+void tst_RosterExport::damagedPageFailsExport()
+{
+    TestRoster roster;
+    const RecordKey division = roster.addDivision(QStringLiteral("A"));
+    roster.addMembersAndDamageOne(division, 60);
+    QDir(roster.dir()).mkdir(QStringLiteral("out"));
+    try {
+        ExportDivisions(roster.db(), {division}, roster.filePath(QStringLiteral("out/x.tlx")));
+        QFAIL("the export read past a damaged page");
+    } catch (const RosterError& error) {
+        QCOMPARE(error.kind(), ErrorKind::Database);
+        QVERIFY2(error.text().contains(QStringLiteral("malformed")), qPrintable(error.text()));
+    }
+    QCOMPARE(QDir(roster.filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_RosterExport)
