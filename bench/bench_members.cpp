@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
             db.close();
         }
     } catch (const RosterError& error) {
-        QTextStream(stderr) << error.title() << ": " << error.text() << '\n';
+        QTextStream(stderr) << error.text() << '\n';
         return 1;
     }
     return 0;

@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
                             << summary.divisions.size() << " divisions, " << summary.zones.size()
                             << " added zones, " << summary.timesRows << " Times rows\n";
     } catch (const RosterError& error) {
-        err << error.title() << ": " << error.text() << ' ' << error.detail() << '\n';
+        err << error.text() << ' ' << error.detail() << '\n';
         return 1;
     }
     return 0;

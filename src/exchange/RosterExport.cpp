@@ -2,6 +2,7 @@
 #include "store/ScheduleColumns.h"
 
 #include "store/RosterError.h"
+#include "store/RosterSchema.h"
 #include "time/DateTime.h"
 
 #include <QDir>
@@ -10,9 +11,6 @@
 #include <QSqlRecord>
 
 namespace {
-
-// Zone keys up to this are the standard zones every roster has; they travel as bare keys.
-constexpr int LastStandardZone = 8;
 
 [[noreturn]] void programmingError(const QString& detail)
 {
@@ -27,8 +25,11 @@ public:
     {
     }
 
+    int records() const { return m_records; }
+
     void write(int tag, const QStringList& fields)
     {
+        ++m_records;
         QString line = QString::number(tag);
         for (const QString& field : fields)
             line += QLatin1Char('|') + ExchangeFile::escape(field);
@@ -38,6 +39,7 @@ public:
 
 private:
     QIODevice& m_out;
+    int m_records = 0;
 };
 
 QString prefixed(const QVariant& key)
@@ -146,14 +148,20 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
                 out.write(4, slotTexts);
         }
 
+        // A zone travels by its content unless it is the standard zone of its key, which every
+        // roster knows by the key alone.
         const QVariant zone = member.value(2);
-        if (zone.isNull() || zone.toInt() <= LastStandardZone || zonesWritten.contains(zone.toInt()))
+        if (zone.isNull() || zonesWritten.contains(zone.toInt()))
             continue;
         const auto found = zones.constFind(zone.toInt());
+        if (found == zones.cend() && RosterSchema::standardZone(zone.toInt()))
+            continue;
         if (found == zones.cend())
             programmingError(QStringLiteral("The time zone %1 of player %2 is not in the roster.")
                                  .arg(zone.toInt())
                                  .arg(member.value(3).toString()));
+        if (RosterSchema::isStandardZone(*found))
+            continue;
         out.write(5,
                   {number(found->value(0)), found->value(1).toString(), found->value(2).toString(),
                    number(found->value(3)), number(found->value(4))});
@@ -188,6 +196,8 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
         if (progress)
             progress(int((i + 1) * 100 / divisions.size()));
     }
+    // Lets a reader tell a whole file from one cut off while copying.
+    file.write(ExchangeFile::EndPrefix + QByteArray::number(out.records()) + ExchangeFile::LineEnd);
     if (!file.commit())
         throw writeFailed();
 }

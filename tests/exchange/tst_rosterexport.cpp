@@ -20,7 +20,7 @@ private slots:
     void damagedPageFailsExport();
 
 private:
-    // The file's lines without the header, each checked to end in CR LF.
+    // The file's records without the header and the end line, each checked to end in CR LF.
     static QStringList exportedLines(TestRoster& roster, const QList<RecordKey>& divisions)
     {
         const QString path = roster.filePath(QStringLiteral("out.tlx"));
@@ -33,8 +33,11 @@ private:
             return {QStringLiteral("line ends are not CR LF")};
         QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
         lines.removeLast();
-        if (lines.takeFirst() != QLatin1String("#Tallyhold exchange 2"))
+        if (lines.takeFirst() != QLatin1String("#Tallyhold exchange 3"))
             return {QStringLiteral("no header")};
+        const QString end = lines.takeLast();
+        if (end != QStringLiteral("#end %1").arg(lines.size()))
+            return {QStringLiteral("no end line with the number of records")};
         return lines;
     }
 };
@@ -108,11 +111,14 @@ void tst_RosterExport::zoneLineOncePerDivision()
     roster.addMember(a, 8, QStringLiteral("Standard"));
     roster.addMember(a, QVariant(), QStringLiteral("No zone"));
     roster.addMember(b, zed, QStringLiteral("Three"));
+    roster.db().update(QStringLiteral("TimeZones"), QStringLiteral("TZ_PK"), 2,
+                       {{QStringLiteral("TZ_Name"), QStringLiteral("Central US")}});
+    roster.addMember(b, 2, QStringLiteral("Renamed"));
 
-    // The zone follows its division's first member; standard zones travel as bare keys.
+    // The zone follows its division's first member; standard zones, unless changed, travel as bare keys.
     const QStringList lines = exportedLines(roster, {a, b});
     QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^5\\|"))),
-             QStringList({"5|9|Zed||90|1", "5|9|Zed||90|1"}));
+             QStringList({"5|9|Zed||90|1", "5|9|Zed||90|1", "5|2|Central US|Central|360|1"}));
     QVERIFY(lines[2].startsWith(QStringLiteral("5|")) && lines.last().startsWith(QStringLiteral("5|")));
     QVERIFY(lines.filter(QStringLiteral("|No zone|")).first().contains(QStringLiteral("||No zone|")));
 }
