@@ -129,10 +129,17 @@ struct RecordKind
 const RecordKind Kinds[6]
     = {{"", 0}, {"division", 4}, {"member", 11}, {"schedule", 13}, {"times", 5}, {"zone", 5}};
 
+// A header or end line without blanks around it, in lower case. Such lines are short; a long
+// line is cut first, so that a huge one is never copied.
+QByteArray shortLine(QByteArrayView line)
+{
+    return line.first(std::min<qsizetype>(line.size(), 64)).toByteArray().simplified().toLower();
+}
+
 // "#end 12", in any letter case and with blanks around it; the count, or nothing.
 std::optional<int> endCount(QByteArrayView line)
 {
-    const QByteArray text = line.toByteArray().simplified().toLower();
+    const QByteArray text = shortLine(line);
     if (!text.startsWith(ExchangeFile::EndPrefix))
         return std::nullopt;
     bool ok = false;
@@ -389,7 +396,7 @@ ExchangeContent ExchangeReader::read(const QString& path)
             next += rest.sliced(next).startsWith("\r\n") ? 2 : 1;
         rest = rest.sliced(next);
         if (++number == 1) {
-            const QByteArray first = line.toByteArray().simplified().toLower();
+            const QByteArray first = shortLine(line);
             if (first.startsWith(ExchangeFile::HeaderPrefix)) {
                 bool ok = false;
                 parser.content.version = first.mid(qstrlen(ExchangeFile::HeaderPrefix)).toInt(&ok);
