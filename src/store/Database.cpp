@@ -106,6 +106,11 @@ Database Database::connect(const QString& path, bool readOnly)
     return result;
 }
 
+// Rosters keep SQLite's rollback journal, not WAL: after every commit the roster is one
+// self-contained file that users may copy, a read-only file or folder can still be read (WAL
+// must write its -shm file beside the roster), and folders on network shares, where WAL's
+// shared memory fails, keep working. An interrupted write is undone by the first read-write
+// open either way.
 Database Database::open(const QString& path, Access access)
 {
     if (QFileInfo::exists(path)) {
