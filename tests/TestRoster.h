@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 #include "store/RecordKey.h"
+#include "store/RosterError.h"
 #include "time/DateTime.h"
 
 #include <QTemporaryDir>
@@ -39,3 +40,14 @@ private:
     QString m_previousDir;
     Database m_db;
 };
+
+// What command was refused with; a Programming error saying so when it was refused nothing.
+template<class Command> RosterError refusal(Command command)
+{
+    try {
+        command();
+    } catch (const RosterError& error) {
+        return error;
+    }
+    return RosterError(ErrorKind::Programming, QStringLiteral("nothing was refused"));
+}

@@ -88,13 +88,11 @@ void tst_Recovery::killedWriteLeavesRosterBeforeOrAfter()
     QFETCH(int, killAfter);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ClanRoster.mdb"));
-    {
-        Database db = Database::open(path);
-        db.insert(QStringLiteral("Divisions"),
-                  {{QStringLiteral("DIV_PK"), NewRecordKey()},
-                   {QStringLiteral("DIV_Name"), QStringLiteral("Alpha")}});
-        db.close();
-    }
+    Database db = Database::open(path);
+    db.insert(
+        QStringLiteral("Divisions"),
+        {{QStringLiteral("DIV_PK"), NewRecordKey()}, {QStringLiteral("DIV_Name"), QStringLiteral("Alpha")}});
+    db.close();
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), command, path, m_file});
     int step = 0;
@@ -109,7 +107,7 @@ void tst_Recovery::killedWriteLeavesRosterBeforeOrAfter()
 
     const RosterFile file = RosterFile::open(path);
     QVERIFY(file.warnings().isEmpty());
-    const Database& db = file.database();
+    db = file.database();
     const auto count = [&](const char* table) {
         return db.first(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))->value(0).toInt();
     };
