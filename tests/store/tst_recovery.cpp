@@ -27,15 +27,11 @@ int runChild(const QStringList& args)
         ImportFile(db, args[2], say);
     } else {
         cTimeFuncs times(db);
+        // Looked up by name: the division and the zone carry no key.
         MemberForm form;
-        form.divisionKey = db.first(QStringLiteral("SELECT DIV_PK FROM Divisions"))->value(0).toByteArray();
         form.divisionText = QStringLiteral("Alpha");
-        form.zoneKey = 1;
         form.zoneText = QStringLiteral("EST");
-        for (DaySchedule& day : form.days)
-            day = {true,
-                   {QStringLiteral("7:00 PM"), QStringLiteral("9:00 PM"), QStringLiteral("10:00 PM"),
-                    QStringLiteral("11:00 PM")}};
+        form.days.fill({true, {QStringLiteral("7:00 PM"), QStringLiteral("9:00 PM"), {}, {}}});
         for (int i = 1;; ++i) {
             form.playerName = QStringLiteral("Player %1").arg(i);
             AddMember(db, times, form);
