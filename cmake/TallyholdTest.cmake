@@ -2,6 +2,9 @@
 # no test reads or writes a real user's settings.
 function(tallyhold_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES" ${ARGN})
+    if(ARG_GUI AND NOT TALLYHOLD_GUI)
+        return()
+    endif()
     if(NOT ARG_SOURCES)
         set(ARG_SOURCES ${name}.cpp)
     endif()

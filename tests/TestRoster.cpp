@@ -2,6 +2,7 @@
 #include "store/ScheduleColumns.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlQuery>
 
 TestRoster::TestRoster(const Preferences& preferences)
@@ -85,4 +86,29 @@ void TestRoster::addSchedule(const RecordKey& member, const std::array<std::opti
 int TestRoster::count(const QString& table) const
 {
     return m_db.first(QStringLiteral("SELECT COUNT(*) FROM ") + table)->value(0).toInt();
+}
+
+void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
+{
+    for (int i = 0; i < members; ++i) {
+        const RecordKey key = addMember(division, 1, QStringLiteral("Player %1").arg(i));
+        m_db.update(QStringLiteral("Members"), QStringLiteral("MBR_PK"), key,
+                    {{QStringLiteral("MBR_Notes"), QString(3000, QLatin1Char('n'))}});
+    }
+    const QString path = m_db.path();
+    m_db.close();
+    QFile file(path);
+    file.open(QIODevice::ReadWrite);
+    const qint64 pageSize = 4096;
+    // The other tables are small: a table leaf page past the middle holds members.
+    for (qint64 page = file.size() / pageSize / 2; page * pageSize < file.size(); ++page) {
+        file.seek(page * pageSize);
+        if (file.read(1) == QByteArray(1, 0x0D)) {
+            file.seek(page * pageSize);
+            file.write(QByteArray(pageSize, char(0xFF)));
+            break;
+        }
+    }
+    file.close();
+    m_db = Database::open(path);
 }

@@ -3,6 +3,7 @@
 #include "roster/Roster.h"
 #include "store/Database.h"
 #include "store/RecordKey.h"
+#include "store/RosterError.h"
 #include "time/DateTime.h"
 
 #include <QTemporaryDir>
@@ -34,6 +35,9 @@ public:
     // One Times key per day, Monday first; a day without a key is not played.
     void addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days);
     int count(const QString& table) const;
+    // Adds members with page-sized notes, then overwrites the page of one in the middle, as a
+    // failing disk would; the roster opens again, and reading that page fails.
+    void addMembersAndDamageOne(const RecordKey& division, int members);
 
 private:
     QTemporaryDir m_dir;
@@ -41,3 +45,14 @@ private:
     Database m_db;
     std::unique_ptr<Roster> m_session;
 };
+
+// What command was refused with; a Programming error saying so when it was refused nothing.
+template<class Command> RosterError refusal(Command command)
+{
+    try {
+        command();
+    } catch (const RosterError& error) {
+        return error;
+    }
+    return RosterError(ErrorKind::Programming, QStringLiteral("nothing was refused"));
+}

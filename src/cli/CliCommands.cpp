@@ -491,7 +491,7 @@ CliOutput CliCommands::exportDivisions() const
 CliOutput CliCommands::importFile()
 {
     const ImportResult result = m_roster.importFile(required(0, QStringLiteral("FILE to import")));
-    return {{QStringLiteral("Import Completed!"), RosterTexts::importSummary(result)},
+    return {{QStringLiteral("Import Completed!"), result.detail()},
             {{QStringLiteral("divisionsAdded"), result.divisionsAdded},
              {QStringLiteral("divisionsPresent"), result.divisionsPresent},
              {QStringLiteral("membersAdded"), result.membersAdded},

@@ -60,6 +60,11 @@ struct ExchangeContent
         std::array<std::optional<RecordKey>, 6> times;
     };
 
+    // The header's version, 0 for a file without one.
+    int version = 0;
+    // Lines of a file without header that were neither empty nor records.
+    int skippedLines = 0;
+
     QList<Division> divisions;
     QList<Zone> zones;
     QList<Member> members;

@@ -9,15 +9,22 @@
 // Called with 0..100 as an export or import goes on, so the window can show it.
 using ExchangeProgress = std::function<void(int percent)>;
 
-// The text rules of the roster exchange file (.tlx). A file that starts with Header is UTF-8
-// and escapes "\", "|", CR and LF in its fields; an older file has no header, is
-// Windows-1252 and has no escapes.
+// The text rules of the roster exchange file (.tlx). A file that starts with a header is
+// UTF-8 and escapes "\", "|", CR and LF in its fields; from version 3 on it ends with the
+// line EndPrefix and its number of records. An older file has no header and no escapes, and
+// is Windows-1252 unless it is valid UTF-8.
 class ExchangeFile
 {
 public:
-    static constexpr const char* Header = "#Tallyhold exchange 2";
-    // Every header of this family starts so; a later number is a file we cannot read.
-    static constexpr const char* HeaderPrefix = "#Tallyhold exchange ";
+    // The format's version; a reader takes every version up to its own.
+    static constexpr int Version = 3;
+    static constexpr const char* Header = "#Tallyhold exchange 3";
+    // Every header of this family starts so, in any letter case.
+    static constexpr const char* HeaderPrefix = "#tallyhold exchange ";
+    static constexpr const char* EndPrefix = "#end ";
+    // Longer fields are refused: no roster text comes near it, and it bounds the memory a
+    // hostile file can take.
+    static constexpr qsizetype MaxFieldLength = 1000000;
     static constexpr const char* LineEnd = "\r\n";
 
     static QString escape(const QString& field);

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -79,18 +80,19 @@ public:
         return value;
     }
 
-    // A 16-bit flag; empty is a flag that was never set (null).
+    // 1 or 0; empty is a flag that was never set (null). Older files write -1 for true, which
+    // the roster's "= 1" tests would take for false.
     QVariant flag(int n, const char* what) const
     {
         if (text(n).isEmpty())
             return {};
         bool ok = false;
         const int value = text(n).toInt(&ok);
-        if (!ok || value < -32768 || value > 32767)
+        if (!ok || value < -1 || value > 1)
             fault(QStringLiteral("field %1 (%2) is not a flag (1 or 0): \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
-        return value;
+        return value == 0 ? 0 : 1;
     }
 
     // The store's text of a time, or null for an empty field.
@@ -100,9 +102,10 @@ public:
             return {};
         auto known = m_times.constFind(text(n));
         if (known == m_times.cend()) {
+            // A time of day lies on 30 December 1899; converting to GMT may move it a day.
             const auto value = DateTime::parse(text(n));
-            if (!value)
-                fault(QStringLiteral("field %1 (%2) is not a time: \"%3\".")
+            if (!value || value->day() < -1 || value->day() > 1)
+                fault(QStringLiteral("field %1 (%2) is not a time of day: \"%3\".")
                           .arg(n)
                           .arg(QLatin1String(what), text(n)));
             known = m_times.insert(text(n), value->toStorageText());
@@ -126,51 +129,113 @@ struct RecordKind
 const RecordKind Kinds[6]
     = {{"", 0}, {"division", 4}, {"member", 11}, {"schedule", 13}, {"times", 5}, {"zone", 5}};
 
+// A header or end line without blanks around it, in lower case. Such lines are short; a long
+// line is cut first, so that a huge one is never copied.
+QByteArray shortLine(QByteArrayView line)
+{
+    return line.first(std::min<qsizetype>(line.size(), 64)).toByteArray().simplified().toLower();
+}
+
+// "#end 12", in any letter case and with blanks around it; the count, or nothing.
+std::optional<int> endCount(QByteArrayView line)
+{
+    const QByteArray text = shortLine(line);
+    if (!text.startsWith(ExchangeFile::EndPrefix))
+        return std::nullopt;
+    bool ok = false;
+    const int count = text.mid(qstrlen(ExchangeFile::EndPrefix)).toInt(&ok);
+    return ok && count >= 0 ? std::optional<int>(count) : std::nullopt;
+}
+
+// The last line that holds more than blanks.
+QByteArrayView lastLine(QByteArrayView text)
+{
+    const auto blank = [](char c) {
+        return c == '\n' || c == '\r' || c == ' ' || c == '\t';
+    };
+    while (!text.isEmpty() && blank(text.back()))
+        text.chop(1);
+    qsizetype start = text.size();
+    while (start > 0 && text[start - 1] != '\n' && text[start - 1] != '\r')
+        --start;
+    return text.sliced(start);
+}
+
 class Parser
 {
 public:
     void line(int number, QByteArrayView bytes);
-    bool escaped = false;
+    // Called after the last line.
+    void finish();
+    bool utf8 = false;
     ExchangeContent content;
 
 private:
-    void checkUnique(QHash<RecordKey, int>& seen, const RecordKey& key, const Fields& fields,
-                     const char* what);
+    template<class Key>
+    void checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const QString& what);
 
+    int m_records = 0;
+    int m_endLine = 0;
+    std::optional<int> m_endCount;
     QHash<RecordKey, int> m_divisionLines;
     QHash<RecordKey, int> m_memberLines;
     QHash<RecordKey, int> m_timesLines;
     QHash<RecordKey, int> m_scheduleLines;
+    QHash<RecordKey, int> m_scheduledTimes;
+    QHash<int, ExchangeContent::Zone> m_zones;
     Fields::TimeCache m_times;
 };
 
-void Parser::checkUnique(QHash<RecordKey, int>& seen, const RecordKey& key, const Fields& fields,
-                         const char* what)
+template<class Key>
+void Parser::checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const QString& what)
 {
     const int earlier = seen.value(key);
     if (earlier)
-        fields.fault(QStringLiteral("the %1 0x%2 is also on line %3.")
-                         .arg(QLatin1String(what), KeyToHex(key))
-                         .arg(earlier));
+        fields.fault(QStringLiteral("the %1 is also used on line %2.").arg(what).arg(earlier));
     seen.insert(key, fields.line());
 }
 
 void Parser::line(int number, QByteArrayView bytes)
 {
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    // Lines that are not records (blank lines, the header) are skipped, as every reader of
-    // this format always has.
-    if (bytes.isEmpty() || bytes[0] < '1' || bytes[0] > '5')
+    if (bytes.isEmpty())
         return;
+    if (bytes[0] < '1' || bytes[0] > '5') {
+        // Files without header are read as every older reader did: such lines are skipped.
+        if (content.version == 0) {
+            ++content.skippedLines;
+            return;
+        }
+        if (bytes[0] != '#')
+            throw ImportFormatError(
+                number, QStringLiteral("the line is neither a record (1 to 5) nor a \"#\" line."));
+        if (content.version >= 3 && !m_endCount) {
+            m_endCount = endCount(bytes);
+            m_endLine = m_endCount ? number : 0;
+        }
+        return;
+    }
+    if (m_endCount)
+        throw ImportFormatError(number, QStringLiteral("a record follows the end line %1.").arg(m_endLine));
+    ++m_records;
     const int tag = bytes[0] - '0';
     const RecordKind& kind = Kinds[tag];
     if (bytes.size() < 2 || bytes[1] != '|')
         throw ImportFormatError(number,
                                 QStringLiteral("the record tag %1 is not followed by \"|\".").arg(tag));
+    // No field within bounds takes more than three bytes a character: refuse before decoding.
+    const QByteArrayView record = bytes.sliced(2);
+    for (qsizetype start = 0, field = 1; start <= record.size(); ++field) {
+        qsizetype end = record.indexOf('|', start);
+        if (end < 0)
+            end = record.size();
+        if (end - start > 3 * ExchangeFile::MaxFieldLength)
+            throw ImportFormatError(
+                number, QStringLiteral("field %1 is longer than 1,000,000 characters.").arg(field));
+        start = end + 1;
+    }
 
     QString text;
-    if (escaped) {
+    if (utf8) {
         QStringDecoder decoder(QStringDecoder::Utf8);
         text = decoder(bytes.sliced(2));
         if (decoder.hasError())
@@ -179,14 +244,15 @@ void Parser::line(int number, QByteArrayView bytes)
         text = ExchangeFile::fromWindows1252(bytes.sliced(2));
     }
     QStringList list = ExchangeFile::SplitFields(text);
+    text = QString();
     if (list.size() != kind.fieldCount)
         throw ImportFormatError(number,
                                 QStringLiteral("the %1 record has %2 fields; it needs %3.")
                                     .arg(QLatin1String(kind.name))
                                     .arg(list.size())
                                     .arg(kind.fieldCount));
-    if (escaped) {
-        for (qsizetype i = 0; i < list.size(); ++i) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (content.version > 0) {
             auto plain = ExchangeFile::unescape(list[i]);
             if (!plain)
                 throw ImportFormatError(number,
@@ -195,6 +261,9 @@ void Parser::line(int number, QByteArrayView bytes)
                                             .arg(i + 1));
             list[i] = *plain;
         }
+        if (list[i].size() > ExchangeFile::MaxFieldLength)
+            throw ImportFormatError(
+                number, QStringLiteral("field %1 is longer than 1,000,000 characters.").arg(i + 1));
     }
     const Fields f(number, std::move(list), m_times);
 
@@ -202,7 +271,7 @@ void Parser::line(int number, QByteArrayView bytes)
     case 1: {
         ExchangeContent::Division d {number, f.key(1, "division key"), f.text(2), f.text(3),
                                      f.flag(4, "hide flag")};
-        checkUnique(m_divisionLines, d.key, f, "division key");
+        checkUnique(m_divisionLines, d.key, f, QStringLiteral("division key 0x") + KeyToHex(d.key));
         content.divisions.append(std::move(d));
         break;
     }
@@ -220,7 +289,7 @@ void Parser::line(int number, QByteArrayView bytes)
         m.emailSecondary = f.text(9);
         m.otherContact = f.text(10);
         m.notes = f.text(11);
-        checkUnique(m_memberLines, m.key, f, "member key");
+        checkUnique(m_memberLines, m.key, f, QStringLiteral("member key 0x") + KeyToHex(m.key));
         content.members.append(std::move(m));
         break;
     }
@@ -238,8 +307,14 @@ void Parser::line(int number, QByteArrayView bytes)
                 f.fault(QStringLiteral("field %1 (%2) is empty, but %3 is set.")
                             .arg(2 * day + 3)
                             .arg(QLatin1String(keyName), QLatin1String(DayNames[day])));
+            // Shared times would go with whichever member is deleted first.
+            if (s.times[day])
+                checkUnique(m_scheduledTimes, *s.times[day], f,
+                            QStringLiteral("times 0x%1 of %2")
+                                .arg(KeyToHex(*s.times[day]), QLatin1String(DayNames[day])));
         }
-        checkUnique(m_scheduleLines, s.member, f, "schedule's member key");
+        checkUnique(m_scheduleLines, s.member, f,
+                    QStringLiteral("schedule's member key 0x") + KeyToHex(s.member));
         content.schedules.append(std::move(s));
         break;
     }
@@ -251,16 +326,43 @@ void Parser::line(int number, QByteArrayView bytes)
         // The second slot exists only when it has a start.
         if (t.slotTexts[2].isNull())
             t.slotTexts[3] = QVariant();
-        checkUnique(m_timesLines, t.key, f, "times key");
+        checkUnique(m_timesLines, t.key, f, QStringLiteral("times key 0x") + KeyToHex(t.key));
         content.times.append(std::move(t));
         break;
     }
-    case 5:
-        content.zones.append({number, f.number(1, "zone key", 1, 32767), f.text(2), f.text(3),
-                              f.number(4, "offset in minutes", -32768, 32767),
-                              f.flag(5, "daylight-saving flag")});
+    case 5: {
+        ExchangeContent::Zone z {number,
+                                 f.number(1, "zone key", 1, 32767),
+                                 f.text(2),
+                                 f.text(3),
+                                 f.number(4, "offset in minutes", -32768, 32767),
+                                 f.flag(5, "daylight-saving flag")};
+        // Each division written repeats its zones; one key for two zones would be a guess.
+        const auto earlier = m_zones.constFind(z.key);
+        if (earlier == m_zones.cend()) {
+            m_zones.insert(z.key, z);
+            content.zones.append(std::move(z));
+        } else if (earlier->name != z.name || earlier->description != z.description
+                   || earlier->offset != z.offset || earlier->daylight != z.daylight) {
+            f.fault(QStringLiteral("the zone key %1 is also used on line %2 for another zone.")
+                        .arg(z.key)
+                        .arg(earlier->line));
+        }
         break;
     }
+    }
+}
+
+void Parser::finish()
+{
+    if (m_records == 0)
+        throw RosterError(ErrorKind::ImportAborted, QStringLiteral("The file holds no roster records"));
+    if (content.version >= 3 && m_endCount != m_records)
+        throw ImportFormatError(m_endLine,
+                                QStringLiteral("the end line counts %1 records; the file holds %2.")
+                                    .arg(m_endCount.value_or(0))
+                                    .arg(m_records),
+                                ImportFormatError::CutOffText);
 }
 
 } // namespace
@@ -271,28 +373,58 @@ ExchangeContent ExchangeReader::read(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw RosterError(ErrorKind::ImportAborted, QStringLiteral("The Import File cannot be read."),
                           file.errorString());
-    const QByteArray bytes = file.readAll();
-    file.close();
+    // Mapped, not copied: the file's pages stay the system's to drop.
+    QByteArray copy;
+    const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    if (!mapped)
+        copy = file.readAll();
+    QByteArrayView bytes = mapped ? QByteArrayView(mapped, file.size()) : QByteArrayView(copy);
 
     Parser parser;
+    const bool bom = bytes.startsWith("\xEF\xBB\xBF");
+    if (bom)
+        bytes = bytes.sliced(3);
     int number = 0;
-    for (QByteArrayView rest(bytes); !rest.isEmpty();) {
-        const qsizetype end = rest.indexOf('\n');
-        const QByteArrayView line = end < 0 ? rest : rest.first(end);
-        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
-        ++number;
-        if (number == 1) {
-            QByteArrayView first = line;
-            if (first.endsWith('\r'))
-                first.chop(1);
-            parser.escaped = first == ExchangeFile::Header;
-            if (!parser.escaped && first.startsWith(ExchangeFile::HeaderPrefix))
-                throw ImportFormatError(1,
-                                        QStringLiteral("the file was written by a newer version of "
-                                                       "Tallyhold (\"%1\").")
-                                            .arg(QString::fromUtf8(first)));
+    for (QByteArrayView rest = bytes; !rest.isEmpty();) {
+        // CR LF, LF and CR alone all end a line.
+        const char* begin = rest.data();
+        const char* end
+            = std::find_if(begin, begin + rest.size(), [](char c) { return c == '\n' || c == '\r'; });
+        const QByteArrayView line(begin, end - begin);
+        qsizetype next = line.size();
+        if (next < rest.size())
+            next += rest.sliced(next).startsWith("\r\n") ? 2 : 1;
+        rest = rest.sliced(next);
+        if (++number == 1) {
+            const QByteArray first = shortLine(line);
+            if (first.startsWith(ExchangeFile::HeaderPrefix)) {
+                bool ok = false;
+                parser.content.version = first.mid(qstrlen(ExchangeFile::HeaderPrefix)).toInt(&ok);
+                if (!ok || parser.content.version < 1)
+                    throw ImportFormatError(
+                        1,
+                        QStringLiteral("the header \"%1\" names no version of the format.")
+                            .arg(QString::fromUtf8(line)));
+                if (parser.content.version > ExchangeFile::Version)
+                    throw ImportFormatError(1,
+                                            QStringLiteral("the file was written by a newer version of "
+                                                           "Tallyhold (\"%1\").")
+                                                .arg(QString::fromUtf8(line)));
+                // Checked first, so that a record cut short is reported as what it is.
+                if (parser.content.version >= 3 && !endCount(lastLine(rest)))
+                    throw RosterError(
+                        ErrorKind::ImportAborted, QString::fromLatin1(ImportFormatError::CutOffText),
+                        QStringLiteral("The end line \"#end\" with the number of records is missing."));
+                parser.utf8 = true;
+                continue;
+            }
+            // Without a header, valid UTF-8 that is not plain ASCII is taken for UTF-8.
+            parser.utf8 = bom
+                || (std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; })
+                    && bytes.isValidUtf8());
         }
         parser.line(number, line);
     }
+    parser.finish();
     return std::move(parser.content);
 }

@@ -7,9 +7,11 @@
 class ImportFormatError : public RosterError
 {
 public:
-    ImportFormatError(int line, const QString& problem)
-        : RosterError(ErrorKind::ImportAborted,
-                      QStringLiteral("There is a problem with the format of the Import File!"),
+    static constexpr const char* FormatText = "There is a problem with the format of the Import File!";
+    static constexpr const char* CutOffText = "The file ends early; it may have been cut off while copying";
+
+    ImportFormatError(int line, const QString& problem, const char* text = FormatText)
+        : RosterError(ErrorKind::ImportAborted, QString::fromLatin1(text),
                       QStringLiteral("Line %1: %2").arg(line).arg(problem))
         , m_line(line)
     {

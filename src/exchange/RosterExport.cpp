@@ -2,23 +2,19 @@
 #include "store/ScheduleColumns.h"
 
 #include "store/RosterError.h"
+#include "store/RosterSchema.h"
 #include "time/DateTime.h"
 
 #include <QDir>
 #include <QHash>
 #include <QSaveFile>
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace {
 
-// Zone keys up to this are the standard zones every roster has; they travel as bare keys.
-constexpr int LastStandardZone = 8;
-
 [[noreturn]] void programmingError(const QString& detail)
 {
-    throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"),
-                      detail);
+    throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"), detail);
 }
 
 class RecordWriter
@@ -29,8 +25,11 @@ public:
     {
     }
 
+    int records() const { return m_records; }
+
     void write(int tag, const QStringList& fields)
     {
+        ++m_records;
         QString line = QString::number(tag);
         for (const QString& field : fields)
             line += QLatin1Char('|') + ExchangeFile::escape(field);
@@ -40,6 +39,7 @@ public:
 
 private:
     QIODevice& m_out;
+    int m_records = 0;
 };
 
 QString prefixed(const QVariant& key)
@@ -112,7 +112,7 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
                number(division->value(3))});
 
     QList<int> zonesWritten;
-    QSqlQuery member = db.exec(memberStatement(), {divisionKey});
+    Rows member = db.select(memberStatement(), {divisionKey});
     while (member.next()) {
         QStringList fields {prefixed(member.value(0)), prefixed(member.value(1)), number(member.value(2))};
         for (int column = 3; column < ScheduleColumn; ++column)
@@ -148,14 +148,20 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
                 out.write(4, slotTexts);
         }
 
+        // A zone travels by its content unless it is the standard zone of its key, which every
+        // roster knows by the key alone.
         const QVariant zone = member.value(2);
-        if (zone.isNull() || zone.toInt() <= LastStandardZone || zonesWritten.contains(zone.toInt()))
+        if (zone.isNull() || zonesWritten.contains(zone.toInt()))
             continue;
         const auto found = zones.constFind(zone.toInt());
+        if (found == zones.cend() && RosterSchema::standardZone(zone.toInt()))
+            continue;
         if (found == zones.cend())
             programmingError(QStringLiteral("The time zone %1 of player %2 is not in the roster.")
                                  .arg(zone.toInt())
                                  .arg(member.value(3).toString()));
+        if (RosterSchema::isStandardZone(*found))
+            continue;
         out.write(5,
                   {number(found->value(0)), found->value(1).toString(), found->value(2).toString(),
                    number(found->value(3)), number(found->value(4))});
@@ -177,8 +183,7 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     // it removes its temporary file, so every way out leaves the target as it was.
     QSaveFile file(path);
     const auto writeFailed = [&] {
-        return RosterError(ErrorKind::ExportFailed,
-                           QStringLiteral("The Export File could not be written."),
+        return RosterError(ErrorKind::ExportFailed, QStringLiteral("The Export File could not be written."),
                            QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly))
@@ -191,6 +196,8 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
         if (progress)
             progress(int((i + 1) * 100 / divisions.size()));
     }
+    // Lets a reader tell a whole file from one cut off while copying.
+    file.write(ExchangeFile::EndPrefix + QByteArray::number(out.records()) + ExchangeFile::LineEnd);
     if (!file.commit())
         throw writeFailed();
 }

@@ -1,9 +1,12 @@
 #include "RosterImport.h"
+#include "store/RosterSchema.h"
 #include "store/ScheduleColumns.h"
 
 #include "ExchangeReader.h"
 #include "ImportFormatError.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -15,9 +18,9 @@ constexpr int LastStandardZone = 8;
 QSet<RecordKey> keysIn(const Database& db, const QString& sql)
 {
     QSet<RecordKey> keys;
-    QSqlQuery query = db.exec(sql);
-    while (query.next())
-        keys.insert(query.value(0).toByteArray());
+    Rows rows = db.select(sql);
+    while (rows.next())
+        keys.insert(rows.value(0).toByteArray());
     return keys;
 }
 
@@ -27,7 +30,17 @@ struct RosterKeys
     QSet<RecordKey> members;
     QSet<RecordKey> times;
     QSet<RecordKey> schedules;
+    QSet<RecordKey> scheduledTimes;
 };
+
+QString scheduledTimesStatement()
+{
+    QStringList selects;
+    for (int day = 0; day < 6; ++day)
+        selects << QStringLiteral("SELECT %1 FROM Schedules WHERE %1 IS NOT NULL")
+                       .arg(ScheduleColumns::timesKey(day));
+    return selects.join(QStringLiteral(" UNION ALL "));
+}
 
 // Every record must point at a row that is in the file or already in this roster; a
 // member of a division that exists nowhere would be a row no list could ever show.
@@ -54,11 +67,16 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
                                     QStringLiteral("the schedule's member 0x%1 is neither in the file "
                                                    "nor in this roster.")
                                         .arg(KeyToHex(s.member)));
+        const bool added = !roster.members.contains(s.member) && !roster.schedules.contains(s.member);
         for (const auto& key : s.times) {
             if (key && !times.contains(*key))
                 throw ImportFormatError(s.line,
                                         QStringLiteral("the times 0x%1 are neither in the file nor in "
                                                        "this roster.")
+                                            .arg(KeyToHex(*key)));
+            if (key && added && roster.scheduledTimes.contains(*key))
+                throw ImportFormatError(s.line,
+                                        QStringLiteral("the times 0x%1 belong to a schedule of this roster.")
                                             .arg(KeyToHex(*key)));
         }
     }
@@ -89,7 +107,43 @@ int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult&
     return key;
 }
 
+// A member of the standard zone k keeps its meaning in a roster whose zone k was changed.
+int standardZoneFor(const Database& db, int key, ImportResult& result)
+{
+    const auto row = db.first(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
+                                             "TZ_Daylight_Savings FROM TimeZones WHERE TZ_PK = ?"),
+                              {key});
+    const RosterSchema::StandardZone* standard = RosterSchema::standardZone(key);
+    if (row && RosterSchema::isStandardZone(*row))
+        return key;
+    return zoneFor(db,
+                   {0, key, QString::fromLatin1(standard->name), QString::fromLatin1(standard->description),
+                    standard->offset, standard->daylight},
+                   result);
+}
+
 } // namespace
+
+QString ImportResult::detail() const
+{
+    QString text = QStringLiteral("Divisions added: %1, already present: %2\n"
+                                  "Members added: %3, already present: %4\n"
+                                  "Time zones added: %5, matched to existing zones: %6")
+                       .arg(divisionsAdded)
+                       .arg(divisionsPresent)
+                       .arg(membersAdded)
+                       .arg(membersPresent)
+                       .arg(zonesAdded)
+                       .arg(zonesReused);
+    if (version < 3)
+        text += QStringLiteral("\nThe file was written by an older version of Tallyhold and could not be "
+                               "checked for completeness.");
+    if (skippedLines > 0)
+        text += QStringLiteral("\nLines skipped because they hold no record: %1").arg(skippedLines);
+    return text
+        + QStringLiteral("\nThe roster as it was before the import is saved in %1")
+              .arg(QDir::toNativeSeparators(QFileInfo(backupPath).absoluteFilePath()));
+}
 
 ImportResult ImportFile(const Database& db, const QString& path, const ExchangeProgress& progress)
 {
@@ -97,7 +151,8 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
     const RosterKeys roster {keysIn(db, QStringLiteral("SELECT DIV_PK FROM Divisions")),
                              keysIn(db, QStringLiteral("SELECT MBR_PK FROM Members")),
                              keysIn(db, QStringLiteral("SELECT TMS_PK FROM Times")),
-                             keysIn(db, QStringLiteral("SELECT SCH_FK_Member FROM Schedules"))};
+                             keysIn(db, QStringLiteral("SELECT SCH_FK_Member FROM Schedules")),
+                             keysIn(db, scheduledTimesStatement())};
     checkReferences(content, roster);
     const auto report = [&](int percent) {
         if (progress)
@@ -116,6 +171,9 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
     }
 
     ImportResult result;
+    result.version = content.version;
+    result.skippedLines = content.skippedLines;
+    result.backupPath = db.backup();
     Transaction transaction(db);
     QList<QVariantList> rows;
     for (const auto& d : content.divisions) {
@@ -145,9 +203,9 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
         }
         // A user-made zone without its zone record stays unset; the member form can set it.
         QVariant zone;
-        if (m.zone && *m.zone <= LastStandardZone)
-            zone = *m.zone;
-        else if (m.zone && zoneMap.contains(*m.zone))
+        if (m.zone && !zoneMap.contains(*m.zone) && RosterSchema::standardZone(*m.zone))
+            zoneMap.insert(*m.zone, standardZoneFor(db, *m.zone, result));
+        if (m.zone && zoneMap.contains(*m.zone))
             zone = zoneMap.value(*m.zone);
         rows.append({m.key, m.division, zone, m.playerName, m.active, m.realFirst, m.realLast, m.emailPrimary,
                      m.emailSecondary, m.otherContact, m.notes});

@@ -115,6 +115,5 @@ void ExchangeTab::cmdImport_Click()
         Messages::error(this, error);
         return;
     }
-    Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None,
-                     RosterTexts::importSummary(result));
+    Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None, result.detail());
 }

@@ -367,8 +367,9 @@ void MemberFormTab::showScheduleZone(const QString& zone)
 {
     const int index = cmbTZ->findText(zone.trimmed(), Qt::MatchFixedString);
     const QString name = index >= 0 ? cmbTZ->itemText(index) : zone.trimmed();
-    const QString caption
-        = name.isEmpty() ? ScheduleCaption : ScheduleCaption + QStringLiteral(" - Note:  All times are ") + name;
+    const QString caption = name.isEmpty()
+        ? ScheduleCaption
+        : ScheduleCaption + QStringLiteral(" - Note:  All times are ") + name;
     frmSchedules->setTitle(caption);
     // Screen readers learn the zone from the frame's name.
     frmSchedules->setAccessibleName(caption);

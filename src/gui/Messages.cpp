@@ -5,6 +5,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -68,7 +69,15 @@ Box boxFor(ErrorKind kind)
     case ErrorKind::DataLost:
         return {"Database Access Error", Icon::Critical};
     case ErrorKind::NotOpened:
+    case ErrorKind::RosterEmpty:
+    case ErrorKind::RosterOpenElsewhere:
         return {"Roster Not Opened", Icon::Critical};
+    case ErrorKind::RosterInUse:
+        return {"Roster In Use", Icon::Exclamation};
+    case ErrorKind::RosterDamaged:
+        return {"Roster Damaged", Icon::Exclamation};
+    case ErrorKind::ReadOnly:
+        return {"Read-Only Roster", Icon::Information};
     case ErrorKind::Programming:
         return {"Recoverable Error", Icon::Critical};
     case ErrorKind::RecordKey:
@@ -111,17 +120,30 @@ Messages::Answer Messages::show(QWidget* parent, const QString& title, const QSt
     Script& s = script();
     s.shown.append({title, text, detail, icon, buttons});
     if (s.scripted) {
-        const Answer fallback = buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        const Answer fallback = buttons == Buttons::YesNo ? Answer::Yes
+            : buttons == Buttons::RetryExit               ? Answer::Exit
+                                                          : Answer::Ok;
         return s.answers.isEmpty() ? fallback : s.answers.takeFirst();
     }
-    QMessageBox box(boxIcon(icon), title, text,
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, parent);
     if (!detail.isEmpty())
         box.setInformativeText(detail);
-    const int result = box.exec();
-    if (buttons == Buttons::Ok)
+    switch (buttons) {
+    case Buttons::Ok:
+        box.addButton(QMessageBox::Ok);
+        box.exec();
         return Answer::Ok;
-    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::RetryExit:
+        break;
+    }
+    QPushButton* retry = box.addButton(QStringLiteral("Retry"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("Exit"), QMessageBox::RejectRole);
+    box.setDefaultButton(retry);
+    box.exec();
+    return box.clickedButton() == retry ? Answer::Retry : Answer::Exit;
 }
 
 void Messages::inform(QWidget* parent, const QString& text, Icon icon, const QString& detail)

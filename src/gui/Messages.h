@@ -13,8 +13,8 @@ class Messages
 {
 public:
     enum class Icon { None, Information, Question, Exclamation, Critical };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, RetryExit };
+    enum class Answer { Ok, Yes, No, Retry, Exit };
 
     struct Shown
     {
@@ -44,7 +44,7 @@ public:
                                 const QString& filter);
 
     // Test hooks. While scripted, nothing is shown on screen: boxes take the next scripted
-    // answer (Ok or Yes when none is left) and dialogs the next scripted file name (cancel
+    // answer (Ok, Yes or Exit when none is left) and dialogs the next scripted file name (cancel
     // when none is left). Everything shown is recorded.
     static void setScripted(bool scripted);
     static bool isScripted();

@@ -1,6 +1,6 @@
 #include "RosterLists.h"
 
-#include <QSqlQuery>
+#include "store/Rows.h"
 
 namespace {
 
@@ -10,13 +10,13 @@ template<class Text>
 QList<RosterListEntry> entries(const Database& db, const QString& sql, const QVariantList& values, Text text)
 {
     QList<RosterListEntry> result;
-    QSqlQuery query = db.exec(sql, values);
+    Rows query = db.select(sql, values);
     while (query.next())
         result.append({text(query), query.value(0)});
     return result;
 }
 
-QString trimmed(const QSqlQuery& query, int column)
+QString trimmed(const Rows& query, int column)
 {
     return query.value(column).toString().trimmed();
 }
@@ -28,8 +28,8 @@ namespace RosterLists {
 QList<RosterListEntry> divisions(const Database& db)
 {
     QList<RosterListEntry> result;
-    QSqlQuery query
-        = db.exec(QStringLiteral("Select DIV_PK, DIV_Name, DIV_Hide From Divisions Order By DIV_Name"));
+    Rows query
+        = db.select(QStringLiteral("Select DIV_PK, DIV_Name, DIV_Hide From Divisions Order By DIV_Name"));
     while (query.next()) {
         // A hide flag without a value hides, as the member lists treat it.
         const QVariant hide = query.value(2);
@@ -42,7 +42,7 @@ QList<RosterListEntry> timeZones(const Database& db)
 {
     QList<RosterListEntry> zones
         = entries(db, QStringLiteral("Select TZ_PK, TZ_Name From TimeZones Order By TZ_Name"), {},
-                  [](const QSqlQuery& row) { return trimmed(row, 1); });
+                  [](const Rows& row) { return trimmed(row, 1); });
     for (RosterListEntry& zone : zones)
         zone.key = zone.key.toInt();
     return zones;
@@ -50,25 +50,25 @@ QList<RosterListEntry> timeZones(const Database& db)
 
 QList<RosterListEntry> members(const Database& db)
 {
-    return entries(
-        db,
-        QStringLiteral("Select MBR_PK, DIV_Name, MBR_Online_Player_Name From Members, Divisions "
-                       "Where MBR_FK_Division = DIV_PK "
-                       "And DIV_Hide = ? "
-                       "Order By DIV_Name, MBR_Online_Player_Name "),
-        {0}, [](const QSqlQuery& row) { return trimmed(row, 1) + QStringLiteral(" - ") + trimmed(row, 2); });
+    return entries(db,
+                   QStringLiteral("Select MBR_PK, DIV_Name, MBR_Online_Player_Name From Members, Divisions "
+                                  "Where MBR_FK_Division = DIV_PK "
+                                  "And DIV_Hide = ? "
+                                  "Order By DIV_Name, MBR_Online_Player_Name "),
+                   {0},
+                   [](const Rows& row) { return trimmed(row, 1) + QStringLiteral(" - ") + trimmed(row, 2); });
 }
 
 QList<MemberRow> memberRows(const Database& db)
 {
     QList<MemberRow> rows;
-    QSqlQuery query = db.exec(
+    Rows query = db.select(
         QStringLiteral("Select MBR_PK, MBR_Online_Player_Name, DIV_Name, MBR_FK_Division, DIV_PK, DIV_Hide, "
                        "MBR_FL_Active From Members Left Join Divisions On MBR_FK_Division = DIV_PK "
                        "Order By DIV_Name, MBR_Online_Player_Name"));
     while (query.next())
         rows.append({query.value(0).toByteArray(), trimmed(query, 1), trimmed(query, 2),
-                     query.value(3).toByteArray(), query.value(6).toInt() == 1,
+                     query.value(3).toByteArray(), query.value(6).toInt() != 0,
                      !query.value(4).isNull() && !query.value(5).isNull() && query.value(5).toInt() == 0});
     return rows;
 }

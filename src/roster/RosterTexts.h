@@ -1,6 +1,5 @@
 #pragma once
 
-#include "exchange/RosterImport.h"
 #include "scheduling/FindBestTimes.h"
 #include "store/RosterError.h"
 
@@ -11,8 +10,6 @@ namespace RosterTexts {
 
 // "3 member(s) - Tue - 08:00 PM", as the best-times list shows a grid point.
 QString bestTimeLine(const BestTimeTally& tally);
-// The counts of an import, one line each for divisions, members and zones.
-QString importSummary(const ImportResult& result);
 // The report of zones that conversions did not find (DataError 1024 naming them).
 DataError missingZones(const QStringList& zones);
 

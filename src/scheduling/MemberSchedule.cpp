@@ -5,7 +5,6 @@
 #include "time/cTimeFuncs.h"
 
 #include <QSet>
-#include <QSqlQuery>
 #include <algorithm>
 
 namespace {
@@ -100,7 +99,7 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     if (selected.isEmpty())
         return members;
     StoredTimes times;
-    QSqlQuery query = db.exec(selectSql());
+    Rows query = db.select(selectSql());
     while (query.next()) {
         if (!selected.contains(query.value(0).toByteArray()))
             continue;

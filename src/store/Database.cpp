@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlError>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -23,45 +26,57 @@ QString newConnectionName()
     return QStringLiteral("tallyhold-roster-%1").arg(++counter);
 }
 
-[[noreturn]] void refuse(const QString& path, const QString& problem)
+QString nativePath(const QString& path)
 {
-    throw RosterError(
-        ErrorKind::NotOpened,
-        QStringLiteral("The roster file %1 cannot be used: %2\n\nThe file has not been changed.")
-            .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()), problem));
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-// Looks at an existing file without writing to it: SQLite's header, then the tables.
-void checkExisting(const QString& path)
+[[noreturn]] void refuse(const QString& path, const QString& problem, ErrorKind kind = ErrorKind::NotOpened,
+                         const QString& detail = {})
+{
+    throw RosterError(
+        kind,
+        QStringLiteral("The roster file %1 cannot be used: %2\n\nThe file has not been changed.")
+            .arg(nativePath(path), problem),
+        detail);
+}
+
+// Looks at the first bytes only, so a file that is not SQLite's is never opened by SQLite.
+void checkHeader(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         refuse(path, QStringLiteral("it cannot be read (%1).").arg(file.errorString()));
     const QByteArray header = file.read(16);
-    file.close();
+    if (header.isEmpty())
+        refuse(path, QStringLiteral("it is empty (0 bytes)."), ErrorKind::RosterEmpty);
     if (header.mid(4).startsWith("Standard"))
         refuse(path, QStringLiteral("it is an Access-format database, not an SQLite roster."));
-    if (!header.isEmpty() && header != QByteArray("SQLite format 3\0", 16))
+    if (header != QByteArray("SQLite format 3\0", 16))
         refuse(path, QStringLiteral("it is not an SQLite database."));
+}
 
-    const QString name = newConnectionName();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QString problem;
-        if (!db.open())
-            problem = QStringLiteral("it cannot be opened (%1).").arg(db.lastError().text());
-        else
-            problem = RosterSchema::problem(db);
-        db.close();
-        if (!problem.isEmpty()) {
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
-            refuse(path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
+// Why the first read of an SQLite file failed, by SQLite's own result code.
+[[noreturn]] void refuseUnreadable(const QString& path, const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt();
+    if (code == 5 || code == 6) // SQLITE_BUSY, SQLITE_LOCKED
+        refuse(path, QStringLiteral("it is in use by another program."), ErrorKind::RosterInUse,
+               error.text());
+    if (code == 11 || code == 26) // SQLITE_CORRUPT, SQLITE_NOTADB
+        refuse(path, QStringLiteral("it is damaged."), ErrorKind::RosterDamaged, error.text());
+    if (code == 8) // SQLITE_READONLY: a journal to roll back, and no right to do so
+        refuse(path,
+               QStringLiteral("a write to it was interrupted and cannot be undone while the file or its "
+                              "folder is read-only."),
+               ErrorKind::NotOpened, error.text());
+    refuse(path, QStringLiteral("it cannot be opened (%1).").arg(error.text()));
+}
+
+QString readOnlyText(const QString& path)
+{
+    return QStringLiteral("The roster file %1 can be viewed and scheduled but not changed.")
+        .arg(nativePath(path));
 }
 
 } // namespace
@@ -72,36 +87,114 @@ Database::Database(QString connectionName, QString path)
 {
 }
 
-Database Database::open(const QString& path)
+Database Database::connect(const QString& path, bool readOnly)
 {
-    const bool exists = QFileInfo::exists(path);
-    if (exists)
-        checkExisting(path);
-
     const QString name = newConnectionName();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(path);
+    if (readOnly)
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
         const QString text = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
         refuse(path, QStringLiteral("it cannot be opened (%1).").arg(text));
     }
-    if (!exists) {
-        try {
-            db.transaction();
-            RosterSchema::create(db);
-            db.commit();
-        } catch (const RosterError&) {
-            db.rollback();
+    Database result(name, path);
+    if (readOnly)
+        result.m_refusal = readOnlyText(path);
+    return result;
+}
+
+// Rosters keep SQLite's rollback journal, not WAL: after every commit the roster is one
+// self-contained file that users may copy, a read-only file or folder can still be read (WAL
+// must write its -shm file beside the roster), and folders on network shares, where WAL's
+// shared memory fails, keep working. An interrupted write is undone by the first read-write
+// open either way.
+Database Database::open(const QString& path, Access access)
+{
+    if (QFileInfo::exists(path)) {
+        checkHeader(path);
+        const QFileInfo file(path);
+        Database db = connect(path,
+                              access == Access::ReadOnly || !file.isWritable()
+                                  || !QFileInfo(file.absolutePath()).isWritable());
+        QSqlDatabase connection = db.connection();
+        // The first read rolls back what an interrupted write left in the journal; only then
+        // do the tables say what the roster holds.
+        QSqlQuery probe(connection);
+        if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))) {
+            const QSqlError error = probe.lastError();
+            probe = QSqlQuery();
             db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(name);
-            QFile::remove(path);
-            throw;
+            refuseUnreadable(path, error);
         }
+        probe = QSqlQuery();
+        const QString problem = RosterSchema::problem(connection);
+        if (!problem.isEmpty()) {
+            connection = QSqlDatabase();
+            db.close();
+            refuse(path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
+        }
+        return db;
     }
-    return Database(name, path);
+
+    Database db = connect(path, false);
+    QSqlDatabase connection = db.connection();
+    try {
+        connection.transaction();
+        RosterSchema::create(connection);
+        connection.commit();
+    } catch (const RosterError&) {
+        connection.rollback();
+        connection = QSqlDatabase();
+        db.close();
+        QFile::remove(path);
+        throw;
+    }
+    return db;
+}
+
+void Database::checkWritable() const
+{
+    if (isReadOnly())
+        throw RosterError(ErrorKind::ReadOnly, m_refusal);
+}
+
+QString Database::quickCheck() const
+{
+    try {
+        Rows rows = select(QStringLiteral("PRAGMA quick_check(1)"));
+        const QString finding = rows.next() ? rows.value(0).toString() : QStringLiteral("no answer");
+        return finding == QLatin1String("ok") ? QString() : finding;
+    } catch (const RosterError& error) {
+        return error.text();
+    }
+}
+
+QString Database::backup() const
+{
+    checkWritable();
+    const QString target = backupPath();
+    const QString fresh = target + QStringLiteral("-new");
+    QFile::remove(fresh);
+    exec(QStringLiteral("VACUUM INTO ?"), {fresh});
+    // rename() replaces the old copy in one step: there is always a whole copy on disk.
+    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(fresh);
+        throw RosterError(ErrorKind::Database,
+                          QStringLiteral("The backup %1 could not be written.").arg(nativePath(target)),
+                          reason);
+    }
+    return target;
+}
+
+void Database::fail(const QSqlError& error) const
+{
+    if (error.nativeErrorCode() == QLatin1String("8")) // SQLITE_READONLY
+        throw RosterError(ErrorKind::ReadOnly, readOnlyText(m_path), error.text());
+    throw DatabaseError(error.text());
 }
 
 bool Database::isOpen() const
@@ -131,29 +224,34 @@ QSqlQuery Database::exec(const QString& sql, const QVariantList& values) const
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        throw DatabaseError(query.lastError().text());
+        fail(query.lastError());
     for (const QVariant& value : values)
         query.addBindValue(value);
     if (!query.exec())
-        throw DatabaseError(query.lastError().text());
+        fail(query.lastError());
     return query;
+}
+
+Rows Database::select(const QString& sql, const QVariantList& values) const
+{
+    return Rows(exec(sql, values));
 }
 
 std::optional<QSqlRecord> Database::first(const QString& sql, const QVariantList& values) const
 {
-    QSqlQuery query = exec(sql, values);
-    if (!query.next())
+    Rows rows = select(sql, values);
+    if (!rows.next())
         return std::nullopt;
-    return query.record();
+    return rows.record();
 }
 
 QList<QSqlRecord> Database::all(const QString& sql, const QVariantList& values) const
 {
-    QSqlQuery query = exec(sql, values);
-    QList<QSqlRecord> rows;
-    while (query.next())
-        rows.append(query.record());
-    return rows;
+    Rows rows = select(sql, values);
+    QList<QSqlRecord> records;
+    while (rows.next())
+        records.append(rows.record());
+    return records;
 }
 
 void Database::insert(const QString& table, const Columns& columns) const
@@ -174,12 +272,12 @@ void Database::insertRows(const QString& table, const QStringList& columns,
     const QStringList marks(columns.size(), QStringLiteral("?"));
     if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                            .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
-        throw DatabaseError(query.lastError().text());
+        fail(query.lastError());
     for (const QVariantList& values : rows) {
         for (qsizetype i = 0; i < values.size(); ++i)
             query.bindValue(int(i), values[i]);
         if (!query.exec())
-            throw DatabaseError(query.lastError().text());
+            fail(query.lastError());
     }
 }
 
@@ -209,6 +307,8 @@ Transaction::Transaction(const Database& db)
 {
     int& depth = nesting(m_db.connection().connectionName());
     m_outermost = depth == 0;
+    if (m_outermost)
+        m_db.checkWritable();
     if (m_outermost && !m_db.connection().transaction())
         throw DatabaseError(m_db.connection().lastError().text());
     ++depth;

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "Rows.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
 #include <optional>
+
+class QSqlError;
 
 // The one roster connection. Every value reaches SQL as a bound parameter; every failure
 // throws DatabaseError with the driver's text. Column names in records are matched
@@ -16,18 +20,37 @@ public:
 
     Database() = default;
 
+    enum class Access { ReadWrite, ReadOnly };
+
     // Opens the roster at path, creating it with the standard zones when it does not exist.
-    // A file that is not a roster is refused (RosterError naming the file) and left untouched.
-    static Database open(const QString& path = QString::fromLatin1(FileName));
+    // A file that is not a roster, is empty, damaged or held by another program is refused
+    // with a RosterError of its own kind naming the file, and left untouched. A roster that
+    // an interrupted write left with its journal is opened for writing first, so SQLite
+    // rolls that write back before anything is read. A read-only file or folder, or
+    // Access::ReadOnly, gives a roster whose writes are refused (isReadOnly()).
+    static Database open(const QString& path = QString::fromLatin1(FileName),
+                         Access access = Access::ReadWrite);
 
     bool isOpen() const;
     void close();
     QString path() const { return m_path; }
     QSqlDatabase connection() const;
+    bool isReadOnly() const { return !m_refusal.isEmpty(); }
+    // The sentence every write to a read-only roster is refused with.
+    const QString& refusal() const { return m_refusal; }
+    // Throws the ReadOnly error when this roster may not be changed.
+    void checkWritable() const;
+    // Empty when SQLite's quick check finds the file sound; otherwise its first finding.
+    QString quickCheck() const;
+    // Writes a consistent copy of the roster beside it (FileName + ".bak"), replacing the
+    // previous copy only once the new one is complete; returns the copy's path.
+    QString backup() const;
+    QString backupPath() const { return m_path + QStringLiteral(".bak"); }
 
-    // Runs sql with the values bound to its "?" placeholders in order; the query is
-    // positioned before the first row.
+    // Runs a statement that changes rows, with the values bound to its "?" placeholders in
+    // order. Statements that read go through select().
     QSqlQuery exec(const QString& sql, const QVariantList& values = {}) const;
+    Rows select(const QString& sql, const QVariantList& values = {}) const;
     // The first row of sql, or nothing when it finds none.
     std::optional<QSqlRecord> first(const QString& sql, const QVariantList& values = {}) const;
     QList<QSqlRecord> all(const QString& sql, const QVariantList& values = {}) const;
@@ -44,9 +67,14 @@ public:
 
 private:
     explicit Database(QString connectionName, QString path);
+    static Database connect(const QString& path, bool readOnly);
+    // Throws what a failed statement reports: the read-only sentence, or the driver's text.
+    [[noreturn]] void fail(const QSqlError& error) const;
 
     QString m_connectionName;
     QString m_path;
+    // The sentence every write is refused with; empty for a roster that may be changed.
+    QString m_refusal;
 };
 
 // Makes one command's writes land whole or not at all: rolls back unless commit() ran.

@@ -10,6 +10,11 @@ enum class ErrorKind {
     Database, // the database layer failed; the text carries the driver's words
     DataLost, // a row the command relies on is missing ("Unrecoverable Data Error")
     NotOpened, // the roster file cannot be used
+    RosterInUse, // another program holds the roster; trying again may succeed
+    RosterOpenElsewhere, // another Tallyhold window has the roster open
+    RosterDamaged, // the roster file is damaged
+    RosterEmpty, // the roster file holds no bytes at all
+    ReadOnly, // the roster can be viewed and scheduled but not changed
     Programming, // a state the program should never reach
     RecordKey, // text that should be a record key is not
     ZoneOffset, // a stored zone has no usable offset

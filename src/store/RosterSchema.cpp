@@ -48,14 +48,7 @@ const char* const Indexes[] = {
     "CREATE INDEX idx_zones_name ON TimeZones (TZ_Name)",
 };
 
-struct StandardZone
-{
-    int key;
-    const char* name;
-    const char* description;
-    int offset;
-    int daylight;
-};
+using StandardZone = RosterSchema::StandardZone;
 
 // Identical in every roster: the exchange file relies on keys 1 to 8.
 const StandardZone StandardZones[] = {
@@ -128,4 +121,20 @@ QString RosterSchema::problem(QSqlDatabase& db)
         }
     }
     return {};
+}
+
+const RosterSchema::StandardZone* RosterSchema::standardZone(int key)
+{
+    return key >= 1 && key <= int(std::size(StandardZones)) ? &StandardZones[key - 1] : nullptr;
+}
+
+bool RosterSchema::isStandardZone(const QSqlRecord& zone)
+{
+    const StandardZone* standard = standardZone(zone.value(QStringLiteral("TZ_PK")).toInt());
+    const QVariant daylight = zone.value(QStringLiteral("TZ_Daylight_Savings"));
+    const QVariant offset = zone.value(QStringLiteral("TZ_GMT_Offset"));
+    return standard && zone.value(QStringLiteral("TZ_Name")).toString() == QLatin1String(standard->name)
+        && zone.value(QStringLiteral("TZ_Description")).toString() == QLatin1String(standard->description)
+        && !offset.isNull() && offset.toInt() == standard->offset && !daylight.isNull()
+        && daylight.toInt() == standard->daylight;
 }

@@ -17,9 +17,10 @@ private slots:
     void divisionsInListOrderEscaped();
     void zoneLineOncePerDivision();
     void failureKeepsEarlierFile();
+    void damagedPageFailsExport();
 
 private:
-    // The file's lines without the header, each checked to end in CR LF.
+    // The file's records without the header and the end line, each checked to end in CR LF.
     static QStringList exportedLines(TestRoster& roster, const QList<RecordKey>& divisions)
     {
         const QString path = roster.filePath(QStringLiteral("out.tlx"));
@@ -32,8 +33,11 @@ private:
             return {QStringLiteral("line ends are not CR LF")};
         QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
         lines.removeLast();
-        if (lines.takeFirst() != QLatin1String("#Tallyhold exchange 2"))
+        if (lines.takeFirst() != QLatin1String("#Tallyhold exchange 3"))
             return {QStringLiteral("no header")};
+        const QString end = lines.takeLast();
+        if (end != QStringLiteral("#end %1").arg(lines.size()))
+            return {QStringLiteral("no end line with the number of records")};
         return lines;
     }
 };
@@ -107,11 +111,14 @@ void tst_RosterExport::zoneLineOncePerDivision()
     roster.addMember(a, 8, QStringLiteral("Standard"));
     roster.addMember(a, QVariant(), QStringLiteral("No zone"));
     roster.addMember(b, zed, QStringLiteral("Three"));
+    roster.db().update(QStringLiteral("TimeZones"), QStringLiteral("TZ_PK"), 2,
+                       {{QStringLiteral("TZ_Name"), QStringLiteral("Central US")}});
+    roster.addMember(b, 2, QStringLiteral("Renamed"));
 
-    // The zone follows its division's first member; standard zones travel as bare keys.
+    // The zone follows its division's first member; standard zones, unless changed, travel as bare keys.
     const QStringList lines = exportedLines(roster, {a, b});
     QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^5\\|"))),
-             QStringList({"5|9|Zed||90|1", "5|9|Zed||90|1"}));
+             QStringList({"5|9|Zed||90|1", "5|9|Zed||90|1", "5|2|Central US|Central|360|1"}));
     QVERIFY(lines[2].startsWith(QStringLiteral("5|")) && lines.last().startsWith(QStringLiteral("5|")));
     QVERIFY(lines.filter(QStringLiteral("|No zone|")).first().contains(QStringLiteral("||No zone|")));
 }
@@ -136,6 +143,19 @@ void tst_RosterExport::failureKeepsEarlierFile()
     QCOMPARE(QDir(roster.filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList({"old.tlx"}));
     QVERIFY_THROWS_EXCEPTION(
         RosterError, ExportDivisions(roster.db(), {division}, roster.filePath(QStringLiteral("gone/x.tlx"))));
+}
+
+void tst_RosterExport::damagedPageFailsExport()
+{
+    TestRoster roster;
+    const RecordKey division = roster.addDivision(QStringLiteral("A"));
+    roster.addMembersAndDamageOne(division, 60);
+    QDir(roster.dir()).mkdir(QStringLiteral("out"));
+    const RosterError error = refusal(
+        [&] { ExportDivisions(roster.db(), {division}, roster.filePath(QStringLiteral("out/x.tlx"))); });
+    QCOMPARE(error.kind(), ErrorKind::Database);
+    QVERIFY2(error.text().contains(QStringLiteral("malformed")), qPrintable(error.text()));
+    QCOMPARE(QDir(roster.filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_RosterExport)

@@ -20,6 +20,7 @@ private slots:
     void reopensExistingRoster();
     void refusesForeignFiles_data();
     void refusesForeignFiles();
+    void rosterHeldByAnotherProgramIsInUse();
     void columnNamesIgnoreCase();
     void textComparesWithoutCase();
     void valuesAreBoundNotSpliced();
@@ -70,18 +71,27 @@ void tst_Database::reopensExistingRoster()
 void tst_Database::refusesForeignFiles_data()
 {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<ErrorKind>("kind");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("text") << QByteArray("just some notes\r\n") << QStringLiteral("not an SQLite database");
-    QTest::newRow("access") << QByteArray("\0\1\0\0Standard Jet DB\0\0\0\0", 23)
+    const ErrorKind notOpened = ErrorKind::NotOpened;
+    QTest::newRow("text") << QByteArray("just some notes\r\n") << notOpened
+                          << QStringLiteral("not an SQLite database");
+    QTest::newRow("access") << QByteArray("\0\1\0\0Standard Jet DB\0\0\0\0", 23) << notOpened
                             << QStringLiteral("Access-format");
-    QTest::newRow("empty file") << QByteArray() << QStringLiteral("no table Divisions");
-    QTest::newRow("other sqlite") << QByteArray("sqlite:other") << QStringLiteral("no table Divisions");
-    QTest::newRow("missing column") << QByteArray("sqlite:column") << QStringLiteral("no column DIV_Hide");
+    QTest::newRow("empty file") << QByteArray() << ErrorKind::RosterEmpty
+                                << QStringLiteral("empty (0 bytes)");
+    QTest::newRow("other sqlite") << QByteArray("sqlite:other") << notOpened
+                                  << QStringLiteral("no table Divisions");
+    QTest::newRow("missing column") << QByteArray("sqlite:column") << notOpened
+                                    << QStringLiteral("no column DIV_Hide");
+    QTest::newRow("damaged") << QByteArray("sqlite:damaged") << ErrorKind::RosterDamaged
+                             << QStringLiteral("is damaged");
 }
 
 void tst_Database::refusesForeignFiles()
 {
     QFETCH(QByteArray, content);
+    QFETCH(ErrorKind, kind);
     QFETCH(QString, problem);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ClanRoster.mdb"));
@@ -90,7 +100,7 @@ void tst_Database::refusesForeignFiles()
         db.setDatabaseName(path);
         QVERIFY(db.open());
         QSqlQuery query(db);
-        if (content == "sqlite:other")
+        if (content != "sqlite:column")
             QVERIFY(query.exec(QStringLiteral("CREATE TABLE Other (x INTEGER)")));
         else
             QVERIFY(query.exec(
@@ -99,21 +109,37 @@ void tst_Database::refusesForeignFiles()
         db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("arrange"));
+        // Past SQLite's 100-byte header, the page that lists the tables.
+        QFile file(path);
+        if (content == "sqlite:damaged" && file.open(QIODevice::ReadWrite) && file.seek(100))
+            file.write(QByteArray(200, char(0x7F)));
     } else {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
     }
     const QByteArray before = digest(path);
-    try {
-        Database::open(path);
-        QFAIL("a foreign file was accepted");
-    } catch (const RosterError& error) {
-        QVERIFY2(error.text().contains(QStringLiteral("ClanRoster.mdb")), qPrintable(error.text()));
-        QVERIFY2(error.text().contains(problem), qPrintable(error.text()));
-    }
+    const RosterError error = refusal([&] { Database::open(path); });
+    QCOMPARE(error.kind(), kind);
+    QVERIFY2(error.text().contains(QStringLiteral("ClanRoster.mdb")), qPrintable(error.text()));
+    QVERIFY2(error.text().contains(problem), qPrintable(error.text()));
     QCOMPARE(digest(path), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("ClanRoster.mdb")});
+}
+
+void tst_Database::rosterHeldByAnotherProgramIsInUse()
+{
+    TestRoster roster;
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+    other.setDatabaseName(roster.db().path());
+    QVERIFY(other.open());
+    QVERIFY(QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+    const RosterError error = refusal([&] { Database::open(roster.db().path()); });
+    QCOMPARE(error.kind(), ErrorKind::RosterInUse);
+    QVERIFY2(error.text().contains(QStringLiteral("in use by another program")), qPrintable(error.text()));
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
 }
 
 void tst_Database::columnNamesIgnoreCase()

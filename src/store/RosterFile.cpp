@@ -1,0 +1,54 @@
+#include "RosterFile.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+RosterFile RosterFile::open(const QString& path)
+{
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    RosterFile file;
+    file.m_lock = std::make_shared<QLockFile>(path + QStringLiteral(".lock"));
+    // A live holder keeps the lock however long it runs; a dead one loses it.
+    file.m_lock->setStaleLockTime(0);
+    if (!file.m_lock->tryLock()) {
+        // In a folder we may not write in there is no lock to take, and nothing to change either.
+        if (file.m_lock->error() == QLockFile::LockFailedError)
+            throw RosterError(
+                ErrorKind::RosterOpenElsewhere,
+                QStringLiteral("The roster file %1 is open in another Tallyhold window.").arg(shown));
+        file.m_lock.reset();
+    }
+
+    file.m_db = Database::open(path);
+    const QString finding = file.m_db.quickCheck();
+    if (!finding.isEmpty()) {
+        file.m_db.close();
+        file.m_db = Database::open(path, Database::Access::ReadOnly);
+        file.m_warnings.append(RosterError(
+            ErrorKind::RosterDamaged,
+            QStringLiteral("The roster file %1 is damaged. Export what can still be read, then restore a "
+                           "backup such as %2. Until then the roster can be viewed and scheduled but not "
+                           "changed.")
+                .arg(shown, QDir::toNativeSeparators(QFileInfo(file.m_db.backupPath()).absoluteFilePath())),
+            finding));
+        return file;
+    }
+    if (file.m_db.isReadOnly()) {
+        file.m_warnings.append(RosterError(ErrorKind::ReadOnly, file.m_db.refusal(),
+                                           QStringLiteral("The file or its folder is read-only.")));
+        return file;
+    }
+    // The first start of a day finds yesterday's copy (or none) and writes today's.
+    const QFileInfo backup(file.m_db.backupPath());
+    if (!backup.exists() || backup.lastModified().date() != QDate::currentDate()) {
+        try {
+            file.m_db.backup();
+        } catch (const RosterError& error) {
+            file.m_warnings.append(error);
+        }
+    }
+    return file;
+}
