@@ -86,3 +86,34 @@ int TestRoster::count(const QString& table) const
 {
     return m_db.first(QStringLiteral("SELECT COUNT(*) FROM ") + table)->value(0).toInt();
 }
+
+QStringList TestRoster::rows() const
+{
+    QStringList rows;
+    for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times"}) {
+        for (const QSqlRecord& row : m_db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
+            QStringList values;
+            for (int column = 0; column < row.count(); ++column)
+                values << row.value(column).toString();
+            rows << values.join(QLatin1Char('/'));
+        }
+    }
+    return rows;
+}
+
+MemberForm TestRoster::form(const QString& name, const QStringList& days, const QString& division,
+                            const QString& zone)
+{
+    MemberForm form;
+    form.playerName = name;
+    form.divisionText = division;
+    form.zoneText = zone;
+    form.active = true;
+    for (int day = 0; day < days.size(); ++day) {
+        const QStringList times = QString(days[day]).replace(QLatin1Char(','), QLatin1Char('-')).split('-');
+        form.days[day].checked = !days[day].isEmpty();
+        for (int slot = 0; slot < times.size(); ++slot)
+            form.days[day].texts[slot] = times[slot];
+    }
+    return form;
+}

@@ -34,6 +34,12 @@ public:
     // One Times key per day, Monday first; a day without a key is not played.
     void addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days);
     int count(const QString& table) const;
+    // Every row of every table as text, for checking that a command wrote nothing.
+    QStringList rows() const;
+    // The member form: days from Monday, each "" (not played), "start-end" or
+    // "start-end,start2-end2".
+    static MemberForm form(const QString& name, const QStringList& days = {},
+                           const QString& division = "Alpha", const QString& zone = "GMT");
 
 private:
     QTemporaryDir m_dir;
@@ -41,3 +47,14 @@ private:
     Database m_db;
     std::unique_ptr<Roster> m_session;
 };
+
+// The error a command throws, or nothing when it goes through.
+template<class Command> std::optional<RosterError> errorOf(Command&& command)
+{
+    try {
+        command();
+    } catch (const RosterError& error) {
+        return error;
+    }
+    return std::nullopt;
+}
