@@ -117,3 +117,25 @@ MemberForm TestRoster::form(const QString& name, const QStringList& days, const 
     }
     return form;
 }
+
+QString refusal(const std::function<void()>& command)
+{
+    const std::optional<RosterError> error = errorOf(command);
+    if (!error)
+        return {};
+    static const char* const Kinds[]
+        = {"Database",      "DataLost",         "NotOpened",      "Programming",   "RecordKey",
+           "ZoneOffset",    "Selection",        "SaveRefused",    "RowVanished",   "DataFormat",
+           "TimeFormat",    "DivisionNotFound", "ZoneNotFound",   "ScheduleInput", "DeletionRefused",
+           "ImportAborted", "ExportFailed",     "ValueOutOfRange"};
+    static const char* const Fields[]
+        = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
+           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone"};
+    QString text = QLatin1String(Kinds[int(error->kind())]);
+    if (const std::optional<FormField>& field = error->field()) {
+        text += QLatin1Char(' ') + QLatin1String(Fields[int(field->kind)]);
+        if (field->kind == FormField::Kind::Slot)
+            text += QStringLiteral(" %1.%2").arg(field->day).arg(field->slot);
+    }
+    return text + QStringLiteral(": ") + error->text();
+}

@@ -7,6 +7,7 @@
 
 #include <QTemporaryDir>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +48,10 @@ private:
     Database m_db;
     std::unique_ptr<Roster> m_session;
 };
+
+// What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0), or
+// an empty text when it goes through.
+QString refusal(const std::function<void()>& command);
 
 // The error a command throws, or nothing when it goes through.
 template<class Command> std::optional<RosterError> errorOf(Command&& command)
