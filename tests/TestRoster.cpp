@@ -91,12 +91,18 @@ QStringList TestRoster::rows() const
 {
     QStringList rows;
     for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times"}) {
+        QStringList tableRows;
         for (const QSqlRecord& row : m_db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
             QStringList values;
-            for (int column = 0; column < row.count(); ++column)
-                values << row.value(column).toString();
-            rows << values.join(QLatin1Char('/'));
+            for (int column = 0; column < row.count(); ++column) {
+                const QVariant value = row.value(column);
+                values << (value.typeId() == QMetaType::QByteArray ? KeyToHex(value.toByteArray())
+                                                                   : value.toString());
+            }
+            tableRows << values.join(QLatin1Char('/'));
         }
+        tableRows.sort();
+        rows << tableRows;
     }
     return rows;
 }

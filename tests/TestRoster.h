@@ -35,7 +35,7 @@ public:
     // One Times key per day, Monday first; a day without a key is not played.
     void addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days);
     int count(const QString& table) const;
-    // Every row of every table as text, for checking that a command wrote nothing.
+    // Every row of every table as text, keys in hexadecimal, ordered within each table.
     QStringList rows() const;
     // The member form: days from Monday, each "" (not played), "start-end" or
     // "start-end,start2-end2".
