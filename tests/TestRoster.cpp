@@ -111,4 +111,65 @@ void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
     }
     file.close();
     m_db = Database::open(path);
+    m_session = std::make_unique<Roster>(m_db, m_session->preferences());
+}
+
+QStringList TestRoster::rows() const
+{
+    QStringList rows;
+    for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times"}) {
+        QStringList tableRows;
+        for (const QSqlRecord& row : m_db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
+            QStringList values;
+            for (int column = 0; column < row.count(); ++column) {
+                const QVariant value = row.value(column);
+                values << (value.typeId() == QMetaType::QByteArray ? KeyToHex(value.toByteArray())
+                                                                   : value.toString());
+            }
+            tableRows << values.join(QLatin1Char('/'));
+        }
+        tableRows.sort();
+        rows << tableRows;
+    }
+    return rows;
+}
+
+MemberForm TestRoster::form(const QString& name, const QStringList& days, const QString& division,
+                            const QString& zone)
+{
+    MemberForm form;
+    form.playerName = name;
+    form.divisionText = division;
+    form.zoneText = zone;
+    form.active = true;
+    for (int day = 0; day < days.size(); ++day) {
+        const QStringList times = QString(days[day]).replace(QLatin1Char(','), QLatin1Char('-')).split('-');
+        form.days[day].checked = !days[day].isEmpty();
+        for (int slot = 0; slot < times.size(); ++slot)
+            form.days[day].texts[slot] = times[slot];
+    }
+    return form;
+}
+
+QString refusal(const std::function<void()>& command)
+{
+    const std::optional<RosterError> error = errorOf(command);
+    if (!error)
+        return {};
+    static const char* const Kinds[]
+        = {"Database",      "DataLost",         "NotOpened",      "RosterInUse",   "RosterOpenElsewhere",
+           "RosterDamaged", "RosterEmpty",      "ReadOnly",       "Programming",   "RecordKey",
+           "ZoneOffset",    "Selection",        "SaveRefused",    "RowVanished",   "DataFormat",
+           "TimeFormat",    "DivisionNotFound", "ZoneNotFound",   "ScheduleInput", "DeletionRefused",
+           "ImportAborted", "ExportFailed",     "ValueOutOfRange"};
+    static const char* const Fields[]
+        = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
+           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone"};
+    QString text = QLatin1String(Kinds[int(error->kind())]);
+    if (const std::optional<FormField>& field = error->field()) {
+        text += QLatin1Char(' ') + QLatin1String(Fields[int(field->kind)]);
+        if (field->kind == FormField::Kind::Slot)
+            text += QStringLiteral(" %1.%2").arg(field->day).arg(field->slot);
+    }
+    return text + QStringLiteral(": ") + error->text();
 }

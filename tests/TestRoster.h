@@ -8,6 +8,7 @@
 
 #include <QTemporaryDir>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -38,6 +39,12 @@ public:
     // Adds members with page-sized notes, then overwrites the page of one in the middle, as a
     // failing disk would; the roster opens again, and reading that page fails.
     void addMembersAndDamageOne(const RecordKey& division, int members);
+    // Every row of every table as text, keys in hexadecimal, ordered within each table.
+    QStringList rows() const;
+    // The member form: days from Monday, each "" (not played), "start-end" or
+    // "start-end,start2-end2".
+    static MemberForm form(const QString& name, const QStringList& days = {},
+                           const QString& division = "Alpha", const QString& zone = "GMT");
 
 private:
     QTemporaryDir m_dir;
@@ -46,13 +53,17 @@ private:
     std::unique_ptr<Roster> m_session;
 };
 
-// What command was refused with; a Programming error saying so when it was refused nothing.
-template<class Command> RosterError refusal(Command command)
+// What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0), or
+// an empty text when it goes through.
+QString refusal(const std::function<void()>& command);
+
+// The error a command throws, or nothing when it goes through.
+template<class Command> std::optional<RosterError> errorOf(Command&& command)
 {
     try {
         command();
     } catch (const RosterError& error) {
         return error;
     }
-    return RosterError(ErrorKind::Programming, QStringLiteral("nothing was refused"));
+    return std::nullopt;
 }

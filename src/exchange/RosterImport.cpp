@@ -84,11 +84,13 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
 
 int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult& result)
 {
-    // Identical means identical: the name compares with its letter case here.
-    const auto same = db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? COLLATE BINARY "
-                                              "AND TZ_GMT_Offset = ? AND TZ_Daylight_Savings IS ? "
-                                              "ORDER BY TZ_PK"),
-                               {zone.name, zone.offset, zone.daylight});
+    // The same zone: its name as the roster compares names (letter case aside), its offset, and
+    // whether it keeps daylight saving (older files write -1 for true).
+    const auto same
+        = db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? AND TZ_GMT_Offset = ? "
+                                  "AND COALESCE(TZ_Daylight_Savings <> 0, -1) = COALESCE(? <> 0, -1) "
+                                  "ORDER BY TZ_PK"),
+                   {zone.name, zone.offset, zone.daylight});
     if (same) {
         ++result.zonesReused;
         return same->value(0).toInt();

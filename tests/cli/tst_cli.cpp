@@ -237,7 +237,7 @@ void tst_cli::exchange()
     const QByteArray before = fileHash(copy);
     const Run refused = cli(import, roster.dir());
     QCOMPARE(refused.status, 1);
-    QVERIFY(refused.err.contains(QStringLiteral("There is a problem with the format of the Import File!")));
+    QVERIFY(refused.err.contains(QStringLiteral("The file ends early")));
     QCOMPARE(fileHash(copy), before);
 }
 

@@ -1,5 +1,5 @@
 #include "RosterGenerator.h"
-#include "SchedulingRoster.h"
+#include "Schedules.h"
 #include "scheduling/WeekAvailability.h"
 #include "time/cTimeFuncs.h"
 
@@ -127,18 +127,18 @@ void tst_WeekAvailability::againstBruteForce()
 // One moment, nobody required, minimum 1: the lines Show Best Times has always given.
 void tst_WeekAvailability::momentGivesTodaysLines()
 {
-    SchedulingRoster roster;
+    Schedules roster;
     const int zone = roster.zone(QStringLiteral("USR"), 0, 0);
     const auto monday = [&](const char* name, const char* start = "7:00 PM", const char* end = "9:00 PM") {
-        return roster.member(QString::fromLatin1(name), zone, {{0, start, end}});
+        return roster.member(QString::fromLatin1(name), zone, {{0, QString(start) + "-" + end}});
     };
     const QList<RecordKey> keys {
         monday("charlie"),
         monday("Delta"),
         monday("Delta ", "7:10 PM", "8:00 PM"),
-        roster.member(QStringLiteral("alpha"), zone, {{0, "7:00 PM", "9:00 PM", "8:00 PM", "9:30 PM"}}),
-        roster.member(QStringLiteral("Bravo"), zone, {{0, "6:00 PM", "6:30 PM", "7:00 PM", "9:00 PM"}}),
-        roster.member(QStringLiteral("Bob"), zone, {{1, "7:00 PM", "8:00 PM"}})};
+        roster.member(QStringLiteral("alpha"), zone, {{0, "7:00 PM-9:00 PM,8:00 PM-9:30 PM"}}),
+        roster.member(QStringLiteral("Bravo"), zone, {{0, "6:00 PM-6:30 PM,7:00 PM-9:00 PM"}}),
+        roster.member(QStringLiteral("Bob"), zone, {{1, "7:00 PM-8:00 PM"}})};
     const BestTimes best = WeekAvailability::build(roster.db(), keys, "USR", false).bestTimes({}, 30, 100);
     QStringList lines;
     for (const BestTimeTally& tally : best.tallies)
@@ -177,12 +177,11 @@ void tst_WeekAvailability::edges()
     QFETCH(int, length);
     QFETCH(int, count);
 
-    SchedulingRoster roster;
+    Schedules roster;
     roster.zone(QStringLiteral("USR"), 0, 0);
     const int zone = roster.zone(QStringLiteral("MBR"), memberOffset, 0);
-    const RecordKey ann = roster.member(
-        "Ann", zone, {{day, slot.section(QLatin1Char('-'), 0, 0), slot.section(QLatin1Char('-'), 1)}});
-    const RecordKey idle = roster.member("Idle", zone, {{day, "12:00 AM", "11:59 PM"}}, 0);
+    const RecordKey ann = roster.member("Ann", zone, {{day, slot}});
+    const RecordKey idle = roster.member("Idle", zone, {{day, "12:00 AM-11:59 PM"}}, 0);
     const RecordKey unscheduled = roster.addMember(roster.addDivision("B"), zone, "Nobody");
     const WeekAvailability week
         = WeekAvailability::build(roster.db(), {ann, idle, unscheduled}, "USR", false);

@@ -21,7 +21,7 @@ void tst_RosterFile::secondWindowIsRefused()
     const QString path = roster.db().path();
     {
         const RosterFile first = RosterFile::open(path);
-        const RosterError error = refusal([&] { RosterFile::open(path); });
+        const RosterError error = *errorOf([&] { RosterFile::open(path); });
         QCOMPARE(error.kind(), ErrorKind::RosterOpenElsewhere);
         QVERIFY2(error.text().contains(QStringLiteral("open in another Tallyhold window")),
                  qPrintable(error.text()));
@@ -39,7 +39,7 @@ void tst_RosterFile::damagedRosterOpensReadOnly()
     QCOMPARE(file.warnings().size(), 1);
     QCOMPARE(file.warnings()[0].kind(), ErrorKind::RosterDamaged);
     QVERIFY(file.warnings()[0].text().contains(QStringLiteral("restore a backup")));
-    const RosterError error = refusal([&] { Transaction refused(file.database()); });
+    const RosterError error = *errorOf([&] { Transaction refused(file.database()); });
     QCOMPARE(error.kind(), ErrorKind::ReadOnly);
     QVERIFY(error.text().endsWith(QStringLiteral("can be viewed and scheduled but not changed.")));
     // A damaged roster never replaces the backup of a sound one.

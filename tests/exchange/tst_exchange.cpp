@@ -1,0 +1,382 @@
+#include "TestRoster.h"
+#include "exchange/ImportFormatError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+// Exchange files: what export writes, what import reads back, and files it refuses.
+class tst_Exchange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exportWritesRecords();
+    void exportFailureKeepsEarlierFile();
+    void importsWorkedExample_data();
+    void importsWorkedExample();
+    void importsOlderWindows1252File();
+    void roundTripOfAnyText();
+    void faultsWriteNothing_data();
+    void faultsWriteNothing();
+    void timesOfAnotherScheduleRefused();
+    void cutFilesAreRefused();
+    void zonesMapOrAreAdded();
+};
+
+namespace {
+
+const QString Alpha = "0A1B2C3D4E5F60718293A4B5C6D7E8F9", Rook = "00112233445566778899AABBCCDDEEFF",
+              Monday = "FFEEDDCCBBAA99887766554433221100";
+const QByteArray Header = "#Tallyhold exchange 2\r\n";
+
+// The records as a file of this version: header, records, end line.
+QByteArray file(const QByteArray& records)
+{
+    int count = 0;
+    for (const QByteArray& line : records.split('\n'))
+        count += !line.isEmpty() && line[0] >= '1' && line[0] <= '5';
+    return "#Tallyhold exchange 3\r\n" + records + "#end " + QByteArray::number(count) + "\r\n";
+}
+
+// The worked example of the exchange format.
+QByteArray example()
+{
+    return QString(
+               "1|0x%1|Alpha|Evening squad|0\r\n2|0x%2|0x%1|9|Rook|1||||||\r\n3|0x%2|1|%3|0||0||0||0||0|\r\n"
+               "4|%3|7:00:00 PM|9:00:00 PM||\r\n5|9|Zed|Zed Time|-120|0\r\n")
+        .arg(Alpha, Rook, Monday)
+        .toUtf8();
+}
+
+QString write(TestRoster& roster, const QByteArray& bytes)
+{
+    QFile file(roster.filePath("in.tlx"));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+    return file.fileName();
+}
+
+// The file's records, each checked to end in CR LF, between the header and the end line.
+QStringList exported(TestRoster& roster, const QList<RecordKey>& divisions)
+{
+    roster.session().exportDivisions(divisions, roster.filePath("out.tlx"));
+    QFile out(roster.filePath("out.tlx"));
+    out.open(QIODevice::ReadOnly);
+    const QByteArray bytes = out.readAll();
+    const QByteArray header = "#Tallyhold exchange 3\r\n";
+    if (!bytes.startsWith(header) || !bytes.endsWith("\r\n") || bytes.count('\n') != bytes.count("\r\n"))
+        return {"no header, or line ends not CR LF"};
+    QStringList lines = QString::fromUtf8(bytes.mid(header.size())).split("\r\n", Qt::SkipEmptyParts);
+    const QString end = lines.takeLast();
+    if (end != QString("#end %1").arg(lines.size()))
+        return {"no end line with the number of records"};
+    return lines;
+}
+
+} // namespace
+
+void tst_Exchange::exportWritesRecords()
+{
+    TestRoster roster;
+    const RecordKey alpha = roster.addDivision("Alpha", 0, "Evening squad");
+    const int zed = roster.addZone("Zed", "Zed Time", -120, 0);
+    const RecordKey rook = roster.addMember(alpha, zed, "Rook");
+    const RecordKey monday = roster.addTimes(DateTime::fromTime(19, 0), DateTime::fromTime(21, 0));
+    roster.addSchedule(rook, {monday});
+    QCOMPARE(exported(roster, {alpha}).join("\r\n") + "\r\n",
+             QString(example())
+                 .replace(Alpha, KeyToHex(alpha))
+                 .replace(Rook, KeyToHex(rook))
+                 .replace(Monday, KeyToHex(monday)));
+
+    // Divisions in the order chosen, texts escaped; a times line per set day, in day order; a
+    // user-made zone once per division after its first member, standard zones as bare keys.
+    const RecordKey hidden = roster.addDivision("A|B", 1, "C:\\clan\r\nsecond line\n");
+    const RecordKey empty = roster.addDivision("Empty");
+    const RecordKey ghost = roster.addMember(hidden, 3, "Ghost", 0);
+    const RecordKey weekend = roster.addTimes(DateTime::fromTime(9, 0), DateTime::fromTime(10, 30));
+    roster.addMember(hidden, zed, "One");
+    roster.addMember(hidden, QVariant(), "No zone");
+    // A standard zone changed in this roster travels by content.
+    roster.db().update("TimeZones", "TZ_PK", 2, {{"TZ_Name", "Central US"}});
+    roster.addMember(empty, 2, "Renamed");
+    roster.addSchedule(ghost, {std::nullopt, std::nullopt, std::nullopt, std::nullopt, monday, weekend});
+    const QStringList lines = exported(roster, {hidden, empty, alpha});
+    QCOMPARE(
+        lines.mid(0, 5),
+        (QStringList {
+            QString("1|0x%1|A\\pB|C:\\\\clan\\r\\nsecond line\\n|1").arg(KeyToHex(hidden)),
+            QString("2|0x%1|0x%2|3|Ghost|0||||||").arg(KeyToHex(ghost), KeyToHex(hidden)),
+            QString("3|0x%1|0||0||0||0||1|%2|1|%3").arg(KeyToHex(ghost), KeyToHex(monday), KeyToHex(weekend)),
+            "4|" + KeyToHex(monday) + "|7:00:00 PM|9:00:00 PM||",
+            "4|" + KeyToHex(weekend) + "|9:00:00 AM|10:30:00 AM||"}));
+    QCOMPARE(
+        lines.filter(QRegularExpression("^5\\|")),
+        (QStringList {"5|9|Zed|Zed Time|-120|0", "5|2|Central US|Central|360|1", "5|9|Zed|Zed Time|-120|0"}));
+    QVERIFY(lines.filter("|No zone|").first().contains("||No zone|"));
+    QCOMPARE(lines.filter(QRegularExpression("^1\\|")).value(1), "1|0x" + KeyToHex(empty) + "|Empty||0");
+
+    // A damaged page fails the export with the driver's words and leaves no file.
+    TestRoster damaged;
+    const RecordKey division = damaged.addDivision("A");
+    damaged.addMembersAndDamageOne(division, 60);
+    QDir(damaged.dir()).mkdir("out");
+    const auto error
+        = errorOf([&] { damaged.session().exportDivisions({division}, damaged.filePath("out/x.tlx")); });
+    QVERIFY(error && error->kind() == ErrorKind::Database && error->text().contains("malformed"));
+    QCOMPARE(QDir(damaged.filePath("out")).entryList(QDir::Files), QStringList());
+}
+
+void tst_Exchange::exportFailureKeepsEarlierFile()
+{
+    TestRoster roster;
+    const RecordKey division = roster.addDivision("A");
+    roster.addMember(division, 1, "Rook");
+    QDir(roster.dir()).mkdir("out");
+    QFile earlier(roster.filePath("out/old.tlx"));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier export\r\n") > 0);
+    earlier.close();
+    // A division gone midway fails the export after the first was written.
+    QVERIFY(errorOf([&] {
+        roster.session().exportDivisions({division, NewRecordKey()}, earlier.fileName());
+    }));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), QByteArray("earlier export\r\n"));
+    // No half-written temporary file stays behind.
+    QCOMPARE(QDir(roster.filePath("out")).entryList(QDir::Files), QStringList({"old.tlx"}));
+    const auto error
+        = errorOf([&] { roster.session().exportDivisions({division}, roster.filePath("gone/x.tlx")); });
+    QVERIFY(error && error->kind() == ErrorKind::ExportFailed);
+}
+
+void tst_Exchange::importsWorkedExample_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("version");
+    QTest::newRow("this version") << file(example()) << 3;
+    QTest::newRow("version 2") << Header + example() << 2;
+    QTest::newRow("older copy, -1 for true") << example().replace("|Rook|1|", "|Rook|-1|") << 0;
+    QTest::newRow("LF line ends") << file(example()).replace("\r\n", "\n") << 3;
+    QTest::newRow("CR line ends") << file(example()).replace("\r\n", "\r") << 3;
+    QTest::newRow("BOM, case, blanks")
+        << "\xEF\xBB\xBF #TALLYHOLD Exchange  3\t" + file(example()).mid(21) << 3;
+}
+
+void tst_Exchange::importsWorkedExample()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, version);
+    TestRoster roster;
+    const QString path = write(roster, bytes);
+    QList<int> seen;
+    const ImportResult result = roster.session().importFile(path, [&](int percent) { seen << percent; });
+    QCOMPARE(result.version, version);
+    QCOMPARE(result.detail().contains("could not be checked for completeness"), version < 3);
+    // The backup holds the roster as it was before.
+    QVERIFY(result.detail().contains(QDir::toNativeSeparators(result.backupPath)));
+    QCOMPARE(Database::open(result.backupPath).all("SELECT * FROM Members").size(), 0);
+    QCOMPARE(QList<int>({result.divisionsAdded, result.membersAdded, result.zonesAdded}),
+             QList<int>({1, 1, 1}));
+    QCOMPARE(seen, QList<int>({20, 40, 60, 80, 100}));
+    const QStringList rows = roster.rows();
+    for (const QString& row : {Alpha + "/Alpha/Evening squad/0", QString("9/Zed/Zed Time/-120/0"),
+                               Monday + "/1899-12-30 19:00:00/1899-12-30 21:00:00//"})
+        QVERIFY2(rows.contains(row), qPrintable(rows.join('\n')));
+    QCOMPARE(rows.filter(Rook).size(), 2);
+    QCOMPARE(roster.db().first("SELECT MBR_FK_TZones FROM Members")->value(0).toInt(), 9);
+    QCOMPARE(roster.db().first("SELECT MBR_FL_Active FROM Members")->value(0).toInt(), 1);
+    // Again, it adds nothing and changes nothing.
+    const ImportResult again = roster.session().importFile(path);
+    QCOMPARE(QList<int>({again.divisionsAdded, again.membersAdded, again.zonesAdded, again.divisionsPresent,
+                         again.membersPresent, again.zonesReused}),
+             QList<int>({0, 0, 0, 1, 1, 1}));
+    QCOMPARE(roster.rows(), rows);
+}
+
+void tst_Exchange::importsOlderWindows1252File()
+{
+    TestRoster roster;
+    // No header: bytes are Windows-1252 (0xE9 "é", 0x80 "€", 0x92 "’"), "\" is no escape, and
+    // lines that are no record are skipped and counted.
+    const ImportResult result = roster.session().importFile(write(
+        roster,
+        "1|0x" + Alpha.toLatin1() + "|Caf\xE9 Crew|50 \x80 fee, it\x92s C:\\n|0\r\n2|0x" + Rook.toLatin1()
+            + "|0x" + Alpha.toLatin1() + "|2|Ren\xE9|1|Ren\xE9|D'Arcy|||x, y|a\\pb\r\nnot a record\r\n"));
+    QCOMPARE(result.skippedLines, 1);
+    QCOMPARE(roster.rows().mid(0, 2),
+             (QStringList {Alpha + "/Café Crew/50 € fee, it’s C:\\n/0",
+                           Rook + "/" + Alpha + "/2/René/1/René/D'Arcy///x, y/a\\pb"}));
+    // Valid UTF-8 beyond ASCII is UTF-8, also without header.
+    TestRoster utf8;
+    utf8.session().importFile(write(utf8, "1|0x" + Alpha.toUtf8() + "|Café Crew||0\r\n"));
+    QCOMPARE(utf8.rows().first(), Alpha + "/Café Crew//0");
+}
+
+void tst_Exchange::roundTripOfAnyText()
+{
+    const QString path = QDir::temp().filePath(
+        QString("tallyhold-roundtrip-%1.tlx").arg(QCoreApplication::applicationPid()));
+    QStringList before;
+    {
+        TestRoster source;
+        const int zone = source.addZone("Zoné|9", "back\\slash", 330, 0);
+        const int zone2 = source.addZone("Zweite", "東京", -540, 1);
+        const RecordKey nasty
+            = source.addDivision("O'Brien's | \"Best\" \\ 🎮", 1, "line one\r\nline two\nthree\r\\r\\n|");
+        const RecordKey plain = source.addDivision("Plain");
+        const RecordKey m1 = source.addMember(nasty, zone, "龍 Dragon 🐉");
+        source.addMember(nasty, zone2, "Zoë|'x'", 0);
+        const RecordKey m3 = source.addMember(plain, 4, "Plain Jane");
+        source.addMember(plain, QVariant(), "Zoneless");
+        source.db().update("Members", "MBR_PK", m1,
+                           {{"MBR_Real_First", "Фёдор"},
+                            {"MBR_Real_last", "al-Ḥasan"},
+                            {"MBR_Email_Primary", "a|b@example.com"},
+                            {"MBR_Email_Secondary", "\\\\server\\share"},
+                            {"MBR_Other_Contact", "tab\there"},
+                            {"MBR_Notes", "Plays late.\r\nAsk first | no \\p escapes\n\n"}});
+        const RecordKey t1 = source.addTimes(DateTime::fromTime(23, 15).addDays(-1), DateTime::fromTime(2, 0),
+                                             DateTime::fromTime(18, 0), DateTime::fromTime(0, 30).addDays(1));
+        const RecordKey t2 = source.addTimes(DateTime::fromTime(9, 0), DateTime::fromTime(11, 59, 59));
+        source.addSchedule(m1, {t1, std::nullopt, std::nullopt, std::nullopt, std::nullopt, t2});
+        source.addSchedule(m3, {});
+        source.addMember(source.addDivision("Not chosen"), 1, "Not exported");
+        source.session().exportDivisions({nasty, plain}, path);
+        source.db().exec("DELETE FROM Members WHERE MBR_Online_Player_Name = 'Not exported'");
+        source.db().exec("DELETE FROM Divisions WHERE DIV_Name = 'Not chosen'");
+        before = source.rows();
+    }
+    TestRoster target;
+    const ImportResult result = target.session().importFile(path);
+    QFile::remove(path);
+    QCOMPARE(QList<int>({result.divisionsAdded, result.membersAdded, result.zonesAdded}),
+             QList<int>({2, 4, 2}));
+    QCOMPARE(target.rows(), before);
+}
+
+void tst_Exchange::faultsWriteNothing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("problem");
+    const QByteArray start = Header + "1|0x" + Alpha.toLatin1() + "|Alpha||0\r\n5|9|Zed||60|0\r\n";
+    const QByteArray member = "2|0x" + Rook.toLatin1() + "|0x" + Alpha.toLatin1();
+    const QByteArray rook = start + member + "|1|Rook|1||||||\r\n";
+    const auto row = [](const char* tag, const QByteArray& bytes, int line, const char* problem) {
+        QTest::newRow(tag) << bytes << line << QString(problem);
+    };
+    row("member with ten fields", start + member + "|1|Rook|1|||||\r\n", 4, "has 10 fields; it needs 11");
+    row("member with twelve fields", start + member + "|1|Rook|1|||||||\r\n", 4, "has 12 fields");
+    row("bad hex",
+        start + "2|0x" + Rook.left(31).toLatin1() + "G|0x" + Alpha.toLatin1() + "|1|Rook|1||||||\r\n", 4,
+        "field 1 (member key) is not a record key");
+    row("bad flag", start + member + "|1|Rook|2||||||\r\n", 4, "field 5 (active flag) is not a flag");
+    row("bad offset", Header + "\r\n\r\n5|9|Zed||sixty|0\r\n", 4, "field 4 (offset in minutes)");
+    row("bad time", rook + "4|" + Monday.toLatin1() + "|7:00 PM|25:00||\r\n", 5,
+        "field 3 (slot 1 end) is not a time of day: \"25:00\"");
+    row("time on another day", rook + "4|" + Monday.toLatin1() + "|1/2/1900 7:00 PM|9:00 PM||\r\n", 5,
+        "field 2 (slot 1 start) is not a time of day");
+    row("tag without bar", start + "2x\r\n", 4, "not followed by");
+    row("unknown escape", start + member + "|1|Rook|1|||||\\t|\r\n", 4, "field 10 holds");
+    row("not UTF-8", start + member + "|1|Ren\xE9|1||||||\r\n", 4, "not UTF-8");
+    row("newer format", "#Tallyhold exchange 4\r\n", 1, "newer version");
+    row("unknown line", start + "X|Lost\r\n", 4, "neither a record (1 to 5) nor");
+    row("no end line", "#Tallyhold exchange 3\r\n" + example(), 0, "ends early");
+    row("end line counts more", file(example()).replace("#end 5", "#end 6"), 7, "ends early");
+    row("record after end line", file(example()).replace("4|", "#end 3\r\n4|"), 6, "follows the end line 5");
+    row("no records", "Dear clan,\r\nsee you!\r\n", 0, "holds no roster records");
+    const QString utf16 = QString::fromUtf8(example());
+    row("UTF-16", "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2), 0,
+        "holds no roster records");
+    row("field too long", start + member + "|1|" + QByteArray(1000001, 'x') + "|1||||||\r\n", 4,
+        "field 4 is longer than 1,000,000 characters");
+    row("zone key twice", start + "5|9|Zed||-60|0\r\n", 4,
+        "zone key 9 is also used on line 3 for another zone");
+    row("times twice",
+        rook + "3|0x" + Rook.toLatin1() + "|1|" + Monday.toLatin1() + "|0||0||0||0||1|" + Monday.toLatin1()
+            + "\r\n",
+        5, "is also used on line 5");
+    row("day set without times", rook + "3|0x" + Rook.toLatin1() + "|1||0||0||0||0||0|\r\n", 5,
+        "field 3 (Monday times key) is empty, but Monday is set");
+    row("division nowhere",
+        start + "2|0x" + Rook.toLatin1() + "|0x" + Monday.toLatin1() + "|1|Rook|1||||||\r\n", 4, "division");
+    row("times nowhere", rook + "3|0x" + Rook.toLatin1() + "|1|" + Monday.toLatin1() + "|0||0||0||0||0|\r\n",
+        5, "times");
+    row("member twice", rook + member + "|1|Rook|1||||||\r\n", 5, "also used on line 4");
+}
+
+void tst_Exchange::faultsWriteNothing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, line);
+    QFETCH(QString, problem);
+    TestRoster roster;
+    const QStringList before = roster.rows();
+    const auto error = errorOf([&] { roster.session().importFile(write(roster, bytes)); });
+    QVERIFY(error && error->kind() == ErrorKind::ImportAborted);
+    if (line > 0)
+        QVERIFY2(error->detail().startsWith(QString("Line %1: ").arg(line)), qPrintable(error->detail()));
+    QVERIFY2((error->text() + '\n' + error->detail()).contains(problem), qPrintable(error->detail()));
+    QCOMPARE(roster.rows(), before);
+}
+
+void tst_Exchange::timesOfAnotherScheduleRefused()
+{
+    // Deleting one member would delete the other's times.
+    TestRoster roster;
+    roster.session().importFile(write(roster, file(example())));
+    const QStringList before = roster.rows();
+    const QByteArray bytes = QString("2|0x%1|0x%2|1|Other|1||||||\r\n3|0x%1|1|%3|0||0||0||0||0|\r\n")
+                                 .arg(QString(32, '7'), Alpha, Monday)
+                                 .toUtf8();
+    const auto error = errorOf([&] { roster.session().importFile(write(roster, file(bytes))); });
+    QVERIFY(error);
+    QVERIFY2(error->detail().startsWith(QString("Line 3: the times 0x%1 belong to a schedule").arg(Monday)),
+             qPrintable(error->detail()));
+    QCOMPARE(roster.rows(), before);
+}
+
+void tst_Exchange::cutFilesAreRefused()
+{
+    TestRoster roster;
+    const QByteArray whole = file(example());
+    // Cut anywhere after the header: at a line end, inside a field, inside the end line.
+    for (qsizetype size = 23; size < whole.size() - 2; ++size) {
+        const auto error = errorOf([&] { roster.session().importFile(write(roster, whole.first(size))); });
+        QVERIFY(error);
+        QCOMPARE(error->text(), "The file ends early; it may have been cut off while copying");
+    }
+    QCOMPARE(roster.count("Members"), 0);
+}
+
+void tst_Exchange::zonesMapOrAreAdded()
+{
+    TestRoster roster;
+    const int zed = roster.addZone("Zed", "here", -120, 0);
+    const RecordKey division = roster.addDivision("Alpha");
+    // A standard zone changed in this roster: a member of the file's standard zone gets one that is not.
+    roster.db().update("TimeZones", "TZ_PK", 1, {{"TZ_Name", "Eastern US"}});
+    QByteArray bytes
+        = "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n5|22|zed|here|-120|0\r\n";
+    // The same name (letter case aside), offset and flag is the same zone; a user-made zone without its
+    // record stays unset.
+    const QList<int> fileZones {20, 21, 22, 12, 1};
+    for (int i = 0; i < fileZones.size(); ++i)
+        bytes += QString("2|%1|0x%2|%3|P%1|1||||||\r\n")
+                     .arg(QString(32, QChar(u'1' + i)), KeyToHex(division))
+                     .arg(fileZones[i])
+                     .toUtf8();
+    const ImportResult result = roster.session().importFile(write(roster, file(bytes)));
+    QCOMPARE(QList<int>({result.zonesReused, result.zonesAdded}), QList<int>({2, 2}));
+    QCOMPARE(roster.count("TimeZones"), 11);
+    QStringList zones;
+    for (const QSqlRecord& member : roster.db().all("SELECT MBR_FK_TZones FROM Members ORDER BY MBR_PK"))
+        zones << member.value(0).toString();
+    QCOMPARE(zones,
+             QStringList({QString::number(zed), QString::number(zed + 1), QString::number(zed), QString(),
+                          QString::number(zed + 2)}));
+}
+
+QTEST_GUILESS_MAIN(tst_Exchange)
+#include "tst_exchange.moc"

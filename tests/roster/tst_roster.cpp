@@ -1,0 +1,390 @@
+#include "TestRoster.h"
+
+#include <QFile>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTest>
+
+// The session's lists, division, zone and option commands, the scheduling checks, and what each
+// write announces.
+class tst_Roster : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void listsShowKeysInOrder();
+    void divisions();
+    void zones();
+    void options();
+    void schedulingChecks();
+    void writesAnnounceChanges_data();
+    void writesAnnounceChanges();
+};
+
+static QStringList texts(const QList<RosterListEntry>& entries)
+{
+    QStringList result;
+    for (const RosterListEntry& entry : entries)
+        result << entry.text;
+    return result;
+}
+
+void tst_Roster::listsShowKeysInOrder()
+{
+    TestRoster roster;
+    const RecordKey bravo = roster.addDivision("Bravo  "), alpha = roster.addDivision("alpha");
+    const RecordKey hidden = roster.addDivision("Hidden", 1);
+    const RecordKey zed = roster.addMember(bravo, 1, " Zed  ");
+    const QSet<QByteArray> bobs {roster.addMember(alpha, 1, "Bob"), roster.addMember(alpha, 2, "Bob")};
+    roster.addMember(alpha, 1, "amy");
+    roster.addMember(hidden, 1, "Ghost");
+    roster.addMember(NewRecordKey(), 1, "Orphan");
+    const int zone = roster.addZone(" GMT-5 ", QString(), 0, 0);
+    const Roster& session = roster.session();
+    // Letter case does not order; hidden divisions and orphans leave the member list only.
+    const QList<RosterListEntry> members = session.memberList();
+    QCOMPARE(texts(members), (QStringList {"alpha - amy", "alpha - Bob", "alpha - Bob", "Bravo - Zed"}));
+    QCOMPARE(members[3].key.toByteArray(), zed);
+    QCOMPARE((QSet<QByteArray> {members[1].key.toByteArray(), members[2].key.toByteArray()}), bobs);
+    QCOMPARE(texts(session.divisionList()), (QStringList {"alpha", "Bravo", "Hidden"}));
+    QCOMPARE(session.divisionList()[1].key.toByteArray(), bravo);
+    const QList<RosterListEntry> zones = session.zoneList();
+    QCOMPARE(texts(zones), (QStringList {"GMT-5", "AKST", "CET", "CST", "EST", "GMT", "HST", "MST", "PST"}));
+    QVERIFY(zones[0].key.userType() == QMetaType::Int && zones[0].key.toInt() == zone);
+    // Time Zone Edits orders by the name as shown.
+    const QList<RosterListEntry> entries = session.zoneEntries();
+    QCOMPARE(texts(entries).mid(3, 3), (QStringList {"EST - Eastern", "GMT - Greenwich", "GMT-5 - "}));
+    QCOMPARE(entries[5].key.toInt(), zone);
+}
+
+void tst_Roster::divisions()
+{
+    TestRoster roster;
+    Roster& session = roster.session();
+    const QString blank = "SaveRefused DivisionName: You must enter a Division Name";
+    QCOMPARE(refusal([&] { session.addDivision({"   ", "notes", false}); }), blank);
+    QCOMPARE(roster.count("Divisions"), 0);
+    const RecordKey key = session.addDivision({" O'Brien ", "it's", true});
+    QCOMPARE(session.division(key).name, QString(" O'Brien "));
+    QCOMPARE(refusal([&] { session.updateDivision(key, {"", "", false}); }), blank);
+    session.updateDivision(key, {"Alpha", "", false});
+    QVERIFY(session.division(key).name == "Alpha" && !session.division(key).hide);
+    // Notes without a value load empty; a hide flag other than 0 loads as set, because the member
+    // lists leave out such a division's members.
+    for (const QVariant& flag : {QVariant(1), QVariant(2), QVariant()}) {
+        roster.db().exec("UPDATE Divisions SET DIV_Hide = ?, DIV_Notes = NULL", {flag});
+        QVERIFY(session.division(key).hide && session.division(key).notes.isEmpty());
+    }
+    // A division gone while edited is refused, so that the front end can add it anew.
+    QVERIFY(refusal([&] {
+                session.updateDivision(NewRecordKey(), {"Bravo", "", false});
+            }).startsWith("RowVanished:"));
+    QCOMPARE(roster.count("Divisions"), 1);
+    QVERIFY(refusal([&] { session.division(NewRecordKey()); }).startsWith("Programming:"));
+    // Deletion names each member, active or not, and deletes nothing while there are any.
+    roster.addMember(key, 1, " Bob ");
+    roster.addMember(key, 1, "Idle", 0);
+    const QString inUse
+        = "DeletionRefused: The following Members are in this Division: \nBob\nIdle\nYou will need to "
+          "remove/update these members before this Division can be deleted!";
+    QCOMPARE(refusal([&] { session.checkDivisionDeletion(key); }), inUse);
+    QCOMPARE(refusal([&] { session.deleteDivision(key); }), inUse);
+    QCOMPARE(roster.count("Divisions"), 1);
+    roster.db().exec("DELETE FROM Members");
+    QCOMPARE(refusal([&] { session.checkDivisionDeletion(key); }), QString());
+    session.deleteDivision(key);
+    QCOMPARE(roster.count("Divisions"), 0);
+    QCOMPARE(refusal([&] { session.deleteDivision(key); }),
+             "DataLost: Unrecoverable Data Error.  Number 1028");
+}
+
+void tst_Roster::zones()
+{
+    TestRoster roster;
+    Roster& session = roster.session();
+    const QString lost = "DataLost: Unrecoverable Data Error.  Number ";
+    // A zone gone between the list and the command: 1025 on select, 1026 on save, 1027 on delete.
+    QCOMPARE(refusal([&] { session.zone(42); }), lost + "1025");
+    QCOMPARE(refusal([&] { session.updateZone(42, {"A", "", 0, false}); }), lost + "1026");
+    QCOMPARE(refusal([&] { session.checkZoneDeletion(42); }), lost + "1027");
+    QCOMPARE(refusal([&] { session.deleteZone(42); }), lost + "1027");
+    QCOMPARE(roster.count("TimeZones"), 8);
+    // A description without a value loads as one blank and is saved back so.
+    roster.db().exec("UPDATE TimeZones SET TZ_Description = NULL, TZ_Name = ' HST ' WHERE TZ_PK = 6");
+    ZoneStore::Fields loaded = session.zone(6);
+    QCOMPARE(loaded.description, QString(" "));
+    loaded.offset = -90;
+    session.updateZone(6, loaded);
+    QVERIFY(session.zone(6).description == " " && session.zone(6).offset == -90);
+    // The deletion question names the zone; a zone in use is refused, naming its members.
+    QCOMPARE(session.checkZoneDeletion(6), QString("HST"));
+    roster.addMember(roster.addDivision("Alpha"), 6, " Bob ");
+    const QString inUse
+        = "DeletionRefused: The following Members are located in this Time Zone: \nBob\nYou will "
+          "need to remove/update these members before this Time Zone can be deleted!";
+    QCOMPARE(refusal([&] { session.checkZoneDeletion(6); }), inUse);
+    QCOMPARE(refusal([&] { session.deleteZone(6); }), inUse);
+
+    // Keys: the greatest plus one, taken when the row is written, so that a row imported meanwhile
+    // does not collide; deleting the greatest frees it again.
+    roster.db().exec("DELETE FROM TimeZones WHERE TZ_PK NOT IN (1, 2, 7)");
+    const ZoneStore::Fields zone {"A", "Test", 0, false};
+    QVERIFY(session.addZone(zone) == 8 && session.addZone(zone) == 9);
+    session.deleteZone(9);
+    QCOMPARE(session.addZone(zone), 9);
+    roster.addZone("Imported", "meanwhile", 0, 0);
+    QCOMPARE(session.addZone(zone), 11);
+    roster.db().exec("UPDATE TimeZones SET TZ_PK = 32767 WHERE TZ_PK = 11");
+    QVERIFY(refusal([&] { session.addZone(zone); }).startsWith("SaveRefused: No zone key is left"));
+    QCOMPARE(roster.count("TimeZones"), 7);
+    roster.db().exec("DELETE FROM TimeZones");
+    QCOMPARE(session.addZone(zone), 1);
+
+    // The dialog's fields as typed: name, then offset, each with the field to correct.
+    const QString name = "DataFormat ZoneName: Time Zone Name must be non blank!";
+    const QString offset = "DataFormat ZoneOffset: GMT Offset must be numeric!";
+    for (const QString& row : QStringList {
+             "EST|-300|-300", "EST|0|0", "EST|+60|60", "EST| 480 |480", "EST|-32768|-32768", "   |60|" + name,
+             "|abc|" + name, "EST||" + offset, "EST|  |" + offset, "EST|abc|" + offset, "EST|12.5|" + offset,
+             "EST|12abc|" + offset, "EST|-|" + offset, "EST|40000|" + offset}) {
+        const QStringList field = row.split('|');
+        ZoneStore::Fields read;
+        const QString refused = refusal([&] { read = ZoneStore::read(field[0], "Eastern", field[1], true); });
+        QCOMPARE(refused.isEmpty() ? QString::number(read.offset) : refused, field[2]);
+    }
+}
+
+void tst_Roster::options()
+{
+    // A step the dialog does not offer shows as 30, and stays in force until the next save.
+    for (const auto& [stored, shown] : {std::pair {15, 15}, {30, 30}, {60, 60}, {45, 30}, {1, 30}}) {
+        TestRoster roster({"EST", true, false, 25, "", "", stored});
+        QVERIFY(roster.session().optionsForm().timeGranularity == shown
+                && roster.session().optionsForm().maxResults == "25");
+        QCOMPARE(roster.session().preferences().timeGranularity, stored);
+    }
+    SaveSettings(Preferences());
+    TestRoster roster;
+    Roster& session = roster.session();
+    const auto save = [&](const QString& zone, const QString& maxResults) {
+        return refusal([&] {
+            session.saveOptions({zone, false, true, maxResults, "Ann O'Neil", QString(), 15});
+        });
+    };
+    const QString limit
+        = "ValueOutOfRange MaxResults: Maximum Results field must be a number greater than zero";
+    QCOMPARE(save("Mars", "0"),
+             "ZoneNotFound UserTimeZone: Make sure that the new Member's Time Zone is set right, "
+             "then try to Save again.");
+    for (const char* bad : {"0", "-3", "abc", "40000"})
+        QCOMPARE(save("CET", bad), limit);
+    QVERIFY(session.preferences().maxResults == 10 && LoadSettings().maxResults == 10);
+    QCOMPARE(save("cet", "12.5"), QString());
+    for (const Preferences& p : {session.preferences(), LoadSettings()})
+        QCOMPARE(QVariantList({p.userTimeZone, p.userDST, p.verifyOff, p.maxResults, p.userName, p.userEmail,
+                               p.timeGranularity}),
+                 QVariantList({"cet", false, true, 12, "Ann O'Neil", QString(), 15}));
+    // Restore goes back to what the store holds.
+    SaveSettings(Preferences());
+    session.restorePreferences();
+    QCOMPARE(session.preferences().maxResults, 10);
+}
+
+// Each command refuses what its check refuses.
+void tst_Roster::schedulingChecks()
+{
+    TestRoster roster;
+    Roster& s = roster.session();
+    const QList<RecordKey> none, bob {roster.addMember(roster.addDivision("Alpha"), 1, "Bob")};
+    const QString chosen = "Selection: You must Select Member(s) from the list!";
+    const QString date = "ScheduleInput MatchDate: Match Date must be filled!";
+    const QString time = "ScheduleInput MatchTime: Match Time must be filled!";
+    for (const auto& [member, day, hour, refused] : {std::tuple {none, "", "", chosen},
+                                                     {bob, "  ", "", date},
+                                                     {bob, "12/07/2026", "", time},
+                                                     {bob, "12/07/2026", "8:00 PM", ""}}) {
+        QCOMPARE(refusal([&] { s.checkMatch(member, day, hour); }), refused);
+        QCOMPARE(refusal([&] { s.showAvailable(member, day, hour); }), refused);
+    }
+    QVERIFY(refusal([&] { s.checkBestTimes(none); }) == chosen
+            && refusal([&] { s.bestTimes(none); }) == chosen);
+    QCOMPARE(refusal([&] { s.checkBestTimes(bob); }) + refusal([&] { s.bestTimes(bob); }), QString());
+    const QString path = roster.filePath("out.tlx"),
+                  divisions = "Selection: You must make selection(s) from the list first!";
+    QVERIFY(refusal([&] { s.checkExport({}); }) == divisions
+            && refusal([&] { s.exportDivisions({}, path); }) == divisions);
+    QVERIFY(!QFile::exists(path));
+}
+
+void tst_Roster::writesAnnounceChanges_data()
+{
+    QTest::addColumn<QString>("expected"); // the signals emitted, in the order checked
+    // A command that finds its member or division gone still refreshes the list that shows it.
+    for (const char* row : {"add member=members",
+                            "refused add member=",
+                            "update member=members",
+                            "delete member=members",
+                            "delete vanished member=members",
+                            "name of vanished member=members",
+                            "add division=divisions",
+                            "refused add division=",
+                            "update division=members divisions",
+                            "update vanished division=divisions",
+                            "delete division=divisions",
+                            "refused delete division=",
+                            "add zone=zones",
+                            "update zone=zones",
+                            "delete zone=zones",
+                            "refused delete zone=",
+                            "refused delete of the user's zone=",
+                            "rename the user's zone=zones preferences",
+                            "save options=preferences",
+                            "refused save options=",
+                            "restore options=preferences",
+                            "import all=members divisions zones",
+                            "import division=divisions",
+                            "import again=",
+                            "read="})
+        QTest::newRow(QByteArray(row).split('=')[0]) << QString(row).section('=', 1);
+}
+
+void tst_Roster::writesAnnounceChanges()
+{
+    QFETCH(QString, expected);
+    const QString command = QTest::currentDataTag();
+    TestRoster roster;
+    Roster& s = roster.session();
+    const RecordKey alpha = roster.addDivision("Alpha"), empty = roster.addDivision("Empty");
+    const int zone = roster.addZone("Zed", "", 60, 0);
+    const RecordKey bob = s.addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"}, "Alpha", "Zed")).key;
+    const auto import = [&](const QString& lines) {
+        QFile file(roster.filePath("in.tlx"));
+        file.open(QIODevice::WriteOnly);
+        file.write(
+            ("#Tallyhold exchange 2\r\n1|0x0A1B2C3D4E5F60718293A4B5C6D7E8F9|New||0\r\n" + lines).toUtf8());
+        file.close();
+        s.importFile(file.fileName());
+    };
+    const QHash<QString, std::function<void()>> commands {
+        {"add member",
+         [&] {
+             s.addMember(TestRoster::form("Ann"));
+         }},
+        {"refused add member",
+         [&] {
+             s.addMember(TestRoster::form(""));
+         }},
+        {"update member",
+         [&] {
+             s.updateMember(bob, TestRoster::form("Bobby"));
+         }},
+        {"delete member",
+         [&] {
+             s.deleteMember(bob);
+         }},
+        {"delete vanished member",
+         [&] {
+             s.deleteMember(NewRecordKey());
+         }},
+        {"name of vanished member",
+         [&] {
+             s.memberName(NewRecordKey());
+         }},
+        {"add division",
+         [&] {
+             s.addDivision({"Bravo", "", false});
+         }},
+        {"refused add division",
+         [&] {
+             s.addDivision({" ", "", false});
+         }},
+        {"update division",
+         [&] {
+             s.updateDivision(alpha, {"Alpha", "", true});
+         }},
+        {"update vanished division",
+         [&] {
+             s.updateDivision(NewRecordKey(), {"Alpha", "", true});
+         }},
+        {"delete division",
+         [&] {
+             s.deleteDivision(empty);
+         }},
+        {"refused delete division",
+         [&] {
+             s.deleteDivision(alpha);
+         }},
+        {"add zone",
+         [&] {
+             s.addZone({"New", "", 0, false});
+         }},
+        {"update zone",
+         [&] {
+             s.updateZone(zone, {"Zed", "", 120, false});
+         }},
+        {"delete zone",
+         [&] {
+             s.deleteZone(2);
+         }},
+        {"refused delete zone",
+         [&] {
+             s.deleteZone(zone);
+         }},
+        // The user's zone (EST) is guarded, and followed when renamed.
+        {"refused delete of the user's zone",
+         [&] {
+             s.deleteZone(1);
+         }},
+        {"rename the user's zone",
+         [&] {
+             s.updateZone(1, {"Eastern", "", 300, true});
+             QCOMPARE(s.preferences().userTimeZone, "Eastern");
+             QCOMPARE(LoadSettings().userTimeZone, "Eastern");
+         }},
+        {"save options",
+         [&] {
+             s.saveOptions(s.optionsForm());
+         }},
+        {"refused save options",
+         [&] {
+             s.saveOptions({"Mars", false, false, "10", "", "", 30});
+         }},
+        {"restore options",
+         [&] {
+             s.restorePreferences();
+         }},
+        {"import all",
+         [&] {
+             import("2|0x00112233445566778899AABBCCDDEEFF|0x0A1B2C3D4E5F60718293A4B5C6D7E8F9|9|Rook|1||||||"
+                    "\r\n5|9|Imp||30|0\r\n");
+         }},
+        {"import division",
+         [&] {
+             import("");
+         }},
+        {"import again",
+         [&] {
+             import("");
+         }},
+        {"read", [&] {
+             s.memberInfo(bob), s.memberForEdit(bob), s.bestTimes({bob});
+             s.showAvailable({bob}, "12/07/2026", "8:00 PM"), s.checkDivisionDeletion(empty);
+         }}};
+    if (command == "import again")
+        import("");
+    QSignalSpy members(&s, &Roster::membersChanged), divisions(&s, &Roster::divisionsChanged),
+        zones(&s, &Roster::zonesChanged), preferences(&s, &Roster::preferencesChanged);
+    QCOMPARE(refusal(commands.value(command)).isEmpty(),
+             !command.contains("refused") && !command.contains("vanished"));
+    QStringList emitted;
+    for (const auto& [name, spy] : {std::pair {"members", &members},
+                                    {"divisions", &divisions},
+                                    {"zones", &zones},
+                                    {"preferences", &preferences}})
+        for (int i = 0; i < spy->count(); ++i)
+            emitted << name;
+    QCOMPARE(emitted.join(' '), expected);
+}
+
+QTEST_GUILESS_MAIN(tst_Roster)
+#include "tst_roster.moc"
