@@ -38,7 +38,8 @@ private slots:
                                     QStringLiteral("share/applications/%1.desktop"),
                                     QStringLiteral("share/metainfo/%1.metainfo.xml"),
                                     QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg")})
-            QTest::newRow(qPrintable(path.arg(id))) << path.arg(id) << 0;
+            QTest::newRow(qPrintable(QString(path).replace(QStringLiteral("%1"), id)))
+                << QString(path).replace(QStringLiteral("%1"), id) << 0;
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
             const QString path = QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
             QTest::newRow(qPrintable(path)) << path << size;
