@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CliCommands.h"
+#include "roster/RosterLocation.h"
 #include "store/RosterError.h"
 
 #include <QCommandLineParser>
@@ -168,10 +169,7 @@ const QString ExitStatus
 
 void addCommon(QCommandLineParser& parser)
 {
-    parser.addOption(option(QStringLiteral("roster"),
-                            QStringLiteral("The roster file (default: ClanRoster.mdb here; "
-                                           "created when missing)."),
-                            QStringLiteral("PATH")));
+    parser.addOptions(RosterLocation::options());
     parser.addOption(
         option(QStringLiteral("json"), QStringLiteral("Print one JSON document instead of text.")));
     parser.addHelpOption();
@@ -311,8 +309,9 @@ int CommandLine::run(const QStringList& arguments)
                         .arg(spec->name, rest.join(QLatin1Char(' '))),
                     Refused);
 
-    const QString path = parser.isSet(QStringLiteral("roster")) ? parser.value(QStringLiteral("roster"))
-                                                                : QString::fromLatin1(Database::FileName);
+    const QString path = RosterLocation::fromCommandLine(parser);
+    if (path.isEmpty())
+        return fail(QStringLiteral("--roster needs a file name."), Refused);
     const bool existed = QFileInfo::exists(path);
     try {
         const Database db = Database::open(path);

@@ -4,11 +4,10 @@
 #include "gui/Messages.h"
 #include "gui/ProgressScope.h"
 #include "roster/Roster.h"
+#include "roster/RosterLocation.h"
 #include "roster/RosterTexts.h"
 #include "store/RosterError.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,14 +19,6 @@
 namespace {
 
 const QString Filter = QStringLiteral("Tallyhold Export (*.tlx)|*.tlx");
-
-// The dialogs start in a folder beside the program, made on first use.
-QString programFolder(const QString& name)
-{
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    QDir().mkpath(path);
-    return path;
-}
 
 } // namespace
 
@@ -80,8 +71,9 @@ void ExchangeTab::cmdExport_Click()
         Messages::error(this, error);
         return;
     }
-    const QString path = Messages::saveFileName(this, QStringLiteral("Export File Name"),
-                                                programFolder(QStringLiteral("Export")), Filter);
+    const QString path = Messages::saveFileName(
+        this, QStringLiteral("Export File Name"),
+        RosterLocation::folderBeside(m_roster.path(), QStringLiteral("Export")), Filter);
     if (path.isEmpty())
         return;
     if (QFileInfo::exists(path)
@@ -102,8 +94,9 @@ void ExchangeTab::cmdExport_Click()
 
 void ExchangeTab::cmdImport_Click()
 {
-    const QString path = Messages::openFileName(this, QStringLiteral("Import File Name"),
-                                                programFolder(QStringLiteral("Import")), Filter);
+    const QString path = Messages::openFileName(
+        this, QStringLiteral("Import File Name"),
+        RosterLocation::folderBeside(m_roster.path(), QStringLiteral("Import")), Filter);
     if (path.isEmpty())
         return;
     ImportResult result;

@@ -11,6 +11,7 @@
 #include "gui/frmOptions.h"
 #include "gui/frmTZEdit.h"
 #include "roster/Roster.h"
+#include "roster/RosterLocation.h"
 #include "store/RosterError.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -47,7 +49,10 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     , m_roster(roster)
 {
     setObjectName(QStringLiteral("frmTallyhold"));
-    setWindowTitle(QStringLiteral("Tallyhold"));
+    // A roster elsewhere than here (the user's data directory, --roster) is named in the title.
+    setWindowTitle(RosterLocation::inWorkingDirectory(m_roster.path())
+                       ? QStringLiteral("Tallyhold")
+                       : QStringLiteral("Tallyhold - %1").arg(QDir::toNativeSeparators(m_roster.path())));
 
     TabClan = new QTabWidget;
     TabClan->setObjectName(QStringLiteral("TabClan"));
@@ -129,10 +134,14 @@ void frmTallyhold::createMenus()
     mnuOptions = mnuTools->addAction(QStringLiteral("&Options"), this, &frmTallyhold::mnuOptions_Click);
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
 
-    // The top-level entry is itself the command.
-    mnuHelp = menuBar()->addAction(QStringLiteral("&Help"), this, &frmTallyhold::mnuHelp_Click);
+    mnuHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpMenu->setObjectName(QStringLiteral("mnuHelpMenu"));
+    mnuHelp = mnuHelpMenu->addAction(QStringLiteral("Tallyhold &Help"), this, &frmTallyhold::mnuHelp_Click);
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->setShortcut(QKeySequence::HelpContents);
+    mnuAbout
+        = mnuHelpMenu->addAction(QStringLiteral("&About Tallyhold"), this, &frmTallyhold::mnuAbout_Click);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
 frmTZEdit* frmTallyhold::tzEdit()
@@ -212,10 +221,24 @@ void frmTallyhold::mnuOptions_Click()
 
 void frmTallyhold::mnuHelp_Click()
 {
-    // Beside the program, whatever directory it was started from.
-    const QString page
-        = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Help/MainHelp.htm"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    // Beside the program in a build tree, in share/doc/tallyhold once installed; whatever
+    // directory the program was started from.
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString besideProgram = program.filePath(QStringLiteral("Help/MainHelp.htm"));
+    const QString installed
+        = QDir::cleanPath(program.filePath(QStringLiteral("../share/doc/tallyhold/MainHelp.htm")));
+    const bool useInstalled = !QFileInfo::exists(besideProgram) && QFileInfo::exists(installed);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(useInstalled ? installed : besideProgram));
+}
+
+void frmTallyhold::mnuAbout_Click()
+{
+    Messages::show(
+        this, QStringLiteral("About Tallyhold"),
+        QStringLiteral("Tallyhold %1\n\nKeeps a clan's roster and finds when to play.\n\n"
+                       "Licence: GNU General Public License, version 3 or later\n\nRoster: %2")
+            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(m_roster.path())),
+        Messages::Icon::Information);
 }
 
 void frmTallyhold::TabClan_Click(int index)

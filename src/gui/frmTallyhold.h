@@ -49,13 +49,17 @@ public:
     QMenu* mnuTools = nullptr;
     QAction* mnuEditTZ = nullptr;
     QAction* mnuOptions = nullptr;
+    QMenu* mnuHelpMenu = nullptr;
+    // Opens the help page.
     QAction* mnuHelp = nullptr;
+    QAction* mnuAbout = nullptr;
 
 private slots:
     void mnuExit_Click();
     void mnuEditTZ_Click();
     void mnuOptions_Click();
     void mnuHelp_Click();
+    void mnuAbout_Click();
     void TabClan_Click(int index);
 
 private:

@@ -1,21 +1,24 @@
 #include "gui/Messages.h"
 #include "gui/frmTallyhold.h"
 #include "roster/Roster.h"
+#include "roster/RosterLocation.h"
 #include "store/RosterError.h"
 #include "store/RosterFile.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QIcon>
 #include <optional>
 
 namespace {
 
 // The roster for this run, or nothing when it cannot be used and the user has been told why.
 // A roster another program holds for a moment is worth trying again.
-std::optional<RosterFile> openRoster()
+std::optional<RosterFile> openRoster(const QString& path)
 {
     for (;;) {
         try {
-            return RosterFile::open();
+            return RosterFile::open(path);
         } catch (const RosterError& error) {
             if (error.kind() != ErrorKind::RosterInUse) {
                 Messages::error(nullptr, error);
@@ -36,9 +39,23 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyhold"));
     QApplication::setOrganizationName(QStringLiteral("Quillmoor"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYHOLD_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(TALLYHOLD_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TALLYHOLD_APP_ID)));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions(RosterLocation::options());
+    parser.process(app);
+    const QString path = RosterLocation::fromCommandLine(parser);
+    if (path.isEmpty()) {
+        qCritical("--roster needs a file name.");
+        return 1;
+    }
 
     // Held for the whole run: it keeps a second Tallyhold off the roster.
-    std::optional<RosterFile> file = openRoster();
+    std::optional<RosterFile> file = openRoster(path);
     if (!file)
         return 1;
     for (const RosterError& warning : file->warnings())

@@ -52,6 +52,8 @@ public:
     Roster(Database db, Preferences preferences, QObject* parent = nullptr);
 
     const Preferences& preferences() const { return m_preferences; }
+    // The roster file, as it was opened.
+    QString path() const { return m_db.path(); }
 
     // The shared lists, in the order they are shown.
     QList<RosterListEntry> divisionList() const;

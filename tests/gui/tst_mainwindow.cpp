@@ -43,7 +43,8 @@ private slots:
             for (QAction* item : top->menu() ? top->menu()->actions() : QList<QAction*> {})
                 menus << "  " + item->text().remove('&');
         }
-        QCOMPARE(menus.join('|'), "File|  Exit|Tools|  Time Zone Edits|  Options|Help");
+        QCOMPARE(menus.join('|'),
+                 "File|  Exit|Tools|  Time Zone Edits|  Options|Help|  Tallyhold Help|  About Tallyhold");
         QCOMPARE(w.find<QListWidget>("lstMembers")->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(w.find<QListWidget>("lstDivision")->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(w.find<QListWidget>("lstSchedules")->selectionMode(), QAbstractItemView::ExtendedSelection);
