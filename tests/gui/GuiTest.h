@@ -8,13 +8,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
-#include <QPair>
 #include <QStringList>
 #include <QTabWidget>
 #include <QTest>
-
-// What GUI tests share: boxes answered through the message layer, list entries as the user sees
-// them, clicks on list entries, and the real main window on a fresh roster.
 
 inline QStringList entryTexts(const QListWidget* list)
 {
@@ -24,35 +20,20 @@ inline QStringList entryTexts(const QListWidget* list)
     return texts;
 }
 
-using Boxes = QList<QPair<QString, QString>>;
-
-// Title and text of every box shown since Messages::clear().
-inline Boxes shownBoxes()
-{
-    Boxes boxes;
-    for (const Messages::Shown& box : Messages::shown())
-        boxes.append({box.title, box.text});
-    return boxes;
-}
-
-// The texts of the boxes shown since Messages::clear().
-inline QStringList boxTexts()
+// "title: text" of every box shown since Messages::clear(), or the texts of those with this title.
+inline QStringList boxes(const QString& title = {})
 {
     QStringList texts;
-    for (const Messages::Shown& shown : Messages::shown())
-        texts << shown.text;
-    return texts;
-}
-
-// The texts of the "Confirmation" boxes shown since Messages::clear().
-inline QStringList confirmations()
-{
-    QStringList texts;
-    for (const Messages::Shown& shown : Messages::shown()) {
-        if (shown.title == QLatin1String("Confirmation"))
-            texts << shown.text;
+    for (const Messages::Shown& box : Messages::shown()) {
+        if (title.isEmpty() || box.title == title)
+            texts << (title.isEmpty() ? box.title + ": " + box.text : box.text);
     }
     return texts;
+}
+
+inline QStringList confirmations()
+{
+    return boxes("Confirmation");
 }
 
 // The one box shown since Messages::clear(), or an empty one when there were none or several.
@@ -62,7 +43,7 @@ inline Messages::Shown onlyBox()
     return shown.size() == 1 ? shown.first() : Messages::Shown {};
 }
 
-// The objectName of the control holding the focus (an editable box's own, not its line edit's).
+// An editable box's own name, not its line edit's.
 inline QString focusName()
 {
     QWidget* focused = QApplication::focusWidget();
@@ -71,23 +52,21 @@ inline QString focusName()
     return focused ? focused->objectName() : QString();
 }
 
-// Clicks the entry of the row as a user would.
 inline void clickEntry(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = {})
 {
-    QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, list->visualItemRect(item).center());
+    QVERIFY(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers,
+                      list->visualItemRect(list->item(row)).center());
 }
 
+// The first press selects, as on screen.
 inline void doubleClickEntry(QListWidget* list, int row)
 {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
-    // A double click's first press selects, as on screen.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    clickEntry(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-// Shows a tab or dialog built on its own as the active window, so focus moves are real.
+// Active, so focus moves are real.
 inline void showActive(QWidget& widget)
 {
     widget.show();
@@ -122,11 +101,7 @@ struct MainWindow
         Messages::clear();
         showActive(window);
     }
-
-    template<class Control> Control* find(const char* objectName)
-    {
-        return window.findChild<Control*>(QLatin1String(objectName));
-    }
+    template<class Control> Control* find(const char* name) { return window.findChild<Control*>(name); }
     void showTab(frmTallyhold::Tab tab) { window.TabClan->setCurrentIndex(tab); }
     Roster& session() { return roster.session(); }
 

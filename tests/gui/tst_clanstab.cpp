@@ -61,10 +61,9 @@ private slots:
         QCOMPARE(t.tab.txtDivisionName->text(), "Alpha");
         QTest::keyClick(t.tab.lstDivision, Qt::Key_Down);
         QCOMPARE(t.tab.txtDivisionName->text(), "Bravo");
-        // New Clan empties the name and notes, ends edit mode and goes to the name.
         QTest::mouseClick(t.tab.cmdNewDiv, Qt::LeftButton);
-        QVERIFY(t.tab.txtDivisionName->text().isEmpty() && !t.tab.editMode());
-        QCOMPARE(focusName(), "txtDivisionName");
+        QVERIFY(t.tab.txtDivisionName->text().isEmpty() && !t.tab.editMode()
+                && focusName() == "txtDivisionName");
         QVERIFY(Messages::shown().isEmpty());
     }
 
@@ -109,9 +108,9 @@ private slots:
         QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
         QCOMPARE(focusName(), "txtDivisionName");
         QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
-        QCOMPARE(shownBoxes(),
-                 (Boxes {{"Save/Update Error", "You must enter a Division Name"},
-                         {"Selection Error", "You must first highlight a division!"}}));
+        QCOMPARE(boxes(),
+                 QStringList({"Save/Update Error: You must enter a Division Name",
+                              "Selection Error: You must first highlight a division!"}));
         QVERIFY(Messages::shown().first().icon == Messages::Icon::Critical
                 && Messages::shown().last().icon == Messages::Icon::Critical);
         QCOMPARE(t.tab.txtDivNotes->toPlainText(), "kept");

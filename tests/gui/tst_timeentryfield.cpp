@@ -51,46 +51,37 @@ private slots:
     void leavingChecksTheText_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QStringList>("typedLeftRefused");
         const QString time = "This field must be in a valid time format!  HH:MM AM/PM";
         // Only slot fields rewrite a bare number; the rewriting itself is a core test's business.
-        QTest::newRow("slot 730") << int(Kind::Slot) << "730"
-                                  << "7:30" << QString();
-        QTest::newRow("slot 2400") << int(Kind::Slot) << "2400"
-                                   << "24:00" << time;
-        QTest::newRow("slot empty") << int(Kind::Slot) << ""
-                                    << "" << QString();
-        QTest::newRow("time 730") << int(Kind::Time) << "730"
-                                  << "730" << time;
-        QTest::newRow("time") << int(Kind::Time) << "7:30 PM"
-                              << "7:30 PM" << QString();
-        QTest::newRow("date word") << int(Kind::Date) << "Friday"
-                                   << "Friday"
-                                   << "This field must be in a valid date format!  MM/DD/YYYY";
-        QTest::newRow("date") << int(Kind::Date) << "12/25/1999"
-                              << "12/25/1999" << QString();
+        QTest::newRow("slot 730") << int(Kind::Slot) << QStringList {"730", "7:30", ""};
+        QTest::newRow("slot 2400") << int(Kind::Slot) << QStringList {"2400", "24:00", time};
+        QTest::newRow("slot empty") << int(Kind::Slot) << QStringList {"", "", ""};
+        QTest::newRow("time 730") << int(Kind::Time) << QStringList {"730", "730", time};
+        QTest::newRow("time") << int(Kind::Time) << QStringList {"7:30 PM", "7:30 PM", ""};
+        QTest::newRow("date word") << int(Kind::Date)
+                                   << QStringList {"Friday", "Friday",
+                                                   "This field must be in a valid date format!  MM/DD/YYYY"};
+        QTest::newRow("date") << int(Kind::Date) << QStringList {"12/25/1999", "12/25/1999", ""};
     }
     void leavingChecksTheText()
     {
         QFETCH(int, kind);
-        QFETCH(QString, typed);
-        QFETCH(QString, left);
-        QFETCH(QString, refusal);
+        QFETCH(QStringList, typedLeftRefused);
         Host h;
         TimeEntryField* field = kind == int(Kind::Slot) ? &h.slot
             : kind == int(Kind::Time)                   ? &h.time
                                                         : &h.date;
         field->setFocus();
-        QTest::keyClicks(field, typed);
+        QTest::keyClicks(field, typedLeftRefused[0]);
         QTest::keyClick(field, Qt::Key_Tab);
-        QCOMPARE(field->text(), left);
-        QCOMPARE(QApplication::focusWidget() == field, !refusal.isEmpty());
-        QCOMPARE(Messages::shown().size(), refusal.isEmpty() ? 0 : 1);
-        if (!refusal.isEmpty())
-            QVERIFY(onlyBox().title == "Data Format Error" && onlyBox().text == refusal
-                    && onlyBox().icon == Messages::Icon::Information);
+        QCOMPARE(field->text(), typedLeftRefused[1]);
+        QCOMPARE(QApplication::focusWidget() == field, !typedLeftRefused[2].isEmpty());
+        QCOMPARE(boxes(),
+                 typedLeftRefused[2].isEmpty() ? QStringList()
+                                               : QStringList {"Data Format Error: " + typedLeftRefused[2]});
+        if (!typedLeftRefused[2].isEmpty())
+            QCOMPARE(onlyBox().icon, Messages::Icon::Information);
     }
 
     void everyAttemptToLeaveShowsOneBox()
