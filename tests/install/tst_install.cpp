@@ -34,9 +34,9 @@ private slots:
                            "share/metainfo/%1.metainfo.xml",
                            "share/icons/hicolor/scalable/apps/%1.svg"};
         for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
-            paths << QString("share/icons/hicolor/%1x%1/apps/%3.png").arg(size);
+            paths << QString("share/icons/hicolor/%1x%1/apps/").arg(size) + "%1.png";
         for (const QString& path : paths) {
-            QFile file(installed(path.arg(APP_ID)));
+            QFile file(installed(QString(path).replace("%1", APP_ID)));
             QVERIFY2(file.open(QIODevice::ReadOnly) && file.size() > 0, qPrintable(file.fileName()));
             // A PNG's IHDR chunk holds the width and the height, big-endian, from byte 16.
             const QByteArray head = file.read(24);
