@@ -29,8 +29,8 @@ enum class ErrorKind {
     DeletionRefused, // rows still use what is to be deleted
     ImportAborted, // an exchange file cannot be imported; nothing was written
     ExportFailed, // an exchange file cannot be written
-    FileNotSaved, // another file the user asked for cannot be written; nothing of it was kept
     ValueOutOfRange, // a preference value outside what it may hold
+    FileNotSaved, // a file other than an exchange file cannot be written; nothing of it was kept
 };
 
 // A field of a form, for the front end to put the focus back on.
