@@ -1,8 +1,6 @@
 #include "TestRoster.h"
 #include "scheduling/MatchInvitation.h"
 
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -69,13 +67,6 @@ const char* const ExpectedText = "Clan match\n"
                                  "Can play the whole match: Ann, Gus\n"
                                  "Cannot play the whole match: Kiri, Raj";
 
-QString readFile(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll());
-}
-
 } // namespace
 
 class tst_announce : public QObject
@@ -90,7 +81,6 @@ private slots:
     void invitationByLibical_data();
     void invitationByLibical();
     void invitationByPython();
-    void unwritableFile();
 };
 
 void tst_announce::text_data()
@@ -232,24 +222,6 @@ void tst_announce::invitationByPython()
     QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(),
              QStringLiteral("Clan match 2026-12-08T18:00:00+00:00 2026-12-08T19:30:00+00:00 "
                             "mailto:ann@example.org mailto:gus@example.org"));
-}
-
-void tst_announce::unwritableFile()
-{
-    AnnounceRoster arranged;
-    const MatchAnnouncement match = arranged.announce();
-    const QString path = arranged.roster.filePath(QStringLiteral("missing/match.ics"));
-    const std::optional<RosterError> error
-        = errorOf([&] { arranged.roster.session().saveInvitation(match, path); });
-    QVERIFY(error);
-    QCOMPARE(error->kind(), ErrorKind::FileNotSaved);
-    QVERIFY(error->text().contains(QDir::toNativeSeparators(path)));
-    // An existing invitation is replaced whole.
-    const QString kept = arranged.roster.filePath(QStringLiteral("match.ics"));
-    QFile(kept).open(QIODevice::WriteOnly);
-    arranged.roster.session().saveInvitation(match, kept);
-    QVERIFY(readFile(kept).startsWith(QStringLiteral("BEGIN:VCALENDAR\r\n")));
-    QVERIFY(readFile(kept).endsWith(QStringLiteral("END:VCALENDAR\r\n")));
 }
 
 QTEST_GUILESS_MAIN(tst_announce)
