@@ -98,6 +98,8 @@ CliOutput CliCommands::run(const QString& command)
         return available();
     if (command == QLatin1String("best"))
         return best();
+    if (command == QLatin1String("announce"))
+        return announce();
     if (command == QLatin1String("export"))
         return exportDivisions();
     if (command == QLatin1String("import"))
@@ -413,15 +415,19 @@ Preferences CliCommands::schedulingPreferences() const
     return preferences;
 }
 
+std::pair<QString, QString> CliCommands::matchAt() const
+{
+    // "12/7/2026 8:00 PM": the date field, then the time field.
+    const QString at = m_parser.value(QStringLiteral("at")).trimmed();
+    const qsizetype blank = at.indexOf(QLatin1Char(' '));
+    return {blank < 0 ? at : at.left(blank), blank < 0 ? QString() : at.mid(blank + 1).trimmed()};
+}
+
 CliOutput CliCommands::available() const
 {
     const Roster roster(m_db, schedulingPreferences());
     const QList<RecordKey> members = selection();
-    // "12/7/2026 8:00 PM": the date field, then the time field.
-    const QString at = m_parser.value(QStringLiteral("at")).trimmed();
-    const qsizetype blank = at.indexOf(QLatin1Char(' '));
-    const QString date = blank < 0 ? at : at.left(blank);
-    const QString time = blank < 0 ? QString() : at.mid(blank + 1).trimmed();
+    const auto [date, time] = matchAt();
     const AvailableMembers available = roster.showAvailable(members, date, time);
     CliOutput out;
     out.lines = available.names;
@@ -463,6 +469,40 @@ CliOutput CliCommands::best() const
                 {QStringLiteral("chosen"), int(members.size())},
                 {QStringLiteral("times"), times}};
     out.warnings = missing(best.missingTimes, best.missingZones);
+    return out;
+}
+
+CliOutput CliCommands::announce() const
+{
+    const Roster roster(m_db, schedulingPreferences());
+    const auto [date, time] = matchAt();
+    const MatchAnnouncement match
+        = roster.announceMatch(selection(), date, time, m_parser.value(QStringLiteral("length")),
+                               m_parser.value(QStringLiteral("title")));
+    const QString ics = m_parser.value(QStringLiteral("ics"));
+    if (!ics.isEmpty())
+        roster.saveInvitation(match, ics);
+    QStringList can;
+    QStringList cannot;
+    for (const AnnouncedMember& member : match.members)
+        (member.canPlay ? can : cannot) << member.name;
+    CliOutput out;
+    out.lines = match.text.split(QLatin1Char('\n'));
+    out.lines << QString() << match.discordLine();
+    if (!match.withoutEmail().isEmpty())
+        out.lines << QStringLiteral("No e-mail: ") + match.withoutEmail().join(QStringLiteral(", "));
+    out.lines << match.mailto().toString(QUrl::FullyEncoded);
+    out.json = {{QStringLiteral("title"), match.title},
+                {QStringLiteral("start"), match.unixStart()},
+                {QStringLiteral("length"), match.length},
+                {QStringLiteral("text"), match.text},
+                {QStringLiteral("discord"), match.discordLine()},
+                {QStringLiteral("canPlay"), jsonList(can)},
+                {QStringLiteral("cannotPlay"), jsonList(cannot)},
+                {QStringLiteral("noEmail"), jsonList(match.withoutEmail())},
+                {QStringLiteral("mailto"), match.mailto().toString(QUrl::FullyEncoded)},
+                {QStringLiteral("ics"), ics.isEmpty() ? QJsonValue() : QJsonValue(ics)}};
+    out.warnings = missing({}, match.missingZones);
     return out;
 }
 

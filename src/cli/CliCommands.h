@@ -38,6 +38,7 @@ private:
     CliOutput removeZone();
     CliOutput available() const;
     CliOutput best() const;
+    CliOutput announce() const;
     CliOutput exportDivisions() const;
     CliOutput importFile();
     CliOutput options();
@@ -48,6 +49,8 @@ private:
     bool yes(const QString& option) const;
     MemberForm memberForm(MemberForm form) const;
     QList<RecordKey> selection() const;
+    // --at as the date field and the time field.
+    std::pair<QString, QString> matchAt() const;
     // The preferences with --zone, --dst, --grid and --max of this command in force.
     Preferences schedulingPreferences() const;
 

@@ -129,6 +129,19 @@ QList<CommandSpec> commands()
          selectionOptions() << option(
              QStringLiteral("at"), QStringLiteral("The match date and time, such as \"12/7/2026 8:00 PM\"."),
              QStringLiteral("WHEN"))},
+        {QStringLiteral("announce"), QString(),
+         QStringLiteral("Announce a match to the chosen members (default: everyone listed): each one's "
+                        "local time, who can play, a Discord line and an e-mail link."),
+         selectionOptions()
+             << option(QStringLiteral("at"),
+                       QStringLiteral("The match start, such as \"12/7/2026 8:00 PM\"."),
+                       QStringLiteral("WHEN"))
+             << option(QStringLiteral("length"), QStringLiteral("The match length, 15 to 1440 minutes."),
+                       QStringLiteral("MIN"))
+             << option(QStringLiteral("title"), QStringLiteral("The title (default: Clan match)."),
+                       QStringLiteral("TEXT"))
+             << option(QStringLiteral("ics"), QStringLiteral("Also write a calendar invitation to FILE."),
+                       QStringLiteral("FILE"))},
         {QStringLiteral("best"), QString(),
          QStringLiteral("The best match times of the chosen members (default: everyone listed)."),
          selectionOptions() << option(QStringLiteral("grid"),

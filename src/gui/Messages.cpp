@@ -106,6 +106,8 @@ Box boxFor(ErrorKind kind)
         return {"Import Aborted", Icon::Critical};
     case ErrorKind::ExportFailed:
         return {"Export Function", Icon::Critical};
+    case ErrorKind::FileNotSaved:
+        return {"File Not Saved", Icon::Critical};
     case ErrorKind::ValueOutOfRange:
         return {"Tallyhold", Icon::None};
     }

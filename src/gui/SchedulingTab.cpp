@@ -5,6 +5,7 @@
 #include "gui/ProgressScope.h"
 #include "gui/TimeEntryField.h"
 #include "gui/WeekHeatmap.h"
+#include "gui/frmAnnounce.h"
 #include "roster/Roster.h"
 #include "roster/RosterTexts.h"
 #include "scheduling/MatchFields.h"
@@ -45,6 +46,10 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
                              QStringLiteral("Show Best Times"));
     lstBestTimes = named(new QListWidget, "lstBestTimes", QStringLiteral("Best times"),
                          QStringLiteral("Double click on a time and show who!"));
+    cmdAnnounce
+        = named(new QPushButton(QStringLiteral("Announce…")), "cmdAnnounce", QStringLiteral("Announce…"),
+                QStringLiteral("Tell the chosen members when the match is, each in their own time"));
+    cmdAnnounce->setEnabled(false);
 
     lblAvailableNote = named(new QLabel, "lblAvailableNote", QString());
     lblAvailableNote->setWordWrap(true);
@@ -90,6 +95,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     auto* best = new QVBoxLayout(Frame7);
     best->addWidget(cmdShowBestTimes, 0, Qt::AlignLeft);
     best->addWidget(lstBestTimes);
+    best->addWidget(cmdAnnounce, 0, Qt::AlignLeft);
 
     auto* answers = new QVBoxLayout;
     answers->addWidget(Frame8);
@@ -131,6 +137,18 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     for (TimeEntryField* field : {txtMatchDate, txtMatchTime})
         connect(field, &QLineEdit::returnPressed, this, &SchedulingTab::cmdShowAvailable_Click);
     lstBestTimes->installEventFilter(this);
+
+    const auto announceable = [this] {
+        const QListWidgetItem* line = lstBestTimes->currentItem();
+        const bool highlighted = line && line->isSelected() && line->data(Qt::UserRole).isValid();
+        cmdAnnounce->setEnabled(
+            highlighted
+            || (!txtMatchDate->text().trimmed().isEmpty() && !txtMatchTime->text().trimmed().isEmpty()));
+    };
+    connect(lstBestTimes, &QListWidget::itemSelectionChanged, this, announceable);
+    for (TimeEntryField* field : {txtMatchDate, txtMatchTime})
+        connect(field, &QLineEdit::textChanged, this, announceable);
+    connect(cmdAnnounce, &QPushButton::clicked, this, &SchedulingTab::cmdAnnounce_Click);
 }
 
 QList<QWidget*> SchedulingTab::keyboardOrder() const
@@ -341,6 +359,28 @@ void SchedulingTab::lstBestTimes_DblClick()
     const QListWidgetItem* item = lstBestTimes->currentItem();
     if (item && item->data(Qt::UserRole).isValid())
         showMoment(item->data(Qt::UserRole).toInt());
+}
+
+void SchedulingTab::cmdAnnounce_Click()
+{
+    // The match fields when both are filled, else the highlighted best time's next date.
+    MatchFields when {txtMatchDate->text(), txtMatchTime->text()};
+    const QListWidgetItem* line = lstBestTimes->currentItem();
+    if ((when.matchDate.trimmed().isEmpty() || when.matchTime.trimmed().isEmpty()) && line
+        && line->data(Qt::UserRole).isValid())
+        when = MatchFields::forWeekMinute(line->data(Qt::UserRole).toInt(), QDate::currentDate());
+    const QList<RecordKey> members = selectedMembers();
+    const QString length
+        = txtMatchLength->text().trimmed().toInt() > 1 ? txtMatchLength->text() : QStringLiteral("60");
+    try {
+        const MatchAnnouncement match
+            = m_roster.announceMatch(members, when.matchDate, when.matchTime, length, {});
+        Messages::missingZones(this, match.missingZones);
+        frmAnnounce dialog(m_roster, members, when.matchDate, when.matchTime, match, this);
+        dialog.exec();
+    } catch (const RosterError& error) {
+        refuse(error);
+    }
 }
 
 void SchedulingTab::showMoment(int weekMinute)

@@ -45,6 +45,7 @@ public:
     QGroupBox* Frame7 = nullptr;
     QPushButton* cmdShowBestTimes = nullptr;
     QListWidget* lstBestTimes = nullptr;
+    QPushButton* cmdAnnounce = nullptr;
     QGroupBox* frmePlan = nullptr;
     QLineEdit* txtMatchLength = nullptr;
     QLineEdit* txtMinPlayers = nullptr;
@@ -61,6 +62,7 @@ private slots:
     void cmdShowBestTimes_Click();
     void lstBestTimes_DblClick();
     void cmdRequired_Click();
+    void cmdAnnounce_Click();
     // Redraws the heatmap for the selection, length, required set and minimum.
     void refreshPlanner();
 

@@ -4,6 +4,7 @@
 #include "members/MemberFormCheck.h"
 #include "members/MemberWrites.h"
 #include "scheduling/MatchFields.h"
+#include "scheduling/MatchInvitation.h"
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
 
@@ -345,6 +346,49 @@ void Roster::savePlanner(const MatchPlan& plan)
     m_preferences.matchLength = plan.length;
     m_preferences.minimumPlayers = plan.minimum;
     SaveSettings(m_preferences);
+}
+
+MatchAnnouncement Roster::announceMatch(const QList<RecordKey>& members, const QString& matchDate,
+                                        const QString& matchTime, const QString& length,
+                                        const QString& title) const
+{
+    checkMatch(members, matchDate, matchTime);
+    const QString text = matchDate.trimmed() + QLatin1Char(' ') + matchTime.trimmed();
+    const std::optional<DateTime> start = DateTime::parse(text);
+    // A time alone lies on day zero; a calendar needs the real date.
+    if (!start || start->day() == 0)
+        throw RosterError(ErrorKind::DataFormat,
+                          QStringLiteral("\"%1\" is not a valid date and time.").arg(text));
+    const std::optional<int> minutes = Preferences::readMatchLength(length);
+    if (!minutes || *minutes == 1)
+        throw PlanInputError(
+            PlanInputError::Field::MatchLength,
+            QStringLiteral("Match length must be a whole number of minutes from 15 to 1440."));
+    MatchPlan plan;
+    plan.length = *minutes;
+    const AvailableMembers available = availableAt(members, WeekInterval::minuteOf(*start), plan);
+    MatchAnnouncement match
+        = AnnounceMatch(m_db, members, title, *start, *minutes, m_preferences.userTimeZone,
+                        m_preferences.userDST, available.names);
+    match.missingZones += available.missingZones;
+    match.missingZones.removeDuplicates();
+    return match;
+}
+
+QByteArray Roster::matchInvitation(const MatchAnnouncement& match) const
+{
+    return MatchInvitation(match, m_preferences.userName, senderEmail());
+}
+
+void Roster::saveInvitation(const MatchAnnouncement& match, const QString& path) const
+{
+    SaveInvitation(matchInvitation(match), path);
+}
+
+QString Roster::senderEmail() const
+{
+    const QString email = m_preferences.userEmail.trimmed();
+    return IsEmailAddress(email) && email != Preferences {}.userEmail ? email : QString();
 }
 
 void Roster::checkExport(const QList<RecordKey>& divisions) const

@@ -7,6 +7,7 @@
 #include "members/MemberForm.h"
 #include "members/MemberReads.h"
 #include "scheduling/FindBestTimes.h"
+#include "scheduling/MatchAnnouncement.h"
 #include "scheduling/ShowAvailableMembers.h"
 #include "scheduling/WeekAvailability.h"
 #include "settings/Preferences.h"
@@ -121,6 +122,19 @@ public:
     // Keeps the plan's length and minimum for the next run. Not announced: the Options dialog
     // does not show them, and its unsaved fields stay as typed.
     void savePlanner(const MatchPlan& plan);
+
+    // A match told to the chosen members: the date and time on the user's clock, the length in
+    // minutes (15 to 1440) and a title (empty for the default). Who can play is judged by the
+    // week planner's rule for the whole length.
+    MatchAnnouncement announceMatch(const QList<RecordKey>& members, const QString& matchDate,
+                                    const QString& matchTime, const QString& length,
+                                    const QString& title) const;
+    // The announcement as a calendar invitation, organised by the user when UserEmail is a real
+    // address (the Options dialog's placeholder is not).
+    QByteArray matchInvitation(const MatchAnnouncement& match) const;
+    void saveInvitation(const MatchAnnouncement& match, const QString& path) const;
+    // UserEmail when it can be written to and sent from; else empty.
+    QString senderEmail() const;
 
     // Exchange files.
     void checkExport(const QList<RecordKey>& divisions) const;

@@ -43,12 +43,15 @@ QString forLength(int length)
 
 } // namespace
 
+bool ReadsBefore(const QString& a, const QString& b)
+{
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
 void SortNames(QStringList& names)
 {
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(), ReadsBefore);
 }
 
 WeekAvailability WeekAvailability::build(const Database& db, const QList<RecordKey>& members,

@@ -78,4 +78,5 @@ private:
 };
 
 // Orders names as a person reads them; letter case only breaks ties.
+bool ReadsBefore(const QString& a, const QString& b);
 void SortNames(QStringList& names);

@@ -30,6 +30,7 @@ enum class ErrorKind {
     ImportAborted, // an exchange file cannot be imported; nothing was written
     ExportFailed, // an exchange file cannot be written
     ValueOutOfRange, // a preference value outside what it may hold
+    FileNotSaved, // a file other than an exchange file cannot be written; nothing of it was kept
 };
 
 // A field of a form, for the front end to put the focus back on.

@@ -17,6 +17,9 @@ public:
     static constexpr DateTime fromSeconds(qint64 seconds) { return DateTime(seconds); }
     static DateTime fromTime(int hour, int minute, int second = 0);
     static DateTime fromDate(const QDate& date, int hour = 0, int minute = 0, int second = 0);
+    // Seconds since 1 January 1970, for a date-time in GMT.
+    static constexpr qint64 UnixDayZero = 25569 * SecondsPerDay;
+    constexpr qint64 toUnixSeconds() const { return m_seconds - UnixDayZero; }
 
     // US-English text: "7:30", "19:30:15", "7:30 pm", "12/25/1999", "12/25/1999 7:30 PM".
     static std::optional<DateTime> parse(const QString& text);

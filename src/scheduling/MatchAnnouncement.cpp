@@ -1,0 +1,140 @@
+#include "MatchAnnouncement.h"
+
+#include "WeekAvailability.h"
+#include "time/cTimeFuncs.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace {
+
+// One zone's lines: its members see the same start and end.
+struct ZoneGroup
+{
+    QString label;
+    DateTime start;
+    DateTime end;
+    QStringList names;
+};
+
+QString moment(const DateTime& local, bool withDay)
+{
+    const QString time = local.toHhMmAmPm();
+    return withDay ? QLocale::c().toString(local.date(), QStringLiteral("ddd M/d ")) + time : time;
+}
+
+QString joined(QStringList names)
+{
+    names.removeDuplicates();
+    return names.isEmpty() ? QStringLiteral("nobody") : names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+bool IsEmailAddress(const QString& text)
+{
+    static const QRegularExpression address(QStringLiteral("^[^@\\s<>()\\[\\],;:\"]+@[^@\\s<>()\\[\\],;:\"]+"
+                                                           "\\.[^@\\s<>()\\[\\],;:\".]+$"));
+    return address.match(text).hasMatch();
+}
+
+QString MatchAnnouncement::discordLine() const
+{
+    return QStringLiteral("%1 <t:%2:F> (<t:%2:R>)").arg(title).arg(unixStart());
+}
+
+QStringList MatchAnnouncement::withoutEmail() const
+{
+    QStringList names;
+    for (const AnnouncedMember& member : members) {
+        if (member.email.isEmpty())
+            names << member.name;
+    }
+    return names;
+}
+
+QUrl MatchAnnouncement::mailto() const
+{
+    QStringList to;
+    for (const AnnouncedMember& member : members) {
+        if (member.canPlay && !member.email.isEmpty())
+            to << member.email;
+    }
+    to.removeDuplicates();
+    // Encoded by hand: QUrlQuery leaves "&" and "+" in a value as they are.
+    QByteArray encoded = "mailto:";
+    for (const QString& address : to)
+        encoded += (encoded.endsWith(':') ? "" : ",") + QUrl::toPercentEncoding(address, "@");
+    encoded += "?subject=" + QUrl::toPercentEncoding(title);
+    encoded += "&body="
+        + QUrl::toPercentEncoding(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+}
+
+MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& members, const QString& title,
+                                const DateTime& startLocal, int length, const QString& userTimeZone,
+                                bool userDST, const QStringList& canPlay)
+{
+    // Every zone conversion goes through cTimeFuncs, so zones that know their dates change only there.
+    cTimeFuncs time(db);
+    MatchAnnouncement match;
+    match.title
+        = title.trimmed().isEmpty() ? QString::fromLatin1(MatchAnnouncement::DefaultTitle) : title.trimmed();
+    match.startGMT = time.toGMT(startLocal, userTimeZone, userDST);
+    match.length = length;
+
+    QList<ZoneGroup> groups;
+    for (const RecordKey& key : members) {
+        const auto row = db.first(QStringLiteral("SELECT MBR_Online_Player_Name, MBR_Email_Primary, TZ_Name, "
+                                                 "TZ_Daylight_Savings FROM Members LEFT JOIN TimeZones ON "
+                                                 "TZ_PK = MBR_FK_TZones WHERE MBR_PK = ?"),
+                                  {key});
+        if (!row)
+            continue;
+        AnnouncedMember member;
+        member.name = row->value(0).toString().trimmed();
+        const QString email = row->value(1).toString().trimmed();
+        member.email = IsEmailAddress(email) ? email : QString();
+        member.canPlay = canPlay.contains(member.name);
+        match.members.append(member);
+
+        const bool zoned = !row->value(2).isNull();
+        const QString zone = row->value(2).toString().trimmed();
+        const QString label = zoned ? zone : QStringLiteral("No time zone (GMT)");
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const ZoneGroup& g) { return g.label == label; });
+        if (group == groups.end()) {
+            const DateTime start = zoned
+                ? time.fromGMT(match.startGMT, row->value(2).toString(), row->value(3).toInt() != 0)
+                : match.startGMT;
+            groups.append({label, start, start.addMinutes(length), {}});
+            group = groups.end() - 1;
+        }
+        if (!group->names.contains(member.name))
+            group->names << member.name;
+    }
+    match.missingZones = time.takeMissingZones();
+    std::sort(match.members.begin(), match.members.end(),
+              [](const AnnouncedMember& a, const AnnouncedMember& b) { return ReadsBefore(a.name, b.name); });
+    std::stable_sort(groups.begin(), groups.end(), [](const ZoneGroup& a, const ZoneGroup& b) {
+        return a.start != b.start ? a.start < b.start : a.label < b.label;
+    });
+
+    QStringList lines {match.title};
+    for (ZoneGroup& group : groups) {
+        SortNames(group.names);
+        const bool sameDay = group.start.day() == group.end.day();
+        lines << group.label + QStringLiteral(": ") + moment(group.start, true) + QStringLiteral(" - ")
+                + moment(group.end, !sameDay);
+        lines << QStringLiteral("  ") + group.names.join(QStringLiteral(", "));
+    }
+    QStringList can;
+    QStringList cannot;
+    for (const AnnouncedMember& member : match.members)
+        (member.canPlay ? can : cannot) << member.name;
+    lines << QStringLiteral("Can play the whole match: ") + joined(can);
+    lines << QStringLiteral("Cannot play the whole match: ") + joined(cannot);
+    match.text = lines.join(QLatin1Char('\n'));
+    return match;
+}
