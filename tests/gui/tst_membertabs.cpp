@@ -5,9 +5,11 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -81,6 +83,17 @@ struct Form
     QList<RecordKey> divisions;
 };
 
+// Answers every real message box as soon as it is on screen, as a user clicking OK would.
+struct BoxCloser : QObject
+{
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        return false;
+    }
+};
+
 } // namespace
 
 // "Members Info" and "Add / Edit Members", each built on a roster session without the main window.
@@ -145,7 +158,7 @@ private slots:
         clickEntry(i.tab.lstMembers, 0);
         Messages::scriptAnswers({Messages::Answer::No});
         QTest::mouseClick(i.tab.cmdDeleteMember, Qt::LeftButton);
-        QCOMPARE(confirmations(), {"Delete Bob?"});
+        QCOMPARE(boxes("Confirmation"), {"Delete Bob?"});
         QVERIFY(i.roster.count("Members") == 2 && i.tab.lblStatus->text() == "Active");
         QTest::mouseClick(i.tab.cmdDeleteMember, Qt::LeftButton);
         QCOMPARE(entryTexts(i.tab.lstMembers), {"Alpha - Old"});
@@ -162,7 +175,7 @@ private slots:
         t.txtNotes->setPlainText("notes");
         Messages::scriptAnswers({Messages::Answer::No});
         QTest::mouseClick(t.cmdSave, Qt::LeftButton);
-        QCOMPARE(confirmations(), {"Add Bob?"});
+        QCOMPARE(boxes("Confirmation"), {"Add Bob?"});
         QVERIFY(f.roster.count("Members") == 0 && t.txtPlayerName->text() == "Bob");
         QTest::mouseClick(t.cmdSave, Qt::LeftButton);
         QCOMPARE(f.stored("MBR_FK_Division").toByteArray(), f.divisions[1]);
@@ -191,7 +204,7 @@ private slots:
         t.cmbDiv->setEditText(" bravo ");
         Messages::clear();
         QTest::mouseClick(t.cmdSave, Qt::LeftButton);
-        QCOMPARE(confirmations(), {"Update Robert?"});
+        QCOMPARE(boxes("Confirmation"), {"Update Robert?"});
         QVERIFY(f.roster.count("Members") == 1 && f.stored("MBR_Online_Player_Name") == "Robert");
         QCOMPARE(f.stored("MBR_FK_Division").toByteArray(), f.divisions[2]);
         QVERIFY(!t.editMode() && t.frmSchedules->title() == "Playing Schedules");
@@ -289,6 +302,69 @@ private slots:
         // Leaving a box shows the entry's own letters, without touching "Active".
         f.tab.txtPlayerName->setFocus();
         QVERIFY(zone->currentText() == "EST" && !f.tab.chkActive->isChecked());
+    }
+
+    // Leaving a slot field rewrites a bare number and checks the text; each attempt to leave brings
+    // one box, and nothing else does.
+    void slotEveryAttemptToLeaveShowsOneBoxRealOnesToo()
+    {
+        Form f;
+        TimeEntryField *slot = f.tab.txtMSlot1Start, *next = f.tab.txtMSlot1End;
+        // The clicked field is bad too: it must not refuse in turn and start a ping-pong of boxes.
+        next->setText("bad too");
+        slot->setFocus();
+        QTest::keyClicks(slot, "2400");
+        // Another window taking the focus and giving it back, or a move made by the program, is
+        // not the user leaving the field.
+        QDialog dialog(&f.tab);
+        showActive(dialog);
+        dialog.hide();
+        showActive(f.tab);
+        next->setFocus(Qt::OtherFocusReason);
+        slot->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(Messages::shown().size(), 0);
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QTest::keyClick(slot, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(boxes("Data Format Error"),
+                 QStringList(3, "This field must be in a valid time format!  HH:MM AM/PM"));
+        QCOMPARE(onlyBox().icon, Messages::Icon::Information);
+        QVERIFY(QApplication::focusWidget() == slot && slot->selectedText() == "24:00");
+        // Corrected, it lets go at once; a slot field entered by a click selects its text.
+        slot->setText("2300");
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QVERIFY(slot->text() == "23:00" && QApplication::focusWidget() == next);
+        next->clear();
+        QTest::mouseClick(slot, Qt::LeftButton, {}, QPoint(4, slot->height() / 2));
+        QCOMPARE(slot->selectedText(), "23:00");
+        QCOMPARE(Messages::shown().size(), 3);
+
+        // A real modal box takes the window's focus away and gives it back when it closes.
+        Messages::clear();
+        Messages::setScripted(false);
+        BoxCloser closer;
+        qApp->installEventFilter(&closer);
+        next->setText("also bad");
+        QSignalSpy clicks(f.tab.cmdSave, &QPushButton::clicked);
+        slot->setText("bad");
+        const auto attempt = [&](auto leave) {
+            leave();
+            // Headless there is no window manager to give the window back its activation.
+            f.tab.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.tab));
+            QCOMPARE(QApplication::focusWidget(), slot);
+        };
+        attempt([&] { QTest::keyClick(slot, Qt::Key_Tab); });
+        attempt([&] { QTest::mouseClick(next, Qt::LeftButton); });
+        attempt([&] { QTest::mouseClick(f.tab.cmdSave, Qt::LeftButton); });
+        qApp->removeEventFilter(&closer);
+        Messages::setScripted(true);
+        QCOMPARE(Messages::shown().size(), 3);
+        QVERIFY(clicks.isEmpty() && !f.tab.cmdSave->isDown());
+        // The next click, with good text, goes through as usual.
+        slot->setText("9:00 PM");
+        QTest::mouseClick(f.tab.cmdSave, Qt::LeftButton);
+        QCOMPARE(clicks.size(), 1);
     }
 };
 
