@@ -352,7 +352,7 @@ private slots:
         QTest::mouseClick(next, Qt::LeftButton);
         QCOMPARE(boxes("Data Format Error"),
                  QStringList(3, "This field must be in a valid time format!  HH:MM AM/PM"));
-        QCOMPARE(onlyBox().icon, Messages::Icon::Information);
+        QCOMPARE(Messages::shown().first().icon, Messages::Icon::Information);
         QVERIFY(QApplication::focusWidget() == slot && slot->selectedText() == "24:00");
         // Corrected, it lets go at once; a slot field entered by a click selects its text.
         slot->setText("2300");

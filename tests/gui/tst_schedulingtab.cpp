@@ -204,8 +204,15 @@ private slots:
         QVERIFY(Messages::shown().isEmpty() && t.tab.txtMatchTime->text().isEmpty());
     }
 
-    void missingZonesReported()
+    void missingRowsAndZonesReported()
     {
+        Tab t;
+        t.roster.db().exec(
+            "DELETE FROM Times WHERE TMS_PK = (SELECT SCH_FK_TIMES_MON FROM Schedules WHERE "
+            "SCH_FK_Member = (SELECT MBR_PK FROM Members WHERE MBR_Online_Player_Name = 'Bob'))");
+        t.tab.lstSchedules->selectAll();
+        QCOMPARE(t.click(t.tab.cmdShowAvailable, "12/07/2026", "9:30 PM").size(), 1);
+        QCOMPARE(t.click(t.tab.cmdShowBestTimes).size(), 1);
         Tab nowhere("Nowhere");
         nowhere.tab.lstSchedules->selectAll();
         for (QPushButton* button : {nowhere.tab.cmdShowBestTimes, nowhere.tab.cmdShowAvailable}) {
