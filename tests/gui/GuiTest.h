@@ -31,11 +31,6 @@ inline QStringList boxes(const QString& title = {})
     return texts;
 }
 
-inline QStringList confirmations()
-{
-    return boxes("Confirmation");
-}
-
 // The one box shown since Messages::clear(), or an empty one when there were none or several.
 inline Messages::Shown onlyBox()
 {

@@ -1,13 +1,16 @@
 #include "GuiTest.h"
+#include "gui/ClansTab.h"
 #include "gui/MemberFormTab.h"
 #include "gui/MembersInfoTab.h"
 #include "gui/TimeEntryField.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -81,10 +84,44 @@ struct Form
     QList<RecordKey> divisions;
 };
 
+// Answers every real message box as soon as it is on screen, as a user clicking OK would.
+struct BoxCloser : QObject
+{
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (auto* box = qobject_cast<QMessageBox*>(watched); box && event->type() == QEvent::Show)
+            QMetaObject::invokeMethod(box, &QMessageBox::accept, Qt::QueuedConnection);
+        return false;
+    }
+};
+
+// "Clans / Divisions" with Alpha (hidden, with notes) and Bravo.
+struct Clans
+{
+    explicit Clans(bool verifyOff = false)
+        : roster({.verifyOff = verifyOff})
+        , tab(roster.session())
+    {
+        alpha = roster.addDivision("Alpha", 1, "notes");
+        roster.addDivision("Bravo");
+        follow(roster.session(), &Roster::divisionsChanged, tab.lstDivision, &Roster::divisionList);
+        showActive(tab);
+    }
+    bool fieldsEmpty() const
+    {
+        return tab.txtDivisionName->text().isEmpty() && tab.txtDivNotes->toPlainText().isEmpty()
+            && !tab.chkDivHide->isChecked();
+    }
+    TestRoster roster;
+    ClansTab tab;
+    RecordKey alpha;
+};
+
 } // namespace
 
-// "Members Info" and "Add / Edit Members", each built on a roster session without the main window.
-class tst_MemberTabs : public QObject
+// "Members Info", "Add / Edit Members" and "Clans / Divisions", each on a roster session without the
+// main window.
+class tst_RosterTabs : public QObject
 {
     Q_OBJECT
 
@@ -145,7 +182,7 @@ private slots:
         clickEntry(i.tab.lstMembers, 0);
         Messages::scriptAnswers({Messages::Answer::No});
         QTest::mouseClick(i.tab.cmdDeleteMember, Qt::LeftButton);
-        QCOMPARE(confirmations(), {"Delete Bob?"});
+        QCOMPARE(boxes("Confirmation"), {"Delete Bob?"});
         QVERIFY(i.roster.count("Members") == 2 && i.tab.lblStatus->text() == "Active");
         QTest::mouseClick(i.tab.cmdDeleteMember, Qt::LeftButton);
         QCOMPARE(entryTexts(i.tab.lstMembers), {"Alpha - Old"});
@@ -162,7 +199,7 @@ private slots:
         t.txtNotes->setPlainText("notes");
         Messages::scriptAnswers({Messages::Answer::No});
         QTest::mouseClick(t.cmdSave, Qt::LeftButton);
-        QCOMPARE(confirmations(), {"Add Bob?"});
+        QCOMPARE(boxes("Confirmation"), {"Add Bob?"});
         QVERIFY(f.roster.count("Members") == 0 && t.txtPlayerName->text() == "Bob");
         QTest::mouseClick(t.cmdSave, Qt::LeftButton);
         QCOMPARE(f.stored("MBR_FK_Division").toByteArray(), f.divisions[1]);
@@ -191,7 +228,7 @@ private slots:
         t.cmbDiv->setEditText(" bravo ");
         Messages::clear();
         QTest::mouseClick(t.cmdSave, Qt::LeftButton);
-        QCOMPARE(confirmations(), {"Update Robert?"});
+        QCOMPARE(boxes("Confirmation"), {"Update Robert?"});
         QVERIFY(f.roster.count("Members") == 1 && f.stored("MBR_Online_Player_Name") == "Robert");
         QCOMPARE(f.stored("MBR_FK_Division").toByteArray(), f.divisions[2]);
         QVERIFY(!t.editMode() && t.frmSchedules->title() == "Playing Schedules");
@@ -290,7 +327,174 @@ private slots:
         f.tab.txtPlayerName->setFocus();
         QVERIFY(zone->currentText() == "EST" && !f.tab.chkActive->isChecked());
     }
+
+    // Leaving a slot field rewrites a bare number and checks the text; each attempt to leave brings
+    // one box, and nothing else does.
+    void slotEveryAttemptToLeaveShowsOneBoxRealOnesToo()
+    {
+        Form f;
+        TimeEntryField *slot = f.tab.txtMSlot1Start, *next = f.tab.txtMSlot1End;
+        // The clicked field is bad too: it must not refuse in turn and start a ping-pong of boxes.
+        next->setText("bad too");
+        slot->setFocus();
+        QTest::keyClicks(slot, "2400");
+        // Another window taking the focus and giving it back, or a move made by the program, is
+        // not the user leaving the field.
+        QDialog dialog(&f.tab);
+        showActive(dialog);
+        dialog.hide();
+        showActive(f.tab);
+        next->setFocus(Qt::OtherFocusReason);
+        slot->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(Messages::shown().size(), 0);
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QTest::keyClick(slot, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(boxes("Data Format Error"),
+                 QStringList(3, "This field must be in a valid time format!  HH:MM AM/PM"));
+        QCOMPARE(Messages::shown().first().icon, Messages::Icon::Information);
+        QVERIFY(QApplication::focusWidget() == slot && slot->selectedText() == "24:00");
+        // Corrected, it lets go at once; a slot field entered by a click selects its text.
+        slot->setText("2300");
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QVERIFY(slot->text() == "23:00" && QApplication::focusWidget() == next);
+        next->clear();
+        QTest::mouseClick(slot, Qt::LeftButton, {}, QPoint(4, slot->height() / 2));
+        QCOMPARE(slot->selectedText(), "23:00");
+        QCOMPARE(Messages::shown().size(), 3);
+
+        // A real modal box takes the window's focus away and gives it back when it closes.
+        Messages::clear();
+        Messages::setScripted(false);
+        BoxCloser closer;
+        qApp->installEventFilter(&closer);
+        next->setText("also bad");
+        QSignalSpy clicks(f.tab.cmdSave, &QPushButton::clicked);
+        slot->setText("bad");
+        const auto attempt = [&](auto leave) {
+            leave();
+            // Headless there is no window manager to give the window back its activation.
+            f.tab.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.tab));
+            QCOMPARE(QApplication::focusWidget(), slot);
+        };
+        attempt([&] { QTest::keyClick(slot, Qt::Key_Tab); });
+        attempt([&] { QTest::mouseClick(next, Qt::LeftButton); });
+        attempt([&] { QTest::mouseClick(f.tab.cmdSave, Qt::LeftButton); });
+        qApp->removeEventFilter(&closer);
+        Messages::setScripted(true);
+        QCOMPARE(Messages::shown().size(), 3);
+        QVERIFY(clicks.isEmpty() && !f.tab.cmdSave->isDown());
+        // The next click, with good text, goes through as usual.
+        slot->setText("9:00 PM");
+        QTest::mouseClick(f.tab.cmdSave, Qt::LeftButton);
+        QCOMPARE(clicks.size(), 1);
+    }
+
+    void clickLoadsAgainAfterClear()
+    {
+        Clans t;
+        // A hidden division keeps its name as text and says it is hidden.
+        const QListWidgetItem* alpha = t.tab.lstDivision->item(0);
+        QVERIFY(alpha->text() == "Alpha" && alpha->font().italic()
+                && !t.tab.lstDivision->item(1)->font().italic());
+        QVERIFY(alpha->data(Qt::AccessibleDescriptionRole).toString().startsWith("Hidden"));
+        clickEntry(t.tab.lstDivision, 1);
+        QVERIFY(t.tab.txtDivisionName->text() == "Bravo" && !t.tab.chkDivHide->isChecked());
+        clickEntry(t.tab.lstDivision, 0);
+        QVERIFY(t.tab.txtDivisionName->text() == "Alpha" && t.tab.txtDivNotes->toPlainText() == "notes");
+        QVERIFY(t.tab.chkDivHide->isChecked() && t.tab.editMode());
+        QTest::mouseClick(t.tab.cmdDivClear, Qt::LeftButton);
+        QVERIFY(t.fieldsEmpty() && t.tab.editMode());
+        // A click on the entry still highlighted loads it again; so do the arrow keys.
+        clickEntry(t.tab.lstDivision, 0);
+        QCOMPARE(t.tab.txtDivisionName->text(), "Alpha");
+        QTest::keyClick(t.tab.lstDivision, Qt::Key_Down);
+        QCOMPARE(t.tab.txtDivisionName->text(), "Bravo");
+        QTest::mouseClick(t.tab.cmdNewDiv, Qt::LeftButton);
+        QVERIFY(t.tab.txtDivisionName->text().isEmpty() && !t.tab.editMode()
+                && focusName() == "txtDivisionName");
+        QVERIFY(Messages::shown().isEmpty());
+    }
+
+    void saveAsksAddsOrUpdatesThenClears_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("verifyOff");
+        QTest::newRow("add") << false << false;
+        QTest::newRow("update") << true << false;
+        QTest::newRow("update unasked") << true << true;
+    }
+    void saveAsksAddsOrUpdatesThenClears()
+    {
+        QFETCH(bool, edit);
+        QFETCH(bool, verifyOff);
+        Clans t(verifyOff);
+        if (edit)
+            clickEntry(t.tab.lstDivision, 0);
+        t.tab.txtDivisionName->setText("  Charlie ");
+        const QStringList asked {QString(edit ? "Save changes to" : "Add") + " Charlie?"};
+        if (!verifyOff) {
+            Messages::scriptAnswers({Messages::Answer::No});
+            QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
+            QCOMPARE(boxes("Confirmation"), asked);
+            QVERIFY(t.tab.txtDivisionName->text() == "  Charlie " && t.tab.editMode() == edit);
+            QCOMPARE(t.roster.count("Divisions"), 2);
+            Messages::clear();
+        }
+        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
+        QCOMPARE(boxes("Confirmation"), verifyOff ? QStringList() : asked);
+        const QStringList listed = entryTexts(t.tab.lstDivision);
+        QVERIFY(listed.size() == 3 - edit && listed.contains("Charlie") && listed.contains("Alpha") == !edit);
+        QVERIFY(t.fieldsEmpty() && !t.tab.editMode());
+    }
+
+    void refusalsKeepTheFields()
+    {
+        Clans t;
+        t.tab.txtDivisionName->setText("   ");
+        t.tab.txtDivNotes->setPlainText("kept");
+        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
+        QCOMPARE(focusName(), "txtDivisionName");
+        QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
+        QCOMPARE(boxes(),
+                 QStringList({"Save/Update Error: You must enter a Division Name",
+                              "Selection Error: You must first highlight a division!"}));
+        QVERIFY(Messages::shown().first().icon == Messages::Icon::Critical
+                && Messages::shown().last().icon == Messages::Icon::Critical);
+        QCOMPARE(t.tab.txtDivNotes->toPlainText(), "kept");
+
+        // The loaded division is gone: nothing is saved, the fields stay, and Save then adds.
+        clickEntry(t.tab.lstDivision, 0);
+        t.roster.db().remove("Divisions", "DIV_PK", t.alpha);
+        t.tab.txtDivisionName->setText("Charlie");
+        Messages::clear();
+        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
+        QVERIFY(Messages::shown().last().title == "Save/Update Error"
+                && Messages::shown().last().icon == Messages::Icon::Exclamation);
+        QVERIFY(t.tab.txtDivisionName->text() == "Charlie" && !t.tab.editMode());
+    }
+
+    void deleteAlwaysAsksAndKeepsTheFields()
+    {
+        Clans t(true);
+        t.roster.addMember(t.alpha, 7, "Bob");
+        clickEntry(t.tab.lstDivision, 0);
+        QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
+        QVERIFY(onlyBox().title == "Deletion Criteria Not Met"
+                && onlyBox().icon == Messages::Icon::Exclamation);
+        Messages::clear();
+        clickEntry(t.tab.lstDivision, 1);
+        Messages::scriptAnswers({Messages::Answer::No});
+        QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
+        QCOMPARE(boxes("Confirmation"), QStringList {"Delete Bravo?"});
+        QCOMPARE(t.roster.count("Divisions"), 2);
+        QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
+        QCOMPARE(entryTexts(t.tab.lstDivision), QStringList {"Alpha"});
+        // The fields stay for a Save that adds the division again.
+        QVERIFY(t.tab.txtDivisionName->text() == "Bravo" && !t.tab.editMode());
+    }
 };
 
-QTEST_MAIN(tst_MemberTabs)
-#include "tst_membertabs.moc"
+QTEST_MAIN(tst_RosterTabs)
+#include "tst_rostertabs.moc"
