@@ -23,11 +23,7 @@ TestRoster::~TestRoster()
 RecordKey TestRoster::addDivision(const QString& name, int hide, const QVariant& notes)
 {
     const RecordKey key = NewRecordKey();
-    m_db.insert(QStringLiteral("Divisions"),
-                {{QStringLiteral("DIV_PK"), key},
-                 {QStringLiteral("DIV_Name"), name},
-                 {QStringLiteral("DIV_Notes"), notes},
-                 {QStringLiteral("DIV_Hide"), hide}});
+    m_db.insert("Divisions", {{"DIV_PK", key}, {"DIV_Name", name}, {"DIV_Notes", notes}, {"DIV_Hide", hide}});
     return key;
 }
 
@@ -35,25 +31,16 @@ RecordKey TestRoster::addMember(const RecordKey& division, const QVariant& zone,
                                 int active)
 {
     const RecordKey key = NewRecordKey();
-    m_db.insert(QStringLiteral("Members"),
-                {{QStringLiteral("MBR_PK"), key},
-                 {QStringLiteral("MBR_FK_Division"), division},
-                 {QStringLiteral("MBR_FK_TZones"), zone},
-                 {QStringLiteral("MBR_Online_Player_Name"), playerName},
-                 {QStringLiteral("MBR_FL_Active"), active}});
+    m_db.exec("INSERT INTO Members (MBR_PK, MBR_FK_Division, MBR_FK_TZones, MBR_Online_Player_Name, "
+              "MBR_FL_Active) VALUES (?, ?, ?, ?, ?)",
+              {key, division, zone, playerName, active});
     return key;
 }
 
 int TestRoster::addZone(const QString& name, const QString& description, int offset, int daylight)
 {
-    const int key
-        = m_db.first(QStringLiteral("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones"))->value(0).toInt();
-    m_db.insert(QStringLiteral("TimeZones"),
-                {{QStringLiteral("TZ_PK"), key},
-                 {QStringLiteral("TZ_Name"), name},
-                 {QStringLiteral("TZ_Description"), description},
-                 {QStringLiteral("TZ_GMT_Offset"), offset},
-                 {QStringLiteral("TZ_Daylight_Savings"), daylight}});
+    const int key = m_db.first("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones")->value(0).toInt();
+    m_db.exec("INSERT INTO TimeZones VALUES (?, ?, ?, ?, ?)", {key, name, description, offset, daylight});
     return key;
 }
 
@@ -64,12 +51,8 @@ RecordKey TestRoster::addTimes(const DateTime& start, const DateTime& end, std::
     const auto text = [](const std::optional<DateTime>& value) {
         return value ? QVariant(value->toStorageText()) : QVariant();
     };
-    m_db.insert(QStringLiteral("Times"),
-                {{QStringLiteral("TMS_PK"), key},
-                 {QStringLiteral("TMS_Slot1_Start"), start.toStorageText()},
-                 {QStringLiteral("TMS_Slot1_End"), end.toStorageText()},
-                 {QStringLiteral("TMS_Slot2_Start"), text(start2)},
-                 {QStringLiteral("TMS_Slot2_End"), text(end2)}});
+    m_db.exec("INSERT INTO Times VALUES (?, ?, ?, ?, ?)",
+              {key, start.toStorageText(), end.toStorageText(), text(start2), text(end2)});
     return key;
 }
 
@@ -153,15 +136,19 @@ MemberForm TestRoster::form(const QString& name, const QStringList& days, const 
 
 QString refusal(const std::function<void()>& command)
 {
-    const std::optional<RosterError> error = errorOf(command);
-    if (!error)
+    std::optional<RosterError> error;
+    try {
+        command();
         return {};
+    } catch (const RosterError& thrown) {
+        error = thrown;
+    }
     static const char* const Kinds[]
-        = {"Database",      "DataLost",         "NotOpened",      "RosterInUse",   "RosterOpenElsewhere",
-           "RosterDamaged", "RosterEmpty",      "ReadOnly",       "Programming",   "RecordKey",
-           "ZoneOffset",    "Selection",        "SaveRefused",    "RowVanished",   "DataFormat",
-           "TimeFormat",    "DivisionNotFound", "ZoneNotFound",   "ScheduleInput", "DeletionRefused",
-           "ImportAborted", "ExportFailed",     "ValueOutOfRange"};
+        = {"Database",      "DataLost",         "NotOpened",       "RosterInUse",   "RosterOpenElsewhere",
+           "RosterDamaged", "RosterEmpty",      "ReadOnly",        "Programming",   "RecordKey",
+           "ZoneOffset",    "Selection",        "SaveRefused",     "RowVanished",   "DataFormat",
+           "TimeFormat",    "DivisionNotFound", "ZoneNotFound",    "ScheduleInput", "DeletionRefused",
+           "ImportAborted", "ExportFailed",     "ValueOutOfRange", "FileNotSaved"};
     static const char* const Fields[]
         = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
            "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone"};
@@ -171,5 +158,6 @@ QString refusal(const std::function<void()>& command)
         if (field->kind == FormField::Kind::Slot)
             text += QStringLiteral(" %1.%2").arg(field->day).arg(field->slot);
     }
-    return text + QStringLiteral(": ") + error->text();
+    text += QStringLiteral(": ") + error->text();
+    return error->detail().isEmpty() ? text : text + QLatin1Char('\n') + error->detail();
 }

@@ -41,8 +41,7 @@ public:
     void addMembersAndDamageOne(const RecordKey& division, int members);
     // Every row of every table as text, keys in hexadecimal, ordered within each table.
     QStringList rows() const;
-    // The member form: days from Monday, each "" (not played), "start-end" or
-    // "start-end,start2-end2".
+    // Days from Monday, each "" (not played), "start-end" or "start-end,start2-end2".
     static MemberForm form(const QString& name, const QStringList& days = {},
                            const QString& division = "Alpha", const QString& zone = "GMT");
 
@@ -53,17 +52,6 @@ private:
     std::unique_ptr<Roster> m_session;
 };
 
-// What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0), or
-// an empty text when it goes through.
+// What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0) and
+// the detail on a line of its own, or an empty text when it goes through.
 QString refusal(const std::function<void()>& command);
-
-// The error a command throws, or nothing when it goes through.
-template<class Command> std::optional<RosterError> errorOf(Command&& command)
-{
-    try {
-        command();
-    } catch (const RosterError& error) {
-        return error;
-    }
-    return std::nullopt;
-}

@@ -33,26 +33,20 @@ DateTime at(int day, int hour)
 // The slot columns of the member's Times row for the day, "-" for an empty one.
 QString daySlots(TestRoster& roster, const RecordKey& member, int day)
 {
+    const QString columns = "COALESCE(TMS_Slot1_Start, '-') || ' ' || COALESCE(TMS_Slot1_End, '-') || ' ' || "
+                            "COALESCE(TMS_Slot2_Start, '-') || ' ' || COALESCE(TMS_Slot2_End, '-')";
     const auto row
-        = roster.db().first(QString("SELECT Times.* FROM Times, Schedules WHERE SCH_FK_Member = ? AND "
-                                    "TMS_PK = %1")
-                                .arg(ScheduleColumns::timesKey(day)),
+        = roster.db().first(QString("SELECT %1 FROM Times, Schedules WHERE SCH_FK_Member = ? AND TMS_PK = %2")
+                                .arg(columns, ScheduleColumns::timesKey(day)),
                             {member});
-    QStringList texts;
-    for (int slot = 0; row && slot < 4; ++slot)
-        texts << (row->value(ScheduleColumns::slot(slot)).isNull()
-                      ? "-"
-                      : row->value(ScheduleColumns::slot(slot)).toString());
-    return texts.join(' ');
+    return row ? row->value(0).toString() : QString();
 }
 
 QString stored(std::initializer_list<DateTime> values)
 {
-    QStringList texts;
-    for (const DateTime& value : values)
-        texts << value.toStorageText();
-    while (texts.size() < 4)
-        texts << "-";
+    QStringList texts {"-", "-", "-", "-"};
+    for (int slot = 0; slot < int(values.size()); ++slot)
+        texts[slot] = values.begin()[slot].toStorageText();
     return texts.join(' ');
 }
 
@@ -235,8 +229,8 @@ void tst_Members::deleteFollowsPlayedDaysOnly()
     roster.db().update("Schedules", "SCH_FK_Member", member, {{"SCH_FK_TIMES_TUE", stray}});
     roster.session().deleteMember(member);
     QCOMPARE(roster.count("Members") + roster.count("Schedules"), 0);
-    QCOMPARE(roster.db().first("SELECT TMS_PK FROM Times")->value(0).toByteArray(), stray);
     QCOMPARE(roster.count("Times"), 1);
+    QCOMPARE(roster.db().first("SELECT TMS_PK FROM Times")->value(0).toByteArray(), stray);
 }
 
 void tst_Members::failedCommandChangesNothing_data()
@@ -275,30 +269,21 @@ void tst_Members::failedCommandChangesNothing()
             QString("CREATE TRIGGER failing %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END").arg(trigger));
     MemberForm form = TestRoster::form("Bob", {"7:00 PM-8:00 PM", "", "", "", "7:00 PM-8:00 PM"});
     form.notes = "changed";
-    const QHash<QString, std::function<void()>> commands {{"add",
-                                                           [&] {
-                                                               session.addMember(form);
-                                                           }},
-                                                          {"view",
-                                                           [&] {
-                                                               session.memberInfo(member);
-                                                           }},
-                                                          {"edit",
-                                                           [&] {
-                                                               session.memberForEdit(member);
-                                                           }},
-                                                          {"update",
-                                                           [&] {
-                                                               session.updateMember(member, form);
-                                                           }},
-                                                          {"delete",
-                                                           [&] {
-                                                               session.deleteMember(member);
-                                                           }},
-                                                          {"name", [&] {
-                                                               session.memberName(member);
-                                                           }}};
-    QVERIFY2(refusal(commands[command]).startsWith(refused), qPrintable(refusal(commands[command])));
+    const QString refusedBy = refusal([&] {
+        if (command == "add")
+            session.addMember(form);
+        else if (command == "view")
+            session.memberInfo(member);
+        else if (command == "edit")
+            session.memberForEdit(member);
+        else if (command == "update")
+            session.updateMember(member, form);
+        else if (command == "delete")
+            session.deleteMember(member);
+        else
+            session.memberName(member);
+    });
+    QVERIFY2(refusedBy.startsWith(refused), qPrintable(refusedBy));
     QCOMPARE(roster.rows(), before);
 }
 

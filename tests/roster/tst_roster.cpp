@@ -2,19 +2,24 @@
 
 #include <QFile>
 #include <QSet>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
-// The session's lists, division, zone and option commands, the scheduling checks, and what each
-// write announces.
+// The session's lists, division, zone and option commands, the stored preferences, the scheduling checks, and
+// what each write announces.
 class tst_Roster : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init() { QSettings("Quillmoor", "Tallyhold").clear(); }
     void listsShowKeysInOrder();
     void divisions();
     void zones();
+    void preferencesStoredAsText();
+    void badPreferencesLoadAsDefaults_data();
+    void badPreferencesLoadAsDefaults();
     void options();
     void schedulingChecks();
     void writesAnnounceChanges_data();
@@ -154,6 +159,54 @@ void tst_Roster::zones()
     }
 }
 
+static QVariantList values(const Preferences& p)
+{
+    return {p.userTimeZone, p.userDST, p.verifyOff, p.maxResults, p.userName, p.userEmail, p.timeGranularity};
+}
+
+void tst_Roster::preferencesStoredAsText()
+{
+    QCOMPARE(values(LoadSettings()),
+             QVariantList({"EST", true, false, 10, "John Q. User", "you@example.com", 30}));
+    const Preferences saved {"CET", false, true, 25, "Ann O'Neil", QString(), 15};
+    SaveSettings(saved);
+    QSettings settings("Quillmoor", "Tallyhold");
+    settings.beginGroup("Tallyhold");
+    QCOMPARE(
+        (QStringList {settings.value("UserDST").toString(), settings.value("VerifyOff").toString(),
+                      settings.value("MaxResults").toString(), settings.value("TimeGranularity").toString()}),
+        (QStringList {"False", "True", "25", "15"}));
+}
+
+void tst_Roster::badPreferencesLoadAsDefaults_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("loaded");
+    for (const char* row :
+         {"UserDST=maybe=1", "UserDST=false=0", "UserDST=0=0", "VerifyOff=yes please=0", "MaxResults=ten=10",
+          "MaxResults=0=10", "MaxResults=-3=10", "MaxResults=40000=10", "MaxResults=32767=32767",
+          "MaxResults=12.5=12", "TimeGranularity=45=45", "TimeGranularity=0=30", "TimeGranularity=quarter=30",
+          "UserTimeZone=   =EST", "UserTimeZone= AKST =AKST"}) {
+        const QStringList parts = QString(row).split('=');
+        QTest::newRow(row) << parts[0] << parts[1] << parts[2];
+    }
+}
+
+void tst_Roster::badPreferencesLoadAsDefaults()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, loaded);
+    QSettings("Quillmoor", "Tallyhold").setValue("Tallyhold/" + key, stored);
+    const QVariantList read = values(LoadSettings());
+    const int index = QStringList {"UserTimeZone", "UserDST", "VerifyOff", "MaxResults"}.indexOf(key);
+    QCOMPARE(read.value(index < 0 ? 6 : index).toString(),
+             loaded == "1"       ? "true"
+                 : loaded == "0" ? "false"
+                                 : loaded);
+}
+
 void tst_Roster::options()
 {
     // A step the dialog does not offer shows as 30, and stays in force until the next save.
@@ -180,10 +233,9 @@ void tst_Roster::options()
         QCOMPARE(save("CET", bad), limit);
     QVERIFY(session.preferences().maxResults == 10 && LoadSettings().maxResults == 10);
     QCOMPARE(save("cet", "12.5"), QString());
+    // An emptied address stays empty.
     for (const Preferences& p : {session.preferences(), LoadSettings()})
-        QCOMPARE(QVariantList({p.userTimeZone, p.userDST, p.verifyOff, p.maxResults, p.userName, p.userEmail,
-                               p.timeGranularity}),
-                 QVariantList({"cet", false, true, 12, "Ann O'Neil", QString(), 15}));
+        QCOMPARE(values(p), QVariantList({"cet", false, true, 12, "Ann O'Neil", QString(), 15}));
     // Restore goes back to what the store holds.
     SaveSettings(Preferences());
     session.restorePreferences();
@@ -216,166 +268,94 @@ void tst_Roster::schedulingChecks()
     QVERIFY(!QFile::exists(path));
 }
 
-void tst_Roster::writesAnnounceChanges_data()
-{
-    QTest::addColumn<QString>("expected"); // the signals emitted, in the order checked
-    // A command that finds its member or division gone still refreshes the list that shows it.
-    for (const char* row : {"add member=members",
-                            "refused add member=",
-                            "update member=members",
-                            "delete member=members",
-                            "delete vanished member=members",
-                            "name of vanished member=members",
-                            "add division=divisions",
-                            "refused add division=",
-                            "update division=members divisions",
-                            "update vanished division=divisions",
-                            "delete division=divisions",
-                            "refused delete division=",
-                            "add zone=zones",
-                            "update zone=zones",
-                            "delete zone=zones",
-                            "refused delete zone=",
-                            "refused delete of the user's zone=",
-                            "rename the user's zone=zones preferences",
-                            "save options=preferences",
-                            "refused save options=",
-                            "restore options=preferences",
-                            "import all=members divisions zones",
-                            "import division=divisions",
-                            "import again=",
-                            "read="})
-        QTest::newRow(QByteArray(row).split('=')[0]) << QString(row).section('=', 1);
-}
+namespace {
 
-void tst_Roster::writesAnnounceChanges()
+// Alpha holds Bob (in Zed); Empty holds nobody.
+struct Announcing : TestRoster
 {
-    QFETCH(QString, expected);
-    const QString command = QTest::currentDataTag();
-    TestRoster roster;
-    Roster& s = roster.session();
-    const RecordKey alpha = roster.addDivision("Alpha"), empty = roster.addDivision("Empty");
-    const int zone = roster.addZone("Zed", "", 60, 0);
-    const RecordKey bob = s.addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"}, "Alpha", "Zed")).key;
-    const auto import = [&](const QString& lines) {
-        QFile file(roster.filePath("in.tlx"));
+    Roster& s = session();
+    RecordKey alpha = addDivision("Alpha"), empty = addDivision("Empty");
+    int zone = addZone("Zed", "", 60, 0);
+    RecordKey bob = s.addMember(form("Bob", {"7:00 PM-8:00 PM"}, "Alpha", "Zed")).key;
+    void import(const QString& lines)
+    {
+        QFile file(filePath("in.tlx"));
         file.open(QIODevice::WriteOnly);
         file.write(
             ("#Tallyhold exchange 2\r\n1|0x0A1B2C3D4E5F60718293A4B5C6D7E8F9|New||0\r\n" + lines).toUtf8());
         file.close();
         s.importFile(file.fileName());
+    }
+};
+using Command = std::function<void(Announcing&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+void tst_Roster::writesAnnounceChanges_data()
+{
+    QTest::addColumn<QString>("expected"); // the signals emitted, in the order checked
+    QTest::addColumn<Command>("command");
+    const auto row = [](const char* tag, const char* expected, const Command& command) {
+        QTest::newRow(tag) << QString(expected) << command;
     };
-    const QHash<QString, std::function<void()>> commands {
-        {"add member",
-         [&] {
-             s.addMember(TestRoster::form("Ann"));
-         }},
-        {"refused add member",
-         [&] {
-             s.addMember(TestRoster::form(""));
-         }},
-        {"update member",
-         [&] {
-             s.updateMember(bob, TestRoster::form("Bobby"));
-         }},
-        {"delete member",
-         [&] {
-             s.deleteMember(bob);
-         }},
-        {"delete vanished member",
-         [&] {
-             s.deleteMember(NewRecordKey());
-         }},
-        {"name of vanished member",
-         [&] {
-             s.memberName(NewRecordKey());
-         }},
-        {"add division",
-         [&] {
-             s.addDivision({"Bravo", "", false});
-         }},
-        {"refused add division",
-         [&] {
-             s.addDivision({" ", "", false});
-         }},
-        {"update division",
-         [&] {
-             s.updateDivision(alpha, {"Alpha", "", true});
-         }},
-        {"update vanished division",
-         [&] {
-             s.updateDivision(NewRecordKey(), {"Alpha", "", true});
-         }},
-        {"delete division",
-         [&] {
-             s.deleteDivision(empty);
-         }},
-        {"refused delete division",
-         [&] {
-             s.deleteDivision(alpha);
-         }},
-        {"add zone",
-         [&] {
-             s.addZone({"New", "", 0, false});
-         }},
-        {"update zone",
-         [&] {
-             s.updateZone(zone, {"Zed", "", 120, false});
-         }},
-        {"delete zone",
-         [&] {
-             s.deleteZone(2);
-         }},
-        {"refused delete zone",
-         [&] {
-             s.deleteZone(zone);
-         }},
-        // The user's zone (EST) is guarded, and followed when renamed.
-        {"refused delete of the user's zone",
-         [&] {
-             s.deleteZone(1);
-         }},
-        {"rename the user's zone",
-         [&] {
-             s.updateZone(1, {"Eastern", "", 300, true});
-             QCOMPARE(s.preferences().userTimeZone, "Eastern");
-             QCOMPARE(LoadSettings().userTimeZone, "Eastern");
-         }},
-        {"save options",
-         [&] {
-             s.saveOptions(s.optionsForm());
-         }},
-        {"refused save options",
-         [&] {
-             s.saveOptions({"Mars", false, false, "10", "", "", 30});
-         }},
-        {"restore options",
-         [&] {
-             s.restorePreferences();
-         }},
-        {"import all",
-         [&] {
-             import("2|0x00112233445566778899AABBCCDDEEFF|0x0A1B2C3D4E5F60718293A4B5C6D7E8F9|9|Rook|1||||||"
-                    "\r\n5|9|Imp||30|0\r\n");
-         }},
-        {"import division",
-         [&] {
-             import("");
-         }},
-        {"import again",
-         [&] {
-             import("");
-         }},
-        {"read", [&] {
-             s.memberInfo(bob), s.memberForEdit(bob), s.bestTimes({bob});
-             s.showAvailable({bob}, "12/07/2026", "8:00 PM"), s.checkDivisionDeletion(empty);
-         }}};
-    if (command == "import again")
-        import("");
+    using A = Announcing&;
+    // A command that finds its member or division gone still refreshes the list that shows it.
+    row("add member", "members", [](A r) { r.s.addMember(TestRoster::form("Ann")); });
+    row("refused add member", "", [](A r) { r.s.addMember(TestRoster::form("")); });
+    row("update member", "members", [](A r) { r.s.updateMember(r.bob, TestRoster::form("Bobby")); });
+    row("delete member", "members", [](A r) { r.s.deleteMember(r.bob); });
+    row("delete vanished member", "members", [](A r) { r.s.deleteMember(NewRecordKey()); });
+    row("name of vanished member", "members", [](A r) { r.s.memberName(NewRecordKey()); });
+    row("add division", "divisions", [](A r) { r.s.addDivision({"Bravo", "", false}); });
+    row("refused add division", "", [](A r) { r.s.addDivision({" ", "", false}); });
+    row("update division", "members divisions", [](A r) {
+        r.s.updateDivision(r.alpha, {"Alpha", "", true});
+    });
+    row("update vanished division", "divisions", [](A r) {
+        r.s.updateDivision(NewRecordKey(), {"Alpha", "", true});
+    });
+    row("delete division", "divisions", [](A r) { r.s.deleteDivision(r.empty); });
+    row("refused delete division", "", [](A r) { r.s.deleteDivision(r.alpha); });
+    row("add zone", "zones", [](A r) { r.s.addZone({"New", "", 0, false}); });
+    row("update zone", "zones", [](A r) { r.s.updateZone(r.zone, {"Zed", "", 120, false}); });
+    row("delete zone", "zones", [](A r) { r.s.deleteZone(2); });
+    row("refused delete zone", "", [](A r) { r.s.deleteZone(r.zone); });
+    // The user's zone (EST) is guarded, and followed when renamed.
+    row("refused delete of the user's zone", "", [](A r) { r.s.deleteZone(1); });
+    row("rename the user's zone", "zones preferences", [](A r) {
+        r.s.updateZone(1, {"Eastern", "", 300, true});
+        QVERIFY(r.s.preferences().userTimeZone == "Eastern" && LoadSettings().userTimeZone == "Eastern");
+    });
+    row("save options", "preferences", [](A r) { r.s.saveOptions(r.s.optionsForm()); });
+    row("refused save options", "", [](A r) { r.s.saveOptions({"Mars", false, false, "10", "", "", 30}); });
+    row("restore options", "preferences", [](A r) { r.s.restorePreferences(); });
+    row("import all", "members divisions zones", [](A r) {
+        r.import("2|0x00112233445566778899AABBCCDDEEFF|0x0A1B2C3D4E5F60718293A4B5C6D7E8F9|9|Rook|1||||||\r\n"
+                 "5|9|Imp||30|0\r\n");
+    });
+    row("import division", "divisions", [](A r) { r.import(""); });
+    row("import again", "", [](A r) { r.import(""); });
+    row("read", "", [](A r) {
+        r.s.memberInfo(r.bob), r.s.memberForEdit(r.bob), r.s.bestTimes({r.bob});
+        r.s.showAvailable({r.bob}, "12/07/2026", "8:00 PM"), r.s.checkDivisionDeletion(r.empty);
+    });
+}
+
+void tst_Roster::writesAnnounceChanges()
+{
+    QFETCH(QString, expected);
+    QFETCH(Command, command);
+    const QString tag = QTest::currentDataTag();
+    Announcing roster;
+    Roster& s = roster.s;
+    if (tag == "import again")
+        roster.import("");
     QSignalSpy members(&s, &Roster::membersChanged), divisions(&s, &Roster::divisionsChanged),
         zones(&s, &Roster::zonesChanged), preferences(&s, &Roster::preferencesChanged);
-    QCOMPARE(refusal(commands.value(command)).isEmpty(),
-             !command.contains("refused") && !command.contains("vanished"));
+    QCOMPARE(refusal([&] { command(roster); }).isEmpty(),
+             !tag.contains("refused") && !tag.contains("vanished"));
     QStringList emitted;
     for (const auto& [name, spy] : {std::pair {"members", &members},
                                     {"divisions", &divisions},

@@ -1,16 +1,18 @@
 #include "TestRoster.h"
+#include "store/RosterFile.h"
 #include "store/RosterSchema.h"
 #include "store/cGuidMakr.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTest>
 
-// The roster file, its transactions and the record keys.
+// The roster file, how it is opened, its transactions and the record keys.
 class tst_Store : public QObject
 {
     Q_OBJECT
@@ -20,6 +22,9 @@ private slots:
     void refusesForeignFiles_data();
     void refusesForeignFiles();
     void rosterHeldByAnotherProgramIsInUse();
+    void secondWindowIsRefused();
+    void damagedRosterOpensReadOnly();
+    void firstStartOfDayBacksUp();
     void transactionsLandWholeOrNotAtAll();
     void newKeys();
     void keyText_data();
@@ -54,26 +59,27 @@ void tst_Store::newRosterHasStandardZonesAndReopens()
 void tst_Store::refusesForeignFiles_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<ErrorKind>("kind");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("problem");
-    const ErrorKind notOpened = ErrorKind::NotOpened;
+    const QString notOpened = "NotOpened";
     QTest::newRow("text") << QByteArray("just some notes\r\n") << notOpened << "not an SQLite database";
     QTest::newRow("access") << QByteArray("\0\1\0\0Standard Jet DB\0\0\0\0", 23) << notOpened
                             << "Access-format";
-    QTest::newRow("empty file") << QByteArray() << ErrorKind::RosterEmpty << "empty (0 bytes)";
+    QTest::newRow("empty file") << QByteArray() << "RosterEmpty"
+                                << "empty (0 bytes)";
     QTest::newRow("other sqlite") << QByteArray("CREATE TABLE Other (x INTEGER)") << notOpened
                                   << "no table Divisions";
     QTest::newRow("missing column") << QByteArray(
         "CREATE TABLE Divisions (DIV_PK BLOB, DIV_Name TEXT, DIV_Notes TEXT)")
                                     << notOpened << "no column DIV_Hide";
-    QTest::newRow("damaged") << QByteArray("CREATE TABLE Other (x INTEGER)damaged")
-                             << ErrorKind::RosterDamaged << "is damaged";
+    QTest::newRow("damaged") << QByteArray("CREATE TABLE Other (x INTEGER)damaged") << "RosterDamaged"
+                             << "is damaged";
 }
 
 void tst_Store::refusesForeignFiles()
 {
     QFETCH(QByteArray, content);
-    QFETCH(ErrorKind, kind);
+    QFETCH(QString, kind);
     QFETCH(QString, problem);
     QTemporaryDir dir;
     const QString path = dir.filePath("ClanRoster.mdb");
@@ -99,10 +105,9 @@ void tst_Store::refusesForeignFiles()
         return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
     };
     const QByteArray before = digest();
-    const auto error = errorOf([&] { Database::open(path); });
-    QVERIFY(error && error->kind() == kind);
-    QVERIFY2(error->text().contains("ClanRoster.mdb") && error->text().contains(problem),
-             qPrintable(error->text()));
+    const QString error = refusal([&] { Database::open(path); });
+    QVERIFY2(error.startsWith(kind + ": ") && error.contains("ClanRoster.mdb") && error.contains(problem),
+             qPrintable(error));
     QCOMPARE(digest(), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"ClanRoster.mdb"});
 }
@@ -114,23 +119,79 @@ void tst_Store::rosterHeldByAnotherProgramIsInUse()
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
         other.setDatabaseName(roster.db().path());
         QVERIFY(other.open() && QSqlQuery(other).exec("BEGIN EXCLUSIVE"));
-        const auto error = errorOf([&] { Database::open(roster.db().path()); });
-        QVERIFY(error && error->kind() == ErrorKind::RosterInUse);
-        QVERIFY2(error->text().contains("in use by another program"), qPrintable(error->text()));
+        const QString error = refusal([&] { Database::open(roster.db().path()); });
+        QVERIFY2(error.startsWith("RosterInUse: ") && error.contains("in use by another program"),
+                 qPrintable(error));
     }
     QSqlDatabase::removeDatabase("other");
+}
+
+void tst_Store::secondWindowIsRefused()
+{
+    TestRoster roster;
+    const QString path = roster.db().path();
+    {
+        const RosterFile first = RosterFile::open(path);
+        const QString error = refusal([&] { RosterFile::open(path); });
+        QVERIFY2(error.startsWith("RosterOpenElsewhere: ")
+                     && error.contains("open in another Tallyhold window"),
+                 qPrintable(error));
+    }
+    QVERIFY(RosterFile::open(path).database().isOpen());
+}
+
+void tst_Store::damagedRosterOpensReadOnly()
+{
+    TestRoster roster;
+    roster.addMembersAndDamageOne(roster.addDivision("A"), 60);
+    const QString path = roster.db().path();
+    roster.db().close();
+    const RosterFile file = RosterFile::open(path);
+    QCOMPARE(file.warnings().size(), 1);
+    QCOMPARE(file.warnings()[0].kind(), ErrorKind::RosterDamaged);
+    QVERIFY(file.warnings()[0].text().contains("restore a backup"));
+    const QString error = refusal([&] { Transaction refused(file.database()); });
+    QVERIFY2(error.startsWith("ReadOnly: ") && error.contains("can be viewed and scheduled but not changed."),
+             qPrintable(error));
+    // A damaged roster never replaces the backup of a sound one.
+    QVERIFY_THROWS_EXCEPTION(RosterError, file.database().backup());
+    QVERIFY(!QFile::exists(file.database().backupPath()));
+}
+
+void tst_Store::firstStartOfDayBacksUp()
+{
+    TestRoster roster;
+    roster.addDivision("A");
+    const QString path = roster.db().path();
+    roster.db().close();
+    const QString backup = path + ".bak";
+    const auto start = [&] {
+        QVERIFY(RosterFile::open(path).warnings().isEmpty());
+    };
+    start();
+    QCOMPARE(Database::open(backup).all("SELECT * FROM Divisions").size(), 1);
+    QFile copy(backup);
+    QVERIFY(copy.open(QIODevice::ReadWrite));
+    QVERIFY(copy.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    copy.close();
+    start();
+    const QDateTime made = QFileInfo(backup).lastModified();
+    QCOMPARE(made.date(), QDate::currentDate());
+    // Later starts of the day keep the day's copy.
+    start();
+    QCOMPARE(QFileInfo(backup).lastModified(), made);
 }
 
 void tst_Store::transactionsLandWholeOrNotAtAll()
 {
     TestRoster roster;
-    const auto error = errorOf([&] {
+    const QString error = refusal([&] {
         Transaction transaction(roster.db());
         roster.addDivision("Alpha");
         roster.db().exec("INSERT INTO NoSuchTable VALUES (1)");
         transaction.commit();
     });
-    QVERIFY(error && error->kind() == ErrorKind::Database && error->text().contains("NoSuchTable"));
+    QVERIFY2(error.startsWith("Database: ") && error.contains("NoSuchTable"), qPrintable(error));
     QCOMPARE(roster.count("Divisions"), 0);
     {
         // Guards nest: the outer one ending without commit takes the inner work back too.
@@ -168,12 +229,9 @@ void tst_Store::keyText_data()
     QTest::addColumn<QString>("bytes"); // in hexadecimal; empty: not a key
     const QString zero(32, '0');
     QTest::newRow("all zero") << zero << zero;
-    QTest::newRow("byte below 16") << "0A101010101010101010101010101010"
-                                   << "0a101010101010101010101010101010";
-    QTest::newRow("lower case") << "abcdef0123456789abcdef0123456789"
-                                << "abcdef0123456789abcdef0123456789";
-    QTest::newRow("upper case") << "ABCDEF0123456789ABCDEF0123456789"
-                                << "abcdef0123456789abcdef0123456789";
+    QTest::newRow("byte below 16") << "0A" + QString(30, '1') << "0a" + QString(30, '1');
+    QTest::newRow("lower case") << "abcdef0123456789" + zero.left(16) << "abcdef0123456789" + zero.left(16);
+    QTest::newRow("upper case") << "ABCDEF0123456789" + zero.left(16) << "abcdef0123456789" + zero.left(16);
     for (const QString& bad :
          {QString(), zero.mid(1), zero + "0", "0x" + zero, zero.mid(1) + "G",
           QString("{00000000-0000-0000-0000-000000000000}"), zero.mid(1).insert(16, ' ')})
@@ -186,7 +244,7 @@ void tst_Store::keyText()
     QFETCH(QString, bytes);
     QCOMPARE(IsKeyText(text), !bytes.isEmpty());
     if (bytes.isEmpty()) {
-        QVERIFY(errorOf([&] { HexToKey(text); }));
+        QVERIFY(!refusal([&] { HexToKey(text); }).isEmpty());
         return;
     }
     QCOMPARE(HexToKey(text).toHex(), bytes.toLatin1());

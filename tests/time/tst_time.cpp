@@ -20,7 +20,6 @@ private slots:
     void arithmetic();
     void conversions_data();
     void conversions();
-    void conversionsAreInverse();
     void missingZoneIsNamedOnce();
     void storedOffsets_data();
     void storedOffsets();
@@ -143,23 +142,6 @@ void tst_Time::conversions()
     QVERIFY(funcs.takeMissingZones().isEmpty());
 }
 
-void tst_Time::conversionsAreInverse()
-{
-    TestRoster roster;
-    roster.addZone("Odd", QString(), -345, 1);
-    cTimeFuncs funcs(roster.db());
-    for (const char* zone : {"EST", "CET", "HST", "Odd"}) {
-        for (const bool dst : {false, true}) {
-            for (qint64 seconds = -DateTime::SecondsPerDay; seconds < 2 * DateTime::SecondsPerDay;
-                 seconds += 437) {
-                const DateTime value = DateTime::fromSeconds(seconds);
-                QCOMPARE(funcs.fromGMT(funcs.toGMT(value, zone, dst), zone, dst), value);
-                QCOMPARE(funcs.toGMT(funcs.fromGMT(value, zone, dst), zone, dst), value);
-            }
-        }
-    }
-}
-
 void tst_Time::missingZoneIsNamedOnce()
 {
     TestRoster roster;
@@ -173,7 +155,7 @@ void tst_Time::missingZoneIsNamedOnce()
     // A zone added later is found by the same converter.
     roster.addZone("Mars", QString(), 120, 0);
     QCOMPARE(funcs.toGMT(seven, "Mars", false), seven.addMinutes(120));
-    QVERIFY(errorOf([&] { funcs.toGMT(QString("late"), "EST", false); }));
+    QVERIFY(!refusal([&] { funcs.toGMT(QString("late"), "EST", false); }).isEmpty());
 }
 
 void tst_Time::storedOffsets_data()
@@ -198,9 +180,9 @@ void tst_Time::storedOffsets()
     TestRoster roster;
     roster.db().insert("TimeZones", {{"TZ_PK", 20}, {"TZ_Name", zone}, {"TZ_GMT_Offset", stored}});
     cTimeFuncs funcs(roster.db());
-    const auto error
-        = errorOf([&] { QCOMPARE(funcs.toGMT(DateTime(), zone, dst), DateTime().addMinutes(offset)); });
-    QCOMPARE(error.has_value(), offset == INT_MIN);
+    const QString error
+        = refusal([&] { QCOMPARE(funcs.toGMT(DateTime(), zone, dst), DateTime().addMinutes(offset)); });
+    QCOMPARE(!error.isEmpty(), offset == INT_MIN);
     QVERIFY(funcs.takeMissingZones().isEmpty());
 }
 
