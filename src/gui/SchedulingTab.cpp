@@ -153,8 +153,9 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
-    return {lstSchedules,     cmdRequired,  txtMatchLength,   txtMinPlayers, txtMatchDate,    txtMatchTime,
-            cmdShowAvailable, lstAvailable, cmdShowBestTimes, lstBestTimes,  heatmap->grdWeek};
+    // Reading order: the members and their plan, then the match, the best times, the week.
+    return {lstSchedules,     txtMatchLength, txtMinPlayers,    cmdRequired,  txtMatchDate, txtMatchTime,
+            cmdShowAvailable, lstAvailable,   cmdShowBestTimes, lstBestTimes, cmdAnnounce,  heatmap->grdWeek};
 }
 
 bool SchedulingTab::eventFilter(QObject* watched, QEvent* event)
