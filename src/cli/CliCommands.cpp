@@ -364,6 +364,28 @@ CliOutput CliCommands::removeZone()
     return {{QStringLiteral("Deleted ") + zone.text}, {{QStringLiteral("key"), zone.key.toInt()}}, {}};
 }
 
+QList<RecordKey> CliCommands::withRequired(QList<RecordKey> members, const MatchPlan& plan)
+{
+    // Required players are planned for whoever else is chosen, as on the Scheduling tab.
+    for (const RecordKey& key : plan.required) {
+        if (!members.contains(key))
+            members.append(key);
+    }
+    return members;
+}
+
+MatchPlan CliCommands::matchPlan(const Roster& roster) const
+{
+    QList<RecordKey> required;
+    for (const QString& name : m_parser.values(QStringLiteral("require"))) {
+        const RecordKey key = m_lookup.member(name).key;
+        if (!required.contains(key))
+            required.append(key);
+    }
+    return roster.readMatchPlan(m_parser.value(QStringLiteral("length")),
+                                m_parser.value(QStringLiteral("min")), required);
+}
+
 QList<RecordKey> CliCommands::selection() const
 {
     QList<RecordKey> keys;
@@ -426,12 +448,15 @@ std::pair<QString, QString> CliCommands::matchAt() const
 CliOutput CliCommands::available() const
 {
     const Roster roster(m_db, schedulingPreferences());
-    const QList<RecordKey> members = selection();
+    const MatchPlan plan = matchPlan(roster);
+    const QList<RecordKey> members = withRequired(selection(), plan);
     const auto [date, time] = matchAt();
-    const AvailableMembers available = roster.showAvailable(members, date, time);
+    const AvailableMembers available = roster.showAvailable(members, date, time, plan);
     CliOutput out;
     out.lines = available.names;
-    if (out.lines.isEmpty())
+    if (!available.reason.isEmpty())
+        out.lines.append(available.reason);
+    else if (out.lines.isEmpty())
         out.lines.append(
             QStringLiteral("None of the %1 chosen member(s) can play then.").arg(members.size()));
     out.json = {{QStringLiteral("date"), date},
@@ -446,12 +471,13 @@ CliOutput CliCommands::available() const
 CliOutput CliCommands::best() const
 {
     const Roster roster(m_db, schedulingPreferences());
-    const QList<RecordKey> members = selection();
-    const BestTimes best = roster.bestTimes(members);
+    const MatchPlan plan = matchPlan(roster);
+    const QList<RecordKey> members = withRequired(selection(), plan);
+    const BestTimes best = roster.bestTimes(members, plan);
     CliOutput out;
     QJsonArray times;
     for (const BestTimeTally& tally : best.tallies) {
-        out.lines.append(RosterTexts::bestTimeLine(tally));
+        out.lines.append(RosterTexts::bestTimeLine(tally, plan));
         // The next such moment, in the form "available --at" takes.
         const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, QDate::currentDate());
         times.append(
@@ -460,7 +486,9 @@ CliOutput CliCommands::best() const
                          {QStringLiteral("line"), out.lines.last()},
                          {QStringLiteral("next"), next.matchDate + QLatin1Char(' ') + next.matchTime}});
     }
-    if (out.lines.isEmpty())
+    if (!best.reason.isEmpty())
+        out.lines.append(best.reason);
+    else if (out.lines.isEmpty())
         out.lines.append(
             QStringLiteral("None of the %1 chosen member(s) plays at any time.").arg(members.size()));
     const Preferences& used = roster.preferences();

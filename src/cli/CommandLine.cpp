@@ -69,6 +69,19 @@ QList<QCommandLineOption> selectionOptions()
                    QStringLiteral("yes|no"))};
 }
 
+// A match plan, as the Scheduling tab's fields set it.
+QList<QCommandLineOption> planOptions()
+{
+    return {option(QStringLiteral("length"),
+                   QStringLiteral("The match length, 15 to 1440 minutes (default: a moment)."),
+                   QStringLiteral("MIN")),
+            option(QStringLiteral("require"),
+                   QStringLiteral("A member who must be able to play (repeatable; joins the chosen)."),
+                   QStringLiteral("NAME")),
+            option(QStringLiteral("min"), QStringLiteral("At least this many must be able to play."),
+                   QStringLiteral("N"))};
+}
+
 QList<CommandSpec> commands()
 {
     const QString nameOrKey = QStringLiteral("NAME-OR-KEY");
@@ -126,7 +139,7 @@ QList<CommandSpec> commands()
          {}},
         {QStringLiteral("available"), QString(),
          QStringLiteral("Who of the chosen members (default: everyone listed) can make a match."),
-         selectionOptions() << option(
+         selectionOptions() + planOptions() << option(
              QStringLiteral("at"), QStringLiteral("The match date and time, such as \"12/7/2026 8:00 PM\"."),
              QStringLiteral("WHEN"))},
         {QStringLiteral("announce"), QString(),
@@ -144,12 +157,12 @@ QList<CommandSpec> commands()
                        QStringLiteral("FILE"))},
         {QStringLiteral("best"), QString(),
          QStringLiteral("The best match times of the chosen members (default: everyone listed)."),
-         selectionOptions() << option(QStringLiteral("grid"),
-                                      QStringLiteral("Grid step: 15, 30 or 60 minutes (default: options)."),
-                                      QStringLiteral("MIN"))
-                            << option(QStringLiteral("max"),
-                                      QStringLiteral("At most this many times (default: options)."),
-                                      QStringLiteral("N"))},
+         selectionOptions() + planOptions()
+             << option(QStringLiteral("grid"),
+                       QStringLiteral("Grid step: 15, 30 or 60 minutes (default: options)."),
+                       QStringLiteral("MIN"))
+             << option(QStringLiteral("max"), QStringLiteral("At most this many times (default: options)."),
+                       QStringLiteral("N"))},
         {QStringLiteral("export"),
          QStringLiteral("FILE"),
          QStringLiteral("Export divisions with their members, schedules and zones to a .tlx file."),

@@ -183,17 +183,6 @@ QList<RecordKey> SchedulingTab::selectedMembers() const
     return keys;
 }
 
-QString SchedulingTab::bestTimeLine(const BestTimeTally& tally)
-{
-    return RosterTexts::bestTimeLine(tally);
-}
-
-QString SchedulingTab::bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan)
-{
-    return plan.isMoment() ? bestTimeLine(tally)
-                           : QStringLiteral("%1 - %2 min").arg(bestTimeLine(tally)).arg(plan.length);
-}
-
 std::optional<MatchPlan> SchedulingTab::readPlan()
 {
     try {
@@ -341,7 +330,7 @@ void SchedulingTab::cmdShowBestTimes_Click()
             ProgressScope progress(m_progress);
             best = m_roster.bestTimes(members, *plan);
             for (const BestTimeTally& tally : best.tallies) {
-                auto* item = new QListWidgetItem(bestTimeLine(tally, *plan));
+                auto* item = new QListWidgetItem(RosterTexts::bestTimeLine(tally, *plan));
                 item->setData(Qt::UserRole, tally.weekMinute);
                 lstBestTimes->addItem(item);
             }

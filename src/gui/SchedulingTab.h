@@ -18,7 +18,6 @@ class QPushButton;
 class TimeEntryField;
 class QProgressBar;
 class Roster;
-struct BestTimeTally;
 
 // "Scheduling": choose members, then ask who can make a match or which times suit most.
 class SchedulingTab : public QWidget
@@ -27,11 +26,6 @@ class SchedulingTab : public QWidget
 
 public:
     SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* parent = nullptr);
-
-    // "3 member(s) - Tue - 08:00 PM"
-    static QString bestTimeLine(const BestTimeTally& tally);
-    // Today's line for a moment with nobody required, else with the length: "... - 08:00 PM - 90 min".
-    static QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan);
 
     QList<QWidget*> keyboardOrder() const;
 

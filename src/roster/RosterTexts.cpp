@@ -14,6 +14,12 @@ QString bestTimeLine(const BestTimeTally& tally)
              DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
 }
 
+QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan)
+{
+    return plan.isMoment() ? bestTimeLine(tally)
+                           : QStringLiteral("%1 - %2 min").arg(bestTimeLine(tally)).arg(plan.length);
+}
+
 DataError missingZones(const QStringList& zones)
 {
     return DataError(1024, QStringLiteral("Time zones not found: ") + zones.join(QStringLiteral(", ")));

@@ -238,7 +238,7 @@ AvailableMembers WeekAvailability::available(int weekMinute, const MatchPlan& pl
     if (!requiredCome)
         result.reason
             = QStringLiteral("Not all required players can play%1 from then").arg(forLength(plan.length));
-    else if (result.names.size() < plan.minimum)
+    else if (plan.minimum > 1 && result.names.size() < plan.minimum)
         result.reason = QStringLiteral("Fewer than %1 players can play%2 from then")
                             .arg(plan.minimum)
                             .arg(forLength(plan.length));

@@ -111,6 +111,9 @@ void tst_cli::commands_data()
     row("best", {"best", "--max", "1"}, 0, "2 member(s) - Mon - 05:00 PM\n", "");
     row("best other zone", {"best", "--zone", "gmt", "--dst", "no", "--grid", "60", "--max", "1"}, 0,
         "2 member(s) - Mon - 09:00 PM\n", "");
+    row("best plan", {"best", "--length", "60", "--require", "Ben", "--max", "1"}, 0,
+        "2 member(s) - Mon - 05:00 PM - 60 min\n", "");
+    row("best plan refused", {"best", "--length", "5"}, 1, "", "Match length must be a whole number");
     row("best grid", {"best", "--grid", "45"}, 1, "", "--grid takes 15, 30 or 60");
     row("best max", {"best", "--max", "0"}, 1, "",
         "Maximum Results field must be a number greater than zero");
