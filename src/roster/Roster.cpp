@@ -22,6 +22,19 @@ void checkFilled(const QString& text, const QString& refusal, FormField::Kind fi
         throw RosterError(ErrorKind::ScheduleInput, refusal, {}, FormField {field});
 }
 
+// Runs a command; when it finds a row it relies on gone, the lists still show that row, so the
+// change is announced before the error goes on.
+template<class Command> auto announceIfGone(Roster& roster, void (Roster::*changed)(), Command command)
+{
+    try {
+        return command();
+    } catch (const RosterError& error) {
+        if (error.kind() == ErrorKind::DataLost || error.kind() == ErrorKind::RowVanished)
+            emit(roster.*changed)();
+        throw;
+    }
+}
+
 } // namespace
 
 Roster::Roster(Database db, Preferences preferences, QObject* parent)
@@ -72,13 +85,12 @@ MemberEdit Roster::memberForEdit(const RecordKey& member) const
 
 QString Roster::memberName(const RecordKey& member)
 {
-    const std::optional<QString> name = PlayerName(m_db, member);
-    if (!name) {
-        // The lists still show the vanished member.
-        emit membersChanged();
-        throw DataError(1016);
-    }
-    return *name;
+    return announceIfGone(*this, &Roster::membersChanged, [&] {
+        const std::optional<QString> name = PlayerName(m_db, member);
+        if (!name)
+            throw DataError(1016);
+        return *name;
+    });
 }
 
 void Roster::checkMember(const MemberForm& form) const
@@ -98,19 +110,14 @@ MemberSaved Roster::addMember(const MemberForm& form)
 MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form)
 {
     cTimeFuncs times(m_db);
-    UpdateMember(m_db, times, member, form);
+    announceIfGone(*this, &Roster::membersChanged, [&] { UpdateMember(m_db, times, member, form); });
     emit membersChanged();
     return {member, times.takeMissingZones()};
 }
 
 void Roster::deleteMember(const RecordKey& member)
 {
-    try {
-        DeleteMember(m_db, member);
-    } catch (const DataError&) {
-        emit membersChanged();
-        throw;
-    }
+    announceIfGone(*this, &Roster::membersChanged, [&] { DeleteMember(m_db, member); });
     emit membersChanged();
 }
 
@@ -140,14 +147,7 @@ RecordKey Roster::addDivision(const DivisionStore::Fields& fields)
 void Roster::updateDivision(const RecordKey& key, const DivisionStore::Fields& fields)
 {
     checkDivision(fields);
-    try {
-        DivisionStore(m_db).update(key, fields);
-    } catch (const RosterError& error) {
-        // The lists still show the vanished division.
-        if (error.kind() == ErrorKind::RowVanished)
-            emit divisionsChanged();
-        throw;
-    }
+    announceIfGone(*this, &Roster::divisionsChanged, [&] { DivisionStore(m_db).update(key, fields); });
     emit divisionsChanged();
     // Members of a division renamed, hidden or shown just now change their list entries.
     emit membersChanged();
@@ -160,7 +160,7 @@ void Roster::checkDivisionDeletion(const RecordKey& key) const
 
 void Roster::deleteDivision(const RecordKey& key)
 {
-    DivisionStore(m_db).remove(key);
+    announceIfGone(*this, &Roster::divisionsChanged, [&] { DivisionStore(m_db).remove(key); });
     emit divisionsChanged();
 }
 
@@ -216,7 +216,7 @@ void Roster::updateZone(int key, const ZoneStore::Fields& fields)
     const ZoneStore store(m_db);
     const std::optional<ZoneStore::Fields> before = store.load(key);
     const bool userZone = before && isUserZone(before->name);
-    store.update(key, fields);
+    announceIfGone(*this, &Roster::zonesChanged, [&] { store.update(key, fields); });
     emit zonesChanged();
     // The user's zone keeps being found under its new name.
     if (userZone && fields.name.trimmed() != m_preferences.userTimeZone.trimmed()) {
@@ -228,8 +228,10 @@ void Roster::updateZone(int key, const ZoneStore::Fields& fields)
 
 void Roster::deleteZone(int key)
 {
-    checkZoneDeletion(key);
-    ZoneStore(m_db).remove(key);
+    announceIfGone(*this, &Roster::zonesChanged, [&] {
+        checkZoneDeletion(key);
+        ZoneStore(m_db).remove(key);
+    });
     emit zonesChanged();
 }
 

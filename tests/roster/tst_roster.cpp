@@ -322,6 +322,9 @@ void tst_Roster::writesAnnounceChanges_data()
     row("update zone", "zones", [](A r) { r.s.updateZone(r.zone, {"Zed", "", 120, false}); });
     row("delete zone", "zones", [](A r) { r.s.deleteZone(2); });
     row("refused delete zone", "", [](A r) { r.s.deleteZone(r.zone); });
+    row("update vanished zone", "zones", [](A r) { r.s.updateZone(999, {"Zed", "", 120, false}); });
+    row("delete vanished zone", "zones", [](A r) { r.s.deleteZone(999); });
+    row("delete vanished division", "divisions", [](A r) { r.s.deleteDivision(NewRecordKey()); });
     // The user's zone (EST) is guarded, and followed when renamed.
     row("refused delete of the user's zone", "", [](A r) { r.s.deleteZone(1); });
     row("rename the user's zone", "zones preferences", [](A r) {
