@@ -364,16 +364,6 @@ CliOutput CliCommands::removeZone()
     return {{QStringLiteral("Deleted ") + zone.text}, {{QStringLiteral("key"), zone.key.toInt()}}, {}};
 }
 
-QList<RecordKey> CliCommands::withRequired(QList<RecordKey> members, const MatchPlan& plan)
-{
-    // Required players are planned for whoever else is chosen, as on the Scheduling tab.
-    for (const RecordKey& key : plan.required) {
-        if (!members.contains(key))
-            members.append(key);
-    }
-    return members;
-}
-
 MatchPlan CliCommands::matchPlan(const Roster& roster) const
 {
     QList<RecordKey> required;
@@ -449,7 +439,7 @@ CliOutput CliCommands::available() const
 {
     const Roster roster(m_db, schedulingPreferences());
     const MatchPlan plan = matchPlan(roster);
-    const QList<RecordKey> members = withRequired(selection(), plan);
+    const QList<RecordKey> members = selection();
     const auto [date, time] = matchAt();
     const AvailableMembers available = roster.showAvailable(members, date, time, plan);
     CliOutput out;
@@ -472,7 +462,7 @@ CliOutput CliCommands::best() const
 {
     const Roster roster(m_db, schedulingPreferences());
     const MatchPlan plan = matchPlan(roster);
-    const QList<RecordKey> members = withRequired(selection(), plan);
+    const QList<RecordKey> members = selection();
     const BestTimes best = roster.bestTimes(members, plan);
     CliOutput out;
     QJsonArray times;

@@ -51,7 +51,6 @@ private:
     QList<RecordKey> selection() const;
     // --length, --require and --min; the plan of a moment when none is given.
     MatchPlan matchPlan(const Roster& roster) const;
-    static QList<RecordKey> withRequired(QList<RecordKey> members, const MatchPlan& plan);
     // --at as the date field and the time field.
     std::pair<QString, QString> matchAt() const;
     // The preferences with --zone, --dst, --grid and --max of this command in force.

@@ -301,12 +301,16 @@ BestTimes Roster::bestTimes(const QList<RecordKey>& members) const
     return bestTimes(members, MatchPlan {});
 }
 
-const WeekAvailability& Roster::week(const QList<RecordKey>& members) const
+const WeekAvailability& Roster::week(const QList<RecordKey>& members, const MatchPlan& plan) const
 {
+    // Required players are planned for whoever else is chosen.
     QList<RecordKey> sorted = members;
+    for (const RecordKey& key : plan.required) {
+        if (!sorted.contains(key))
+            sorted.append(key);
+    }
     std::sort(sorted.begin(), sorted.end());
     if (!m_week || sorted != m_weekMembers) {
-        m_week.reset();
         m_week = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST);
         m_weekMembers = std::move(sorted);
     }
@@ -322,25 +326,25 @@ MatchPlan Roster::readMatchPlan(const QString& length, const QString& minimum,
 AvailableMembers Roster::showAvailable(const QList<RecordKey>& members, const QString& matchDate,
                                        const QString& matchTime, const MatchPlan& plan) const
 {
-    checkMatch(members, matchDate, matchTime);
+    checkMatch(members + plan.required, matchDate, matchTime);
     return availableAt(members, MatchFields {matchDate, matchTime}.weekMinute(), plan);
 }
 
 AvailableMembers Roster::availableAt(const QList<RecordKey>& members, int weekMinute,
                                      const MatchPlan& plan) const
 {
-    return week(members).available(weekMinute, plan);
+    return week(members, plan).available(weekMinute, plan);
 }
 
 BestTimes Roster::bestTimes(const QList<RecordKey>& members, const MatchPlan& plan) const
 {
-    checkBestTimes(members);
-    return week(members).bestTimes(plan, m_preferences.timeGranularity, m_preferences.maxResults);
+    checkBestTimes(members + plan.required);
+    return week(members, plan).bestTimes(plan, m_preferences.timeGranularity, m_preferences.maxResults);
 }
 
 WeekPlan Roster::weekPlan(const QList<RecordKey>& members, const MatchPlan& plan) const
 {
-    return week(members).plan(plan, m_preferences.timeGranularity);
+    return week(members, plan).plan(plan, m_preferences.timeGranularity);
 }
 
 void Roster::savePlanner(const MatchPlan& plan)

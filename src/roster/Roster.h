@@ -108,8 +108,9 @@ public:
                                    const QString& matchTime) const;
     BestTimes bestTimes(const QList<RecordKey>& members) const;
 
-    // The week planner: the same questions under a match plan. A selection's week is read once
-    // and asked again until the roster, its zones or the preferences change.
+    // The week planner: the same questions under a match plan; the plan's required players join
+    // the chosen members. A selection's week is read once and asked again until the roster, its
+    // zones or the preferences change.
     MatchPlan readMatchPlan(const QString& length, const QString& minimum,
                             const QList<RecordKey>& required) const;
     AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
@@ -151,7 +152,7 @@ signals:
 
 private:
     bool isUserZone(const QString& name) const;
-    const WeekAvailability& week(const QList<RecordKey>& members) const;
+    const WeekAvailability& week(const QList<RecordKey>& members, const MatchPlan& plan) const;
 
     Database m_db;
     Preferences m_preferences;

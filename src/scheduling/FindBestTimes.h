@@ -1,20 +1,6 @@
 #pragma once
 
-#include "MemberSchedule.h"
-#include "store/Database.h"
-#include "store/RecordKey.h"
-
 #include <QStringList>
-
-// Which moments of the week, on the user's own clock, suit the most of the chosen members.
-struct BestTimesQuery
-{
-    QList<RecordKey> members;
-    QString userTimeZone;
-    bool userDST = false;
-    int timeGranularity = 30;
-    int maxResults = 10;
-};
 
 // One grid point on the user's clock and how many chosen members can play then.
 struct BestTimeTally
@@ -23,6 +9,8 @@ struct BestTimeTally
     int Count = 0;
 };
 
+// What Show Best Times answers (WeekAvailability::bestTimes): which moments of the week, on the
+// user's own clock, suit the most of the chosen members.
 struct BestTimes
 {
     // Highest count first, equal counts in week order; at most maxResults.
@@ -33,11 +21,3 @@ struct BestTimes
     // Why the list is empty, when a match plan asked more than anybody can give.
     QString reason;
 };
-
-// A point's count is the number of names Show Available lists at that moment: the same
-// availability rule, each name once. Members without a schedule count nowhere.
-BestTimes FindBestTimes(const Database& db, const BestTimesQuery& query);
-
-// Adds one presence over an interval of the user's week (within Monday 00:00 to the week's
-// end) to a difference array of WeekMinutes + 1 entries.
-void TallyBestTime(QList<int>& tally, const WeekInterval& interval);

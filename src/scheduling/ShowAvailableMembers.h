@@ -1,20 +1,10 @@
 #pragma once
 
-#include "store/Database.h"
-#include "store/RecordKey.h"
-
 #include <QStringList>
 
-// Who of the chosen members can play at a moment typed on the user's own clock.
-struct MatchQuery
-{
-    QList<RecordKey> members;
-    QString matchDate;
-    QString matchTime;
-    QString userTimeZone;
-    bool userDST = false;
-};
-
+// What Show Available answers (WeekAvailability::available): who of the chosen members can play
+// at a moment of the user's own clock. Inactive members and those without a schedule are simply
+// not available.
 struct AvailableMembers
 {
     // Ascending, each name once.
@@ -26,7 +16,3 @@ struct AvailableMembers
     // What the moment lacks under a match plan: a required player, or the minimum.
     QString reason;
 };
-
-// Selected members that are inactive or have no schedule are simply not available.
-// Throws RosterError when the date and time do not read as one moment.
-AvailableMembers ShowAvailableMembers(const Database& db, const MatchQuery& query);

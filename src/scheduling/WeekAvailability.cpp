@@ -25,14 +25,19 @@ QList<WeekInterval> weekRing(QList<WeekInterval> spans)
     return ring;
 }
 
-// Adds the starts of [start, end) (end may pass the week's end) to a difference array.
+// Adds the starts of [start, end) (end may pass the week's end) to a difference array of
+// WeekMinutes + 1 entries.
 void tallyStarts(QList<int>& tally, int start, int end)
 {
+    const auto add = [&](int from, int to) {
+        ++tally[from];
+        --tally[to];
+    };
     if (end <= Week) {
-        TallyBestTime(tally, {start, end});
+        add(start, end);
     } else {
-        TallyBestTime(tally, {start, Week});
-        TallyBestTime(tally, {0, std::min(end - Week, start)});
+        add(start, Week);
+        add(0, std::min(end - Week, start));
     }
 }
 
