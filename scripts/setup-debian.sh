@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tests and the program need, when missing.
 set -euo pipefail
 packages=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-          xvfb xauth xdg-utils fonts-dejavu-core libical-dev pkg-config python3-icalendar
+          xvfb xauth xdg-utils fonts-dejavu-core libical-dev pkg-config
           librsvg2-bin dpkg-dev file lintian desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,4 +1,3 @@
-#include "RosterGenerator.h"
 #include "TestRoster.h"
 
 #include <QCryptographicHash>
@@ -63,7 +62,6 @@ private slots:
     void commands();
     void jsonOutput();
     void exchange();
-    void agreesWithSession();
 };
 
 void tst_cli::commands_data()
@@ -125,6 +123,11 @@ void tst_cli::commands_data()
     row("available no time", {"available", "--at", "12/7/2026"}, 1, "", "--at: Match Time must be filled!");
     row("available empty division", {"available", "--division", "Charlie", "--at", "12/7/2026 5:00 PM"}, 1,
         "", "No division is named \"Charlie\".");
+    row("announce",
+        {"announce", "--at", "12/7/2026 8:00 PM", "--length", "90", "--zone", "GMT", "--dst", "no", "--ics",
+         "m.ics"},
+        0, "Can play the whole match: Ann\nCannot play the whole match: Ben\n\nClan match <t:1796673600:F>",
+        "");
     row("export nothing", {"export", "out.tlx"}, 1, "", "You must make selection(s) from the list first!");
     row("import missing", {"import", "missing.tlx"}, 1, "", "The Import File cannot be read.");
     row("options", {"options", "--grid", "60", "--max", "3"}, 0, "Best Times Granularity: 60 Min", "");
@@ -208,46 +211,6 @@ void tst_cli::exchange()
     QCOMPARE(cli(import, roster.dir()).json()["membersAdded"].toInt(), 2);
     QCOMPARE(cli(import, roster.dir()).json()["membersPresent"].toInt(), 2);
     QCOMPARE(cli({"--roster", copy, "members"}, roster.dir()).out, "Alpha - Ann\nAlpha - Ben\n");
-}
-
-void tst_cli::agreesWithSession()
-{
-    TestRoster roster;
-    RosterGenerator(15).generate(roster.db(), 300);
-    Preferences preferences;
-    preferences.maxResults = 12;
-    const Roster session(roster.db(), preferences);
-    const RecordKey division = session.divisionList().first().key.toByteArray();
-    QList<RecordKey> all, inDivision;
-    for (const RosterListEntry& entry : session.memberList())
-        all << entry.key.toByteArray();
-    for (const MemberRow& row : session.memberRows())
-        inDivision << (row.divisionKey == division ? QList<RecordKey> {row.key} : QList<RecordKey> {});
-    const QList<std::pair<QStringList, QList<RecordKey>>> selections {
-        {{}, all}, {{"--division", KeyToHex(division)}, inDivision}};
-    for (const auto& [choice, keys] : selections) {
-        const QJsonArray times = cli(QStringList {"best", "--json", "--max", "12"} + choice, roster.dir())
-                                     .json()["times"]
-                                     .toArray();
-        const BestTimes best = session.bestTimes(keys);
-        QCOMPARE(times.size(), best.tallies.size());
-        for (int i = 0; i < times.size(); ++i) {
-            const QJsonObject time = times[i].toObject();
-            QCOMPARE(time["weekMinute"].toInt(), best.tallies[i].weekMinute);
-            QCOMPARE(time["count"].toInt(), best.tallies[i].Count);
-            const QString at = time["next"].toString();
-            const QJsonArray names
-                = cli(QStringList {"available", "--json", "--at", at} + choice, roster.dir())
-                      .json()["available"]
-                      .toArray();
-            QCOMPARE(names,
-                     QJsonArray::fromStringList(
-                         session.showAvailable(keys, at.section(' ', 0, 0), at.section(' ', 1)).names));
-            QCOMPARE(names.size(), best.tallies[i].Count);
-            if (i == 2)
-                break;
-        }
-    }
 }
 
 QTEST_GUILESS_MAIN(tst_cli)

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QUrl>
 
 // What only the main window does: tabs, menus, dialogs, help, keyboard order, size, the
@@ -24,12 +25,17 @@ public slots:
     void openUrl(const QUrl& url) { m_opened << url; }
 
 private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler("file", this, "openUrl"); }
+    void initTestCase()
+    {
+        Messages::setScripted(true);
+        QDesktopServices::setUrlHandler("file", this, "openUrl");
+    }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
     void tabsMenusDialogsAndHelp()
     {
         MainWindow w;
+        QCOMPARE(w.window.windowTitle(), "Tallyhold");
         QCOMPARE(w.window.TabClan->currentIndex(), 0);
         QCOMPARE(w.find<QListWidget>("lstMembers")->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(w.find<QListWidget>("lstDivision")->selectionMode(), QAbstractItemView::SingleSelection);
@@ -58,6 +64,28 @@ private slots:
         w.window.mnuHelp->trigger();
         QCOMPARE(m_opened,
                  {QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Help/MainHelp.htm")});
+    }
+
+    // A roster outside the working directory is named in the title and in About; the exchange
+    // dialogs start in folders beside it.
+    void rosterElsewhere()
+    {
+        TestRoster roster;
+        const QString path = roster.db().path();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        frmTallyhold window(roster.session());
+        QCOMPARE(window.windowTitle(), "Tallyhold - " + path);
+        QCoreApplication::setApplicationVersion("9.8");
+        Messages::clear();
+        window.mnuAbout->trigger();
+        QCOMPARE(onlyBox().title, "About Tallyhold");
+        for (const QString& part : {QString("Tallyhold 9.8"), QString("Licence: "), path})
+            QVERIFY2(onlyBox().text.contains(part), qPrintable(onlyBox().text));
+        window.findChild<QPushButton*>("cmdImport")->click();
+        QCOMPARE(Messages::dialogTitles(), QStringList {"Import File Name"});
+        QVERIFY(QFileInfo(roster.filePath("Import")).isDir()
+                && !QFileInfo::exists(elsewhere.filePath("Import")));
     }
 
     void everyControlNamedOnceAndAnnounced()

@@ -19,7 +19,7 @@ private slots:
         QVERIFY(m_temp->isValid());
         m_dir.setPath(m_temp->path());
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", m_dir.filePath("data").toLocal8Bit());
     }
 
     void chooses_data()
@@ -28,18 +28,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         // Whether the window title leaves the roster unnamed.
         QTest::addColumn<bool>("here");
-        const QString data = QStringLiteral("data/Quillmoor/Tallyhold/ClanRoster.mdb");
-        QTest::newRow("terminal start") << QStringList {} << QStringLiteral("ClanRoster.mdb") << true;
-        QTest::newRow("menu start") << QStringList {QStringLiteral("--user-roster")} << data << false;
-        QTest::newRow("relative path") << QStringList {QStringLiteral("--roster"), QStringLiteral("a/b.mdb")}
-                                       << QStringLiteral("a/b.mdb") << false;
+        const QString data = "data/Quillmoor/Tallyhold/ClanRoster.mdb";
+        QTest::newRow("terminal start") << QStringList {} << "ClanRoster.mdb" << true;
+        QTest::newRow("menu start") << QStringList {"--user-roster"} << data << false;
+        QTest::newRow("relative path") << QStringList {"--roster", "a/b.mdb"} << "a/b.mdb" << false;
         QTest::newRow("path wins over the menu")
-            << QStringList {QStringLiteral("--user-roster"), QStringLiteral("--roster=c.mdb")}
-            << QStringLiteral("c.mdb") << true;
-        QTest::newRow("path without a name")
-            << QStringList {QStringLiteral("--roster=")} << QString() << false;
-        QTest::newRow("path of blanks")
-            << QStringList {QStringLiteral("--roster"), QStringLiteral("  ")} << QString() << false;
+            << QStringList {"--user-roster", "--roster=c.mdb"} << "c.mdb" << true;
+        QTest::newRow("path without a name") << QStringList {"--roster="} << QString() << false;
+        QTest::newRow("path of blanks") << QStringList {"--roster", "  "} << QString() << false;
     }
 
     void chooses()
@@ -49,37 +45,27 @@ private slots:
         QFETCH(bool, here);
         QCommandLineParser parser;
         parser.addOptions(RosterLocation::options());
-        QVERIFY2(parser.parse(QStringList {QStringLiteral("tallyhold")} + arguments),
-                 qPrintable(parser.errorText()));
+        QVERIFY2(parser.parse(QStringList {"tallyhold"} + arguments), qPrintable(parser.errorText()));
 
         const QString path = RosterLocation::fromCommandLine(parser);
 
         QCOMPARE(path, expected.isEmpty() ? QString() : m_dir.filePath(expected));
         // The user's data directory is made for a menu start, and only then.
-        QCOMPARE(QFileInfo::exists(m_dir.filePath(QStringLiteral("data/Quillmoor/Tallyhold"))),
-                 arguments == QStringList {QStringLiteral("--user-roster")});
+        QCOMPARE(QFileInfo::exists(m_dir.filePath("data/Quillmoor/Tallyhold")),
+                 arguments == QStringList {"--user-roster"});
         if (!path.isEmpty())
             QCOMPARE(RosterLocation::inWorkingDirectory(path), here);
     }
 
     void windowAndToolShareTheDataDirectory()
     {
-        QCoreApplication::setOrganizationName(QStringLiteral("Quillmoor"));
-        QCoreApplication::setApplicationName(QStringLiteral("Tallyhold"));
+        QCoreApplication::setOrganizationName("Quillmoor");
+        QCoreApplication::setApplicationName("Tallyhold");
         const QString window = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QCoreApplication::setOrganizationName(QString());
-        QCoreApplication::setApplicationName(QStringLiteral("tallyhold-cli"));
+        QCoreApplication::setApplicationName("tallyhold-cli");
 
         QCOMPARE(RosterLocation::dataDirectory(), window);
-    }
-
-    void exchangeFoldersFollowTheRoster()
-    {
-        const QString roster = m_dir.filePath(QStringLiteral("elsewhere/ClanRoster.mdb"));
-
-        QCOMPARE(RosterLocation::folderBeside(roster, QStringLiteral("Export")),
-                 m_dir.filePath(QStringLiteral("elsewhere/Export")));
-        QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("elsewhere/Export"))).isDir());
     }
 
 private:

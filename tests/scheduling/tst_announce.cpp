@@ -1,8 +1,6 @@
 #include "TestRoster.h"
 #include "scheduling/MatchInvitation.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <libical/ical.h>
 
@@ -80,7 +78,6 @@ private slots:
     void refusals();
     void invitationByLibical_data();
     void invitationByLibical();
-    void invitationByPython();
 };
 
 void tst_announce::text_data()
@@ -188,40 +185,6 @@ void tst_announce::invitationByLibical()
         attendees << QString::fromUtf8(icalproperty_get_attendee(p));
     QCOMPARE(attendees, QStringList({"mailto:ann@example.org", "mailto:gus@example.org"}));
     icalcomponent_free(calendar);
-}
-
-void tst_announce::invitationByPython()
-{
-    // Debian's python3-icalendar lives beside the system's interpreter.
-    QString python;
-    for (const QString& candidate :
-         {QStringLiteral("/usr/bin/python3"), QStandardPaths::findExecutable(QStringLiteral("python3"))}) {
-        if (!candidate.isEmpty()
-            && QProcess::execute(candidate, {QStringLiteral("-c"), QStringLiteral("import icalendar")})
-                == 0) {
-            python = candidate;
-            break;
-        }
-    }
-    if (python.isEmpty())
-        QSKIP("Python's icalendar is not installed (Debian package python3-icalendar).");
-    AnnounceRoster arranged;
-    const QString path = arranged.roster.filePath(QStringLiteral("match.ics"));
-    arranged.roster.session().saveInvitation(arranged.announce(), path);
-    QProcess reader;
-    reader.start(python,
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import icalendar,sys\n"
-                                 "e = icalendar.Calendar.from_ical(open(sys.argv[1],'rb').read())"
-                                 ".walk('VEVENT')[0]\n"
-                                 "print(e['SUMMARY'], e.decoded('DTSTART').isoformat(), "
-                                 "e.decoded('DTEND').isoformat(), *sorted(e['ATTENDEE']))"),
-                  path});
-    QVERIFY(reader.waitForFinished(30000));
-    QCOMPARE(reader.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(),
-             QStringLiteral("Clan match 2026-12-08T18:00:00+00:00 2026-12-08T19:30:00+00:00 "
-                            "mailto:ann@example.org mailto:gus@example.org"));
 }
 
 QTEST_GUILESS_MAIN(tst_announce)
