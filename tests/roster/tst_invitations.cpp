@@ -62,7 +62,8 @@ void tst_Invitations::linkOpensOnlyItsMember()
     QCOMPARE(roster.count("Invitations"), change == "delete" ? 0 : 1);
     QCOMPARE(session.invitations().size(), change == "delete" ? 0 : 1);
     if (change == "delete")
-        QCOMPARE(refusal([&] { session.makeInvitation(ann); }), "RowVanished: That member is no longer in the roster.");
+        QCOMPARE(refusal([&] { session.makeInvitation(ann); }),
+                 "RowVanished: That member is no longer in the roster.");
     else
         QCOMPARE(refusal([&] { session.makeInvitation(ann, 3651); }),
                  "ValueOutOfRange: A sign-up link lasts 1 to 3650 days.");
@@ -77,8 +78,8 @@ void tst_Invitations::saveWritesAsTheMemberForm()
     const QString token = session.makeInvitation(ann).token;
     QVERIFY(!session.selfUpdated(ann).isValid());
 
-    const MemberForm form = TestRoster::form("Ann", {"", "8:00 PM-11:00 PM", "", "", "", "9:00-10:00,13:00-14:00"},
-                                             "Alpha", "EST");
+    const MemberForm form = TestRoster::form(
+        "Ann", {"", "8:00 PM-11:00 PM", "", "", "", "9:00-10:00,13:00-14:00"}, "Alpha", "EST");
     session.updateMember(twin, form);
     const MemberSaved saved = session.saveSignup(token, {1, form.days});
     QCOMPARE(saved.key, ann);
@@ -99,14 +100,15 @@ void tst_Invitations::refusedSaveWritesNothing_data()
     QTest::addColumn<int>("zone");
     QTest::addColumn<QStringList>("days");
     QTest::addColumn<QString>("refused");
-    QTest::newRow("end equals start") << 1 << QStringList {"", "8:00 PM-8:00 PM"}
-                                      << "SaveRefused Slot 1.1: Ending time must be greater than starting time!";
+    QTest::newRow("end equals start")
+        << 1 << QStringList {"", "8:00 PM-8:00 PM"}
+        << "SaveRefused Slot 1.1: Ending time must be greater than starting time!";
     QTest::newRow("half a second slot")
         << 1 << QStringList {"7:00-8:00,9:00-"}
         << "SaveRefused Slot 0.3: You must fill in both times of the second Time Slot, or leave both empty!";
-    QTest::newRow("zone not in the roster")
-        << 99 << QStringList {}
-        << "ZoneNotFound TimeZone: Make sure that the new Member's Time Zone is set right, then try to Save again.";
+    QTest::newRow("zone not in the roster") << 99 << QStringList {}
+                                            << "ZoneNotFound TimeZone: Make sure that the new Member's Time "
+                                               "Zone is set right, then try to Save again.";
 }
 
 void tst_Invitations::refusedSaveWritesNothing()
@@ -119,7 +121,10 @@ void tst_Invitations::refusedSaveWritesNothing()
     Roster& session = roster.session();
     const QString token = session.makeInvitation(ann).token;
     const QStringList before = roster.rows();
-    QCOMPARE(refusal([&] { session.saveSignup(token, {zone, TestRoster::form("Ann", days).days}); }), refused);
+    QCOMPARE(refusal([&] {
+                 session.saveSignup(token, {zone, TestRoster::form("Ann", days).days});
+             }),
+             refused);
     QCOMPARE(roster.rows(), before);
 }
 

@@ -53,7 +53,8 @@ struct Site
         auto reply = std::async(std::launch::async, [&] {
             httplib::Client client("127.0.0.1", server.port());
             const httplib::Result result = call(client);
-            return result ? Reply {result->status, QString::fromStdString(result->body), result->headers} : Reply {};
+            return result ? Reply {result->status, QString::fromStdString(result->body), result->headers}
+                          : Reply {};
         });
         // The server runs its roster commands on this thread.
         while (reply.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
@@ -64,14 +65,17 @@ struct Site
     {
         return send([&](httplib::Client& client) { return client.Get(path.toStdString()); });
     }
-    Reply post(const QString& body, const QString& path = {}, const char* type = "application/x-www-form-urlencoded")
+    Reply post(const QString& body, const QString& path = {},
+               const char* type = "application/x-www-form-urlencoded")
     {
         const std::string target = (path.isEmpty() ? "/m/" + token : path).toStdString();
         return send([&](httplib::Client& client) { return client.Post(target, body.toStdString(), type); });
     }
     QString csrf()
     {
-        return QRegularExpression("name=\"csrf\" value=\"([^\"]+)\"").match(get("/m/" + token).body).captured(1);
+        return QRegularExpression("name=\"csrf\" value=\"([^\"]+)\"")
+            .match(get("/m/" + token).body)
+            .captured(1);
     }
 
     TestRoster roster;
@@ -96,7 +100,8 @@ void tst_SignupWeb::pageShowsOnlyTheMember()
     dup2(saved, 2);
     close(saved);
     QCOMPARE(reply.status, 200);
-    QVERIFY(reply.body.contains("<dd id=\"player\">Ann</dd><dt>Clan / Division</dt><dd id=\"division\">Alpha</dd>"));
+    QVERIFY(reply.body.contains(
+        "<dd id=\"player\">Ann</dd><dt>Clan / Division</dt><dd id=\"division\">Alpha</dd>"));
     QVERIFY(reply.body.contains("<option value=\"1\" selected>EST - Eastern</option>"));
     QVERIFY(!reply.body.contains("Zebedee") && !reply.body.contains("secret"));
     QFile written(log.fileName());
@@ -105,8 +110,8 @@ void tst_SignupWeb::pageShowsOnlyTheMember()
     QVERIFY(logged.contains("GET /m/... 200") && !logged.contains(site.token.toLatin1()));
     for (const Reply& any : {reply, site.get("/"), site.get("/static/signup.js"), site.post("x=1")}) {
         QVERIFY(httplib::detail::get_header_value(any.headers, "Content-Security-Policy", 0, "")
-                    == std::string("default-src 'none'; style-src 'self'; script-src 'self'; form-action 'self'; "
-                                   "base-uri 'none'; frame-ancestors 'none'"));
+                == std::string("default-src 'none'; style-src 'self'; script-src 'self'; form-action 'self'; "
+                               "base-uri 'none'; frame-ancestors 'none'"));
         QCOMPARE(httplib::detail::get_header_value(any.headers, "X-Content-Type-Options", 0, ""), "nosniff");
     }
 }
@@ -116,7 +121,8 @@ void tst_SignupWeb::saveWritesTheWeekAndNothingElse()
     Site site;
     const QStringList zebedee = site.roster.rows().filter("Zebedee");
     // Fields the page does not have are ignored, whoever they name.
-    const QString body = "csrf=" + site.csrf() + "&zone=1&d1=1&d1s0=20%3A00&d1s1=11%3A00+PM&d5s0=9:00&name=Mallory"
+    const QString body = "csrf=" + site.csrf()
+        + "&zone=1&d1=1&d1s0=20%3A00&d1s1=11%3A00+PM&d5s0=9:00&name=Mallory"
         + "&member=" + KeyToHex(site.zebedee) + "&MBR_Notes=x&division=Beta";
     const Reply reply = site.post(body);
     QCOMPARE(reply.status, 303);
@@ -130,7 +136,8 @@ void tst_SignupWeb::saveWritesTheWeekAndNothingElse()
     QVERIFY(!ann.form.days[5].checked);
     QCOMPARE(site.roster.rows().filter("Zebedee"), zebedee);
     const Reply page = site.get("/m/" + site.token + "?saved=1");
-    QVERIFY(page.body.contains("Saved.") && page.body.contains("<input type=\"time\" name=\"d1s0\" id=\"d1s0\" value=\"20:00\""));
+    QVERIFY(page.body.contains("Saved.")
+            && page.body.contains("<input type=\"time\" name=\"d1s0\" id=\"d1s0\" value=\"20:00\""));
 }
 
 void tst_SignupWeb::refusedRequestsWriteNothing_data()
@@ -139,19 +146,25 @@ void tst_SignupWeb::refusedRequestsWriteNothing_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("shown"); // beside the field it concerns, when there is one
-    QTest::newRow("end equals start") << "zone=1&d1=1&d1s0=20:00&d1s1=20:00" << "" << 422
+    QTest::newRow("end equals start") << "zone=1&d1=1&d1s0=20:00&d1s1=20:00"
+                                      << "" << 422
                                       << "id=\"d1s1\" value=\"20:00\" aria-label=\"Tuesday slot 1 end\" "
                                          "aria-invalid=\"true\" autofocus></p>\n<p class=\"slot\">";
     QTest::newRow("half a second slot")
-        << "zone=1&d0=1&d0s0=7:00&d0s1=8:00&d0s2=9:00" << "" << 422
+        << "zone=1&d0=1&d0s0=7:00&d0s1=8:00&d0s2=9:00"
+        << "" << 422
         << "You must fill in both times of the second Time Slot, or leave both empty!</p>\n</fieldset>";
-    QTest::newRow("not a time") << "zone=1&d0=1&d0s0=7:00&d0s1=25:00" << "" << 422
-                                << "This field must be in a valid time format!  HH:MM AM/PM";
-    QTest::newRow("no zone") << "zone=&d0=1" << "" << 422
-                             << "</select></p>\n<p class=\"error\" id=\"error\" role=\"alert\">For proper scheduling";
-    QTest::newRow("zone not in the roster") << "zone=77" << "" << 422 << "Make sure that the new Member's Time Zone";
-    QTest::newRow("no form token") << "nocsrf" << "" << 403 << "This page is out of date.";
-    QTest::newRow("not a form") << "zone=1" << "application/json" << 415 << "Open the link you were given.";
+    QTest::newRow("not a time") << "zone=1&d0=1&d0s0=7:00&d0s1=25:00"
+                                << "" << 422 << "This field must be in a valid time format!  HH:MM AM/PM";
+    QTest::newRow("no zone")
+        << "zone=&d0=1"
+        << "" << 422 << "</select></p>\n<p class=\"error\" id=\"error\" role=\"alert\">For proper scheduling";
+    QTest::newRow("zone not in the roster") << "zone=77"
+                                            << "" << 422 << "Make sure that the new Member's Time Zone";
+    QTest::newRow("no form token") << "nocsrf"
+                                   << "" << 403 << "This page is out of date.";
+    QTest::newRow("not a form") << "zone=1"
+                                << "application/json" << 415 << "Open the link you were given.";
     QTest::newRow("over 64 KiB") << "zone=1&d0s0=" + QString(65 * 1024, 'x') << "" << 413
                                  << "Open the link you were given.";
 }
@@ -164,9 +177,10 @@ void tst_SignupWeb::refusedRequestsWriteNothing()
     QFETCH(QString, shown);
     Site site;
     const QStringList before = site.roster.rows();
-    const QString body = fields == "nocsrf" ? "zone=1&d0=1&d0s0=7:00&d0s1=8:00" : "csrf=" + site.csrf() + "&" + fields;
-    const Reply reply
-        = site.post(body, {}, type.isEmpty() ? "application/x-www-form-urlencoded" : type.toLatin1().constData());
+    const QString body
+        = fields == "nocsrf" ? "zone=1&d0=1&d0s0=7:00&d0s1=8:00" : "csrf=" + site.csrf() + "&" + fields;
+    const Reply reply = site.post(
+        body, {}, type.isEmpty() ? "application/x-www-form-urlencoded" : type.toLatin1().constData());
     QCOMPARE(reply.status, status);
     QVERIFY2(reply.body.contains(shown), qPrintable(reply.body));
     QCOMPARE(site.roster.rows(), before);
@@ -197,7 +211,8 @@ void tst_SignupWeb::deadLinks()
     const QStringList before = site.roster.rows();
     for (const Reply& reply : {site.get(path), site.post("zone=1&d0=1&d0s0=7:00&d0s1=8:00", path)}) {
         QCOMPARE(reply.status, 404);
-        QVERIFY(reply.body.contains("<h1>This link is no longer valid</h1>\n<p>Ask your clan leader for a new link.</p>"));
+        QVERIFY(reply.body.contains(
+            "<h1>This link is no longer valid</h1>\n<p>Ask your clan leader for a new link.</p>"));
         QVERIFY(!reply.body.contains("Ann"));
     }
     QCOMPARE(site.roster.rows(), before);
