@@ -133,6 +133,7 @@ QByteArray SignupPage::stylesheet()
         "fieldset.day.off .slot,fieldset.day.off .preview{opacity:.45}\n"
         "legend{font-weight:600;padding:0 .3rem}\n"
         ".slot{margin:.35rem 0;display:flex;flex-wrap:wrap;gap:.4rem;align-items:center}\n"
+        ".slot>span:first-child{min-width:5.2rem}\n"
         "input[type=time],select{font-size:1rem;padding:.3rem}\n"
         "input[type=checkbox]{width:1.2rem;height:1.2rem;vertical-align:middle}\n"
         ".preview{color:#2f5d8a;font-size:.9rem;margin:.3rem 0}\n"
