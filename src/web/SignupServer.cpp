@@ -12,6 +12,7 @@
 #include <exception>
 #include <httplib.h>
 #include <stdexcept>
+#include <sys/socket.h>
 
 namespace {
 
@@ -108,6 +109,17 @@ SignupServer::SignupServer(Roster& roster, const QString& certificate, const QSt
 {
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_secret.data()), m_secret.size() / 4);
     httplib::Server& server = *m_server;
+    // Each open connection holds a worker: enough workers that a few slow clients do not queue
+    // everyone else.
+    server.new_task_queue = [] {
+        return new httplib::ThreadPool(Workers);
+    };
+    // The library listens with a backlog of 5: a sixth client connecting at the same moment is
+    // dropped and retries a second later. The socket is kept so start() can widen the backlog.
+    server.set_socket_options([this](socket_t socket) {
+        httplib::default_socket_options(socket);
+        m_socket = socket;
+    });
     server.set_payload_max_length(MaxRequestBytes);
     server.set_read_timeout(10, 0);
     server.set_write_timeout(10, 0);
@@ -185,6 +197,8 @@ bool SignupServer::start(const QString& host, int port)
         m_port = m_server->bind_to_port(bindHost, port) ? port : -1;
     if (m_port <= 0)
         return false;
+    if (m_socket >= 0)
+        ::listen(m_socket, SOMAXCONN);
     m_serving = true;
     m_thread = std::thread([this] {
         m_server->listen_after_bind();

@@ -23,6 +23,7 @@ class SignupServer
 {
 public:
     static constexpr size_t MaxRequestBytes = 64 * 1024;
+    static constexpr size_t Workers = 32;
 
     // With a certificate and key (PEM files) the server speaks HTTPS; throws std::runtime_error
     // when they cannot be used.
@@ -51,4 +52,6 @@ private:
     RateLimiter m_limiter;
     QByteArray m_secret;
     int m_port = 0;
+    // The listening socket, once bound.
+    int m_socket = -1;
 };
