@@ -19,11 +19,6 @@ namespace {
 const char* const TokenPath = R"(/m/([A-Za-z0-9_-]{22}))";
 const char* const Html = "text/html; charset=utf-8";
 
-QString address(const httplib::Request& request)
-{
-    return QString::fromStdString(request.remote_addr);
-}
-
 // Every response: nothing inline, no framing, no sniffing, no caching, and no Referer that
 // would carry the link's token to another site.
 void secure(httplib::Response& response)
@@ -126,7 +121,7 @@ SignupServer::SignupServer(Roster& roster, const QString& certificate, const QSt
     server.set_logger(logRequest);
     server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         secure(response);
-        if (request.path.rfind("/m/", 0) == 0 && m_limiter.blocked(address(request))) {
+        if (request.path.rfind("/m/", 0) == 0 && m_limiter.blocked(clientOf(request))) {
             message(response, 429, QStringLiteral("Too many tries"),
                     QStringLiteral("Wait a few minutes, then open your link again."));
             return httplib::Server::HandlerResponse::Handled;
@@ -242,9 +237,21 @@ QString SignupServer::csrfFor(const QString& token) const
             .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
+QString SignupServer::clientOf(const httplib::Request& request) const
+{
+    const QString peer = QString::fromStdString(request.remote_addr);
+    const bool local = peer == QLatin1String("127.0.0.1") || peer == QLatin1String("::1");
+    if (!m_behindProxy || !local || !request.has_header("X-Forwarded-For"))
+        return peer;
+    // Only the proxy's own entry can be trusted; the client may have sent the others.
+    return QString::fromStdString(request.get_header_value("X-Forwarded-For"))
+        .section(QLatin1Char(','), -1)
+        .trimmed();
+}
+
 void SignupServer::linkInvalid(const httplib::Request& request, httplib::Response& response)
 {
-    m_limiter.fail(address(request));
+    m_limiter.fail(clientOf(request));
     message(response, 404, QStringLiteral("This link is no longer valid"),
             QStringLiteral("Ask your clan leader for a new link."));
 }

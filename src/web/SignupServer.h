@@ -34,6 +34,9 @@ public:
     // the address cannot be bound.
     bool start(const QString& host, int port);
     int port() const { return m_port; }
+    // Behind a reverse proxy on this computer every request comes from the proxy: the client is
+    // then the last address the proxy added to X-Forwarded-For. Call before start().
+    void setBehindProxy(bool behind) { m_behindProxy = behind; }
     // Stops serving and waits for the requests under way; call on the roster's thread.
     void stop();
 
@@ -42,6 +45,7 @@ private:
     void savePage(const httplib::Request& request, httplib::Response& response);
     void linkInvalid(const httplib::Request& request, httplib::Response& response);
     QString csrfFor(const QString& token) const;
+    QString clientOf(const httplib::Request& request) const;
     // Runs command on the roster's thread and waits; its exception comes back here.
     template<class Command> void onRosterThread(Command command);
 
@@ -52,6 +56,7 @@ private:
     RateLimiter m_limiter;
     QByteArray m_secret;
     int m_port = 0;
+    std::atomic_bool m_behindProxy {false};
     // The listening socket, once bound.
     int m_socket = -1;
 };

@@ -81,6 +81,7 @@ int main(int argc, char* argv[])
     try {
         Roster roster(Database::open(path), LoadSettings());
         SignupServer server(roster, certificate, key);
+        server.setBehindProxy(parser.isSet(QStringLiteral("behind-proxy")));
         if (!server.start(listen->first, listen->second))
             return fail(QStringLiteral("cannot listen on %1").arg(parser.value(QStringLiteral("listen"))));
         const QString scheme = certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");

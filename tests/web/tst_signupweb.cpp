@@ -225,6 +225,20 @@ void tst_SignupWeb::wrongLinksAreRateLimited()
         QCOMPARE(site.get("/m/" + QString(22, 'B')).status, 404);
     // The address is now refused, even with a good link, until its window ends.
     QCOMPARE(site.get("/m/" + site.token).status, 429);
+    // Behind a proxy, the client is the proxy's last X-Forwarded-For entry, not what a client sent.
+    site.server.setBehindProxy(true);
+    const auto from = [&](const char* forwarded) {
+        return site.send([&](httplib::Client& client) {
+            return client.Get(("/m/" + site.token).toStdString(), {{"X-Forwarded-For", forwarded}});
+        });
+    };
+    QCOMPARE(from("10.0.0.1, 10.0.0.2").status, 200);
+    for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
+        site.send([&](httplib::Client& client) {
+            return client.Get("/m/" + std::string(22, 'B'), {{"X-Forwarded-For", "10.0.0.2"}});
+        });
+    QCOMPARE(from("10.0.0.1, 10.0.0.2").status, 429);
+    QCOMPARE(from("10.0.0.2, 10.0.0.1").status, 200);
     RateLimiter limiter;
     const auto start = RateLimiter::Clock::now();
     for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
