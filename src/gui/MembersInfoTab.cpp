@@ -39,7 +39,9 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblTimeZone = valueLabel("lblTimeZone", QStringLiteral("Time Zone"));
     lblNotes = valueLabel("lblNotes", QStringLiteral("Notes"));
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblSelfUpdated = valueLabel("lblSelfUpdated", QStringLiteral("Updated by the member"));
+    lblSelfUpdated = valueLabel("lblSelfUpdated", QStringLiteral("Updated"));
+    lblSelfUpdated->setToolTip(
+        QStringLiteral("When the member last saved their own week through a sign-up link"));
 
     lblAvailability
         = named(new QLabel(QStringLiteral("Availability")), "lblAvailability", QStringLiteral("Availability"),
@@ -71,7 +73,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     details->addRow(captionFor(lblContact, QStringLiteral("Contact")), lblContact);
     details->addRow(captionFor(lblTimeZone, QStringLiteral("Time Zone")), lblTimeZone);
     details->addRow(captionFor(lblNotes, QStringLiteral("Notes")), lblNotes);
-    details->addRow(captionFor(lblSelfUpdated, QStringLiteral("Updated by the member")), lblSelfUpdated);
+    details->addRow(captionFor(lblSelfUpdated, QStringLiteral("Updated")), lblSelfUpdated);
 
     // One played day a line, its times beside it, so nobody has to hover to read them.
     auto* days = new QGridLayout;
@@ -193,7 +195,8 @@ void MembersInfoTab::ShowMemberInfo()
     showValue(lblTimeZone, info.timeZone);
     showValue(lblNotes, info.notes);
     showValue(lblSelfUpdated,
-              selfUpdated.isValid() ? selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP"))
+              selfUpdated.isValid() ? QStringLiteral("by the member, ")
+                      + selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP"))
                                     : QString());
     lblNoSched->setVisible(!info.hasSchedule);
     const auto labels = dayLabels();

@@ -108,7 +108,13 @@ void frmSignupLinks::cmdMakeLink_Click()
 
 void frmSignupLinks::cmdMailLink_Click()
 {
-    const QString email = m_roster.memberForEdit(m_member).form.email.trimmed();
+    QString email;
+    try {
+        email = m_roster.memberForEdit(m_member).form.email.trimmed();
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        return;
+    }
     QUrl mail(QStringLiteral("mailto:") + email);
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Your week for the clan"));

@@ -48,7 +48,11 @@ void message(httplib::Response& response, int status, const QString& title, cons
 // Logs carry the client, the method, the status and the path, with any token left out.
 void logRequest(const httplib::Request& request, const httplib::Response& response)
 {
-    const std::string path = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path;
+    std::string path
+        = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path.substr(0, 200);
+    // A path is the client's text: no control character reaches the log to forge a line.
+    for (char& c : path)
+        c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
     std::fprintf(stderr, "%s %s %s %d\n", request.remote_addr.c_str(), request.method.c_str(), path.c_str(),
                  response.status);
 }

@@ -49,9 +49,10 @@ private slots:
 
         roster.session().saveSignup(roster.session().makeInvitation(ann).token, {7, {}});
         clickEntry(tab.lstMembers, 0);
+        QVERIFY(roster.session().selfUpdated(ann).isValid());
         QCOMPARE(tab.lblSelfUpdated->text(),
-                 roster.session().selfUpdated(ann).toLocalTime().toString("M/d/yyyy h:mm AP"));
-        QVERIFY(!tab.lblSelfUpdated->text().isEmpty());
+                 "by the member, "
+                     + roster.session().selfUpdated(ann).toLocalTime().toString("M/d/yyyy h:mm AP"));
     }
 };
 
