@@ -64,7 +64,8 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
     html += QStringLiteral(
                 "<p class=\"zone\"><label for=\"zone\">Time Zone</label> <select id=\"zone\" name=\"zone\"%1>"
                 "<option value=\"\"></option>")
-                .arg(onZone ? QStringLiteral(" aria-invalid=\"true\" autofocus") : QString());
+                .arg(onZone ? QStringLiteral(" aria-invalid=\"true\" aria-describedby=\"error\" autofocus")
+                            : QString());
     for (const RosterListEntry& zone : sheet.zones)
         html += QStringLiteral("<option value=\"%1\"%2>%3</option>")
                     .arg(zone.key.toInt())
@@ -93,7 +94,9 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
                         .arg(day)
                         .arg(slot)
                         .arg(timeValue(days[day].texts[slot]), name, QLatin1String(SlotNames[slot]),
-                             wrong ? QStringLiteral(" aria-invalid=\"true\" autofocus") : QString());
+                             wrong ? QStringLiteral(
+                                 " aria-invalid=\"true\" aria-describedby=\"error\" autofocus")
+                                   : QString());
             html += slot % 2 == 0 ? QStringLiteral(" <span>to</span> ") : QStringLiteral("</p>\n");
         }
         if (onSlot && field->day == day)

@@ -146,10 +146,11 @@ void tst_SignupWeb::refusedRequestsWriteNothing_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("shown"); // beside the field it concerns, when there is one
-    QTest::newRow("end equals start") << "zone=1&d1=1&d1s0=20:00&d1s1=20:00"
-                                      << "" << 422
-                                      << "id=\"d1s1\" value=\"20:00\" aria-label=\"Tuesday slot 1 end\" "
-                                         "aria-invalid=\"true\" autofocus></p>\n<p class=\"slot\">";
+    QTest::newRow("end equals start")
+        << "zone=1&d1=1&d1s0=20:00&d1s1=20:00"
+        << "" << 422
+        << "id=\"d1s1\" value=\"20:00\" aria-label=\"Tuesday slot 1 end\" "
+           "aria-invalid=\"true\" aria-describedby=\"error\" autofocus></p>\n<p class=\"slot\">";
     QTest::newRow("half a second slot")
         << "zone=1&d0=1&d0s0=7:00&d0s1=8:00&d0s2=9:00"
         << "" << 422
