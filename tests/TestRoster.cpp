@@ -100,7 +100,7 @@ void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
 QStringList TestRoster::rows() const
 {
     QStringList rows;
-    for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times"}) {
+    for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times", "Invitations"}) {
         QStringList tableRows;
         for (const QSqlRecord& row : m_db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
             QStringList values;

@@ -3,6 +3,7 @@
 // scripts/screenshots.sh runs it under Xvfb.
 #include "gui/Messages.h"
 #include "gui/frmOptions.h"
+#include "gui/frmSignupLinks.h"
 #include "gui/frmTZEdit.h"
 #include "gui/frmTallyhold.h"
 #include "roster/Roster.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextStream>
@@ -166,8 +168,21 @@ int main(int argc, char* argv[])
         return 1;
 
     bool ok = true;
+    // The first member has kept their own week through a sign-up link.
+    const RecordKey first = window.findChild<QListWidget*>(QStringLiteral("lstMembers"))
+                                ->item(0)
+                                ->data(Qt::UserRole)
+                                .toByteArray();
+    const MemberForm week = roster.memberForEdit(first).form;
+    roster.saveSignup(roster.makeInvitation(first).token, {week.zoneKey, week.days});
     selectRows(window, "lstMembers", {0});
     ok &= save(&window, out, QStringLiteral("members-info"));
+    {
+        frmSignupLinks links(roster, first, roster.memberName(first), &window);
+        links.show();
+        links.cmdMakeLink->click();
+        ok &= save(&links, out, QStringLiteral("signup-links"));
+    }
     click(window, "cmdEdit");
     window.TabClan->setCurrentIndex(frmTallyhold::AddEditMembers);
     ok &= save(&window, out, QStringLiteral("add-edit-members"));

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "invitations/SignupLink.h"
 #include "roster/RosterTexts.h"
 #include "scheduling/MatchFields.h"
 #include "store/RosterError.h"
@@ -104,6 +105,12 @@ CliOutput CliCommands::run(const QString& command)
         return exportDivisions();
     if (command == QLatin1String("import"))
         return importFile();
+    if (command == QLatin1String("link make"))
+        return makeLink();
+    if (command == QLatin1String("links"))
+        return links();
+    if (command == QLatin1String("link revoke"))
+        return revokeLink();
     return options();
 }
 
@@ -607,4 +614,62 @@ CliOutput CliCommands::options()
              {QStringLiteral("UserName"), p.userName},
              {QStringLiteral("UserEmail"), p.userEmail}},
             {}};
+}
+
+CliOutput CliCommands::makeLink()
+{
+    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    int days = InvitationStore::DefaultDays;
+    if (given(QStringLiteral("days"))) {
+        bool ok = false;
+        days = m_parser.value(QStringLiteral("days")).trimmed().toInt(&ok);
+        if (!ok)
+            throw refusal(QStringLiteral("--days takes a whole number of days."));
+    }
+    // The address given is kept for the next links, the window's included.
+    if (given(QStringLiteral("address")))
+        SignupLink::setAddress(m_parser.value(QStringLiteral("address")));
+    const NewInvitation made = m_roster.makeInvitation(member.key, days);
+    const QString url = SignupLink::url(SignupLink::address(), made.token);
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    return {{url, member.player + QStringLiteral(": ") + made.invitation.describe(now)},
+            {{QStringLiteral("key"), KeyToHex(made.invitation.key)},
+             {QStringLiteral("player"), member.player},
+             {QStringLiteral("url"), url},
+             {QStringLiteral("expires"), made.invitation.expires.toString(Qt::ISODate)}},
+            {}};
+}
+
+CliOutput CliCommands::links() const
+{
+    const RecordKey member = given(QStringLiteral("member"))
+        ? m_lookup.member(m_parser.value(QStringLiteral("member"))).key
+        : RecordKey();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    CliOutput out;
+    QJsonArray rows;
+    for (const Invitation& link : m_roster.invitations(member)) {
+        out.lines.append(
+            QStringLiteral("%1  %2: %3").arg(KeyToHex(link.key), link.player, link.describe(now)));
+        const auto time = [](const QDateTime& value) {
+            return value.isValid() ? QJsonValue(value.toString(Qt::ISODate)) : QJsonValue();
+        };
+        rows.append(QJsonObject {{QStringLiteral("key"), KeyToHex(link.key)},
+                                 {QStringLiteral("member"), KeyToHex(link.member)},
+                                 {QStringLiteral("player"), link.player},
+                                 {QStringLiteral("active"), link.state(now) == Invitation::State::Active},
+                                 {QStringLiteral("created"), time(link.created)},
+                                 {QStringLiteral("expires"), time(link.expires)},
+                                 {QStringLiteral("revoked"), time(link.revoked)},
+                                 {QStringLiteral("lastSaved"), time(link.lastSaved)}});
+    }
+    out.json[QStringLiteral("links")] = rows;
+    return out;
+}
+
+CliOutput CliCommands::revokeLink()
+{
+    const RecordKey key = HexToKey(required(0, QStringLiteral("link's KEY (tallyhold-cli links shows it)")));
+    m_roster.revokeInvitation(key);
+    return {{QStringLiteral("Revoked")}, {{QStringLiteral("key"), KeyToHex(key)}}, {}};
 }

@@ -42,6 +42,9 @@ private:
     CliOutput exportDivisions() const;
     CliOutput importFile();
     CliOutput options();
+    CliOutput makeLink();
+    CliOutput links() const;
+    CliOutput revokeLink();
 
     QString argument(int index) const;
     QString required(int index, const QString& name) const;

@@ -173,6 +173,26 @@ QList<CommandSpec> commands()
          QStringLiteral("FILE"),
          QStringLiteral("Import a .tlx file: checked whole, then added in one go."),
          {}},
+        {QStringLiteral("link make"),
+         nameOrKey,
+         QStringLiteral("Make a member's private sign-up link for tallyhold-web; only its hash is kept, so "
+                        "copy it now."),
+         {option(QStringLiteral("days"),
+                 QStringLiteral("Days until the link expires (default 60, at most 3650)."),
+                 QStringLiteral("N")),
+          option(QStringLiteral("address"),
+                 QStringLiteral("Where members reach tallyhold-web, such as https://roster.example.org "
+                                "(kept for the next links; default http://127.0.0.1:8080)."),
+                 QStringLiteral("URL"))}},
+        {QStringLiteral("links"),
+         QString(),
+         QStringLiteral("List the sign-up links, newest first."),
+         {option(QStringLiteral("member"), QStringLiteral("Only this member's links."),
+                 QStringLiteral("NAME"))}},
+        {QStringLiteral("link revoke"),
+         QStringLiteral("KEY"),
+         QStringLiteral("Revoke a sign-up link by its key."),
+         {}},
         {QStringLiteral("options"),
          QString(),
          QStringLiteral("Show your preferences, or set the given ones."),
@@ -245,6 +265,8 @@ QString argumentHelp(const QString& argument)
             "A name (letter case aside) or a key; for a member also \"Division - Player\".");
     if (argument == QLatin1String("NAME-OR-NUMBER"))
         return QStringLiteral("A zone name (letter case aside) or its number.");
+    if (argument == QLatin1String("KEY"))
+        return QStringLiteral("The link's key, as links shows it.");
     if (argument == QLatin1String("FILE"))
         return QStringLiteral("The exchange file (.tlx).");
     return argument.isEmpty() ? QString() : QStringLiteral("The name.");

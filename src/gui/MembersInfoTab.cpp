@@ -2,6 +2,7 @@
 
 #include "gui/ControlNames.h"
 #include "gui/Messages.h"
+#include "gui/frmSignupLinks.h"
 #include "roster/Roster.h"
 #include "store/RosterError.h"
 
@@ -25,6 +26,9 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     cmdEdit = named(new QPushButton(QStringLiteral("Edit Member")), "cmdEdit", QStringLiteral("Edit Member"));
     cmdDeleteMember = named(new QPushButton(QStringLiteral("Delete Member")), "cmdDeleteMember",
                             QStringLiteral("Delete Member"));
+    cmdSignupLinks = named(new QPushButton(QStringLiteral("Sign-up Links…")), "cmdSignupLinks",
+                           QStringLiteral("Sign-up Links…"),
+                           QStringLiteral("Private links with which members keep their own week"));
 
     Frame6 = named(new QGroupBox(QStringLiteral("Member Info (read only)")), "Frame6",
                    QStringLiteral("Member Info (read only)"));
@@ -35,6 +39,9 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblTimeZone = valueLabel("lblTimeZone", QStringLiteral("Time Zone"));
     lblNotes = valueLabel("lblNotes", QStringLiteral("Notes"));
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblSelfUpdated = valueLabel("lblSelfUpdated", QStringLiteral("Updated"));
+    lblSelfUpdated->setToolTip(
+        QStringLiteral("When the member last saved their own week through a sign-up link"));
 
     lblAvailability
         = named(new QLabel(QStringLiteral("Availability")), "lblAvailability", QStringLiteral("Availability"),
@@ -66,6 +73,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     details->addRow(captionFor(lblContact, QStringLiteral("Contact")), lblContact);
     details->addRow(captionFor(lblTimeZone, QStringLiteral("Time Zone")), lblTimeZone);
     details->addRow(captionFor(lblNotes, QStringLiteral("Notes")), lblNotes);
+    details->addRow(captionFor(lblSelfUpdated, QStringLiteral("Updated")), lblSelfUpdated);
 
     // One played day a line, its times beside it, so nobody has to hover to read them.
     auto* days = new QGridLayout;
@@ -90,6 +98,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdEdit);
     buttons->addWidget(cmdDeleteMember);
+    buttons->addWidget(cmdSignupLinks);
     buttons->addStretch();
     auto* left = new QVBoxLayout;
     left->addWidget(lblMembersHint = hintLabel("lblMembersHint"));
@@ -116,11 +125,12 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     connect(lstMembers, &QListWidget::itemDoubleClicked, this, &MembersInfoTab::lstMembers_DblClick);
     connect(cmdEdit, &QPushButton::clicked, this, &MembersInfoTab::cmdEdit_Click);
     connect(cmdDeleteMember, &QPushButton::clicked, this, &MembersInfoTab::cmdDeleteMember_Click);
+    connect(cmdSignupLinks, &QPushButton::clicked, this, &MembersInfoTab::cmdSignupLinks_Click);
 }
 
 QList<QWidget*> MembersInfoTab::keyboardOrder() const
 {
-    return {lstMembers, cmdEdit, cmdDeleteMember};
+    return {lstMembers, cmdEdit, cmdDeleteMember, cmdSignupLinks};
 }
 
 bool MembersInfoTab::eventFilter(QObject* watched, QEvent* event)
@@ -149,7 +159,7 @@ std::optional<RecordKey> MembersInfoTab::selectedMember(bool complain) const
 
 void MembersInfoTab::ClearMemberInfo()
 {
-    for (QLabel* label : {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone, lblNotes})
+    for (QLabel* label : {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone, lblNotes, lblSelfUpdated})
         showValue(label, QString());
     for (QLabel* label : dayLabels()) {
         label->hide();
@@ -170,8 +180,10 @@ void MembersInfoTab::ShowMemberInfo()
     if (!member)
         return;
     MemberInfo info;
+    QDateTime selfUpdated;
     try {
         info = m_roster.memberInfo(*member);
+        selfUpdated = m_roster.selfUpdated(*member);
     } catch (const RosterError& error) {
         Messages::error(window(), error);
         return;
@@ -182,6 +194,10 @@ void MembersInfoTab::ShowMemberInfo()
     showValue(lblContact, info.contact);
     showValue(lblTimeZone, info.timeZone);
     showValue(lblNotes, info.notes);
+    showValue(lblSelfUpdated,
+              selfUpdated.isValid() ? QStringLiteral("by the member, ")
+                      + selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP"))
+                                    : QString());
     lblNoSched->setVisible(!info.hasSchedule);
     const auto labels = dayLabels();
     for (int day = 0; day < int(labels.size()); ++day) {
@@ -233,4 +249,17 @@ void MembersInfoTab::cmdDeleteMember_Click()
         Messages::error(window(), error);
     }
     ClearMemberInfo();
+}
+
+void MembersInfoTab::cmdSignupLinks_Click()
+{
+    const auto member = selectedMember(true);
+    if (!member)
+        return;
+    try {
+        frmSignupLinks dialog(m_roster, *member, m_roster.memberName(*member), this);
+        dialog.exec();
+    } catch (const RosterError& error) {
+        Messages::error(window(), error);
+    }
 }

@@ -30,6 +30,7 @@ public:
     QListWidget* lstMembers = nullptr;
     QPushButton* cmdEdit = nullptr;
     QPushButton* cmdDeleteMember = nullptr;
+    QPushButton* cmdSignupLinks = nullptr;
     QGroupBox* Frame6 = nullptr;
     QLabel* lblReal = nullptr;
     QLabel* lblStatus = nullptr;
@@ -37,6 +38,7 @@ public:
     QLabel* lblContact = nullptr;
     QLabel* lblTimeZone = nullptr;
     QLabel* lblNotes = nullptr;
+    QLabel* lblSelfUpdated = nullptr;
     QLabel* lblAvailability = nullptr;
     QLabel* lblMon = nullptr;
     QLabel* lblTue = nullptr;
@@ -58,6 +60,7 @@ private slots:
     void lstMembers_DblClick();
     void cmdEdit_Click();
     void cmdDeleteMember_Click();
+    void cmdSignupLinks_Click();
 
 private:
     // The key of the selected entry; nothing (after the "Selection Error" box when asked) if none.

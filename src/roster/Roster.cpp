@@ -117,7 +117,12 @@ MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form
 
 void Roster::deleteMember(const RecordKey& member)
 {
-    announceIfGone(*this, &Roster::membersChanged, [&] { DeleteMember(m_db, member); });
+    announceIfGone(*this, &Roster::membersChanged, [&] {
+        Transaction transaction(m_db);
+        DeleteMember(m_db, member);
+        InvitationStore(m_db).removeFor(member);
+        transaction.commit();
+    });
     emit membersChanged();
 }
 

@@ -4,6 +4,8 @@
 #include "clans/DivisionStore.h"
 #include "exchange/ExchangeFile.h"
 #include "exchange/RosterImport.h"
+#include "invitations/InvitationStore.h"
+#include "invitations/SignupSheet.h"
 #include "members/MemberForm.h"
 #include "members/MemberReads.h"
 #include "scheduling/FindBestTimes.h"
@@ -142,6 +144,20 @@ public:
     void exportDivisions(const QList<RecordKey>& divisions, const QString& path,
                          const ExchangeProgress& progress = {}) const;
     ImportResult importFile(const QString& path, const ExchangeProgress& progress = {});
+
+    // Sign-up links: each member keeps their own zone and week through a private link.
+    NewInvitation makeInvitation(const RecordKey& member, int days = InvitationStore::DefaultDays);
+    // One member's links, or everyone's when member is empty.
+    QList<Invitation> invitations(const RecordKey& member = {}) const;
+    void revokeInvitation(const RecordKey& invitation);
+    // The member an active link belongs to; nothing for a wrong, expired or revoked token.
+    std::optional<RecordKey> invitedMember(const QString& token) const;
+    SignupSheet signupSheet(const RecordKey& member) const;
+    // Writes the zone and week through the member form's checks and the member update, in one
+    // transaction with the link's note of the save. RowVanished when the link is no longer valid.
+    MemberSaved saveSignup(const QString& token, const SignupForm& form);
+    // When the member last saved their own week; null when never.
+    QDateTime selfUpdated(const RecordKey& member) const;
 
 signals:
     // A member was added, changed or removed, or a division's name or hide flag changed.

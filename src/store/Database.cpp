@@ -136,6 +136,14 @@ Database Database::open(const QString& path, Access access)
             db.close();
             refuse(path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
         }
+        // A roster that cannot take the table now (read-only, damaged) still opens; the sign-up
+        // link commands then report why.
+        if (!db.isReadOnly()) {
+            try {
+                RosterSchema::addInvitations(connection);
+            } catch (const RosterError&) {
+            }
+        }
         return db;
     }
 

@@ -93,6 +93,7 @@ void RosterSchema::create(QSqlDatabase& db)
                 .arg(QLatin1String(table.name), QLatin1String(table.columns)));
     for (const char* index : Indexes)
         run(query, QString::fromLatin1(index));
+    addInvitations(db);
     if (!query.prepare(QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
                                       "TZ_Daylight_Savings) VALUES (?, ?, ?, ?, ?)")))
         throw DatabaseError(query.lastError().text());
@@ -121,6 +122,18 @@ QString RosterSchema::problem(QSqlDatabase& db)
         }
     }
     return {};
+}
+
+void RosterSchema::addInvitations(QSqlDatabase& db)
+{
+    // Times are GMT; INV_Revoked and INV_Last_Saved stay Null until that happens.
+    QSqlQuery query(db);
+    run(query,
+        QStringLiteral("CREATE TABLE IF NOT EXISTS Invitations (INV_PK BLOB PRIMARY KEY, "
+                       "INV_FK_Member BLOB, INV_Token_Hash BLOB UNIQUE, INV_Created TEXT, "
+                       "INV_Expires TEXT, INV_Revoked TEXT, INV_Last_Saved TEXT)"));
+    run(query,
+        QStringLiteral("CREATE INDEX IF NOT EXISTS idx_invitations_member ON Invitations (INV_FK_Member)"));
 }
 
 const RosterSchema::StandardZone* RosterSchema::standardZone(int key)

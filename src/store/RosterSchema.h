@@ -14,6 +14,8 @@ public:
     static void create(QSqlDatabase& db);
     // Empty when db holds every table and column of a roster; otherwise what is wrong.
     static QString problem(QSqlDatabase& db);
+    // Sign-up links (only a hash of each token), added to new and older rosters alike.
+    static void addInvitations(QSqlDatabase& db);
 
     struct StandardZone
     {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "invitations/SignupSheet.h"
+#include "store/RosterError.h"
+
+#include <QByteArray>
+
+// The member's sign-up page and the server's other pages: plain HTML, every roster text escaped,
+// styles and script from /static (the Content-Security-Policy allows nothing inline).
+namespace SignupPage {
+
+// What the page shows beside the stored week: a save just done, or a refused one with the
+// member's own entries kept.
+struct State
+{
+    bool saved = false;
+    std::optional<RosterError> refusal;
+    std::optional<SignupForm> typed;
+};
+
+QByteArray render(const SignupSheet& sheet, const QString& token, const QString& csrf, const State& state);
+// A short page with a title and one sentence, for refusals that show no roster data.
+QByteArray message(const QString& title, const QString& text);
+QByteArray stylesheet();
+QByteArray script();
+
+} // namespace SignupPage

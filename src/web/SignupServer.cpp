@@ -1,0 +1,323 @@
+#include "SignupServer.h"
+
+#include "SignupPage.h"
+#include "roster/Roster.h"
+#include "time/TimeText.h"
+
+#include <QCoreApplication>
+#include <QMessageAuthenticationCode>
+#include <QRandomGenerator>
+#include <QUrlQuery>
+#include <cstdio>
+#include <exception>
+#include <httplib.h>
+#include <stdexcept>
+#include <sys/socket.h>
+
+namespace {
+
+const char* const TokenPath = R"(/m/([A-Za-z0-9_-]{22}))";
+const char* const Html = "text/html; charset=utf-8";
+
+// Every response: nothing inline, no framing, no sniffing, no caching, and no Referer that
+// would carry the link's token to another site.
+void secure(httplib::Response& response)
+{
+    if (response.has_header("X-Content-Type-Options"))
+        return;
+    response.set_header("Content-Security-Policy",
+                        "default-src 'none'; style-src 'self'; script-src 'self'; form-action 'self'; "
+                        "base-uri 'none'; frame-ancestors 'none'");
+    response.set_header("X-Content-Type-Options", "nosniff");
+    response.set_header("X-Frame-Options", "DENY");
+    response.set_header("Referrer-Policy", "no-referrer");
+    response.set_header("Cache-Control", "no-store");
+}
+
+void page(httplib::Response& response, int status, const QByteArray& html)
+{
+    response.status = status;
+    response.set_content(html.constData(), size_t(html.size()), Html);
+}
+
+void message(httplib::Response& response, int status, const QString& title, const QString& text)
+{
+    page(response, status, SignupPage::message(title, text));
+}
+
+// Logs carry the client, the method, the status and the path, with any token left out.
+void logRequest(const httplib::Request& request, const httplib::Response& response)
+{
+    std::string path
+        = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path.substr(0, 200);
+    // A path is the client's text: no control character reaches the log to forge a line.
+    for (char& c : path)
+        c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+    std::fprintf(stderr, "%s %s %s %d\n", request.remote_addr.c_str(), request.method.c_str(), path.c_str(),
+                 response.status);
+}
+
+std::unique_ptr<httplib::Server> makeServer(const QString& certificate, const QString& key)
+{
+    if (certificate.isEmpty() && key.isEmpty())
+        return std::make_unique<httplib::Server>();
+    auto server = std::make_unique<httplib::SSLServer>(certificate.toLocal8Bit().constData(),
+                                                       key.toLocal8Bit().constData());
+    if (!server->is_valid())
+        throw std::runtime_error("the certificate or key cannot be used (both must be PEM files that match)");
+    return server;
+}
+
+// The page's fields, from the form body only: "zone", "d0" to "d5" and "d0s0" to "d5s3".
+SignupForm readForm(const QUrlQuery& fields)
+{
+    SignupForm form;
+    bool number = false;
+    const int zone = fields.queryItemValue(QStringLiteral("zone"), QUrl::FullyDecoded).toInt(&number);
+    if (number)
+        form.zoneKey = zone;
+    for (int day = 0; day < MemberForm::DayCount; ++day) {
+        form.days[day].checked = fields.hasQueryItem(QStringLiteral("d%1").arg(day));
+        for (int slot = 0; slot < 4; ++slot)
+            form.days[day].texts[slot] = RewriteSlotText(
+                fields.queryItemValue(QStringLiteral("d%1s%2").arg(day).arg(slot), QUrl::FullyDecoded)
+                    .trimmed());
+    }
+    return form;
+}
+
+bool isInputRefusal(const RosterError& error)
+{
+    switch (error.kind()) {
+    case ErrorKind::SaveRefused:
+    case ErrorKind::TimeFormat:
+    case ErrorKind::ZoneNotFound:
+    case ErrorKind::DivisionNotFound:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+SignupServer::SignupServer(Roster& roster, const QString& certificate, const QString& key)
+    : m_roster(roster)
+    , m_server(makeServer(certificate, key))
+    , m_secret(32, Qt::Uninitialized)
+{
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_secret.data()), m_secret.size() / 4);
+    httplib::Server& server = *m_server;
+    // Each open connection holds a worker: enough workers that a few slow clients do not queue
+    // everyone else.
+    server.new_task_queue = [] {
+        return new httplib::ThreadPool(Workers);
+    };
+    // The library listens with a backlog of 5: a sixth client connecting at the same moment is
+    // dropped and retries a second later. The socket is kept so start() can widen the backlog.
+    server.set_socket_options([this](socket_t socket) {
+        httplib::default_socket_options(socket);
+        m_socket = socket;
+    });
+    server.set_payload_max_length(MaxRequestBytes);
+    server.set_read_timeout(10, 0);
+    server.set_write_timeout(10, 0);
+    server.set_logger(logRequest);
+    server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+        secure(response);
+        if (request.path.rfind("/m/", 0) == 0 && m_limiter.blocked(clientOf(request))) {
+            message(response, 429, QStringLiteral("Too many tries"),
+                    QStringLiteral("Wait a few minutes, then open your link again."));
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    // Whatever the library refuses by itself (unknown paths, oversized or malformed requests)
+    // gets a page without detail.
+    server.set_error_handler(httplib::Server::HandlerWithResponse(
+        [this](const httplib::Request& request, httplib::Response& response) {
+            secure(response);
+            if (!response.body.empty())
+                return httplib::Server::HandlerResponse::Unhandled;
+            if (response.status == 404 && request.path.rfind("/m/", 0) == 0) {
+                linkInvalid(request, response);
+                return httplib::Server::HandlerResponse::Handled;
+            }
+            const QString title = response.status == 404 ? QStringLiteral("Not found")
+                : response.status == 413                 ? QStringLiteral("Too large")
+                                                         : QStringLiteral("Not understood");
+            message(response, response.status, title, QStringLiteral("Open the link you were given."));
+            return httplib::Server::HandlerResponse::Handled;
+        }));
+    server.set_exception_handler([](const httplib::Request&, httplib::Response& response,
+                                    std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const RosterError& failure) {
+            // The driver's words go to the log only; the member sees no detail.
+            std::fprintf(stderr, "roster error: %s %s\n", failure.what(),
+                         failure.detail().toLocal8Bit().constData());
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "error: %s\n", failure.what());
+        } catch (...) {
+        }
+        message(
+            response, 500, QStringLiteral("Not saved"),
+            QStringLiteral("The roster cannot be reached just now. Nothing was changed; try again later."));
+    });
+
+    server.Get("/static/signup.css", [](const httplib::Request&, httplib::Response& response) {
+        const QByteArray css = SignupPage::stylesheet();
+        response.set_content(css.constData(), size_t(css.size()), "text/css; charset=utf-8");
+    });
+    server.Get("/static/signup.js", [](const httplib::Request&, httplib::Response& response) {
+        const QByteArray js = SignupPage::script();
+        response.set_content(js.constData(), size_t(js.size()), "text/javascript; charset=utf-8");
+    });
+    server.Get(TokenPath, [this](const httplib::Request& request, httplib::Response& response) {
+        showPage(request, response);
+    });
+    server.Post(TokenPath, [this](const httplib::Request& request, httplib::Response& response) {
+        savePage(request, response);
+    });
+}
+
+SignupServer::~SignupServer()
+{
+    stop();
+}
+
+bool SignupServer::start(const QString& host, int port)
+{
+    const std::string bindHost = host.toStdString();
+    if (port == 0)
+        m_port = m_server->bind_to_any_port(bindHost);
+    else
+        m_port = m_server->bind_to_port(bindHost, port) ? port : -1;
+    if (m_port <= 0)
+        return false;
+    if (m_socket >= 0)
+        ::listen(m_socket, SOMAXCONN);
+    m_serving = true;
+    m_thread = std::thread([this] {
+        m_server->listen_after_bind();
+        m_serving = false;
+    });
+    return true;
+}
+
+void SignupServer::stop()
+{
+    if (!m_thread.joinable())
+        return;
+    m_server->stop();
+    // Requests under way may be waiting for this thread to run their roster command.
+    while (m_serving)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    m_thread.join();
+}
+
+template<class Command> void SignupServer::onRosterThread(Command command)
+{
+    std::exception_ptr error;
+    QMetaObject::invokeMethod(
+        &m_roster,
+        [&] {
+            try {
+                command();
+            } catch (...) {
+                error = std::current_exception();
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    if (error)
+        std::rethrow_exception(error);
+}
+
+QString SignupServer::csrfFor(const QString& token) const
+{
+    return QString::fromLatin1(
+        QMessageAuthenticationCode::hash(token.toLatin1(), m_secret, QCryptographicHash::Sha256)
+            .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+QString SignupServer::clientOf(const httplib::Request& request) const
+{
+    const QString peer = QString::fromStdString(request.remote_addr);
+    const bool local = peer == QLatin1String("127.0.0.1") || peer == QLatin1String("::1");
+    if (!m_behindProxy || !local || !request.has_header("X-Forwarded-For"))
+        return peer;
+    // Only the proxy's own entry can be trusted; the client may have sent the others.
+    return QString::fromStdString(request.get_header_value("X-Forwarded-For"))
+        .section(QLatin1Char(','), -1)
+        .trimmed();
+}
+
+void SignupServer::linkInvalid(const httplib::Request& request, httplib::Response& response)
+{
+    m_limiter.fail(clientOf(request));
+    message(response, 404, QStringLiteral("This link is no longer valid"),
+            QStringLiteral("Ask your clan leader for a new link."));
+}
+
+void SignupServer::showPage(const httplib::Request& request, httplib::Response& response)
+{
+    const QString token = QString::fromStdString(request.matches[1]);
+    std::optional<SignupSheet> sheet;
+    onRosterThread([&] {
+        if (const std::optional<RecordKey> member = m_roster.invitedMember(token))
+            sheet = m_roster.signupSheet(*member);
+    });
+    if (!sheet)
+        return linkInvalid(request, response);
+    SignupPage::State state;
+    state.saved = request.has_param("saved");
+    page(response, 200, SignupPage::render(*sheet, token, csrfFor(token), state));
+}
+
+void SignupServer::savePage(const httplib::Request& request, httplib::Response& response)
+{
+    const QString token = QString::fromStdString(request.matches[1]);
+    if (request.get_header_value("Content-Type").rfind("application/x-www-form-urlencoded", 0) != 0)
+        return message(response, 415, QStringLiteral("Not understood"),
+                       QStringLiteral("Open the link you were given."));
+    // A form body writes a blank as "+"; a "+" itself arrives as "%2B".
+    const QUrlQuery fields(QString::fromUtf8(request.body.data(), qsizetype(request.body.size()))
+                               .replace(QLatin1Char('+'), QStringLiteral("%20")));
+    const SignupForm form = readForm(fields);
+    const QByteArray csrf = fields.queryItemValue(QStringLiteral("csrf"), QUrl::FullyDecoded).toLatin1();
+
+    std::optional<RecordKey> member;
+    std::optional<RosterError> refusal;
+    std::optional<SignupSheet> sheet;
+    bool stale = false;
+    onRosterThread([&] {
+        member = m_roster.invitedMember(token);
+        if (!member)
+            return;
+        if (!InvitationStore::sameInConstantTime(csrf, csrfFor(token).toLatin1())) {
+            stale = true;
+            return;
+        }
+        try {
+            m_roster.saveSignup(token, form);
+        } catch (const RosterError& error) {
+            if (!isInputRefusal(error))
+                throw;
+            refusal = error;
+            sheet = m_roster.signupSheet(*member);
+        }
+    });
+    if (!member)
+        return linkInvalid(request, response);
+    if (stale)
+        return message(response, 403, QStringLiteral("Not saved"),
+                       QStringLiteral("This page is out of date. Open your link again and save again."));
+    if (refusal) {
+        SignupPage::State state;
+        state.refusal = refusal;
+        state.typed = form;
+        return page(response, 422, SignupPage::render(*sheet, token, csrfFor(token), state));
+    }
+    response.set_redirect(QStringLiteral("/m/%1?saved=1").arg(token).toStdString(), 303);
+}

@@ -1,0 +1,103 @@
+#include "SignupServer.h"
+#include "roster/Roster.h"
+#include "store/RosterError.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+#include <csignal>
+#include <pthread.h>
+
+namespace {
+
+int fail(const QString& text)
+{
+    QTextStream(stderr) << "tallyhold-web: " << text << Qt::endl;
+    return 2;
+}
+
+// "127.0.0.1:8080", "[::1]:8080" or "0.0.0.0:80".
+std::optional<std::pair<QString, int>> readListen(const QString& text)
+{
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon <= 0)
+        return std::nullopt;
+    QString host = text.left(colon);
+    if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
+        host = host.mid(1, host.size() - 2);
+    bool ok = false;
+    const int port = text.mid(colon + 1).toInt(&ok);
+    if (!ok || port < 0 || port > 65535 || host.isEmpty())
+        return std::nullopt;
+    return std::pair {host, port};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // SIGINT and SIGTERM are taken by one thread of our own, before any other thread exists,
+    // so the server stops cleanly between requests.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tallyhold-web"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYHOLD_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Serves each invited member a private page where they keep their own time zone and "
+                       "week. Make links with tallyhold-cli link make or in the window."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions(
+        {{QStringLiteral("roster"), QStringLiteral("The roster file."), QStringLiteral("PATH")},
+         {QStringLiteral("listen"), QStringLiteral("Address and port (default 127.0.0.1:8080)."),
+          QStringLiteral("ADDR:PORT"), QStringLiteral("127.0.0.1:8080")},
+         {QStringLiteral("tls-cert"), QStringLiteral("Serve HTTPS with this certificate (PEM)."),
+          QStringLiteral("FILE")},
+         {QStringLiteral("tls-key"), QStringLiteral("The certificate's private key (PEM)."),
+          QStringLiteral("FILE")}});
+    parser.process(app);
+
+    const QString path = parser.value(QStringLiteral("roster"));
+    if (path.isEmpty())
+        return fail(QStringLiteral("give the roster: --roster PATH"));
+    // A mistyped path must not start an empty roster that members then fill.
+    if (!QFileInfo::exists(path))
+        return fail(QStringLiteral("there is no roster %1").arg(path));
+    const auto listen = readListen(parser.value(QStringLiteral("listen")));
+    if (!listen)
+        return fail(QStringLiteral("--listen takes ADDR:PORT, such as 127.0.0.1:8080"));
+    const QString certificate = parser.value(QStringLiteral("tls-cert"));
+    const QString key = parser.value(QStringLiteral("tls-key"));
+    if (certificate.isEmpty() != key.isEmpty())
+        return fail(QStringLiteral("--tls-cert and --tls-key go together"));
+
+    try {
+        Roster roster(Database::open(path), LoadSettings());
+        SignupServer server(roster, certificate, key);
+        server.setBehindProxy(parser.isSet(QStringLiteral("behind-proxy")));
+        if (!server.start(listen->first, listen->second))
+            return fail(QStringLiteral("cannot listen on %1").arg(parser.value(QStringLiteral("listen"))));
+        const QString scheme = certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");
+        QTextStream(stderr) << "tallyhold-web: serving " << QFileInfo(path).absoluteFilePath() << " on "
+                            << scheme << "://" << listen->first << ':' << server.port() << Qt::endl;
+        std::thread([stopSignals] {
+            int signal = 0;
+            sigwait(&stopSignals, &signal);
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        }).detach();
+        const int status = app.exec();
+        server.stop();
+        return status;
+    } catch (const RosterError& error) {
+        return fail(error.text());
+    } catch (const std::exception& error) {
+        return fail(QString::fromLocal8Bit(error.what()));
+    }
+}

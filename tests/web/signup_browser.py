@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""A member's round in a real browser: the leader makes a link, the member opens it in headless
+Chromium, fills Tuesday and the weekend in their own zone and saves, and the roster holds the
+times. Exits 77 (skipped) when chromium, chromium-driver or python3-selenium is missing.
+
+    signup_browser.py TALLYHOLD-WEB TALLYHOLD-CLI [SCREENSHOT.png]
+"""
+import json
+import os
+import shutil
+import socket
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIPPED = 77
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+def wait_for(port, seconds=10):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        try:
+            socket.create_connection(("127.0.0.1", port), timeout=1).close()
+            return
+        except OSError:
+            time.sleep(0.1)
+    raise SystemExit("tallyhold-web did not start listening")
+
+
+def main():
+    web, cli = sys.argv[1], sys.argv[2]
+    screenshot = sys.argv[3] if len(sys.argv) > 3 else None
+    try:
+        from selenium import webdriver
+        from selenium.webdriver.chrome.service import Service
+        from selenium.webdriver.common.by import By
+        from selenium.webdriver.support.ui import WebDriverWait
+    except ImportError:
+        print("SKIPPED: python3-selenium is missing (scripts/setup-debian.sh installs it)")
+        return SKIPPED
+    chromium, driver = shutil.which("chromium"), shutil.which("chromedriver")
+    if not chromium or not driver:
+        print("SKIPPED: chromium or chromium-driver is missing (scripts/setup-debian.sh installs them)")
+        return SKIPPED
+
+    work = tempfile.mkdtemp(prefix="signup-browser-")
+    roster = os.path.join(work, "ClanRoster.mdb")
+
+    def tallyhold(*words):
+        done = subprocess.run([cli, "--roster", roster, *words], capture_output=True, text=True, check=True)
+        return done.stdout
+
+    tallyhold("division", "add", "Alpha")
+    tallyhold("member", "add", "Ann", "--division", "Alpha", "--zone", "CET")
+    tallyhold("options", "--zone", "EST", "--dst", "yes")
+    port = free_port()
+    link = tallyhold("link", "make", "Ann", "--address", f"http://127.0.0.1:{port}").splitlines()[0]
+
+    server = subprocess.Popen([web, "--roster", roster, "--listen", f"127.0.0.1:{port}"],
+                              stderr=subprocess.PIPE, text=True)
+    options = webdriver.ChromeOptions()
+    options.binary_location = chromium
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-background-networking",
+                     "--no-first-run", "--lang=en-US", "--window-size=430,1400",
+                     f"--user-data-dir={os.path.join(work, 'chromium')}"):
+        options.add_argument(argument)
+    browser = None
+    try:
+        wait_for(port)
+        browser = webdriver.Chrome(service=Service(driver), options=options)
+        browser.get(link)
+        assert browser.find_element(By.ID, "player").text == "Ann"
+        assert browser.find_element(By.ID, "division").text == "Alpha"
+        # Typed as a member types them; a typed time ticks its day.
+        for field, keys in (("d1s0", "0800P"), ("d1s1", "1100P"), ("d5s0", "1000A"), ("d5s1", "0100P")):
+            browser.find_element(By.ID, field).send_keys(keys)
+        assert browser.find_element(By.ID, "d1").is_selected() and browser.find_element(By.ID, "d5").is_selected()
+        browser.find_element(By.ID, "save").click()
+        WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.ID, "saved"))
+        preview = browser.find_element(By.ID, "preview1").text
+        assert preview == "Saved, in the leader's time (EST): 02:00 PM - 05:00 PM", preview
+        if screenshot:
+            browser.save_screenshot(screenshot)
+    finally:
+        if browser:
+            browser.quit()
+        server.terminate()
+        log = server.communicate(timeout=10)[1]
+
+    shown = json.loads(tallyhold("--json", "member", "show", "Ann"))
+    assert shown["schedule"] == {"tue": "02:00 PM - 05:00 PM", "weekend": "04:00 AM - 07:00 AM"}, shown
+    available = json.loads(tallyhold("--json", "available", "--at", "12/8/2026 9:00 PM", "--zone", "CET",
+                                     "--member", "Ann"))
+    assert available["available"] == ["Ann"], available
+    assert link.rsplit("/", 1)[1] not in log, "the log carries the token"
+    shutil.rmtree(work, ignore_errors=True)
+    print("member saved Tuesday and the weekend through the browser")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,281 @@
+#include "SignupServer.h"
+#include "TestRoster.h"
+
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <QTest>
+#include <arpa/inet.h>
+#include <future>
+#include <httplib.h>
+#include <unistd.h>
+
+// tallyhold-web over HTTP: a server on 127.0.0.1 and a free port for each test, requests sent
+// from another thread while this one runs the roster's commands.
+class tst_SignupWeb : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pageShowsOnlyTheMember();
+    void saveWritesTheWeekAndNothingElse();
+    void refusedRequestsWriteNothing_data();
+    void refusedRequestsWriteNothing();
+    void deadLinks_data();
+    void deadLinks();
+    void wrongLinksAreRateLimited();
+    void malformedRequestIsRefusedPlainly();
+};
+
+namespace {
+
+struct Reply
+{
+    int status = 0;
+    QString body;
+    httplib::Headers headers;
+};
+
+// A roster with Ann and Zebedee in Alpha, a link for Ann, and a server on it.
+struct Site
+{
+    Site()
+    {
+        const RecordKey alpha = roster.addDivision("Alpha");
+        ann = roster.addMember(alpha, 1, "Ann");
+        zebedee = roster.addMember(alpha, 1, "Zebedee");
+        roster.db().exec("UPDATE Members SET MBR_Notes = 'secret notes' WHERE MBR_PK = ?", {zebedee});
+        token = roster.session().makeInvitation(ann).token;
+        server.start("127.0.0.1", 0);
+    }
+
+    template<class Call> Reply send(Call call)
+    {
+        auto reply = std::async(std::launch::async, [&] {
+            httplib::Client client("127.0.0.1", server.port());
+            const httplib::Result result = call(client);
+            return result ? Reply {result->status, QString::fromStdString(result->body), result->headers}
+                          : Reply {};
+        });
+        // The server runs its roster commands on this thread.
+        while (reply.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return reply.get();
+    }
+    Reply get(const QString& path)
+    {
+        return send([&](httplib::Client& client) { return client.Get(path.toStdString()); });
+    }
+    Reply post(const QString& body, const QString& path = {},
+               const char* type = "application/x-www-form-urlencoded")
+    {
+        const std::string target = (path.isEmpty() ? "/m/" + token : path).toStdString();
+        return send([&](httplib::Client& client) { return client.Post(target, body.toStdString(), type); });
+    }
+    QString csrf()
+    {
+        return QRegularExpression("name=\"csrf\" value=\"([^\"]+)\"")
+            .match(get("/m/" + token).body)
+            .captured(1);
+    }
+
+    TestRoster roster;
+    SignupServer server {roster.session()};
+    RecordKey ann, zebedee;
+    QString token;
+};
+
+} // namespace
+
+void tst_SignupWeb::pageShowsOnlyTheMember()
+{
+    Site site;
+    // Logs carry no token: stderr goes to a file while the page is fetched.
+    QTemporaryFile log;
+    QVERIFY(log.open());
+    const int saved = dup(2);
+    dup2(log.handle(), 2);
+    const Reply reply = site.get("/m/" + site.token);
+    // The line is written once the reply is out.
+    QTRY_VERIFY(QFile(log.fileName()).size() > 0);
+    dup2(saved, 2);
+    close(saved);
+    QCOMPARE(reply.status, 200);
+    QVERIFY(reply.body.contains(
+        "<dd id=\"player\">Ann</dd><dt>Clan / Division</dt><dd id=\"division\">Alpha</dd>"));
+    QVERIFY(reply.body.contains("<option value=\"1\" selected>EST - Eastern</option>"));
+    QVERIFY(!reply.body.contains("Zebedee") && !reply.body.contains("secret"));
+    QFile written(log.fileName());
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray logged = written.readAll();
+    QVERIFY(logged.contains("GET /m/... 200") && !logged.contains(site.token.toLatin1()));
+    for (const Reply& any : {reply, site.get("/"), site.get("/static/signup.js"), site.post("x=1")}) {
+        QVERIFY(httplib::detail::get_header_value(any.headers, "Content-Security-Policy", 0, "")
+                == std::string("default-src 'none'; style-src 'self'; script-src 'self'; form-action 'self'; "
+                               "base-uri 'none'; frame-ancestors 'none'"));
+        QCOMPARE(httplib::detail::get_header_value(any.headers, "X-Content-Type-Options", 0, ""), "nosniff");
+    }
+}
+
+void tst_SignupWeb::saveWritesTheWeekAndNothingElse()
+{
+    Site site;
+    const QStringList zebedee = site.roster.rows().filter("Zebedee");
+    // Fields the page does not have are ignored, whoever they name.
+    const QString body = "csrf=" + site.csrf()
+        + "&zone=1&d1=1&d1s0=20%3A00&d1s1=11%3A00+PM&d5s0=9:00&name=Mallory"
+        + "&member=" + KeyToHex(site.zebedee) + "&MBR_Notes=x&division=Beta";
+    const Reply reply = site.post(body);
+    QCOMPARE(reply.status, 303);
+    QCOMPARE(httplib::detail::get_header_value(reply.headers, "Location", 0, ""),
+             ("/m/" + site.token + "?saved=1").toStdString());
+    const MemberEdit ann = site.roster.session().memberForEdit(site.ann);
+    QCOMPARE(ann.form.playerName, "Ann");
+    QCOMPARE(ann.form.zoneKey, std::optional<int>(1));
+    QCOMPARE(ann.form.days[1].texts, (std::array<QString, 4> {"08:00 PM", "11:00 PM", "", ""}));
+    // An unticked day keeps nothing of what was typed in it.
+    QVERIFY(!ann.form.days[5].checked);
+    QCOMPARE(site.roster.rows().filter("Zebedee"), zebedee);
+    const Reply page = site.get("/m/" + site.token + "?saved=1");
+    QVERIFY(page.body.contains("Saved.")
+            && page.body.contains("<input type=\"time\" name=\"d1s0\" id=\"d1s0\" value=\"20:00\""));
+}
+
+void tst_SignupWeb::refusedRequestsWriteNothing_data()
+{
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shown"); // beside the field it concerns, when there is one
+    QTest::newRow("end equals start")
+        << "zone=1&d1=1&d1s0=20:00&d1s1=20:00"
+        << "" << 422
+        << "id=\"d1s1\" value=\"20:00\" aria-label=\"Tuesday slot 1 end\" "
+           "aria-invalid=\"true\" aria-describedby=\"error\" autofocus></p>\n<p class=\"slot\">";
+    QTest::newRow("half a second slot")
+        << "zone=1&d0=1&d0s0=7:00&d0s1=8:00&d0s2=9:00"
+        << "" << 422
+        << "You must fill in both times of the second Time Slot, or leave both empty!</p>\n</fieldset>";
+    QTest::newRow("not a time") << "zone=1&d0=1&d0s0=7:00&d0s1=25:00"
+                                << "" << 422 << "This field must be in a valid time format!  HH:MM AM/PM";
+    QTest::newRow("no zone")
+        << "zone=&d0=1"
+        << "" << 422 << "</select></p>\n<p class=\"error\" id=\"error\" role=\"alert\">For proper scheduling";
+    QTest::newRow("zone not in the roster") << "zone=77"
+                                            << "" << 422 << "Make sure that the new Member's Time Zone";
+    QTest::newRow("no form token") << "nocsrf"
+                                   << "" << 403 << "This page is out of date.";
+    QTest::newRow("not a form") << "zone=1"
+                                << "application/json" << 415 << "Open the link you were given.";
+    QTest::newRow("over 64 KiB") << "zone=1&d0s0=" + QString(65 * 1024, 'x') << "" << 413
+                                 << "Open the link you were given.";
+}
+
+void tst_SignupWeb::refusedRequestsWriteNothing()
+{
+    QFETCH(QString, fields);
+    QFETCH(QString, type);
+    QFETCH(int, status);
+    QFETCH(QString, shown);
+    Site site;
+    const QStringList before = site.roster.rows();
+    const QString body
+        = fields == "nocsrf" ? "zone=1&d0=1&d0s0=7:00&d0s1=8:00" : "csrf=" + site.csrf() + "&" + fields;
+    const Reply reply = site.post(
+        body, {}, type.isEmpty() ? "application/x-www-form-urlencoded" : type.toLatin1().constData());
+    QCOMPARE(reply.status, status);
+    QVERIFY2(reply.body.contains(shown), qPrintable(reply.body));
+    QCOMPARE(site.roster.rows(), before);
+}
+
+void tst_SignupWeb::deadLinks_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::newRow("wrong token") << "wrong";
+    QTest::newRow("revoked") << "revoke";
+    QTest::newRow("expired") << "expire";
+    QTest::newRow("not a token") << "short";
+}
+
+void tst_SignupWeb::deadLinks()
+{
+    QFETCH(QString, change);
+    Site site;
+    QString path = "/m/" + site.token;
+    if (change == "wrong")
+        path = "/m/" + QString(22, 'A');
+    else if (change == "revoke")
+        site.roster.session().revokeInvitation(site.roster.session().invitations().first().key);
+    else if (change == "expire")
+        site.roster.db().exec("UPDATE Invitations SET INV_Expires = '2001-01-01 00:00:00'");
+    else
+        path.chop(1);
+    const QStringList before = site.roster.rows();
+    for (const Reply& reply : {site.get(path), site.post("zone=1&d0=1&d0s0=7:00&d0s1=8:00", path)}) {
+        QCOMPARE(reply.status, 404);
+        QVERIFY(reply.body.contains(
+            "<h1>This link is no longer valid</h1>\n<p>Ask your clan leader for a new link.</p>"));
+        QVERIFY(!reply.body.contains("Ann"));
+    }
+    QCOMPARE(site.roster.rows(), before);
+}
+
+void tst_SignupWeb::wrongLinksAreRateLimited()
+{
+    Site site;
+    for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
+        QCOMPARE(site.get("/m/" + QString(22, 'B')).status, 404);
+    // The address is now refused, even with a good link, until its window ends.
+    QCOMPARE(site.get("/m/" + site.token).status, 429);
+    // Behind a proxy, the client is the proxy's last X-Forwarded-For entry, not what a client sent.
+    site.server.setBehindProxy(true);
+    const auto from = [&](const char* forwarded) {
+        return site.send([&](httplib::Client& client) {
+            return client.Get(("/m/" + site.token).toStdString(), {{"X-Forwarded-For", forwarded}});
+        });
+    };
+    QCOMPARE(from("10.0.0.1, 10.0.0.2").status, 200);
+    for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
+        site.send([&](httplib::Client& client) {
+            return client.Get("/m/" + std::string(22, 'B'), {{"X-Forwarded-For", "10.0.0.2"}});
+        });
+    QCOMPARE(from("10.0.0.1, 10.0.0.2").status, 429);
+    QCOMPARE(from("10.0.0.2, 10.0.0.1").status, 200);
+    RateLimiter limiter;
+    const auto start = RateLimiter::Clock::now();
+    for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
+        limiter.fail("10.0.0.1", start);
+    QVERIFY(limiter.blocked("10.0.0.1", start + RateLimiter::Window - std::chrono::seconds(1)));
+    QVERIFY(!limiter.blocked("10.0.0.1", start + RateLimiter::Window));
+    QVERIFY(!limiter.blocked("10.0.0.2", start));
+}
+
+void tst_SignupWeb::malformedRequestIsRefusedPlainly()
+{
+    Site site;
+    auto raw = std::async(std::launch::async, [&] {
+        const int sock = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(quint16(site.server.port()));
+        inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+        QByteArray answer;
+        if (::connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+            const QByteArray request = "GET /m/\x01\x02 SQL' OR 1=1\r\n\r\n";
+            (void)!write(sock, request.constData(), size_t(request.size()));
+            char buffer[4096];
+            for (ssize_t n; (n = read(sock, buffer, sizeof buffer)) > 0;)
+                answer.append(buffer, n);
+        }
+        close(sock);
+        return answer;
+    });
+    while (raw.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    const QByteArray answer = raw.get();
+    QVERIFY2(answer.startsWith("HTTP/1.1 400 Bad Request"), answer.constData());
+    QVERIFY(answer.contains("nosniff") && !answer.contains("SQL"));
+    QCOMPARE(site.get("/m/" + site.token).status, 200);
+}
+
+QTEST_GUILESS_MAIN(tst_SignupWeb)
+#include "tst_signupweb.moc"
