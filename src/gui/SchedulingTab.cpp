@@ -151,6 +151,14 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     connect(cmdAnnounce, &QPushButton::clicked, this, &SchedulingTab::cmdAnnounce_Click);
 }
 
+// A plan field that has the focus finishes its editing while the base class deletes it, when
+// this object is no longer whole: closing the window must neither check nor save it.
+SchedulingTab::~SchedulingTab()
+{
+    for (QLineEdit* field : {txtMatchLength, txtMinPlayers})
+        field->disconnect(this);
+}
+
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
     // Reading order: the members and their plan, then the match, the best times, the week.

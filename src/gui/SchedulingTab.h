@@ -26,6 +26,7 @@ class SchedulingTab : public QWidget
 
 public:
     SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* parent = nullptr);
+    ~SchedulingTab() override;
 
     QList<QWidget*> keyboardOrder() const;
 

@@ -82,6 +82,14 @@ void frmAnnounce::show(const MatchAnnouncement& match)
     lblNoEmail->setAccessibleName(note);
 }
 
+// A field that has the focus finishes its editing while the base class deletes it, when this
+// object is no longer whole.
+frmAnnounce::~frmAnnounce()
+{
+    for (QLineEdit* field : {txtTitle, txtLength})
+        field->disconnect(this);
+}
+
 void frmAnnounce::compose()
 {
     if (txtTitle->text() == m_match.title && txtLength->text().trimmed() == QString::number(m_match.length))

@@ -19,6 +19,7 @@ class frmAnnounce : public QDialog
 public:
     frmAnnounce(Roster& roster, const QList<RecordKey>& members, const QString& matchDate,
                 const QString& matchTime, const MatchAnnouncement& match, QWidget* parent = nullptr);
+    ~frmAnnounce() override;
 
     QLineEdit* txtTitle = nullptr;
     QLineEdit* txtLength = nullptr;

@@ -123,6 +123,17 @@ private slots:
         QCOMPARE(entryTexts(t.tab.lstBestTimes), QStringList {"last answer"});
     }
 
+    // Closing the window with a bad plan field focused neither refuses nor saves it.
+    void closingWithAPlanFieldFocused()
+    {
+        auto t = std::make_unique<Tab>();
+        t->tab.txtMatchLength->setFocus();
+        t->tab.txtMatchLength->setText("5");
+        Messages::clear();
+        t.reset();
+        QVERIFY(Messages::shown().isEmpty());
+    }
+
     void bestTimesThenDoubleClickShowsWho()
     {
         Tab t;
