@@ -42,9 +42,10 @@ QString timeValue(const QString& text)
 QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, const QString& csrf,
                               const State& state)
 {
-    const std::optional<FormField> field = state.refusal ? state.refusal->field() : std::nullopt;
-    const bool onSlot = field && field->kind == FormField::Kind::Slot;
-    const bool onZone = field && field->kind == FormField::Kind::TimeZone;
+    const std::optional<FormField> refused = state.refusal ? state.refusal->field() : std::nullopt;
+    const FormField field = refused.value_or(FormField {});
+    const bool onSlot = refused && field.kind == FormField::Kind::Slot;
+    const bool onZone = refused && field.kind == FormField::Kind::TimeZone;
     const auto& days = state.typed ? state.typed->days : sheet.days;
     const std::optional<int> zoneKey = state.typed ? state.typed->zoneKey : sheet.zoneKey;
 
@@ -85,7 +86,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
                     .arg(day)
                     .arg(days[day].checked ? QStringLiteral(" checked") : QString(), name);
         for (int slot = 0; slot < 4; ++slot) {
-            const bool wrong = onSlot && field->day == day && field->slot == slot;
+            const bool wrong = onSlot && field.day == day && field.slot == slot;
             if (slot % 2 == 0)
                 html += QStringLiteral("<p class=\"slot\"><span>%1</span> ")
                             .arg(slot == 0 ? QStringLiteral("From") : QStringLiteral("and from"));
@@ -99,7 +100,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
                                    : QString());
             html += slot % 2 == 0 ? QStringLiteral(" <span>to</span> ") : QStringLiteral("</p>\n");
         }
-        if (onSlot && field->day == day)
+        if (onSlot && field.day == day)
             html += errorLine(*state.refusal, QStringLiteral("error"));
         if (sheet.preview[day])
             html += QStringLiteral(
