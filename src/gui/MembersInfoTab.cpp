@@ -37,7 +37,8 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     lblAvailability
-        = named(new QLabel(QStringLiteral("Availability")), "lblAvailability", QStringLiteral("Availability"),
+        = named(new QLabel(QStringLiteral("Availability this week")), "lblAvailability",
+                QStringLiteral("Availability this week"),
                 QStringLiteral("Place mouse over days to display times"));
     QFont heading = lblAvailability->font();
     heading.setBold(true);

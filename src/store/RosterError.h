@@ -44,6 +44,7 @@ struct FormField
         DivisionName,
         ZoneName,
         ZoneOffset,
+        ZoneIana,
         MatchDate,
         MatchTime,
         MaxResults,
