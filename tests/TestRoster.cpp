@@ -151,7 +151,7 @@ QString refusal(const std::function<void()>& command)
            "ImportAborted", "ExportFailed",     "ValueOutOfRange", "FileNotSaved"};
     static const char* const Fields[]
         = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
-           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone"};
+           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone", "ZoneIana"};
     QString text = QLatin1String(Kinds[int(error->kind())]);
     if (const std::optional<FormField>& field = error->field()) {
         text += QLatin1Char(' ') + QLatin1String(Fields[int(field->kind)]);

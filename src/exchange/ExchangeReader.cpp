@@ -339,8 +339,7 @@ void Parser::line(int number, QByteArrayView bytes)
                                  f.text(2),
                                  f.text(3),
                                  f.number(4, "offset in minutes", -32768, 32767),
-                                 f.flag(5, "daylight-saving flag"),
-                                 {}};
+                                 f.flag(5, "daylight-saving flag")};
         // Each division written repeats its zones; one key for two zones would be a guess.
         const auto earlier = m_zones.constFind(z.key);
         if (earlier == m_zones.cend()) {

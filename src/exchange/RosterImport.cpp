@@ -89,7 +89,7 @@ int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult&
     const auto same
         = db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? AND TZ_GMT_Offset = ? "
                                   "AND COALESCE(TZ_Daylight_Savings <> 0, -1) = COALESCE(? <> 0, -1) "
-                                  "AND COALESCE(TZ_IANA, '') = ? ORDER BY TZ_PK"),
+                                  "AND COALESCE(TZ_IANA, '') = COALESCE(?, '') ORDER BY TZ_PK"),
                    {zone.name, zone.offset, zone.daylight, zone.iana});
     if (same) {
         ++result.zonesReused;

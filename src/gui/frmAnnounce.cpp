@@ -82,6 +82,12 @@ void frmAnnounce::show(const MatchAnnouncement& match)
     lblNoEmail->setAccessibleName(note);
 }
 
+frmAnnounce::~frmAnnounce()
+{
+    for (QLineEdit* field : {txtTitle, txtLength})
+        disconnect(field, nullptr, this, nullptr);
+}
+
 void frmAnnounce::compose()
 {
     if (txtTitle->text() == m_match.title && txtLength->text().trimmed() == QString::number(m_match.length))

@@ -19,6 +19,9 @@ class frmAnnounce : public QDialog
 public:
     frmAnnounce(Roster& roster, const QList<RecordKey>& members, const QString& matchDate,
                 const QString& matchTime, const MatchAnnouncement& match, QWidget* parent = nullptr);
+    // Hiding the dialog takes the focus from a field, whose editingFinished would then reach a
+    // dialog already half destroyed.
+    ~frmAnnounce() override;
 
     QLineEdit* txtTitle = nullptr;
     QLineEdit* txtLength = nullptr;

@@ -89,7 +89,10 @@ frmOptions::frmOptions(Roster& roster, QWidget* parent)
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
     connect(&m_roster, &Roster::preferencesChanged, this, &frmOptions::fillFields);
     connect(cmbTZ, &QComboBox::editTextChanged, this, &frmOptions::followZone);
-    connect(chkApplyDST, &QCheckBox::clicked, this, [this](bool checked) { m_fixedDST = checked; });
+    connect(chkApplyDST, &QCheckBox::toggled, this, [this](bool checked) {
+        if (chkApplyDST->isEnabled())
+            m_fixedDST = checked;
+    });
     fillFields();
 }
 

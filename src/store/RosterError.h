@@ -44,11 +44,11 @@ struct FormField
         DivisionName,
         ZoneName,
         ZoneOffset,
-        ZoneIana,
         MatchDate,
         MatchTime,
         MaxResults,
         UserTimeZone,
+        ZoneIana,
     };
 
     Kind kind = Kind::PlayerName;

@@ -171,7 +171,7 @@ void RosterSchema::create(QSqlDatabase& db)
     upgradeFrom(query, 0);
 }
 
-int RosterSchema::version(QSqlDatabase& db)
+int RosterSchema::version(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
     run(query, QStringLiteral("PRAGMA user_version"));

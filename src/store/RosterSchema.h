@@ -28,7 +28,7 @@ public:
     static void create(QSqlDatabase& db);
     // Empty when db holds every table and column of a version-0 roster; otherwise what is wrong.
     static QString problem(QSqlDatabase& db);
-    static int version(QSqlDatabase& db);
+    static int version(const QSqlDatabase& db);
     // Runs the steps from db's version on, and sets the version, in one transaction. Throws
     // DatabaseError, leaving the roster as it was.
     static void upgrade(QSqlDatabase& db);

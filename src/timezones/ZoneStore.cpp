@@ -149,10 +149,12 @@ ZoneStore::Fields ZoneStore::read(const QString& name, const QString& descriptio
 ZoneStore::Fields ZoneStore::standardOf(const QString& iana)
 {
     const QTimeZone zone(iana.toUtf8());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
     Fields fields;
     fields.iana = iana;
-    fields.offset = -zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) / 60;
-    fields.daylight = zone.hasDaylightTime();
+    fields.offset = -zone.standardTimeOffset(now) / 60;
+    // Whether it changes its clocks these days: hasDaylightTime() also counts wartime summers.
+    fields.daylight = zone.offsetFromUtc(now) != zone.offsetFromUtc(now.addMonths(6));
     return fields;
 }
 

@@ -19,7 +19,7 @@ public:
         QString description;
         int offset = 0; // minutes, GMT = local time + offset
         bool daylight = false;
-        QString iana; // the real time zone ("America/New_York"), or empty
+        QString iana = {}; // the real time zone ("America/New_York"), or empty
     };
 
     struct Entry
