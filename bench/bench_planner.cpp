@@ -53,8 +53,10 @@ void run(int members, int step)
     const WeekAvailability week = WeekAvailability::build(db, keys, QStringLiteral("EST"), true, Week);
     const long memory = residentKb() - before;
     const double read = bestMs([&] { MemberSchedule::readSelected(db, keys); });
-    const double build = bestMs([&] { WeekAvailability::build(db, keys, QStringLiteral("EST"), true, Week); });
-    const double reselect = bestMs([&] { WeekAvailability::build(db, fewer, QStringLiteral("EST"), true, Week); });
+    const double build
+        = bestMs([&] { WeekAvailability::build(db, keys, QStringLiteral("EST"), true, Week); });
+    const double reselect
+        = bestMs([&] { WeekAvailability::build(db, fewer, QStringLiteral("EST"), true, Week); });
 
     int length = 15;
     const double recompute = bestMs([&] {

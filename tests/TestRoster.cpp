@@ -40,7 +40,7 @@ RecordKey TestRoster::addMember(const RecordKey& division, const QVariant& zone,
 int TestRoster::addZone(const QString& name, const QString& description, int offset, int daylight)
 {
     const int key = m_db.first("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones")->value(0).toInt();
-    m_db.exec("INSERT INTO TimeZones VALUES (?, ?, ?, ?, ?, NULL)", {key, name, description, offset, daylight});
+    m_db.exec("INSERT INTO TimeZones VALUES (?,?,?,?,?,NULL)", {key, name, description, offset, daylight});
     return key;
 }
 

@@ -127,7 +127,7 @@ struct RecordKind
 };
 
 // Indexed by tag.
-const RecordKind Kinds[7] = {{"", 0},         {"division", 4}, {"member", 11},        {"schedule", 13},
+const RecordKind Kinds[7] = {{"", 0},      {"division", 4}, {"member", 11},       {"schedule", 13},
                              {"times", 5}, {"zone", 5},     {"real time zone", 2}};
 
 // A header or end line without blanks around it, in lower case. Such lines are short; a long
@@ -208,9 +208,9 @@ void Parser::line(int number, QByteArrayView bytes)
             return;
         }
         if (bytes[0] != '#')
-            throw ImportFormatError(
-                number, QStringLiteral("the line is neither a record (1 to %1) nor a \"#\" line.")
-                            .arg(QLatin1Char(lastTag)));
+            throw ImportFormatError(number,
+                                    QStringLiteral("the line is neither a record (1 to %1) nor a \"#\" line.")
+                                        .arg(QLatin1Char(lastTag)));
         if (content.version >= 3 && !m_endCount) {
             m_endCount = endCount(bytes);
             m_endLine = m_endCount ? number : 0;
@@ -361,7 +361,9 @@ void Parser::line(int number, QByteArrayView bytes)
         if (f.text(2).trimmed().isEmpty())
             f.fault(QStringLiteral("field 2 (real time zone) is empty."));
         if (!zone->iana.isEmpty() && zone->iana != f.text(2).trimmed())
-            f.fault(QStringLiteral("the zone key %1 already has the real time zone %2.").arg(key).arg(zone->iana));
+            f.fault(QStringLiteral("the zone key %1 already has the real time zone %2.")
+                        .arg(key)
+                        .arg(zone->iana));
         zone->iana = f.text(2).trimmed();
         for (ExchangeContent::Zone& listed : content.zones) {
             if (listed.key == key)

@@ -177,8 +177,9 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
                      const ExchangeProgress& progress)
 {
     QHash<int, QSqlRecord> zones;
-    for (const QSqlRecord& zone : db.all(QStringLiteral(
-             "SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings, TZ_IANA FROM TimeZones")))
+    for (const QSqlRecord& zone :
+         db.all(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings, "
+                               "TZ_IANA FROM TimeZones")))
         zones.insert(zone.value(0).toInt(), zone);
 
     // QSaveFile writes beside the target and renames only on commit(); dropped unfinished,

@@ -36,10 +36,9 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblNotes = valueLabel("lblNotes", QStringLiteral("Notes"));
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lblAvailability
-        = named(new QLabel(QStringLiteral("Availability this week")), "lblAvailability",
-                QStringLiteral("Availability this week"),
-                QStringLiteral("Place mouse over days to display times"));
+    lblAvailability = named(new QLabel(QStringLiteral("Availability this week")), "lblAvailability",
+                            QStringLiteral("Availability this week"),
+                            QStringLiteral("Place mouse over days to display times"));
     QFont heading = lblAvailability->font();
     heading.setBold(true);
     lblAvailability->setFont(heading);

@@ -162,9 +162,9 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
     // Reading order: the members and their plan, then the match, the best times, the week.
-    return {lstSchedules,     txtMatchLength, txtMinPlayers,    cmdRequired,  txtMatchDate, txtMatchTime,
-            cmdShowAvailable, lstAvailable,   txtWeekOf,        cmdShowBestTimes, lstBestTimes, cmdAnnounce,
-            heatmap->grdWeek};
+    return {lstSchedules, txtMatchLength,   txtMinPlayers,   cmdRequired, txtMatchDate,
+            txtMatchTime, cmdShowAvailable, lstAvailable,    txtWeekOf,   cmdShowBestTimes,
+            lstBestTimes, cmdAnnounce,      heatmap->grdWeek};
 }
 
 bool SchedulingTab::eventFilter(QObject* watched, QEvent* event)

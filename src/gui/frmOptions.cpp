@@ -115,9 +115,8 @@ void frmOptions::cmdSave_Click()
 {
     const int step = opt15->isChecked() ? 15 : opt60->isChecked() ? 60 : 30;
     try {
-        m_roster.saveOptions({cmbTZ->currentText(), m_fixedDST,
-                              chkVerifyDialogs->checkState() == Qt::Checked, txtMaxResults->text(),
-                              txtName->text(), txtEmail->text(), step});
+        m_roster.saveOptions({cmbTZ->currentText(), m_fixedDST, chkVerifyDialogs->checkState() == Qt::Checked,
+                              txtMaxResults->text(), txtName->text(), txtEmail->text(), step});
     } catch (const RosterError& error) {
         Messages::error(this, error);
         if (error.field())

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateTime>
-#include <QTimeZone>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimeZone>
 #include <QVBoxLayout>
 
 frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
@@ -48,11 +48,12 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
         const int east = QTimeZone(id).offsetFromUtc(now) / 60;
-        cmbRealZone->addItem(QStringLiteral("%1 (UTC%2%3:%4)")
-                                 .arg(QString::fromUtf8(id), east < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-                                 .arg(std::abs(east) / 60, 2, 10, QLatin1Char('0'))
-                                 .arg(std::abs(east) % 60, 2, 10, QLatin1Char('0')),
-                             QString::fromUtf8(id));
+        cmbRealZone->addItem(
+            QStringLiteral("%1 (UTC%2%3:%4)")
+                .arg(QString::fromUtf8(id), east < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                .arg(std::abs(east) / 60, 2, 10, QLatin1Char('0'))
+                .arg(std::abs(east) % 60, 2, 10, QLatin1Char('0')),
+            QString::fromUtf8(id));
     }
     cmbRealZone->completer()->setFilterMode(Qt::MatchContains);
     cmbRealZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
@@ -229,9 +230,9 @@ void frmTZEdit::cmdNew_Click()
 void frmTZEdit::cmdSave_Click()
 {
     try {
-        const ZoneStore::Fields fields = ZoneStore::read(txtTZName->text(), txtTZDescription->text(),
-                                                         txtGMTOffset->text(), chkApplyDST->isChecked(),
-                                                         realZone());
+        const ZoneStore::Fields fields
+            = ZoneStore::read(txtTZName->text(), txtTZDescription->text(), txtGMTOffset->text(),
+                              chkApplyDST->isChecked(), realZone());
         if (!m_roster.preferences().verifyOff
             && !Messages::confirm(this,
                                   (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
@@ -244,7 +245,7 @@ void frmTZEdit::cmdSave_Click()
     } catch (const RosterError& error) {
         Messages::error(this, error);
         if (error.field())
-            (error.field()->kind == FormField::Kind::ZoneName   ? static_cast<QWidget*>(txtTZName)
+            (error.field()->kind == FormField::Kind::ZoneName       ? static_cast<QWidget*>(txtTZName)
                  : error.field()->kind == FormField::Kind::ZoneIana ? static_cast<QWidget*>(cmbRealZone)
                                                                     : txtGMTOffset)
                 ->setFocus();

@@ -66,7 +66,9 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
         const auto start = DateTime::fromStorageText(storedStart.toString());
         const auto end = DateTime::fromStorageText(storedEnd.toString());
         if (!hasZone || !start || !end) {
-            const ToLocal toLocal = [&](const DateTime& gmt) { return times.fromGMT(gmt, userZone, userDST); };
+            const ToLocal toLocal = [&](const DateTime& gmt) {
+                return times.fromGMT(gmt, userZone, userDST);
+            };
             return slotText(storedStart, toLocal) + QStringLiteral(" - ") + slotText(storedEnd, toLocal);
         }
         const int from = times.fromGMT(*start, memberZone, memberDST).minuteOfDay();
@@ -74,8 +76,8 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
         if (to <= from && *end > *start)
             to += 1440;
         const DateTime midnight = DateTime::fromDate(date);
-        return user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(from))).toHhMmAmPm() + QStringLiteral(" - ")
-            + user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(to))).toHhMmAmPm();
+        return user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(from))).toHhMmAmPm()
+            + QStringLiteral(" - ") + user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(to))).toHhMmAmPm();
     };
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         if (days->value(ScheduleColumns::flag(day)).toInt() == 0)

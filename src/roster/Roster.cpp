@@ -280,7 +280,8 @@ std::optional<bool> Roster::daylightToday(const QString& zoneName) const
     const ZoneRule rule = times.rule(zoneName, false);
     if (!rule.isReal())
         return std::nullopt;
-    return rule.isDaylightAt(DateTime::fromSeconds(QDateTime::currentSecsSinceEpoch() + DateTime::UnixDayZero));
+    return rule.isDaylightAt(
+        DateTime::fromSeconds(QDateTime::currentSecsSinceEpoch() + DateTime::UnixDayZero));
 }
 
 void Roster::restorePreferences()
@@ -326,7 +327,8 @@ const WeekAvailability& Roster::week(const QList<RecordKey>& members, const Matc
     const QDate from = weekOf.isValid() ? weekOf : QDate::currentDate();
     const bool fits = m_week && (anyCovering ? m_week->covers(from) : m_week->weekOf() == from);
     if (!fits || sorted != m_weekMembers) {
-        m_week = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST, from);
+        m_week
+            = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST, from);
         m_weekMembers = std::move(sorted);
     }
     return *m_week;
@@ -400,7 +402,8 @@ MatchAnnouncement Roster::announceMatch(const QList<RecordKey>& members, const Q
             QStringLiteral("Match length must be a whole number of minutes from 15 to 1440."));
     MatchPlan plan;
     plan.length = *minutes;
-    const AvailableMembers available = availableAt(members, WeekInterval::minuteOf(*start), plan, start->date());
+    const AvailableMembers available
+        = availableAt(members, WeekInterval::minuteOf(*start), plan, start->date());
     MatchAnnouncement match
         = AnnounceMatch(m_db, members, title, *start, *minutes, m_preferences.userTimeZone,
                         m_preferences.userDST, available.names);

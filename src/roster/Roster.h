@@ -125,7 +125,8 @@ public:
                                    const QString& matchTime, const MatchPlan& plan) const;
     AvailableMembers availableAt(const QList<RecordKey>& members, int weekMinute, const MatchPlan& plan,
                                  const QDate& weekOf = {}) const;
-    BestTimes bestTimes(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf = {}) const;
+    BestTimes bestTimes(const QList<RecordKey>& members, const MatchPlan& plan,
+                        const QDate& weekOf = {}) const;
     // Every grid point of the week, for the heatmap.
     WeekPlan weekPlan(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf = {}) const;
     // The "Week of" date as typed; empty is today. Throws DataFormat for other text.

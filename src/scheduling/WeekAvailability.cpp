@@ -90,9 +90,9 @@ int WeekAvailability::gmtOf(int weekMinute) const
 bool WeekAvailability::canPlay(const Player& player, int weekMinute, int length) const
 {
     const int at = gmtOf(weekMinute);
-    return at != Skipped && std::any_of(player.free.cbegin(), player.free.cend(), [&](const WeekInterval& span) {
-               return span.start <= at && at + length <= span.end;
-           });
+    return at != Skipped
+        && std::any_of(player.free.cbegin(), player.free.cend(),
+                       [&](const WeekInterval& span) { return span.start <= at && at + length <= span.end; });
 }
 
 QStringList WeekAvailability::namesAt(int weekMinute, int length) const

@@ -137,10 +137,11 @@ Database Database::open(const QString& path, Access access)
         };
         const int version = RosterSchema::version(connection);
         if (version > RosterSchema::CurrentVersion)
-            refuseOpen(QStringLiteral("it was written by a newer version of Tallyhold (roster version %1; this "
-                                      "version reads rosters up to version %2).")
-                           .arg(version)
-                           .arg(RosterSchema::CurrentVersion));
+            refuseOpen(
+                QStringLiteral("it was written by a newer version of Tallyhold (roster version %1; this "
+                               "version reads rosters up to version %2).")
+                    .arg(version)
+                    .arg(RosterSchema::CurrentVersion));
         const QString problem = RosterSchema::problem(connection);
         if (!problem.isEmpty())
             refuseOpen(QStringLiteral("it is not a Tallyhold roster: ") + problem);
@@ -150,7 +151,8 @@ Database Database::open(const QString& path, Access access)
             else
                 RosterSchema::upgrade(connection);
         } catch (const RosterError& error) {
-            refuseOpen(QStringLiteral("it could not be brought up to this version of Tallyhold."), error.text());
+            refuseOpen(QStringLiteral("it could not be brought up to this version of Tallyhold."),
+                       error.text());
         }
         return db;
     }

@@ -52,14 +52,10 @@ using StandardZone = RosterSchema::StandardZone;
 
 // Identical in every roster: the exchange file relies on keys 1 to 8.
 const StandardZone StandardZones[] = {
-    {1, "EST", "Eastern", 300, 1, "America/New_York"},
-    {2, "CST", "Central", 360, 1, "America/Chicago"},
-    {3, "MST", "Mountain", 420, 1, "America/Denver"},
-    {4, "PST", "Pacific", 480, 1, "America/Los_Angeles"},
-    {5, "AKST", "Alaska", 540, 1, "America/Anchorage"},
-    {6, "HST", "Hawaii", 600, 0, "Pacific/Honolulu"},
-    {7, "GMT", "Greenwich", 0, 0, "Etc/GMT"},
-    {8, "CET", "Central Europe", -60, 1, "Europe/Berlin"},
+    {1, "EST", "Eastern", 300, 1, "America/New_York"},  {2, "CST", "Central", 360, 1, "America/Chicago"},
+    {3, "MST", "Mountain", 420, 1, "America/Denver"},   {4, "PST", "Pacific", 480, 1, "America/Los_Angeles"},
+    {5, "AKST", "Alaska", 540, 1, "America/Anchorage"}, {6, "HST", "Hawaii", 600, 0, "Pacific/Honolulu"},
+    {7, "GMT", "Greenwich", 0, 0, "Etc/GMT"},           {8, "CET", "Central Europe", -60, 1, "Europe/Berlin"},
 };
 
 // The real time zone of a standard zone that still has its standard name, offset and flag;
@@ -90,7 +86,8 @@ const QList<Step>& steps()
     static const QList<Step> list {
         {{1,
           {QStringLiteral("ALTER TABLE TimeZones ADD COLUMN TZ_IANA TEXT"),
-           QStringLiteral("UPDATE TimeZones SET TZ_IANA = %1 WHERE TZ_PK BETWEEN 1 AND 8").arg(standardIana())}},
+           QStringLiteral("UPDATE TimeZones SET TZ_IANA = %1 WHERE TZ_PK BETWEEN 1 AND 8")
+               .arg(standardIana())}},
          {QStringLiteral("CREATE TEMP VIEW TimeZones AS SELECT *, %1 AS TZ_IANA FROM main.TimeZones")
               .arg(standardIana())}},
     };

@@ -47,8 +47,8 @@ const ZoneRule::Changes& ZoneRule::changesAround(qint64 gmt) const
         changes.before = minutesWest(m_zone.offsetFromUtc(utc(changes.from)));
         changes.list.clear();
         for (const QTimeZone::OffsetData& change : m_zone.transitions(utc(changes.from), utc(changes.to)))
-            changes.list.append({change.atUtc.toSecsSinceEpoch() + DateTime::UnixDayZero,
-                                 minutesWest(change.offsetFromUtc)});
+            changes.list.append(
+                {change.atUtc.toSecsSinceEpoch() + DateTime::UnixDayZero, minutesWest(change.offsetFromUtc)});
     }
     return changes;
 }
@@ -100,9 +100,10 @@ DateTime ZoneRule::toGMTOrLater(const DateTime& local) const
     if (const std::optional<DateTime> gmt = toGMT(local))
         return *gmt;
     // Skipped: the clocks jumped between the two readings of the moment.
-    const qint64 earliest = std::min(local.addMinutes(offsetAtSeconds(local.seconds() - DateTime::SecondsPerDay)),
-                                     local.addMinutes(offsetAtSeconds(local.seconds() + DateTime::SecondsPerDay)))
-                                .seconds();
+    const qint64 earliest
+        = std::min(local.addMinutes(offsetAtSeconds(local.seconds() - DateTime::SecondsPerDay)),
+                   local.addMinutes(offsetAtSeconds(local.seconds() + DateTime::SecondsPerDay)))
+              .seconds();
     const Changes& changes = changesAround(earliest);
     const auto jump = std::upper_bound(changes.list.cbegin(), changes.list.cend(), earliest,
                                        [](qint64 at, const Change& change) { return at < change.at; });

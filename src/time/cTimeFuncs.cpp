@@ -72,8 +72,7 @@ DateTime cTimeFuncs::toGMT(const QString& inTime, const QString& inZone, bool us
 {
     const auto value = DateTime::parse(inTime);
     if (!value)
-        throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a valid time.").arg(inTime));
+        throw RosterError(ErrorKind::DataFormat, QStringLiteral("\"%1\" is not a valid time.").arg(inTime));
     return toGMT(*value, inZone, useDST);
 }
 

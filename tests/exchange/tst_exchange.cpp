@@ -175,8 +175,8 @@ void tst_Exchange::importsWorkedExample()
     QCOMPARE(seen, QList<int>({20, 40, 60, 80, 100}));
     const QStringList rows = roster.rows();
     const QString zone = QString("9/Zed/Zed Time/-120/0/") + (bytes.contains("6|9|") ? "Asia/Kolkata" : "");
-    for (const QString& row : {Alpha + "/Alpha/Evening squad/0", zone,
-                               Monday + "/1899-12-30 19:00:00/1899-12-30 21:00:00//"})
+    for (const QString& row :
+         {Alpha + "/Alpha/Evening squad/0", zone, Monday + "/1899-12-30 19:00:00/1899-12-30 21:00:00//"})
         QVERIFY2(rows.contains(row), qPrintable(rows.join('\n')));
     QCOMPARE(rows.filter(Rook).size(), 2);
     QCOMPARE(roster.db().first("SELECT MBR_FK_TZones FROM Members")->value(0).toInt(), 9);
@@ -346,9 +346,8 @@ void tst_Exchange::zonesMapOrAreAdded()
     const RecordKey division = roster.addDivision("Alpha");
     // A standard zone changed in this roster: a member of the file's standard zone gets one that is not.
     roster.db().update("TimeZones", "TZ_PK", 1, {{"TZ_Name", "Eastern US"}});
-    QByteArray bytes
-        = "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n"
-          "5|22|zed|here|-120|0\r\n5|23|Zed|here|-120|0\r\n6|23|Asia/Dubai\r\n";
+    QByteArray bytes = "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n"
+                       "5|22|zed|here|-120|0\r\n5|23|Zed|here|-120|0\r\n6|23|Asia/Dubai\r\n";
     // The same name (letter case aside), offset, flag and real time zone is the same zone; a
     // user-made zone without its record stays unset.
     const QList<int> fileZones {20, 21, 22, 12, 1, 23};
@@ -360,7 +359,8 @@ void tst_Exchange::zonesMapOrAreAdded()
     const ImportResult result = roster.session().importFile(write(roster, file(bytes)));
     QCOMPARE(QList<int>({result.zonesReused, result.zonesAdded}), QList<int>({2, 3}));
     QCOMPARE(roster.count("TimeZones"), 12);
-    QCOMPARE(roster.db().first("SELECT TZ_IANA FROM TimeZones WHERE TZ_PK = ?", {zed + 2})->value(0), "Asia/Dubai");
+    QCOMPARE(roster.db().first("SELECT TZ_IANA FROM TimeZones WHERE TZ_PK = ?", {zed + 2})->value(0),
+             "Asia/Dubai");
     QStringList zones;
     for (const QSqlRecord& member : roster.db().all("SELECT MBR_FK_TZones FROM Members ORDER BY MBR_PK"))
         zones << member.value(0).toString();

@@ -4,9 +4,7 @@
 #include "scheduling/WeekAvailability.h"
 #include "time/cTimeFuncs.h"
 
-#include <QDateTime>
 #include <QHash>
-#include <QTimeZone>
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTest>
@@ -109,13 +107,14 @@ QHash<QString, QList<bool>> freeMinutes(const Database& db, const QList<RecordKe
         for (int i = 0; i < minutes; ++i) {
             const DateTime local = clock.fromGMT(DateTime::fromSeconds((from + i) * 60LL));
             for (const int back : {0, 1}) {
-                const auto& day = member.days[MemberSchedule::scheduleDay((local.date().dayOfWeek() + 6 - back) % 7)];
+                const auto& day
+                    = member.days[MemberSchedule::scheduleDay((local.date().dayOfWeek() + 6 - back) % 7)];
                 for (const MemberSchedule::Slot& slot : day.timeSlots) {
                     const int start = time.fromGMT(slot.start, member.zone, member.daylight).minuteOfDay();
                     int end = time.fromGMT(slot.end, member.zone, member.daylight).minuteOfDay();
                     end += end <= start ? 1440 : 0;
                     const int at = local.minuteOfDay() + back * 1440;
-                    minute[i] = minute[i] || (day.flagged && slot.start < slot.end && start <= at && at < end);
+                    minute[i] |= day.flagged && slot.start < slot.end && start <= at && at < end;
                 }
             }
         }
@@ -344,7 +343,7 @@ void tst_Availability::plannerAgainstBruteForce()
             QStringList who;
             const int minute = gmtMinute(point.weekMinute) - from;
             for (auto it = free.cbegin(); it != free.cend(); ++it) {
-                if (std::all_of(it->begin() + minute, it->begin() + minute + length, [](bool f) { return f; }))
+                if (!it->mid(minute, length).contains(false))
                     who << it.key();
             }
             const bool suits = who.size() >= plan.minimum
@@ -427,7 +426,10 @@ struct RealZones : TestRoster
 {
     RecordKey alpha = addDivision("Alpha");
     // The session of a user in that real time zone.
-    Roster user(const QString& id, int step = 30) { return Roster(db(), {zone(id), false, false, 100, "", "", step}); }
+    Roster user(const QString& id, int step = 30)
+    {
+        return {db(), {zone(id), false, false, 100, "", "", step}};
+    }
     // A zone of that real time zone, added as Time Zone Edits does, named after it.
     QString zone(const QString& id)
     {
@@ -500,26 +502,26 @@ void tst_Availability::realZones()
 
 void tst_Availability::clockChangeWeeks_data()
 {
-    QTest::addColumn<QString>("weekOf");
-    QTest::addColumn<QString>("sunday"); // the Sunday points of a weekend slot 1 AM to 4 AM, hourly
-    // Spring forward: 2 AM does not exist. Fall back: 1 AM happens twice and shows once.
-    QTest::newRow("March 8") << "3/8/2026" << "01:00 AM, 03:00 AM";
-    QTest::newRow("November 1") << "11/1/2026" << "01:00 AM, 02:00 AM, 03:00 AM";
+    // The week, and the Sunday points of a weekend slot 1 AM to 4 AM, hourly. Spring forward: 2 AM
+    // does not exist. Fall back: 1 AM happens twice and shows once.
+    QTest::addColumn<QStringList>("weekAndSunday");
+    QTest::newRow("March 8") << QStringList {"3/8/2026", "01:00 AM, 03:00 AM"};
+    QTest::newRow("November 1") << QStringList {"11/1/2026", "01:00 AM, 02:00 AM, 03:00 AM"};
 }
 
 void tst_Availability::clockChangeWeeks()
 {
-    QFETCH(QString, weekOf);
-    QFETCH(QString, sunday);
+    QFETCH(QStringList, weekAndSunday);
     RealZones roster;
     const RecordKey ann = roster.member("America/New_York", {"", "", "", "", "", "1:00 AM-4:00 AM"});
     QStringList points;
     const Roster user = roster.user("America/New_York", 60);
-    for (const BestTimeTally& tally : user.bestTimes({ann}, {}, Roster::readWeekOf(weekOf)).tallies) {
+    for (const BestTimeTally& tally :
+         user.bestTimes({ann}, {}, Roster::readWeekOf(weekAndSunday[0])).tallies) {
         if (tally.weekMinute >= 6 * 1440)
             points << DateTime::fromSeconds(tally.weekMinute % 1440 * 60).toHhMmAmPm();
     }
-    QCOMPARE(points.join(", "), sunday);
+    QCOMPARE(points.join(", "), weekAndSunday[1]);
 }
 
 QTEST_GUILESS_MAIN(tst_Availability)
