@@ -233,7 +233,9 @@ AvailableMembers WeekAvailability::available(int weekMinute, const MatchPlan& pl
               const auto found = m_playerOf.constFind(key);
               return found != m_playerOf.constEnd() && result.names.contains(m_players[*found].name);
           });
-    if (!requiredCome)
+    if (gmtOf(weekMinute) == Skipped)
+        result.reason = QStringLiteral("Your clock skips that time that day: the clocks go forward");
+    else if (!requiredCome)
         result.reason
             = QStringLiteral("Not all required players can play%1 from then").arg(forLength(plan.length));
     else if (plan.minimum > 1 && result.names.size() < plan.minimum)
