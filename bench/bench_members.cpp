@@ -71,7 +71,7 @@ int main(int argc, char* argv[])
             });
             const double view = microseconds(rounds, [&](int i) {
                 cTimeFuncs times(db);
-                ShowMemberInfo(db, times, added[i], QStringLiteral("CET"), true);
+                ShowMemberInfo(db, times, added[i], QStringLiteral("CET"), true, QDate::currentDate());
             });
             const double load = microseconds(rounds, [&](int i) {
                 cTimeFuncs times(db);

@@ -40,7 +40,7 @@ RecordKey TestRoster::addMember(const RecordKey& division, const QVariant& zone,
 int TestRoster::addZone(const QString& name, const QString& description, int offset, int daylight)
 {
     const int key = m_db.first("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones")->value(0).toInt();
-    m_db.exec("INSERT INTO TimeZones VALUES (?, ?, ?, ?, ?)", {key, name, description, offset, daylight});
+    m_db.exec("INSERT INTO TimeZones VALUES (?,?,?,?,?,NULL)", {key, name, description, offset, daylight});
     return key;
 }
 
@@ -151,7 +151,7 @@ QString refusal(const std::function<void()>& command)
            "ImportAborted", "ExportFailed",     "ValueOutOfRange", "FileNotSaved"};
     static const char* const Fields[]
         = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
-           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone"};
+           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone", "ZoneIana"};
     QString text = QLatin1String(Kinds[int(error->kind())]);
     if (const std::optional<FormField>& field = error->field()) {
         text += QLatin1Char(' ') + QLatin1String(Fields[int(field->kind)]);

@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QTimeZone>
 
 namespace {
 
@@ -320,15 +321,17 @@ CliOutput CliCommands::zones() const
     QJsonArray rows;
     for (const RosterListEntry& entry : m_roster.zoneEntries()) {
         const ZoneStore::Fields zone = m_roster.zone(entry.key.toInt());
-        out.lines.append(QStringLiteral("%1  (GMT offset %2%3)")
+        out.lines.append(QStringLiteral("%1  (GMT offset %2%3%4)")
                              .arg(entry.text)
                              .arg(zone.offset)
-                             .arg(zone.daylight ? QStringLiteral(", daylight saving") : QString()));
+                             .arg(zone.daylight ? QStringLiteral(", daylight saving") : QString())
+                             .arg(zone.iana.isEmpty() ? QString() : QStringLiteral(", ") + zone.iana));
         rows.append(QJsonObject {{QStringLiteral("key"), entry.key.toInt()},
                                  {QStringLiteral("name"), zone.name.trimmed()},
                                  {QStringLiteral("description"), zone.description.trimmed()},
                                  {QStringLiteral("offset"), zone.offset},
-                                 {QStringLiteral("daylight"), zone.daylight}});
+                                 {QStringLiteral("daylight"), zone.daylight},
+                                 {QStringLiteral("real"), zone.iana.isEmpty() ? QJsonValue() : zone.iana}});
     }
     out.json[QStringLiteral("zones")] = rows;
     return out;
@@ -350,10 +353,20 @@ CliOutput CliCommands::saveZone(bool adding)
         fields.description = m_parser.value(QStringLiteral("description"));
     if (given(QStringLiteral("dst")))
         fields.daylight = yes(QStringLiteral("dst"));
+    if (given(QStringLiteral("real"))) {
+        const QString real = m_parser.value(QStringLiteral("real")).trimmed();
+        fields.iana = real.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0 ? QString() : real;
+        // As the dialog's drop-down does; --offset and --dst still win.
+        if (!fields.iana.isEmpty() && QTimeZone::isTimeZoneIdAvailable(fields.iana.toUtf8())) {
+            const ZoneStore::Fields standard = ZoneStore::standardOf(fields.iana);
+            fields.offset = standard.offset;
+            fields.daylight = given(QStringLiteral("dst")) ? fields.daylight : standard.daylight;
+        }
+    }
     // The offset is read as the dialog reads its field; a new zone starts at 0 as there.
     const QString offset = given(QStringLiteral("offset")) ? m_parser.value(QStringLiteral("offset"))
                                                            : QString::number(fields.offset);
-    fields = ZoneStore::read(fields.name, fields.description, offset, fields.daylight);
+    fields = ZoneStore::read(fields.name, fields.description, offset, fields.daylight, fields.iana);
     if (adding)
         key = m_roster.addZone(fields);
     else
@@ -470,13 +483,14 @@ CliOutput CliCommands::best() const
     const Roster roster(m_db, schedulingPreferences());
     const MatchPlan plan = matchPlan(roster);
     const QList<RecordKey> members = selection();
-    const BestTimes best = roster.bestTimes(members, plan);
+    const QDate weekOf = Roster::readWeekOf(m_parser.value(QStringLiteral("week-of")));
+    const BestTimes best = roster.bestTimes(members, plan, weekOf);
     CliOutput out;
     QJsonArray times;
     for (const BestTimeTally& tally : best.tallies) {
         out.lines.append(RosterTexts::bestTimeLine(tally, plan));
-        // The next such moment, in the form "available --at" takes.
-        const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, QDate::currentDate());
+        // That moment of the week, in the form "available --at" takes.
+        const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, weekOf);
         times.append(
             QJsonObject {{QStringLiteral("count"), tally.Count},
                          {QStringLiteral("weekMinute"), tally.weekMinute},

@@ -95,7 +95,11 @@ QList<CommandSpec> commands()
                QStringLiteral("MINUTES")),
         option(QStringLiteral("description"), QStringLiteral("Description."), QStringLiteral("TEXT")),
         option(QStringLiteral("dst"), QStringLiteral("Apply daylight saving time."),
-               QStringLiteral("yes|no"))};
+               QStringLiteral("yes|no")),
+        option(QStringLiteral("real"),
+               QStringLiteral("The real time zone, such as America/New_York (\"none\" for none); its "
+                              "standard offset and daylight saving fill --offset and --dst."),
+               QStringLiteral("ID"))};
     const auto rename = [](const QString& what) {
         return option(QStringLiteral("name"), QStringLiteral("New name of the ") + what + QLatin1Char('.'),
                       QStringLiteral("NAME"));
@@ -162,7 +166,10 @@ QList<CommandSpec> commands()
                        QStringLiteral("Grid step: 15, 30 or 60 minutes (default: options)."),
                        QStringLiteral("MIN"))
              << option(QStringLiteral("max"), QStringLiteral("At most this many times (default: options)."),
-                       QStringLiteral("N"))},
+                       QStringLiteral("N"))
+             << option(QStringLiteral("week-of"),
+                       QStringLiteral("Count the seven days from this date (default: today)."),
+                       QStringLiteral("MM/DD/YYYY"))},
         {QStringLiteral("export"),
          QStringLiteral("FILE"),
          QStringLiteral("Export divisions with their members, schedules and zones to a .tlx file."),
@@ -248,6 +255,8 @@ QString fieldOption(const FormField& field)
         return QStringLiteral("--zone");
     case FormField::Kind::ZoneOffset:
         return QStringLiteral("--offset");
+    case FormField::Kind::ZoneIana:
+        return QStringLiteral("--real");
     case FormField::Kind::MatchDate:
     case FormField::Kind::MatchTime:
         return QStringLiteral("--at");

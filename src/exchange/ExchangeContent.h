@@ -28,6 +28,7 @@ struct ExchangeContent
         QString description;
         int offset = 0;
         QVariant daylight;
+        QString iana = {}; // the real time zone, or empty
     };
     struct Member
     {

@@ -17,8 +17,10 @@ class ExchangeFile
 {
 public:
     // The format's version; a reader takes every version up to its own.
-    static constexpr int Version = 3;
-    static constexpr const char* Header = "#Tallyhold exchange 3";
+    static constexpr int Version = 4;
+    static constexpr const char* Header = "#Tallyhold exchange 4";
+    // From this version on a zone's real time zone follows its zone record, tagged 6.
+    static constexpr int RealZoneVersion = 4;
     // Every header of this family starts so, in any letter case.
     static constexpr const char* HeaderPrefix = "#tallyhold exchange ";
     static constexpr const char* EndPrefix = "#end ";

@@ -102,9 +102,10 @@ public:
             return {};
         auto known = m_times.constFind(text(n));
         if (known == m_times.cend()) {
-            // A time of day lies on 30 December 1899; converting to GMT may move it a day.
+            // A time of day lies on 30 December 1899, or the next day for the end of a slot past
+            // midnight; a zone's offset (16-bit minutes) moves it up to 23 days.
             const auto value = DateTime::parse(text(n));
-            if (!value || value->day() < -1 || value->day() > 1)
+            if (!value || value->day() < -23 || value->day() > 24)
                 fault(QStringLiteral("field %1 (%2) is not a time of day: \"%3\".")
                           .arg(n)
                           .arg(QLatin1String(what), text(n)));
@@ -126,8 +127,8 @@ struct RecordKind
 };
 
 // Indexed by tag.
-const RecordKind Kinds[6]
-    = {{"", 0}, {"division", 4}, {"member", 11}, {"schedule", 13}, {"times", 5}, {"zone", 5}};
+const RecordKind Kinds[7] = {{"", 0},      {"division", 4}, {"member", 11},       {"schedule", 13},
+                             {"times", 5}, {"zone", 5},     {"real time zone", 2}};
 
 // A header or end line without blanks around it, in lower case. Such lines are short; a long
 // line is cut first, so that a huge one is never copied.
@@ -199,15 +200,17 @@ void Parser::line(int number, QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return;
-    if (bytes[0] < '1' || bytes[0] > '5') {
+    const char lastTag = content.version >= ExchangeFile::RealZoneVersion ? '6' : '5';
+    if (bytes[0] < '1' || bytes[0] > lastTag) {
         // Files without header are read as every older reader did: such lines are skipped.
         if (content.version == 0) {
             ++content.skippedLines;
             return;
         }
         if (bytes[0] != '#')
-            throw ImportFormatError(
-                number, QStringLiteral("the line is neither a record (1 to 5) nor a \"#\" line."));
+            throw ImportFormatError(number,
+                                    QStringLiteral("the line is neither a record (1 to %1) nor a \"#\" line.")
+                                        .arg(QLatin1Char(lastTag)));
         if (content.version >= 3 && !m_endCount) {
             m_endCount = endCount(bytes);
             m_endLine = m_endCount ? number : 0;
@@ -347,6 +350,24 @@ void Parser::line(int number, QByteArrayView bytes)
             f.fault(QStringLiteral("the zone key %1 is also used on line %2 for another zone.")
                         .arg(z.key)
                         .arg(earlier->line));
+        }
+        break;
+    }
+    case 6: {
+        const int key = f.number(1, "zone key", 1, 32767);
+        const auto zone = m_zones.find(key);
+        if (zone == m_zones.end())
+            f.fault(QStringLiteral("no zone record before it has the zone key %1.").arg(key));
+        if (f.text(2).trimmed().isEmpty())
+            f.fault(QStringLiteral("field 2 (real time zone) is empty."));
+        if (!zone->iana.isEmpty() && zone->iana != f.text(2).trimmed())
+            f.fault(QStringLiteral("the zone key %1 already has the real time zone %2.")
+                        .arg(key)
+                        .arg(zone->iana));
+        zone->iana = f.text(2).trimmed();
+        for (ExchangeContent::Zone& listed : content.zones) {
+            if (listed.key == key)
+                listed.iana = zone->iana;
         }
         break;
     }

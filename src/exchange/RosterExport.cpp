@@ -165,6 +165,8 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
         out.write(5,
                   {number(found->value(0)), found->value(1).toString(), found->value(2).toString(),
                    number(found->value(3)), number(found->value(4))});
+        if (!found->value(5).toString().isEmpty())
+            out.write(6, {number(found->value(0)), found->value(5).toString()});
         zonesWritten << zone.toInt();
     }
 }
@@ -175,8 +177,9 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
                      const ExchangeProgress& progress)
 {
     QHash<int, QSqlRecord> zones;
-    for (const QSqlRecord& zone : db.all(QStringLiteral(
-             "SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings FROM TimeZones")))
+    for (const QSqlRecord& zone :
+         db.all(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings, "
+                               "TZ_IANA FROM TimeZones")))
         zones.insert(zone.value(0).toInt(), zone);
 
     // QSaveFile writes beside the target and renames only on commit(); dropped unfinished,

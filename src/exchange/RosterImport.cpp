@@ -84,13 +84,13 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
 
 int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult& result)
 {
-    // The same zone: its name as the roster compares names (letter case aside), its offset, and
-    // whether it keeps daylight saving (older files write -1 for true).
+    // The same zone: its name as the roster compares names (letter case aside), its offset,
+    // whether it keeps daylight saving (older files write -1 for true), and its real time zone.
     const auto same
         = db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? AND TZ_GMT_Offset = ? "
                                   "AND COALESCE(TZ_Daylight_Savings <> 0, -1) = COALESCE(? <> 0, -1) "
-                                  "ORDER BY TZ_PK"),
-                   {zone.name, zone.offset, zone.daylight});
+                                  "AND COALESCE(TZ_IANA, '') = COALESCE(?, '') ORDER BY TZ_PK"),
+                   {zone.name, zone.offset, zone.daylight, zone.iana});
     if (same) {
         ++result.zonesReused;
         return same->value(0).toInt();
@@ -104,7 +104,8 @@ int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult&
                {QStringLiteral("TZ_Name"), zone.name},
                {QStringLiteral("TZ_Description"), zone.description},
                {QStringLiteral("TZ_GMT_Offset"), zone.offset},
-               {QStringLiteral("TZ_Daylight_Savings"), zone.daylight}});
+               {QStringLiteral("TZ_Daylight_Savings"), zone.daylight},
+               {QStringLiteral("TZ_IANA"), zone.iana.isEmpty() ? QVariant() : QVariant(zone.iana)}});
     ++result.zonesAdded;
     return key;
 }
@@ -113,14 +114,14 @@ int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult&
 int standardZoneFor(const Database& db, int key, ImportResult& result)
 {
     const auto row = db.first(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
-                                             "TZ_Daylight_Savings FROM TimeZones WHERE TZ_PK = ?"),
+                                             "TZ_Daylight_Savings, TZ_IANA FROM TimeZones WHERE TZ_PK = ?"),
                               {key});
     const RosterSchema::StandardZone* standard = RosterSchema::standardZone(key);
     if (row && RosterSchema::isStandardZone(*row))
         return key;
     return zoneFor(db,
                    {0, key, QString::fromLatin1(standard->name), QString::fromLatin1(standard->description),
-                    standard->offset, standard->daylight},
+                    standard->offset, standard->daylight, QString::fromLatin1(standard->iana)},
                    result);
 }
 

@@ -43,9 +43,9 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblSelfUpdated->setToolTip(
         QStringLiteral("When the member last saved their own week through a sign-up link"));
 
-    lblAvailability
-        = named(new QLabel(QStringLiteral("Availability")), "lblAvailability", QStringLiteral("Availability"),
-                QStringLiteral("Place mouse over days to display times"));
+    lblAvailability = named(new QLabel(QStringLiteral("Availability this week")), "lblAvailability",
+                            QStringLiteral("Availability this week"),
+                            QStringLiteral("Place mouse over days to display times"));
     QFont heading = lblAvailability->font();
     heading.setBold(true);
     lblAvailability->setFont(heading);

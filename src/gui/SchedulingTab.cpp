@@ -42,6 +42,10 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     lstAvailable = named(new QListWidget, "lstAvailable", QStringLiteral("Available members"));
     Frame7 = named(new QGroupBox(QStringLiteral("Best Times for Matches")), "Frame7",
                    QStringLiteral("Best Times for Matches"));
+    txtWeekOf = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtWeekOf", QStringLiteral("Week of"),
+                      QStringLiteral("Best times and the week count the seven days from this date, "
+                                     "clock changes included"));
+    txtWeekOf->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
     cmdShowBestTimes = named(new QPushButton(QStringLiteral("Show Best Times")), "cmdShowBestTimes",
                              QStringLiteral("Show Best Times"));
     lstBestTimes = named(new QListWidget, "lstBestTimes", QStringLiteral("Best times"),
@@ -93,6 +97,9 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     match->addWidget(lblAvailableNote);
 
     auto* best = new QVBoxLayout(Frame7);
+    auto* weekOf = new QFormLayout;
+    weekOf->addRow(captionFor(txtWeekOf, QStringLiteral("Week of")), txtWeekOf);
+    best->addLayout(weekOf);
     best->addWidget(cmdShowBestTimes, 0, Qt::AlignLeft);
     best->addWidget(lstBestTimes);
     best->addWidget(cmdAnnounce, 0, Qt::AlignLeft);
@@ -124,6 +131,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
             }
         });
     }
+    connect(txtWeekOf, &QLineEdit::editingFinished, m_refresh, qOverload<>(&QTimer::start));
     connect(cmdRequired, &QPushButton::clicked, this, &SchedulingTab::cmdRequired_Click);
     connect(heatmap, &WeekHeatmap::momentChosen, this, &SchedulingTab::showMoment);
     connect(&m_roster, &Roster::preferencesChanged, m_refresh, qOverload<>(&QTimer::start));
@@ -162,8 +170,9 @@ SchedulingTab::~SchedulingTab()
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
     // Reading order: the members and their plan, then the match, the best times, the week.
-    return {lstSchedules,     txtMatchLength, txtMinPlayers,    cmdRequired,  txtMatchDate, txtMatchTime,
-            cmdShowAvailable, lstAvailable,   cmdShowBestTimes, lstBestTimes, cmdAnnounce,  heatmap->grdWeek};
+    return {lstSchedules, txtMatchLength,   txtMinPlayers,   cmdRequired, txtMatchDate,
+            txtMatchTime, cmdShowAvailable, lstAvailable,    txtWeekOf,   cmdShowBestTimes,
+            lstBestTimes, cmdAnnounce,      heatmap->grdWeek};
 }
 
 bool SchedulingTab::eventFilter(QObject* watched, QEvent* event)
@@ -189,6 +198,27 @@ QList<RecordKey> SchedulingTab::selectedMembers() const
             keys << key;
     }
     return keys;
+}
+
+std::optional<QDate> SchedulingTab::readWeekOf()
+{
+    try {
+        return Roster::readWeekOf(txtWeekOf->text());
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+        txtWeekOf->setFocus();
+        txtWeekOf->selectAll();
+        return std::nullopt;
+    }
+}
+
+QDate SchedulingTab::shownWeekOf() const
+{
+    try {
+        return Roster::readWeekOf(txtWeekOf->text());
+    } catch (const RosterError&) {
+        return QDate::currentDate();
+    }
 }
 
 std::optional<MatchPlan> SchedulingTab::readPlan()
@@ -253,15 +283,17 @@ void SchedulingTab::refreshPlanner()
         return;
     }
     MatchPlan plan;
+    QDate weekOf;
     try {
         plan = m_roster.readMatchPlan(txtMatchLength->text(), txtMinPlayers->text(), m_required);
+        weekOf = Roster::readWeekOf(txtWeekOf->text());
     } catch (const RosterError& error) {
         // The field says so when it is left; the heatmap only waits.
         heatmap->clear(error.text());
         return;
     }
-    heatmap->setPlan(m_roster.weekPlan(members, plan), [this, members, plan](int weekMinute) {
-        return m_roster.availableAt(members, weekMinute, plan).names;
+    heatmap->setPlan(m_roster.weekPlan(members, plan, weekOf), [this, members, plan, weekOf](int weekMinute) {
+        return m_roster.availableAt(members, weekMinute, plan, weekOf).names;
     });
 }
 
@@ -332,11 +364,12 @@ void SchedulingTab::cmdShowBestTimes_Click()
             const QList<RecordKey> members = selectedMembers();
             m_roster.checkBestTimes(members);
             const std::optional<MatchPlan> plan = readPlan();
-            if (!plan)
+            const std::optional<QDate> weekOf = plan ? readWeekOf() : std::nullopt;
+            if (!weekOf)
                 return;
             lstBestTimes->clear();
             ProgressScope progress(m_progress);
-            best = m_roster.bestTimes(members, *plan);
+            best = m_roster.bestTimes(members, *plan, *weekOf);
             for (const BestTimeTally& tally : best.tallies) {
                 auto* item = new QListWidgetItem(RosterTexts::bestTimeLine(tally, *plan));
                 item->setData(Qt::UserRole, tally.weekMinute);
@@ -366,7 +399,7 @@ void SchedulingTab::cmdAnnounce_Click()
     const QListWidgetItem* line = lstBestTimes->currentItem();
     if ((when.matchDate.trimmed().isEmpty() || when.matchTime.trimmed().isEmpty()) && line
         && line->data(Qt::UserRole).isValid())
-        when = MatchFields::forWeekMinute(line->data(Qt::UserRole).toInt(), QDate::currentDate());
+        when = MatchFields::forWeekMinute(line->data(Qt::UserRole).toInt(), shownWeekOf());
     const QList<RecordKey> members = selectedMembers();
     const QString length
         = txtMatchLength->text().trimmed().toInt() > 1 ? txtMatchLength->text() : QStringLiteral("60");
@@ -383,7 +416,7 @@ void SchedulingTab::cmdAnnounce_Click()
 
 void SchedulingTab::showMoment(int weekMinute)
 {
-    const MatchFields fields = MatchFields::forWeekMinute(weekMinute, QDate::currentDate());
+    const MatchFields fields = MatchFields::forWeekMinute(weekMinute, shownWeekOf());
     txtMatchDate->setText(fields.matchDate);
     txtMatchTime->setText(fields.matchTime);
     cmdShowAvailable_Click();

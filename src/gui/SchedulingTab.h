@@ -2,6 +2,7 @@
 
 #include "store/RecordKey.h"
 
+#include <QDate>
 #include <optional>
 
 #include <QWidget>
@@ -38,6 +39,7 @@ public:
     QPushButton* cmdShowAvailable = nullptr;
     QListWidget* lstAvailable = nullptr;
     QGroupBox* Frame7 = nullptr;
+    TimeEntryField* txtWeekOf = nullptr;
     QPushButton* cmdShowBestTimes = nullptr;
     QListWidget* lstBestTimes = nullptr;
     QPushButton* cmdAnnounce = nullptr;
@@ -69,6 +71,10 @@ private:
     void refuse(const RosterError& error);
     // The planner fields read as a plan; a bad field gets its box and the focus.
     std::optional<MatchPlan> readPlan();
+    // The "Week of" date; a bad one gets its box and the focus.
+    std::optional<QDate> readWeekOf();
+    // The week the best times and the heatmap show: the field's, or this week while it is bad.
+    QDate shownWeekOf() const;
     void showMoment(int weekMinute);
     void markRequired();
 

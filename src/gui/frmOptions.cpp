@@ -88,6 +88,11 @@ frmOptions::frmOptions(Roster& roster, QWidget* parent)
     connect(cmdRestore, &QPushButton::clicked, this, &frmOptions::cmdRestore_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
     connect(&m_roster, &Roster::preferencesChanged, this, &frmOptions::fillFields);
+    connect(cmbTZ, &QComboBox::editTextChanged, this, &frmOptions::followZone);
+    connect(chkApplyDST, &QCheckBox::toggled, this, [this](bool checked) {
+        if (chkApplyDST->isEnabled())
+            m_fixedDST = checked;
+    });
     fillFields();
 }
 
@@ -95,7 +100,8 @@ void frmOptions::fillFields()
 {
     const OptionsForm form = m_roster.optionsForm();
     cmbTZ->setEditText(form.userTimeZone);
-    chkApplyDST->setChecked(form.userDST);
+    m_fixedDST = form.userDST;
+    followZone();
     chkVerifyDialogs->setChecked(form.verifyOff);
     txtMaxResults->setText(form.maxResults);
     txtName->setText(form.userName);
@@ -109,9 +115,8 @@ void frmOptions::cmdSave_Click()
 {
     const int step = opt15->isChecked() ? 15 : opt60->isChecked() ? 60 : 30;
     try {
-        m_roster.saveOptions({cmbTZ->currentText(), chkApplyDST->checkState() == Qt::Checked,
-                              chkVerifyDialogs->checkState() == Qt::Checked, txtMaxResults->text(),
-                              txtName->text(), txtEmail->text(), step});
+        m_roster.saveOptions({cmbTZ->currentText(), m_fixedDST, chkVerifyDialogs->checkState() == Qt::Checked,
+                              txtMaxResults->text(), txtName->text(), txtEmail->text(), step});
     } catch (const RosterError& error) {
         Messages::error(this, error);
         if (error.field())
@@ -119,6 +124,18 @@ void frmOptions::cmdSave_Click()
                                                                 : cmbTZ)
                 ->setFocus();
     }
+}
+
+void frmOptions::followZone()
+{
+    const std::optional<bool> today = m_roster.daylightToday(cmbTZ->currentText());
+    chkApplyDST->setEnabled(!today);
+    chkApplyDST->setChecked(today.value_or(m_fixedDST));
+    const QString tip = !today ? QString()
+        : *today               ? QStringLiteral("Your zone's real time zone is on daylight saving time today")
+                               : QStringLiteral("Your zone's real time zone is on standard time today");
+    chkApplyDST->setToolTip(tip);
+    chkApplyDST->setAccessibleDescription(tip);
 }
 
 void frmOptions::cmdRestore_Click()

@@ -44,6 +44,10 @@ private slots:
 private:
     // Shows the preferences in force.
     void fillFields();
+    // A zone with a real time zone decides daylight saving itself: the box shows today's.
+    void followZone();
 
     Roster& m_roster;
+    // The box's state for a zone without a real time zone.
+    bool m_fixedDST = false;
 };

@@ -8,6 +8,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateTime>
 #include <QFocusEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimeZone>
 #include <QVBoxLayout>
 
 frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
@@ -35,6 +39,24 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
                                "or -60 for Central Europe"));
     chkApplyDST = named(new QCheckBox(QStringLiteral("Apply Daylight Savings Time")), "chkApplyDST",
                         QStringLiteral("Apply Daylight Savings Time"));
+    cmbRealZone = named(new QComboBox, "cmbRealZone", QStringLiteral("Real Time Zone"),
+                        QStringLiteral("Where the zone's clock is, so daylight saving follows the date; "
+                                       "type to search"));
+    cmbRealZone->setEditable(true);
+    cmbRealZone->setInsertPolicy(QComboBox::NoInsert);
+    cmbRealZone->addItem(QStringLiteral("(none)"), QString());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
+        const int east = QTimeZone(id).offsetFromUtc(now) / 60;
+        cmbRealZone->addItem(
+            QStringLiteral("%1 (UTC%2%3:%4)")
+                .arg(QString::fromUtf8(id), east < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                .arg(std::abs(east) / 60, 2, 10, QLatin1Char('0'))
+                .arg(std::abs(east) % 60, 2, 10, QLatin1Char('0')),
+            QString::fromUtf8(id));
+    }
+    cmbRealZone->completer()->setFilterMode(Qt::MatchContains);
+    cmbRealZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
     cmdSelect = named(new QPushButton(QStringLiteral("Select")), "cmdSelect", QStringLiteral("Select"));
     cmdNew
         = named(new QPushButton(QStringLiteral("New Time Zone")), "cmdNew", QStringLiteral("New Time Zone"));
@@ -47,6 +69,7 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     fields->addRow(captionFor(txtTZDescription, QStringLiteral("Description")), txtTZDescription);
     fields->addRow(captionFor(txtGMTOffset, QStringLiteral("GMT Offset")), txtGMTOffset);
     fields->addRow(chkApplyDST);
+    fields->addRow(captionFor(cmbRealZone, QStringLiteral("Real Time Zone")), cmbRealZone);
 
     // No default button: Enter in a field would otherwise click Select, and Enter in the list
     // would select twice. Enter in the list selects through its activation.
@@ -74,7 +97,8 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     setTabOrder(txtTZName, txtTZDescription);
     setTabOrder(txtTZDescription, txtGMTOffset);
     setTabOrder(txtGMTOffset, chkApplyDST);
-    setTabOrder(chkApplyDST, cmdSelect);
+    setTabOrder(chkApplyDST, cmbRealZone);
+    setTabOrder(cmbRealZone, cmdSelect);
     setTabOrder(cmdSelect, cmdNew);
     setTabOrder(cmdNew, cmdSave);
     setTabOrder(cmdSave, cmdDelete);
@@ -86,6 +110,7 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
         item->setSelected(true);
         lstTimeZone_DblClick();
     });
+    connect(cmbRealZone, &QComboBox::activated, this, &frmTZEdit::cmbRealZone_Activated);
     connect(cmdSelect, &QPushButton::clicked, this, &frmTZEdit::cmdSelect_Click);
     connect(cmdNew, &QPushButton::clicked, this, &frmTZEdit::cmdNew_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmTZEdit::cmdSave_Click);
@@ -140,7 +165,35 @@ void frmTZEdit::clearFields()
     txtTZDescription->clear();
     txtGMTOffset->setText(QStringLiteral("0"));
     chkApplyDST->setChecked(false);
+    showRealZone({});
     m_editMode = false;
+}
+
+QString frmTZEdit::realZone() const
+{
+    const int index = cmbRealZone->findText(cmbRealZone->currentText());
+    if (index >= 0)
+        return cmbRealZone->itemData(index).toString();
+    return cmbRealZone->currentText().section(QStringLiteral(" ("), 0, 0).trimmed();
+}
+
+void frmTZEdit::showRealZone(const QString& id)
+{
+    const int index = cmbRealZone->findData(id);
+    if (index >= 0)
+        cmbRealZone->setCurrentIndex(index);
+    else
+        cmbRealZone->setEditText(id);
+}
+
+void frmTZEdit::cmbRealZone_Activated(int index)
+{
+    const QString id = cmbRealZone->itemData(index).toString();
+    if (id.isEmpty())
+        return;
+    const ZoneStore::Fields standard = ZoneStore::standardOf(id);
+    txtGMTOffset->setText(QString::number(standard.offset));
+    chkApplyDST->setChecked(standard.daylight);
 }
 
 void frmTZEdit::cmdSelect_Click()
@@ -155,6 +208,7 @@ void frmTZEdit::cmdSelect_Click()
         txtTZDescription->setText(zone.description);
         txtGMTOffset->setText(QString::number(zone.offset));
         chkApplyDST->setChecked(zone.daylight);
+        showRealZone(zone.iana);
         txtTZName->setFocus();
         m_editMode = true;
     } catch (const RosterError& error) {
@@ -176,8 +230,9 @@ void frmTZEdit::cmdNew_Click()
 void frmTZEdit::cmdSave_Click()
 {
     try {
-        const ZoneStore::Fields fields = ZoneStore::read(txtTZName->text(), txtTZDescription->text(),
-                                                         txtGMTOffset->text(), chkApplyDST->isChecked());
+        const ZoneStore::Fields fields
+            = ZoneStore::read(txtTZName->text(), txtTZDescription->text(), txtGMTOffset->text(),
+                              chkApplyDST->isChecked(), realZone());
         if (!m_roster.preferences().verifyOff
             && !Messages::confirm(this,
                                   (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
@@ -190,7 +245,10 @@ void frmTZEdit::cmdSave_Click()
     } catch (const RosterError& error) {
         Messages::error(this, error);
         if (error.field())
-            (error.field()->kind == FormField::Kind::ZoneName ? txtTZName : txtGMTOffset)->setFocus();
+            (error.field()->kind == FormField::Kind::ZoneName       ? static_cast<QWidget*>(txtTZName)
+                 : error.field()->kind == FormField::Kind::ZoneIana ? static_cast<QWidget*>(cmbRealZone)
+                                                                    : txtGMTOffset)
+                ->setFocus();
         return;
     }
     clearFields();

@@ -4,6 +4,7 @@
 #include <optional>
 
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -26,6 +27,7 @@ public:
     QLineEdit* txtTZDescription = nullptr;
     QLineEdit* txtGMTOffset = nullptr;
     QCheckBox* chkApplyDST = nullptr;
+    QComboBox* cmbRealZone = nullptr;
     QPushButton* cmdSelect = nullptr;
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -47,11 +49,16 @@ private slots:
     void cmdDelete_Click();
     void cmdExit_Click();
     void txtGMTOffset_LostFocus();
+    // A real time zone picked: its standard offset and daylight saving fill the fixed fields.
+    void cmbRealZone_Activated(int index);
 
 private:
     // The key of the highlighted zone; without one, says so and gives nothing.
     std::optional<int> selectedZone();
     void clearFields();
+    // The real time zone picked or typed; empty for none.
+    QString realZone() const;
+    void showRealZone(const QString& id);
 
     Roster& m_roster;
     // The dialog's own edit mode: the fields hold zone m_editing, so Save updates it.

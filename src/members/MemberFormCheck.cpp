@@ -9,10 +9,11 @@ RosterError saveError(const QString& text, FormField field)
     return RosterError(ErrorKind::SaveRefused, text, {}, field);
 }
 
-// Both times of a slot are read as times of day on the same day: a slot may not run past midnight.
+// An end before the start runs past midnight into the next day; only an end equal to the start
+// gives no slot.
 bool endsTooEarly(const QString& start, const QString& end)
 {
-    return DateTime::parse(start)->timeOfDay() >= DateTime::parse(end)->timeOfDay();
+    return DateTime::parse(start)->timeOfDay() == DateTime::parse(end)->timeOfDay();
 }
 
 } // namespace

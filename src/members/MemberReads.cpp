@@ -33,11 +33,11 @@ QString slotText(const QVariant& stored, const ToLocal& toLocal)
 } // namespace
 
 MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey& member,
-                          const QString& userZone, bool userDST)
+                          const QString& userZone, bool userDST, const QDate& today)
 {
     const auto row = db.first(
         QStringLiteral("SELECT MBR_Real_First, MBR_Real_Last, MBR_FL_Active, MBR_Email_Primary, "
-                       "MBR_Other_Contact, MBR_Notes, TZ_Description, TZ_Name "
+                       "MBR_Other_Contact, MBR_Notes, TZ_Description, TZ_Name, TZ_Daylight_Savings "
                        "FROM Members LEFT JOIN TimeZones ON MBR_FK_TZones = TZ_PK WHERE MBR_PK = ?"),
         {member});
     if (!row)
@@ -56,8 +56,28 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
     info.hasSchedule = days.has_value();
     if (!days)
         return info;
-    const ToLocal toLocal = [&](const DateTime& gmt) {
-        return times.fromGMT(gmt, userZone, userDST);
+    const bool hasZone = !row->value(7).isNull();
+    const QString memberZone = row->value(7).toString();
+    const bool memberDST = row->value(8).toInt() != 0;
+    const ZoneRule user = times.rule(userZone, userDST);
+    const ZoneRule clock = times.rule(memberZone, memberDST);
+    // A slot as typed, placed on its date on the member's clock and read on the user's.
+    const auto slot = [&](const QVariant& storedStart, const QVariant& storedEnd, const QDate& date) {
+        const auto start = DateTime::fromStorageText(storedStart.toString());
+        const auto end = DateTime::fromStorageText(storedEnd.toString());
+        if (!hasZone || !start || !end) {
+            const ToLocal toLocal = [&](const DateTime& gmt) {
+                return times.fromGMT(gmt, userZone, userDST);
+            };
+            return slotText(storedStart, toLocal) + QStringLiteral(" - ") + slotText(storedEnd, toLocal);
+        }
+        const int from = times.fromGMT(*start, memberZone, memberDST).minuteOfDay();
+        int to = times.fromGMT(*end, memberZone, memberDST).minuteOfDay();
+        if (to <= from && *end > *start)
+            to += 1440;
+        const DateTime midnight = DateTime::fromDate(date);
+        return user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(from))).toHhMmAmPm()
+            + QStringLiteral(" - ") + user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(to))).toHhMmAmPm();
     };
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         if (days->value(ScheduleColumns::flag(day)).toInt() == 0)
@@ -69,14 +89,13 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
                 info.missingTimes = 1001 + day;
             continue;
         }
-        QString tip = slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot1Start)), toLocal)
-            + QStringLiteral(" - ")
-            + slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot1End)), toLocal);
+        const QDate date = today.addDays((day + 1 - today.dayOfWeek() + 7) % 7);
+        QString tip = slot(stored->value(ScheduleColumns::slot(DaySchedule::Slot1Start)),
+                           stored->value(ScheduleColumns::slot(DaySchedule::Slot1End)), date);
         if (!stored->value(ScheduleColumns::slot(DaySchedule::Slot2Start)).isNull())
             tip += QStringLiteral(", ")
-                + slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot2Start)), toLocal)
-                + QStringLiteral(" - ")
-                + slotText(stored->value(ScheduleColumns::slot(DaySchedule::Slot2End)), toLocal);
+                + slot(stored->value(ScheduleColumns::slot(DaySchedule::Slot2Start)),
+                       stored->value(ScheduleColumns::slot(DaySchedule::Slot2End)), date);
         info.days[day] = tip;
     }
     return info;

@@ -40,10 +40,12 @@ struct MemberEdit
     QStringList missingZones;
 };
 
-// The member with this key for the panel, slot times in userZone. Throws DataError(1000)
-// when there is no such member. A missing division or zone does not hide the member.
+// The member with this key for the panel, slot times in userZone on the dates of the week from
+// today: each day's first date from today on (Saturday for the weekend), so clock changes on
+// either side show as they will be. Throws DataError(1000) when there is no such member. A
+// missing division or zone does not hide the member.
 MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey& member,
-                          const QString& userZone, bool userDST);
+                          const QString& userZone, bool userDST, const QDate& today);
 
 // The trimmed player name of the member with this key, or nothing when there is none.
 std::optional<QString> PlayerName(const Database& db, const RecordKey& member);

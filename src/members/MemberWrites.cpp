@@ -63,14 +63,20 @@ Database::Columns memberColumns(const MemberForm& form, const RecordKey& divisio
 }
 
 // An empty field stores Null, so emptying a second slot clears it. A slot is a time of
-// day: a date typed with it is dropped, keeping GMT values within a day of day zero.
+// day: a date typed with it is dropped, keeping GMT values within a day of day zero. An end
+// before its start lies on the next day, so the stored end always follows the start.
 Database::Columns slotColumns(cTimeFuncs& times, const Zone& zone, const DaySchedule& day)
 {
     Database::Columns columns;
+    DateTime start;
     for (int slot = 0; slot < 4; ++slot) {
         QVariant value;
         if (!day.texts[slot].isEmpty()) {
-            const DateTime local = DateTime::parse(day.texts[slot])->timeOfDay();
+            DateTime local = DateTime::parse(day.texts[slot])->timeOfDay();
+            if (slot % 2 == 0)
+                start = local;
+            else if (local < start)
+                local = local.addDays(1);
             value = times.toGMT(local, zone.name, zone.daylight).toStorageText();
         }
         columns.append({ScheduleColumns::slot(slot), value});

@@ -8,6 +8,8 @@
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
 
+#include <QDateTime>
+
 namespace {
 
 void checkChosen(const QList<RecordKey>& keys, const QString& refusal)
@@ -67,10 +69,11 @@ QList<MemberRow> Roster::memberRows() const
     return RosterLists::memberRows(m_db);
 }
 
-MemberInfo Roster::memberInfo(const RecordKey& member) const
+MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 {
     cTimeFuncs times(m_db);
-    MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST);
+    MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST,
+                                     today.isValid() ? today : QDate::currentDate());
     info.missingZones = times.takeMissingZones();
     return info;
 }
@@ -276,6 +279,16 @@ void Roster::saveOptions(const OptionsForm& form)
     emit preferencesChanged();
 }
 
+std::optional<bool> Roster::daylightToday(const QString& zoneName) const
+{
+    cTimeFuncs times(m_db);
+    const ZoneRule rule = times.rule(zoneName, false);
+    if (!rule.isReal())
+        return std::nullopt;
+    return rule.isDaylightAt(
+        DateTime::fromSeconds(QDateTime::currentSecsSinceEpoch() + DateTime::UnixDayZero));
+}
+
 void Roster::restorePreferences()
 {
     m_preferences = LoadSettings();
@@ -306,7 +319,8 @@ BestTimes Roster::bestTimes(const QList<RecordKey>& members) const
     return bestTimes(members, MatchPlan {});
 }
 
-const WeekAvailability& Roster::week(const QList<RecordKey>& members, const MatchPlan& plan) const
+const WeekAvailability& Roster::week(const QList<RecordKey>& members, const MatchPlan& plan,
+                                     const QDate& weekOf, bool anyCovering) const
 {
     // Required players are planned for whoever else is chosen.
     QList<RecordKey> sorted = members;
@@ -315,11 +329,25 @@ const WeekAvailability& Roster::week(const QList<RecordKey>& members, const Matc
             sorted.append(key);
     }
     std::sort(sorted.begin(), sorted.end());
-    if (!m_week || sorted != m_weekMembers) {
-        m_week = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST);
+    const QDate from = weekOf.isValid() ? weekOf : QDate::currentDate();
+    const bool fits = m_week && (anyCovering ? m_week->covers(from) : m_week->weekOf() == from);
+    if (!fits || sorted != m_weekMembers) {
+        m_week
+            = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST, from);
         m_weekMembers = std::move(sorted);
     }
     return *m_week;
+}
+
+QDate Roster::readWeekOf(const QString& text)
+{
+    if (text.trimmed().isEmpty())
+        return QDate::currentDate();
+    const std::optional<DateTime> date = DateTime::parse(text.trimmed());
+    if (!date || date->secondsOfDay() != 0)
+        throw RosterError(ErrorKind::DataFormat,
+                          QStringLiteral("\"%1\" is not a date (MM/DD/YYYY).").arg(text.trimmed()));
+    return date->date();
 }
 
 MatchPlan Roster::readMatchPlan(const QString& length, const QString& minimum,
@@ -332,24 +360,26 @@ AvailableMembers Roster::showAvailable(const QList<RecordKey>& members, const QS
                                        const QString& matchTime, const MatchPlan& plan) const
 {
     checkMatch(members + plan.required, matchDate, matchTime);
-    return availableAt(members, MatchFields {matchDate, matchTime}.weekMinute(), plan);
+    const DateTime moment = MatchFields {matchDate, matchTime}.moment();
+    return week(members, plan, moment.date(), true).available(WeekInterval::minuteOf(moment), plan);
 }
 
-AvailableMembers Roster::availableAt(const QList<RecordKey>& members, int weekMinute,
-                                     const MatchPlan& plan) const
+AvailableMembers Roster::availableAt(const QList<RecordKey>& members, int weekMinute, const MatchPlan& plan,
+                                     const QDate& weekOf) const
 {
-    return week(members, plan).available(weekMinute, plan);
+    return week(members, plan, weekOf).available(weekMinute, plan);
 }
 
-BestTimes Roster::bestTimes(const QList<RecordKey>& members, const MatchPlan& plan) const
+BestTimes Roster::bestTimes(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf) const
 {
     checkBestTimes(members + plan.required);
-    return week(members, plan).bestTimes(plan, m_preferences.timeGranularity, m_preferences.maxResults);
+    return week(members, plan, weekOf)
+        .bestTimes(plan, m_preferences.timeGranularity, m_preferences.maxResults);
 }
 
-WeekPlan Roster::weekPlan(const QList<RecordKey>& members, const MatchPlan& plan) const
+WeekPlan Roster::weekPlan(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf) const
 {
-    return week(members, plan).plan(plan, m_preferences.timeGranularity);
+    return week(members, plan, weekOf).plan(plan, m_preferences.timeGranularity);
 }
 
 void Roster::savePlanner(const MatchPlan& plan)
@@ -377,7 +407,8 @@ MatchAnnouncement Roster::announceMatch(const QList<RecordKey>& members, const Q
             QStringLiteral("Match length must be a whole number of minutes from 15 to 1440."));
     MatchPlan plan;
     plan.length = *minutes;
-    const AvailableMembers available = availableAt(members, WeekInterval::minuteOf(*start), plan);
+    const AvailableMembers available
+        = availableAt(members, WeekInterval::minuteOf(*start), plan, start->date());
     MatchAnnouncement match
         = AnnounceMatch(m_db, members, title, *start, *minutes, m_preferences.userTimeZone,
                         m_preferences.userDST, available.names);

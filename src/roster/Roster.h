@@ -66,7 +66,8 @@ public:
     QList<MemberRow> memberRows() const;
 
     // Members. Times are shown in the user's zone (info) or the member's own (edit).
-    MemberInfo memberInfo(const RecordKey& member) const;
+    // The info view's times are those of the week from today (an invalid date).
+    MemberInfo memberInfo(const RecordKey& member, const QDate& today = {}) const;
     MemberEdit memberForEdit(const RecordKey& member) const;
     // The player name, for the deletion question; DataError(1016) when the member is gone.
     QString memberName(const RecordKey& member);
@@ -99,6 +100,9 @@ public:
     // Preferences, as the Options dialog shows and saves them.
     OptionsForm optionsForm() const;
     void saveOptions(const OptionsForm& form);
+    // Whether the named zone's real time zone keeps daylight saving time today; nothing for a
+    // zone without one (or not in the roster), whose daylight saving the user chooses.
+    std::optional<bool> daylightToday(const QString& zoneName) const;
     // Back to what the settings store holds.
     void restorePreferences();
 
@@ -113,15 +117,22 @@ public:
     // The week planner: the same questions under a match plan; the plan's required players join
     // the chosen members. A selection's week is read once and asked again until the roster, its
     // zones or the preferences change.
+    //
+    // Best times, the heatmap and a minute of the week are counted in the seven days from weekOf
+    // (an invalid date: from today), Show Available on the match date: real moments, so clock
+    // changes on either side count.
     MatchPlan readMatchPlan(const QString& length, const QString& minimum,
                             const QList<RecordKey>& required) const;
     AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
                                    const QString& matchTime, const MatchPlan& plan) const;
-    AvailableMembers availableAt(const QList<RecordKey>& members, int weekMinute,
-                                 const MatchPlan& plan) const;
-    BestTimes bestTimes(const QList<RecordKey>& members, const MatchPlan& plan) const;
+    AvailableMembers availableAt(const QList<RecordKey>& members, int weekMinute, const MatchPlan& plan,
+                                 const QDate& weekOf = {}) const;
+    BestTimes bestTimes(const QList<RecordKey>& members, const MatchPlan& plan,
+                        const QDate& weekOf = {}) const;
     // Every grid point of the week, for the heatmap.
-    WeekPlan weekPlan(const QList<RecordKey>& members, const MatchPlan& plan) const;
+    WeekPlan weekPlan(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf = {}) const;
+    // The "Week of" date as typed; empty is today. Throws DataFormat for other text.
+    static QDate readWeekOf(const QString& text);
     // Keeps the plan's length and minimum for the next run. Not announced: the Options dialog
     // does not show them, and its unsaved fields stay as typed.
     void savePlanner(const MatchPlan& plan);
@@ -168,7 +179,9 @@ signals:
 
 private:
     bool isUserZone(const QString& name) const;
-    const WeekAvailability& week(const QList<RecordKey>& members, const MatchPlan& plan) const;
+    // The selection's week from weekOf, or, with anyCovering, a week already read that holds it.
+    const WeekAvailability& week(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf,
+                                 bool anyCovering = false) const;
 
     Database m_db;
     Preferences m_preferences;

@@ -81,7 +81,8 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
     MatchAnnouncement match;
     match.title
         = title.trimmed().isEmpty() ? QString::fromLatin1(MatchAnnouncement::DefaultTitle) : title.trimmed();
-    match.startGMT = time.toGMT(startLocal, userTimeZone, userDST);
+    // A real moment: real time zones place it with the offsets of its date.
+    match.startGMT = time.rule(userTimeZone, userDST).toGMTOrLater(startLocal);
     match.length = length;
 
     QList<ZoneGroup> groups;
@@ -106,7 +107,7 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
                                   [&](const ZoneGroup& g) { return g.label == label; });
         if (group == groups.end()) {
             const DateTime start = zoned
-                ? time.fromGMT(match.startGMT, row->value(2).toString(), row->value(3).toInt() != 0)
+                ? time.rule(row->value(2).toString(), row->value(3).toInt() != 0).fromGMT(match.startGMT)
                 : match.startGMT;
             groups.append({label, start, start.addMinutes(length), {}});
             group = groups.end() - 1;

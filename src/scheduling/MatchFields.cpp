@@ -4,22 +4,22 @@
 #include "store/RosterError.h"
 #include "time/DateTime.h"
 
-MatchFields MatchFields::forWeekMinute(int weekMinute, const QDate& today)
+MatchFields MatchFields::forWeekMinute(int weekMinute, const QDate& weekOf)
 {
     const int dayOfWeek = weekMinute / 1440 + 1; // Qt counts Monday = 1
     const int minute = weekMinute % 1440;
-    QDate date = today;
+    QDate date = weekOf;
     while (date.dayOfWeek() != dayOfWeek)
         date = date.addDays(1);
     return {date.toString(QStringLiteral("MM/dd/yyyy")),
             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm()};
 }
 
-int MatchFields::weekMinute() const
+DateTime MatchFields::moment() const
 {
     const QString text = matchDate.trimmed() + QLatin1Char(' ') + matchTime.trimmed();
     const std::optional<DateTime> moment = DateTime::parse(text);
     if (!moment)
         throw RosterError(ErrorKind::DataFormat, QStringLiteral("\"%1\" is not a valid time.").arg(text));
-    return WeekInterval::minuteOf(*moment);
+    return *moment;
 }

@@ -75,21 +75,31 @@ QList<WeekInterval> MergeIntervals(QList<WeekInterval> intervals)
     return merged;
 }
 
-QList<WeekInterval> MemberSchedule::localWeek(cTimeFuncs& time) const
+QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from, const QDate& to) const
 {
-    QList<WeekInterval> week;
-    for (int weekday = 0; weekday < 7; ++weekday) {
-        const Day& day = days[scheduleDay(weekday)];
-        if (!day.flagged)
-            continue;
-        for (const Slot& slot : day.timeSlots) {
+    // Each slot's wall-clock times, recovered exactly by the fixed rule they were stored with.
+    std::array<QList<WeekInterval>, 6> typed;
+    for (int day = 0; day < 6; ++day) {
+        for (const Slot& slot : days[day].timeSlots) {
+            if (!days[day].flagged || slot.end <= slot.start)
+                continue;
             const int start = time.fromGMT(slot.start, zone, daylight).minuteOfDay();
             const int end = time.fromGMT(slot.end, zone, daylight).minuteOfDay();
-            if (start < end)
-                week.append({weekday * 1440 + start, weekday * 1440 + end});
+            typed[day].append({start, end > start ? end : end + 1440});
         }
     }
-    return MergeIntervals(std::move(week));
+    const ZoneRule clock = time.rule(zone, daylight);
+    QList<WeekInterval> free;
+    for (QDate date = from; date <= to; date = date.addDays(1)) {
+        const DateTime midnight = DateTime::fromDate(date);
+        for (const WeekInterval& slot : typed[scheduleDay(date.dayOfWeek() - 1)]) {
+            const qint64 start = clock.toGMTOrLater(midnight.addMinutes(slot.start)).seconds() / 60;
+            const qint64 end = clock.toGMTOrLater(midnight.addMinutes(slot.end)).seconds() / 60;
+            if (start < end)
+                free.append({int(start), int(end)});
+        }
+    }
+    return MergeIntervals(std::move(free));
 }
 
 QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys)

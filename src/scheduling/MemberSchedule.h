@@ -9,7 +9,8 @@
 
 class cTimeFuncs;
 
-// A span of a week in minutes from Monday 00:00: start included, end excluded.
+// A span of minutes: of a week from Monday 00:00, or of GMT from day zero. Start included, end
+// excluded.
 struct WeekInterval
 {
     int start = 0;
@@ -45,12 +46,14 @@ struct MemberSchedule
     // The schedule day (0 = Monday .. 5 = Saturday/Sunday) of a weekday of the week, 0 = Monday.
     static int scheduleDay(int weekday) { return weekday < 5 ? weekday : 5; }
 
-    // The one rule of who can play when, shared by Show Available and Show Best Times: the
-    // member's flagged days with their Times row, each slot carried into the member's own zone
-    // and compared on times of day alone (start included, end excluded, no wrap at midnight;
-    // Saturday and Sunday both use the weekend). Returns the member's local week, sorted and
-    // merged, so overlapping slots count once.
-    QList<WeekInterval> localWeek(cTimeFuncs& time) const;
+    // The one rule of who can play when, shared by Show Available, Show Best Times and the
+    // planner: on each date from `from` to `to` (the member's own dates), the flagged day's slots
+    // (Saturday and Sunday both use the weekend) read on the member's clock as they were typed,
+    // a slot whose end is not after its start running into the next day, and placed with the
+    // zone's offset on that date. A slot stored with its end before its start (as only rosters
+    // of before past-midnight slots can hold) holds no time. In minutes of GMT from day zero,
+    // start included, end excluded; sorted and merged, so overlapping slots count once.
+    QList<WeekInterval> freeTime(cTimeFuncs& time, const QDate& from, const QDate& to) const;
 
     // The members among keys that are active and have a schedule and a zone row, read in one
     // query, in no particular order.

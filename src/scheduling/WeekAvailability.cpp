@@ -14,33 +14,6 @@ int wrapped(int minute)
     return (minute % Week + Week) % Week;
 }
 
-// Spans of one week, sorted and merged, joined across the week's end.
-QList<WeekInterval> weekRing(QList<WeekInterval> spans)
-{
-    QList<WeekInterval> ring = MergeIntervals(std::move(spans));
-    if (ring.size() > 1 && ring.first().start == 0 && ring.last().end == Week) {
-        ring.last().end = Week + ring.first().end;
-        ring.removeFirst();
-    }
-    return ring;
-}
-
-// Adds the starts of [start, end) (end may pass the week's end) to a difference array of
-// WeekMinutes + 1 entries.
-void tallyStarts(QList<int>& tally, int start, int end)
-{
-    const auto add = [&](int from, int to) {
-        ++tally[from];
-        --tally[to];
-    };
-    if (end <= Week) {
-        add(start, end);
-    } else {
-        add(start, Week);
-        add(0, std::min(end - Week, start));
-    }
-}
-
 QString forLength(int length)
 {
     return length > 1 ? QStringLiteral(" for %1 minutes").arg(length) : QString();
@@ -60,22 +33,39 @@ void SortNames(QStringList& names)
 }
 
 WeekAvailability WeekAvailability::build(const Database& db, const QList<RecordKey>& members,
-                                         const QString& userTimeZone, bool userDST)
+                                         const QString& userTimeZone, bool userDST, const QDate& weekOf)
 {
     cTimeFuncs time(db);
     WeekAvailability index;
-    const int userOffset = time.effectiveOffset(userTimeZone, userDST);
+    index.m_weekOf = weekOf;
+    const ZoneRule user = time.rule(userTimeZone, userDST);
+    index.m_gmt.resize(Week);
+    int& first = index.m_firstGmt;
+    int& last = index.m_lastGmt;
+    for (int day = 0; day < 7; ++day) {
+        const DateTime midnight = DateTime::fromDate(weekOf.addDays((day - weekOf.dayOfWeek() + 8) % 7));
+        for (int minute = 0; minute < 1440; ++minute) {
+            const std::optional<DateTime> gmt = user.toGMT(midnight.addMinutes(minute));
+            const int at = gmt ? int(gmt->seconds() / 60) : Skipped;
+            index.m_gmt[day * 1440 + minute] = at;
+            if (gmt) {
+                first = std::min(first, at);
+                last = std::max(last, at);
+            }
+        }
+    }
+    // Members' own dates around the week, wide enough for any zone and a match of a day.
+    const QDate from = DateTime::fromSeconds(qint64(first) * 60).date().addDays(-2);
+    const QDate to = DateTime::fromSeconds(qint64(last) * 60).date().addDays(3);
+
     QHash<QString, int> byName;
     QList<QList<WeekInterval>> spans;
     for (const MemberSchedule& member : MemberSchedule::readSelected(db, members)) {
-        // The user's minute p is the member's minute p + shift: the user's clock goes to GMT and
-        // from there into the member's zone.
-        const int shift = userOffset - time.effectiveOffset(member.zone, member.daylight);
         int missing = 0;
         for (int day = 0; day < 6; ++day)
             missing |= member.days[day].flagged && !member.days[day].timesFound ? 1 << day : 0;
         if (missing)
-            index.m_missingDays.append({shift, missing});
+            index.m_missingDays.append({time.rule(member.zone, member.daylight), missing});
 
         auto found = byName.constFind(member.name);
         if (found == byName.constEnd()) {
@@ -84,32 +74,25 @@ WeekAvailability WeekAvailability::build(const Database& db, const QList<RecordK
             spans.append(QList<WeekInterval>());
         }
         index.m_playerOf.insert(member.key, *found);
-        for (const WeekInterval& local : member.localWeek(time)) {
-            const int start = wrapped(local.start - shift);
-            const int end = start + (local.end - local.start);
-            spans[*found].append({start, std::min(end, Week)});
-            if (end > Week)
-                spans[*found].append({0, end - Week});
-        }
+        spans[*found] += member.freeTime(time, from, to);
     }
     for (int i = 0; i < index.m_players.size(); ++i)
-        index.m_players[i].free = weekRing(std::move(spans[i]));
+        index.m_players[i].free = MergeIntervals(std::move(spans[i]));
     index.m_missingZones = time.takeMissingZones();
     return index;
 }
 
+int WeekAvailability::gmtOf(int weekMinute) const
+{
+    return m_gmt.value(wrapped(weekMinute), Skipped);
+}
+
 bool WeekAvailability::canPlay(const Player& player, int weekMinute, int length) const
 {
-    for (const WeekInterval& span : player.free) {
-        // A span of the whole week lets a match start anywhere.
-        if (span.end - span.start >= Week)
-            return true;
-        for (const int minute : {weekMinute, weekMinute + Week}) {
-            if (span.start <= minute && minute + length <= span.end)
-                return true;
-        }
-    }
-    return false;
+    const int at = gmtOf(weekMinute);
+    return at != Skipped
+        && std::any_of(player.free.cbegin(), player.free.cend(),
+                       [&](const WeekInterval& span) { return span.start <= at && at + length <= span.end; });
 }
 
 QStringList WeekAvailability::namesAt(int weekMinute, int length) const
@@ -125,22 +108,28 @@ QStringList WeekAvailability::namesAt(int weekMinute, int length) const
 
 QList<int> WeekAvailability::counts(int length) const
 {
-    QList<int> tally(Week + 1, 0);
+    // A difference array over the week's GMT minutes: each span adds its possible starts.
+    QList<int> result(Week, 0);
+    const int first = m_firstGmt;
+    const int last = m_lastGmt;
+    QList<int> tally(last - first + 2, 0);
     for (const Player& player : m_players) {
         for (const WeekInterval& span : player.free) {
-            if (span.end - span.start >= Week)
-                tallyStarts(tally, 0, Week);
-            else if (span.end - span.start >= length)
-                tallyStarts(tally, span.start, span.end - length + 1);
+            const int from = std::max(span.start, first);
+            const int to = std::min(span.end - length + 1, last + 1);
+            if (from < to) {
+                ++tally[from - first];
+                --tally[to - first];
+            }
         }
     }
-    int running = 0;
-    for (int& minute : tally) {
-        running += minute;
-        minute = running;
+    for (qsizetype i = 1; i < tally.size(); ++i)
+        tally[i] += tally[i - 1];
+    for (int minute = 0; minute < Week; ++minute) {
+        if (m_gmt[minute] != Skipped)
+            result[minute] = tally[m_gmt[minute] - first];
     }
-    tally.removeLast();
-    return tally;
+    return result;
 }
 
 WeekPlan WeekAvailability::plan(const MatchPlan& plan, int step) const
@@ -207,8 +196,12 @@ QList<BestTimeTally> WeekPlan::best(int maxResults) const
 QList<int> WeekAvailability::missingTimesAt(int weekMinute) const
 {
     QList<int> numbers;
+    const int at = gmtOf(weekMinute);
     for (const MissingDays& member : m_missingDays) {
-        const int day = MemberSchedule::scheduleDay(wrapped(weekMinute + member.shift) / 1440);
+        if (at == Skipped)
+            break;
+        const DateTime local = member.clock.fromGMT(DateTime::fromSeconds(qint64(at) * 60));
+        const int day = MemberSchedule::scheduleDay(local.date().dayOfWeek() - 1);
         if (member.days & (1 << day) && !numbers.contains(FirstMissingTimesError + day))
             numbers << FirstMissingTimesError + day;
     }
@@ -240,7 +233,9 @@ AvailableMembers WeekAvailability::available(int weekMinute, const MatchPlan& pl
               const auto found = m_playerOf.constFind(key);
               return found != m_playerOf.constEnd() && result.names.contains(m_players[*found].name);
           });
-    if (!requiredCome)
+    if (gmtOf(weekMinute) == Skipped)
+        result.reason = QStringLiteral("Your clock skips that time that day: the clocks go forward");
+    else if (!requiredCome)
         result.reason
             = QStringLiteral("Not all required players can play%1 from then").arg(forLength(plan.length));
     else if (plan.minimum > 1 && result.names.size() < plan.minimum)

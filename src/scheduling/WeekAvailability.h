@@ -5,8 +5,11 @@
 #include "MemberSchedule.h"
 #include "ShowAvailableMembers.h"
 
+#include "time/ZoneRule.h"
+
 #include <QHash>
 #include <QStringList>
+#include <limits>
 
 // One grid point of the user's week under a match plan.
 struct PlanPoint
@@ -29,18 +32,24 @@ struct WeekPlan
     QList<BestTimeTally> best(int maxResults) const;
 };
 
-// Who of a selection can play when, on the user's clock, read once from the roster and then
-// asked without touching it again. Built by the one availability rule (MemberSchedule::localWeek);
-// members sharing a player name are one player.
+// Who of a selection can play when in one week of the user's clock, read once from the roster
+// and then asked without touching it again. Built by the one availability rule
+// (MemberSchedule::freeTime); members sharing a player name are one player.
+//
+// The week is the seven days from weekOf; a minute of the week (from Monday 00:00) is that
+// weekday's date among them, so the answers count real moments: a clock change in the week
+// shows, and a minute the user's clock skips is no start.
 class WeekAvailability
 {
 public:
     static WeekAvailability build(const Database& db, const QList<RecordKey>& members,
-                                  const QString& userTimeZone, bool userDST);
+                                  const QString& userTimeZone, bool userDST, const QDate& weekOf);
 
+    const QDate& weekOf() const { return m_weekOf; }
+    bool covers(const QDate& date) const { return m_weekOf <= date && date < m_weekOf.addDays(7); }
     int players() const { return int(m_players.size()); }
-    // Players free at every minute of [weekMinute, weekMinute + length), the week wrapping
-    // from Sunday into Monday; in the order a person reads.
+    // Players free at every minute of [weekMinute, weekMinute + length); in the order a person
+    // reads.
     QStringList namesAt(int weekMinute, int length) const;
     // Per minute of the week, how many players are free for a whole match from there.
     QList<int> counts(int length) const;
@@ -56,21 +65,30 @@ public:
     const QStringList& missingZones() const { return m_missingZones; }
 
 private:
+    static constexpr int Skipped = std::numeric_limits<int>::min();
+
     struct Player
     {
         QString name;
-        // Free spans of the user's week, sorted and apart; one that runs over the week's end
-        // ends after WeekMinutes.
+        // Free spans in minutes of GMT, sorted and apart.
         QList<WeekInterval> free;
     };
     struct MissingDays
     {
-        int shift = 0; // the member's minute = the user's minute + shift
+        ZoneRule clock; // the member's
         int days = 0; // bit d: schedule day d is flagged without its Times row
     };
 
+    // The GMT minute of a minute of the week, or Skipped.
+    int gmtOf(int weekMinute) const;
     bool canPlay(const Player& player, int weekMinute, int length) const;
 
+    QDate m_weekOf;
+    // Per minute of the week, its GMT minute from day zero, or Skipped.
+    QList<int> m_gmt;
+    // The least and greatest of them.
+    int m_firstGmt = std::numeric_limits<int>::max();
+    int m_lastGmt = std::numeric_limits<int>::min();
     QList<Player> m_players;
     QHash<RecordKey, int> m_playerOf;
     QList<MissingDays> m_missingDays;

@@ -130,11 +130,29 @@ Database Database::open(const QString& path, Access access)
             refuseUnreadable(path, error);
         }
         probe = QSqlQuery();
-        const QString problem = RosterSchema::problem(connection);
-        if (!problem.isEmpty()) {
+        const auto refuseOpen = [&](const QString& problem, const QString& detail = {}) {
             connection = QSqlDatabase();
             db.close();
-            refuse(path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
+            refuse(path, problem, ErrorKind::NotOpened, detail);
+        };
+        const int version = RosterSchema::version(connection);
+        if (version > RosterSchema::CurrentVersion)
+            refuseOpen(
+                QStringLiteral("it was written by a newer version of Tallyhold (roster version %1; this "
+                               "version reads rosters up to version %2).")
+                    .arg(version)
+                    .arg(RosterSchema::CurrentVersion));
+        const QString problem = RosterSchema::problem(connection);
+        if (!problem.isEmpty())
+            refuseOpen(QStringLiteral("it is not a Tallyhold roster: ") + problem);
+        try {
+            if (db.isReadOnly())
+                RosterSchema::showUpgraded(connection);
+            else
+                RosterSchema::upgrade(connection);
+        } catch (const RosterError& error) {
+            refuseOpen(QStringLiteral("it could not be brought up to this version of Tallyhold."),
+                       error.text());
         }
         // A roster that cannot take the table now (read-only, damaged) still opens; the sign-up
         // link commands then report why.

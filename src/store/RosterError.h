@@ -48,6 +48,7 @@ struct FormField
         MatchTime,
         MaxResults,
         UserTimeZone,
+        ZoneIana,
     };
 
     Kind kind = Kind::PlayerName;

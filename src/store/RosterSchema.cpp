@@ -52,10 +52,47 @@ using StandardZone = RosterSchema::StandardZone;
 
 // Identical in every roster: the exchange file relies on keys 1 to 8.
 const StandardZone StandardZones[] = {
-    {1, "EST", "Eastern", 300, 1}, {2, "CST", "Central", 360, 1},        {3, "MST", "Mountain", 420, 1},
-    {4, "PST", "Pacific", 480, 1}, {5, "AKST", "Alaska", 540, 1},        {6, "HST", "Hawaii", 600, 0},
-    {7, "GMT", "Greenwich", 0, 0}, {8, "CET", "Central Europe", -60, 1},
+    {1, "EST", "Eastern", 300, 1, "America/New_York"},  {2, "CST", "Central", 360, 1, "America/Chicago"},
+    {3, "MST", "Mountain", 420, 1, "America/Denver"},   {4, "PST", "Pacific", 480, 1, "America/Los_Angeles"},
+    {5, "AKST", "Alaska", 540, 1, "America/Anchorage"}, {6, "HST", "Hawaii", 600, 0, "Pacific/Honolulu"},
+    {7, "GMT", "Greenwich", 0, 0, "Etc/GMT"},           {8, "CET", "Central Europe", -60, 1, "Europe/Berlin"},
 };
+
+// The real time zone of a standard zone that still has its standard name, offset and flag;
+// null for every other row.
+QString standardIana()
+{
+    QString cases = QStringLiteral("CASE");
+    for (const StandardZone& zone : StandardZones)
+        cases += QStringLiteral(" WHEN TZ_PK = %1 AND TZ_Name = '%2' AND TZ_GMT_Offset = %3 AND "
+                                "TZ_Daylight_Savings = %4 THEN '%5'")
+                     .arg(zone.key)
+                     .arg(QLatin1String(zone.name))
+                     .arg(zone.offset)
+                     .arg(zone.daylight)
+                     .arg(QLatin1String(zone.iana));
+    return cases + QStringLiteral(" END");
+}
+
+struct Step
+{
+    RosterSchema::UpgradeStep step;
+    // The same step as temporary objects over a roster that may not be written.
+    QStringList readOnly;
+};
+
+const QList<Step>& steps()
+{
+    static const QList<Step> list {
+        {{1,
+          {QStringLiteral("ALTER TABLE TimeZones ADD COLUMN TZ_IANA TEXT"),
+           QStringLiteral("UPDATE TimeZones SET TZ_IANA = %1 WHERE TZ_PK BETWEEN 1 AND 8")
+               .arg(standardIana())}},
+         {QStringLiteral("CREATE TEMP VIEW TimeZones AS SELECT *, %1 AS TZ_IANA FROM main.TimeZones")
+              .arg(standardIana())}},
+    };
+    return list;
+}
 
 void run(QSqlQuery& query, const QString& sql)
 {
@@ -71,7 +108,29 @@ QStringList columnNames(const char* columns)
     return names;
 }
 
+void upgradeFrom(QSqlQuery& query, int from)
+{
+    for (const Step& step : steps()) {
+        if (step.step.version <= from)
+            continue;
+        for (const QString& statement : step.step.statements)
+            run(query, statement);
+    }
+    run(query, QStringLiteral("PRAGMA user_version = %1").arg(RosterSchema::CurrentVersion));
+}
+
 } // namespace
+
+const QList<RosterSchema::UpgradeStep>& RosterSchema::upgradeSteps()
+{
+    static const QList<UpgradeStep> list = [] {
+        QList<UpgradeStep> result;
+        for (const Step& step : steps())
+            result << step.step;
+        return result;
+    }();
+    return list;
+}
 
 const QStringList& RosterSchema::tableNames()
 {
@@ -105,6 +164,45 @@ void RosterSchema::create(QSqlDatabase& db)
         query.addBindValue(zone.daylight);
         if (!query.exec())
             throw DatabaseError(query.lastError().text());
+    }
+    // A new roster is made as the first version was, then upgraded: one way to every version.
+    upgradeFrom(query, 0);
+}
+
+int RosterSchema::version(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    run(query, QStringLiteral("PRAGMA user_version"));
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
+void RosterSchema::upgrade(QSqlDatabase& db)
+{
+    const int from = version(db);
+    if (from >= CurrentVersion)
+        return;
+    if (!db.transaction())
+        throw DatabaseError(db.lastError().text());
+    try {
+        QSqlQuery query(db);
+        upgradeFrom(query, from);
+        if (!db.commit())
+            throw DatabaseError(db.lastError().text());
+    } catch (const RosterError&) {
+        db.rollback();
+        throw;
+    }
+}
+
+void RosterSchema::showUpgraded(QSqlDatabase& db)
+{
+    const int from = version(db);
+    QSqlQuery query(db);
+    for (const Step& step : steps()) {
+        if (step.step.version > from) {
+            for (const QString& statement : step.readOnly)
+                run(query, statement);
+        }
     }
 }
 
@@ -146,7 +244,9 @@ bool RosterSchema::isStandardZone(const QSqlRecord& zone)
     const StandardZone* standard = standardZone(zone.value(QStringLiteral("TZ_PK")).toInt());
     const QVariant daylight = zone.value(QStringLiteral("TZ_Daylight_Savings"));
     const QVariant offset = zone.value(QStringLiteral("TZ_GMT_Offset"));
+    const int iana = zone.indexOf(QStringLiteral("TZ_IANA"));
     return standard && zone.value(QStringLiteral("TZ_Name")).toString() == QLatin1String(standard->name)
+        && (iana < 0 || zone.value(iana).toString() == QLatin1String(standard->iana))
         && zone.value(QStringLiteral("TZ_Description")).toString() == QLatin1String(standard->description)
         && !offset.isNull() && offset.toInt() == standard->offset && !daylight.isNull()
         && daylight.toInt() == standard->daylight;

@@ -5,17 +5,38 @@
 #include <QString>
 #include <QStringList>
 
-// The five roster tables and the eight standard zones every new roster starts with.
+// The five roster tables, the eight standard zones every new roster starts with, and the
+// steps that bring an older roster up to this version.
 class RosterSchema
 {
 public:
+    // The roster's version (SQLite's user_version): 0 is the five tables as first made; each
+    // upgrade step adds one. A roster of a greater version is refused, never changed.
+    static constexpr int CurrentVersion = 1;
+
+    // What one version adds, as statements that run in order on a roster of the version before.
+    struct UpgradeStep
+    {
+        int version;
+        QStringList statements;
+    };
+    // Indexed by version - 1; a new version appends its step.
+    static const QList<UpgradeStep>& upgradeSteps();
+
     static const QStringList& tableNames();
-    // Creates the tables, indexes and standard zones in an empty database.
+    // Creates the tables, indexes and standard zones in an empty database, at CurrentVersion.
     static void create(QSqlDatabase& db);
-    // Empty when db holds every table and column of a roster; otherwise what is wrong.
+    // Empty when db holds every table and column of a version-0 roster; otherwise what is wrong.
     static QString problem(QSqlDatabase& db);
     // Sign-up links (only a hash of each token), added to new and older rosters alike.
     static void addInvitations(QSqlDatabase& db);
+    static int version(const QSqlDatabase& db);
+    // Runs the steps from db's version on, and sets the version, in one transaction. Throws
+    // DatabaseError, leaving the roster as it was.
+    static void upgrade(QSqlDatabase& db);
+    // For a roster that may not be written: temporary views show the tables as this version
+    // has them, so reading works alike.
+    static void showUpgraded(QSqlDatabase& db);
 
     struct StandardZone
     {
@@ -24,10 +45,11 @@ public:
         const char* description;
         int offset;
         int daylight;
+        const char* iana; // the real time zone
     };
     // Keys 1 to 8; nullptr for any other key.
     static const StandardZone* standardZone(int key);
     // Whether a TimeZones row (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset,
-    // TZ_Daylight_Savings) is exactly the standard zone of its key.
+    // TZ_Daylight_Savings, and TZ_IANA when it holds one) is exactly the standard zone of its key.
     static bool isStandardZone(const QSqlRecord& zone);
 };

@@ -11,14 +11,14 @@ cTimeFuncs::cTimeFuncs(Database db)
 {
 }
 
-int cTimeFuncs::offsetLookup(const QString& inZone, bool sign)
+const cTimeFuncs::Zone& cTimeFuncs::lookup(const QString& inZone)
 {
     const QString name = inZone.trimmed();
-    auto cached = m_offsets.constFind(name);
-    if (cached == m_offsets.constEnd()) {
-        int offset = 0;
-        const auto row
-            = m_db.first(QStringLiteral("SELECT TZ_GMT_OFFSET FROM TimeZones WHERE TZ_NAME = ?"), {name});
+    auto cached = m_zones.constFind(name);
+    if (cached == m_zones.constEnd()) {
+        Zone zone;
+        const auto row = m_db.first(
+            QStringLiteral("SELECT TZ_GMT_OFFSET, TZ_IANA FROM TimeZones WHERE TZ_NAME = ?"), {name});
         if (!row) {
             if (!m_missing.contains(name))
                 m_missing << name;
@@ -32,11 +32,27 @@ int cTimeFuncs::offsetLookup(const QString& inZone, bool sign)
                 throw RosterError(ErrorKind::ZoneOffset,
                                   QStringLiteral("The time zone %1 has no usable GMT offset (\"%2\").")
                                       .arg(name, value.toString()));
-            offset = int(rounded);
+            zone.offset = int(rounded);
+            zone.iana = row->value(1).toString().trimmed();
+            // Standard time stands in where this computer does not know the zone.
+            if (!zone.iana.isEmpty())
+                zone.real = ZoneRule::real(QTimeZone(zone.iana.toUtf8()), zone.offset);
         }
-        cached = m_offsets.insert(name, offset);
+        cached = m_zones.insert(name, zone);
     }
-    return sign ? *cached : -*cached;
+    return *cached;
+}
+
+int cTimeFuncs::offsetLookup(const QString& inZone, bool sign)
+{
+    const int offset = lookup(inZone).offset;
+    return sign ? offset : -offset;
+}
+
+ZoneRule cTimeFuncs::rule(const QString& inZone, bool useDST)
+{
+    const Zone& zone = lookup(inZone);
+    return zone.real.isReal() ? zone.real : ZoneRule::fixed(zone.offset - (useDST ? 60 : 0));
 }
 
 int cTimeFuncs::effectiveOffset(const QString& inZone, bool useDST)
@@ -56,8 +72,7 @@ DateTime cTimeFuncs::toGMT(const QString& inTime, const QString& inZone, bool us
 {
     const auto value = DateTime::parse(inTime);
     if (!value)
-        throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a valid time.").arg(inTime));
+        throw RosterError(ErrorKind::DataFormat, QStringLiteral("\"%1\" is not a valid time.").arg(inTime));
     return toGMT(*value, inZone, useDST);
 }
 
@@ -86,6 +101,6 @@ QStringList cTimeFuncs::takeMissingZones()
 {
     // Forget the misses so that a zone added meanwhile is found next time.
     for (const QString& name : std::as_const(m_missing))
-        m_offsets.remove(name);
+        m_zones.remove(name);
     return std::exchange(m_missing, {});
 }

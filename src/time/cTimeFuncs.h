@@ -1,13 +1,15 @@
 #pragma once
 
 #include "DateTime.h"
+#include "ZoneRule.h"
 #include "store/Database.h"
 
 #include <QHash>
 #include <QStringList>
 
 // Converts date-times between a named zone of the roster and GMT. GMT = local + offset,
-// and a true daylight flag lowers the offset by 60 minutes for every date.
+// and a true daylight flag lowers the offset by 60 minutes for every date: the fixed rule by
+// which slot times are stored. rule() gives the zone's clock by date, for real moments.
 // Make one per command: offsets are looked up once and reused, and a zone that is not in
 // the roster is converted with offset 0 and remembered, so the caller reports it once.
 class cTimeFuncs
@@ -22,6 +24,9 @@ public:
 
     // The minutes that toGMT adds for this zone and flag.
     int effectiveOffset(const QString& inZone, bool useDST);
+    // The zone's clock on any date: its real time zone when it has one (the flag then does not
+    // count), else the fixed rule.
+    ZoneRule rule(const QString& inZone, bool useDST);
 
     // The computer's own offset now, in the same convention, daylight time included.
     static int getGMTBias();
@@ -32,9 +37,16 @@ public:
     QStringList takeMissingZones();
 
 private:
+    struct Zone
+    {
+        int offset = 0;
+        QString iana;
+        ZoneRule real;
+    };
+    const Zone& lookup(const QString& inZone);
     int offsetLookup(const QString& inZone, bool sign);
 
     Database m_db;
-    QHash<QString, int> m_offsets;
+    QHash<QString, Zone> m_zones;
     QStringList m_missing;
 };

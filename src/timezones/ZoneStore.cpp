@@ -2,7 +2,9 @@
 
 #include "store/RosterError.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
+#include <QTimeZone>
 
 namespace {
 
@@ -11,7 +13,8 @@ Database::Columns columns(const ZoneStore::Fields& fields)
     return {{QStringLiteral("TZ_Name"), fields.name},
             {QStringLiteral("TZ_Description"), fields.description},
             {QStringLiteral("TZ_GMT_Offset"), fields.offset},
-            {QStringLiteral("TZ_Daylight_Savings"), fields.daylight ? 1 : 0}};
+            {QStringLiteral("TZ_Daylight_Savings"), fields.daylight ? 1 : 0},
+            {QStringLiteral("TZ_IANA"), fields.iana.isEmpty() ? QVariant() : QVariant(fields.iana)}};
 }
 
 } // namespace
@@ -51,15 +54,15 @@ int ZoneStore::countNamed(const QString& name) const
 std::optional<ZoneStore::Fields> ZoneStore::load(int key) const
 {
     const auto row
-        = m_db.first(QStringLiteral("SELECT TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings "
-                                    "FROM TimeZones WHERE TZ_PK = ?"),
+        = m_db.first(QStringLiteral("SELECT TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings, "
+                                    "TZ_IANA FROM TimeZones WHERE TZ_PK = ?"),
                      {key});
     if (!row)
         return std::nullopt;
     const QVariant description = row->value(1);
     return Fields {row->value(0).toString(),
                    description.isNull() ? QStringLiteral(" ") : description.toString(), row->value(2).toInt(),
-                   row->value(3).toInt() != 0};
+                   row->value(3).toInt() != 0, row->value(4).toString()};
 }
 
 int ZoneStore::nextKey() const
@@ -128,12 +131,31 @@ void ZoneStore::remove(int key) const
 }
 
 ZoneStore::Fields ZoneStore::read(const QString& name, const QString& description, const QString& offset,
-                                  bool daylight)
+                                  bool daylight, const QString& iana)
 {
     if (name.trimmed().isEmpty())
         throw RosterError(ErrorKind::DataFormat, QStringLiteral("Time Zone Name must be non blank!"), {},
                           FormField {FormField::Kind::ZoneName});
-    return {name, description, offsetOf(offset), daylight};
+    const QString id = iana.trimmed();
+    if (!id.isEmpty() && !QTimeZone::isTimeZoneIdAvailable(id.toUtf8()))
+        throw RosterError(ErrorKind::DataFormat,
+                          QStringLiteral("%1 is not a real time zone known to this computer (such as "
+                                         "America/New_York).")
+                              .arg(id),
+                          {}, FormField {FormField::Kind::ZoneIana});
+    return {name, description, offsetOf(offset), daylight, id};
+}
+
+ZoneStore::Fields ZoneStore::standardOf(const QString& iana)
+{
+    const QTimeZone zone(iana.toUtf8());
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    Fields fields;
+    fields.iana = iana;
+    fields.offset = -zone.standardTimeOffset(now) / 60;
+    // Whether it changes its clocks these days: hasDaylightTime() also counts wartime summers.
+    fields.daylight = zone.offsetFromUtc(now) != zone.offsetFromUtc(now.addMonths(6));
+    return fields;
 }
 
 int ZoneStore::offsetOf(const QString& text)

@@ -19,6 +19,7 @@ public:
         QString description;
         int offset = 0; // minutes, GMT = local time + offset
         bool daylight = false;
+        QString iana = {}; // the real time zone ("America/New_York"), or empty
     };
 
     struct Entry
@@ -53,9 +54,13 @@ public:
     // Throws DataError(1027) when the row is gone.
     void remove(int key) const;
 
-    // The zone as typed in the dialog; throws DataFormat for a blank name or an offset that is
-    // not a whole number of minutes.
-    static Fields read(const QString& name, const QString& description, const QString& offset, bool daylight);
+    // The zone as typed in the dialog; throws DataFormat for a blank name, an offset that is
+    // not a whole number of minutes, or a real time zone this computer does not know.
+    static Fields read(const QString& name, const QString& description, const QString& offset, bool daylight,
+                       const QString& iana = {});
+    // What a real time zone gives the fixed columns that older copies read: its standard
+    // offset, and whether it keeps daylight saving.
+    static Fields standardOf(const QString& iana);
     // The offset as typed; throws DataFormat unless it is a whole number of minutes.
     static int offsetOf(const QString& text);
     // A whole number of minutes, blanks around allowed; nothing for anything else.

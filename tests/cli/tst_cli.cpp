@@ -38,9 +38,11 @@ QByteArray fileHash(const QString& path)
 }
 
 // Alpha: Ann (GMT, Monday 20:00-23:00) and Ben (GMT, Monday 21:00-22:00). Bravo, hidden:
-// another Ann without a schedule. The user's zone is EST with daylight saving, 4 hours behind.
+// another Ann without a schedule. The user's zone is EST with daylight saving, 4 hours behind:
+// without its real time zone, so the answers do not depend on the date the test runs.
 void arrange(TestRoster& roster)
 {
+    roster.db().exec("UPDATE TimeZones SET TZ_IANA = NULL WHERE TZ_Name = 'EST'");
     const RecordKey alpha = roster.addDivision("Alpha");
     const RecordKey bravo = roster.addDivision("Bravo", 1);
     roster.addSchedule(roster.addMember(alpha, 7, "Ann"),
@@ -88,9 +90,6 @@ void tst_cli::commands_data()
         "Added Cid", "", 4);
     row("add bad division", {"member", "add", "Cid", "--division", "Zulu", "--zone", "GMT"}, 1, "",
         "--division: Make sure that the new Member's Division is set right, then try to Save again.");
-    row("add past midnight",
-        {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--mon", "23:00-01:00"}, 1, "",
-        "--mon slot 1 end: Ending time must be greater than starting time!");
     row("add bad time",
         {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--fri", "1:00-2:00,25:00-26:00"}, 1,
         "", "--fri slot 2 start: This field must be in a valid time format!  HH:MM AM/PM");
@@ -173,6 +172,7 @@ void tst_cli::jsonOutput()
 {
     TestRoster roster;
     arrange(roster);
+    roster.db().exec("UPDATE TimeZones SET TZ_IANA = NULL WHERE TZ_Name = 'CET'");
     const QJsonObject added = cli({"member", "add", "Cid", "--division", "Bravo", "--zone", "CET", "--mon",
                                    "19:00-23:00,01:00-02:00", "--email", "c@example.com", "--json"},
                                   roster.dir())

@@ -34,8 +34,8 @@ QByteArray file(const QByteArray& records)
 {
     int count = 0;
     for (const QByteArray& line : records.split('\n'))
-        count += !line.isEmpty() && line[0] >= '1' && line[0] <= '5';
-    return "#Tallyhold exchange 3\r\n" + records + "#end " + QByteArray::number(count) + "\r\n";
+        count += !line.isEmpty() && line[0] >= '1' && line[0] <= '6';
+    return "#Tallyhold exchange 4\r\n" + records + "#end " + QByteArray::number(count) + "\r\n";
 }
 
 // The worked example of the exchange format.
@@ -63,7 +63,7 @@ QStringList exported(TestRoster& roster, const QList<RecordKey>& divisions)
     QFile out(roster.filePath("out.tlx"));
     out.open(QIODevice::ReadOnly);
     const QByteArray bytes = out.readAll();
-    const QByteArray header = "#Tallyhold exchange 3\r\n";
+    const QByteArray header = "#Tallyhold exchange 4\r\n";
     if (!bytes.startsWith(header) || !bytes.endsWith("\r\n") || bytes.count('\n') != bytes.count("\r\n"))
         return {"no header, or line ends not CR LF"};
     QStringList lines = QString::fromUtf8(bytes.mid(header.size())).split("\r\n", Qt::SkipEmptyParts);
@@ -146,13 +146,15 @@ void tst_Exchange::importsWorkedExample_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("version");
-    QTest::newRow("this version") << file(example()) << 3;
+    QTest::newRow("this version") << file(example()) << 4;
+    QTest::newRow("real time zone") << file(example() + "6|9|Asia/Kolkata\r\n") << 4;
+    QTest::newRow("version 3") << file(example()).replace("exchange 4", "exchange 3") << 3;
     QTest::newRow("version 2") << Header + example() << 2;
     QTest::newRow("older copy, -1 for true") << example().replace("|Rook|1|", "|Rook|-1|") << 0;
-    QTest::newRow("LF line ends") << file(example()).replace("\r\n", "\n") << 3;
-    QTest::newRow("CR line ends") << file(example()).replace("\r\n", "\r") << 3;
+    QTest::newRow("LF line ends") << file(example()).replace("\r\n", "\n") << 4;
+    QTest::newRow("CR line ends") << file(example()).replace("\r\n", "\r") << 4;
     QTest::newRow("BOM, case, blanks")
-        << "\xEF\xBB\xBF #TALLYHOLD Exchange  3\t" + file(example()).mid(21) << 3;
+        << "\xEF\xBB\xBF #TALLYHOLD Exchange  4\t" + file(example()).mid(21) << 4;
 }
 
 void tst_Exchange::importsWorkedExample()
@@ -172,8 +174,9 @@ void tst_Exchange::importsWorkedExample()
              QList<int>({1, 1, 1}));
     QCOMPARE(seen, QList<int>({20, 40, 60, 80, 100}));
     const QStringList rows = roster.rows();
-    for (const QString& row : {Alpha + "/Alpha/Evening squad/0", QString("9/Zed/Zed Time/-120/0"),
-                               Monday + "/1899-12-30 19:00:00/1899-12-30 21:00:00//"})
+    const QString zone = QString("9/Zed/Zed Time/-120/0/") + (bytes.contains("6|9|") ? "Asia/Kolkata" : "");
+    for (const QString& row :
+         {Alpha + "/Alpha/Evening squad/0", zone, Monday + "/1899-12-30 19:00:00/1899-12-30 21:00:00//"})
         QVERIFY2(rows.contains(row), qPrintable(rows.join('\n')));
     QCOMPARE(rows.filter(Rook).size(), 2);
     QCOMPARE(roster.db().first("SELECT MBR_FK_TZones FROM Members")->value(0).toInt(), 9);
@@ -275,12 +278,15 @@ void tst_Exchange::faultsWriteNothing_data()
     row("bad offset", Header + "\r\n\r\n5|9|Zed||sixty|0\r\n", 4, "field 4 (offset in minutes)");
     row("bad time", rook + "4|" + Monday.toLatin1() + "|7:00 PM|25:00||\r\n", 5,
         "field 3 (slot 1 end) is not a time of day: \"25:00\"");
-    row("time on another day", rook + "4|" + Monday.toLatin1() + "|1/2/1900 7:00 PM|9:00 PM||\r\n", 5,
+    row("time on another day", rook + "4|" + Monday.toLatin1() + "|1/2/1999 7:00 PM|9:00 PM||\r\n", 5,
         "field 2 (slot 1 start) is not a time of day");
     row("tag without bar", start + "2x\r\n", 4, "not followed by");
     row("unknown escape", start + member + "|1|Rook|1|||||\\t|\r\n", 4, "field 10 holds");
     row("not UTF-8", start + member + "|1|Ren\xE9|1||||||\r\n", 4, "not UTF-8");
-    row("newer format", "#Tallyhold exchange 4\r\n", 1, "newer version");
+    row("newer format", "#Tallyhold exchange 5\r\n", 1, "newer version");
+    row("real time zone in version 2", start + "6|9|Asia/Kolkata\r\n", 4, "neither a record (1 to 5) nor");
+    row("real time zone without its zone", file(example() + "6|7|Europe/Berlin\r\n"), 7,
+        "no zone record before it has the zone key 7");
     row("unknown line", start + "X|Lost\r\n", 4, "neither a record (1 to 5) nor");
     row("end line counts more", file(example()).replace("#end 5", "#end 6"), 7, "ends early");
     row("record after end line", file(example()).replace("4|", "#end 3\r\n4|"), 6, "follows the end line 5");
@@ -340,25 +346,27 @@ void tst_Exchange::zonesMapOrAreAdded()
     const RecordKey division = roster.addDivision("Alpha");
     // A standard zone changed in this roster: a member of the file's standard zone gets one that is not.
     roster.db().update("TimeZones", "TZ_PK", 1, {{"TZ_Name", "Eastern US"}});
-    QByteArray bytes
-        = "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n5|22|zed|here|-120|0\r\n";
-    // The same name (letter case aside), offset and flag is the same zone; a user-made zone without its
-    // record stays unset.
-    const QList<int> fileZones {20, 21, 22, 12, 1};
+    QByteArray bytes = "5|20|Zed|described otherwise|-120|0\r\n5|21|Zed|here|-60|0\r\n"
+                       "5|22|zed|here|-120|0\r\n5|23|Zed|here|-120|0\r\n6|23|Asia/Dubai\r\n";
+    // The same name (letter case aside), offset, flag and real time zone is the same zone; a
+    // user-made zone without its record stays unset.
+    const QList<int> fileZones {20, 21, 22, 12, 1, 23};
     for (int i = 0; i < fileZones.size(); ++i)
         bytes += QString("2|%1|0x%2|%3|P%1|1||||||\r\n")
                      .arg(QString(32, QChar(u'1' + i)), KeyToHex(division))
                      .arg(fileZones[i])
                      .toUtf8();
     const ImportResult result = roster.session().importFile(write(roster, file(bytes)));
-    QCOMPARE(QList<int>({result.zonesReused, result.zonesAdded}), QList<int>({2, 2}));
-    QCOMPARE(roster.count("TimeZones"), 11);
+    QCOMPARE(QList<int>({result.zonesReused, result.zonesAdded}), QList<int>({2, 3}));
+    QCOMPARE(roster.count("TimeZones"), 12);
+    QCOMPARE(roster.db().first("SELECT TZ_IANA FROM TimeZones WHERE TZ_PK = ?", {zed + 2})->value(0),
+             "Asia/Dubai");
     QStringList zones;
     for (const QSqlRecord& member : roster.db().all("SELECT MBR_FK_TZones FROM Members ORDER BY MBR_PK"))
         zones << member.value(0).toString();
     QCOMPARE(zones,
              QStringList({QString::number(zed), QString::number(zed + 1), QString::number(zed), QString(),
-                          QString::number(zed + 2)}));
+                          QString::number(zed + 3), QString::number(zed + 2)}));
 }
 
 QTEST_GUILESS_MAIN(tst_Exchange)

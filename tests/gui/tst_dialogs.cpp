@@ -4,6 +4,7 @@
 #include "gui/frmTZEdit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLayout>
 #include <QLineEdit>
@@ -117,8 +118,10 @@ private slots:
     void optionsSaveReadsEveryFieldRestoreShowsTheStoreCancelHides()
     {
         TestRoster roster;
+        // A zone without a real time zone, whose daylight saving the user chooses.
+        roster.addZone("BRT", "Brasilia", 180, 0);
         frmOptions options(roster.session(), nullptr);
-        options.cmbTZ->setEditText("AKST");
+        options.cmbTZ->setEditText("BRT");
         options.chkApplyDST->setChecked(false);
         options.chkVerifyDialogs->setChecked(true);
         options.txtMaxResults->setText("25");
@@ -128,7 +131,7 @@ private slots:
         options.cmdSave->click();
         const Preferences& now = roster.session().preferences();
         QCOMPARE(QStringList({now.userTimeZone, now.userName, now.userEmail}),
-                 QStringList({"AKST", "Ann", "ann@example.org"}));
+                 QStringList({"BRT", "Ann", "ann@example.org"}));
         QVERIFY(!now.userDST && now.verifyOff && now.maxResults == 25 && now.timeGranularity == 15);
         options.opt60->setChecked(true);
         options.txtMaxResults->setText("3");
@@ -186,6 +189,32 @@ private slots:
         QVERIFY(entryTexts(d.tz.lstTimeZone).contains("GMT-6 - Test"));
         QTest::mouseClick(d.tz.cmdDelete, Qt::LeftButton);
         QVERIFY(!entryTexts(d.tz.lstTimeZone).contains("GMT-6 - Test"));
+    }
+
+    // Picking a real time zone fills the fixed fields older copies read; Options then follows it.
+    void realTimeZonePickedAndFollowed()
+    {
+        Zones d(true);
+        const int kolkata = d.tz.cmbRealZone->findData("Asia/Kolkata");
+        QCOMPARE(d.tz.cmbRealZone->itemText(kolkata), "Asia/Kolkata (UTC+05:30)");
+        d.tz.txtTZName->setText("IST");
+        d.tz.chkApplyDST->setChecked(true);
+        d.tz.cmbRealZone->setCurrentIndex(kolkata);
+        emit d.tz.cmbRealZone->activated(kolkata);
+        QVERIFY(d.tz.txtGMTOffset->text() == "-330" && !d.tz.chkApplyDST->isChecked());
+        d.tz.cmdSave->click();
+        QCOMPARE(d.roster.db().first("SELECT TZ_IANA FROM TimeZones WHERE TZ_Name = 'IST'")->value(0),
+                 "Asia/Kolkata");
+        d.tz.cmbRealZone->setEditText("Mars/Olympus");
+        d.tz.txtTZName->setText("Mars");
+        d.tz.cmdSave->click();
+        QVERIFY(onlyBox().title == "Data Format Error" && focusName() == "cmbRealZone");
+
+        frmOptions options(d.roster.session(), nullptr);
+        options.cmbTZ->setEditText("Mars");
+        QVERIFY(options.chkApplyDST->isEnabled() && options.chkApplyDST->isChecked());
+        options.cmbTZ->setEditText("IST");
+        QVERIFY(!options.chkApplyDST->isEnabled() && !options.chkApplyDST->isChecked());
     }
 
     void zoneOffsetCheckedOnLeavingForAField()

@@ -77,10 +77,10 @@ void tst_Members::saveChecks_data()
     row("first slots of all days before times", "Bob", {"10:00 PM-01:00 AM", "", "7:00 PM-"}, first);
     row("unreadable text before times", "Bob", {"9:00 PM-8:00 PM", "7:00 AM-9:00 AM,24:00-"},
         "TimeFormat Slot 1.2: This field must be in a valid time format!  HH:MM AM/PM");
-    row("slot past midnight", "Bob", {"10:00 PM-01:00 AM"}, early.arg("0.1"));
+    // An end before the start runs past midnight; only an equal one is refused.
+    row("slot past midnight", "Bob", {"10:00 PM-01:00 AM,11:00 PM-12:00 AM"}, "");
     row("equal start and end", "Bob", {"", "", "", "19:00-7:00 PM"}, early.arg("3.1"));
-    row("one day whole before the next", "Bob", {"7:00 AM-9:00 AM,11:00 PM-6:00 PM", "9:00 PM-8:00 PM"},
-        early.arg("0.3"));
+    row("second slot equal", "Bob", {"7:00 AM-9:00 AM,11:00 PM-23:00"}, early.arg("0.3"));
     row("second slot start only", "Bob", {"7:00 AM-9:00 AM,6:00 PM-"}, second.arg("0.3"));
     row("second slot end only", "Bob", {"", "7:00 AM-9:00 AM,-6:00 PM"}, second.arg("1.2"));
     // Not trimmed by the checks, so the lookup refuses it.
@@ -140,9 +140,19 @@ void tst_Members::addStoresGmtAndLoadsBack()
     QCOMPARE(edit.form.days[5].texts,
              (std::array<QString, 4> {"12:00 AM", "11:59 PM", "05:00 AM", "06:00 AM"}));
     QVERIFY(!edit.form.days[2].checked);
-    // The panel shows the times in the user's zone: EST with daylight, one hour ahead of Five.
-    const MemberInfo info = session.memberInfo(member);
-    QCOMPARE(info.days[0], std::optional<QString>("08:00 PM - 12:00 AM"));
+    // The panel shows the times in the user's zone on the week's dates: EST, level with Five in
+    // winter (by the daylight flags alone it would be an hour ahead).
+    const MemberInfo info = session.memberInfo(member, QDate(2026, 12, 1));
+    QCOMPARE(info.days[0], std::optional<QString>("07:00 PM - 11:00 PM"));
+    // A slot past midnight is stored ending the next day, shown and loaded as typed.
+    const RecordKey night
+        = session.addMember(TestRoster::form("Night", {"10:00 PM-2:00 AM"}, "Twin", "Five")).key;
+    QCOMPARE(daySlots(roster, night, 0), stored({at(0, 22).addMinutes(300), at(1, 2).addMinutes(300)}));
+    QCOMPARE(session.memberInfo(night, QDate(2026, 12, 1)).days[0],
+             std::optional<QString>("10:00 PM - 02:00 AM"));
+    QCOMPARE(session.memberForEdit(night).form.days[0].texts,
+             (std::array<QString, 4> {"10:00 PM", "02:00 AM", "", ""}));
+    session.deleteMember(night);
     QVERIFY(info.timeZone == "Five behind" && !info.days[2] && session.memberName(member) == "Bob");
 
     // Saved again, the zone's key wins over stray text and the division is found by name:

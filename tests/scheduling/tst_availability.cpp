@@ -27,6 +27,10 @@ private slots:
     void plannerAgainstBruteForce();
     void plannerEdges_data();
     void plannerEdges();
+    void realZones_data();
+    void realZones();
+    void clockChangeWeeks_data();
+    void clockChangeWeeks();
 };
 
 namespace {
@@ -88,21 +92,30 @@ struct Schedules : TestRoster
     }
 };
 
-// Per player name, free[m] for two weeks running, from each member's local week.
-QHash<QString, QList<bool>> freeMinutes(const Database& db, const QList<RecordKey>& members,
-                                        const QString& zone, bool dst)
+// Per player name, whether free at each of `minutes` GMT minutes (from day zero) from `from`:
+// each member's slots (today's, and yesterday's that run past midnight) read minute by minute on
+// the member's clock, without the index's spans.
+QHash<QString, QList<bool>> freeMinutes(const Database& db, const QList<RecordKey>& members, int from,
+                                        int minutes)
 {
     cTimeFuncs time(db);
-    const int user = time.effectiveOffset(zone, dst);
     QHash<QString, QList<bool>> free;
     for (const MemberSchedule& member : MemberSchedule::readSelected(db, members)) {
-        QList<bool>& minutes = free[member.name];
-        minutes.resize(2 * Week);
-        const int shift = user - time.effectiveOffset(member.zone, member.daylight);
-        for (const WeekInterval& span : member.localWeek(time)) {
-            for (int local = span.start; local < span.end; ++local) {
-                const int m = ((local - shift) % Week + Week) % Week;
-                minutes[m] = minutes[m + Week] = true;
+        QList<bool>& minute = free[member.name];
+        minute.resize(minutes);
+        const ZoneRule clock = time.rule(member.zone, member.daylight);
+        for (int i = 0; i < minutes; ++i) {
+            const DateTime local = clock.fromGMT(DateTime::fromSeconds((from + i) * 60LL));
+            for (const int back : {0, 1}) {
+                const auto& day
+                    = member.days[MemberSchedule::scheduleDay((local.date().dayOfWeek() + 6 - back) % 7)];
+                for (const MemberSchedule::Slot& slot : day.timeSlots) {
+                    const int start = time.fromGMT(slot.start, member.zone, member.daylight).minuteOfDay();
+                    int end = time.fromGMT(slot.end, member.zone, member.daylight).minuteOfDay();
+                    end += end <= start ? 1440 : 0;
+                    const int at = local.minuteOfDay() + back * 1440;
+                    minute[i] |= day.flagged && slot.start < slot.end && start <= at && at < end;
+                }
             }
         }
     }
@@ -302,8 +315,16 @@ void tst_Availability::plannerAgainstBruteForce()
     const auto zones = roster.db().all("SELECT TZ_Name FROM TimeZones");
     const QString zone = zones.at(random.bounded(int(zones.size()))).value(0).toString();
     const bool dst = random.bounded(2) == 1;
-    const WeekAvailability week = WeekAvailability::build(roster.db(), members, zone, dst);
-    const auto free = freeMinutes(roster.db(), members, zone, dst);
+    // A week from a Wednesday, without a clock change (those have their own test).
+    const QDate weekOf(2026, 12, 9);
+    const WeekAvailability week = WeekAvailability::build(roster.db(), members, zone, dst, weekOf);
+    const ZoneRule user = cTimeFuncs(roster.db()).rule(zone, dst);
+    const auto gmtMinute = [&](int weekMinute) {
+        const DateTime local = MatchFields::forWeekMinute(weekMinute, weekOf).moment();
+        return int(user.toGMT(local)->seconds() / 60);
+    };
+    const int from = gmtMinute(weekOf.dayOfWeek() * 1440 - 1440);
+    const auto free = freeMinutes(roster.db(), members, from, 9 * 1440);
     QCOMPARE(week.players(), free.size());
 
     QHash<RecordKey, QString> names;
@@ -320,16 +341,16 @@ void tst_Availability::plannerAgainstBruteForce()
         QList<BestTimeTally> expected;
         for (const PlanPoint& point : result.points) {
             QStringList who;
+            const int minute = gmtMinute(point.weekMinute) - from;
             for (auto it = free.cbegin(); it != free.cend(); ++it) {
-                if (std::all_of(it->begin() + point.weekMinute, it->begin() + point.weekMinute + length,
-                                [](bool f) { return f; }))
+                if (!it->mid(minute, length).contains(false))
                     who << it.key();
             }
             const bool suits = who.size() >= plan.minimum
                 && std::all_of(plan.required.cbegin(), plan.required.cend(), [&](const RecordKey& key) {
                                    return names.contains(key) && who.contains(names.value(key));
                                });
-            const QString at = QString("length %1 at %2: ").arg(length).arg(point.weekMinute);
+            const QString at = QString("%1 length %2 at %3: ").arg(zone).arg(length).arg(point.weekMinute);
             QCOMPARE(at + QString("%1 %2").arg(point.count).arg(point.suits),
                      at + QString("%1 %2").arg(who.size()).arg(suits));
             if (suits)
@@ -383,7 +404,7 @@ void tst_Availability::plannerEdges()
     const RecordKey idle = roster.member("Idle", zone, {{day, "12:00 AM-11:59 PM"}}, 0);
     const RecordKey unscheduled = roster.addMember(roster.addDivision("B"), zone, "Nobody");
     const WeekAvailability week
-        = WeekAvailability::build(roster.db(), {ann, idle, unscheduled}, "USR", false);
+        = WeekAvailability::build(roster.db(), {ann, idle, unscheduled}, "USR", false, QDate(2026, 12, 7));
     QCOMPARE(week.counts(length).at(start), count);
     QCOMPARE(week.namesAt(start, length).size(), count);
 
@@ -398,6 +419,109 @@ void tst_Availability::plannerEdges()
     }
     QCOMPARE(week.plan({length, {ann}, 2}, 15).reason,
              QString("No time suits all required and at least 2 players for %1 minutes").arg(length));
+}
+
+// Members added through the form, in real time zones, as a new user would.
+struct RealZones : TestRoster
+{
+    RecordKey alpha = addDivision("Alpha");
+    // The session of a user in that real time zone.
+    Roster user(const QString& id, int step = 30)
+    {
+        return {db(), {zone(id), false, false, 100, "", "", step}};
+    }
+    // A zone of that real time zone, added as Time Zone Edits does, named after it.
+    QString zone(const QString& id)
+    {
+        ZoneStore::Fields fields = ZoneStore::standardOf(id);
+        fields.name = id;
+        if (!ZoneStore(db()).contains(id))
+            session().addZone(fields);
+        return id;
+    }
+    RecordKey member(const QString& id, const QStringList& days)
+    {
+        return session().addMember(form("Ann", days, "Alpha", zone(id))).key;
+    }
+};
+
+void tst_Availability::realZones_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QString>("match");
+    QTest::addColumn<bool>("listed");
+    const QStringList evenings(6, "8:00 PM-11:00 PM");
+    const auto row = [&](const char* tag, const char* user, const char* member, const QStringList& days,
+                         const char* match, bool listed) {
+        QTest::newRow(tag) << user << member << days << match << listed;
+    };
+    const char* ny = "America/New_York";
+    const char* berlin = "Europe/Berlin";
+    // Six hours apart, then five while the US is on summer time and Europe not yet, then six.
+    row("Mar 6 2:30 PM", ny, berlin, evenings, "03/06/2026 2:30 PM", true);
+    row("Mar 20 2:30 PM", ny, berlin, evenings, "03/20/2026 2:30 PM", false);
+    row("Mar 6 5:30 PM", ny, berlin, evenings, "03/06/2026 5:30 PM", false);
+    row("Mar 20 5:30 PM", ny, berlin, evenings, "03/20/2026 5:30 PM", true);
+    // Europe back on winter time on October 25, the US on November 1.
+    row("Oct 28 2:30 PM", ny, berlin, evenings, "10/28/2026 2:30 PM", false);
+    row("Nov 4 2:30 PM", ny, berlin, evenings, "11/04/2026 2:30 PM", true);
+    // Sydney leaves summer time on April 5: 8 PM is 9 AM GMT before, 10 AM after.
+    row("Sydney summer", "Etc/GMT", "Australia/Sydney", evenings, "04/01/2026 9:00 AM", true);
+    row("Sydney winter", "Etc/GMT", "Australia/Sydney", evenings, "04/08/2026 9:00 AM", false);
+    row("+5:30", "Etc/GMT", "Asia/Kolkata", evenings, "12/08/2026 2:30 PM", true);
+    row("+13:45 in summer", "Etc/GMT", "Pacific/Chatham", evenings, "12/08/2026 6:15 AM", true);
+    row("+12:45 in winter", "Etc/GMT", "Pacific/Chatham", evenings, "07/08/2026 6:15 AM", false);
+    // Hawaii keeps its clock; the user's moves.
+    row("Hawaii, user on winter time", ny, "Pacific/Honolulu", evenings, "01/07/2026 1:30 AM", true);
+    row("Hawaii, user on summer time", ny, "Pacific/Honolulu", evenings, "07/08/2026 1:30 AM", false);
+    // Monday 10 PM to 2 AM runs into Tuesday; the weekend's into Sunday and into Monday.
+    const QStringList monday {"10:00 PM-2:00 AM"};
+    const QStringList weekend {"", "", "", "", "", "10:00 PM-2:00 AM"};
+    row("past midnight", "Etc/GMT", "Etc/GMT", monday, "12/08/2026 1:00 AM", true);
+    row("past midnight, end", "Etc/GMT", "Etc/GMT", monday, "12/08/2026 2:00 AM", false);
+    row("into Sunday", "Etc/GMT", "Etc/GMT", weekend, "12/13/2026 1:00 AM", true);
+    row("into Monday", "Etc/GMT", "Etc/GMT", weekend, "12/14/2026 1:00 AM", true);
+    row("until midnight", ny, berlin, {"8:00 PM-12:00 AM"}, "12/07/2026 5:59 PM", true);
+    row("past midnight across zones", ny, berlin, {"10:00 PM-2:00 AM"}, "12/07/2026 7:59 PM", true);
+}
+
+void tst_Availability::realZones()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, member);
+    QFETCH(QStringList, days);
+    QFETCH(QString, match);
+    QFETCH(bool, listed);
+    RealZones roster;
+    const RecordKey ann = roster.member(member, days);
+    QCOMPARE(roster.user(user).showAvailable({ann}, match.section(' ', 0, 0), match.section(' ', 1)).names,
+             listed ? QStringList {"Ann"} : QStringList());
+}
+
+void tst_Availability::clockChangeWeeks_data()
+{
+    // The week, and the Sunday points of a weekend slot 1 AM to 4 AM, hourly. Spring forward: 2 AM
+    // does not exist. Fall back: 1 AM happens twice and shows once.
+    QTest::addColumn<QStringList>("weekAndSunday");
+    QTest::newRow("March 8") << QStringList {"3/8/2026", "01:00 AM, 03:00 AM"};
+    QTest::newRow("November 1") << QStringList {"11/1/2026", "01:00 AM, 02:00 AM, 03:00 AM"};
+}
+
+void tst_Availability::clockChangeWeeks()
+{
+    QFETCH(QStringList, weekAndSunday);
+    RealZones roster;
+    const RecordKey ann = roster.member("America/New_York", {"", "", "", "", "", "1:00 AM-4:00 AM"});
+    QStringList points;
+    const Roster user = roster.user("America/New_York", 60);
+    for (const BestTimeTally& tally :
+         user.bestTimes({ann}, {}, Roster::readWeekOf(weekAndSunday[0])).tallies) {
+        if (tally.weekMinute >= 6 * 1440)
+            points << DateTime::fromSeconds(tally.weekMinute % 1440 * 60).toHhMmAmPm();
+    }
+    QCOMPARE(points.join(", "), weekAndSunday[1]);
 }
 
 QTEST_GUILESS_MAIN(tst_Availability)

@@ -21,6 +21,8 @@ private slots:
     void newRosterHasStandardZonesAndReopens();
     void refusesForeignFiles_data();
     void refusesForeignFiles();
+    void olderRosterIsUpgraded_data();
+    void olderRosterIsUpgraded();
     void rosterHeldByAnotherProgramIsInUse();
     void secondWindowIsRefused();
     void damagedRosterOpensReadOnly();
@@ -72,6 +74,9 @@ void tst_Store::refusesForeignFiles_data()
     QTest::newRow("missing column") << QByteArray(
         "CREATE TABLE Divisions (DIV_PK BLOB, DIV_Name TEXT, DIV_Notes TEXT)")
                                     << notOpened << "no column DIV_Hide";
+    QTest::newRow("newer roster") << QByteArray("PRAGMA user_version = 2") << notOpened
+                                  << "written by a newer version of Tallyhold (roster version 2; this "
+                                     "version reads rosters up to version 1)";
     QTest::newRow("damaged") << QByteArray("CREATE TABLE Other (x INTEGER)damaged") << "RosterDamaged"
                              << "is damaged";
 }
@@ -83,7 +88,7 @@ void tst_Store::refusesForeignFiles()
     QFETCH(QString, problem);
     QTemporaryDir dir;
     const QString path = dir.filePath("ClanRoster.mdb");
-    if (content.startsWith("CREATE")) {
+    if (content.startsWith("CREATE") || content.startsWith("PRAGMA")) {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "arrange");
             db.setDatabaseName(path);
@@ -110,6 +115,45 @@ void tst_Store::refusesForeignFiles()
              qPrintable(error));
     QCOMPARE(digest(), before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"ClanRoster.mdb"});
+}
+
+void tst_Store::olderRosterIsUpgraded_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("upgraded") << false;
+    QTest::newRow("read-only, read as upgraded") << true;
+}
+
+void tst_Store::olderRosterIsUpgraded()
+{
+    QFETCH(bool, readOnly);
+    TestRoster roster;
+    roster.addMember(roster.addDivision("Alpha"), roster.addZone("IST", "India", -330, 0), "Ann");
+    // A roster of the first version, whose user changed a standard zone.
+    roster.db().exec("UPDATE TimeZones SET TZ_GMT_Offset = 361 WHERE TZ_PK = 2");
+    roster.db().exec("ALTER TABLE TimeZones DROP COLUMN TZ_IANA");
+    roster.db().exec("PRAGMA user_version = 0");
+    const QStringList before = roster.rows();
+    const QString path = roster.db().path();
+    roster.db().close();
+    Database again
+        = Database::open(path, readOnly ? Database::Access::ReadOnly : Database::Access::ReadWrite);
+    QStringList ids;
+    for (const QSqlRecord& zone : again.all("SELECT TZ_IANA FROM TimeZones ORDER BY TZ_PK"))
+        ids << zone.value(0).toString();
+    QCOMPARE(ids.join(' '),
+             "America/New_York  America/Denver America/Los_Angeles America/Anchorage "
+             "Pacific/Honolulu Etc/GMT Europe/Berlin ");
+    QCOMPARE(RosterSchema::version(again.connection()), readOnly ? 0 : 1);
+    again.close();
+    roster.db() = Database::open(path, Database::Access::ReadOnly);
+    // Every row as it was, apart from the new column.
+    const auto withoutIds = [](QStringList rows) {
+        for (QString& row : rows)
+            row.remove(QRegularExpression("/((America|Pacific|Etc|Europe)/[A-Za-z_]+)?$"));
+        return rows;
+    };
+    QCOMPARE(withoutIds(roster.rows()), withoutIds(before));
 }
 
 void tst_Store::rosterHeldByAnotherProgramIsInUse()
