@@ -292,6 +292,7 @@ void SchedulingTab::refreshPlanner()
         heatmap->clear(error.text());
         return;
     }
+    heatmap->setWeekOf(weekOf);
     heatmap->setPlan(m_roster.weekPlan(members, plan, weekOf), [this, members, plan, weekOf](int weekMinute) {
         return m_roster.availableAt(members, weekMinute, plan, weekOf).names;
     });

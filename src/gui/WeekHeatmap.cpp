@@ -55,10 +55,7 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
 {
     grdWeek = named(new QTableWidget(0, 8), "grdWeek", QStringLiteral("Week heatmap"),
                     QStringLiteral("Click a time and show who!"));
-    QStringList headers {QString()};
-    for (const char* day : DayNames)
-        headers << QLatin1String(day);
-    grdWeek->setHorizontalHeaderLabels(headers);
+    setWeekOf({});
     grdWeek->verticalHeader()->hide();
     grdWeek->verticalHeader()->setMinimumSectionSize(3);
     grdWeek->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -157,6 +154,17 @@ void WeekHeatmap::layOutRows(int step)
             grdWeek->setItem(row, column, cell);
         }
     }
+}
+
+void WeekHeatmap::setWeekOf(const QDate& weekOf)
+{
+    QStringList headers {QString()};
+    for (int day = 0; day < 7; ++day) {
+        const QDate date = weekOf.addDays((day + 1 - weekOf.dayOfWeek() + 7) % 7);
+        headers << QLatin1String(DayNames[day])
+                + (weekOf.isValid() ? date.toString(QStringLiteral("\nM/d")) : QString());
+    }
+    grdWeek->setHorizontalHeaderLabels(headers);
 }
 
 void WeekHeatmap::setPlan(const WeekPlan& plan, const std::function<QStringList(int)>& names)

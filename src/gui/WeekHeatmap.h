@@ -12,6 +12,8 @@ class QTableWidget;
 // how many of the selection can play a whole match from then. Darker is more; cells where the
 // plan's required players or minimum are not met are hatched. Hovering tells who, a click or
 // Enter on a cell chooses that moment.
+class QDate;
+
 class WeekHeatmap : public QWidget
 {
     Q_OBJECT
@@ -21,6 +23,9 @@ public:
 
     // names(weekMinute) gives the players of a cell, asked only when its tooltip shows.
     void setPlan(const WeekPlan& plan, const std::function<QStringList(int)>& names);
+    // Dates under the day names ("Mon", "12/7"): the seven days from weekOf, each column's on or
+    // after it; day names alone for an invalid date.
+    void setWeekOf(const QDate& weekOf);
     // An empty week, with a line saying why.
     void clear(const QString& why);
 

@@ -170,6 +170,7 @@ private slots:
         Tab t;
         QTableWidget* grid = t.tab.heatmap->grdWeek;
         t.tab.txtMatchLength->setText("60");
+        t.tab.txtWeekOf->setText("12/09/2026");
         clickEntry(t.tab.lstSchedules, 1);
         QTest::mouseClick(t.tab.cmdRequired, Qt::LeftButton);
         QVERIFY(t.tab.lstSchedules->item(1)->font().bold() && !t.tab.lstSchedules->item(0)->font().bold());
@@ -181,6 +182,9 @@ private slots:
         // The heatmap follows the selection once the list has settled; Bob is required.
         QTRY_COMPARE(cellName(21), "Mon 09:00 PM: 2 of 2");
         QCOMPARE(cellName(20), "Mon 08:00 PM: 1 of 2, plan not met");
+        // The week runs from Wednesday 12/9: its Monday is 12/14.
+        QVERIFY(grid->horizontalHeaderItem(1)->text() == "Mon\n12/14"
+                && grid->horizontalHeaderItem(3)->text() == "Wed\n12/9");
 
         const QRect rect = grid->visualRect(grid->model()->index(21, 1));
         QHelpEvent hover(QEvent::ToolTip, rect.center(), grid->viewport()->mapToGlobal(rect.center()));
