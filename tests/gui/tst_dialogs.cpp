@@ -137,10 +137,6 @@ private slots:
         options.txtMaxResults->setText("3");
         options.cmdRestore->click();
         QVERIFY(options.opt15->isChecked() && options.txtMaxResults->text() == "25");
-        // A step the dialog does not offer shows as 30.
-        QSettings("Quillmoor", "Tallyhold").setValue("Tallyhold/TimeGranularity", "45");
-        options.cmdRestore->click();
-        QVERIFY(options.opt30->isChecked() && !options.opt15->isChecked() && !options.opt60->isChecked());
         QVERIFY(Messages::shown().isEmpty());
         // Cancel hides the dialog and keeps unsaved edits for its next showing.
         showActive(options);

@@ -37,10 +37,6 @@ private slots:
         MainWindow w;
         QCOMPARE(w.window.windowTitle(), "Tallyhold");
         QCOMPARE(w.window.TabClan->currentIndex(), 0);
-        QCOMPARE(w.find<QListWidget>("lstMembers")->selectionMode(), QAbstractItemView::SingleSelection);
-        QCOMPARE(w.find<QListWidget>("lstDivision")->selectionMode(), QAbstractItemView::SingleSelection);
-        QCOMPARE(w.find<QListWidget>("lstSchedules")->selectionMode(), QAbstractItemView::ExtendedSelection);
-        QCOMPARE(w.find<QListWidget>("lstExportDiv")->selectionMode(), QAbstractItemView::MultiSelection);
 
         for (QAction* item : {w.window.mnuOptions, w.window.mnuEditTZ}) {
             QDialog* dialog
