@@ -3,6 +3,7 @@
 #include "CliCommands.h"
 #include "roster/RosterLocation.h"
 #include "store/RosterError.h"
+#include "store/RosterServer.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -338,7 +339,7 @@ int CommandLine::run(const QStringList& arguments)
     const QString path = RosterLocation::fromCommandLine(parser);
     if (path.isEmpty())
         return fail(QStringLiteral("--roster needs a file name."), Refused);
-    const bool existed = QFileInfo::exists(path);
+    const bool existed = RosterServer::isAddress(path) || QFileInfo::exists(path);
     try {
         const Database db = Database::open(path);
         if (!existed)

@@ -110,6 +110,10 @@ Box boxFor(ErrorKind kind)
         return {"File Not Saved", Icon::Critical};
     case ErrorKind::ValueOutOfRange:
         return {"Tallyhold", Icon::None};
+    case ErrorKind::RowChanged:
+        return {"Changed by Another Officer", Icon::Exclamation};
+    case ErrorKind::ConnectionLost:
+        return {"Connection Lost", Icon::Exclamation};
     }
     return {"Tallyhold", Icon::Critical};
 }

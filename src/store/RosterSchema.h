@@ -9,7 +9,12 @@
 class RosterSchema
 {
 public:
+    // The schema version a server roster made by this copy carries.
+    static constexpr int ServerVersion = 1;
+
     static const QStringList& tableNames();
+    // Whether db is a PostgreSQL server rather than an SQLite file.
+    static bool onServer(const QSqlDatabase& db);
     // Creates the tables, indexes and standard zones in an empty database.
     static void create(QSqlDatabase& db);
     // Empty when db holds every table and column of a roster; otherwise what is wrong.

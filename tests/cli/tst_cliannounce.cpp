@@ -25,8 +25,8 @@ private slots:
         QProcess cli;
         cli.setWorkingDirectory(roster.dir());
         cli.start(QStringLiteral(TALLYHOLD_CLI),
-                  {"--json", "announce", "--at", "12/8/2026 8:00 PM", "--length", "90", "--zone", "GMT",
-                   "--dst", "no", "--ics", "m.ics"});
+                  {"--roster", roster.location(), "--json", "announce", "--at", "12/8/2026 8:00 PM",
+                   "--length", "90", "--zone", "GMT", "--dst", "no", "--ics", "m.ics"});
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(cli.exitCode(), 0);
         const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();

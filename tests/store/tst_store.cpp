@@ -36,13 +36,13 @@ void tst_Store::newRosterHasStandardZonesAndReopens()
     TestRoster roster;
     QCOMPARE(roster.db().connection().tables().size(), 5);
     for (const QString& table : RosterSchema::tableNames())
-        QVERIFY2(roster.db().connection().tables().contains(table), qPrintable(table));
+        QVERIFY2(roster.db().connection().tables().contains(table, Qt::CaseInsensitive), qPrintable(table));
     roster.addDivision("Alpha");
     // Column names are matched without regard to letter case.
     const auto row = roster.db().first("SELECT tz_gmt_offset FROM TimeZones WHERE tz_name = 'CST'");
     QCOMPARE(row->value("TZ_GMT_Offset").toInt(), 360);
     roster.db().close();
-    Database again = Database::open(roster.filePath("ClanRoster.mdb"));
+    Database again = Database::open(roster.location());
     QStringList zones;
     for (const QSqlRecord& zone : again.all("SELECT * FROM TimeZones ORDER BY TZ_PK"))
         zones << QStringList {zone.value(1).toString(), zone.value(2).toString(), zone.value(3).toString(),
@@ -78,6 +78,7 @@ void tst_Store::refusesForeignFiles_data()
 
 void tst_Store::refusesForeignFiles()
 {
+    SKIP_ON_SERVER();
     QFETCH(QByteArray, content);
     QFETCH(QString, kind);
     QFETCH(QString, problem);
@@ -114,6 +115,7 @@ void tst_Store::refusesForeignFiles()
 
 void tst_Store::rosterHeldByAnotherProgramIsInUse()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
@@ -128,6 +130,7 @@ void tst_Store::rosterHeldByAnotherProgramIsInUse()
 
 void tst_Store::secondWindowIsRefused()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     const QString path = roster.db().path();
     {
@@ -142,6 +145,7 @@ void tst_Store::secondWindowIsRefused()
 
 void tst_Store::damagedRosterOpensReadOnly()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     roster.addMembersAndDamageOne(roster.addDivision("A"), 60);
     const QString path = roster.db().path();
@@ -160,6 +164,7 @@ void tst_Store::damagedRosterOpensReadOnly()
 
 void tst_Store::firstStartOfDayBacksUp()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     roster.addDivision("A");
     const QString path = roster.db().path();
