@@ -181,12 +181,12 @@ void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
     m_session = std::make_unique<Roster>(m_db, m_session->preferences());
 }
 
-QStringList TestRoster::rows() const
+QStringList TestRoster::rows(const Database& db)
 {
     QStringList rows;
     for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times"}) {
         QStringList tableRows;
-        for (const QSqlRecord& row : m_db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
+        for (const QSqlRecord& row : db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
             QStringList values;
             for (int column = 0; column < row.count(); ++column) {
                 // Only the server's zones have it yet.

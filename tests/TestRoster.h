@@ -52,7 +52,8 @@ public:
     // failing disk would; the roster opens again, and reading that page fails.
     void addMembersAndDamageOne(const RecordKey& division, int members);
     // Every row of every table as text, keys in hexadecimal, ordered within each table.
-    QStringList rows() const;
+    QStringList rows() const { return rows(m_db); }
+    static QStringList rows(const Database& db);
     // Days from Monday, each "" (not played), "start-end" or "start-end,start2-end2".
     static MemberForm form(const QString& name, const QStringList& days = {},
                            const QString& division = "Alpha", const QString& zone = "GMT");

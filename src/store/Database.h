@@ -56,9 +56,9 @@ public:
     QString backup() const;
     QString backupPath() const;
 
-    // The row's version, read with a lock held until the transaction ends, so a write compared
-    // against a version read earlier cannot cross another's; null when the row is gone. A file
-    // has one writer, so its rows keep one version.
+    // The row's version; within a transaction read with a lock held until it ends, so a write
+    // compared against a version read earlier cannot cross another's. Null when the row is gone.
+    // A file has one writer, so its rows keep one version.
     QVariant rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const;
     // Calls changed with the table's name after another session committed a write to it;
     // a file has no other sessions.
