@@ -231,12 +231,12 @@ QString refusal(const std::function<void()>& command)
         error = thrown;
     }
     static const char* const Kinds[]
-        = {"Database",      "DataLost",         "NotOpened",       "RosterInUse",   "RosterOpenElsewhere",
-           "RosterDamaged", "RosterEmpty",      "ReadOnly",        "Programming",   "RecordKey",
-           "ZoneOffset",    "Selection",        "SaveRefused",     "RowVanished",   "DataFormat",
-           "TimeFormat",    "DivisionNotFound", "ZoneNotFound",    "ScheduleInput", "DeletionRefused",
-           "ImportAborted", "ExportFailed",     "ValueOutOfRange", "FileNotSaved",  "RowChanged",
-           "ConnectionLost"};
+        = {"Database",       "DataLost",         "NotOpened",       "RosterInUse",   "RosterOpenElsewhere",
+           "RosterDamaged",  "RosterEmpty",      "ReadOnly",        "Programming",   "RecordKey",
+           "ZoneOffset",     "Selection",        "SaveRefused",     "RowVanished",   "DataFormat",
+           "TimeFormat",     "DivisionNotFound", "ZoneNotFound",    "ScheduleInput", "DeletionRefused",
+           "ImportAborted",  "ExportFailed",     "ValueOutOfRange", "FileNotSaved",  "RowChanged",
+           "ConnectionLost", "PasswordNeeded"};
     static const char* const Fields[]
         = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
            "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone"};

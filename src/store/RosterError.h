@@ -33,6 +33,7 @@ enum class ErrorKind {
     FileNotSaved, // a file other than an exchange file cannot be written; nothing of it was kept
     RowChanged, // another officer changed the row since it was loaded; nothing was saved
     ConnectionLost, // the server's connection dropped; nothing of the command was saved
+    PasswordNeeded, // the server wants a password the login was not given, or refused the one given
 };
 
 // A field of a form, for the front end to put the focus back on.

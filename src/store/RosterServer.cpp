@@ -138,9 +138,15 @@ Database RosterServer::open(const QString& address, Database::Access access)
                 address,
                 QStringLiteral("Qt's PostgreSQL driver is not installed (Debian package libqt6sql6-psql)."));
         configure(db, address);
-        if (!db.open())
-            refuse(address, QStringLiteral("the server cannot be reached or refused the login."),
-                   db.lastError().databaseText().trimmed());
+        if (!db.open()) {
+            const QString why = db.lastError().databaseText().trimmed();
+            if (why.contains(QLatin1String("password")))
+                throw RosterError(ErrorKind::PasswordNeeded,
+                                  QStringLiteral("The shared roster %1 needs the login's password.")
+                                      .arg(shownName(address)),
+                                  why);
+            refuse(address, QStringLiteral("the server cannot be reached or refused the login."), why);
+        }
         if (isEmpty(db)) {
             if (access == Database::Access::ReadOnly)
                 refuse(address, QStringLiteral("the database holds no roster yet."));
