@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -334,14 +335,26 @@ void Database::insertRows(const QString& table, const QStringList& columns,
                           const QList<QVariantList>& rows) const
 {
     reconnect();
+    // Many rows to a statement: a server answers each statement over the network.
+    const qsizetype perStatement = std::max<qsizetype>(1, 600 / std::max<qsizetype>(1, columns.size()));
+    const QString row = QLatin1Char('(')
+        + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
     QSqlQuery query(connection());
-    const QStringList marks(columns.size(), QStringLiteral("?"));
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
-        fail(query.lastError());
-    for (const QVariantList& values : rows) {
-        for (qsizetype i = 0; i < values.size(); ++i)
-            query.bindValue(int(i), values[i]);
+    qsizetype prepared = 0;
+    for (qsizetype start = 0; start < rows.size(); start += perStatement) {
+        const qsizetype count = std::min(perStatement, rows.size() - start);
+        if (count != prepared) {
+            if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                                   .arg(table, columns.join(QStringLiteral(", ")),
+                                        QStringList(count, row).join(QLatin1Char(',')))))
+                fail(query.lastError());
+            prepared = count;
+        }
+        int position = 0;
+        for (qsizetype i = start; i < start + count; ++i) {
+            for (const QVariant& value : rows[i])
+                query.bindValue(position++, value);
+        }
         if (!query.exec())
             fail(query.lastError());
     }
