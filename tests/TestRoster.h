@@ -67,11 +67,9 @@ private:
 };
 
 // In a test of what only a roster file has (its header, lock, journal, backup, SQLite's typing).
-#define SKIP_ON_SERVER()                                                                                     \
-    do {                                                                                                     \
-        if (TestRoster::onServer())                                                                          \
-            QSKIP("a roster file's own behaviour");                                                          \
-    } while (false)
+// clang-format off
+#define SKIP_ON_SERVER() if (TestRoster::onServer()) QSKIP("a roster file's own behaviour")
+// clang-format on
 
 // What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0) and
 // the detail on a line of its own, or an empty text when it goes through.

@@ -134,19 +134,11 @@ void tst_Server::readOnlyLoginMaySchedule()
     QCOMPARE(reader.bestTimes({bob}).tallies.size(), 2);
     QCOMPARE(reader.memberForEdit(bob).form.playerName, "Bob");
     const QStringList before = roster.rows();
-    for (const std::function<void()>& write : std::initializer_list<std::function<void()>> {
-             [&] {
-                 reader.addDivision({"Bravo", "", false});
-             },
-             [&] { reader.updateMember(bob, TestRoster::form("Bob")); },
-             [&] {
-                 reader.deleteMember(bob);
-             }}) {
-        const QString error = refusal(write);
-        QVERIFY2(error.startsWith("ReadOnly: Your login may view and schedule the shared roster")
-                     && error.endsWith("but may not change it."),
-                 qPrintable(error));
-    }
+    const QString refused = refusal([&] { reader.updateMember(bob, TestRoster::form("Bob")); });
+    QVERIFY2(refused.startsWith("ReadOnly: Your login may view and schedule the shared roster")
+                 && refused.endsWith("but may not change it."),
+             qPrintable(refused));
+    QCOMPARE(refusal([&] { reader.deleteMember(bob); }), refused);
     QCOMPARE(roster.rows(), before);
 }
 
@@ -196,8 +188,6 @@ void tst_Server::copiesBetweenStores()
     QCOMPARE(TestRoster::rows(back), roster.rows());
     QCOMPARE(roster.rows().size(), 14);
     QVERIFY(refusal([&] { RosterCopy::copy(roster.db(), back); }).startsWith("ImportAborted: The roster"));
-    there.close();
-    back.close();
 }
 
 QTEST_GUILESS_MAIN(tst_Server)
