@@ -16,7 +16,7 @@ RosterFile RosterFile::open(const QString& path)
         if (server.m_db.isReadOnly())
             server.m_warnings.append(
                 RosterError(ErrorKind::ReadOnly, server.m_db.refusal(),
-                            QStringLiteral("The login has no right to change the roster.")));
+                            QStringLiteral("Changes need a login with the right to add, change and delete the roster's rows.")));
         return server;
     }
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
