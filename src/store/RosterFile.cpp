@@ -14,9 +14,10 @@ RosterFile RosterFile::open(const QString& path)
         RosterFile server;
         server.m_db = Database::open(path);
         if (server.m_db.isReadOnly())
-            server.m_warnings.append(
-                RosterError(ErrorKind::ReadOnly, server.m_db.refusal(),
-                            QStringLiteral("Changes need a login with the right to add, change and delete the roster's rows.")));
+            server.m_warnings.append(RosterError(
+                ErrorKind::ReadOnly, server.m_db.refusal(),
+                QStringLiteral(
+                    "Changes need a login with the right to add, change and delete the roster's rows.")));
         return server;
     }
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());

@@ -185,9 +185,16 @@ void RosterServer::fail(const Database& db, const QSqlError& error)
         throw RosterError(ErrorKind::ReadOnly, readOnlyText(db.path()), error.databaseText());
     // A statement the server answered carries its state; one that never got there does not,
     // and then the connection tells whether it still stands.
+    const auto lostState = [](const QString& code) {
+        return code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P"));
+    };
     QSqlDatabase connection = db.connection();
-    if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P"))
-        || (state.isEmpty() && !QSqlQuery(connection).exec(QStringLiteral("SELECT 1")))) {
+    QSqlQuery probe(connection);
+    if (lostState(state)
+        || (state.isEmpty() && !probe.exec(QStringLiteral("SELECT 1"))
+            && (probe.lastError().nativeErrorCode().isEmpty()
+                || lostState(probe.lastError().nativeErrorCode())))) {
+        probe = QSqlQuery();
         connection.close();
         throw RosterError(ErrorKind::ConnectionLost, lostText(db.path()), error.text());
     }
