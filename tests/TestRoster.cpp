@@ -29,8 +29,8 @@ const bool serverChecked = [] {
     return true;
 }();
 
-// Runs statements on the server's maintenance database, outside any roster.
-void administer(const QStringList& statements)
+// Runs a statement on the server's maintenance database, outside any roster.
+void administer(const QString& statement)
 {
     const QString name = QStringLiteral("tallyhold-test-admin");
     {
@@ -38,13 +38,10 @@ void administer(const QStringList& statements)
         admin.setHostName(serverSocket());
         admin.setUserName(ServerUser);
         admin.setDatabaseName(QStringLiteral("postgres"));
-        if (!admin.open())
-            qFatal("Test server: %s", qPrintable(admin.lastError().text()));
-        for (const QString& statement : statements) {
-            QSqlQuery query(admin);
-            if (!query.exec(statement))
-                qFatal("Test server: %s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-        }
+        QSqlQuery query(admin);
+        if (!admin.open() || !query.exec(statement))
+            qFatal("Test server: %s: %s%s", qPrintable(statement), qPrintable(admin.lastError().text()),
+                   qPrintable(query.lastError().text()));
     }
     QSqlDatabase::removeDatabase(name);
 }
@@ -61,7 +58,7 @@ QString TestRoster::newServerDatabase()
     static int counter = 0;
     const QString name
         = QStringLiteral("roster_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
-    administer({QStringLiteral("CREATE DATABASE ") + name});
+    administer(QStringLiteral("CREATE DATABASE ") + name);
     m_serverDatabases << name;
     return QStringLiteral("postgresql://%1@/%2?host=%3").arg(ServerUser, name, serverSocket());
 }
@@ -81,7 +78,7 @@ TestRoster::~TestRoster()
     m_db.close();
     QDir::setCurrent(m_previousDir);
     for (const QString& name : std::as_const(m_serverDatabases))
-        administer({QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name)});
+        administer(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name));
 }
 
 RecordKey TestRoster::addDivision(const QString& name, int hide, const QVariant& notes)

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QUrl>
 
 // What only the main window does: tabs, menus, dialogs, help, keyboard order, size, the
@@ -58,6 +59,15 @@ private slots:
         w.window.mnuHelp->trigger();
         QCOMPARE(m_opened,
                  {QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Help/MainHelp.htm")});
+
+        // Open Shared Roster hands on a server's address, and only that.
+        QSignalSpy chosen(&w.window, &frmTallyhold::rosterChosen);
+        Messages::clear();
+        Messages::scriptFileNames({"ClanRoster.mdb", " postgresql://me@db/clan "});
+        w.window.mnuOpenShared->trigger(), w.window.mnuOpenShared->trigger();
+        QCOMPARE(boxes(),
+                 QStringList {"Open Shared Roster: A shared roster's address starts with postgresql://"});
+        QCOMPARE(chosen.size() == 1 ? chosen[0][0].toString() : QString(), "postgresql://me@db/clan");
     }
 
     void everyControlNamedOnceAndAnnounced()
