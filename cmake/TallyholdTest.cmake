@@ -1,7 +1,9 @@
 # One place registers every test: headless, with a private HOME and XDG dirs so that
-# no test reads or writes a real user's settings.
+# no test reads or writes a real user's settings. Every core test runs a second time as
+# NAME_server, its rosters on the PostgreSQL server that TALLYHOLD_TEST_PGHOST names (without one
+# that run is skipped); FILE_ONLY marks a test of what only a roster file has.
 function(tallyhold_add_test name)
-    cmake_parse_arguments(ARG "GUI" "" "SOURCES" ${ARGN})
+    cmake_parse_arguments(ARG "GUI;FILE_ONLY" "" "SOURCES" ${ARGN})
     if(ARG_GUI AND NOT TALLYHOLD_GUI)
         return()
     endif()
@@ -15,10 +17,18 @@ function(tallyhold_add_test name)
     else()
         target_link_libraries(${name} PRIVATE tallyhold_core tallyhold_testsupport Qt6::Test)
     endif()
-    set(home ${CMAKE_BINARY_DIR}/testhome/${name})
-    file(MAKE_DIRECTORY ${home}/config ${home}/runtime)
-    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${home})
-    set_tests_properties(${name} PROPERTIES
-        TIMEOUT 300
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_RUNTIME_DIR=${home}/runtime;TZ=America/New_York")
+    set(runs ${name})
+    if(NOT ARG_GUI AND NOT ARG_FILE_ONLY)
+        list(APPEND runs ${name}_server)
+    endif()
+    foreach(run ${runs})
+        set(home ${CMAKE_BINARY_DIR}/testhome/${run})
+        file(MAKE_DIRECTORY ${home}/config ${home}/runtime)
+        add_test(NAME ${run} COMMAND ${name} WORKING_DIRECTORY ${home})
+        set(environment "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/config;XDG_RUNTIME_DIR=${home}/runtime;TZ=America/New_York")
+        if(run MATCHES "_server$")
+            list(APPEND environment "TALLYHOLD_TEST_STORE=server")
+        endif()
+        set_tests_properties(${run} PROPERTIES TIMEOUT 300 SKIP_RETURN_CODE 77 ENVIRONMENT "${environment}")
+    endforeach()
 endfunction()

@@ -1,15 +1,74 @@
 #include "TestRoster.h"
 #include "store/ScheduleColumns.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString ServerUser = QStringLiteral("tallyhold");
+
+QString serverSocket()
+{
+    return qEnvironmentVariable("TALLYHOLD_TEST_PGHOST");
+}
+
+// The server run of a test without a server is skipped (CTest's SKIP_RETURN_CODE), not failed.
+const bool serverChecked = [] {
+    if (TestRoster::onServer() && serverSocket().isEmpty()) {
+        std::fputs("No test server: TALLYHOLD_TEST_PGHOST is not set (scripts/test.sh starts one).\n",
+                   stderr);
+        std::exit(77);
+    }
+    return true;
+}();
+
+// Runs a statement on the server's maintenance database, outside any roster.
+void administer(const QString& statement)
+{
+    const QString name = QStringLiteral("tallyhold-test-admin");
+    {
+        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        admin.setHostName(serverSocket());
+        admin.setUserName(ServerUser);
+        admin.setDatabaseName(QStringLiteral("postgres"));
+        QSqlQuery query(admin);
+        if (!admin.open() || !query.exec(statement))
+            qFatal("Test server: %s: %s%s", qPrintable(statement), qPrintable(admin.lastError().text()),
+                   qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace
+
+bool TestRoster::onServer()
+{
+    return qEnvironmentVariable("TALLYHOLD_TEST_STORE") == QLatin1String("server");
+}
+
+QString TestRoster::newServerDatabase()
+{
+    static int counter = 0;
+    const QString name
+        = QStringLiteral("roster_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+    administer(QStringLiteral("CREATE DATABASE ") + name);
+    m_serverDatabases << name;
+    return QStringLiteral("postgresql://%1@/%2?host=%3").arg(ServerUser, name, serverSocket());
+}
 
 TestRoster::TestRoster(const Preferences& preferences)
     : m_previousDir(QDir::currentPath())
 {
     QDir::setCurrent(m_dir.path());
-    m_db = Database::open(m_dir.filePath(QString::fromLatin1(Database::FileName)));
+    m_db = Database::open(onServer() ? newServerDatabase()
+                                     : m_dir.filePath(QString::fromLatin1(Database::FileName)));
     m_session = std::make_unique<Roster>(m_db, preferences);
 }
 
@@ -18,6 +77,8 @@ TestRoster::~TestRoster()
     m_session.reset();
     m_db.close();
     QDir::setCurrent(m_previousDir);
+    for (const QString& name : std::as_const(m_serverDatabases))
+        administer(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(name));
 }
 
 RecordKey TestRoster::addDivision(const QString& name, int hide, const QVariant& notes)
@@ -40,7 +101,9 @@ RecordKey TestRoster::addMember(const RecordKey& division, const QVariant& zone,
 int TestRoster::addZone(const QString& name, const QString& description, int offset, int daylight)
 {
     const int key = m_db.first("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones")->value(0).toInt();
-    m_db.exec("INSERT INTO TimeZones VALUES (?,?,?,?,?,NULL)", {key, name, description, offset, daylight});
+    m_db.exec("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings) "
+              "VALUES (?, ?, ?, ?, ?)",
+              {key, name, description, offset, daylight});
     return key;
 }
 
@@ -71,6 +134,24 @@ int TestRoster::count(const QString& table) const
     return m_db.first(QStringLiteral("SELECT COUNT(*) FROM ") + table)->value(0).toInt();
 }
 
+void TestRoster::failWrites(const QString& trigger)
+{
+    QSqlQuery query(m_db.connection());
+    if (!m_db.isServer()) {
+        QVERIFY(
+            query.exec(QStringLiteral("CREATE TRIGGER failing %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END")
+                           .arg(trigger)));
+        return;
+    }
+    const QString condition = trigger.section(QStringLiteral(" WHEN "), 1);
+    QVERIFY(query.exec(
+        QStringLiteral("CREATE FUNCTION failing() RETURNS trigger LANGUAGE plpgsql AS $$BEGIN IF %1 "
+                       "THEN RAISE EXCEPTION 'disk full'; END IF; RETURN NEW; END$$")
+            .arg(condition.isEmpty() ? QStringLiteral("true") : condition)));
+    QVERIFY(query.exec(QStringLiteral("CREATE TRIGGER failing %1 FOR EACH ROW EXECUTE FUNCTION failing()")
+                           .arg(trigger.section(QStringLiteral(" WHEN "), 0, 0))));
+}
+
 void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
 {
     for (int i = 0; i < members; ++i) {
@@ -97,12 +178,12 @@ void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
     m_session = std::make_unique<Roster>(m_db, m_session->preferences());
 }
 
-QStringList TestRoster::rows() const
+QStringList TestRoster::rows(const Database& db)
 {
     QStringList rows;
     for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times", "Invitations"}) {
         QStringList tableRows;
-        for (const QSqlRecord& row : m_db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
+        for (const QSqlRecord& row : db.all(QStringLiteral("SELECT * FROM ") + QLatin1String(table))) {
             QStringList values;
             for (int column = 0; column < row.count(); ++column) {
                 const QVariant value = row.value(column);
@@ -144,11 +225,12 @@ QString refusal(const std::function<void()>& command)
         error = thrown;
     }
     static const char* const Kinds[]
-        = {"Database",      "DataLost",         "NotOpened",       "RosterInUse",   "RosterOpenElsewhere",
-           "RosterDamaged", "RosterEmpty",      "ReadOnly",        "Programming",   "RecordKey",
-           "ZoneOffset",    "Selection",        "SaveRefused",     "RowVanished",   "DataFormat",
-           "TimeFormat",    "DivisionNotFound", "ZoneNotFound",    "ScheduleInput", "DeletionRefused",
-           "ImportAborted", "ExportFailed",     "ValueOutOfRange", "FileNotSaved"};
+        = {"Database",       "DataLost",         "NotOpened",       "RosterInUse",   "RosterOpenElsewhere",
+           "RosterDamaged",  "RosterEmpty",      "ReadOnly",        "Programming",   "RecordKey",
+           "ZoneOffset",     "Selection",        "SaveRefused",     "RowVanished",   "DataFormat",
+           "TimeFormat",     "DivisionNotFound", "ZoneNotFound",    "ScheduleInput", "DeletionRefused",
+           "ImportAborted",  "ExportFailed",     "ValueOutOfRange", "FileNotSaved",  "RowChanged",
+           "ConnectionLost", "PasswordNeeded"};
     static const char* const Fields[]
         = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
            "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone", "ZoneIana"};

@@ -15,13 +15,22 @@
 // A fresh roster in a temporary directory that is also the working directory, so that the
 // program's own "ClanRoster.mdb" is this one, with a roster session on it. Row helpers write
 // directly, for arranging tests; db() reads back what commands wrote.
+//
+// With TALLYHOLD_TEST_STORE=server the roster is a new database on the PostgreSQL server whose
+// socket directory TALLYHOLD_TEST_PGHOST names (scripts/test.sh starts one), dropped at the end.
 class TestRoster
 {
 public:
     explicit TestRoster(const Preferences& preferences = {});
     ~TestRoster();
 
+    static bool onServer();
+    // A new empty database on the test server, and its address; dropped with this roster.
+    QString newServerDatabase();
+
     Database& db() { return m_db; }
+    // The file's path or the server's address, as --roster takes it.
+    QString location() const { return m_db.path(); }
     Roster& session() { return *m_session; }
     QString dir() const { return m_dir.path(); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
@@ -36,11 +45,15 @@ public:
     // One Times key per day, Monday first; a day without a key is not played.
     void addSchedule(const RecordKey& member, const std::array<std::optional<RecordKey>, 6>& days);
     int count(const QString& table) const;
+    // Makes writes fail with "disk full": trigger is "BEFORE INSERT ON Times", optionally followed
+    // by " WHEN (condition)".
+    void failWrites(const QString& trigger);
     // Adds members with page-sized notes, then overwrites the page of one in the middle, as a
     // failing disk would; the roster opens again, and reading that page fails.
     void addMembersAndDamageOne(const RecordKey& division, int members);
     // Every row of every table as text, keys in hexadecimal, ordered within each table.
-    QStringList rows() const;
+    QStringList rows() const { return rows(m_db); }
+    static QStringList rows(const Database& db);
     // Days from Monday, each "" (not played), "start-end" or "start-end,start2-end2".
     static MemberForm form(const QString& name, const QStringList& days = {},
                            const QString& division = "Alpha", const QString& zone = "GMT");
@@ -48,9 +61,15 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_previousDir;
+    QStringList m_serverDatabases;
     Database m_db;
     std::unique_ptr<Roster> m_session;
 };
+
+// In a test of what only a roster file has (its header, lock, journal, backup, SQLite's typing).
+// clang-format off
+#define SKIP_ON_SERVER() if (TestRoster::onServer()) QSKIP("a roster file's own behaviour")
+// clang-format on
 
 // What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0) and
 // the detail on a line of its own, or an empty text when it goes through.

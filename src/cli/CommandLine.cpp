@@ -2,9 +2,12 @@
 
 #include "CliCommands.h"
 #include "roster/RosterLocation.h"
+#include "store/RosterCopy.h"
 #include "store/RosterError.h"
+#include "store/RosterServer.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QTextStream>
@@ -213,6 +216,15 @@ QList<CommandSpec> commands()
                  QStringLiteral("yes|no")),
           option(QStringLiteral("user-name"), QStringLiteral("Your name."), QStringLiteral("TEXT")),
           option(QStringLiteral("user-email"), QStringLiteral("Your e-mail."), QStringLiteral("TEXT"))}},
+        {QStringLiteral("copy"),
+         QString(),
+         QStringLiteral("Copy a whole roster, keys kept, between a file and a server (either way) into a new "
+                        "roster, in one transaction."),
+         {option(QStringLiteral("from"), QStringLiteral("The roster copied: a file or a server's address."),
+                 QStringLiteral("PATH-OR-URL")),
+          option(QStringLiteral("to"),
+                 QStringLiteral("The new roster: a file (created) or an empty server database."),
+                 QStringLiteral("PATH-OR-URL"))}},
     };
 }
 
@@ -315,6 +327,31 @@ int fail(const QString& text, int status)
     return status;
 }
 
+// copy: neither roster is --roster's. The source must exist; the target is made when missing.
+int copyRoster(const QCommandLineParser& parser)
+{
+    const QString from = RosterLocation::choose(parser.value(QStringLiteral("from")), false, QString());
+    const QString to = RosterLocation::choose(parser.value(QStringLiteral("to")), false, QString());
+    if (parser.value(QStringLiteral("from")).isEmpty() || parser.value(QStringLiteral("to")).isEmpty())
+        return fail(QStringLiteral("copy needs --from and --to."), CommandLine::Refused);
+    if (!RosterServer::isAddress(from) && !QFileInfo::exists(from))
+        return fail(QStringLiteral("--from: there is no roster file %1.").arg(from), CommandLine::Refused);
+    const bool existed = RosterServer::isAddress(to) || QFileInfo::exists(to);
+    Database source = Database::open(from, Database::Access::ReadOnly);
+    Database target = Database::open(to);
+    try {
+        RosterCopy::copy(source, target);
+    } catch (const RosterError&) {
+        target.close();
+        if (!existed)
+            QFile::remove(to);
+        throw;
+    }
+    const int members = target.first(QStringLiteral("SELECT COUNT(*) FROM Members"))->value(0).toInt();
+    QTextStream(stdout) << QStringLiteral("Copied %1 member(s) to %2").arg(members).arg(to) << Qt::endl;
+    return CommandLine::Done;
+}
+
 } // namespace
 
 int CommandLine::run(const QStringList& arguments)
@@ -366,10 +403,17 @@ int CommandLine::run(const QStringList& arguments)
                         .arg(spec->name, rest.join(QLatin1Char(' '))),
                     Refused);
 
+    if (spec->name == QLatin1String("copy")) {
+        try {
+            return copyRoster(parser);
+        } catch (const RosterError& error) {
+            return fail(errorLine(error), statusOf(error.kind()));
+        }
+    }
     const QString path = RosterLocation::fromCommandLine(parser);
     if (path.isEmpty())
         return fail(QStringLiteral("--roster needs a file name."), Refused);
-    const bool existed = QFileInfo::exists(path);
+    const bool existed = RosterServer::isAddress(path) || QFileInfo::exists(path);
     try {
         const Database db = Database::open(path);
         if (!existed)

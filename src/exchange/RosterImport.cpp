@@ -88,7 +88,9 @@ int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult&
     // whether it keeps daylight saving (older files write -1 for true), and its real time zone.
     const auto same
         = db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? AND TZ_GMT_Offset = ? "
-                                  "AND COALESCE(TZ_Daylight_Savings <> 0, -1) = COALESCE(? <> 0, -1) "
+                                  "AND CASE WHEN TZ_Daylight_Savings IS NULL THEN -1 WHEN "
+                                  "TZ_Daylight_Savings <> 0 THEN 1 ELSE 0 END "
+                                  "= CASE WHEN ? <> 0 THEN 1 ELSE 0 END "
                                   "AND COALESCE(TZ_IANA, '') = COALESCE(?, '') ORDER BY TZ_PK"),
                    {zone.name, zone.offset, zone.daylight, zone.iana});
     if (same) {

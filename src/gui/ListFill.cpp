@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPalette>
+#include <QSet>
 #include <QSignalBlocker>
 
 namespace {
@@ -28,16 +29,34 @@ void markHidden(QListWidgetItem* item)
 
 void fillList(QListWidget* list, const QList<RosterListEntry>& entries)
 {
-    list->clear();
-    for (const RosterListEntry& entry : entries) {
-        // The key goes in before the entry joins the list: a change to an entry already in a
-        // long list costs far more than adding it whole.
-        auto* item = new QListWidgetItem(entry.text);
-        item->setData(Qt::UserRole, entry.key);
-        if (entry.hidden)
-            markHidden(item);
-        list->addItem(item);
+    QSet<QByteArray> selected;
+    for (const QListWidgetItem* item : list->selectedItems())
+        selected.insert(item->data(Qt::UserRole).toByteArray());
+    const QByteArray current
+        = list->currentItem() ? list->currentItem()->data(Qt::UserRole).toByteArray() : QByteArray();
+    int kept = 0;
+    {
+        const QSignalBlocker blocker(list);
+        list->clear();
+        for (const RosterListEntry& entry : entries) {
+            // The key goes in before the entry joins the list: a change to an entry already in a
+            // long list costs far more than adding it whole.
+            auto* item = new QListWidgetItem(entry.text);
+            item->setData(Qt::UserRole, entry.key);
+            if (entry.hidden)
+                markHidden(item);
+            list->addItem(item);
+            const QByteArray key = entry.key.toByteArray();
+            if (!current.isEmpty() && key == current)
+                list->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+            if (selected.contains(key)) {
+                item->setSelected(true);
+                ++kept;
+            }
+        }
     }
+    if (kept != selected.size())
+        emit list->itemSelectionChanged();
 }
 
 void fillCombo(QComboBox* combo, const QList<RosterListEntry>& entries)

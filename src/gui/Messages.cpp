@@ -4,6 +4,8 @@
 #include "store/RosterError.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -110,6 +112,12 @@ Box boxFor(ErrorKind kind)
         return {"File Not Saved", Icon::Critical};
     case ErrorKind::ValueOutOfRange:
         return {"Tallyhold", Icon::None};
+    case ErrorKind::RowChanged:
+        return {"Changed by Another Officer", Icon::Exclamation};
+    case ErrorKind::ConnectionLost:
+        return {"Connection Lost", Icon::Exclamation};
+    case ErrorKind::PasswordNeeded:
+        return {"Roster Not Opened", Icon::Critical};
     }
     return {"Tallyhold", Icon::Critical};
 }
@@ -187,6 +195,15 @@ QString Messages::openFileName(QWidget* parent, const QString& title, const QStr
     if (script().scripted)
         return nextFileName(title);
     return QFileDialog::getOpenFileName(parent, title, directory, qtFilter(filter));
+}
+
+QString Messages::askText(QWidget* parent, const QString& title, const QString& label, const QString& text,
+                          bool secret)
+{
+    if (script().scripted)
+        return nextFileName(title);
+    return QInputDialog::getText(parent, title, label, secret ? QLineEdit::Password : QLineEdit::Normal,
+                                 text);
 }
 
 void Messages::setScripted(bool scripted)

@@ -43,9 +43,13 @@ public:
     static QString openFileName(QWidget* parent, const QString& title, const QString& directory,
                                 const QString& filter);
 
+    // A line of text, shown as dots when secret; empty when the user cancels.
+    static QString askText(QWidget* parent, const QString& title, const QString& label, const QString& text,
+                           bool secret = false);
+
     // Test hooks. While scripted, nothing is shown on screen: boxes take the next scripted
-    // answer (Ok, Yes or Exit when none is left) and dialogs the next scripted file name (cancel
-    // when none is left). Everything shown is recorded.
+    // answer (Ok, Yes or Exit when none is left) and dialogs the next scripted file name or text
+    // (cancel when none is left). Everything shown is recorded.
     static void setScripted(bool scripted);
     static bool isScripted();
     static void scriptAnswers(const QList<Answer>& answers);

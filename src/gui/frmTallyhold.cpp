@@ -13,6 +13,7 @@
 #include "roster/Roster.h"
 #include "roster/RosterLocation.h"
 #include "store/RosterError.h"
+#include "store/RosterServer.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -49,8 +50,10 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     , m_roster(roster)
 {
     setObjectName(QStringLiteral("frmTallyhold"));
-    // A roster elsewhere than here (the user's data directory, --roster) is named in the title.
-    setWindowTitle(RosterLocation::inWorkingDirectory(m_roster.path())
+    // A roster elsewhere than here (the user's data directory, --roster, a server) is named in the title.
+    setWindowTitle(RosterServer::isAddress(m_roster.path())
+                       ? QStringLiteral("Tallyhold \u2014 %1").arg(RosterServer::shownName(m_roster.path()))
+                       : RosterLocation::inWorkingDirectory(m_roster.path())
                        ? QStringLiteral("Tallyhold")
                        : QStringLiteral("Tallyhold - %1").arg(QDir::toNativeSeparators(m_roster.path())));
 
@@ -124,6 +127,9 @@ void frmTallyhold::createMenus()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpenShared = mnuFile->addAction(QStringLiteral("Open &Shared Roster\u2026"), this,
+                                       &frmTallyhold::mnuOpenShared_Click);
+    mnuOpenShared->setObjectName(QStringLiteral("mnuOpenShared"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmTallyhold::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
@@ -204,6 +210,26 @@ void frmTallyhold::LoadExportDivisionList()
     reportFailure(this, [this] { fillList(m_exchange->lstExportDiv, m_roster.divisionList()); });
 }
 
+void frmTallyhold::mnuOpenShared_Click()
+{
+    const QString address
+        = Messages::askText(
+              this, QStringLiteral("Open Shared Roster"),
+              QStringLiteral("Address of the shared roster (postgresql://user@host[:port]/dbname).\n"
+                             "The password comes from ~/.pgpass or PGPASSWORD, or is asked for."),
+              LoadLastSharedRoster())
+              .trimmed();
+    if (address.isEmpty())
+        return;
+    if (!RosterServer::isAddress(address)) {
+        Messages::show(this, QStringLiteral("Open Shared Roster"),
+                       QStringLiteral("A shared roster's address starts with postgresql://"),
+                       Messages::Icon::Exclamation);
+        return;
+    }
+    emit rosterChosen(address);
+}
+
 void frmTallyhold::mnuExit_Click()
 {
     QCoreApplication::quit();
@@ -243,6 +269,9 @@ void frmTallyhold::mnuAbout_Click()
 
 void frmTallyhold::TabClan_Click(int index)
 {
-    if (index == ExportImport)
+    // Each entry to the tab starts a new choice.
+    if (index == ExportImport) {
         LoadExportDivisionList();
+        m_exchange->lstExportDiv->clearSelection();
+    }
 }

@@ -45,6 +45,7 @@ public:
     QTabWidget* TabClan = nullptr;
     QProgressBar* pbar1 = nullptr;
     QMenu* mnuFile = nullptr;
+    QAction* mnuOpenShared = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuEditTZ = nullptr;
@@ -54,7 +55,12 @@ public:
     QAction* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
+signals:
+    // The user chose another roster to work on (File, Open Shared Roster).
+    void rosterChosen(const QString& location);
+
 private slots:
+    void mnuOpenShared_Click();
     void mnuExit_Click();
     void mnuEditTZ_Click();
     void mnuOptions_Click();

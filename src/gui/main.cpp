@@ -13,18 +13,28 @@
 namespace {
 
 // The roster for this run, or nothing when it cannot be used and the user has been told why.
-// A roster another program holds for a moment is worth trying again.
-std::optional<RosterFile> openRoster(const QString& path)
+// A roster another program holds for a moment is worth trying again; a server that wants a
+// password gets it for this run only (libpq reads PGPASSWORD; nothing is written anywhere).
+std::optional<RosterFile> openRoster(const QString& path, QWidget* parent = nullptr)
 {
     for (;;) {
         try {
             return RosterFile::open(path);
         } catch (const RosterError& error) {
+            if (error.kind() == ErrorKind::PasswordNeeded) {
+                const QString password = Messages::askText(
+                    parent, QStringLiteral("Password"),
+                    error.text() + QStringLiteral("\n\n") + error.detail(), QString(), true);
+                if (password.isEmpty())
+                    return std::nullopt;
+                qputenv("PGPASSWORD", password.toUtf8());
+                continue;
+            }
             if (error.kind() != ErrorKind::RosterInUse) {
-                Messages::error(nullptr, error);
+                Messages::error(parent, error);
                 return std::nullopt;
             }
-            if (Messages::show(nullptr, QStringLiteral("Roster In Use"), error.text(),
+            if (Messages::show(parent, QStringLiteral("Roster In Use"), error.text(),
                                Messages::Icon::Exclamation, Messages::Buttons::RetryExit, error.detail())
                 != Messages::Answer::Retry)
                 return std::nullopt;
@@ -58,11 +68,29 @@ int main(int argc, char* argv[])
     std::optional<RosterFile> file = openRoster(path);
     if (!file)
         return 1;
-    for (const RosterError& warning : file->warnings())
-        Messages::error(nullptr, warning);
-    Roster roster(file->database(), LoadSettings());
-    frmTallyhold window(roster);
-    window.show();
-    window.activateWindow();
-    return app.exec();
+    // File, Open Shared Roster starts the window again on the roster chosen, once it opens.
+    for (;;) {
+        for (const RosterError& warning : file->warnings())
+            Messages::error(nullptr, warning);
+        std::optional<RosterFile> next;
+        int status = 0;
+        {
+            Roster roster(file->database(), LoadSettings());
+            frmTallyhold window(roster);
+            QObject::connect(&window, &frmTallyhold::rosterChosen, &window, [&](const QString& address) {
+                next = openRoster(address, &window);
+                if (next) {
+                    SaveLastSharedRoster(address);
+                    QCoreApplication::exit(0);
+                }
+            });
+            window.show();
+            window.activateWindow();
+            status = app.exec();
+        }
+        if (!next)
+            return status;
+        Database(file->database()).close();
+        file = std::move(next);
+    }
 }

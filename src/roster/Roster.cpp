@@ -9,6 +9,7 @@
 #include "time/cTimeFuncs.h"
 
 #include <QDateTime>
+#include <QTimer>
 
 namespace {
 
@@ -31,10 +32,26 @@ template<class Command> auto announceIfGone(Roster& roster, void (Roster::*chang
     try {
         return command();
     } catch (const RosterError& error) {
-        if (error.kind() == ErrorKind::DataLost || error.kind() == ErrorKind::RowVanished)
+        if (error.kind() == ErrorKind::DataLost || error.kind() == ErrorKind::RowVanished
+            || error.kind() == ErrorKind::RowChanged)
             emit(roster.*changed)();
         throw;
     }
+}
+
+struct RowTable
+{
+    const char* table;
+    const char* keyColumn;
+    const char* pronoun;
+};
+
+const RowTable RowTables[]
+    = {{"Members", "MBR_PK", "him"}, {"Divisions", "DIV_PK", "it"}, {"TimeZones", "TZ_PK", "it"}};
+
+QByteArray loadedKey(int row, const QVariant& key)
+{
+    return QByteArray::number(row) + ':' + key.toByteArray().toHex();
 }
 
 } // namespace
@@ -47,6 +64,48 @@ Roster::Roster(Database db, Preferences preferences, QObject* parent)
     for (const auto change : {&Roster::membersChanged, &Roster::divisionsChanged, &Roster::zonesChanged,
                               &Roster::preferencesChanged})
         connect(this, change, this, [this] { m_week.reset(); });
+    m_db.watch(this, [this](const QString& table) { announceOthers(table); });
+}
+
+void Roster::announceOthers(const QString& table)
+{
+    // One write notifies once per table it changed; a moment later they are all in.
+    if (m_othersChanged.isEmpty())
+        QTimer::singleShot(50, this, [this] {
+            const QSet<QString> tables = std::exchange(m_othersChanged, {});
+            if (tables.contains(QStringLiteral("timezones")))
+                emit zonesChanged();
+            if (tables.contains(QStringLiteral("divisions")))
+                emit divisionsChanged();
+            if (tables.contains(QStringLiteral("divisions")) || tables.contains(QStringLiteral("members"))
+                || tables.contains(QStringLiteral("schedules")) || tables.contains(QStringLiteral("times")))
+                emit membersChanged();
+        });
+    m_othersChanged.insert(table.toLower());
+}
+
+void Roster::remember(Row row, const QVariant& key, const QString& name) const
+{
+    const RowTable& t = RowTables[int(row)];
+    m_loaded.insert(
+        loadedKey(int(row), key),
+        {m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key), name.trimmed()});
+}
+
+void Roster::checkUnchanged(Row row, const QVariant& key) const
+{
+    const RowTable& t = RowTables[int(row)];
+    const auto loaded = m_loaded.constFind(loadedKey(int(row), key));
+    if (loaded == m_loaded.constEnd())
+        return;
+    const QVariant now = m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key);
+    // A row gone is the command's own to report.
+    if (!now.isNull() && now != loaded->version)
+        throw RosterError(
+            ErrorKind::RowChanged,
+            QStringLiteral("%1 was changed by another officer since you loaded %2; reload to see "
+                           "the change")
+                .arg(loaded->name, QLatin1String(t.pronoun)));
 }
 
 QList<RosterListEntry> Roster::divisionList() const
@@ -75,6 +134,7 @@ MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
     MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST,
                                      today.isValid() ? today : QDate::currentDate());
     info.missingZones = times.takeMissingZones();
+    remember(Row::Member, member, PlayerName(m_db, member).value_or(QString()));
     return info;
 }
 
@@ -83,6 +143,7 @@ MemberEdit Roster::memberForEdit(const RecordKey& member) const
     cTimeFuncs times(m_db);
     MemberEdit edit = LoadMemberForEdit(m_db, times, member);
     edit.missingZones = times.takeMissingZones();
+    remember(Row::Member, member, edit.form.playerName);
     return edit;
 }
 
@@ -113,7 +174,13 @@ MemberSaved Roster::addMember(const MemberForm& form)
 MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form)
 {
     cTimeFuncs times(m_db);
-    announceIfGone(*this, &Roster::membersChanged, [&] { UpdateMember(m_db, times, member, form); });
+    announceIfGone(*this, &Roster::membersChanged, [&] {
+        Transaction transaction(m_db);
+        checkUnchanged(Row::Member, member);
+        UpdateMember(m_db, times, member, form);
+        transaction.commit();
+    });
+    remember(Row::Member, member, form.playerName);
     emit membersChanged();
     return {member, times.takeMissingZones()};
 }
@@ -122,6 +189,7 @@ void Roster::deleteMember(const RecordKey& member)
 {
     announceIfGone(*this, &Roster::membersChanged, [&] {
         Transaction transaction(m_db);
+        checkUnchanged(Row::Member, member);
         DeleteMember(m_db, member);
         InvitationStore(m_db).removeFor(member);
         transaction.commit();
@@ -134,6 +202,7 @@ DivisionStore::Fields Roster::division(const RecordKey& key) const
     const std::optional<DivisionStore::Fields> fields = DivisionStore(m_db).load(key);
     if (!fields)
         throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"));
+    remember(Row::Division, key, fields->name);
     return *fields;
 }
 
@@ -155,7 +224,13 @@ RecordKey Roster::addDivision(const DivisionStore::Fields& fields)
 void Roster::updateDivision(const RecordKey& key, const DivisionStore::Fields& fields)
 {
     checkDivision(fields);
-    announceIfGone(*this, &Roster::divisionsChanged, [&] { DivisionStore(m_db).update(key, fields); });
+    announceIfGone(*this, &Roster::divisionsChanged, [&] {
+        Transaction transaction(m_db);
+        checkUnchanged(Row::Division, key);
+        DivisionStore(m_db).update(key, fields);
+        transaction.commit();
+    });
+    remember(Row::Division, key, fields.name);
     emit divisionsChanged();
     // Members of a division renamed, hidden or shown just now change their list entries.
     emit membersChanged();
@@ -168,7 +243,12 @@ void Roster::checkDivisionDeletion(const RecordKey& key) const
 
 void Roster::deleteDivision(const RecordKey& key)
 {
-    announceIfGone(*this, &Roster::divisionsChanged, [&] { DivisionStore(m_db).remove(key); });
+    announceIfGone(*this, &Roster::divisionsChanged, [&] {
+        Transaction transaction(m_db);
+        checkUnchanged(Row::Division, key);
+        DivisionStore(m_db).remove(key);
+        transaction.commit();
+    });
     emit divisionsChanged();
 }
 
@@ -185,6 +265,7 @@ ZoneStore::Fields Roster::zone(int key) const
     const std::optional<ZoneStore::Fields> fields = ZoneStore(m_db).load(key);
     if (!fields)
         throw DataError(1025);
+    remember(Row::Zone, key, fields->name);
     return *fields;
 }
 
@@ -224,7 +305,13 @@ void Roster::updateZone(int key, const ZoneStore::Fields& fields)
     const ZoneStore store(m_db);
     const std::optional<ZoneStore::Fields> before = store.load(key);
     const bool userZone = before && isUserZone(before->name);
-    announceIfGone(*this, &Roster::zonesChanged, [&] { store.update(key, fields); });
+    announceIfGone(*this, &Roster::zonesChanged, [&] {
+        Transaction transaction(m_db);
+        checkUnchanged(Row::Zone, key);
+        store.update(key, fields);
+        transaction.commit();
+    });
+    remember(Row::Zone, key, fields.name);
     emit zonesChanged();
     // The user's zone keeps being found under its new name.
     if (userZone && fields.name.trimmed() != m_preferences.userTimeZone.trimmed()) {
@@ -237,8 +324,11 @@ void Roster::updateZone(int key, const ZoneStore::Fields& fields)
 void Roster::deleteZone(int key)
 {
     announceIfGone(*this, &Roster::zonesChanged, [&] {
+        Transaction transaction(m_db);
+        checkUnchanged(Row::Zone, key);
         checkZoneDeletion(key);
         ZoneStore(m_db).remove(key);
+        transaction.commit();
     });
     emit zonesChanged();
 }

@@ -45,6 +45,10 @@ struct MemberSaved
 //
 // A command that finds its row gone also announces a change, so the lists drop the row.
 //
+// On a shared roster, an update or delete of a member, division or zone that another session
+// changed since this one loaded it (memberInfo, memberForEdit, division, zone) is refused with
+// RowChanged; writes by other sessions are announced like this session's own.
+//
 // A check* method runs a command's own checks without writing, for front ends that ask the
 // user something (a confirmation, a file name) between the checks and the write.
 class Roster : public QObject
@@ -178,6 +182,13 @@ signals:
     void preferencesChanged();
 
 private:
+    enum class Row { Member, Division, Zone };
+    // Notes the row's version as loaded, with the name the user knows it by.
+    void remember(Row row, const QVariant& key, const QString& name) const;
+    // Within the write's transaction: RowChanged when the row changed since it was loaded.
+    void checkUnchanged(Row row, const QVariant& key) const;
+    void announceOthers(const QString& table);
+
     bool isUserZone(const QString& name) const;
     // The selection's week from weekOf, or, with anyCovering, a week already read that holds it.
     const WeekAvailability& week(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf,
@@ -188,4 +199,13 @@ private:
     // The last selection (sorted) and its week.
     mutable QList<RecordKey> m_weekMembers;
     mutable std::optional<WeekAvailability> m_week;
+    struct Loaded
+    {
+        QVariant version;
+        QString name;
+    };
+    // By row kind and key.
+    mutable QHash<QByteArray, Loaded> m_loaded;
+    // The tables other sessions changed, announced together once their notices are in.
+    QSet<QString> m_othersChanged;
 };

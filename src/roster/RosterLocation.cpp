@@ -1,11 +1,11 @@
 #include "RosterLocation.h"
 
 #include "store/Database.h"
+#include "store/RosterServer.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -18,8 +18,9 @@ QList<QCommandLineOption> RosterLocation::options()
 {
     return {QCommandLineOption(RosterOption,
                                QStringLiteral("The roster file (default: ClanRoster.mdb here; created when "
-                                              "missing)."),
-                               QStringLiteral("PATH")),
+                                              "missing), or a shared roster's address "
+                                              "postgresql://user@host[:port]/dbname."),
+                               QStringLiteral("PATH-OR-URL")),
             QCommandLineOption(UserRosterOption,
                                QStringLiteral("Use ClanRoster.mdb in your data directory (%1), as the menu "
                                               "entry does.")
@@ -29,6 +30,8 @@ QList<QCommandLineOption> RosterLocation::options()
 QString RosterLocation::choose(const QString& rosterOption, bool userRoster, const QString& dataDirectory)
 {
     const QString fileName = QString::fromLatin1(Database::FileName);
+    if (RosterServer::isAddress(rosterOption))
+        return rosterOption;
     if (!rosterOption.isEmpty())
         return QFileInfo(rosterOption).absoluteFilePath();
     if (userRoster)
@@ -38,9 +41,7 @@ QString RosterLocation::choose(const QString& rosterOption, bool userRoster, con
 
 QString RosterLocation::dataDirectory()
 {
-    // AppDataLocation of the window; tallyhold-cli has an application name of its own.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-        + QStringLiteral("/Quillmoor/Tallyhold");
+    return Database::dataDirectory();
 }
 
 QString RosterLocation::fromCommandLine(const QCommandLineParser& parser)
@@ -58,13 +59,18 @@ QString RosterLocation::fromCommandLine(const QCommandLineParser& parser)
 
 QString RosterLocation::folderBeside(const QString& rosterPath, const QString& name)
 {
-    const QString path = QFileInfo(rosterPath).absoluteDir().filePath(name);
+    // A server roster has no folder of its own: its folders are in the user's data directory.
+    const QString path = RosterServer::isAddress(rosterPath)
+        ? QDir(dataDirectory()).filePath(name)
+        : QFileInfo(rosterPath).absoluteDir().filePath(name);
     QDir().mkpath(path);
     return path;
 }
 
 bool RosterLocation::inWorkingDirectory(const QString& rosterPath)
 {
+    if (RosterServer::isAddress(rosterPath))
+        return false;
     // QDir compares canonical paths, so a symbolic link to here counts as here.
     return QFileInfo(rosterPath).absoluteDir() == QDir::current();
 }

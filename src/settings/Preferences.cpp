@@ -111,3 +111,13 @@ void SaveSettings(const Preferences& preferences)
     settings.endGroup();
     settings.sync();
 }
+
+QString LoadLastSharedRoster()
+{
+    return store().value(QStringLiteral("Tallyhold/SharedRoster")).toString();
+}
+
+void SaveLastSharedRoster(const QString& address)
+{
+    store().setValue(QStringLiteral("Tallyhold/SharedRoster"), address);
+}

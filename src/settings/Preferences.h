@@ -33,3 +33,6 @@ struct Preferences
 Preferences LoadSettings();
 // Writes the values as text: numbers in decimal, Booleans as True or False.
 void SaveSettings(const Preferences& preferences);
+// The shared roster last opened through File, Open Shared Roster (its address; never a password).
+QString LoadLastSharedRoster();
+void SaveLastSharedRoster(const QString& address);

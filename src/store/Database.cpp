@@ -1,13 +1,18 @@
 #include "Database.h"
 
+#include "RosterCopy.h"
 #include "RosterError.h"
 #include "RosterSchema.h"
+#include "RosterServer.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
+#include <QStandardPaths>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -113,6 +118,8 @@ Database Database::connect(const QString& path, bool readOnly)
 // open either way.
 Database Database::open(const QString& path, Access access)
 {
+    if (RosterServer::isAddress(path))
+        return RosterServer::open(path, access);
     if (QFileInfo::exists(path)) {
         checkHeader(path);
         const QFileInfo file(path);
@@ -198,13 +205,69 @@ QString Database::quickCheck() const
     }
 }
 
+QString Database::dataDirectory()
+{
+    // AppDataLocation of the window; tallyhold-cli has an application name of its own.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/Quillmoor/Tallyhold");
+}
+
+QString Database::backupPath() const
+{
+    if (!m_server)
+        return m_path + QStringLiteral(".bak");
+    QString name = RosterServer::shownName(m_path);
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9@._-]")), QStringLiteral("_"));
+    return QDir(dataDirectory()).filePath(name + QStringLiteral(".bak"));
+}
+
+QVariant Database::rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const
+{
+    // Outside a write there is nothing to hold the lock for, and a login that may only read
+    // may not take it.
+    const bool lock = m_server && nesting(m_connectionName) > 0;
+    const auto row
+        = first(QString::fromLatin1(!m_server  ? "SELECT 0 FROM %1 WHERE %2 = ?"
+                                        : lock ? "SELECT xmin::text FROM %1 WHERE %2 = ? FOR UPDATE"
+                                               : "SELECT xmin::text FROM %1 WHERE %2 = ?")
+                    .arg(table, keyColumn),
+                {key});
+    return row ? row->value(0) : QVariant();
+}
+
+void Database::watch(QObject* context, const std::function<void(const QString& table)>& changed) const
+{
+    if (m_server)
+        RosterServer::watch(*this, context, changed);
+}
+
+void Database::reconnect() const
+{
+    // Within a transaction a new connection would write outside it.
+    if (m_server)
+        RosterServer::reconnect(*this, nesting(m_connectionName) == 0);
+}
+
 QString Database::backup() const
 {
     checkWritable();
     const QString target = backupPath();
     const QString fresh = target + QStringLiteral("-new");
     QFile::remove(fresh);
-    exec(QStringLiteral("VACUUM INTO ?"), {fresh});
+    if (m_server) {
+        QDir().mkpath(QFileInfo(fresh).path());
+        Database copy = open(fresh);
+        try {
+            RosterCopy::copy(*this, copy);
+        } catch (const RosterError&) {
+            copy.close();
+            QFile::remove(fresh);
+            throw;
+        }
+        copy.close();
+    } else {
+        exec(QStringLiteral("VACUUM INTO ?"), {fresh});
+    }
     // rename() replaces the old copy in one step: there is always a whole copy on disk.
     if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(target).constData()) != 0) {
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
@@ -218,6 +281,8 @@ QString Database::backup() const
 
 void Database::fail(const QSqlError& error) const
 {
+    if (m_server)
+        RosterServer::fail(*this, error);
     if (error.nativeErrorCode() == QLatin1String("8")) // SQLITE_READONLY
         throw RosterError(ErrorKind::ReadOnly, readOnlyText(m_path), error.text());
     throw DatabaseError(error.text());
@@ -247,6 +312,7 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery Database::exec(const QString& sql, const QVariantList& values) const
 {
+    reconnect();
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
@@ -294,14 +360,27 @@ void Database::insert(const QString& table, const Columns& columns) const
 void Database::insertRows(const QString& table, const QStringList& columns,
                           const QList<QVariantList>& rows) const
 {
+    reconnect();
+    // Many rows to a statement: a server answers each statement over the network.
+    const qsizetype perStatement = std::max<qsizetype>(1, 600 / std::max<qsizetype>(1, columns.size()));
+    const QString row = QLatin1Char('(')
+        + QStringList(columns.size(), QStringLiteral("?")).join(QLatin1Char(',')) + QLatin1Char(')');
     QSqlQuery query(connection());
-    const QStringList marks(columns.size(), QStringLiteral("?"));
-    if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                           .arg(table, columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
-        fail(query.lastError());
-    for (const QVariantList& values : rows) {
-        for (qsizetype i = 0; i < values.size(); ++i)
-            query.bindValue(int(i), values[i]);
+    qsizetype prepared = 0;
+    for (qsizetype start = 0; start < rows.size(); start += perStatement) {
+        const qsizetype count = std::min(perStatement, rows.size() - start);
+        if (count != prepared) {
+            if (!query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES %3")
+                                   .arg(table, columns.join(QStringLiteral(", ")),
+                                        QStringList(count, row).join(QLatin1Char(',')))))
+                fail(query.lastError());
+            prepared = count;
+        }
+        int position = 0;
+        for (qsizetype i = start; i < start + count; ++i) {
+            for (const QVariant& value : rows[i])
+                query.bindValue(position++, value);
+        }
         if (!query.exec())
             fail(query.lastError());
     }
@@ -333,10 +412,12 @@ Transaction::Transaction(const Database& db)
 {
     int& depth = nesting(m_db.connection().connectionName());
     m_outermost = depth == 0;
-    if (m_outermost)
+    if (m_outermost) {
         m_db.checkWritable();
+        m_db.reconnect();
+    }
     if (m_outermost && !m_db.connection().transaction())
-        throw DatabaseError(m_db.connection().lastError().text());
+        m_db.fail(m_db.connection().lastError());
     ++depth;
 }
 
@@ -351,5 +432,5 @@ void Transaction::commit()
 {
     m_done = true;
     if (m_outermost && !m_db.connection().commit())
-        throw DatabaseError(m_db.connection().lastError().text());
+        m_db.fail(m_db.connection().lastError());
 }

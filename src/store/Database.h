@@ -6,6 +6,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
+#include <functional>
 #include <optional>
 
 class QSqlError;
@@ -20,9 +21,14 @@ public:
 
     Database() = default;
 
+    // The window's AppDataLocation (organisation "Quillmoor", application "Tallyhold"), whichever
+    // program asks: the user's roster, and the copies of server rosters, live there.
+    static QString dataDirectory();
+
     enum class Access { ReadWrite, ReadOnly };
 
-    // Opens the roster at path, creating it with the standard zones when it does not exist.
+    // Opens the roster at path, creating it with the standard zones when it does not exist; a
+    // postgresql:// address opens a shared roster on a server instead (RosterServer::open).
     // A file that is not a roster, is empty, damaged or held by another program is refused
     // with a RosterError of its own kind naming the file, and left untouched. A roster that
     // an interrupted write left with its journal is opened for writing first, so SQLite
@@ -33,7 +39,9 @@ public:
 
     bool isOpen() const;
     void close();
+    // The file's path, or the server roster's address as given.
     QString path() const { return m_path; }
+    bool isServer() const { return m_server; }
     QSqlDatabase connection() const;
     bool isReadOnly() const { return !m_refusal.isEmpty(); }
     // The sentence every write to a read-only roster is refused with.
@@ -42,10 +50,19 @@ public:
     void checkWritable() const;
     // Empty when SQLite's quick check finds the file sound; otherwise its first finding.
     QString quickCheck() const;
-    // Writes a consistent copy of the roster beside it (FileName + ".bak"), replacing the
-    // previous copy only once the new one is complete; returns the copy's path.
+    // Writes a consistent copy of the roster beside it (FileName + ".bak"; a server roster's
+    // copy is a roster file in dataDirectory()), replacing the previous copy only once the new
+    // one is complete; returns the copy's path.
     QString backup() const;
-    QString backupPath() const { return m_path + QStringLiteral(".bak"); }
+    QString backupPath() const;
+
+    // The row's version; within a transaction read with a lock held until it ends, so a write
+    // compared against a version read earlier cannot cross another's. Null when the row is gone.
+    // A file has one writer, so its rows keep one version.
+    QVariant rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const;
+    // Calls changed with the table's name after another session committed a write to it;
+    // a file has no other sessions.
+    void watch(QObject* context, const std::function<void(const QString& table)>& changed) const;
 
     // Runs a statement that changes rows, with the values bound to its "?" placeholders in
     // order. Statements that read go through select().
@@ -66,15 +83,20 @@ public:
     int remove(const QString& table, const QString& keyColumn, const QVariant& key) const;
 
 private:
+    friend class RosterServer;
     explicit Database(QString connectionName, QString path);
     static Database connect(const QString& path, bool readOnly);
+    friend class Transaction;
     // Throws what a failed statement reports: the read-only sentence, or the driver's text.
     [[noreturn]] void fail(const QSqlError& error) const;
+    // A server connection that was lost is opened again before the next statement.
+    void reconnect() const;
 
     QString m_connectionName;
     QString m_path;
     // The sentence every write is refused with; empty for a roster that may be changed.
     QString m_refusal;
+    bool m_server = false;
 };
 
 // Makes one command's writes land whole or not at all: rolls back unless commit() ran.

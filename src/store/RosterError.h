@@ -31,6 +31,9 @@ enum class ErrorKind {
     ExportFailed, // an exchange file cannot be written
     ValueOutOfRange, // a preference value outside what it may hold
     FileNotSaved, // a file other than an exchange file cannot be written; nothing of it was kept
+    RowChanged, // another officer changed the row since it was loaded; nothing was saved
+    ConnectionLost, // the server's connection dropped; nothing of the command was saved
+    PasswordNeeded, // the server wants a password the login was not given, or refused the one given
 };
 
 // A field of a form, for the front end to put the focus back on.

@@ -1,4 +1,5 @@
 #include "RosterFile.h"
+#include "RosterServer.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -8,6 +9,17 @@
 
 RosterFile RosterFile::open(const QString& path)
 {
+    if (RosterServer::isAddress(path)) {
+        // The server keeps its own rows consistent, and its backups are its administrator's.
+        RosterFile server;
+        server.m_db = Database::open(path);
+        if (server.m_db.isReadOnly())
+            server.m_warnings.append(RosterError(
+                ErrorKind::ReadOnly, server.m_db.refusal(),
+                QStringLiteral(
+                    "Changes need a login with the right to add, change and delete the roster's rows.")));
+        return server;
+    }
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     RosterFile file;
     file.m_lock = std::make_shared<QLockFile>(path + QStringLiteral(".lock"));

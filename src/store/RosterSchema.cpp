@@ -40,6 +40,46 @@ const Table Tables[] = {
      "TMS_Slot2_End TEXT"},
 };
 
+// The same tables on a PostgreSQL server: keys bytea; text compares and orders without regard to
+// case through the collation nocase, so statements written for the file ("COLLATE NOCASE")
+// read the same on both. Made as the first version was; the upgrade steps add the rest.
+const Table ServerTables[] = {
+    {"Divisions",
+     "DIV_PK bytea PRIMARY KEY, DIV_Name text COLLATE nocase, DIV_Notes text COLLATE nocase, "
+     "DIV_Hide integer DEFAULT 0"},
+    {"Members",
+     "MBR_PK bytea PRIMARY KEY, MBR_FK_Division bytea, MBR_FK_TZones integer, "
+     "MBR_Online_Player_Name text COLLATE nocase, MBR_FL_Active integer DEFAULT 0, "
+     "MBR_Real_First text COLLATE nocase, MBR_Real_last text COLLATE nocase, "
+     "MBR_Email_Primary text COLLATE nocase, MBR_Email_Secondary text COLLATE nocase, "
+     "MBR_Other_Contact text COLLATE nocase, MBR_Notes text COLLATE nocase"},
+    {"TimeZones",
+     "TZ_PK integer PRIMARY KEY, TZ_Name text COLLATE nocase, TZ_Description text COLLATE nocase, "
+     "TZ_GMT_Offset integer, TZ_Daylight_Savings integer DEFAULT 0"},
+    {"Schedules",
+     "SCH_FK_Member bytea UNIQUE, "
+     "SCH_FL_MON integer DEFAULT 0, SCH_FL_TUE integer DEFAULT 0, SCH_FL_WED integer DEFAULT 0, "
+     "SCH_FL_THU integer DEFAULT 0, SCH_FL_FRI integer DEFAULT 0, SCH_FL_SAT_SUN integer DEFAULT 0, "
+     "SCH_FK_TIMES_MON bytea, SCH_FK_TIMES_TUE bytea, SCH_FK_TIMES_WED bytea, SCH_FK_TIMES_THU bytea, "
+     "SCH_FK_TIMES_FRI bytea, SCH_FK_TIMES_SAT_SUN bytea"},
+    {"Times",
+     "TMS_PK bytea PRIMARY KEY, TMS_Slot1_Start text, TMS_Slot1_End text, TMS_Slot2_Start text, "
+     "TMS_Slot2_End text"},
+};
+
+// Made before the server's tables, and after them: a statement-level trigger on every table tells
+// the other sessions which table a committed write changed (NOTIFY waits for the commit).
+const char* const ServerPreamble[] = {
+    "CREATE COLLATION IF NOT EXISTS nocase (provider = icu, locale = 'und-u-ks-level2', "
+    "deterministic = false)",
+    "CREATE OR REPLACE FUNCTION tallyhold_changed() RETURNS trigger LANGUAGE plpgsql AS "
+    "$$BEGIN PERFORM pg_notify('tallyhold_roster', TG_TABLE_NAME); RETURN NULL; END$$",
+};
+
+// The server keeps the schema version in the comment of TimeZones, not in a table of its own
+// that another copy could take for roster data.
+const QString ServerVersionComment = QStringLiteral("Tallyhold roster, schema version %1");
+
 const char* const Indexes[] = {
     "CREATE INDEX idx_members_division ON Members (MBR_FK_Division)",
     "CREATE INDEX idx_members_zone ON Members (MBR_FK_TZones)",
@@ -108,7 +148,7 @@ QStringList columnNames(const char* columns)
     return names;
 }
 
-void upgradeFrom(QSqlQuery& query, int from)
+void upgradeFrom(QSqlQuery& query, int from, bool server)
 {
     for (const Step& step : steps()) {
         if (step.step.version <= from)
@@ -116,7 +156,10 @@ void upgradeFrom(QSqlQuery& query, int from)
         for (const QString& statement : step.step.statements)
             run(query, statement);
     }
-    run(query, QStringLiteral("PRAGMA user_version = %1").arg(RosterSchema::CurrentVersion));
+    run(query,
+        server ? QStringLiteral("COMMENT ON TABLE TimeZones IS '%1'")
+                     .arg(ServerVersionComment.arg(RosterSchema::CurrentVersion))
+               : QStringLiteral("PRAGMA user_version = %1").arg(RosterSchema::CurrentVersion));
 }
 
 } // namespace
@@ -143,15 +186,32 @@ const QStringList& RosterSchema::tableNames()
     return names;
 }
 
+bool RosterSchema::onServer(const QSqlDatabase& db)
+{
+    return db.driverName() == QLatin1String("QPSQL");
+}
+
 void RosterSchema::create(QSqlDatabase& db)
 {
     QSqlQuery query(db);
-    for (const Table& table : Tables)
+    const bool server = onServer(db);
+    if (server) {
+        for (const char* statement : ServerPreamble)
+            run(query, QString::fromLatin1(statement));
+    }
+    for (const Table& table : server ? ServerTables : Tables)
         run(query,
             QStringLiteral("CREATE TABLE %1 (%2)")
                 .arg(QLatin1String(table.name), QLatin1String(table.columns)));
     for (const char* index : Indexes)
         run(query, QString::fromLatin1(index));
+    if (server) {
+        for (const QString& table : tableNames())
+            run(query,
+                QStringLiteral("CREATE TRIGGER %1_changed AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON %1 "
+                               "FOR EACH STATEMENT EXECUTE FUNCTION tallyhold_changed()")
+                    .arg(table));
+    }
     addInvitations(db);
     if (!query.prepare(QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
                                       "TZ_Daylight_Savings) VALUES (?, ?, ?, ?, ?)")))
@@ -166,12 +226,18 @@ void RosterSchema::create(QSqlDatabase& db)
             throw DatabaseError(query.lastError().text());
     }
     // A new roster is made as the first version was, then upgraded: one way to every version.
-    upgradeFrom(query, 0);
+    upgradeFrom(query, 0, server);
 }
 
 int RosterSchema::version(const QSqlDatabase& db)
 {
     QSqlQuery query(db);
+    if (onServer(db)) {
+        run(query, QStringLiteral("SELECT obj_description(to_regclass('timezones'), 'pg_class')"));
+        const QString text = query.next() ? query.value(0).toString() : QString();
+        const QString prefix = ServerVersionComment.arg(QString());
+        return text.startsWith(prefix) ? text.mid(prefix.size()).toInt() : 0;
+    }
     run(query, QStringLiteral("PRAGMA user_version"));
     return query.next() ? query.value(0).toInt() : 0;
 }
@@ -185,7 +251,7 @@ void RosterSchema::upgrade(QSqlDatabase& db)
         throw DatabaseError(db.lastError().text());
     try {
         QSqlQuery query(db);
-        upgradeFrom(query, from);
+        upgradeFrom(query, from, onServer(db));
         if (!db.commit())
             throw DatabaseError(db.lastError().text());
     } catch (const RosterError&) {
@@ -200,18 +266,24 @@ void RosterSchema::showUpgraded(QSqlDatabase& db)
     QSqlQuery query(db);
     for (const Step& step : steps()) {
         if (step.step.version > from) {
+            // A temporary view shadows the table on both stores; only the stored one's schema differs.
             for (const QString& statement : step.readOnly)
-                run(query, statement);
+                run(query,
+                    onServer(db)
+                        ? QString(statement).replace(QLatin1String("main."), QLatin1String("public."))
+                        : statement);
         }
     }
 }
 
 QString RosterSchema::problem(QSqlDatabase& db)
 {
-    for (const Table& table : Tables) {
+    const bool server = onServer(db);
+    for (const Table& table : server ? ServerTables : Tables) {
         const QString name = QString::fromLatin1(table.name);
         QSqlQuery query(db);
-        if (!query.exec(QStringLiteral("SELECT * FROM \"%1\" LIMIT 0").arg(name)))
+        // Unquoted: the server keeps the names in lower case.
+        if (!query.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(name)))
             return QStringLiteral("it has no table %1.").arg(name);
         const QSqlRecord record = query.record();
         for (const QString& column : columnNames(table.columns)) {
@@ -229,7 +301,8 @@ void RosterSchema::addInvitations(QSqlDatabase& db)
     run(query,
         QStringLiteral("CREATE TABLE IF NOT EXISTS Invitations (INV_PK BLOB PRIMARY KEY, "
                        "INV_FK_Member BLOB, INV_Token_Hash BLOB UNIQUE, INV_Created TEXT, "
-                       "INV_Expires TEXT, INV_Revoked TEXT, INV_Last_Saved TEXT)"));
+                       "INV_Expires TEXT, INV_Revoked TEXT, INV_Last_Saved TEXT)")
+            .replace(QLatin1String("BLOB"), onServer(db) ? QLatin1String("bytea") : QLatin1String("BLOB")));
     run(query,
         QStringLiteral("CREATE INDEX IF NOT EXISTS idx_invitations_member ON Invitations (INV_FK_Member)"));
 }

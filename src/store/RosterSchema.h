@@ -24,6 +24,8 @@ public:
     static const QList<UpgradeStep>& upgradeSteps();
 
     static const QStringList& tableNames();
+    // Whether db is a PostgreSQL server rather than an SQLite file.
+    static bool onServer(const QSqlDatabase& db);
     // Creates the tables, indexes and standard zones in an empty database, at CurrentVersion.
     static void create(QSqlDatabase& db);
     // Empty when db holds every table and column of a version-0 roster; otherwise what is wrong.

@@ -13,8 +13,10 @@ public:
     explicit Rows(QSqlQuery query);
 
     bool next();
-    QVariant value(int column) const { return m_query.value(column); }
-    QSqlRecord record() const { return m_query.record(); }
+    // A Null reads as an empty QVariant from every store (the server's driver gives it its
+    // column's type, which reads as 0 or "").
+    QVariant value(int column) const;
+    QSqlRecord record() const;
 
 private:
     QSqlQuery m_query;

@@ -19,11 +19,15 @@ struct Run
     QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-Run cli(const QStringList& arguments, const QString& dir)
+// In the roster's directory, on the roster unless the arguments name another.
+Run cli(const QStringList& arguments, const TestRoster& roster)
 {
     QProcess process;
-    process.setWorkingDirectory(dir);
-    process.start(QStringLiteral(TALLYHOLD_CLI), arguments);
+    process.setWorkingDirectory(roster.dir());
+    process.start(QStringLiteral(TALLYHOLD_CLI),
+                  arguments.contains(QStringLiteral("--roster"))
+                      ? arguments
+                      : QStringList {QStringLiteral("--roster"), roster.location()} + arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -150,17 +154,16 @@ void tst_cli::commands()
     QFile junk(roster.filePath("junk.mdb"));
     QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("not a roster") > 0);
     junk.close();
-    const QString file = roster.filePath(QString::fromLatin1(Database::FileName));
-    const QByteArray before = fileHash(file);
+    const QStringList before = roster.rows();
 
-    const Run run = cli(arguments, roster.dir());
+    const Run run = cli(arguments, roster);
     QCOMPARE(run.status, status);
     QVERIFY2(run.out.contains(out), qPrintable(run.out));
     QVERIFY2(run.err.contains(err), qPrintable(run.err));
-    // A refusal goes to stderr only, and leaves the roster as it was to the byte.
+    // A refusal goes to stderr only, and leaves the roster as it was.
     if (status != 0) {
         QVERIFY(run.out.isEmpty());
-        QCOMPARE(fileHash(file), before);
+        QCOMPARE(roster.rows(), before);
     }
     QCOMPARE(roster.count("Members"), members);
     QCOMPARE(roster.count("Divisions"), divisions);
@@ -175,22 +178,21 @@ void tst_cli::jsonOutput()
     roster.db().exec("UPDATE TimeZones SET TZ_IANA = NULL WHERE TZ_Name = 'CET'");
     const QJsonObject added = cli({"member", "add", "Cid", "--division", "Bravo", "--zone", "CET", "--mon",
                                    "19:00-23:00,01:00-02:00", "--email", "c@example.com", "--json"},
-                                  roster.dir())
+                                  roster)
                                   .json();
     const QString key = added["key"].toString();
-    const QJsonObject shown = cli({"member", "show", key, "--json"}, roster.dir()).json();
+    const QJsonObject shown = cli({"member", "show", key, "--json"}, roster).json();
     QCOMPARE(shown["division"].toString(), "Bravo");
     QCOMPARE(shown["email"].toString(), "c@example.com");
     // CET with daylight saving is 6 hours ahead of the user's EST with daylight saving.
     QCOMPARE(shown["schedule"]["mon"].toString(), "01:00 PM - 05:00 PM, 07:00 PM - 08:00 PM");
 
-    const QJsonArray members = cli({"members", "--all", "--json"}, roster.dir()).json()["members"].toArray();
+    const QJsonArray members = cli({"members", "--all", "--json"}, roster).json()["members"].toArray();
     QCOMPARE(members.size(), 4);
     QCOMPARE(members[3].toObject()["key"].toString(), key);
     QCOMPARE(members[3].toObject()["listed"].toBool(), false);
 
-    const QJsonObject options
-        = cli({"options", "--json", "--zone", "PST", "--dst", "no"}, roster.dir()).json();
+    const QJsonObject options = cli({"options", "--json", "--zone", "PST", "--dst", "no"}, roster).json();
     QCOMPARE(options["UserTimeZone"].toString(), "PST");
     QCOMPARE(LoadSettings().userDST, false);
 }
@@ -200,17 +202,17 @@ void tst_cli::exchange()
     TestRoster roster;
     arrange(roster);
     const QString file = roster.filePath("alpha.tlx");
-    QCOMPARE(cli({"export", "--division", "Alpha", file}, roster.dir()).out,
+    QCOMPARE(cli({"export", "--division", "Alpha", file}, roster).out,
              "Export Completed!\nDivisions: 1, members: 2\n");
-    const Run again = cli({"export", "--division", "Alpha", file}, roster.dir());
+    const Run again = cli({"export", "--division", "Alpha", file}, roster);
     QCOMPARE(again.status, 1);
     QVERIFY(again.err.contains("--force overwrites it"));
 
     const QString copy = roster.filePath("copy.mdb");
     const QStringList import {"--roster", copy, "import", file, "--json"};
-    QCOMPARE(cli(import, roster.dir()).json()["membersAdded"].toInt(), 2);
-    QCOMPARE(cli(import, roster.dir()).json()["membersPresent"].toInt(), 2);
-    QCOMPARE(cli({"--roster", copy, "members"}, roster.dir()).out, "Alpha - Ann\nAlpha - Ben\n");
+    QCOMPARE(cli(import, roster).json()["membersAdded"].toInt(), 2);
+    QCOMPARE(cli(import, roster).json()["membersPresent"].toInt(), 2);
+    QCOMPARE(cli({"--roster", copy, "members"}, roster).out, "Alpha - Ann\nAlpha - Ben\n");
 }
 
 QTEST_GUILESS_MAIN(tst_cli)

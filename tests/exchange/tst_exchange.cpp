@@ -131,10 +131,12 @@ void tst_Exchange::exportFailureKeepsEarlierFile()
     QVERIFY(!refusal([&] {
                  roster.session().exportDivisions({division, NewRecordKey()}, earlier.fileName());
              }).isEmpty());
-    roster.addMembersAndDamageOne(division, 60);
-    const QString damaged
-        = refusal([&] { roster.session().exportDivisions({division}, roster.filePath("out/x.tlx")); });
-    QVERIFY2(damaged.startsWith("Database") && damaged.contains("malformed"), qPrintable(damaged));
+    if (!TestRoster::onServer()) {
+        roster.addMembersAndDamageOne(division, 60);
+        const QString damaged
+            = refusal([&] { roster.session().exportDivisions({division}, roster.filePath("out/x.tlx")); });
+        QVERIFY2(damaged.startsWith("Database") && damaged.contains("malformed"), qPrintable(damaged));
+    }
     QCOMPARE(QDir(roster.filePath("out")).entryList(QDir::Files), QStringList {"old.tlx"});
     QVERIFY(earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "earlier export\r\n");
     QVERIFY(refusal([&] {

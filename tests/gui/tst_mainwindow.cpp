@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -60,6 +61,15 @@ private slots:
         w.window.mnuHelp->trigger();
         QCOMPARE(m_opened,
                  {QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/Help/MainHelp.htm")});
+
+        // Open Shared Roster hands on a server's address, and only that.
+        QSignalSpy chosen(&w.window, &frmTallyhold::rosterChosen);
+        Messages::clear();
+        Messages::scriptFileNames({"ClanRoster.mdb", " postgresql://me@db/clan "});
+        w.window.mnuOpenShared->trigger(), w.window.mnuOpenShared->trigger();
+        QCOMPARE(boxes(),
+                 QStringList {"Open Shared Roster: A shared roster's address starts with postgresql://"});
+        QCOMPARE(chosen.size() == 1 ? chosen[0][0].toString() : QString(), "postgresql://me@db/clan");
     }
 
     // A roster outside the working directory is named in the title and in About; the exchange

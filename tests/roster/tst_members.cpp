@@ -275,8 +275,7 @@ void tst_Members::failedCommandChangesNothing()
     if (trigger.isEmpty())
         member = NewRecordKey();
     else
-        roster.db().exec(
-            QString("CREATE TRIGGER failing %1 BEGIN SELECT RAISE(ABORT, 'disk full'); END").arg(trigger));
+        roster.failWrites(trigger);
     MemberForm form = TestRoster::form("Bob", {"7:00 PM-8:00 PM", "", "", "", "7:00 PM-8:00 PM"});
     form.notes = "changed";
     const QString refusedBy = refusal([&] {

@@ -38,13 +38,13 @@ void tst_Store::newRosterHasStandardZonesAndReopens()
     TestRoster roster;
     QCOMPARE(roster.db().connection().tables().size(), 6); // and Invitations
     for (const QString& table : RosterSchema::tableNames())
-        QVERIFY2(roster.db().connection().tables().contains(table), qPrintable(table));
+        QVERIFY2(roster.db().connection().tables().contains(table, Qt::CaseInsensitive), qPrintable(table));
     roster.addDivision("Alpha");
     // Column names are matched without regard to letter case.
     const auto row = roster.db().first("SELECT tz_gmt_offset FROM TimeZones WHERE tz_name = 'CST'");
     QCOMPARE(row->value("TZ_GMT_Offset").toInt(), 360);
     roster.db().close();
-    Database again = Database::open(roster.filePath("ClanRoster.mdb"));
+    Database again = Database::open(roster.location());
     QStringList zones;
     for (const QSqlRecord& zone : again.all("SELECT * FROM TimeZones ORDER BY TZ_PK"))
         zones << QStringList {zone.value(1).toString(), zone.value(2).toString(), zone.value(3).toString(),
@@ -83,6 +83,7 @@ void tst_Store::refusesForeignFiles_data()
 
 void tst_Store::refusesForeignFiles()
 {
+    SKIP_ON_SERVER();
     QFETCH(QByteArray, content);
     QFETCH(QString, kind);
     QFETCH(QString, problem);
@@ -158,6 +159,7 @@ void tst_Store::olderRosterIsUpgraded()
 
 void tst_Store::rosterHeldByAnotherProgramIsInUse()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
@@ -172,6 +174,7 @@ void tst_Store::rosterHeldByAnotherProgramIsInUse()
 
 void tst_Store::secondWindowIsRefused()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     const QString path = roster.db().path();
     {
@@ -186,6 +189,7 @@ void tst_Store::secondWindowIsRefused()
 
 void tst_Store::damagedRosterOpensReadOnly()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     roster.addMembersAndDamageOne(roster.addDivision("A"), 60);
     const QString path = roster.db().path();
@@ -204,6 +208,7 @@ void tst_Store::damagedRosterOpensReadOnly()
 
 void tst_Store::firstStartOfDayBacksUp()
 {
+    SKIP_ON_SERVER();
     TestRoster roster;
     roster.addDivision("A");
     const QString path = roster.db().path();

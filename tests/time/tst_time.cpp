@@ -177,6 +177,9 @@ void tst_Time::storedOffsets()
     QFETCH(QVariant, stored);
     QFETCH(bool, dst);
     QFETCH(int, offset);
+    // A server's integer column holds no fractions.
+    if (stored.typeId() == QMetaType::Double)
+        SKIP_ON_SERVER();
     TestRoster roster;
     roster.db().insert("TimeZones", {{"TZ_PK", 20}, {"TZ_Name", zone}, {"TZ_GMT_Offset", stored}});
     cTimeFuncs funcs(roster.db());

@@ -1,0 +1,194 @@
+#include "TestRoster.h"
+#include "store/RosterCopy.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+#include <QUrl>
+
+// What only a shared roster on a server has: other sessions on it, logins, the connection.
+class tst_Server : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        if (!TestRoster::onServer())
+            QSKIP("a shared roster's own behaviour");
+    }
+    void refusesWhatIsNotARoster_data();
+    void refusesWhatIsNotARoster();
+    void staleWritesAreRefused_data();
+    void staleWritesAreRefused();
+    void readOnlyLoginMaySchedule();
+    void othersWritesAreAnnounced();
+    void droppedConnectionIsReportedOnce();
+    void copiesBetweenStores();
+};
+
+namespace {
+
+void run(const Database& db, const QString& sql)
+{
+    QSqlQuery query(db.connection());
+    QVERIFY2(query.exec(sql), qPrintable(sql));
+}
+
+} // namespace
+
+void tst_Server::refusesWhatIsNotARoster_data()
+{
+    QTest::addColumn<QString>("arrange");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("other tables") << "CREATE TABLE Ledger (x integer)"
+                                  << "not a Tallyhold roster: it has no table Divisions.";
+    QTest::newRow("newer schema") << "COMMENT ON TABLE TimeZones IS 'Tallyhold roster, schema version 99'"
+                                  << "made by a newer Tallyhold (schema version 99).";
+}
+
+void tst_Server::refusesWhatIsNotARoster()
+{
+    QFETCH(QString, arrange);
+    QFETCH(QString, problem);
+    TestRoster roster;
+    const QString address = arrange.startsWith("CREATE") ? roster.newServerDatabase() : roster.location();
+    QSqlDatabase raw = QSqlDatabase::cloneDatabase(roster.db().connection(), "raw");
+    raw.setDatabaseName(QUrl(address).path().mid(1));
+    QVERIFY(raw.open());
+    QVERIFY(QSqlQuery(raw).exec(arrange));
+    const QStringList tables = raw.tables();
+    const QString error = refusal([&] { Database::open(address); });
+    QVERIFY2(error.startsWith("NotOpened: The shared roster") && error.contains(problem), qPrintable(error));
+    QCOMPARE(raw.tables(), tables);
+    raw.close();
+}
+
+void tst_Server::staleWritesAreRefused_data()
+{
+    QTest::addColumn<QString>("command");
+    for (const char* command : {"member update", "member delete", "division update", "division delete",
+                                "zone update", "zone delete"})
+        QTest::newRow(command) << QString(command);
+}
+
+// Another officer's change since this session loaded the row wins; this session's write is refused
+// and changes nothing, until it loads the row again.
+void tst_Server::staleWritesAreRefused()
+{
+    QFETCH(QString, command);
+    TestRoster roster;
+    const RecordKey alpha = roster.addDivision("Alpha");
+    const int zone = roster.addZone("Zed", "", 60, 0);
+    const RecordKey bob = roster.session().addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"})).key;
+    Roster& mine = roster.session();
+    Roster other(Database::open(roster.location()), {});
+    const bool member = command.startsWith("member"), division = command.startsWith("division");
+    const auto load = [&](Roster& session) {
+        member         ? void(session.memberForEdit(bob))
+            : division ? void(session.division(alpha))
+                       : void(session.zone(zone));
+    };
+    load(mine);
+    load(other);
+    if (member)
+        other.updateMember(bob, TestRoster::form("Bob", {"9:00 PM-10:00 PM"}));
+    else if (division)
+        other.updateDivision(alpha, {"Alpha", "theirs", false});
+    else
+        other.updateZone(zone, {"Zed", "theirs", 60, false});
+    const QStringList theirs = roster.rows();
+    const auto write = [&] {
+        if (command == "member update")
+            mine.updateMember(bob, TestRoster::form("Bob", {"", "7:00 PM-8:00 PM"}));
+        else if (command == "member delete")
+            mine.deleteMember(bob);
+        else if (command == "division update")
+            mine.updateDivision(alpha, {"Alpha", "mine", false});
+        else if (command == "division delete")
+            mine.deleteDivision(alpha);
+        else if (command == "zone update")
+            mine.updateZone(zone, {"Zed", "mine", 60, false});
+        else
+            mine.deleteZone(zone);
+    };
+    const QString name = member ? "Bob" : division ? "Alpha" : "Zed";
+    QCOMPARE(refusal(write),
+             QString("RowChanged: %1 was changed by another officer since you loaded %2; reload "
+                     "to see the change")
+                 .arg(name, member ? "him" : "it"));
+    QCOMPARE(roster.rows(), theirs);
+    load(mine);
+    const QString again = refusal(write);
+    QVERIFY2(!again.startsWith("RowChanged"), qPrintable(again));
+}
+
+void tst_Server::readOnlyLoginMaySchedule()
+{
+    TestRoster roster;
+    roster.addDivision("Alpha");
+    const RecordKey bob = roster.session().addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"})).key;
+    run(roster.db(), "DO $$BEGIN CREATE ROLE reader LOGIN; EXCEPTION WHEN duplicate_object THEN NULL; END$$");
+    run(roster.db(), "GRANT SELECT ON ALL TABLES IN SCHEMA public TO reader");
+    Roster reader(Database::open(QString(roster.location()).replace("tallyhold@", "reader@")), {});
+    QCOMPARE(reader.bestTimes({bob}).tallies.size(), 2);
+    QCOMPARE(reader.memberForEdit(bob).form.playerName, "Bob");
+    const QStringList before = roster.rows();
+    const QString refused = refusal([&] { reader.updateMember(bob, TestRoster::form("Bob")); });
+    QVERIFY2(refused.startsWith("ReadOnly: Your login may view and schedule the shared roster")
+                 && refused.endsWith("but may not change it."),
+             qPrintable(refused));
+    QCOMPARE(refusal([&] { reader.deleteMember(bob); }), refused);
+    QCOMPARE(roster.rows(), before);
+}
+
+void tst_Server::othersWritesAreAnnounced()
+{
+    TestRoster roster;
+    Roster other(Database::open(roster.location()), {});
+    QSignalSpy members(&roster.session(), &Roster::membersChanged);
+    QSignalSpy divisions(&roster.session(), &Roster::divisionsChanged);
+    QSignalSpy zones(&roster.session(), &Roster::zonesChanged);
+    other.addDivision({"Alpha", "", false});
+    QTRY_COMPARE_WITH_TIMEOUT(divisions.count(), 1, 2000);
+    other.addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"}));
+    QTRY_COMPARE_WITH_TIMEOUT(members.count(), 2, 2000);
+    QCOMPARE(roster.session().memberList().size(), 1);
+    // This session's own writes are announced by the command, once.
+    roster.session().addZone({"Zed", "", 60, false});
+    QTest::qWait(300);
+    QCOMPARE(zones.count(), 1);
+}
+
+void tst_Server::droppedConnectionIsReportedOnce()
+{
+    TestRoster roster;
+    run(roster.db(), "CREATE TABLE pid AS SELECT pg_backend_pid() AS pid");
+    Database other = Database::open(roster.location());
+    run(other, "SELECT pg_terminate_backend(pid) FROM pid");
+    const QString error = refusal([&] { roster.session().addDivision({"Alpha", "", false}); });
+    QVERIFY2(error.startsWith("ConnectionLost: The connection to the shared roster"), qPrintable(error));
+    QCOMPARE(roster.session().addDivision({"Alpha", "", false}).size(), 16);
+    QCOMPARE(roster.session().divisionList().size(), 1);
+}
+
+// A file to a server and back keeps every row and key; a roster with rows of its own takes no copy.
+void tst_Server::copiesBetweenStores()
+{
+    TestRoster roster;
+    roster.addDivision("Alpha");
+    roster.session().addMember(
+        TestRoster::form("Bob", {"7:00 PM-8:00 PM", "", "1:00 AM-2:00 AM,3:00 AM-4:00 AM"}));
+    roster.addZone("Zed", "", 60, 0);
+    const QString file = roster.filePath("copy.mdb");
+    Database there = Database::open(file);
+    RosterCopy::copy(roster.db(), there);
+    Database back = Database::open(roster.newServerDatabase());
+    RosterCopy::copy(there, back);
+    QCOMPARE(TestRoster::rows(back), roster.rows());
+    QCOMPARE(roster.rows().size(), 14);
+    QVERIFY(refusal([&] { RosterCopy::copy(roster.db(), back); }).startsWith("ImportAborted: The roster"));
+}
+
+QTEST_GUILESS_MAIN(tst_Server)
+#include "tst_server.moc"
