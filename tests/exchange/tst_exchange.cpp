@@ -227,6 +227,7 @@ void tst_Exchange::roundTripOfAnyText()
         TestRoster source;
         const int zone = source.addZone("Zoné|9", "back\\slash", 330, 0);
         const int zone2 = source.addZone("Zweite", "東京", -540, 1);
+        source.db().exec("UPDATE TimeZones SET TZ_IANA = 'Asia/Tokyo' WHERE TZ_PK = ?", {zone2});
         const RecordKey nasty
             = source.addDivision("O'Brien's | \"Best\" \\ 🎮", 1, "line one\r\nline two\nthree\r\\r\\n|");
         const RecordKey plain = source.addDivision("Plain");

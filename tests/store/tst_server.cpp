@@ -44,7 +44,7 @@ void tst_Server::refusesWhatIsNotARoster_data()
     QTest::newRow("other tables") << "CREATE TABLE Ledger (x integer)"
                                   << "not a Tallyhold roster: it has no table Divisions.";
     QTest::newRow("newer schema") << "COMMENT ON TABLE TimeZones IS 'Tallyhold roster, schema version 99'"
-                                  << "made by a newer Tallyhold (schema version 99).";
+                                  << "written by a newer version of Tallyhold (roster version 99;";
 }
 
 void tst_Server::refusesWhatIsNotARoster()

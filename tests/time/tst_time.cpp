@@ -23,7 +23,6 @@ private slots:
     void missingZoneIsNamedOnce();
     void storedOffsets_data();
     void storedOffsets();
-    void systemClock();
 };
 
 void tst_Time::parses_data()
@@ -187,17 +186,6 @@ void tst_Time::storedOffsets()
         = refusal([&] { QCOMPARE(funcs.toGMT(DateTime(), zone, dst), DateTime().addMinutes(offset)); });
     QCOMPARE(!error.isEmpty(), offset == INT_MIN);
     QVERIFY(funcs.takeMissingZones().isEmpty());
-}
-
-void tst_Time::systemClock()
-{
-    // Tests run with TZ=America/New_York: five hours behind GMT, four in summer.
-    const int bias = cTimeFuncs::getGMTBias();
-    QVERIFY2(bias == 300 || bias == 240, qPrintable(QString::number(bias)));
-    const QDateTime utc = QDateTime::currentDateTimeUtc();
-    const DateTime expected
-        = DateTime::fromDate(utc.date(), utc.time().hour(), utc.time().minute(), utc.time().second());
-    QVERIFY(qAbs(cTimeFuncs::getGMT().seconds() - expected.seconds()) <= 2);
 }
 
 QTEST_GUILESS_MAIN(tst_Time)
