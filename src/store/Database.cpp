@@ -142,13 +142,8 @@ Database Database::open(const QString& path, Access access)
             db.close();
             refuse(path, problem, ErrorKind::NotOpened, detail);
         };
-        const int version = RosterSchema::version(connection);
-        if (version > RosterSchema::CurrentVersion)
-            refuseOpen(
-                QStringLiteral("it was written by a newer version of Tallyhold (roster version %1; this "
-                               "version reads rosters up to version %2).")
-                    .arg(version)
-                    .arg(RosterSchema::CurrentVersion));
+        if (const QString newer = RosterSchema::newerVersion(connection); !newer.isEmpty())
+            refuseOpen(newer);
         const QString problem = RosterSchema::problem(connection);
         if (!problem.isEmpty())
             refuseOpen(QStringLiteral("it is not a Tallyhold roster: ") + problem);

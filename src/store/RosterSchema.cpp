@@ -242,6 +242,17 @@ int RosterSchema::version(const QSqlDatabase& db)
     return query.next() ? query.value(0).toInt() : 0;
 }
 
+QString RosterSchema::newerVersion(const QSqlDatabase& db)
+{
+    const int stored = version(db);
+    return stored <= CurrentVersion
+        ? QString()
+        : QStringLiteral("it was written by a newer version of Tallyhold (roster "
+                         "version %1; this version reads rosters up to version %2).")
+              .arg(stored)
+              .arg(CurrentVersion);
+}
+
 void RosterSchema::upgrade(QSqlDatabase& db)
 {
     const int from = version(db);

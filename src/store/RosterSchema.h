@@ -33,6 +33,8 @@ public:
     // Sign-up links (only a hash of each token), added to new and older rosters alike.
     static void addInvitations(QSqlDatabase& db);
     static int version(const QSqlDatabase& db);
+    // Why a roster of a later version is not opened; empty for this version or an earlier one.
+    static QString newerVersion(const QSqlDatabase& db);
     // Runs the steps from db's version on, and sets the version, in one transaction. Throws
     // DatabaseError, leaving the roster as it was.
     static void upgrade(QSqlDatabase& db);

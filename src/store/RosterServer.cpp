@@ -164,13 +164,8 @@ Database RosterServer::open(const QString& address, Database::Access access)
             }
             db.commit();
         }
-        const int version = RosterSchema::version(db);
-        if (version > RosterSchema::CurrentVersion)
-            refuse(address,
-                   QStringLiteral("it was written by a newer version of Tallyhold (roster version %1; this "
-                                  "version reads rosters up to version %2).")
-                       .arg(version)
-                       .arg(RosterSchema::CurrentVersion));
+        if (const QString newer = RosterSchema::newerVersion(db); !newer.isEmpty())
+            refuse(address, newer);
         const QString problem = RosterSchema::problem(db);
         if (!problem.isEmpty())
             refuse(address, QStringLiteral("the database is not a Tallyhold roster: ") + problem);
