@@ -309,6 +309,9 @@ void RosterSchema::addInvitations(QSqlDatabase& db)
 {
     // Times are GMT; INV_Revoked and INV_Last_Saved stay Null until that happens.
     QSqlQuery query(db);
+    // Asked first: a server answers "IF NOT EXISTS" with a notice that libpq prints on stderr.
+    if (query.exec(QStringLiteral("SELECT 1 FROM Invitations LIMIT 0")))
+        return;
     run(query,
         QStringLiteral("CREATE TABLE IF NOT EXISTS Invitations (INV_PK BLOB PRIMARY KEY, "
                        "INV_FK_Member BLOB, INV_Token_Hash BLOB UNIQUE, INV_Created TEXT, "
