@@ -309,8 +309,13 @@ void RosterSchema::addInvitations(QSqlDatabase& db)
 {
     // Times are GMT; INV_Revoked and INV_Last_Saved stay Null until that happens.
     QSqlQuery query(db);
-    // Asked first: a server answers "IF NOT EXISTS" with a notice that libpq prints on stderr.
-    if (query.exec(QStringLiteral("SELECT 1 FROM Invitations LIMIT 0")))
+    // Asked first, since a server answers "IF NOT EXISTS" with a notice libpq prints on stderr;
+    // asked in a way that cannot fail, which on a server would end the transaction it runs in.
+    run(query,
+        onServer(db) ? QStringLiteral("SELECT to_regclass('invitations') IS NOT NULL")
+                     : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
+                                      "name = 'Invitations'"));
+    if (query.next() && query.value(0).toBool())
         return;
     run(query,
         QStringLiteral("CREATE TABLE IF NOT EXISTS Invitations (INV_PK BLOB PRIMARY KEY, "
