@@ -213,7 +213,7 @@ private slots:
         QVERIFY(!options.chkApplyDST->isEnabled() && !options.chkApplyDST->isChecked());
     }
 
-    void zoneOffsetCheckedOnLeavingForAField()
+    void zoneOffsetRefusalsAndKeys()
     {
         Zones d;
         d.tz.txtGMTOffset->setFocus();
@@ -248,11 +248,7 @@ private slots:
         d.tz.txtGMTOffset->setText("-300");
         d.focus(d.tz.txtTZName);
         QVERIFY(Messages::shown().isEmpty());
-    }
 
-    void zoneRefusalsAndKeys()
-    {
-        Zones d;
         d.roster.addMember(d.roster.addDivision("Alpha"), 7, "Bob");
         QTest::mouseClick(d.tz.cmdSelect, Qt::LeftButton);
         QTest::mouseClick(d.tz.cmdDelete, Qt::LeftButton);

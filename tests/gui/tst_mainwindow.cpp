@@ -33,7 +33,7 @@ private slots:
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
 
-    void tabsMenusDialogsAndHelp()
+    void tabsMenusDialogsHelpProgressAndSize()
     {
         MainWindow w;
         QCOMPARE(w.window.windowTitle(), "Tallyhold");
@@ -70,6 +70,22 @@ private slots:
         QCOMPARE(boxes(),
                  QStringList {"Open Shared Roster: A shared roster's address starts with postgresql://"});
         QCOMPARE(chosen.size() == 1 ? chosen[0][0].toString() : QString(), "postgresql://me@db/clan");
+
+        QProgressBar* bar = w.find<QProgressBar>("pbar1");
+        QVERIFY(bar->isHidden() && bar->maximum() == 100);
+        {
+            ProgressScope progress(*bar);
+            QVERIFY(!bar->isHidden() && bar->value() == 0);
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            for (const auto& [given, shown] : {std::pair {42.4, 42}, {250.0, 100}, {-5.0, 0}}) {
+                progress.setValue(given);
+                QCOMPARE(bar->value(), shown);
+            }
+        }
+        QVERIFY(bar->isHidden() && !QApplication::overrideCursor());
+
+        const QSize frame = w.window.frameGeometry().size() - w.window.geometry().size();
+        QVERIFY(w.window.width() + frame.width() <= 1024 && w.window.height() + frame.height() <= 768);
     }
 
     // A roster outside the working directory is named in the title and in About; the exchange
@@ -94,7 +110,7 @@ private slots:
                 && !QFileInfo::exists(elsewhere.filePath("Import")));
     }
 
-    void everyControlNamedOnceAndAnnounced()
+    void everyControlNamedAnnouncedAndInOrder()
     {
         MainWindow w;
         // Each form on its own: the dialogs reuse names such as cmdSave.
@@ -113,11 +129,8 @@ private slots:
             }
             QVERIFY(names.size() >= 10);
         }
-    }
 
-    void keyboardOrderOnTheMemberTab()
-    {
-        MainWindow w;
+        // The member tab's keyboard order.
         w.showTab(frmTallyhold::AddEditMembers);
         w.find<QWidget>("txtPlayerName")->setFocus(Qt::TabFocusReason);
         QStringList expected = QString("txtPlayerName cmbDiv txtRealFirst txtRealLast cmbTZ txtEmail "
@@ -139,26 +152,6 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(visited, expected);
-    }
-
-    void progressAndFrameSize()
-    {
-        MainWindow w;
-        QProgressBar* bar = w.find<QProgressBar>("pbar1");
-        QVERIFY(bar->isHidden() && bar->maximum() == 100);
-        {
-            ProgressScope progress(*bar);
-            QVERIFY(!bar->isHidden() && bar->value() == 0);
-            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-            for (const auto& [given, shown] : {std::pair {42.4, 42}, {250.0, 100}, {-5.0, 0}}) {
-                progress.setValue(given);
-                QCOMPARE(bar->value(), shown);
-            }
-        }
-        QVERIFY(bar->isHidden() && !QApplication::overrideCursor());
-
-        const QSize frame = w.window.frameGeometry().size() - w.window.geometry().size();
-        QVERIFY(w.window.width() + frame.width() <= 1024 && w.window.height() + frame.height() <= 768);
     }
 
     void changeSignalsRefillTheirLists_data()

@@ -352,7 +352,7 @@ private slots:
         QCOMPARE(Messages::shown().size(), 3);
     }
 
-    void clickLoadsAgainAfterClear()
+    void clickLoadsAgainAfterClearAndRefusalsKeepTheFields()
     {
         Clans t;
         // A hidden division keeps its name as text and says it is hidden.
@@ -376,6 +376,30 @@ private slots:
         QVERIFY(t.tab.txtDivisionName->text().isEmpty() && !t.tab.editMode()
                 && focusName() == "txtDivisionName");
         QVERIFY(Messages::shown().isEmpty());
+
+        // Refusals keep the fields.
+        t.tab.lstDivision->clearSelection();
+        t.tab.txtDivisionName->setText("   ");
+        t.tab.txtDivNotes->setPlainText("kept");
+        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
+        QCOMPARE(focusName(), "txtDivisionName");
+        QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
+        QCOMPARE(boxes(),
+                 QStringList({"Save/Update Error: You must enter a Division Name",
+                              "Selection Error: You must first highlight a division!"}));
+        QVERIFY(Messages::shown().first().icon == Messages::Icon::Critical
+                && Messages::shown().last().icon == Messages::Icon::Critical);
+        QCOMPARE(t.tab.txtDivNotes->toPlainText(), "kept");
+
+        // The loaded division is gone: nothing is saved, the fields stay, and Save then adds.
+        clickEntry(t.tab.lstDivision, 0);
+        t.roster.db().remove("Divisions", "DIV_PK", t.alpha);
+        t.tab.txtDivisionName->setText("Charlie");
+        Messages::clear();
+        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
+        QVERIFY(Messages::shown().last().title == "Save/Update Error"
+                && Messages::shown().last().icon == Messages::Icon::Exclamation);
+        QVERIFY(t.tab.txtDivisionName->text() == "Charlie" && !t.tab.editMode());
     }
 
     void saveAsksAddsOrUpdatesThenClears_data()
@@ -408,32 +432,6 @@ private slots:
         const QStringList listed = entryTexts(t.tab.lstDivision);
         QVERIFY(listed.size() == 3 - edit && listed.contains("Charlie") && listed.contains("Alpha") == !edit);
         QVERIFY(t.fieldsEmpty() && !t.tab.editMode());
-    }
-
-    void refusalsKeepTheFields()
-    {
-        Clans t;
-        t.tab.txtDivisionName->setText("   ");
-        t.tab.txtDivNotes->setPlainText("kept");
-        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
-        QCOMPARE(focusName(), "txtDivisionName");
-        QTest::mouseClick(t.tab.cmdDeleteDiv, Qt::LeftButton);
-        QCOMPARE(boxes(),
-                 QStringList({"Save/Update Error: You must enter a Division Name",
-                              "Selection Error: You must first highlight a division!"}));
-        QVERIFY(Messages::shown().first().icon == Messages::Icon::Critical
-                && Messages::shown().last().icon == Messages::Icon::Critical);
-        QCOMPARE(t.tab.txtDivNotes->toPlainText(), "kept");
-
-        // The loaded division is gone: nothing is saved, the fields stay, and Save then adds.
-        clickEntry(t.tab.lstDivision, 0);
-        t.roster.db().remove("Divisions", "DIV_PK", t.alpha);
-        t.tab.txtDivisionName->setText("Charlie");
-        Messages::clear();
-        QTest::mouseClick(t.tab.cmdDivSave, Qt::LeftButton);
-        QVERIFY(Messages::shown().last().title == "Save/Update Error"
-                && Messages::shown().last().icon == Messages::Icon::Exclamation);
-        QVERIFY(t.tab.txtDivisionName->text() == "Charlie" && !t.tab.editMode());
     }
 
     void deleteAlwaysAsksAndKeepsTheFields()

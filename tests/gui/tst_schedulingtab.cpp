@@ -76,14 +76,11 @@ private slots:
         t.click(t.tab.cmdShowBestTimes);
         t.click(t.tab.cmdShowAvailable, "12/07/2026", "9:30 PM");
         QVERIFY(t.tab.lstBestTimes->count() == 2 && t.tab.lstAvailable->count() == 2);
-    }
 
-    // Only slot fields rewrite a bare number; a match field keeps it, refuses it and keeps the focus.
-    void matchFieldsCheckTheTextOnLeaving()
-    {
-        Tab t;
+        // Only slot fields rewrite a bare number; a match field keeps it, refuses it and keeps the focus.
         Messages::clear();
         for (TimeEntryField* field : {t.tab.txtMatchTime, t.tab.txtMatchDate}) {
+            field->clear();
             field->setFocus();
             QTest::keyClicks(field, "730");
             QTest::keyClick(field, Qt::Key_Tab);
@@ -147,9 +144,9 @@ private slots:
         for (int row : {1, 0}) {
             const QString line = t.tab.lstBestTimes->item(row)->text();
             doubleClickEntry(t.tab.lstBestTimes, row);
-            const QDate date = QDate::fromString(t.tab.txtMatchDate->text(), "MM/dd/yyyy");
-            QVERIFY(date >= QDate::currentDate() && date < QDate::currentDate().addDays(7));
-            QCOMPARE(date.dayOfWeek(), int(Qt::Monday));
+            // Which date a week minute falls on is checked in core; here, that the entry's minute is used.
+            QCOMPARE(QDate::fromString(t.tab.txtMatchDate->text(), "MM/dd/yyyy").dayOfWeek(),
+                     int(Qt::Monday));
             QCOMPARE(t.tab.txtMatchTime->text(), line.section(" - ", 2));
             QCOMPARE(t.tab.lstAvailable->count(), line.section(' ', 0, 0).toInt());
         }
