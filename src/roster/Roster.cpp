@@ -87,9 +87,9 @@ void Roster::announceOthers(const QString& table)
 void Roster::remember(Row row, const QVariant& key, const QString& name) const
 {
     const RowTable& t = RowTables[int(row)];
-    m_loaded.insert(
-        loadedKey(int(row), key),
-        {m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key), name.trimmed()});
+    const QVariant version = m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key);
+    if (!version.isNull())
+        m_loaded.insert(loadedKey(int(row), key), {version, name.trimmed()});
 }
 
 void Roster::checkUnchanged(Row row, const QVariant& key) const
@@ -134,7 +134,8 @@ MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
     MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST,
                                      today.isValid() ? today : QDate::currentDate());
     info.missingZones = times.takeMissingZones();
-    remember(Row::Member, member, PlayerName(m_db, member).value_or(QString()));
+    if (m_db.isServer()) // the name only words a refusal of a stale write
+        remember(Row::Member, member, PlayerName(m_db, member).value_or(QString()));
     return info;
 }
 

@@ -218,15 +218,15 @@ QString Database::backupPath() const
 
 QVariant Database::rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const
 {
+    if (!m_server)
+        return {};
     // Outside a write there is nothing to hold the lock for, and a login that may only read
     // may not take it.
-    const bool lock = m_server && nesting(m_connectionName) > 0;
-    const auto row
-        = first(QString::fromLatin1(!m_server  ? "SELECT 0 FROM %1 WHERE %2 = ?"
-                                        : lock ? "SELECT xmin::text FROM %1 WHERE %2 = ? FOR UPDATE"
-                                               : "SELECT xmin::text FROM %1 WHERE %2 = ?")
-                    .arg(table, keyColumn),
-                {key});
+    const bool lock = nesting(m_connectionName) > 0;
+    const auto row = first(QString::fromLatin1(lock ? "SELECT xmin::text FROM %1 WHERE %2 = ? FOR UPDATE"
+                                                    : "SELECT xmin::text FROM %1 WHERE %2 = ?")
+                               .arg(table, keyColumn),
+                           {key});
     return row ? row->value(0) : QVariant();
 }
 

@@ -57,8 +57,8 @@ public:
     QString backupPath() const;
 
     // The row's version; within a transaction read with a lock held until it ends, so a write
-    // compared against a version read earlier cannot cross another's. Null when the row is gone.
-    // A file has one writer, so its rows keep one version.
+    // compared against a version read earlier cannot cross another's. Null when the row is gone,
+    // and on a file, which keeps no row versions (its edits are one user's, as they always were).
     QVariant rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const;
     // Calls changed with the table's name after another session committed a write to it;
     // a file has no other sessions.
