@@ -94,6 +94,14 @@ QList<CliCommand> CliCommands::rows()
                       QStringLiteral("NAME"));
     };
     return {
+        {QStringLiteral("init"),
+         QString(),
+         QStringLiteral(
+             "Make a new, empty roster where --roster (or --user-roster) says; every other command "
+             "opens an existing roster only."),
+         {},
+         nullptr,
+         &CliCommands::createRoster},
         {QStringLiteral("members"),
          QString(),
          QStringLiteral("List the members as the window does (\"Division - Player\")."),

@@ -14,6 +14,8 @@
 #include <QJsonArray>
 #include <QTimeZone>
 
+#include <functional>
+
 namespace {
 
 const std::array<const char*, MemberForm::DayCount> DayOptions {"mon", "tue", "wed", "thu", "fri", "weekend"};
@@ -37,13 +39,23 @@ DaySchedule readDay(const QString& option, const QString& value)
     for (int slot = 0; slot < ranges.size(); ++slot) {
         const QStringList ends = ranges[slot].split(QLatin1Char('-'));
         if (slot > 1 || ends.size() != 2)
-            throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00 or "
-                                         "7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
+            throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00, "
+                                         "7pm-11pm or 7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
                               .arg(option));
         for (int end = 0; end < 2; ++end)
             day.texts[2 * slot + end] = RewriteSlotText(ends[end].trimmed());
     }
     return day;
+}
+
+// The entry an option names; a refusal says which option it was.
+RosterListEntry named(const QString& option, const std::function<RosterListEntry()>& find)
+{
+    try {
+        return find();
+    } catch (const RosterError& error) {
+        throw RosterError(error.kind(), QStringLiteral("--%1: %2").arg(option, error.text()), error.detail());
+    }
 }
 
 // --grid of best and of options.
@@ -186,16 +198,20 @@ MemberForm CliCommands::memberForm(MemberForm form) const
     text("email2", form.email2);
     text("contact", form.otherContact);
     text("notes", form.notes);
-    // A name that is no entry goes to the save as typed, which refuses it in the window's words.
+    // A blank name goes to the save, which refuses it in the window's words.
     if (given(QStringLiteral("division"))) {
         const QString typed = m_parser.value(QStringLiteral("division"));
-        const std::optional<RosterListEntry> entry = m_lookup.findDivision(typed);
+        const std::optional<RosterListEntry> entry = typed.trimmed().isEmpty()
+            ? std::nullopt
+            : std::optional(named(QStringLiteral("division"), [&] { return m_lookup.division(typed); }));
         form.divisionText = entry ? entry->text : typed;
         form.divisionKey = entry ? entry->key.toByteArray() : RecordKey();
     }
     if (given(QStringLiteral("zone"))) {
         const QString typed = m_parser.value(QStringLiteral("zone"));
-        const std::optional<RosterListEntry> entry = m_lookup.findZone(typed);
+        const std::optional<RosterListEntry> entry = typed.trimmed().isEmpty()
+            ? std::nullopt
+            : std::optional(named(QStringLiteral("zone"), [&] { return m_lookup.zone(typed); }));
         form.zoneText = entry ? entry->text : typed;
         form.zoneKey = entry ? std::optional(entry->key.toInt()) : std::nullopt;
     }
@@ -404,7 +420,9 @@ Preferences CliCommands::schedulingPreferences() const
 {
     Preferences preferences = m_roster.preferences();
     if (given(QStringLiteral("zone")))
-        preferences.userTimeZone = m_lookup.zone(m_parser.value(QStringLiteral("zone"))).text;
+        preferences.userTimeZone = named(QStringLiteral("zone"), [&] {
+                                       return m_lookup.zone(m_parser.value(QStringLiteral("zone")));
+                                   }).text;
     if (given(QStringLiteral("dst")))
         preferences.userDST = yes(QStringLiteral("dst"));
     if (given(QStringLiteral("grid")))
@@ -424,7 +442,8 @@ std::pair<QString, QString> CliCommands::matchAt() const
     // "12/7/2026 8:00 PM": the date field, then the time field.
     const QString at = m_parser.value(QStringLiteral("at")).trimmed();
     const qsizetype blank = at.indexOf(QLatin1Char(' '));
-    return {blank < 0 ? at : at.left(blank), blank < 0 ? QString() : at.mid(blank + 1).trimmed()};
+    return {blank < 0 ? at : at.left(blank),
+            blank < 0 ? QString() : RewriteSlotText(at.mid(blank + 1).trimmed())};
 }
 
 CliOutput CliCommands::available()
@@ -562,7 +581,12 @@ CliOutput CliCommands::options()
             changed = true;
         }
     };
-    set("zone", form.userTimeZone);
+    if (given(QStringLiteral("zone"))) {
+        form.userTimeZone = named(QStringLiteral("zone"), [&] {
+                                return m_lookup.zone(m_parser.value(QStringLiteral("zone")));
+                            }).text;
+        changed = true;
+    }
     set("max", form.maxResults);
     set("user-name", form.userName);
     set("user-email", form.userEmail);
@@ -680,4 +704,16 @@ CliOutput CliCommands::copyRoster(const QCommandLineParser& parser)
     return {{QStringLiteral("Copied %1 member(s) to %2").arg(members).arg(to)},
             {{QStringLiteral("members"), members}, {QStringLiteral("to"), to}},
             {}};
+}
+
+CliOutput CliCommands::createRoster(const QCommandLineParser& parser)
+{
+    const QString path = RosterLocation::fromCommandLine(parser);
+    if (path.isEmpty())
+        throw refusal(QStringLiteral("--roster needs a file name."));
+    if (!RosterServer::isAddress(path) && QFileInfo::exists(path))
+        throw refusal(QStringLiteral("There is a roster file %1 already.").arg(path));
+    // An empty server database gets its tables on the first connection.
+    Database::open(path);
+    return {{QStringLiteral("Made a new roster in %1").arg(path)}, {{QStringLiteral("roster"), path}}, {}};
 }

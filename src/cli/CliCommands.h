@@ -73,6 +73,7 @@ private:
     CliOutput links();
     CliOutput revokeLink();
     static CliOutput copyRoster(const QCommandLineParser& parser);
+    static CliOutput createRoster(const QCommandLineParser& parser);
 
     QString argument(int index) const;
     QString required(int index, const QString& name) const;

@@ -87,8 +87,13 @@ int statusOf(ErrorKind kind)
 QString errorLine(const RosterError& error)
 {
     const QString field = error.field() ? fieldOption(*error.field()) : QString();
+    // The window's words name one form; a terminal has no field to show the others.
+    const QString forms = error.kind() == ErrorKind::TimeFormat
+        ? QStringLiteral(" Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.")
+        : QString();
     return (field.isEmpty() ? QString() : field + QStringLiteral(": ")) + error.text()
-        + (error.detail().isEmpty() ? QString() : QStringLiteral(" (") + error.detail() + QLatin1Char(')'));
+        + (error.detail().isEmpty() ? QString() : QStringLiteral(" (") + error.detail() + QLatin1Char(')'))
+        + forms;
 }
 
 int fail(const QString& text, int status)
@@ -136,8 +141,16 @@ int CommandLine::run(const QStringList& arguments)
     parser.addPositionalArgument(spec->arguments.isEmpty() ? spec->words : spec->arguments,
                                  CliCommands::argumentHelp(spec->arguments),
                                  spec->words + QLatin1Char(' ') + spec->arguments);
-    if (!parser.parse(arguments))
-        return fail(parser.errorText(), Refused);
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        const bool weekend
+            = unknown.contains(QStringLiteral("sat")) || unknown.contains(QStringLiteral("sun"));
+        return fail(
+            parser.errorText()
+                + (weekend ? QStringLiteral(" Saturday and Sunday are one day: --weekend.")
+                           : QStringLiteral(" tallyhold-cli %1 --help lists its options.").arg(spec->words)),
+            Refused);
+    }
     if (parser.isSet(QStringLiteral("help"))) {
         QTextStream(stdout) << helpText(parser, arguments);
         return Done;
@@ -164,10 +177,13 @@ int CommandLine::run(const QStringList& arguments)
         const QString path = RosterLocation::fromCommandLine(parser);
         if (path.isEmpty())
             return fail(QStringLiteral("--roster needs a file name."), Refused);
-        const bool existed = RosterServer::isAddress(path) || QFileInfo::exists(path);
+        // A mistyped path must not quietly become a new, empty roster.
+        if (!RosterServer::isAddress(path) && !QFileInfo::exists(path))
+            return fail(
+                QStringLiteral("There is no roster file %1; tallyhold-cli --roster %2 init makes a new one.")
+                    .arg(path, QFileInfo(path).fileName()),
+                Failed);
         const Database db = Database::open(path);
-        if (!existed)
-            fail(QStringLiteral("created a new roster in %1").arg(path), Done);
         CliCommands commands(db, LoadSettings(), parser, rest);
         return print(commands.run(*spec));
     } catch (const RosterError& error) {
