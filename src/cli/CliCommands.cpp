@@ -1,14 +1,20 @@
 #include "CliCommands.h"
 
 #include "invitations/SignupLink.h"
+#include "roster/RosterLocation.h"
 #include "roster/RosterTexts.h"
 #include "scheduling/MatchFields.h"
+#include "store/RosterCopy.h"
 #include "store/RosterError.h"
+#include "store/RosterServer.h"
 #include "time/TimeText.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QTimeZone>
+
+#include <functional>
 
 namespace {
 
@@ -33,13 +39,32 @@ DaySchedule readDay(const QString& option, const QString& value)
     for (int slot = 0; slot < ranges.size(); ++slot) {
         const QStringList ends = ranges[slot].split(QLatin1Char('-'));
         if (slot > 1 || ends.size() != 2)
-            throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00 or "
-                                         "7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
+            throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00, "
+                                         "7pm-11pm or 7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
                               .arg(option));
         for (int end = 0; end < 2; ++end)
             day.texts[2 * slot + end] = RewriteSlotText(ends[end].trimmed());
     }
     return day;
+}
+
+// The entry an option names; a refusal says which option it was.
+RosterListEntry named(const QString& option, const std::function<RosterListEntry()>& find)
+{
+    try {
+        return find();
+    } catch (const RosterError& error) {
+        throw RosterError(error.kind(), QStringLiteral("--%1: %2").arg(option, error.text()), error.detail());
+    }
+}
+
+// --grid of best and of options.
+int gridMinutes(const QString& value)
+{
+    const QString grid = value.trimmed();
+    if (grid != QLatin1String("15") && grid != QLatin1String("30") && grid != QLatin1String("60"))
+        throw RosterError(ErrorKind::ValueOutOfRange, QStringLiteral("--grid takes 15, 30 or 60 (minutes)."));
+    return grid.toInt();
 }
 
 QString keyText(const QVariant& key)
@@ -74,45 +99,9 @@ CliCommands::CliCommands(Database db, const Preferences& preferences, const QCom
 {
 }
 
-CliOutput CliCommands::run(const QString& command)
+CliOutput CliCommands::run(const CliCommand& command)
 {
-    if (command == QLatin1String("members"))
-        return members();
-    if (command == QLatin1String("member show"))
-        return showMember();
-    if (command == QLatin1String("member add") || command == QLatin1String("member set"))
-        return saveMember(command.endsWith(QLatin1String("add")));
-    if (command == QLatin1String("member remove"))
-        return removeMember();
-    if (command == QLatin1String("divisions"))
-        return divisions();
-    if (command == QLatin1String("division add") || command == QLatin1String("division set"))
-        return saveDivision(command.endsWith(QLatin1String("add")));
-    if (command == QLatin1String("division remove"))
-        return removeDivision();
-    if (command == QLatin1String("zones"))
-        return zones();
-    if (command == QLatin1String("zone add") || command == QLatin1String("zone set"))
-        return saveZone(command.endsWith(QLatin1String("add")));
-    if (command == QLatin1String("zone remove"))
-        return removeZone();
-    if (command == QLatin1String("available"))
-        return available();
-    if (command == QLatin1String("best"))
-        return best();
-    if (command == QLatin1String("announce"))
-        return announce();
-    if (command == QLatin1String("export"))
-        return exportDivisions();
-    if (command == QLatin1String("import"))
-        return importFile();
-    if (command == QLatin1String("link make"))
-        return makeLink();
-    if (command == QLatin1String("links"))
-        return links();
-    if (command == QLatin1String("link revoke"))
-        return revokeLink();
-    return options();
+    return (this->*command.run)();
 }
 
 QString CliCommands::argument(int index) const
@@ -143,7 +132,7 @@ bool CliCommands::yes(const QString& option) const
     throw refusal(QStringLiteral("--%1 takes yes or no.").arg(option));
 }
 
-CliOutput CliCommands::members() const
+CliOutput CliCommands::members()
 {
     QList<QVariant> divisions;
     for (const QString& name : m_parser.values(QStringLiteral("division")))
@@ -166,7 +155,7 @@ CliOutput CliCommands::members() const
     return out;
 }
 
-CliOutput CliCommands::showMember() const
+CliOutput CliCommands::showMember()
 {
     const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
     const MemberInfo info = m_roster.memberInfo(member.key);
@@ -209,16 +198,20 @@ MemberForm CliCommands::memberForm(MemberForm form) const
     text("email2", form.email2);
     text("contact", form.otherContact);
     text("notes", form.notes);
-    // A name that is no entry goes to the save as typed, which refuses it in the window's words.
+    // A blank name goes to the save, which refuses it in the window's words.
     if (given(QStringLiteral("division"))) {
         const QString typed = m_parser.value(QStringLiteral("division"));
-        const std::optional<RosterListEntry> entry = m_lookup.findDivision(typed);
+        const std::optional<RosterListEntry> entry = typed.trimmed().isEmpty()
+            ? std::nullopt
+            : std::optional(named(QStringLiteral("division"), [&] { return m_lookup.division(typed); }));
         form.divisionText = entry ? entry->text : typed;
         form.divisionKey = entry ? entry->key.toByteArray() : RecordKey();
     }
     if (given(QStringLiteral("zone"))) {
         const QString typed = m_parser.value(QStringLiteral("zone"));
-        const std::optional<RosterListEntry> entry = m_lookup.findZone(typed);
+        const std::optional<RosterListEntry> entry = typed.trimmed().isEmpty()
+            ? std::nullopt
+            : std::optional(named(QStringLiteral("zone"), [&] { return m_lookup.zone(typed); }));
         form.zoneText = entry ? entry->text : typed;
         form.zoneKey = entry ? std::optional(entry->key.toInt()) : std::nullopt;
     }
@@ -265,7 +258,7 @@ CliOutput CliCommands::removeMember()
         {QStringLiteral("Deleted ") + member.player}, {{QStringLiteral("key"), KeyToHex(member.key)}}, {}};
 }
 
-CliOutput CliCommands::divisions() const
+CliOutput CliCommands::divisions()
 {
     CliOutput out;
     QJsonArray rows;
@@ -315,7 +308,7 @@ CliOutput CliCommands::removeDivision()
         {QStringLiteral("Deleted ") + division.text}, {{QStringLiteral("key"), keyText(division.key)}}, {}};
 }
 
-CliOutput CliCommands::zones() const
+CliOutput CliCommands::zones()
 {
     CliOutput out;
     QJsonArray rows;
@@ -427,16 +420,13 @@ Preferences CliCommands::schedulingPreferences() const
 {
     Preferences preferences = m_roster.preferences();
     if (given(QStringLiteral("zone")))
-        preferences.userTimeZone = m_lookup.zone(m_parser.value(QStringLiteral("zone"))).text;
+        preferences.userTimeZone = named(QStringLiteral("zone"), [&] {
+                                       return m_lookup.zone(m_parser.value(QStringLiteral("zone")));
+                                   }).text;
     if (given(QStringLiteral("dst")))
         preferences.userDST = yes(QStringLiteral("dst"));
-    if (given(QStringLiteral("grid"))) {
-        const QString grid = m_parser.value(QStringLiteral("grid")).trimmed();
-        if (grid != QLatin1String("15") && grid != QLatin1String("30") && grid != QLatin1String("60"))
-            throw RosterError(ErrorKind::ValueOutOfRange,
-                              QStringLiteral("--grid takes 15, 30 or 60 (minutes)."));
-        preferences.timeGranularity = grid.toInt();
-    }
+    if (given(QStringLiteral("grid")))
+        preferences.timeGranularity = gridMinutes(m_parser.value(QStringLiteral("grid")));
     if (given(QStringLiteral("max"))) {
         const std::optional<int> max = Preferences::readMaxResults(m_parser.value(QStringLiteral("max")));
         if (!max)
@@ -452,10 +442,11 @@ std::pair<QString, QString> CliCommands::matchAt() const
     // "12/7/2026 8:00 PM": the date field, then the time field.
     const QString at = m_parser.value(QStringLiteral("at")).trimmed();
     const qsizetype blank = at.indexOf(QLatin1Char(' '));
-    return {blank < 0 ? at : at.left(blank), blank < 0 ? QString() : at.mid(blank + 1).trimmed()};
+    return {blank < 0 ? at : at.left(blank),
+            blank < 0 ? QString() : RewriteSlotText(at.mid(blank + 1).trimmed())};
 }
 
-CliOutput CliCommands::available() const
+CliOutput CliCommands::available()
 {
     const Roster roster(m_db, schedulingPreferences());
     const MatchPlan plan = matchPlan(roster);
@@ -478,7 +469,7 @@ CliOutput CliCommands::available() const
     return out;
 }
 
-CliOutput CliCommands::best() const
+CliOutput CliCommands::best()
 {
     const Roster roster(m_db, schedulingPreferences());
     const MatchPlan plan = matchPlan(roster);
@@ -511,7 +502,7 @@ CliOutput CliCommands::best() const
     return out;
 }
 
-CliOutput CliCommands::announce() const
+CliOutput CliCommands::announce()
 {
     const Roster roster(m_db, schedulingPreferences());
     const auto [date, time] = matchAt();
@@ -545,7 +536,7 @@ CliOutput CliCommands::announce() const
     return out;
 }
 
-CliOutput CliCommands::exportDivisions() const
+CliOutput CliCommands::exportDivisions()
 {
     QList<RecordKey> divisions;
     for (const QString& name : m_parser.values(QStringLiteral("division")))
@@ -590,17 +581,18 @@ CliOutput CliCommands::options()
             changed = true;
         }
     };
-    set("zone", form.userTimeZone);
+    if (given(QStringLiteral("zone"))) {
+        form.userTimeZone = named(QStringLiteral("zone"), [&] {
+                                return m_lookup.zone(m_parser.value(QStringLiteral("zone")));
+                            }).text;
+        changed = true;
+    }
     set("max", form.maxResults);
     set("user-name", form.userName);
     set("user-email", form.userEmail);
-    QString grid;
-    set("grid", grid);
-    if (!grid.isEmpty()) {
-        form.timeGranularity = grid.trimmed().toInt();
-        if (form.timeGranularity != 15 && form.timeGranularity != 30 && form.timeGranularity != 60)
-            throw RosterError(ErrorKind::ValueOutOfRange,
-                              QStringLiteral("--grid takes 15, 30 or 60 (minutes)."));
+    if (given(QStringLiteral("grid"))) {
+        form.timeGranularity = gridMinutes(m_parser.value(QStringLiteral("grid")));
+        changed = true;
     }
     for (const auto& [option, field] : {std::pair {"dst", &form.userDST}, {"verify-off", &form.verifyOff}}) {
         if (given(QLatin1String(option))) {
@@ -654,7 +646,7 @@ CliOutput CliCommands::makeLink()
             {}};
 }
 
-CliOutput CliCommands::links() const
+CliOutput CliCommands::links()
 {
     const RecordKey member = given(QStringLiteral("member"))
         ? m_lookup.member(m_parser.value(QStringLiteral("member"))).key
@@ -686,4 +678,42 @@ CliOutput CliCommands::revokeLink()
     const RecordKey key = HexToKey(required(0, QStringLiteral("link's KEY (tallyhold-cli links shows it)")));
     m_roster.revokeInvitation(key);
     return {{QStringLiteral("Revoked")}, {{QStringLiteral("key"), KeyToHex(key)}}, {}};
+}
+
+// Neither roster is --roster's. The source must exist; the target is made when missing.
+CliOutput CliCommands::copyRoster(const QCommandLineParser& parser)
+{
+    if (parser.value(QStringLiteral("from")).isEmpty() || parser.value(QStringLiteral("to")).isEmpty())
+        throw refusal(QStringLiteral("copy needs --from and --to."));
+    const QString from = RosterLocation::choose(parser.value(QStringLiteral("from")), false, QString());
+    const QString to = RosterLocation::choose(parser.value(QStringLiteral("to")), false, QString());
+    if (!RosterServer::isAddress(from) && !QFileInfo::exists(from))
+        throw refusal(QStringLiteral("--from: there is no roster file %1.").arg(from));
+    const bool existed = RosterServer::isAddress(to) || QFileInfo::exists(to);
+    Database source = Database::open(from, Database::Access::ReadOnly);
+    Database target = Database::open(to);
+    try {
+        RosterCopy::copy(source, target);
+    } catch (const RosterError&) {
+        target.close();
+        if (!existed)
+            QFile::remove(to);
+        throw;
+    }
+    const int members = target.first(QStringLiteral("SELECT COUNT(*) FROM Members"))->value(0).toInt();
+    return {{QStringLiteral("Copied %1 member(s) to %2").arg(members).arg(to)},
+            {{QStringLiteral("members"), members}, {QStringLiteral("to"), to}},
+            {}};
+}
+
+CliOutput CliCommands::createRoster(const QCommandLineParser& parser)
+{
+    const QString path = RosterLocation::fromCommandLine(parser);
+    if (path.isEmpty())
+        throw refusal(QStringLiteral("--roster needs a file name."));
+    if (!RosterServer::isAddress(path) && QFileInfo::exists(path))
+        throw refusal(QStringLiteral("There is a roster file %1 already.").arg(path));
+    // An empty server database gets its tables on the first connection.
+    Database::open(path);
+    return {{QStringLiteral("Made a new roster in %1").arg(path)}, {{QStringLiteral("roster"), path}}, {}};
 }

@@ -14,6 +14,21 @@ struct CliOutput
     QList<RosterError> warnings;
 };
 
+class CliCommands;
+
+// One command of tallyhold-cli. The parser, --help and the dispatcher all read these rows, so a
+// new command is a new row and its handler.
+struct CliCommand
+{
+    QString words; // "member add"
+    QString arguments; // "NAME", or empty for none
+    QString summary;
+    QList<QCommandLineOption> options;
+    // Exactly one is set: a command on the --roster session, or one that opens its own rosters.
+    CliOutput (CliCommands::*run)() = nullptr;
+    CliOutput (*runAlone)(const QCommandLineParser& parser) = nullptr;
+};
+
 // The commands of tallyhold-cli on one roster session. Options are read from the parser by
 // their long names; arguments are the words after the command's own.
 class CliCommands
@@ -22,29 +37,43 @@ public:
     CliCommands(Database db, const Preferences& preferences, const QCommandLineParser& parser,
                 const QStringList& arguments);
 
+    static const QList<CliCommand>& table();
+    // What an argument of the table (NAME-OR-KEY, FILE …) takes, for --help.
+    static QString argumentHelp(const QString& argument);
+
     // Throws RosterError when the command is refused or fails; it has then written nothing.
-    CliOutput run(const QString& command);
+    CliOutput run(const CliCommand& command);
 
 private:
-    CliOutput members() const;
-    CliOutput showMember() const;
+    static QList<CliCommand> rows();
+
+    CliOutput members();
+    CliOutput showMember();
+    CliOutput addMember() { return saveMember(true); }
+    CliOutput setMember() { return saveMember(false); }
     CliOutput saveMember(bool adding);
     CliOutput removeMember();
-    CliOutput divisions() const;
+    CliOutput divisions();
+    CliOutput addDivision() { return saveDivision(true); }
+    CliOutput setDivision() { return saveDivision(false); }
     CliOutput saveDivision(bool adding);
     CliOutput removeDivision();
-    CliOutput zones() const;
+    CliOutput zones();
+    CliOutput addZone() { return saveZone(true); }
+    CliOutput setZone() { return saveZone(false); }
     CliOutput saveZone(bool adding);
     CliOutput removeZone();
-    CliOutput available() const;
-    CliOutput best() const;
-    CliOutput announce() const;
-    CliOutput exportDivisions() const;
+    CliOutput available();
+    CliOutput best();
+    CliOutput announce();
+    CliOutput exportDivisions();
     CliOutput importFile();
     CliOutput options();
     CliOutput makeLink();
-    CliOutput links() const;
+    CliOutput links();
     CliOutput revokeLink();
+    static CliOutput copyRoster(const QCommandLineParser& parser);
+    static CliOutput createRoster(const QCommandLineParser& parser);
 
     QString argument(int index) const;
     QString required(int index, const QString& name) const;

@@ -37,13 +37,20 @@ std::optional<RosterListEntry> pick(const QList<RosterListEntry>& entries, const
     throw RosterError(ErrorKind::Selection, text);
 }
 
+// A refusal that says what there is, where that is a short list.
 RosterListEntry existing(const std::optional<RosterListEntry>& entry, const QString& typed,
-                         const QString& what)
+                         const QString& what, const QList<RosterListEntry>& choices = {})
 {
-    if (!entry)
-        throw RosterError(ErrorKind::Selection,
-                          QStringLiteral("No %1 is named \"%2\".").arg(what, typed.trimmed()));
-    return *entry;
+    if (entry)
+        return *entry;
+    QString text = QStringLiteral("No %1 is named \"%2\".").arg(what, typed.trimmed());
+    if (!choices.isEmpty() && choices.size() <= 40) {
+        QStringList names;
+        for (const RosterListEntry& choice : choices)
+            names.append(choice.text);
+        text += QStringLiteral(" The %1s are: %2.").arg(what, names.join(QStringLiteral(", ")));
+    }
+    throw RosterError(ErrorKind::Selection, text);
 }
 
 } // namespace
@@ -78,7 +85,7 @@ std::optional<RosterListEntry> RosterLookup::findDivision(const QString& nameOrK
 
 RosterListEntry RosterLookup::division(const QString& nameOrKey) const
 {
-    return existing(findDivision(nameOrKey), nameOrKey, QStringLiteral("division"));
+    return existing(findDivision(nameOrKey), nameOrKey, QStringLiteral("division"), m_roster.divisionList());
 }
 
 std::optional<RosterListEntry> RosterLookup::findZone(const QString& nameOrKey) const
@@ -88,5 +95,5 @@ std::optional<RosterListEntry> RosterLookup::findZone(const QString& nameOrKey) 
 
 RosterListEntry RosterLookup::zone(const QString& nameOrKey) const
 {
-    return existing(findZone(nameOrKey), nameOrKey, QStringLiteral("time zone"));
+    return existing(findZone(nameOrKey), nameOrKey, QStringLiteral("time zone"), m_roster.zoneList());
 }

@@ -17,8 +17,8 @@ const QString UserRosterOption = QStringLiteral("user-roster");
 QList<QCommandLineOption> RosterLocation::options()
 {
     return {QCommandLineOption(RosterOption,
-                               QStringLiteral("The roster file (default: ClanRoster.mdb here; created when "
-                                              "missing), or a shared roster's address "
+                               QStringLiteral("The roster file (default: ClanRoster.mdb here), or a shared "
+                                              "roster's address "
                                               "postgresql://user@host[:port]/dbname."),
                                QStringLiteral("PATH-OR-URL")),
             QCommandLineOption(UserRosterOption,

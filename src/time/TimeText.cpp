@@ -18,6 +18,19 @@ bool IsNumericText(const QString& text)
 
 QString RewriteSlotText(const QString& text)
 {
+    // "7pm", "7 pm", "7:30p", "7:30 p.m.": what people type, with no doubt about the hour.
+    static const QRegularExpression meridiem(
+        QStringLiteral("^\\s*(\\d{1,2})(?::(\\d{2}))?\\s*([ap])\\.?(?:m\\.?)?\\s*$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch match = meridiem.match(text); match.hasMatch()) {
+        const int hour = match.captured(1).toInt();
+        if (hour < 1 || hour > 12)
+            return text;
+        return QStringLiteral("%1:%2 %3")
+            .arg(hour)
+            .arg(match.captured(2).isEmpty() ? QStringLiteral("00") : match.captured(2),
+                 match.captured(3).toUpper() + QLatin1Char('M'));
+    }
     if (!IsNumericText(text))
         return text;
     const double value = text.trimmed().toDouble();

@@ -9,5 +9,6 @@ bool IsDateTimeText(const QString& text);
 // True for a plain decimal number: optional sign, digits, optional decimal part.
 bool IsNumericText(const QString& text);
 // A bare number above 100 becomes hours and minutes: 730 -> "7:30", 775 -> "7:75" (left for the
-// date/time test to refuse). Any other text comes back unchanged.
+// date/time test to refuse); an hour of 1 to 12 with a or p, with or without minutes, blanks or
+// dots, becomes "7:30 PM". Any other text comes back unchanged.
 QString RewriteSlotText(const QString& text);

@@ -93,10 +93,21 @@ void tst_cli::commands_data()
     row("add", L {"member", "add", "Cid", "--division", "alpha", "--zone", "gmt", "--tue", "730-2300"}, 0,
         "Added Cid", "", 4);
     row("add bad division", {"member", "add", "Cid", "--division", "Zulu", "--zone", "GMT"}, 1, "",
-        "--division: Make sure that the new Member's Division is set right, then try to Save again.");
+        "--division: No division is named \"Zulu\". The divisions are: Alpha, Bravo.");
+    row("add bad zone", {"member", "add", "Cid", "--division", "Alpha", "--zone", "BST"}, 1, "",
+        "--zone: No time zone is named \"BST\". The time zones are: AKST, CET, CST, EST, GMT, HST, MST, "
+        "PST.");
+    row("add saturday", {"member", "add", "Cid", "--sat", "7pm-9pm"}, 1, "",
+        "Unknown option 'sat'. Saturday and Sunday are one day: --weekend.");
+    row("add typed times",
+        {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--mon", "7pm-11:30p"}, 0,
+        "Added Cid", "", 4);
     row("add bad time",
         {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--fri", "1:00-2:00,25:00-26:00"}, 1,
-        "", "--fri slot 2 start: This field must be in a valid time format!  HH:MM AM/PM");
+        "",
+        "--fri slot 2 start: This field must be in a valid time format!  HH:MM AM/PM Times may also be typed "
+        "as "
+        "7:30pm, 7pm, 19:30 or 1930.");
     row("add bad slots", {"member", "add", "Cid", "--division", "Alpha", "--zone", "GMT", "--mon", "9pm"}, 1,
         "", "--mon takes one or two ranges START-END");
     row("add two words", {"member", "add", "Cid", "Smith"}, 1, "",
@@ -120,7 +131,7 @@ void tst_cli::commands_data()
         "Maximum Results field must be a number greater than zero");
     row("best nobody", {"best", "--division", "Bravo"}, 0,
         "None of the 1 chosen member(s) plays at any time.", "");
-    row("available", {"available", "--at", "12/7/2026 5:15 PM"}, 0, "Ann\nBen\n", "");
+    row("available", {"available", "--at", "12/7/2026 5:15pm"}, 0, "Ann\nBen\n", "");
     row("available member", {"available", "--member", "Ben", "--at", "12/7/2026 4:15 PM"}, 0,
         "None of the 1 chosen member(s) can play then.", "");
     row("available no time", {"available", "--at", "12/7/2026"}, 1, "", "--at: Match Time must be filled!");
@@ -134,9 +145,11 @@ void tst_cli::commands_data()
     row("export nothing", {"export", "out.tlx"}, 1, "", "You must make selection(s) from the list first!");
     row("import missing", {"import", "missing.tlx"}, 1, "", "The Import File cannot be read.");
     row("options", {"options", "--grid", "60", "--max", "3"}, 0, "Best Times Granularity: 60 Min", "");
-    row("options zone", {"options", "--zone", "Mars"}, 1, "",
-        "--zone: Make sure that the new Member's Time Zone");
+    row("options zone", {"options", "--zone", "Mars"}, 1, "", "--zone: No time zone is named \"Mars\".");
     row("not a roster", {"--roster", "junk.mdb", "members"}, 2, "", "junk.mdb cannot be used");
+    row("mistyped roster", {"--roster", "dmeo.mdb", "members"}, 2, "",
+        "dmeo.mdb; tallyhold-cli --roster dmeo.mdb init makes a new one.");
+    row("init over a roster", {"--roster", "junk.mdb", "init"}, 1, "", "There is a roster file");
     row("unknown command", {"frob"}, 1, "", "Unknown command \"frob\"");
     row("help", {"best", "--help"}, 0, "Exit status: 0 done; 1 command refused", "");
 }
@@ -167,6 +180,7 @@ void tst_cli::commands()
     }
     QCOMPARE(roster.count("Members"), members);
     QCOMPARE(roster.count("Divisions"), divisions);
+    QVERIFY(!QFile::exists(roster.filePath("dmeo.mdb")));
     QCOMPARE(fileHash(roster.filePath("junk.mdb")),
              QCryptographicHash::hash("not a roster", QCryptographicHash::Sha256));
 }
@@ -209,6 +223,8 @@ void tst_cli::exchange()
     QVERIFY(again.err.contains("--force overwrites it"));
 
     const QString copy = roster.filePath("copy.mdb");
+    QCOMPARE(cli({"--roster", copy, "init"}, roster).status, 0);
+    QVERIFY(QFile::exists(copy));
     const QStringList import {"--roster", copy, "import", file, "--json"};
     QCOMPARE(cli(import, roster).json()["membersAdded"].toInt(), 2);
     QCOMPARE(cli(import, roster).json()["membersPresent"].toInt(), 2);

@@ -72,6 +72,23 @@ private slots:
         QVERIFY(QFileInfo::exists(roster) && !QFileInfo::exists(home.filePath("ClanRoster.mdb")));
     }
 
+    // The manual page's command list is made from the program's own: none can be left out.
+    void manualListsEveryCommand()
+    {
+        QProcess help, page;
+        QVERIFY(run(help, installed("bin/tallyhold-cli"), {"--help"}));
+        QVERIFY(run(page, "gzip", {"-dc", installed("share/man/man1/tallyhold-cli.1.gz")}));
+        const QString manual = QString::fromUtf8(page.readAll());
+        const QString commands = QString::fromUtf8(help.readAll()).section("\n\n", 1, 1);
+        const QRegularExpression words("^  ([a-z ]+[a-z])", QRegularExpression::MultilineOption);
+        int found = 0;
+        for (const QRegularExpressionMatch& match : words.globalMatch(commands)) {
+            QVERIFY2(manual.contains("\\fB" + match.captured(1) + "\\fR"), qPrintable(match.captured(1)));
+            ++found;
+        }
+        QVERIFY(found > 20);
+    }
+
     // The menu entry and the AppStream metadata validate; CPack builds a package lintian passes.
     void validatesAndPackages()
     {

@@ -55,7 +55,9 @@ void tst_Time::slotRewrite_data()
     QTest::addColumn<QString>("rewritten");
     for (const char* row : {"730=7:30", "1200=12:00", "2359=23:59", "905=9:05", "1945=19:45", " +730 =7:30",
                             "100=100", "2400=24:00", "775=7:75", "99=99", "late=late", "1e3=1e3", "12.5=12.5",
-                            "7:30 PM=7:30 PM", "12/25/1999=12/25/1999", "="})
+                            "7:30 PM=7:30 PM", "12/25/1999=12/25/1999", "=", "7pm=7:00 PM", " 7 PM =7:00 PM",
+                            "7:30p=7:30 PM", "12am=12:00 AM", "11:59 p.m.=11:59 PM", "9A=9:00 AM", "13pm=13pm",
+                            "0am=0am", "7:5pm=7:5pm", "7 pmx=7 pmx"})
         QTest::newRow(row) << QString(row).section('=', 0, 0) << QString(row).section('=', 1);
 }
 

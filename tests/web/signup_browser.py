@@ -57,6 +57,7 @@ def main():
         done = subprocess.run([cli, "--roster", roster, *words], capture_output=True, text=True, check=True)
         return done.stdout
 
+    tallyhold("init")
     tallyhold("division", "add", "Alpha")
     tallyhold("member", "add", "Ann", "--division", "Alpha", "--zone", "CET")
     tallyhold("options", "--zone", "EST", "--dst", "yes")
