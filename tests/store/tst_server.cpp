@@ -213,7 +213,6 @@ void tst_Server::savesInterleavedAtEveryStep()
                 if (waiting.next())
                     return;
             }
-            done.release();
         });
         const QString mine = refusal([&] { save(roster.session(), true, step); });
         Database::setStatementHook({});
