@@ -110,7 +110,9 @@ void frmSignupLinks::cmdMailLink_Click()
 {
     QString email;
     try {
-        email = m_roster.memberForEdit(m_member).form.email.trimmed();
+        // Read as shown, not as loaded for editing: an open member form keeps the version it
+        // was loaded with.
+        email = m_roster.memberInfo(m_member).email.trimmed();
     } catch (const RosterError& error) {
         Messages::error(this, error);
         return;

@@ -46,8 +46,10 @@ struct RowTable
     const char* pronoun;
 };
 
-const RowTable RowTables[]
-    = {{"Members", "MBR_PK", "him"}, {"Divisions", "DIV_PK", "it"}, {"TimeZones", "TZ_PK", "it"}};
+const RowTable RowTables[] = {{"Members", "MBR_PK", "him"},
+                              {"Members", "MBR_PK", "him"},
+                              {"Divisions", "DIV_PK", "it"},
+                              {"TimeZones", "TZ_PK", "it"}};
 
 QByteArray loadedKey(int row, const QVariant& key)
 {
@@ -84,11 +86,31 @@ void Roster::announceOthers(const QString& table)
     m_othersChanged.insert(table.toLower());
 }
 
-void Roster::remember(Row row, const QVariant& key, const QString& name) const
+QVariant Roster::rowVersion(Row row, const QVariant& key) const
 {
     const RowTable& t = RowTables[int(row)];
-    const QVariant version = m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key);
-    if (!version.isNull())
+    return m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key);
+}
+
+template<class Load> auto Roster::versioned(Row row, const QVariant& key, Load load) const
+{
+    QVariant version = rowVersion(row, key);
+    for (int attempt = 1;; ++attempt) {
+        auto loaded = load();
+        const QVariant after = rowVersion(row, key);
+        // Still changing after three loads: the older version refuses the save rather than
+        // letting a later change be overwritten.
+        if (after == version || attempt == 3)
+            return std::pair(std::move(loaded), version);
+        version = after;
+    }
+}
+
+void Roster::remember(Row row, const QVariant& key, const QVariant& version, const QString& name) const
+{
+    if (version.isNull())
+        m_loaded.remove(loadedKey(int(row), key));
+    else
         m_loaded.insert(loadedKey(int(row), key), {version, name.trimmed()});
 }
 
@@ -98,7 +120,7 @@ void Roster::checkUnchanged(Row row, const QVariant& key) const
     const auto loaded = m_loaded.constFind(loadedKey(int(row), key));
     if (loaded == m_loaded.constEnd())
         return;
-    const QVariant now = m_db.rowVersion(QLatin1String(t.table), QLatin1String(t.keyColumn), key);
+    const QVariant now = rowVersion(row, key);
     // A row gone is the command's own to report.
     if (!now.isNull() && now != loaded->version)
         throw RosterError(
@@ -130,21 +152,30 @@ QList<MemberRow> Roster::memberRows() const
 
 MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 {
-    cTimeFuncs times(m_db);
-    MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST,
-                                     today.isValid() ? today : QDate::currentDate());
-    info.missingZones = times.takeMissingZones();
-    if (m_db.isServer()) // the name only words a refusal of a stale write
-        remember(Row::Member, member, PlayerName(m_db, member).value_or(QString()));
-    return info;
+    auto [info, version] = versioned(Row::MemberShown, member, [&] {
+        cTimeFuncs times(m_db);
+        std::pair<MemberInfo, QString> loaded {ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone,
+                                                              m_preferences.userDST,
+                                                              today.isValid() ? today : QDate::currentDate()),
+                                               {}};
+        loaded.first.missingZones = times.takeMissingZones();
+        if (m_db.isServer()) // the name only words a refusal of a stale write
+            loaded.second = PlayerName(m_db, member).value_or(QString());
+        return loaded;
+    });
+    remember(Row::MemberShown, member, version, info.second);
+    return info.first;
 }
 
 MemberEdit Roster::memberForEdit(const RecordKey& member) const
 {
-    cTimeFuncs times(m_db);
-    MemberEdit edit = LoadMemberForEdit(m_db, times, member);
-    edit.missingZones = times.takeMissingZones();
-    remember(Row::Member, member, edit.form.playerName);
+    auto [edit, version] = versioned(Row::Member, member, [&] {
+        cTimeFuncs times(m_db);
+        MemberEdit loaded = LoadMemberForEdit(m_db, times, member);
+        loaded.missingZones = times.takeMissingZones();
+        return loaded;
+    });
+    remember(Row::Member, member, version, edit.form.playerName);
     return edit;
 }
 
@@ -175,13 +206,19 @@ MemberSaved Roster::addMember(const MemberForm& form)
 MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form)
 {
     cTimeFuncs times(m_db);
-    announceIfGone(*this, &Roster::membersChanged, [&] {
+    // The version this write made, read before its lock is released: read after the commit it
+    // could be another officer's, whose change this session has not seen.
+    const QVariant saved = announceIfGone(*this, &Roster::membersChanged, [&] {
         Transaction transaction(m_db);
         checkUnchanged(Row::Member, member);
         UpdateMember(m_db, times, member, form);
+        QVariant version = rowVersion(Row::Member, member);
         transaction.commit();
+        return version;
     });
-    remember(Row::Member, member, form.playerName);
+    // What this session wrote is what it knows of the member, in the form and as shown.
+    remember(Row::Member, member, saved, form.playerName);
+    remember(Row::MemberShown, member, saved, form.playerName);
     emit membersChanged();
     return {member, times.takeMissingZones()};
 }
@@ -190,7 +227,7 @@ void Roster::deleteMember(const RecordKey& member)
 {
     announceIfGone(*this, &Roster::membersChanged, [&] {
         Transaction transaction(m_db);
-        checkUnchanged(Row::Member, member);
+        checkUnchanged(Row::MemberShown, member);
         DeleteMember(m_db, member);
         InvitationStore(m_db).removeFor(member);
         transaction.commit();
@@ -200,10 +237,11 @@ void Roster::deleteMember(const RecordKey& member)
 
 DivisionStore::Fields Roster::division(const RecordKey& key) const
 {
-    const std::optional<DivisionStore::Fields> fields = DivisionStore(m_db).load(key);
+    const auto [fields, version]
+        = versioned(Row::Division, key, [&] { return DivisionStore(m_db).load(key); });
     if (!fields)
         throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"));
-    remember(Row::Division, key, fields->name);
+    remember(Row::Division, key, version, fields->name);
     return *fields;
 }
 
@@ -225,13 +263,15 @@ RecordKey Roster::addDivision(const DivisionStore::Fields& fields)
 void Roster::updateDivision(const RecordKey& key, const DivisionStore::Fields& fields)
 {
     checkDivision(fields);
-    announceIfGone(*this, &Roster::divisionsChanged, [&] {
+    const QVariant saved = announceIfGone(*this, &Roster::divisionsChanged, [&] {
         Transaction transaction(m_db);
         checkUnchanged(Row::Division, key);
         DivisionStore(m_db).update(key, fields);
+        QVariant version = rowVersion(Row::Division, key);
         transaction.commit();
+        return version;
     });
-    remember(Row::Division, key, fields.name);
+    remember(Row::Division, key, saved, fields.name);
     emit divisionsChanged();
     // Members of a division renamed, hidden or shown just now change their list entries.
     emit membersChanged();
@@ -263,10 +303,10 @@ QList<RosterListEntry> Roster::zoneEntries() const
 
 ZoneStore::Fields Roster::zone(int key) const
 {
-    const std::optional<ZoneStore::Fields> fields = ZoneStore(m_db).load(key);
+    const auto [fields, version] = versioned(Row::Zone, key, [&] { return ZoneStore(m_db).load(key); });
     if (!fields)
         throw DataError(1025);
-    remember(Row::Zone, key, fields->name);
+    remember(Row::Zone, key, version, fields->name);
     return *fields;
 }
 
@@ -306,13 +346,15 @@ void Roster::updateZone(int key, const ZoneStore::Fields& fields)
     const ZoneStore store(m_db);
     const std::optional<ZoneStore::Fields> before = store.load(key);
     const bool userZone = before && isUserZone(before->name);
-    announceIfGone(*this, &Roster::zonesChanged, [&] {
+    const QVariant saved = announceIfGone(*this, &Roster::zonesChanged, [&] {
         Transaction transaction(m_db);
         checkUnchanged(Row::Zone, key);
         store.update(key, fields);
+        QVariant version = rowVersion(Row::Zone, key);
         transaction.commit();
+        return version;
     });
-    remember(Row::Zone, key, fields.name);
+    remember(Row::Zone, key, saved, fields.name);
     emit zonesChanged();
     // The user's zone keeps being found under its new name.
     if (userZone && fields.name.trimmed() != m_preferences.userTimeZone.trimmed()) {

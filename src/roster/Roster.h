@@ -182,9 +182,19 @@ signals:
     void preferencesChanged();
 
 private:
-    enum class Row { Member, Division, Zone };
+    // A member as shown (memberInfo, checked by deleteMember) and as loaded into a form
+    // (memberForEdit, checked by updateMember) are remembered apart: showing a member again
+    // must not make an open form's older copy pass for the current one.
+    enum class Row { Member, MemberShown, Division, Zone };
+    // The row's version now; null on a file and when the row is gone. Within a write's
+    // transaction the row stays locked until the write ends.
+    QVariant rowVersion(Row row, const QVariant& key) const;
+    // Runs load, returning what it read and the row's version for it. The version is read
+    // before and after the load, which runs again while they differ (each change of a member
+    // changes its Members row), so a version is never newer than the values loaded with it.
+    template<class Load> auto versioned(Row row, const QVariant& key, Load load) const;
     // Notes the row's version as loaded, with the name the user knows it by.
-    void remember(Row row, const QVariant& key, const QString& name) const;
+    void remember(Row row, const QVariant& key, const QVariant& version, const QString& name) const;
     // Within the write's transaction: RowChanged when the row changed since it was loaded.
     void checkUnchanged(Row row, const QVariant& key) const;
     void announceOthers(const QString& table);

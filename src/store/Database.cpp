@@ -25,6 +25,12 @@ int& nesting(const QString& connectionName)
     return depth[connectionName];
 }
 
+std::function<void(const QString&)>& statementHook()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
 QString newConnectionName()
 {
     static int counter = 0;
@@ -236,6 +242,17 @@ void Database::watch(QObject* context, const std::function<void(const QString& t
         RosterServer::watch(*this, context, changed);
 }
 
+void Database::setStatementHook(std::function<void(const QString& sql)> hook)
+{
+    statementHook() = std::move(hook);
+}
+
+void Database::beforeStatement(const QString& sql)
+{
+    if (statementHook())
+        statementHook()(sql);
+}
+
 void Database::reconnect() const
 {
     // Within a transaction a new connection would write outside it.
@@ -307,6 +324,7 @@ QSqlDatabase Database::connection() const
 
 QSqlQuery Database::exec(const QString& sql, const QVariantList& values) const
 {
+    beforeStatement(sql);
     reconnect();
     QSqlQuery query(connection());
     query.setForwardOnly(true);
@@ -355,6 +373,7 @@ void Database::insert(const QString& table, const Columns& columns) const
 void Database::insertRows(const QString& table, const QStringList& columns,
                           const QList<QVariantList>& rows) const
 {
+    beforeStatement(QStringLiteral("INSERT INTO ") + table);
     reconnect();
     // Many rows to a statement: a server answers each statement over the network.
     const qsizetype perStatement = std::max<qsizetype>(1, 600 / std::max<qsizetype>(1, columns.size()));
@@ -409,6 +428,7 @@ Transaction::Transaction(const Database& db)
     m_outermost = depth == 0;
     if (m_outermost) {
         m_db.checkWritable();
+        Database::beforeStatement(QStringLiteral("BEGIN"));
         m_db.reconnect();
     }
     if (m_outermost && !m_db.connection().transaction())
@@ -426,6 +446,8 @@ Transaction::~Transaction()
 void Transaction::commit()
 {
     m_done = true;
+    if (m_outermost)
+        Database::beforeStatement(QStringLiteral("COMMIT"));
     if (m_outermost && !m_db.connection().commit())
         m_db.fail(m_db.connection().lastError());
 }

@@ -60,6 +60,9 @@ public:
     // compared against a version read earlier cannot cross another's. Null when the row is gone,
     // and on a file, which keeps no row versions (its edits are one user's, as they always were).
     QVariant rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const;
+    // For tests: called on the calling thread before every statement sent (BEGIN and COMMIT
+    // too), so a test can run another session's write at each step of a command.
+    static void setStatementHook(std::function<void(const QString& sql)> hook);
     // Calls changed with the table's name after another session committed a write to it;
     // a file has no other sessions.
     void watch(QObject* context, const std::function<void(const QString& table)>& changed) const;
@@ -91,6 +94,7 @@ private:
     [[noreturn]] void fail(const QSqlError& error) const;
     // A server connection that was lost is opened again before the next statement.
     void reconnect() const;
+    static void beforeStatement(const QString& sql);
 
     QString m_connectionName;
     QString m_path;

@@ -1,10 +1,14 @@
 #include "TestRoster.h"
 #include "store/RosterCopy.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
+#include <semaphore>
+#include <thread>
 
 // What only a shared roster on a server has: other sessions on it, logins, the connection.
 class tst_Server : public QObject
@@ -21,6 +25,8 @@ private slots:
     void refusesWhatIsNotARoster();
     void staleWritesAreRefused_data();
     void staleWritesAreRefused();
+    void savesInterleavedAtEveryStep_data();
+    void savesInterleavedAtEveryStep();
     void readOnlyLoginMaySchedule();
     void othersWritesAreAnnounced();
     void droppedConnectionIsReportedOnce();
@@ -67,8 +73,8 @@ void tst_Server::refusesWhatIsNotARoster()
 void tst_Server::staleWritesAreRefused_data()
 {
     QTest::addColumn<QString>("command");
-    for (const char* command : {"member update", "member delete", "division update", "division delete",
-                                "zone update", "zone delete"})
+    for (const char* command : {"member update", "member update, shown again", "member delete",
+                                "division update", "division delete", "zone update", "zone delete"})
         QTest::newRow(command) << QString(command);
 }
 
@@ -84,10 +90,12 @@ void tst_Server::staleWritesAreRefused()
     Roster& mine = roster.session();
     Roster other(Database::open(roster.location()), {});
     const bool member = command.startsWith("member"), division = command.startsWith("division");
+    // The window deletes the member it shows, and saves the one in its form.
     const auto load = [&](Roster& session) {
-        member         ? void(session.memberForEdit(bob))
-            : division ? void(session.division(alpha))
-                       : void(session.zone(zone));
+        command == "member delete" ? void(session.memberInfo(bob))
+            : member               ? void(session.memberForEdit(bob))
+            : division             ? void(session.division(alpha))
+                                   : void(session.zone(zone));
     };
     load(mine);
     load(other);
@@ -98,8 +106,11 @@ void tst_Server::staleWritesAreRefused()
     else
         other.updateZone(zone, {"Zed", "theirs", 60, false});
     const QStringList theirs = roster.rows();
+    // Showing the member anew leaves the form as old as it was.
+    if (command.endsWith("shown again"))
+        mine.memberInfo(bob);
     const auto write = [&] {
-        if (command == "member update")
+        if (command.startsWith("member update"))
             mine.updateMember(bob, TestRoster::form("Bob", {"", "7:00 PM-8:00 PM"}));
         else if (command == "member delete")
             mine.deleteMember(bob);
@@ -121,6 +132,103 @@ void tst_Server::staleWritesAreRefused()
     load(mine);
     const QString again = refusal(write);
     QVERIFY2(!again.startsWith("RowChanged"), qPrintable(again));
+}
+
+void tst_Server::savesInterleavedAtEveryStep_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char* kind : {"member", "division", "zone"})
+        QTest::newRow(kind) << QString(kind);
+}
+
+// Two officers load and save one row, each changing a field of its own; the other's whole save
+// runs before each statement of this one's (its own connection and thread, let go until it has
+// committed or waits for a lock this save holds). A save that goes through never takes back
+// what the other saved; one refused is refused as stale.
+void tst_Server::savesInterleavedAtEveryStep()
+{
+    QFETCH(QString, kind);
+    TestRoster roster;
+    const RecordKey alpha = roster.addDivision("Alpha");
+    const int zone = roster.addZone("Zed", "", 60, 0);
+    const RecordKey bob = roster.session().addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"})).key;
+    // Loads, sets one field (the first officer's or the other's) and saves, as both front ends do.
+    const auto save = [&](Roster& session, bool mine, int round) {
+        const QString value = QString(mine ? "A-%1" : "B-%1").arg(round);
+        if (kind == "member") {
+            MemberForm form = session.memberForEdit(bob).form;
+            (mine ? form.notes : form.email) = value;
+            session.updateMember(bob, form);
+        } else if (kind == "division") {
+            DivisionStore::Fields fields = session.division(alpha);
+            (mine ? fields.notes : fields.name) = value;
+            session.updateDivision(alpha, fields);
+        } else {
+            ZoneStore::Fields fields = session.zone(zone);
+            (mine ? fields.description : fields.name) = value;
+            session.updateZone(zone, fields);
+        }
+    };
+    const QString stored = kind == "member" ? "SELECT MBR_Notes, MBR_Email_Primary FROM Members"
+        : kind == "division"                ? "SELECT DIV_Notes, DIV_Name FROM Divisions WHERE DIV_PK = ?"
+                                            : "SELECT TZ_Description, TZ_Name FROM TimeZones WHERE TZ_PK = ?";
+    const QVariant key = kind == "member" ? QVariant() : kind == "division" ? QVariant(alpha) : zone;
+    QSqlDatabase monitor = QSqlDatabase::cloneDatabase(roster.db().connection(), "monitor");
+    QVERIFY(monitor.open());
+    QSqlQuery waiting(monitor);
+    const auto closeMonitor = qScopeGuard([&] {
+        Database::setStatementHook({});
+        waiting = QSqlQuery();
+        monitor.close();
+        monitor = QSqlDatabase();
+        QSqlDatabase::removeDatabase("monitor");
+    });
+    QThread* const main = QThread::currentThread();
+    bool ran = true;
+    for (int step = 0; ran; ++step) {
+        std::binary_semaphore ready(0), go(0), done(0);
+        QString theirs;
+        std::thread other([&] {
+            Database db = Database::open(roster.location());
+            {
+                Roster session(db, {});
+                ready.release();
+                go.acquire();
+                theirs = refusal([&] { save(session, false, step); });
+            }
+            db.close();
+            done.release();
+        });
+        ready.acquire();
+        int statements = 0;
+        ran = false;
+        Database::setStatementHook([&](const QString&) {
+            if (QThread::currentThread() != main || statements++ != step)
+                return;
+            ran = true;
+            go.release();
+            while (!done.try_acquire_for(std::chrono::milliseconds(2))) {
+                waiting.exec("SELECT 1 FROM pg_stat_activity WHERE datname = current_database() AND "
+                             "wait_event_type = 'Lock'");
+                if (waiting.next())
+                    return;
+            }
+        });
+        const QString mine = refusal([&] { save(roster.session(), true, step); });
+        Database::setStatementHook({});
+        if (!ran)
+            go.release();
+        other.join();
+        const auto row = roster.db().first(stored, key.isNull() ? QVariantList() : QVariantList {key});
+        const QString at = QString("step %1: mine \"%2\", theirs \"%3\"").arg(step).arg(mine, theirs);
+        QVERIFY2((mine.isEmpty() || mine.startsWith("RowChanged"))
+                     && (theirs.isEmpty() || theirs.startsWith("RowChanged")),
+                 qPrintable(at));
+        // Before the first statement and after the last, nothing is stale.
+        QVERIFY2((step > 0 && ran) || (mine.isEmpty() && theirs.isEmpty()), qPrintable(at));
+        QVERIFY2(!mine.isEmpty() || row->value(0).toString() == QString("A-%1").arg(step), qPrintable(at));
+        QVERIFY2(!theirs.isEmpty() || row->value(1).toString() == QString("B-%1").arg(step), qPrintable(at));
+    }
 }
 
 void tst_Server::readOnlyLoginMaySchedule()
