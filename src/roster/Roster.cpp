@@ -130,7 +130,7 @@ QList<MemberRow> Roster::memberRows() const
 
 MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     MemberInfo info = ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone, m_preferences.userDST,
                                      today.isValid() ? today : QDate::currentDate());
     info.missingZones = times.takeMissingZones();
@@ -141,7 +141,7 @@ MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 
 MemberEdit Roster::memberForEdit(const RecordKey& member) const
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     MemberEdit edit = LoadMemberForEdit(m_db, times, member);
     edit.missingZones = times.takeMissingZones();
     remember(Row::Member, member, edit.form.playerName);
@@ -166,7 +166,7 @@ void Roster::checkMember(const MemberForm& form) const
 
 MemberSaved Roster::addMember(const MemberForm& form)
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     MemberSaved saved {AddMember(m_db, times, form), times.takeMissingZones()};
     emit membersChanged();
     return saved;
@@ -174,7 +174,7 @@ MemberSaved Roster::addMember(const MemberForm& form)
 
 MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form)
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     announceIfGone(*this, &Roster::membersChanged, [&] {
         Transaction transaction(m_db);
         checkUnchanged(Row::Member, member);
@@ -372,7 +372,7 @@ void Roster::saveOptions(const OptionsForm& form)
 
 std::optional<bool> Roster::daylightToday(const QString& zoneName) const
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     const ZoneRule rule = times.rule(zoneName, false);
     if (!rule.isReal())
         return std::nullopt;
@@ -423,8 +423,9 @@ const WeekAvailability& Roster::week(const QList<RecordKey>& members, const Matc
     const QDate from = weekOf.isValid() ? weekOf : QDate::currentDate();
     const bool fits = m_week && (anyCovering ? m_week->covers(from) : m_week->weekOf() == from);
     if (!fits || sorted != m_weekMembers) {
-        m_week
-            = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST, from);
+        const QList<ZoneRow> zones = ZoneStore(m_db).rows();
+        m_week = WeekAvailability::build(MemberSchedule::readSelected(m_db, sorted, zones), zones,
+                                         m_preferences.userTimeZone, m_preferences.userDST, from);
         m_weekMembers = std::move(sorted);
     }
     return *m_week;
