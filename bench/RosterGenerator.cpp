@@ -3,12 +3,13 @@
 #include "store/RosterError.h"
 #include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
+#include "timezones/ZoneStore.h"
 
 #include <QFileInfo>
 
 namespace {
 
-struct ZoneRow
+struct GeneratedZone
 {
     const char* name;
     const char* description;
@@ -18,7 +19,7 @@ struct ZoneRow
 
 // Zones east of GMT (negative offsets), half- and quarter-hour offsets, both flags, and names
 // with a hyphen and an apostrophe.
-const ZoneRow UserZones[] = {
+const GeneratedZone UserZones[] = {
     {"IST", "India", -330, 0},
     {"NPT", "Nepal", -345, 0},
     {"AEST", "Eastern Australia", -600, 1},
@@ -103,29 +104,13 @@ RosterGenerator::Summary RosterGenerator::generate(const Database& db, int membe
 {
     Summary summary;
     Transaction transaction(db);
-    cTimeFuncs time(db);
-
-    int nextZone
-        = db.first(QStringLiteral("SELECT COALESCE(MAX(TZ_PK), 0) + 1 FROM TimeZones"))->value(0).toInt();
-    for (const ZoneRow& zone : UserZones) {
-        db.insert(QStringLiteral("TimeZones"),
-                  {{QStringLiteral("TZ_PK"), nextZone},
-                   {QStringLiteral("TZ_Name"), QString::fromUtf8(zone.name)},
-                   {QStringLiteral("TZ_Description"), QString::fromUtf8(zone.description)},
-                   {QStringLiteral("TZ_GMT_Offset"), zone.offset},
-                   {QStringLiteral("TZ_Daylight_Savings"), zone.daylight}});
-        summary.zones << nextZone++;
+    const ZoneStore zoneStore(db);
+    for (const GeneratedZone& zone : UserZones) {
+        summary.zones << zoneStore.add({QString::fromUtf8(zone.name), QString::fromUtf8(zone.description),
+                                        zone.offset, zone.daylight != 0});
     }
-    struct Zone
-    {
-        int key;
-        QString name;
-        bool daylight;
-    };
-    QList<Zone> zones;
-    for (const QSqlRecord& row : db.all(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Daylight_Savings FROM "
-                                                       "TimeZones ORDER BY TZ_PK")))
-        zones.append({row.value(0).toInt(), row.value(1).toString(), row.value(2).toInt() != 0});
+    const QList<ZoneRow> zones = zoneStore.rows();
+    cTimeFuncs time(zones);
 
     const int divisionCount = std::clamp(memberCount / 500, 3, int(std::size(DivisionNames)));
     for (int i = 0; i < divisionCount; ++i) {
@@ -145,7 +130,7 @@ RosterGenerator::Summary RosterGenerator::generate(const Database& db, int membe
         const QString name
             = !names.isEmpty() && chance(3) ? names.at(below(int(names.size()))) : playerName(i);
         names << name;
-        const Zone& zone = zones.at(below(int(zones.size())));
+        const ZoneRow& zone = zones.at(below(int(zones.size())));
         db.insert(QStringLiteral("Members"),
                   {{QStringLiteral("MBR_PK"), key},
                    {QStringLiteral("MBR_FK_Division"), summary.divisions.at(below(divisionCount))},
@@ -173,7 +158,8 @@ RosterGenerator::Summary RosterGenerator::generate(const Database& db, int membe
             if (keepsRow) {
                 const auto stored = [&](int minutes) {
                     return time
-                        .toGMT(DateTime::fromTime(minutes / 60, minutes % 60), zone.name, zone.daylight)
+                        .toGMT(DateTime::fromTime(minutes / 60, minutes % 60), zone.name,
+                               zone.daylight.toInt() != 0)
                         .toStorageText();
                 };
                 const auto [start1, end1] = localSlot();

@@ -2,6 +2,7 @@
 #include "members/MemberReads.h"
 #include "members/MemberWrites.h"
 #include "store/RosterError.h"
+#include "timezones/ZoneStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -59,22 +60,22 @@ int main(int argc, char* argv[])
             const int rounds = 200;
             QList<RecordKey> added;
             const double add = microseconds(rounds, [&](int i) {
-                cTimeFuncs times(db);
+                cTimeFuncs times(ZoneStore(db).rows());
                 added << AddMember(db, times,
                                    fullWeek(QStringLiteral("Bench %1").arg(i), summary.divisions.first()));
             });
             const double update = microseconds(rounds, [&](int i) {
-                cTimeFuncs times(db);
+                cTimeFuncs times(ZoneStore(db).rows());
                 MemberForm form = fullWeek(QStringLiteral("Bench %1").arg(i), summary.divisions.first());
                 form.days[i % 6] = {};
                 UpdateMember(db, times, added[i], form);
             });
             const double view = microseconds(rounds, [&](int i) {
-                cTimeFuncs times(db);
+                cTimeFuncs times(ZoneStore(db).rows());
                 ShowMemberInfo(db, times, added[i], QStringLiteral("CET"), true, QDate::currentDate());
             });
             const double load = microseconds(rounds, [&](int i) {
-                cTimeFuncs times(db);
+                cTimeFuncs times(ZoneStore(db).rows());
                 LoadMemberForEdit(db, times, added[i]);
             });
             const double remove = microseconds(rounds, [&](int i) { DeleteMember(db, added[i]); });

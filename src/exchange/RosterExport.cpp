@@ -4,6 +4,7 @@
 #include "store/RosterError.h"
 #include "store/RosterSchema.h"
 #include "time/DateTime.h"
+#include "timezones/ZoneStore.h"
 
 #include <QDir>
 #include <QHash>
@@ -98,8 +99,8 @@ constexpr int ScheduleColumn = 11;
 constexpr int FirstDayColumn = 12;
 constexpr int ColumnsPerDay = 7;
 
-void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
-                          const QHash<int, QSqlRecord>& zones, TimeTexts& timeTexts, RecordWriter& out)
+void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const QHash<int, ZoneRow>& zones,
+                          TimeTexts& timeTexts, RecordWriter& out)
 {
     const auto division = db.first(
         QStringLiteral("SELECT DIV_PK, DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_PK = ?"),
@@ -160,13 +161,13 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
             programmingError(QStringLiteral("The time zone %1 of player %2 is not in the roster.")
                                  .arg(zone.toInt())
                                  .arg(member.value(3).toString()));
-        if (RosterSchema::isStandardZone(*found))
+        if (ZoneStore::isStandard(*found))
             continue;
         out.write(5,
-                  {number(found->value(0)), found->value(1).toString(), found->value(2).toString(),
-                   number(found->value(3)), number(found->value(4))});
-        if (!found->value(5).toString().isEmpty())
-            out.write(6, {number(found->value(0)), found->value(5).toString()});
+                  {QString::number(found->key), found->name, found->description, number(found->offset),
+                   number(found->daylight)});
+        if (!found->iana.isEmpty())
+            out.write(6, {QString::number(found->key), found->iana});
         zonesWritten << zone.toInt();
     }
 }
@@ -176,11 +177,9 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey,
 void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, const QString& path,
                      const ExchangeProgress& progress)
 {
-    QHash<int, QSqlRecord> zones;
-    for (const QSqlRecord& zone :
-         db.all(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings, "
-                               "TZ_IANA FROM TimeZones")))
-        zones.insert(zone.value(0).toInt(), zone);
+    QHash<int, ZoneRow> zones;
+    for (const ZoneRow& zone : ZoneStore(db).rows())
+        zones.insert(zone.key, zone);
 
     // QSaveFile writes beside the target and renames only on commit(); dropped unfinished,
     // it removes its temporary file, so every way out leaves the target as it was.

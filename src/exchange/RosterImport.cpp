@@ -1,6 +1,7 @@
 #include "RosterImport.h"
 #include "store/RosterSchema.h"
 #include "store/ScheduleColumns.h"
+#include "timezones/ZoneStore.h"
 
 #include "ExchangeReader.h"
 #include "ImportFormatError.h"
@@ -11,9 +12,6 @@
 #include <QSet>
 
 namespace {
-
-// Zone keys up to this are the standard zones every roster has: they are kept as they are.
-constexpr int LastStandardZone = 8;
 
 QSet<RecordKey> keysIn(const Database& db, const QString& sql)
 {
@@ -82,46 +80,28 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
     }
 }
 
-int zoneFor(const Database& db, const ExchangeContent::Zone& zone, ImportResult& result)
+int zoneFor(const ZoneStore& zones, const ExchangeContent::Zone& zone, ImportResult& result)
 {
     // The same zone: its name as the roster compares names (letter case aside), its offset,
-    // whether it keeps daylight saving (older files write -1 for true), and its real time zone.
-    const auto same
-        = db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? AND TZ_GMT_Offset = ? "
-                                  "AND CASE WHEN TZ_Daylight_Savings IS NULL THEN -1 WHEN "
-                                  "TZ_Daylight_Savings <> 0 THEN 1 ELSE 0 END "
-                                  "= CASE WHEN ? <> 0 THEN 1 ELSE 0 END "
-                                  "AND COALESCE(TZ_IANA, '') = COALESCE(?, '') ORDER BY TZ_PK"),
-                   {zone.name, zone.offset, zone.daylight, zone.iana});
-    if (same) {
+    // whether it keeps daylight saving, and its real time zone.
+    const ZoneRow row {zone.key, zone.name, zone.description, zone.offset, zone.daylight, zone.iana};
+    if (const std::optional<int> same = zones.identical(row)) {
         ++result.zonesReused;
-        return same->value(0).toInt();
+        return *same;
     }
-    // User-made zones never take the standard keys, even in a roster without zones.
-    const int key = std::max(db.first(QStringLiteral("SELECT MAX(TZ_PK) FROM TimeZones"))->value(0).toInt(),
-                             LastStandardZone)
-        + 1;
-    db.insert(QStringLiteral("TimeZones"),
-              {{QStringLiteral("TZ_PK"), key},
-               {QStringLiteral("TZ_Name"), zone.name},
-               {QStringLiteral("TZ_Description"), zone.description},
-               {QStringLiteral("TZ_GMT_Offset"), zone.offset},
-               {QStringLiteral("TZ_Daylight_Savings"), zone.daylight},
-               {QStringLiteral("TZ_IANA"), zone.iana.isEmpty() ? QVariant() : QVariant(zone.iana)}});
+    const int key = zones.addImported(row);
     ++result.zonesAdded;
     return key;
 }
 
 // A member of the standard zone k keeps its meaning in a roster whose zone k was changed.
-int standardZoneFor(const Database& db, int key, ImportResult& result)
+int standardZoneFor(const ZoneStore& zones, int key, ImportResult& result)
 {
-    const auto row = db.first(QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
-                                             "TZ_Daylight_Savings, TZ_IANA FROM TimeZones WHERE TZ_PK = ?"),
-                              {key});
+    const std::optional<ZoneRow> row = zones.row(key);
     const RosterSchema::StandardZone* standard = RosterSchema::standardZone(key);
-    if (row && RosterSchema::isStandardZone(*row))
+    if (row && ZoneStore::isStandard(*row))
         return key;
-    return zoneFor(db,
+    return zoneFor(zones,
                    {0, key, QString::fromLatin1(standard->name), QString::fromLatin1(standard->description),
                     standard->offset, standard->daylight, QString::fromLatin1(standard->iana)},
                    result);
@@ -195,9 +175,10 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
     report(20);
 
     // The last record of a file key wins, as members are pointed at it.
+    const ZoneStore zones(db);
     QHash<int, int> zoneMap;
     for (const auto& z : content.zones)
-        zoneMap.insert(z.key, zoneFor(db, z, result));
+        zoneMap.insert(z.key, zoneFor(zones, z, result));
     report(40);
 
     rows.clear();
@@ -209,7 +190,7 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
         // A user-made zone without its zone record stays unset; the member form can set it.
         QVariant zone;
         if (m.zone && !zoneMap.contains(*m.zone) && RosterSchema::standardZone(*m.zone))
-            zoneMap.insert(*m.zone, standardZoneFor(db, *m.zone, result));
+            zoneMap.insert(*m.zone, standardZoneFor(zones, *m.zone, result));
         if (m.zone && zoneMap.contains(*m.zone))
             zone = zoneMap.value(*m.zone);
         rows.append({m.key, m.division, zone, m.playerName, m.active, m.realFirst, m.realLast, m.emailPrimary,

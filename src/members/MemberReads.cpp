@@ -2,6 +2,7 @@
 
 #include "store/RosterError.h"
 #include "store/ScheduleColumns.h"
+#include "timezones/ZoneStore.h"
 
 #include <functional>
 
@@ -30,6 +31,12 @@ QString slotText(const QVariant& stored, const ToLocal& toLocal)
     return value ? toLocal(*value).toHhMmAmPm() : QString();
 }
 
+// The member's zone row; nothing when it has none or the row is gone.
+std::optional<ZoneRow> zoneOf(const Database& db, const QVariant& key)
+{
+    return key.isNull() ? std::nullopt : ZoneStore(db).row(key.toInt());
+}
+
 } // namespace
 
 MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey& member,
@@ -37,11 +44,11 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
 {
     const auto row = db.first(
         QStringLiteral("SELECT MBR_Real_First, MBR_Real_Last, MBR_FL_Active, MBR_Email_Primary, "
-                       "MBR_Other_Contact, MBR_Notes, TZ_Description, TZ_Name, TZ_Daylight_Savings "
-                       "FROM Members LEFT JOIN TimeZones ON MBR_FK_TZones = TZ_PK WHERE MBR_PK = ?"),
+                       "MBR_Other_Contact, MBR_Notes, MBR_FK_TZones FROM Members WHERE MBR_PK = ?"),
         {member});
     if (!row)
         throw DataError(1000);
+    const std::optional<ZoneRow> zone = zoneOf(db, row->value(6));
 
     MemberInfo info;
     info.real = row->value(0).toString() + QLatin1Char(' ') + row->value(1).toString();
@@ -49,16 +56,16 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
     info.email = row->value(3).toString();
     info.contact = row->value(4).toString();
     info.notes = row->value(5).toString();
-    const QString description = row->value(6).toString();
-    info.timeZone = description > QString() ? description : row->value(7).toString();
+    const QString description = zone ? zone->description : QString();
+    info.timeZone = description > QString() ? description : zone ? zone->name : QString();
 
     const auto days = schedule(db, member);
     info.hasSchedule = days.has_value();
     if (!days)
         return info;
-    const bool hasZone = !row->value(7).isNull();
-    const QString memberZone = row->value(7).toString();
-    const bool memberDST = row->value(8).toInt() != 0;
+    const bool hasZone = zone.has_value();
+    const QString memberZone = hasZone ? zone->name : QString();
+    const bool memberDST = hasZone && zone->daylight.toInt() != 0;
     const ZoneRule user = times.rule(userZone, userDST);
     const ZoneRule clock = times.rule(memberZone, memberDST);
     // A slot as typed, placed on its date on the member's clock and read on the user's.
@@ -115,12 +122,12 @@ MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const Record
     const auto row = db.first(
         QStringLiteral("SELECT MBR_Online_Player_Name, MBR_Real_First, MBR_Real_Last, MBR_FL_Active, "
                        "MBR_Email_Primary, MBR_Email_Secondary, MBR_Other_Contact, MBR_Notes, "
-                       "TZ_PK, TZ_Name, TZ_Daylight_Savings, DIV_PK, DIV_Name "
-                       "FROM Members LEFT JOIN TimeZones ON MBR_FK_TZones = TZ_PK "
-                       "LEFT JOIN Divisions ON MBR_FK_Division = DIV_PK WHERE MBR_PK = ?"),
+                       "MBR_FK_TZones, DIV_PK, DIV_Name "
+                       "FROM Members LEFT JOIN Divisions ON MBR_FK_Division = DIV_PK WHERE MBR_PK = ?"),
         {member});
     if (!row)
         throw DataError(1007);
+    const std::optional<ZoneRow> zone = zoneOf(db, row->value(8));
     // A member without a schedule row (an import can bring one) loads with no day played, so
     // its details can still be edited; the update gives it a schedule row.
     const auto days = schedule(db, member);
@@ -135,13 +142,13 @@ MemberEdit LoadMemberForEdit(const Database& db, cTimeFuncs& times, const Record
     form.email2 = row->value(5).toString();
     form.otherContact = row->value(6).toString();
     form.notes = row->value(7).toString();
-    const bool hasZone = !row->value(8).isNull();
+    const bool hasZone = zone.has_value();
     if (hasZone)
-        form.zoneKey = row->value(8).toInt();
-    form.zoneText = row->value(9).toString().trimmed();
-    const bool daylight = row->value(10).toInt() != 0;
-    form.divisionKey = row->value(11).toByteArray();
-    form.divisionText = row->value(12).toString().trimmed();
+        form.zoneKey = zone->key;
+    form.zoneText = hasZone ? zone->name.trimmed() : QString();
+    const bool daylight = hasZone && zone->daylight.toInt() != 0;
+    form.divisionKey = row->value(9).toByteArray();
+    form.divisionText = row->value(10).toString().trimmed();
     // Without its zone row the member's clock is unknown: show the stored GMT and say so.
     edit.zoneName = hasZone ? form.zoneText : QStringLiteral("GMT");
     const ToLocal toLocal = [&](const DateTime& gmt) {

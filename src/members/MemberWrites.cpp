@@ -3,6 +3,7 @@
 #include "MemberFormCheck.h"
 #include "store/RosterError.h"
 #include "store/ScheduleColumns.h"
+#include "timezones/ZoneStore.h"
 
 namespace {
 
@@ -36,16 +37,15 @@ RecordKey findDivision(const Database& db, const MemberForm& form)
 
 Zone findZone(const Database& db, const MemberForm& form)
 {
-    const QString columns = QStringLiteral("SELECT TZ_PK, TZ_Name, TZ_Daylight_Savings FROM TimeZones ");
-    const auto row = form.zoneKey
-        ? db.first(columns + QStringLiteral("WHERE TZ_PK = ?"), {*form.zoneKey})
-        : db.first(columns + QStringLiteral("WHERE TZ_Name = ?"), {form.zoneText.trimmed()});
+    const ZoneStore zones(db);
+    const std::optional<ZoneRow> row
+        = form.zoneKey ? zones.row(*form.zoneKey) : zones.named(form.zoneText.trimmed());
     if (!row)
         throw RosterError(
             ErrorKind::ZoneNotFound,
             QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."),
             {}, FormField {FormField::Kind::TimeZone});
-    return {row->value(0).toInt(), row->value(1).toString().trimmed(), row->value(2).toInt() != 0};
+    return {row->key, row->name.trimmed(), row->daylight.toInt() != 0};
 }
 
 Database::Columns memberColumns(const MemberForm& form, const RecordKey& division, const Zone& zone)

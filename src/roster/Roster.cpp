@@ -153,7 +153,7 @@ QList<MemberRow> Roster::memberRows() const
 MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 {
     auto [info, version] = versioned(Row::MemberShown, member, [&] {
-        cTimeFuncs times(m_db);
+        cTimeFuncs times(ZoneStore(m_db).rows());
         std::pair<MemberInfo, QString> loaded {ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone,
                                                               m_preferences.userDST,
                                                               today.isValid() ? today : QDate::currentDate()),
@@ -170,7 +170,7 @@ MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 MemberEdit Roster::memberForEdit(const RecordKey& member) const
 {
     auto [edit, version] = versioned(Row::Member, member, [&] {
-        cTimeFuncs times(m_db);
+        cTimeFuncs times(ZoneStore(m_db).rows());
         MemberEdit loaded = LoadMemberForEdit(m_db, times, member);
         loaded.missingZones = times.takeMissingZones();
         return loaded;
@@ -197,7 +197,7 @@ void Roster::checkMember(const MemberForm& form) const
 
 MemberSaved Roster::addMember(const MemberForm& form)
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     MemberSaved saved {AddMember(m_db, times, form), times.takeMissingZones()};
     emit membersChanged();
     return saved;
@@ -205,7 +205,7 @@ MemberSaved Roster::addMember(const MemberForm& form)
 
 MemberSaved Roster::updateMember(const RecordKey& member, const MemberForm& form)
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     // The version this write made, read before its lock is released: read after the commit it
     // could be another officer's, whose change this session has not seen.
     const QVariant saved = announceIfGone(*this, &Roster::membersChanged, [&] {
@@ -414,7 +414,7 @@ void Roster::saveOptions(const OptionsForm& form)
 
 std::optional<bool> Roster::daylightToday(const QString& zoneName) const
 {
-    cTimeFuncs times(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     const ZoneRule rule = times.rule(zoneName, false);
     if (!rule.isReal())
         return std::nullopt;
@@ -465,8 +465,9 @@ const WeekAvailability& Roster::week(const QList<RecordKey>& members, const Matc
     const QDate from = weekOf.isValid() ? weekOf : QDate::currentDate();
     const bool fits = m_week && (anyCovering ? m_week->covers(from) : m_week->weekOf() == from);
     if (!fits || sorted != m_weekMembers) {
-        m_week
-            = WeekAvailability::build(m_db, sorted, m_preferences.userTimeZone, m_preferences.userDST, from);
+        const QList<ZoneRow> zones = ZoneStore(m_db).rows();
+        m_week = WeekAvailability::build(MemberSchedule::readSelected(m_db, sorted, zones), zones,
+                                         m_preferences.userTimeZone, m_preferences.userDST, from);
         m_weekMembers = std::move(sorted);
     }
     return *m_week;

@@ -59,8 +59,8 @@ SignupSheet Roster::signupSheet(const RecordKey& member) const
 MemberSaved Roster::saveSignup(const QString& token, const SignupForm& signup)
 {
     const InvitationStore store(m_db);
-    cTimeFuncs times(m_db);
     Transaction transaction(m_db);
+    cTimeFuncs times(ZoneStore(m_db).rows());
     const std::optional<Invitation> link = store.find(token, now());
     if (!link)
         throw linkInvalid();

@@ -1,6 +1,7 @@
 #include "RosterLists.h"
 
 #include "store/Rows.h"
+#include "timezones/ZoneStore.h"
 
 namespace {
 
@@ -40,11 +41,9 @@ QList<RosterListEntry> divisions(const Database& db)
 
 QList<RosterListEntry> timeZones(const Database& db)
 {
-    QList<RosterListEntry> zones
-        = entries(db, QStringLiteral("Select TZ_PK, TZ_Name From TimeZones Order By TZ_Name"), {},
-                  [](const Rows& row) { return trimmed(row, 1); });
-    for (RosterListEntry& zone : zones)
-        zone.key = zone.key.toInt();
+    QList<RosterListEntry> zones;
+    for (const ZoneStore::Entry& zone : ZoneStore(db).names())
+        zones.append({zone.text, zone.key});
     return zones;
 }
 

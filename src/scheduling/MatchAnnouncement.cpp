@@ -2,6 +2,7 @@
 
 #include "WeekAvailability.h"
 #include "time/cTimeFuncs.h"
+#include "timezones/ZoneStore.h"
 
 #include <QLocale>
 #include <QRegularExpression>
@@ -77,7 +78,11 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
                                 bool userDST, const QStringList& canPlay)
 {
     // Every zone conversion goes through cTimeFuncs, so zones that know their dates change only there.
-    cTimeFuncs time(db);
+    const QList<ZoneRow> zones = ZoneStore(db).rows();
+    QHash<int, const ZoneRow*> zoneOf;
+    for (const ZoneRow& zone : zones)
+        zoneOf.insert(zone.key, &zone);
+    cTimeFuncs time(zones);
     MatchAnnouncement match;
     match.title
         = title.trimmed().isEmpty() ? QString::fromLatin1(MatchAnnouncement::DefaultTitle) : title.trimmed();
@@ -87,9 +92,8 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
 
     QList<ZoneGroup> groups;
     for (const RecordKey& key : members) {
-        const auto row = db.first(QStringLiteral("SELECT MBR_Online_Player_Name, MBR_Email_Primary, TZ_Name, "
-                                                 "TZ_Daylight_Savings FROM Members LEFT JOIN TimeZones ON "
-                                                 "TZ_PK = MBR_FK_TZones WHERE MBR_PK = ?"),
+        const auto row = db.first(QStringLiteral("SELECT MBR_Online_Player_Name, MBR_Email_Primary, "
+                                                 "MBR_FK_TZones FROM Members WHERE MBR_PK = ?"),
                                   {key});
         if (!row)
             continue;
@@ -100,14 +104,13 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
         member.canPlay = canPlay.contains(member.name);
         match.members.append(member);
 
-        const bool zoned = !row->value(2).isNull();
-        const QString zone = row->value(2).toString().trimmed();
-        const QString label = zoned ? zone : QStringLiteral("No time zone (GMT)");
+        const ZoneRow* zone = row->value(2).isNull() ? nullptr : zoneOf.value(row->value(2).toInt());
+        const QString label = zone ? zone->name.trimmed() : QStringLiteral("No time zone (GMT)");
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&](const ZoneGroup& g) { return g.label == label; });
         if (group == groups.end()) {
-            const DateTime start = zoned
-                ? time.rule(row->value(2).toString(), row->value(3).toInt() != 0).fromGMT(match.startGMT)
+            const DateTime start = zone
+                ? time.rule(zone->name, zone->daylight.toInt() != 0).fromGMT(match.startGMT)
                 : match.startGMT;
             groups.append({label, start, start.addMinutes(length), {}});
             group = groups.end() - 1;

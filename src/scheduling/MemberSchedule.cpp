@@ -10,11 +10,11 @@
 namespace {
 
 constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
-constexpr int MemberFields = 4;
+constexpr int MemberFields = 3;
 
 QString selectSql()
 {
-    QString columns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, TZ_Name, TZ_Daylight_Savings");
+    QString columns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MBR_FK_TZones");
     QString joins;
     for (int day = 0; day < 6; ++day) {
         const QString alias = QStringLiteral("d%1").arg(day);
@@ -25,9 +25,8 @@ QString selectSql()
                      .arg(alias, ScheduleColumns::timesKey(day));
     }
     return QStringLiteral("SELECT ") + columns
-        + QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK "
-                         "JOIN TimeZones ON TZ_PK = MBR_FK_TZones")
-        + joins + QStringLiteral(" WHERE MBR_FL_Active <> 0");
+        + QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK") + joins
+        + QStringLiteral(" WHERE MBR_FL_Active <> 0");
 }
 
 // Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
@@ -102,22 +101,30 @@ QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from
     return MergeIntervals(std::move(free));
 }
 
-QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys)
+QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys,
+                                                   const QList<ZoneRow>& zones)
 {
     const QSet<RecordKey> selected(keys.cbegin(), keys.cend());
     QList<MemberSchedule> members;
     if (selected.isEmpty())
         return members;
+    QHash<int, const ZoneRow*> zoneOf;
+    for (const ZoneRow& zone : zones)
+        zoneOf.insert(zone.key, &zone);
     StoredTimes times;
     Rows query = db.select(selectSql());
     while (query.next()) {
         if (!selected.contains(query.value(0).toByteArray()))
             continue;
+        const QVariant zoneKey = query.value(2);
+        const ZoneRow* zone = zoneKey.isNull() ? nullptr : zoneOf.value(zoneKey.toInt());
+        if (!zone)
+            continue;
         MemberSchedule member;
         member.key = query.value(0).toByteArray();
         member.name = query.value(1).toString().trimmed();
-        member.zone = query.value(2).toString();
-        member.daylight = query.value(3).toInt() != 0;
+        member.zone = zone->name;
+        member.daylight = zone->daylight.toInt() != 0;
         for (int day = 0; day < 6; ++day) {
             const int at = MemberFields + day * DayFields;
             Day& target = member.days[day];

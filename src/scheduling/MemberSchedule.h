@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/RecordKey.h"
 #include "time/DateTime.h"
+#include "timezones/ZoneRow.h"
 
 #include <QList>
 #include <array>
@@ -55,9 +56,10 @@ struct MemberSchedule
     // start included, end excluded; sorted and merged, so overlapping slots count once.
     QList<WeekInterval> freeTime(cTimeFuncs& time, const QDate& from, const QDate& to) const;
 
-    // The members among keys that are active and have a schedule and a zone row, read in one
-    // query, in no particular order.
-    static QList<MemberSchedule> readSelected(const Database& db, const QList<RecordKey>& keys);
+    // The members among keys that are active and have a schedule and a zone among zones (the
+    // roster's, ZoneStore::rows()), read in one query, in no particular order.
+    static QList<MemberSchedule> readSelected(const Database& db, const QList<RecordKey>& keys,
+                                              const QList<ZoneRow>& zones);
 };
 
 // Sorts intervals and joins those that overlap or touch.

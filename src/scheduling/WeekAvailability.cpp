@@ -32,10 +32,10 @@ void SortNames(QStringList& names)
     std::sort(names.begin(), names.end(), ReadsBefore);
 }
 
-WeekAvailability WeekAvailability::build(const Database& db, const QList<RecordKey>& members,
+WeekAvailability WeekAvailability::build(const QList<MemberSchedule>& members, const QList<ZoneRow>& zones,
                                          const QString& userTimeZone, bool userDST, const QDate& weekOf)
 {
-    cTimeFuncs time(db);
+    cTimeFuncs time(zones);
     WeekAvailability index;
     index.m_weekOf = weekOf;
     const ZoneRule user = time.rule(userTimeZone, userDST);
@@ -60,7 +60,7 @@ WeekAvailability WeekAvailability::build(const Database& db, const QList<RecordK
 
     QHash<QString, int> byName;
     QList<QList<WeekInterval>> spans;
-    for (const MemberSchedule& member : MemberSchedule::readSelected(db, members)) {
+    for (const MemberSchedule& member : members) {
         int missing = 0;
         for (int day = 0; day < 6; ++day)
             missing |= member.days[day].flagged && !member.days[day].timesFound ? 1 << day : 0;

@@ -32,8 +32,9 @@ struct WeekPlan
     QList<BestTimeTally> best(int maxResults) const;
 };
 
-// Who of a selection can play when in one week of the user's clock, read once from the roster
-// and then asked without touching it again. Built by the one availability rule
+// Who of a selection can play when in one week of the user's clock, built once from the
+// members' schedules and the zones (MemberSchedule::readSelected, ZoneStore::rows(), or built
+// in memory) and then asked without touching the roster. Built by the one availability rule
 // (MemberSchedule::freeTime); members sharing a player name are one player.
 //
 // The week is the seven days from weekOf; a minute of the week (from Monday 00:00) is that
@@ -42,7 +43,7 @@ struct WeekPlan
 class WeekAvailability
 {
 public:
-    static WeekAvailability build(const Database& db, const QList<RecordKey>& members,
+    static WeekAvailability build(const QList<MemberSchedule>& members, const QList<ZoneRow>& zones,
                                   const QString& userTimeZone, bool userDST, const QDate& weekOf);
 
     const QDate& weekOf() const { return m_weekOf; }

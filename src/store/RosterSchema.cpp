@@ -333,13 +333,20 @@ const RosterSchema::StandardZone* RosterSchema::standardZone(int key)
 
 bool RosterSchema::isStandardZone(const QSqlRecord& zone)
 {
-    const StandardZone* standard = standardZone(zone.value(QStringLiteral("TZ_PK")).toInt());
-    const QVariant daylight = zone.value(QStringLiteral("TZ_Daylight_Savings"));
-    const QVariant offset = zone.value(QStringLiteral("TZ_GMT_Offset"));
     const int iana = zone.indexOf(QStringLiteral("TZ_IANA"));
-    return standard && zone.value(QStringLiteral("TZ_Name")).toString() == QLatin1String(standard->name)
-        && (iana < 0 || zone.value(iana).toString() == QLatin1String(standard->iana))
-        && zone.value(QStringLiteral("TZ_Description")).toString() == QLatin1String(standard->description)
-        && !offset.isNull() && offset.toInt() == standard->offset && !daylight.isNull()
-        && daylight.toInt() == standard->daylight;
+    return isStandardZone(
+        zone.value(QStringLiteral("TZ_PK")).toInt(), zone.value(QStringLiteral("TZ_Name")).toString(),
+        zone.value(QStringLiteral("TZ_Description")).toString(), zone.value(QStringLiteral("TZ_GMT_Offset")),
+        zone.value(QStringLiteral("TZ_Daylight_Savings")),
+        iana < 0 ? QVariant() : QVariant(zone.value(iana).toString()));
+}
+
+bool RosterSchema::isStandardZone(int key, const QString& name, const QString& description,
+                                  const QVariant& offset, const QVariant& daylight, const QVariant& iana)
+{
+    const StandardZone* standard = standardZone(key);
+    return standard && name == QLatin1String(standard->name)
+        && (!iana.isValid() || iana.toString() == QLatin1String(standard->iana))
+        && description == QLatin1String(standard->description) && !offset.isNull()
+        && offset.toInt() == standard->offset && !daylight.isNull() && daylight.toInt() == standard->daylight;
 }

@@ -56,4 +56,7 @@ public:
     // Whether a TimeZones row (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset,
     // TZ_Daylight_Savings, and TZ_IANA when it holds one) is exactly the standard zone of its key.
     static bool isStandardZone(const QSqlRecord& zone);
+    // The same for the row's values; an invalid iana stands for a row without that column.
+    static bool isStandardZone(int key, const QString& name, const QString& description,
+                               const QVariant& offset, const QVariant& daylight, const QVariant& iana);
 };

@@ -6,9 +6,23 @@
 #include <QTimeZone>
 #include <cmath>
 
-cTimeFuncs::cTimeFuncs(Database db)
-    : m_db(std::move(db))
+namespace {
+
+// Zone names compare without regard to letter case, as the roster's own lookups by name do.
+QString nameKey(const QString& name)
 {
+    return name.toCaseFolded();
+}
+
+} // namespace
+
+cTimeFuncs::cTimeFuncs(const QList<ZoneRow>& zones)
+{
+    for (const ZoneRow& zone : zones) {
+        const auto same = m_rows.constFind(nameKey(zone.name));
+        if (same == m_rows.constEnd() || zone.key < same->key)
+            m_rows.insert(nameKey(zone.name), zone);
+    }
 }
 
 const cTimeFuncs::Zone& cTimeFuncs::lookup(const QString& inZone)
@@ -17,13 +31,12 @@ const cTimeFuncs::Zone& cTimeFuncs::lookup(const QString& inZone)
     auto cached = m_zones.constFind(name);
     if (cached == m_zones.constEnd()) {
         Zone zone;
-        const auto row = m_db.first(
-            QStringLiteral("SELECT TZ_GMT_OFFSET, TZ_IANA FROM TimeZones WHERE TZ_NAME = ?"), {name});
-        if (!row) {
+        const auto row = m_rows.constFind(nameKey(name));
+        if (row == m_rows.constEnd()) {
             if (!m_missing.contains(name))
                 m_missing << name;
         } else {
-            const QVariant value = row->value(QStringLiteral("TZ_GMT_Offset"));
+            const QVariant& value = row->offset;
             bool ok = false;
             const double minutes = value.isNull() ? 0 : value.toString().trimmed().toDouble(&ok);
             // Half-way values round to the even neighbour.
@@ -33,7 +46,7 @@ const cTimeFuncs::Zone& cTimeFuncs::lookup(const QString& inZone)
                                   QStringLiteral("The time zone %1 has no usable GMT offset (\"%2\").")
                                       .arg(name, value.toString()));
             zone.offset = int(rounded);
-            zone.iana = row->value(1).toString().trimmed();
+            zone.iana = row->iana.trimmed();
             // Standard time stands in where this computer does not know the zone.
             if (!zone.iana.isEmpty())
                 zone.real = ZoneRule::real(QTimeZone(zone.iana.toUtf8()), zone.offset);
@@ -99,7 +112,7 @@ DateTime cTimeFuncs::getGMT()
 
 QStringList cTimeFuncs::takeMissingZones()
 {
-    // Forget the misses so that a zone added meanwhile is found next time.
+    // Forget the misses, so that a later use reports the zone again.
     for (const QString& name : std::as_const(m_missing))
         m_zones.remove(name);
     return std::exchange(m_missing, {});

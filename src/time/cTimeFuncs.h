@@ -2,20 +2,22 @@
 
 #include "DateTime.h"
 #include "ZoneRule.h"
-#include "store/Database.h"
+#include "timezones/ZoneRow.h"
 
 #include <QHash>
 #include <QStringList>
 
-// Converts date-times between a named zone of the roster and GMT. GMT = local + offset,
-// and a true daylight flag lowers the offset by 60 minutes for every date: the fixed rule by
-// which slot times are stored. rule() gives the zone's clock by date, for real moments.
-// Make one per command: offsets are looked up once and reused, and a zone that is not in
-// the roster is converted with offset 0 and remembered, so the caller reports it once.
+// Converts date-times between a named zone and GMT. GMT = local + offset, and a true daylight
+// flag lowers the offset by 60 minutes for every date: the fixed rule by which slot times are
+// stored. rule() gives the zone's clock by date, for real moments.
+// It works on the zone rows it is given (ZoneStore::rows(), or rows built in memory) and reads
+// no roster. Make one per command: a zone is found by name as the roster compares names
+// (letter case aside, the lowest key first), and a zone that is not among the rows is
+// converted with offset 0 and remembered, so the caller reports it once.
 class cTimeFuncs
 {
 public:
-    explicit cTimeFuncs(Database db);
+    explicit cTimeFuncs(const QList<ZoneRow>& zones);
 
     DateTime toGMT(const DateTime& inTime, const QString& inZone, bool useDST);
     // Throws RosterError when inTime does not read as a date or time.
@@ -46,7 +48,9 @@ private:
     const Zone& lookup(const QString& inZone);
     int offsetLookup(const QString& inZone, bool sign);
 
-    Database m_db;
+    // By name as the roster compares names.
+    QHash<QString, ZoneRow> m_rows;
+    // By the name asked for, trimmed.
     QHash<QString, Zone> m_zones;
     QStringList m_missing;
 };

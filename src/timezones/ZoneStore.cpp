@@ -1,6 +1,7 @@
 #include "ZoneStore.h"
 
 #include "store/RosterError.h"
+#include "store/RosterSchema.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -15,6 +16,20 @@ Database::Columns columns(const ZoneStore::Fields& fields)
             {QStringLiteral("TZ_GMT_Offset"), fields.offset},
             {QStringLiteral("TZ_Daylight_Savings"), fields.daylight ? 1 : 0},
             {QStringLiteral("TZ_IANA"), fields.iana.isEmpty() ? QVariant() : QVariant(fields.iana)}};
+}
+
+const QString RowColumns = QStringLiteral(
+    "SELECT TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, TZ_Daylight_Savings, TZ_IANA FROM TimeZones ");
+
+ZoneRow rowOf(const QSqlRecord& record)
+{
+    return {record.value(0).toInt(), record.value(1).toString(), record.value(2).toString(), record.value(3),
+            record.value(4),         record.value(5).toString()};
+}
+
+std::optional<ZoneRow> rowOf(const std::optional<QSqlRecord>& record)
+{
+    return record ? std::optional<ZoneRow>(rowOf(*record)) : std::nullopt;
 }
 
 } // namespace
@@ -35,6 +50,52 @@ QList<ZoneStore::Entry> ZoneStore::entries() const
              row.value(1).toString().trimmed() + QStringLiteral(" - ") + row.value(2).toString().trimmed()});
     }
     return entries;
+}
+
+QList<ZoneStore::Entry> ZoneStore::names() const
+{
+    QList<Entry> entries;
+    Rows query = m_db.select(QStringLiteral("SELECT TZ_PK, TZ_Name FROM TimeZones ORDER BY TZ_Name"));
+    while (query.next())
+        entries.append({query.value(0).toInt(), query.value(1).toString().trimmed()});
+    return entries;
+}
+
+QList<ZoneRow> ZoneStore::rows() const
+{
+    QList<ZoneRow> rows;
+    for (const QSqlRecord& record : m_db.all(RowColumns + QStringLiteral("ORDER BY TZ_PK")))
+        rows.append(rowOf(record));
+    return rows;
+}
+
+std::optional<ZoneRow> ZoneStore::row(int key) const
+{
+    return rowOf(m_db.first(RowColumns + QStringLiteral("WHERE TZ_PK = ?"), {key}));
+}
+
+std::optional<ZoneRow> ZoneStore::named(const QString& name) const
+{
+    return rowOf(m_db.first(RowColumns + QStringLiteral("WHERE TZ_Name = ? ORDER BY TZ_PK"), {name}));
+}
+
+std::optional<int> ZoneStore::identical(const ZoneRow& zone) const
+{
+    // Older files write -1 for a true daylight flag.
+    const auto same
+        = m_db.first(QStringLiteral("SELECT TZ_PK FROM TimeZones WHERE TZ_Name = ? AND TZ_GMT_Offset = ? "
+                                    "AND CASE WHEN TZ_Daylight_Savings IS NULL THEN -1 WHEN "
+                                    "TZ_Daylight_Savings <> 0 THEN 1 ELSE 0 END "
+                                    "= CASE WHEN ? <> 0 THEN 1 ELSE 0 END "
+                                    "AND COALESCE(TZ_IANA, '') = COALESCE(?, '') ORDER BY TZ_PK"),
+                     {zone.name, zone.offset, zone.daylight, zone.iana});
+    return same ? std::optional<int>(same->value(0).toInt()) : std::nullopt;
+}
+
+bool ZoneStore::isStandard(const ZoneRow& row)
+{
+    return RosterSchema::isStandardZone(row.key, row.name, row.description, row.offset, row.daylight,
+                                        row.iana);
 }
 
 bool ZoneStore::contains(const QString& name) const
@@ -65,26 +126,43 @@ std::optional<ZoneStore::Fields> ZoneStore::load(int key) const
                    row->value(3).toInt() != 0, row->value(4).toString()};
 }
 
-int ZoneStore::nextKey() const
+std::optional<int> ZoneStore::nextKey() const
 {
-    const QVariant greatest = m_db.first(QStringLiteral("SELECT MAX(TZ_PK) FROM TimeZones"))->value(0);
-    return greatest.isNull() ? 1 : greatest.toInt() + 1;
+    const int greatest = m_db.first(QStringLiteral("SELECT MAX(TZ_PK) FROM TimeZones"))->value(0).toInt();
+    // User-made zones never take a standard key, even in a roster whose standard zones are gone.
+    const int key = std::max(greatest, LastStandardKey) + 1;
+    return key <= LastKey ? std::optional<int>(key) : std::nullopt;
 }
 
 int ZoneStore::add(const Fields& fields) const
 {
+    return insert(columns(fields), QStringLiteral("The time zone was not added."));
+}
+
+int ZoneStore::addImported(const ZoneRow& zone) const
+{
+    return insert({{QStringLiteral("TZ_Name"), zone.name},
+                   {QStringLiteral("TZ_Description"), zone.description},
+                   {QStringLiteral("TZ_GMT_Offset"), zone.offset},
+                   {QStringLiteral("TZ_Daylight_Savings"), zone.daylight},
+                   {QStringLiteral("TZ_IANA"), zone.iana.isEmpty() ? QVariant() : QVariant(zone.iana)}},
+                  QStringLiteral("The file's time zone %1 could not be added, so nothing was imported.")
+                      .arg(zone.name.trimmed()));
+}
+
+int ZoneStore::insert(const Database::Columns& columns, const QString& notAdded) const
+{
     Transaction transaction(m_db);
-    const int key = nextKey();
-    if (key > LastKey) {
+    const std::optional<int> key = nextKey();
+    if (!key) {
         throw RosterError(ErrorKind::SaveRefused,
-                          QStringLiteral("No zone key is left: the greatest zone key is already %1. "
-                                         "The time zone was not added.")
-                              .arg(LastKey));
+                          QStringLiteral("No zone key is left: the greatest zone key is already %1. %2")
+                              .arg(LastKey)
+                              .arg(notAdded));
     }
-    m_db.insert(QStringLiteral("TimeZones"),
-                Database::Columns {{QStringLiteral("TZ_PK"), key}} + columns(fields));
+    m_db.insert(QStringLiteral("TimeZones"), Database::Columns {{QStringLiteral("TZ_PK"), *key}} + columns);
     transaction.commit();
-    return key;
+    return *key;
 }
 
 void ZoneStore::update(int key, const Fields& fields) const

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "ZoneRow.h"
 #include "store/Database.h"
 
 #include <QList>
 #include <QStringList>
 #include <optional>
 
-// The TimeZones table as the Time Zone Edits dialog edits it, by zone key (TZ_PK).
+// The TimeZones table: the one place that reads and writes it and gives zones their keys. The
+// Time Zone Edits dialog edits it by zone key (TZ_PK); everything else reads the rows it gives.
 class ZoneStore
 {
 public:
+    // Keys 1 to 8 are the standard zones every roster has; user-made zones come after them.
+    static constexpr int LastStandardKey = 8;
     // Zone keys are 16-bit.
     static constexpr int LastKey = 32767;
 
@@ -32,17 +36,31 @@ public:
 
     // Every zone in the order of its name as shown (blanks around it do not count).
     QList<Entry> entries() const;
+    // Every zone by name as the shared drop-downs list it: the trimmed name alone.
+    QList<Entry> names() const;
+    // Every row in key order, for conversions and exports that need many zones at once.
+    QList<ZoneRow> rows() const;
+    std::optional<ZoneRow> row(int key) const;
+    // The first zone (lowest key) whose name equals name, letter case aside.
+    std::optional<ZoneRow> named(const QString& name) const;
+    // The lowest key of a zone identical to a zone read from a file: its name (letter case
+    // aside), offset, daylight flag and real time zone.
+    std::optional<int> identical(const ZoneRow& zone) const;
     // Nothing when the row is gone. A description without a value loads as one blank.
     std::optional<Fields> load(int key) const;
     // Whether a zone of that name (letter case aside) is in the table.
     bool contains(const QString& name) const;
     // How many zones carry this name, blanks around and letter case aside.
     int countNamed(const QString& name) const;
-    // The greatest key plus 1, or 1 in an empty table.
-    int nextKey() const;
+    // The key a new zone takes: one above the greatest key and above the standard zones;
+    // nothing once LastKey is taken.
+    std::optional<int> nextKey() const;
     // Takes the next key at the moment of writing, so rows added meanwhile (an import) never
-    // collide. Throws RosterError when the next key would pass LastKey.
+    // collide. Throws SaveRefused when no key is left.
     int add(const Fields& fields) const;
+    // The same for a zone read from a file, its values as the file gives them (its key is the
+    // file's own and not used); the refusal says that nothing was imported.
+    int addImported(const ZoneRow& zone) const;
     // Throws DataError(1026) when the row is gone.
     void update(int key, const Fields& fields) const;
 
@@ -53,6 +71,9 @@ public:
     // Deletes the zone unless members use it (checkUnused's refusal, nothing deleted).
     // Throws DataError(1027) when the row is gone.
     void remove(int key) const;
+
+    // Whether row is exactly the standard zone of its key, so a file need not carry it.
+    static bool isStandard(const ZoneRow& row);
 
     // The zone as typed in the dialog; throws DataFormat for a blank name, an offset that is
     // not a whole number of minutes, or a real time zone this computer does not know.
@@ -67,5 +88,7 @@ public:
     static std::optional<int> readOffset(const QString& text);
 
 private:
+    int insert(const Database::Columns& columns, const QString& notAdded) const;
+
     Database m_db;
 };

@@ -370,6 +370,17 @@ void tst_Exchange::zonesMapOrAreAdded()
     QCOMPARE(zones,
              QStringList({QString::number(zed), QString::number(zed + 1), QString::number(zed), QString(),
                           QString::number(zed + 3), QString::number(zed + 2)}));
+
+    // With the greatest zone key at 32767 no key is left: the whole import is refused, its
+    // division included, rather than writing a key the exchange file cannot carry.
+    roster.db().exec("UPDATE TimeZones SET TZ_PK = 32767 WHERE TZ_PK = ?", {zed + 3});
+    const QStringList before = roster.rows();
+    const QByteArray full
+        = QString("1|0x%1|Bravo||0\r\n5|30|New|zone|-30|0\r\n").arg(QString(32, 'B')).toUtf8();
+    QCOMPARE(refusal([&] { roster.session().importFile(write(roster, file(full))); }),
+             "SaveRefused: No zone key is left: the greatest zone key is already 32767. The file's time "
+             "zone New could not be added, so nothing was imported.");
+    QCOMPARE(roster.rows(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_Exchange)

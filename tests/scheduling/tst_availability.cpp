@@ -92,15 +92,63 @@ struct Schedules : TestRoster
     }
 };
 
+// Zones and members built in memory, no roster at all: slots typed on the member's clock and
+// kept in GMT as saving a member keeps them (an end before its start on the next day).
+struct InMemory
+{
+    QList<ZoneRow> zones;
+    QList<MemberSchedule> members;
+    // A whole number is a fixed offset, anything else a real time zone.
+    QString zone(const QString& name, const QString& clock)
+    {
+        bool fixed = false;
+        const int offset = clock.toInt(&fixed);
+        const ZoneStore::Fields real = fixed ? ZoneStore::Fields {} : ZoneStore::standardOf(clock);
+        zones.append({int(zones.size()) + 1,
+                      name,
+                      {},
+                      fixed ? offset : real.offset,
+                      real.daylight ? 1 : 0,
+                      real.iana});
+        return name;
+    }
+    // Days from Monday as TestRoster::form takes them.
+    RecordKey member(const QString& name, const QString& zone, const QStringList& days)
+    {
+        cTimeFuncs time(zones);
+        const bool daylight = std::any_of(zones.cbegin(), zones.cend(), [&](const ZoneRow& row) {
+            return row.name == zone && row.daylight.toInt() != 0;
+        });
+        MemberSchedule member {QByteArray::number(members.size()), name, zone, daylight, {}};
+        for (int day = 0; day < days.size(); ++day) {
+            member.days[day].flagged = member.days[day].timesFound = !days[day].isEmpty();
+            for (const QString& slot : days[day].split(',', Qt::SkipEmptyParts)) {
+                const DateTime start = *DateTime::parse(slot.section('-', 0, 0));
+                const DateTime end = *DateTime::parse(slot.section('-', 1));
+                member.days[day].timeSlots.append(
+                    {time.toGMT(start, zone, daylight),
+                     time.toGMT(end < start ? end.addDays(1) : end, zone, daylight)});
+            }
+        }
+        members.append(member);
+        return member.key;
+    }
+    WeekAvailability week(const QDate& weekOf) const
+    {
+        return WeekAvailability::build(members, zones, "USR", false, weekOf);
+    }
+};
+
 // Per player name, whether free at each of `minutes` GMT minutes (from day zero) from `from`:
 // each member's slots (today's, and yesterday's that run past midnight) read minute by minute on
 // the member's clock, without the index's spans.
 QHash<QString, QList<bool>> freeMinutes(const Database& db, const QList<RecordKey>& members, int from,
                                         int minutes)
 {
-    cTimeFuncs time(db);
+    const QList<ZoneRow> zones = ZoneStore(db).rows();
+    cTimeFuncs time(zones);
     QHash<QString, QList<bool>> free;
-    for (const MemberSchedule& member : MemberSchedule::readSelected(db, members)) {
+    for (const MemberSchedule& member : MemberSchedule::readSelected(db, members, zones)) {
         QList<bool>& minute = free[member.name];
         minute.resize(minutes);
         const ZoneRule clock = time.rule(member.zone, member.daylight);
@@ -312,13 +360,14 @@ void tst_Availability::plannerAgainstBruteForce()
         if (random.bounded(3) != 0)
             members << key;
     }
-    const auto zones = roster.db().all("SELECT TZ_Name FROM TimeZones");
-    const QString zone = zones.at(random.bounded(int(zones.size()))).value(0).toString();
+    const QList<ZoneRow> zones = ZoneStore(roster.db()).rows();
+    const QList<MemberSchedule> schedules = MemberSchedule::readSelected(roster.db(), members, zones);
+    const QString zone = zones.at(random.bounded(int(zones.size()))).name;
     const bool dst = random.bounded(2) == 1;
     // A week from a Wednesday, without a clock change (those have their own test).
     const QDate weekOf(2026, 12, 9);
-    const WeekAvailability week = WeekAvailability::build(roster.db(), members, zone, dst, weekOf);
-    const ZoneRule user = cTimeFuncs(roster.db()).rule(zone, dst);
+    const WeekAvailability week = WeekAvailability::build(schedules, zones, zone, dst, weekOf);
+    const ZoneRule user = cTimeFuncs(zones).rule(zone, dst);
     const auto gmtMinute = [&](int weekMinute) {
         const DateTime local = MatchFields::forWeekMinute(weekMinute, weekOf).moment();
         return int(user.toGMT(local)->seconds() / 60);
@@ -328,7 +377,7 @@ void tst_Availability::plannerAgainstBruteForce()
     QCOMPARE(week.players(), free.size());
 
     QHash<RecordKey, QString> names;
-    for (const MemberSchedule& member : MemberSchedule::readSelected(roster.db(), members))
+    for (const MemberSchedule& member : schedules)
         names.insert(member.key, member.name);
     for (const int length : {1, 15, 90, 240, 1440}) {
         MatchPlan plan;
@@ -372,53 +421,74 @@ void tst_Availability::plannerAgainstBruteForce()
 
 void tst_Availability::plannerEdges_data()
 {
-    QTest::addColumn<int>("memberOffset");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<QString>("slot");
-    QTest::addColumn<int>("start"); // week minute on the user's clock (offset 0)
+    QTest::addColumn<QString>("user"); // a fixed offset or a real time zone, as InMemory::zone takes
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<QDate>("weekOf");
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<int>("start"); // week minute on the user's clock
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("count");
     constexpr int sunday = 6 * 1440;
+    const QDate december(2026, 12, 7);
+    const QStringList monday {"12:00 AM-2:00 AM"};
+    const QStringList weekend {"", "", "", "", "", "6:00 PM-9:00 PM"};
+    const auto row = [&](const char* tag, const char* user, const char* member, const QDate& weekOf,
+                         const QStringList& days, int start, int length, int count) {
+        QTest::newRow(tag) << user << member << weekOf << days << start << length << count;
+    };
     // An hour ahead: the member's Monday from midnight is the user's Sunday 11 PM, over the week's end.
-    QTest::newRow("wraps into Monday") << -60 << 0 << "12:00 AM-2:00 AM" << sunday + 1380 << 120 << 1;
-    QTest::newRow("wrap a minute short") << -60 << 0 << "12:00 AM-2:00 AM" << sunday + 1381 << 120 << 0;
-    QTest::newRow("after the wrap") << -60 << 0 << "12:00 AM-2:00 AM" << 0 << 60 << 1;
-    QTest::newRow("Saturday") << 0 << 5 << "6:00 PM-9:00 PM" << 5 * 1440 + 1080 << 180 << 1;
-    QTest::newRow("Sunday") << 0 << 5 << "6:00 PM-9:00 PM" << sunday + 1110 << 150 << 1;
-    QTest::newRow("past the end") << 0 << 5 << "6:00 PM-9:00 PM" << sunday + 1110 << 151 << 0;
-    QTest::newRow("Friday") << 0 << 5 << "6:00 PM-9:00 PM" << 4 * 1440 + 1080 << 15 << 0;
+    row("wraps into Monday", "0", "-60", december, monday, sunday + 1380, 120, 1);
+    row("wrap a minute short", "0", "-60", december, monday, sunday + 1381, 120, 0);
+    row("after the wrap", "0", "-60", december, monday, 0, 60, 1);
+    row("Saturday", "0", "0", december, weekend, 5 * 1440 + 1080, 180, 1);
+    row("Sunday", "0", "0", december, weekend, sunday + 1110, 150, 1);
+    row("past the end", "0", "0", december, weekend, sunday + 1110, 151, 0);
+    row("Friday", "0", "0", december, weekend, 4 * 1440 + 1080, 15, 0);
+    // Monday 10 PM to 2 AM runs into Tuesday.
+    row("past midnight", "0", "0", december, {"10:00 PM-2:00 AM"}, 1440 + 60, 60, 1);
+    row("past midnight, a minute over", "0", "0", december, {"10:00 PM-2:00 AM"}, 1440 + 60, 61, 0);
+    // 10 PM in Berlin is 4 PM in New York; 2 AM there is 8 PM here.
+    row("past midnight across zones", "America/New_York", "Europe/Berlin", december, {"10:00 PM-2:00 AM"},
+        960, 240, 1);
+    // Sunday 1 AM to 4 AM holds two hours when the clocks go forward and four when they go back.
+    const char* ny = "America/New_York";
+    const QStringList night {"", "", "", "", "", "1:00 AM-4:00 AM"};
+    row("spring forward", ny, ny, QDate(2026, 3, 2), night, sunday + 60, 120, 1);
+    row("spring forward, longer", ny, ny, QDate(2026, 3, 2), night, sunday + 60, 121, 0);
+    row("spring forward, skipped", ny, ny, QDate(2026, 3, 2), night, sunday + 120, 15, 0);
+    row("fall back", ny, ny, QDate(2026, 10, 26), night, sunday + 60, 240, 1);
+    row("fall back, longer", ny, ny, QDate(2026, 10, 26), night, sunday + 60, 241, 0);
 }
 
+// Built in memory: the index's own arithmetic, no roster read.
 void tst_Availability::plannerEdges()
 {
-    QFETCH(int, memberOffset);
-    QFETCH(int, day);
-    QFETCH(QString, slot);
+    QFETCH(QString, user);
+    QFETCH(QString, member);
+    QFETCH(QDate, weekOf);
+    QFETCH(QStringList, days);
     QFETCH(int, start);
     QFETCH(int, length);
     QFETCH(int, count);
-    Schedules roster;
-    roster.zone("USR", 0, 0);
-    const int zone = roster.zone("MBR", memberOffset, 0);
-    const RecordKey ann = roster.member("Ann", zone, {{day, slot}});
-    const RecordKey idle = roster.member("Idle", zone, {{day, "12:00 AM-11:59 PM"}}, 0);
-    const RecordKey unscheduled = roster.addMember(roster.addDivision("B"), zone, "Nobody");
-    const WeekAvailability week
-        = WeekAvailability::build(roster.db(), {ann, idle, unscheduled}, "USR", false, QDate(2026, 12, 7));
+    InMemory roster;
+    roster.zone("USR", user);
+    const RecordKey ann = roster.member("Ann", roster.zone("MBR", member), days);
+    const WeekAvailability week = roster.week(weekOf);
     QCOMPARE(week.counts(length).at(start), count);
     QCOMPARE(week.namesAt(start, length).size(), count);
 
-    // Requiring a member who never plays leaves no time, and says why.
-    for (const RecordKey& absent : {idle, unscheduled}) {
-        const WeekPlan plan = week.plan({length, {ann, absent}, 1}, 15);
-        QVERIFY(plan.best(10).isEmpty());
-        QCOMPARE(plan.reason,
-                 QString("No time suits all required players%1")
-                     .arg(length > 1 ? QString(" for %1 minutes").arg(length) : QString()));
-        QVERIFY(!week.available(start, {length, {ann, absent}, 1}).reason.isEmpty());
-    }
-    QCOMPARE(week.plan({length, {ann}, 2}, 15).reason,
-             QString("No time suits all required and at least 2 players for %1 minutes").arg(length));
+    // Requiring a member who never plays (inactive, or without a schedule) leaves no time, and
+    // says why.
+    const RecordKey absent = "absent";
+    const WeekPlan plan = week.plan({length, {ann, absent}, 1}, 15);
+    QVERIFY(plan.best(10).isEmpty());
+    QCOMPARE(plan.reason,
+             QString("No time suits all required players%1")
+                 .arg(length > 1 ? QString(" for %1 minutes").arg(length) : QString()));
+    QVERIFY(!week.available(start, {length, {ann, absent}, 1}).reason.isEmpty());
+    if (count > 0)
+        QCOMPARE(week.plan({length, {ann}, 2}, 15).reason,
+                 QString("No time suits all required and at least 2 players for %1 minutes").arg(length));
 }
 
 // Members added through the form, in real time zones, as a new user would.
@@ -476,15 +546,11 @@ void tst_Availability::realZones_data()
     // Hawaii keeps its clock; the user's moves.
     row("Hawaii, user on winter time", ny, "Pacific/Honolulu", evenings, "01/07/2026 1:30 AM", true);
     row("Hawaii, user on summer time", ny, "Pacific/Honolulu", evenings, "07/08/2026 1:30 AM", false);
-    // Monday 10 PM to 2 AM runs into Tuesday; the weekend's into Sunday and into Monday.
-    const QStringList monday {"10:00 PM-2:00 AM"};
+    // Saved through the form, the weekend's 10 PM to 2 AM runs into Sunday and into Monday.
     const QStringList weekend {"", "", "", "", "", "10:00 PM-2:00 AM"};
-    row("past midnight", "Etc/GMT", "Etc/GMT", monday, "12/08/2026 1:00 AM", true);
-    row("past midnight, end", "Etc/GMT", "Etc/GMT", monday, "12/08/2026 2:00 AM", false);
     row("into Sunday", "Etc/GMT", "Etc/GMT", weekend, "12/13/2026 1:00 AM", true);
     row("into Monday", "Etc/GMT", "Etc/GMT", weekend, "12/14/2026 1:00 AM", true);
     row("until midnight", ny, berlin, {"8:00 PM-12:00 AM"}, "12/07/2026 5:59 PM", true);
-    row("past midnight across zones", ny, berlin, {"10:00 PM-2:00 AM"}, "12/07/2026 7:59 PM", true);
 }
 
 void tst_Availability::realZones()
@@ -504,24 +570,25 @@ void tst_Availability::clockChangeWeeks_data()
 {
     // The week, and the Sunday points of a weekend slot 1 AM to 4 AM, hourly. Spring forward: 2 AM
     // does not exist. Fall back: 1 AM happens twice and shows once.
-    QTest::addColumn<QStringList>("weekAndSunday");
-    QTest::newRow("March 8") << QStringList {"3/8/2026", "01:00 AM, 03:00 AM"};
-    QTest::newRow("November 1") << QStringList {"11/1/2026", "01:00 AM, 02:00 AM, 03:00 AM"};
+    QTest::addColumn<QDate>("weekOf");
+    QTest::addColumn<QString>("sunday");
+    QTest::newRow("March 8") << QDate(2026, 3, 8) << "01:00 AM, 03:00 AM";
+    QTest::newRow("November 1") << QDate(2026, 11, 1) << "01:00 AM, 02:00 AM, 03:00 AM";
 }
 
 void tst_Availability::clockChangeWeeks()
 {
-    QFETCH(QStringList, weekAndSunday);
-    RealZones roster;
-    const RecordKey ann = roster.member("America/New_York", {"", "", "", "", "", "1:00 AM-4:00 AM"});
+    QFETCH(QDate, weekOf);
+    QFETCH(QString, sunday);
+    InMemory roster;
+    const QString ny = roster.zone("USR", "America/New_York");
+    roster.member("Ann", ny, {"", "", "", "", "", "1:00 AM-4:00 AM"});
     QStringList points;
-    const Roster user = roster.user("America/New_York", 60);
-    for (const BestTimeTally& tally :
-         user.bestTimes({ann}, {}, Roster::readWeekOf(weekAndSunday[0])).tallies) {
+    for (const BestTimeTally& tally : roster.week(weekOf).bestTimes({}, 60, 100).tallies) {
         if (tally.weekMinute >= 6 * 1440)
             points << DateTime::fromSeconds(tally.weekMinute % 1440 * 60).toHhMmAmPm();
     }
-    QCOMPARE(points.join(", "), weekAndSunday[1]);
+    QCOMPARE(points.join(", "), sunday);
 }
 
 QTEST_GUILESS_MAIN(tst_Availability)

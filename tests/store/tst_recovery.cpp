@@ -4,6 +4,7 @@
 #include "exchange/RosterImport.h"
 #include "members/MemberWrites.h"
 #include "store/RosterFile.h"
+#include "timezones/ZoneStore.h"
 
 #include <QFile>
 #include <QProcess>
@@ -27,7 +28,7 @@ int runChild(const QStringList& args)
     if (args[0] == QLatin1String("import")) {
         ImportFile(db, args[2], say);
     } else {
-        cTimeFuncs times(db);
+        cTimeFuncs times(ZoneStore(db).rows());
         // Looked up by name: the division and the zone carry no key.
         MemberForm form;
         form.divisionText = QStringLiteral("Alpha");
