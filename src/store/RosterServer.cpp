@@ -207,10 +207,13 @@ void RosterServer::fail(const Database& db, const QSqlError& error)
     };
     QSqlDatabase connection = db.connection();
     QSqlQuery probe(connection);
+    // A connection already closed is asked nothing: Qt would only warn that it is not open.
     if (lostState(state)
-        || (state.isEmpty() && !probe.exec(QStringLiteral("SELECT 1"))
-            && (probe.lastError().nativeErrorCode().isEmpty()
-                || lostState(probe.lastError().nativeErrorCode())))) {
+        || (state.isEmpty()
+            && (!connection.isOpen()
+                || (!probe.exec(QStringLiteral("SELECT 1"))
+                    && (probe.lastError().nativeErrorCode().isEmpty()
+                        || lostState(probe.lastError().nativeErrorCode())))))) {
         probe = QSqlQuery();
         connection.close();
         throw RosterError(ErrorKind::ConnectionLost, lostText(db.path()), error.text());
