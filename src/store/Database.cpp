@@ -192,20 +192,21 @@ QString Database::prepareFile()
     const QString problem = RosterSchema::problem(connection);
     if (!problem.isEmpty())
         refuse(m_path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
-    if (isReadOnly()) {
-        const QString finding = m_damage ? QString() : quickCheck();
-        if (finding.isEmpty())
-            RosterSchema::showUpgraded(connection);
-        return finding;
+    if (!m_damage) {
+        if (const QString finding = quickCheck(); !finding.isEmpty())
+            return finding;
     }
-    if (const QString finding = quickCheck(); !finding.isEmpty())
-        return finding;
     try {
-        RosterSchema::upgrade(connection);
+        if (isReadOnly())
+            RosterSchema::showUpgraded(connection);
+        else
+            RosterSchema::upgrade(connection);
     } catch (const RosterError& error) {
         refuse(m_path, QStringLiteral("it could not be brought up to this version of Tallyhold."),
                ErrorKind::NotOpened, error.text());
     }
+    if (isReadOnly())
+        return {};
     // A roster that cannot take the table now still opens; the sign-up link commands then
     // report why.
     try {
@@ -451,7 +452,8 @@ Transaction::Transaction(const Database& db)
 Transaction::~Transaction()
 {
     --nesting(m_db.connection().connectionName());
-    if (m_outermost && !m_done)
+    // A connection the server dropped was closed, and its transaction ended with it.
+    if (m_outermost && !m_done && m_db.connection().isOpen())
         m_db.connection().rollback();
 }
 

@@ -72,6 +72,7 @@ private slots:
     void exchange();
     void unusableRosters_data();
     void unusableRosters();
+    void lostConnection();
 };
 
 void tst_cli::commands_data()
@@ -290,6 +291,26 @@ void tst_cli::unusableRosters()
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other");
     QCOMPARE(fileHash(path), before);
+}
+
+// The server ends the command's connection as it writes: the store failed, exit 2, and stderr
+// holds the one message (no warning of Qt's about a closed connection).
+void tst_cli::lostConnection()
+{
+    TestRoster roster;
+    if (!TestRoster::onServer())
+        QSKIP("a shared roster's own behaviour");
+    QSqlQuery query(roster.db().connection());
+    QVERIFY(query.exec("CREATE FUNCTION ending() RETURNS trigger LANGUAGE plpgsql AS "
+                       "$$BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NEW; END$$"));
+    QVERIFY(query.exec(
+        "CREATE TRIGGER ending BEFORE INSERT ON Divisions FOR EACH ROW EXECUTE FUNCTION ending()"));
+    const Run run = cli({"division", "add", "Alpha"}, roster);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.startsWith("tallyhold-cli: The connection to the shared roster ")
+                 && run.err.count("tallyhold-cli") == 1 && !run.err.contains("QSql"),
+             qPrintable(run.err));
+    QCOMPARE(roster.count("Divisions"), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_cli)

@@ -140,9 +140,10 @@ private slots:
             Messages::clear();
             QTest::mouseClick(window.findChild<QPushButton*>("cmdDivSave"), Qt::LeftButton);
             QCOMPARE(boxes(),
-                     QStringList {"Read-Only Roster: The roster file "
-                                  + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())
-                                  + " can be viewed and scheduled but not changed."});
+                     QStringList({"Confirmation: Add Bravo?",
+                                  "Read-Only Roster: The roster file "
+                                      + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())
+                                      + " can be viewed and scheduled but not changed."}));
         }
         Database(file.database()).close();
         QCOMPARE(digest(), before);
