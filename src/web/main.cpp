@@ -85,6 +85,8 @@ int main(int argc, char* argv[])
             fail(QStringLiteral("warning: ") + db.damage()->text() + QStringLiteral(" (")
                      + db.damage()->detail() + QLatin1Char(')'),
                  0);
+        else if (db.isReadOnly())
+            fail(QStringLiteral("warning: ") + db.refusal(), 0);
         Roster roster(db, LoadSettings());
         SignupServer server(roster, certificate, key);
         server.setBehindProxy(parser.isSet(QStringLiteral("behind-proxy")));
