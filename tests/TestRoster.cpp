@@ -154,13 +154,25 @@ void TestRoster::failWrites(const QString& trigger)
 
 void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
 {
+    addPagesOfMembers(division, members);
+    const QString path = m_db.path();
+    m_db.close();
+    damagePage(path);
+    m_db = Database::open(path);
+    m_session = std::make_unique<Roster>(m_db, m_session->preferences());
+}
+
+void TestRoster::addPagesOfMembers(const RecordKey& division, int members)
+{
     for (int i = 0; i < members; ++i) {
         const RecordKey key = addMember(division, 1, QStringLiteral("Player %1").arg(i));
         m_db.update(QStringLiteral("Members"), QStringLiteral("MBR_PK"), key,
                     {{QStringLiteral("MBR_Notes"), QString(3000, QLatin1Char('n'))}});
     }
-    const QString path = m_db.path();
-    m_db.close();
+}
+
+void TestRoster::damagePage(const QString& path)
+{
     QFile file(path);
     file.open(QIODevice::ReadWrite);
     const qint64 pageSize = 4096;
@@ -173,9 +185,6 @@ void TestRoster::addMembersAndDamageOne(const RecordKey& division, int members)
             break;
         }
     }
-    file.close();
-    m_db = Database::open(path);
-    m_session = std::make_unique<Roster>(m_db, m_session->preferences());
 }
 
 QStringList TestRoster::rows(const Database& db)

@@ -51,6 +51,10 @@ public:
     // Adds members with page-sized notes, then overwrites the page of one in the middle, as a
     // failing disk would; the roster opens again, and reading that page fails.
     void addMembersAndDamageOne(const RecordKey& division, int members);
+    // Members with page-sized notes, each on a page of its own.
+    void addPagesOfMembers(const RecordKey& division, int members);
+    // Overwrites a page of members of a closed roster file with 0xFF.
+    static void damagePage(const QString& path);
     // Every row of every table as text, keys in hexadecimal, ordered within each table.
     QStringList rows() const { return rows(m_db); }
     static QStringList rows(const Database& db);

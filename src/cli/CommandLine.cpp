@@ -14,7 +14,8 @@ namespace {
 
 const QString ExitStatus
     = QStringLiteral("Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the "
-                     "roster cannot be opened or the database failed. Errors go to stderr.");
+                     "roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or "
+                     "the database failed (nothing was written). Errors go to stderr.");
 
 void addCommon(QCommandLineParser& parser)
 {
@@ -71,17 +72,7 @@ QString helpText(const QCommandLineParser& parser, const QStringList& arguments)
 
 int statusOf(ErrorKind kind)
 {
-    switch (kind) {
-    case ErrorKind::Database:
-    case ErrorKind::DataLost:
-    case ErrorKind::NotOpened:
-    case ErrorKind::Programming:
-    case ErrorKind::RecordKey:
-    case ErrorKind::ZoneOffset:
-        return CommandLine::Failed;
-    default:
-        return CommandLine::Refused;
-    }
+    return isStoreFailure(kind) ? CommandLine::Failed : CommandLine::Refused;
 }
 
 QString errorLine(const RosterError& error)
@@ -184,6 +175,9 @@ int CommandLine::run(const QStringList& arguments)
                     .arg(path, QFileInfo(path).fileName()),
                 Failed);
         const Database db = Database::open(path);
+        // Said before the command runs: a write is then refused with the read-only text.
+        if (db.damage())
+            fail(QStringLiteral("warning: ") + errorLine(*db.damage()), Done);
         CliCommands commands(db, LoadSettings(), parser, rest);
         return print(commands.run(*spec));
     } catch (const RosterError& error) {

@@ -15,12 +15,16 @@ namespace {
 // The roster for this run, or nothing when it cannot be used and the user has been told why.
 // A roster another program holds for a moment is worth trying again; a server that wants a
 // password gets it for this run only (libpq reads PGPASSWORD; nothing is written anywhere).
-std::optional<RosterFile> openRoster(const QString& path, QWidget* parent = nullptr)
+// status is what the program exits with when the roster is not opened: 2 when the store failed,
+// as tallyhold-cli does.
+std::optional<RosterFile> openRoster(const QString& path, QWidget* parent = nullptr, int* status = nullptr)
 {
     for (;;) {
         try {
             return RosterFile::open(path);
         } catch (const RosterError& error) {
+            if (status)
+                *status = isStoreFailure(error.kind()) ? 2 : 1;
             if (error.kind() == ErrorKind::PasswordNeeded) {
                 const QString password = Messages::askText(
                     parent, QStringLiteral("Password"),
@@ -65,9 +69,10 @@ int main(int argc, char* argv[])
     }
 
     // Held for the whole run: it keeps a second Tallyhold off the roster.
-    std::optional<RosterFile> file = openRoster(path);
+    int failed = 1;
+    std::optional<RosterFile> file = openRoster(path, nullptr, &failed);
     if (!file)
-        return 1;
+        return failed;
     // File, Open Shared Roster starts the window again on the roster chosen, once it opens.
     for (;;) {
         for (const RosterError& warning : file->warnings())

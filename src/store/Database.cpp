@@ -67,6 +67,15 @@ void checkHeader(const QString& path)
         refuse(path, QStringLiteral("it is not an SQLite database."));
 }
 
+// The daily backup is written only from a roster that passed the check: the last good copy.
+QString backupAdvice(const QString& path)
+{
+    const QString backup = nativePath(path + QStringLiteral(".bak"));
+    return QFileInfo::exists(backup)
+        ? QStringLiteral("restore a backup such as %1").arg(backup)
+        : QStringLiteral("restore a backup if you keep one (there is none at %1)").arg(backup);
+}
+
 // Why the first read of an SQLite file failed, by SQLite's own result code.
 [[noreturn]] void refuseUnreadable(const QString& path, const QSqlError& error)
 {
@@ -75,7 +84,8 @@ void checkHeader(const QString& path)
         refuse(path, QStringLiteral("it is in use by another program."), ErrorKind::RosterInUse,
                error.text());
     if (code == 11 || code == 26) // SQLITE_CORRUPT, SQLITE_NOTADB
-        refuse(path, QStringLiteral("it is damaged."), ErrorKind::RosterDamaged, error.text());
+        refuse(path, QStringLiteral("it is damaged; %1.").arg(backupAdvice(path)), ErrorKind::RosterDamaged,
+               error.text());
     if (code == 8) // SQLITE_READONLY: a journal to roll back, and no right to do so
         refuse(path,
                QStringLiteral("a write to it was interrupted and cannot be undone while the file or its "
@@ -132,45 +142,27 @@ Database Database::open(const QString& path, Access access)
         Database db = connect(path,
                               access == Access::ReadOnly || !file.isWritable()
                                   || !QFileInfo(file.absolutePath()).isWritable());
-        QSqlDatabase connection = db.connection();
-        // The first read rolls back what an interrupted write left in the journal; only then
-        // do the tables say what the roster holds.
-        QSqlQuery probe(connection);
-        if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))) {
-            const QSqlError error = probe.lastError();
-            probe = QSqlQuery();
-            db.close();
-            refuseUnreadable(path, error);
-        }
-        probe = QSqlQuery();
-        const auto refuseOpen = [&](const QString& problem, const QString& detail = {}) {
-            connection = QSqlDatabase();
-            db.close();
-            refuse(path, problem, ErrorKind::NotOpened, detail);
-        };
-        if (const QString newer = RosterSchema::newerVersion(connection); !newer.isEmpty())
-            refuseOpen(newer);
-        const QString problem = RosterSchema::problem(connection);
-        if (!problem.isEmpty())
-            refuseOpen(QStringLiteral("it is not a Tallyhold roster: ") + problem);
         try {
-            if (db.isReadOnly())
-                RosterSchema::showUpgraded(connection);
-            else
-                RosterSchema::upgrade(connection);
-        } catch (const RosterError& error) {
-            refuseOpen(QStringLiteral("it could not be brought up to this version of Tallyhold."),
-                       error.text());
+            const QString finding = db.prepareFile();
+            if (finding.isEmpty())
+                return db;
+            // Damage is found before anything writes (an upgrade, a table, a backup, a
+            // command); from here on the file is only read, so its bytes stay as they are.
+            db.close();
+            db = connect(path, true);
+            db.m_damage = RosterError(
+                ErrorKind::RosterDamaged,
+                QStringLiteral("The roster file %1 is damaged. Export what can still be read, then "
+                               "%2. Until then the roster can be viewed and scheduled but not "
+                               "changed.")
+                    .arg(nativePath(path), backupAdvice(path)),
+                finding);
+            db.prepareFile();
+            return db;
+        } catch (const RosterError&) {
+            db.close();
+            throw;
         }
-        // A roster that cannot take the table now (read-only, damaged) still opens; the sign-up
-        // link commands then report why.
-        if (!db.isReadOnly()) {
-            try {
-                RosterSchema::addInvitations(connection);
-            } catch (const RosterError&) {
-            }
-        }
-        return db;
     }
 
     Database db = connect(path, false);
@@ -187,6 +179,47 @@ Database Database::open(const QString& path, Access access)
         throw;
     }
     return db;
+}
+
+// Every statement's handle is gone when this returns or throws, so the caller can close the
+// connection without Qt warning that it is still in use.
+QString Database::prepareFile()
+{
+    QSqlDatabase connection = this->connection();
+    {
+        // The first read rolls back what an interrupted write left in the journal; only then
+        // do the tables say what the roster holds.
+        QSqlQuery probe(connection);
+        if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
+            refuseUnreadable(m_path, probe.lastError());
+    }
+    if (const QString newer = RosterSchema::newerVersion(connection); !newer.isEmpty())
+        refuse(m_path, newer);
+    const QString problem = RosterSchema::problem(connection);
+    if (!problem.isEmpty())
+        refuse(m_path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
+    if (!m_damage) {
+        if (const QString finding = quickCheck(); !finding.isEmpty())
+            return finding;
+    }
+    try {
+        if (isReadOnly())
+            RosterSchema::showUpgraded(connection);
+        else
+            RosterSchema::upgrade(connection);
+    } catch (const RosterError& error) {
+        refuse(m_path, QStringLiteral("it could not be brought up to this version of Tallyhold."),
+               ErrorKind::NotOpened, error.text());
+    }
+    if (isReadOnly())
+        return {};
+    // A roster that cannot take the table now still opens; the sign-up link commands then
+    // report why.
+    try {
+        RosterSchema::addInvitations(connection);
+    } catch (const RosterError&) {
+    }
+    return {};
 }
 
 void Database::checkWritable() const
@@ -439,7 +472,8 @@ Transaction::Transaction(const Database& db)
 Transaction::~Transaction()
 {
     --nesting(m_db.connection().connectionName());
-    if (m_outermost && !m_done)
+    // A connection the server dropped was closed, and its transaction ended with it.
+    if (m_outermost && !m_done && m_db.connection().isOpen())
         m_db.connection().rollback();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RosterError.h"
 #include "Rows.h"
 
 #include <QSqlDatabase>
@@ -29,8 +30,9 @@ public:
 
     // Opens the roster at path, creating it with the standard zones when it does not exist; a
     // postgresql:// address opens a shared roster on a server instead (RosterServer::open).
-    // A file that is not a roster, is empty, damaged or held by another program is refused
-    // with a RosterError of its own kind naming the file, and left untouched. A roster that
+    // A file that is not a roster, is empty, unreadable or held by another program is refused
+    // with a RosterError of its own kind naming the file, and left untouched; one that fails
+    // SQLite's quick check opens read-only, unchanged, with damage() set. A roster that
     // an interrupted write left with its journal is opened for writing first, so SQLite
     // rolls that write back before anything is read. A read-only file or folder, or
     // Access::ReadOnly, gives a roster whose writes are refused (isReadOnly()).
@@ -50,6 +52,9 @@ public:
     void checkWritable() const;
     // Empty when SQLite's quick check finds the file sound; otherwise its first finding.
     QString quickCheck() const;
+    // For a file that failed the check when it was opened: the warning that names the last good
+    // backup. Such a roster was opened read-only before anything wrote to it.
+    const std::optional<RosterError>& damage() const { return m_damage; }
     // Writes a consistent copy of the roster beside it (FileName + ".bak"; a server roster's
     // copy is a roster file in dataDirectory()), replacing the previous copy only once the new
     // one is complete; returns the copy's path.
@@ -95,12 +100,16 @@ private:
     // A server connection that was lost is opened again before the next statement.
     void reconnect() const;
     static void beforeStatement(const QString& sql);
+    // Checks an opened file and brings it up to this version; returns the quick check's finding
+    // instead when the file is damaged, having written nothing.
+    QString prepareFile();
 
     QString m_connectionName;
     QString m_path;
     // The sentence every write is refused with; empty for a roster that may be changed.
     QString m_refusal;
     bool m_server = false;
+    std::optional<RosterError> m_damage;
 };
 
 // Makes one command's writes land whole or not at all: rolls back unless commit() ran.

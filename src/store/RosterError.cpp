@@ -21,3 +21,39 @@ DataError::DataError(int number, const QString& detail)
     , m_number(number)
 {
 }
+
+bool isStoreFailure(ErrorKind kind)
+{
+    switch (kind) {
+    case ErrorKind::Database:
+    case ErrorKind::DataLost:
+    case ErrorKind::NotOpened:
+    case ErrorKind::RosterInUse:
+    case ErrorKind::RosterOpenElsewhere:
+    case ErrorKind::RosterDamaged:
+    case ErrorKind::RosterEmpty:
+    case ErrorKind::ReadOnly:
+    case ErrorKind::Programming:
+    case ErrorKind::RecordKey:
+    case ErrorKind::ZoneOffset:
+    case ErrorKind::RowChanged:
+    case ErrorKind::ConnectionLost:
+    case ErrorKind::PasswordNeeded:
+        return true;
+    case ErrorKind::Selection:
+    case ErrorKind::SaveRefused:
+    case ErrorKind::RowVanished:
+    case ErrorKind::DataFormat:
+    case ErrorKind::TimeFormat:
+    case ErrorKind::DivisionNotFound:
+    case ErrorKind::ZoneNotFound:
+    case ErrorKind::ScheduleInput:
+    case ErrorKind::DeletionRefused:
+    case ErrorKind::ImportAborted:
+    case ErrorKind::ExportFailed:
+    case ErrorKind::ValueOutOfRange:
+    case ErrorKind::FileNotSaved:
+        return false;
+    }
+    return true;
+}

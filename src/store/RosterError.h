@@ -36,6 +36,12 @@ enum class ErrorKind {
     PasswordNeeded, // the server wants a password the login was not given, or refused the one given
 };
 
+// Whether a kind says the roster or its store cannot do what was asked (it cannot be opened, is
+// read-only or damaged, the database or its connection failed) rather than refusing what the
+// user gave. The front ends report the two apart: tallyhold-cli exits 2 for the one and 1 for
+// the other, and a script knows whether a corrected command could succeed.
+bool isStoreFailure(ErrorKind kind);
+
 // A field of a form, for the front end to put the focus back on.
 struct FormField
 {

@@ -35,17 +35,8 @@ RosterFile RosterFile::open(const QString& path)
     }
 
     file.m_db = Database::open(path);
-    const QString finding = file.m_db.quickCheck();
-    if (!finding.isEmpty()) {
-        file.m_db.close();
-        file.m_db = Database::open(path, Database::Access::ReadOnly);
-        file.m_warnings.append(RosterError(
-            ErrorKind::RosterDamaged,
-            QStringLiteral("The roster file %1 is damaged. Export what can still be read, then restore a "
-                           "backup such as %2. Until then the roster can be viewed and scheduled but not "
-                           "changed.")
-                .arg(shown, QDir::toNativeSeparators(QFileInfo(file.m_db.backupPath()).absoluteFilePath())),
-            finding));
+    if (file.m_db.damage()) {
+        file.m_warnings.append(*file.m_db.damage());
         return file;
     }
     if (file.m_db.isReadOnly()) {

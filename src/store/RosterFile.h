@@ -14,12 +14,11 @@ class RosterFile
 {
 public:
     // Takes the lock beside path (one a crashed copy left is taken over), opens the roster
-    // (Database::open), runs SQLite's quick check and, on the first start of a day, writes
-    // the backup. Throws RosterError: RosterOpenElsewhere when another Tallyhold holds the
-    // lock, RosterInUse (worth a retry), RosterEmpty, RosterDamaged or NotOpened.
-    // A roster that fails the quick check opens read-only with a RosterDamaged warning; a
-    // read-only file or folder gives a ReadOnly warning. A server address opens the shared
-    // roster there: no lock, no backup; a login that may only read gives the ReadOnly warning.
+    // (Database::open) and, on the first start of a day, writes the backup. Throws RosterError:
+    // RosterOpenElsewhere when another Tallyhold holds the lock, RosterInUse (worth a retry), RosterEmpty,
+    // RosterDamaged or NotOpened. A roster that fails the quick check opens read-only with its RosterDamaged
+    // warning; a read-only file or folder gives a ReadOnly warning. A server address opens the shared roster
+    // there: no lock, no backup; a login that may only read gives the ReadOnly warning.
     static RosterFile open(const QString& path = QString::fromLatin1(Database::FileName));
 
     const Database& database() const { return m_db; }

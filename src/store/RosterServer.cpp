@@ -106,6 +106,20 @@ void subscribe(QSqlDatabase& db)
         db.driver()->subscribeToNotification(Channel);
 }
 
+// The statements of a connection the server dropped cannot be freed on it any more, and Qt's
+// driver says so on stderr as each is released, after the user was told the connection was lost.
+// Only that line is held back; every other message goes where it went.
+void quietenDroppedStatements()
+{
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtWarningMsg
+                && message.startsWith(QLatin1String("Unable to free statement: connection pointer is NULL")))
+                return;
+            previous(type, context, message);
+        });
+}
+
 } // namespace
 
 bool RosterServer::isAddress(const QString& location)
@@ -207,11 +221,15 @@ void RosterServer::fail(const Database& db, const QSqlError& error)
     };
     QSqlDatabase connection = db.connection();
     QSqlQuery probe(connection);
+    // A connection already closed is asked nothing: Qt would only warn that it is not open.
     if (lostState(state)
-        || (state.isEmpty() && !probe.exec(QStringLiteral("SELECT 1"))
-            && (probe.lastError().nativeErrorCode().isEmpty()
-                || lostState(probe.lastError().nativeErrorCode())))) {
+        || (state.isEmpty()
+            && (!connection.isOpen()
+                || (!probe.exec(QStringLiteral("SELECT 1"))
+                    && (probe.lastError().nativeErrorCode().isEmpty()
+                        || lostState(probe.lastError().nativeErrorCode())))))) {
         probe = QSqlQuery();
+        quietenDroppedStatements();
         connection.close();
         throw RosterError(ErrorKind::ConnectionLost, lostText(db.path()), error.text());
     }

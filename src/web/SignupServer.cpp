@@ -86,19 +86,6 @@ SignupForm readForm(const QUrlQuery& fields)
     return form;
 }
 
-bool isInputRefusal(const RosterError& error)
-{
-    switch (error.kind()) {
-    case ErrorKind::SaveRefused:
-    case ErrorKind::TimeFormat:
-    case ErrorKind::ZoneNotFound:
-    case ErrorKind::DivisionNotFound:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 SignupServer::SignupServer(Roster& roster, const QString& certificate, const QString& key)
@@ -302,7 +289,7 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
         try {
             m_roster.saveSignup(token, form);
         } catch (const RosterError& error) {
-            if (!isInputRefusal(error))
+            if (isStoreFailure(error.kind()))
                 throw;
             refusal = error;
             sheet = m_roster.signupSheet(*member);

@@ -11,10 +11,10 @@
 
 namespace {
 
-int fail(const QString& text)
+int fail(const QString& text, int status = 2)
 {
     QTextStream(stderr) << "tallyhold-web: " << text << Qt::endl;
-    return 2;
+    return status;
 }
 
 // "127.0.0.1:8080", "[::1]:8080" or "0.0.0.0:80".
@@ -79,7 +79,15 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("--tls-cert and --tls-key go together"));
 
     try {
-        Roster roster(Database::open(path), LoadSettings());
+        const Database db = Database::open(path);
+        // Members are then served their pages, and every save is refused with the read-only text.
+        if (db.damage())
+            fail(QStringLiteral("warning: ") + db.damage()->text() + QStringLiteral(" (")
+                     + db.damage()->detail() + QLatin1Char(')'),
+                 0);
+        else if (db.isReadOnly())
+            fail(QStringLiteral("warning: ") + db.refusal(), 0);
+        Roster roster(db, LoadSettings());
         SignupServer server(roster, certificate, key);
         server.setBehindProxy(parser.isSet(QStringLiteral("behind-proxy")));
         if (!server.start(listen->first, listen->second))
@@ -96,7 +104,7 @@ int main(int argc, char* argv[])
         server.stop();
         return status;
     } catch (const RosterError& error) {
-        return fail(error.text());
+        return fail(error.text(), isStoreFailure(error.kind()) ? 2 : 1);
     } catch (const std::exception& error) {
         return fail(QString::fromLocal8Bit(error.what()));
     }

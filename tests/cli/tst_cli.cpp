@@ -2,11 +2,13 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -68,6 +70,9 @@ private slots:
     void commands();
     void jsonOutput();
     void exchange();
+    void unusableRosters_data();
+    void unusableRosters();
+    void lostConnection();
 };
 
 void tst_cli::commands_data()
@@ -229,6 +234,99 @@ void tst_cli::exchange()
     QCOMPARE(cli(import, roster).json()["membersAdded"].toInt(), 2);
     QCOMPARE(cli(import, roster).json()["membersPresent"].toInt(), 2);
     QCOMPARE(cli({"--roster", copy, "members"}, roster).out, "Alpha - Ann\nAlpha - Ben\n");
+}
+
+void tst_cli::unusableRosters_data()
+{
+    QTest::addColumn<QString>("spoil");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    const QStringList read {"zones"};
+    const QStringList write {"division", "add", "Zulu"};
+    QTest::newRow("damaged, read") << "damaged" << read << 0;
+    QTest::newRow("damaged, write") << "damaged" << write << 2;
+    QTest::newRow("cut, write") << "cut" << write << 2;
+    QTest::newRow("0 bytes") << "empty" << write << 2;
+    QTest::newRow("in use") << "in use" << read << 2;
+    QTest::newRow("read-only, write") << "read-only" << write << 2;
+    QTest::newRow("newer") << "newer" << read << 2;
+}
+
+// Exit 2 for a roster that cannot be opened or changed; stderr holds Tallyhold's words and
+// nothing else; the file keeps its bytes.
+void tst_cli::unusableRosters()
+{
+    SKIP_ON_SERVER();
+    QFETCH(QString, spoil);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    TestRoster roster;
+    roster.addPagesOfMembers(roster.addDivision("A"), 60);
+    if (spoil == "newer")
+        roster.db().exec("PRAGMA user_version = 2");
+    const QString path = roster.location();
+    roster.db().close();
+    QFile file(path);
+    if (spoil == "damaged")
+        TestRoster::damagePage(path);
+    if (spoil == "cut" || spoil == "empty")
+        QVERIFY(file.resize(spoil == "cut" ? file.size() / 2 : 0));
+    if (spoil == "read-only") {
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+        if (QFileInfo(path).isWritable())
+            QSKIP("the administrator may write any file");
+    }
+    // Before the lock: closing any handle on the file drops this process's locks on it.
+    const QByteArray before = fileHash(path);
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+    other.setDatabaseName(path);
+    if (spoil == "in use")
+        QVERIFY(other.open() && QSqlQuery(other).exec("BEGIN EXCLUSIVE"));
+
+    const Run run = cli(QStringList {"--roster", path} + arguments, roster);
+    // What core says of the same file; asked after the run, as reading the file's header here
+    // drops this process's lock on it.
+    const auto line = [](const RosterError& error, const QString& prefix = {}) {
+        return "tallyhold-cli: " + prefix + error.text()
+            + (error.detail().isEmpty() ? QString() : " (" + error.detail() + ")") + "\n";
+    };
+    QString expected;
+    try {
+        Database db = Database::open(path);
+        if (db.damage())
+            expected = line(*db.damage(), "warning: ");
+        if (status != 0)
+            expected += line(RosterError(ErrorKind::ReadOnly, db.refusal()));
+        db.close();
+    } catch (const RosterError& error) {
+        expected = line(error);
+    }
+    QCOMPARE(run.status, status);
+    QCOMPARE(run.err, expected);
+    QCOMPARE(run.out.isEmpty(), status != 0);
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase("other");
+    QCOMPARE(fileHash(path), before);
+}
+
+// The server ends the command's connection as it writes: the store failed, exit 2, and stderr
+// holds the one message (no warning of Qt's about a closed connection).
+void tst_cli::lostConnection()
+{
+    TestRoster roster;
+    if (!TestRoster::onServer())
+        QSKIP("a shared roster's own behaviour");
+    QSqlQuery query(roster.db().connection());
+    QVERIFY(query.exec("CREATE FUNCTION ending() RETURNS trigger LANGUAGE plpgsql AS "
+                       "$$BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NEW; END$$"));
+    QVERIFY(query.exec(
+        "CREATE TRIGGER ending BEFORE INSERT ON Divisions FOR EACH ROW EXECUTE FUNCTION ending()"));
+    const Run run = cli({"division", "add", "Alpha"}, roster);
+    QCOMPARE(run.status, 2);
+    QVERIFY2(run.err.startsWith("tallyhold-cli: The connection to the shared roster ")
+                 && run.err.count("tallyhold-cli") == 1 && !run.err.contains("QSql"),
+             qPrintable(run.err));
+    QCOMPARE(roster.count("Divisions"), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_cli)

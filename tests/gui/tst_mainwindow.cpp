@@ -3,8 +3,10 @@
 #include "gui/ProgressScope.h"
 #include "gui/frmOptions.h"
 #include "gui/frmTZEdit.h"
+#include "store/RosterFile.h"
 
 #include <QAccessible>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,6 +110,43 @@ private slots:
         QCOMPARE(Messages::dialogTitles(), QStringList {"Import File Name"});
         QVERIFY(QFileInfo(roster.filePath("Import")).isDir()
                 && !QFileInfo::exists(elsewhere.filePath("Import")));
+    }
+
+    // The window shows the damage once, as a box of its own, then refuses every save with the
+    // read-only box; the file keeps its bytes.
+    void damagedRosterIsOnlyRead()
+    {
+        TestRoster roster;
+        roster.addMembersAndDamageOne(roster.addDivision("Alpha"), 60);
+        const QString path = roster.db().path();
+        roster.db().close();
+        const auto digest = [&] {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        };
+        const QByteArray before = digest();
+        const RosterFile file = RosterFile::open(path);
+        QCOMPARE(file.warnings().size(), 1);
+        Messages::clear();
+        Messages::error(nullptr, file.warnings().first());
+        QVERIFY(onlyBox().title == "Roster Damaged" && onlyBox().icon == Messages::Icon::Exclamation);
+        {
+            Roster session(file.database(), {});
+            frmTallyhold window(session);
+            auto* name = window.findChild<QLineEdit*>("txtDivisionName");
+            QVERIFY(name);
+            name->setText("Bravo");
+            Messages::clear();
+            QTest::mouseClick(window.findChild<QPushButton*>("cmdDivSave"), Qt::LeftButton);
+            QCOMPARE(boxes(),
+                     QStringList({"Confirmation: Add Bravo?",
+                                  "Read-Only Roster: The roster file "
+                                      + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())
+                                      + " can be viewed and scheduled but not changed."}));
+        }
+        Database(file.database()).close();
+        QCOMPARE(digest(), before);
     }
 
     void everyControlNamedAnnouncedAndInOrder()

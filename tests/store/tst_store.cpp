@@ -22,7 +22,8 @@ private slots:
     void refusesForeignFiles();
     void olderRosterIsUpgraded_data();
     void olderRosterIsUpgraded();
-    void rosterHeldByAnotherProgramIsInUse();
+    void unusableRostersStayUnchanged_data();
+    void unusableRostersStayUnchanged();
     void secondWindowIsRefused();
     void damagedRosterOpensReadOnly();
     void firstStartOfDayBacksUp();
@@ -157,19 +158,97 @@ void tst_Store::olderRosterIsUpgraded()
     QCOMPARE(withoutIds(roster.rows()), withoutIds(before));
 }
 
-void tst_Store::rosterHeldByAnotherProgramIsInUse()
+void tst_Store::unusableRostersStayUnchanged_data()
+{
+    QTest::addColumn<QString>("spoil");
+    QTest::addColumn<QString>("opened"); // the refusal, or the warning of a roster opened read-only
+    QTest::addColumn<bool>("backup");
+    const QString kept = "restore a backup such as ";
+    const QString damaged
+        = "RosterDamaged: The roster file %1 is damaged. Export what can still be read, then ";
+    QTest::newRow("damaged") << "damaged" << damaged + kept << true;
+    QTest::newRow("damaged, older version")
+        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false;
+    // Nothing of it can be read: no use opening it.
+    QTest::newRow("cut") << "cut"
+                         << "RosterDamaged: The roster file %1 cannot be used: it is damaged; " + kept
+                         << true;
+    QTest::newRow("0 bytes") << "empty"
+                             << "RosterEmpty: The roster file %1 cannot be used: it is empty" << true;
+    QTest::newRow("in use") << "in use"
+                            << "RosterInUse: The roster file %1 cannot be used: it is in use" << true;
+    QTest::newRow("read-only") << "read-only"
+                               << "" << true;
+    QTest::newRow("newer") << "newer"
+                           << "NotOpened: The roster file %1 cannot be used: it was written by a newer"
+                           << true;
+    QTest::newRow("upgrade fails half-way")
+        << "older failing"
+        << "NotOpened: The roster file %1 cannot be used: it could not be brought up" << true;
+}
+
+// Every roster that cannot be changed says why, refuses every write, and keeps its bytes.
+void tst_Store::unusableRostersStayUnchanged()
 {
     SKIP_ON_SERVER();
+    QFETCH(QString, spoil);
+    QFETCH(QString, opened);
+    QFETCH(bool, backup);
+    const QString kept = "restore a backup such as ";
     TestRoster roster;
-    {
-        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
-        other.setDatabaseName(roster.db().path());
-        QVERIFY(other.open() && QSqlQuery(other).exec("BEGIN EXCLUSIVE"));
-        const QString error = refusal([&] { Database::open(roster.db().path()); });
-        QVERIFY2(error.startsWith("RosterInUse: ") && error.contains("in use by another program"),
-                 qPrintable(error));
+    roster.addPagesOfMembers(roster.addDivision("A"), 60);
+    if (spoil.contains("older")) {
+        roster.db().exec("ALTER TABLE TimeZones DROP COLUMN TZ_IANA");
+        roster.db().exec("PRAGMA user_version = 0");
     }
+    if (spoil == "older failing")
+        roster.failWrites("BEFORE UPDATE ON TimeZones");
+    if (spoil == "newer")
+        roster.db().exec("PRAGMA user_version = 2");
+    const QString path = QFileInfo(roster.db().path()).absoluteFilePath();
+    roster.db().close();
+    if (backup)
+        QVERIFY(QFile::copy(path, path + ".bak"));
+    QFile file(path);
+    if (spoil.startsWith("damaged"))
+        TestRoster::damagePage(path);
+    if (spoil == "cut" || spoil == "empty")
+        QVERIFY(file.resize(spoil == "cut" ? file.size() / 2 : 0));
+    const auto digest = [&] {
+        file.open(QIODevice::ReadOnly);
+        const QByteArray hash = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        file.close();
+        return hash;
+    };
+    const QByteArray before = digest();
+    QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+    other.setDatabaseName(path);
+    if (spoil == "in use")
+        QVERIFY(other.open() && QSqlQuery(other).exec("BEGIN EXCLUSIVE"));
+
+    Database db;
+    QString said = refusal([&] {
+        db = Database::open(path,
+                            spoil == "read-only" ? Database::Access::ReadOnly : Database::Access::ReadWrite);
+    });
+    if (db.damage())
+        said = refusal([&] { throw *db.damage(); });
+    QVERIFY2(opened.isEmpty() ? said.isEmpty() : said.startsWith(opened.arg(QDir::toNativeSeparators(path))),
+             qPrintable(said));
+    if (said.contains(kept))
+        QVERIFY(said.contains(kept + QDir::toNativeSeparators(path) + ".bak"));
+    if (db.isOpen()) {
+        // What every command that writes goes through.
+        const QString written = refusal([&] { Transaction write(db); });
+        QVERIFY2(written.startsWith("ReadOnly: The roster file " + QDir::toNativeSeparators(path)
+                                    + " can be viewed and scheduled but not changed."),
+                 qPrintable(written));
+        QVERIFY_THROWS_EXCEPTION(RosterError, db.exec("DELETE FROM Members"));
+        db.close();
+    }
+    other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other");
+    QCOMPARE(digest(), before);
 }
 
 void tst_Store::secondWindowIsRefused()
