@@ -18,6 +18,7 @@ class Database
 {
 public:
     static constexpr const char* FileName = "ClanRoster.mdb";
+    static constexpr int FilePollMilliseconds = 1000;
 
     Database() = default;
 
@@ -60,8 +61,9 @@ public:
     // compared against a version read earlier cannot cross another's. Null when the row is gone,
     // and on a file, which keeps no row versions (its edits are one user's, as they always were).
     QVariant rowVersion(const QString& table, const QString& keyColumn, const QVariant& key) const;
-    // Calls changed with the table's name after another session committed a write to it;
-    // a file has no other sessions.
+    // Calls changed with the table's name after another session committed a write to it. On a
+    // file, another connection's commit is noticed within FilePollMilliseconds and named as
+    // every table.
     void watch(QObject* context, const std::function<void(const QString& table)>& changed) const;
 
     // Runs a statement that changes rows, with the values bound to its "?" placeholders in
