@@ -90,6 +90,7 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
     // The scale from one to all players, shown only while there are players to count.
     m_legendScale = new QWidget;
     m_legendScale->setObjectName(QStringLiteral("legendScale"));
+    m_legendScale->setAccessibleName(QStringLiteral("Scale"));
     auto* scale = new QHBoxLayout(m_legendScale);
     scale->setContentsMargins(0, 0, 0, 0);
     scale->setSpacing(4);
@@ -203,6 +204,7 @@ void WeekHeatmap::setPlan(const WeekPlan& plan, const std::function<QStringList(
     m_legendSwatch->setPixmap(plan.players > 1 ? m_scalePixmap : swatch(colourFor(1, 1)));
     m_legendHigh->setText(plan.players == 1 ? QStringLiteral("1 player")
                                             : QStringLiteral("%1 players").arg(plan.players));
+    m_legendHigh->setAccessibleName(m_legendHigh->text());
     for (int row = 0; row < grdWeek->rowCount(); ++row) {
         for (int column = 1; column <= 7; ++column) {
             QTableWidgetItem* cell = grdWeek->item(row, column);

@@ -93,7 +93,7 @@ void frmSignupLinks::showReach()
         break;
     }
     lblAddressNote->setText(note);
-    lblAddressNote->setAccessibleName(note);
+    lblAddressNote->setAccessibleName(note.isEmpty() ? QStringLiteral("Server Address note") : note);
     lblAddressNote->setVisible(!note.isEmpty());
 }
 

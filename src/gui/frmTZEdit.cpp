@@ -206,7 +206,7 @@ void frmTZEdit::showRealZoneNote()
                                    "Europe/Dublin: type London above.");
     }
     lblRealZoneNote->setText(note);
-    lblRealZoneNote->setAccessibleName(note);
+    lblRealZoneNote->setAccessibleName(note.isEmpty() ? QStringLiteral("Real Time Zone note") : note);
     lblRealZoneNote->setVisible(!note.isEmpty());
 }
 
