@@ -197,10 +197,14 @@ void frmTZEdit::showRealZone(const QString& id)
 
 void frmTZEdit::showRealZoneNote()
 {
-    const QTimeZone zone(realZone().toUtf8());
+    const QString id = realZone();
+    // Only ids of the IANA form: an empty one would name the system's zone, and text being
+    // typed ("London") can pass as a rule of its own.
+    const bool iana = id.contains(QLatin1Char('/')) || cmbRealZone->findData(id) > 0;
+    const QTimeZone zone = iana ? QTimeZone(id.toUtf8()) : QTimeZone();
     QString note;
     if (zone.isValid() && !zone.hasDaylightTime()) {
-        note = QStringLiteral("%1 has no summer time: its clock never changes.").arg(realZone());
+        note = QStringLiteral("%1 has no summer time: its clock never changes.").arg(id);
         if (zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) == 0)
             note += QStringLiteral(" Members in Britain or Ireland need a zone with Europe/London or "
                                    "Europe/Dublin: type London above.");
