@@ -235,6 +235,10 @@ private slots:
         auto* list = w.find<QListWidget>("lstMembers");
         MemberFormTab* form = w.window.memberFormTab();
         clickEntry(list, 0);
+        // The member shown follows another writer's change.
+        w.roster.db().exec("UPDATE Members SET MBR_Email_Primary = 'bob@example.org'");
+        emit w.session().membersChanged();
+        QCOMPARE(w.find<QLabel>("lblEMail")->text(), "bob@example.org");
         QTest::mouseClick(w.find<QPushButton>("cmdEdit"), Qt::LeftButton);
         QCOMPARE(w.window.TabClan->currentIndex(), int(frmTallyhold::AddEditMembers));
         QVERIFY(form->editMode() && form->txtPlayerName->text() == "Bob");
