@@ -7,18 +7,40 @@
 #include "roster/RosterLocation.h"
 #include "roster/RosterTexts.h"
 #include "store/RosterError.h"
+#include "store/RosterServer.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
 
 const QString Filter = QStringLiteral("Tallyhold Export (*.tlx)|*.tlx");
+const QString FolderKey = QStringLiteral("Tallyhold/ExchangeFolder");
+
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Quillmoor"), QStringLiteral("Tallyhold"));
+}
+
+// A desktop without a file manager (no xdg-open) gets no button that cannot work.
+bool canShowFolders()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+#else
+    return true;
+#endif
+}
 
 } // namespace
 
@@ -71,11 +93,11 @@ void ExchangeTab::cmdExport_Click()
         Messages::error(this, error);
         return;
     }
-    const QString path = Messages::saveFileName(
-        this, QStringLiteral("Export File Name"),
-        RosterLocation::folderBeside(m_roster.path(), QStringLiteral("Export")), Filter);
+    const QString path = Roster::exportPath(
+        Messages::saveFileName(this, QStringLiteral("Export File Name"), folder(), Filter));
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     if (QFileInfo::exists(path)
         && Messages::show(this, QStringLiteral("Export Function"),
                           QStringLiteral("This Export File Already Exists... Overwrite?"),
@@ -89,16 +111,42 @@ void ExchangeTab::cmdExport_Click()
         Messages::error(this, error);
         return;
     }
-    Messages::inform(this, QStringLiteral("Export Completed!"));
+    const QString file = QFileInfo(path).absoluteFilePath();
+    if (Messages::show(this, QStringLiteral("Tallyhold"), QStringLiteral("Export Completed!"),
+                       Messages::Icon::Information,
+                       canShowFolders() ? Messages::Buttons::OkShowFolder : Messages::Buttons::Ok,
+                       QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(file)))
+        == Messages::Answer::ShowFolder)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
+}
+
+QString ExchangeTab::folder() const
+{
+    const QString last = settings().value(FolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    // A roster kept in the user's hidden data directory, or on a server, has no folder the user
+    // would look in: the exchange files go to the documents folder.
+    const QString roster = m_roster.path();
+    const bool hidden = RosterServer::isAddress(roster)
+        || QFileInfo(roster).absolutePath().startsWith(RosterLocation::dataDirectory());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (hidden && !documents.isEmpty() && QDir().mkpath(documents))
+        return documents;
+    return RosterLocation::folderBeside(roster, QStringLiteral("Export"));
+}
+
+void ExchangeTab::rememberFolder(const QString& file)
+{
+    settings().setValue(FolderKey, QFileInfo(file).absolutePath());
 }
 
 void ExchangeTab::cmdImport_Click()
 {
-    const QString path = Messages::openFileName(
-        this, QStringLiteral("Import File Name"),
-        RosterLocation::folderBeside(m_roster.path(), QStringLiteral("Import")), Filter);
+    const QString path = Messages::openFileName(this, QStringLiteral("Import File Name"), folder(), Filter);
     if (path.isEmpty())
         return;
+    rememberFolder(path);
     ImportResult result;
     try {
         ProgressScope progress(m_progress);

@@ -31,6 +31,10 @@ private slots:
     void cmdImport_Click();
 
 private:
+    // Where both file dialogs start: the folder last exported to or imported from.
+    QString folder() const;
+    void rememberFolder(const QString& file);
+
     Roster& m_roster;
     QProgressBar& m_progress;
 };

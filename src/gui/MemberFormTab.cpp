@@ -5,6 +5,7 @@
 #include "gui/TimeEntryField.h"
 #include "roster/Roster.h"
 #include "store/RosterError.h"
+#include "time/TimeText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -154,7 +156,8 @@ QWidget* MemberFormTab::createSchedules()
         const QString caption = QLatin1String(names.caption);
         ScheduleDay& day = m_days[d];
         day.frame = named(new QGroupBox(caption), names.frame, caption);
-        day.check = named(new QCheckBox, names.check, caption);
+        // The box is the day's "plays" flag: a day not ticked keeps no times.
+        day.check = named(new QCheckBox(QStringLiteral("Plays")), names.check, caption);
         auto* grid = new QGridLayout(day.frame);
         grid->addWidget(day.check, 0, 0);
         for (int s = 0; s < 4; ++s) {
@@ -162,6 +165,12 @@ QWidget* MemberFormTab::createSchedules()
             day.fields[s] = named(new TimeEntryField(TimeEntryField::Kind::Slot), objectName.constData(),
                                   caption + QLatin1Char(' ') + QLatin1String(slotWords[s]));
             grid->addWidget(day.fields[s], s / 2, s % 2 == 0 ? 1 : 3);
+            // A time typed for a day means the member plays then; ticking it for the user
+            // keeps the time from being dropped by Save.
+            connect(day.fields[s], &QLineEdit::textEdited, this, [check = day.check](const QString& text) {
+                if (IsDateTimeText(RewriteSlotText(text)))
+                    check->setChecked(true);
+            });
         }
         for (int row = 0; row < 2; ++row)
             grid->addWidget(new QLabel(QStringLiteral("to")), row, 2);
@@ -307,6 +316,8 @@ void MemberFormTab::cmdSave_Click()
     MemberSaved saved;
     try {
         m_roster.checkMember(form);
+        if (!keepUntickedTimes())
+            return;
         if (!m_roster.preferences().verifyOff
             && !Messages::confirm(this,
                                   (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
@@ -320,6 +331,33 @@ void MemberFormTab::cmdSave_Click()
     Messages::missingZones(this, saved.missingZones);
     cmdClear_Click();
     endEditMode();
+}
+
+bool MemberFormTab::keepUntickedTimes()
+{
+    QStringList days;
+    const ScheduleDay* first = nullptr;
+    for (int d = 0; d < int(m_days.size()); ++d) {
+        const ScheduleDay& day = m_days[d];
+        const bool typed = std::any_of(day.fields.begin(), day.fields.end(), [](const TimeEntryField* field) {
+            return !field->text().trimmed().isEmpty();
+        });
+        if (typed && !day.check->isChecked()) {
+            days << QLatin1String(DayTable[d].caption);
+            first = first ? first : &day;
+        }
+    }
+    if (!first)
+        return true;
+    if (Messages::show(this, QStringLiteral("Times Not Saved"),
+                       QStringLiteral("The times typed for %1 are not saved while the day's Plays box is "
+                                      "not ticked. Save without them?")
+                           .arg(days.join(QStringLiteral(", "))),
+                       Messages::Icon::Question, Messages::Buttons::YesNo)
+        == Messages::Answer::Yes)
+        return true;
+    first->check->setFocus();
+    return false;
 }
 
 void MemberFormTab::cmdClear_Click()

@@ -119,6 +119,9 @@ private:
     MemberForm readForm() const;
     void showForm(const MemberForm& form);
     void refuse(const RosterError& error);
+    // Times typed for a day that is not ticked are dropped by Save: true when there are none or
+    // the user agrees; otherwise the first such day's box has the focus.
+    bool keepUntickedTimes();
     void endEditMode();
     // The schedule frame's caption names the zone the times are in.
     void showScheduleZone(const QString& zone);

@@ -18,6 +18,7 @@ struct Script
     QStringList fileNames;
     QList<Messages::Shown> shown;
     QStringList dialogTitles;
+    QStringList dialogFolders;
 };
 
 Script& script()
@@ -49,10 +50,11 @@ QString qtFilter(const QString& filter)
     return filter.section(QLatin1Char('|'), 0, 0);
 }
 
-QString nextFileName(const QString& title)
+QString nextFileName(const QString& title, const QString& folder = {})
 {
     Script& s = script();
     s.dialogTitles << title;
+    s.dialogFolders << folder;
     return s.fileNames.isEmpty() ? QString() : s.fileNames.takeFirst();
 }
 
@@ -146,6 +148,12 @@ Messages::Answer Messages::show(QWidget* parent, const QString& title, const QSt
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    case Buttons::OkShowFolder: {
+        QPushButton* folder = box.addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole);
+        box.setDefaultButton(box.addButton(QMessageBox::Ok));
+        box.exec();
+        return box.clickedButton() == folder ? Answer::ShowFolder : Answer::Ok;
+    }
     case Buttons::RetryExit:
         break;
     }
@@ -184,7 +192,7 @@ QString Messages::saveFileName(QWidget* parent, const QString& title, const QStr
                                const QString& filter)
 {
     if (script().scripted)
-        return nextFileName(title);
+        return nextFileName(title, directory);
     return QFileDialog::getSaveFileName(parent, title, directory, qtFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
@@ -193,7 +201,7 @@ QString Messages::openFileName(QWidget* parent, const QString& title, const QStr
                                const QString& filter)
 {
     if (script().scripted)
-        return nextFileName(title);
+        return nextFileName(title, directory);
     return QFileDialog::getOpenFileName(parent, title, directory, qtFilter(filter));
 }
 
@@ -236,6 +244,11 @@ QStringList Messages::dialogTitles()
     return script().dialogTitles;
 }
 
+QStringList Messages::dialogFolders()
+{
+    return script().dialogFolders;
+}
+
 void Messages::clear()
 {
     Script& s = script();
@@ -243,4 +256,5 @@ void Messages::clear()
     s.fileNames.clear();
     s.shown.clear();
     s.dialogTitles.clear();
+    s.dialogFolders.clear();
 }

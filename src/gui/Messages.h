@@ -13,8 +13,9 @@ class Messages
 {
 public:
     enum class Icon { None, Information, Question, Exclamation, Critical };
-    enum class Buttons { Ok, YesNo, RetryExit };
-    enum class Answer { Ok, Yes, No, Retry, Exit };
+    // OkShowFolder: OK, and a button that answers ShowFolder.
+    enum class Buttons { Ok, YesNo, RetryExit, OkShowFolder };
+    enum class Answer { Ok, Yes, No, Retry, Exit, ShowFolder };
 
     struct Shown
     {
@@ -56,5 +57,7 @@ public:
     static void scriptFileNames(const QStringList& fileNames);
     static QList<Shown> shown();
     static QStringList dialogTitles();
+    // The folder each file dialog started in, in the order of dialogTitles().
+    static QStringList dialogFolders();
     static void clear();
 };

@@ -58,7 +58,8 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
     setWeekOf({});
     grdWeek->verticalHeader()->hide();
     grdWeek->verticalHeader()->setMinimumSectionSize(3);
-    grdWeek->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every row of the same height (stretching gives some a pixel more): set on each resize.
+    grdWeek->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdWeek->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grdWeek->horizontalHeader()->setSectionResizeMode(TimeColumn, QHeaderView::Fixed);
     grdWeek->setColumnWidth(TimeColumn, fontMetrics().horizontalAdvance(QStringLiteral("00:00 AM")) + 8);
@@ -86,10 +87,20 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
     legend->addWidget(legendLabel(swatch(Qt::white)));
     legend->addWidget(new QLabel(QStringLiteral("0")));
     legend->addSpacing(6);
-    legend->addWidget(new QLabel(QStringLiteral("1")));
-    legend->addWidget(legendLabel(swatch(gradient, 80)));
+    // The scale from one to all players, shown only while there are players to count.
+    m_legendScale = new QWidget;
+    m_legendScale->setObjectName(QStringLiteral("legendScale"));
+    m_legendScale->setAccessibleName(QStringLiteral("Scale"));
+    auto* scale = new QHBoxLayout(m_legendScale);
+    scale->setContentsMargins(0, 0, 0, 0);
+    scale->setSpacing(4);
+    scale->addWidget(m_legendLow = new QLabel(QStringLiteral("1")));
+    m_scalePixmap = swatch(gradient, 80);
+    scale->addWidget(m_legendSwatch = legendLabel(m_scalePixmap));
     m_legendHigh = new QLabel;
-    legend->addWidget(m_legendHigh);
+    m_legendHigh->setObjectName(QStringLiteral("lblLegendHigh"));
+    scale->addWidget(m_legendHigh);
+    legend->addWidget(m_legendScale);
     legend->addSpacing(6);
     legend->addWidget(legendLabel(swatch(hatched())));
     legend->addWidget(new QLabel(QStringLiteral("plan not met")));
@@ -121,11 +132,20 @@ QColor WeekHeatmap::colourFor(int count, int players)
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 
+void WeekHeatmap::fitRows()
+{
+    const int rows = grdWeek->rowCount();
+    if (rows > 0)
+        grdWeek->verticalHeader()->setDefaultSectionSize(std::max(3, grdWeek->viewport()->height() / rows));
+}
+
 void WeekHeatmap::layOutRows(int step)
 {
     const int rows = (1440 + step - 1) / step;
     if (grdWeek->rowCount() == rows)
         return;
+    // Rows get their height before they exist, so the table never scrolls to fit them.
+    grdWeek->verticalHeader()->setDefaultSectionSize(std::max(3, grdWeek->viewport()->height() / rows));
     grdWeek->clearSpans();
     grdWeek->setRowCount(rows);
     // Time labels span the rows up to the next full hour, so they stay readable however
@@ -154,17 +174,23 @@ void WeekHeatmap::layOutRows(int step)
             grdWeek->setItem(row, column, cell);
         }
     }
+    fitRows();
 }
 
 void WeekHeatmap::setWeekOf(const QDate& weekOf)
 {
+    m_firstDay = weekOf.isValid() ? weekOf.dayOfWeek() - 1 : 0;
     QStringList headers {QString()};
-    for (int day = 0; day < 7; ++day) {
-        const QDate date = weekOf.addDays((day + 1 - weekOf.dayOfWeek() + 7) % 7);
-        headers << QLatin1String(DayNames[day])
-                + (weekOf.isValid() ? date.toString(QStringLiteral("\nM/d")) : QString());
-    }
+    for (int column = 1; column <= 7; ++column)
+        headers << QLatin1String(DayNames[dayOf(column)])
+                + (weekOf.isValid() ? weekOf.addDays(column - 1).toString(QStringLiteral("\nM/d"))
+                                    : QString());
     grdWeek->setHorizontalHeaderLabels(headers);
+}
+
+int WeekHeatmap::dayOf(int column) const
+{
+    return (m_firstDay + column - 1) % 7;
 }
 
 void WeekHeatmap::setPlan(const WeekPlan& plan, const std::function<QStringList(int)>& names)
@@ -172,7 +198,13 @@ void WeekHeatmap::setPlan(const WeekPlan& plan, const std::function<QStringList(
     m_plan = plan;
     m_names = names;
     layOutRows(plan.step);
-    m_legendHigh->setText(QStringLiteral("%1 players").arg(plan.players));
+    m_legendScale->setVisible(plan.players > 0);
+    // One player has one colour, not a scale from 1 to 1.
+    m_legendLow->setVisible(plan.players > 1);
+    m_legendSwatch->setPixmap(plan.players > 1 ? m_scalePixmap : swatch(colourFor(1, 1)));
+    m_legendHigh->setText(plan.players == 1 ? QStringLiteral("1 player")
+                                            : QStringLiteral("%1 players").arg(plan.players));
+    m_legendHigh->setAccessibleName(m_legendHigh->text());
     for (int row = 0; row < grdWeek->rowCount(); ++row) {
         for (int column = 1; column <= 7; ++column) {
             QTableWidgetItem* cell = grdWeek->item(row, column);
@@ -206,7 +238,7 @@ const PlanPoint* WeekHeatmap::pointAt(int row, int column) const
     const int rows = grdWeek->rowCount();
     if (column < 1 || column > 7 || row < 0 || row >= rows)
         return nullptr;
-    const qsizetype at = qsizetype(column - 1) * rows + row;
+    const qsizetype at = qsizetype(dayOf(column)) * rows + row;
     return at < m_plan.points.size() ? &m_plan.points[at] : nullptr;
 }
 
@@ -217,7 +249,7 @@ QString WeekHeatmap::cellName(int row, int column) const
     const int minute = row * m_plan.step;
     const PlanPoint* point = pointAt(row, column);
     QString name = QStringLiteral("%1 %2: %3 of %4")
-                       .arg(QLatin1String(DayNames[column - 1]),
+                       .arg(QLatin1String(DayNames[dayOf(column)]),
                             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm())
                        .arg(point ? point->count : 0)
                        .arg(m_plan.players);
@@ -243,6 +275,8 @@ QString WeekHeatmap::cellToolTip(int row, int column) const
 
 bool WeekHeatmap::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == grdWeek->viewport() && event->type() == QEvent::Resize)
+        fitRows();
     if (watched == grdWeek->viewport() && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QModelIndex index = grdWeek->indexAt(help->pos());

@@ -2,6 +2,7 @@
 
 #include "scheduling/WeekAvailability.h"
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -23,8 +24,8 @@ public:
 
     // names(weekMinute) gives the players of a cell, asked only when its tooltip shows.
     void setPlan(const WeekPlan& plan, const std::function<QStringList(int)>& names);
-    // Dates under the day names ("Mon", "12/7"): the seven days from weekOf, each column's on or
-    // after it; day names alone for an invalid date.
+    // The seven days from weekOf in date order, each with its date under the day's name ("Sun",
+    // "12/6"); Monday to Sunday, names alone, for an invalid date.
     void setWeekOf(const QDate& weekOf);
     // An empty week, with a line saying why.
     void clear(const QString& why);
@@ -48,9 +49,17 @@ protected:
 
 private:
     const PlanPoint* pointAt(int row, int column) const;
+    // The weekday of a column, 0 for Monday: the plan's points are Monday first.
+    int dayOf(int column) const;
     void layOutRows(int step);
+    void fitRows();
 
     WeekPlan m_plan;
     std::function<QStringList(int)> m_names;
+    int m_firstDay = 0;
+    QWidget* m_legendScale = nullptr;
+    QLabel* m_legendLow = nullptr;
+    QLabel* m_legendSwatch = nullptr;
     QLabel* m_legendHigh = nullptr;
+    QPixmap m_scalePixmap;
 };

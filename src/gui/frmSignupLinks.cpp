@@ -32,6 +32,8 @@ frmSignupLinks::frmSignupLinks(Roster& roster, const RecordKey& member, const QS
     txtAddress
         = named(new QLineEdit(SignupLink::address()), "txtAddress", QStringLiteral("Server Address"),
                 QStringLiteral("Where members reach tallyhold-web, such as https://roster.example.org"));
+    lblAddressNote = named(new QLabel, "lblAddressNote", QString());
+    lblAddressNote->setWordWrap(true);
     cmdMakeLink
         = named(new QPushButton(QStringLiteral("Make Link")), "cmdMakeLink", QStringLiteral("Make Link"),
                 QStringLiteral("A new private link for this member, valid for 60 days"));
@@ -51,6 +53,7 @@ frmSignupLinks::frmSignupLinks(Roster& roster, const RecordKey& member, const QS
     link->addWidget(cmdMailLink);
     auto* fields = new QFormLayout;
     fields->addRow(captionFor(txtAddress, QStringLiteral("Server Address")), txtAddress);
+    fields->addRow(QString(), lblAddressNote);
     fields->addRow(QString(), cmdMakeLink);
     fields->addRow(captionFor(txtLink, QStringLiteral("New Link")), link);
     fields->addRow(captionFor(lstLinks, QStringLiteral("Links")), lstLinks);
@@ -64,12 +67,34 @@ frmSignupLinks::frmSignupLinks(Roster& roster, const RecordKey& member, const QS
     cmdCopyLink->setEnabled(false);
     cmdMailLink->setEnabled(false);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(txtAddress, &QLineEdit::textChanged, this, &frmSignupLinks::showReach);
+    showReach();
     connect(cmdMakeLink, &QPushButton::clicked, this, &frmSignupLinks::cmdMakeLink_Click);
     connect(cmdCopyLink, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(txtLink->text()); });
     connect(cmdMailLink, &QPushButton::clicked, this, &frmSignupLinks::cmdMailLink_Click);
     connect(cmdRevoke, &QPushButton::clicked, this, &frmSignupLinks::cmdRevoke_Click);
     fillLinks();
+}
+
+void frmSignupLinks::showReach()
+{
+    QString note;
+    switch (SignupLink::reach(txtAddress->text())) {
+    case SignupLink::Reach::ThisComputer:
+        note = QStringLiteral("Links to this address open only on this computer. Give the address at which "
+                              "members reach tallyhold-web.");
+        break;
+    case SignupLink::Reach::LocalNetwork:
+        note = QStringLiteral("Links to this address open only on your local network, not for members "
+                              "elsewhere.");
+        break;
+    case SignupLink::Reach::Anywhere:
+        break;
+    }
+    lblAddressNote->setText(note);
+    lblAddressNote->setAccessibleName(note.isEmpty() ? QStringLiteral("Server Address note") : note);
+    lblAddressNote->setVisible(!note.isEmpty());
 }
 
 void frmSignupLinks::fillLinks()

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -19,6 +20,8 @@ public:
     frmSignupLinks(Roster& roster, const RecordKey& member, const QString& player, QWidget* parent = nullptr);
 
     QLineEdit* txtAddress = nullptr;
+    // Says when links to the address open only on this computer or network.
+    QLabel* lblAddressNote = nullptr;
     QPushButton* cmdMakeLink = nullptr;
     QLineEdit* txtLink = nullptr;
     QPushButton* cmdCopyLink = nullptr;
@@ -33,6 +36,7 @@ private slots:
 
 private:
     void fillLinks();
+    void showReach();
 
     Roster& m_roster;
     RecordKey m_member;

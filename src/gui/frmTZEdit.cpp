@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimeZone>
 #include <QVBoxLayout>
 
@@ -57,6 +58,10 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     }
     cmbRealZone->completer()->setFilterMode(Qt::MatchContains);
     cmbRealZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    // "(none)" is shown, not held as text: typing "London" must not become "(none)London".
+    cmbRealZone->lineEdit()->setPlaceholderText(QStringLiteral("(none)"));
+    lblRealZoneNote = named(new QLabel, "lblRealZoneNote", QString());
+    lblRealZoneNote->setWordWrap(true);
     cmdSelect = named(new QPushButton(QStringLiteral("Select")), "cmdSelect", QStringLiteral("Select"));
     cmdNew
         = named(new QPushButton(QStringLiteral("New Time Zone")), "cmdNew", QStringLiteral("New Time Zone"));
@@ -70,6 +75,7 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     fields->addRow(captionFor(txtGMTOffset, QStringLiteral("GMT Offset")), txtGMTOffset);
     fields->addRow(chkApplyDST);
     fields->addRow(captionFor(cmbRealZone, QStringLiteral("Real Time Zone")), cmbRealZone);
+    fields->addRow(lblRealZoneNote);
 
     // No default button: Enter in a field would otherwise click Select, and Enter in the list
     // would select twice. Enter in the list selects through its activation.
@@ -111,6 +117,7 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
         lstTimeZone_DblClick();
     });
     connect(cmbRealZone, &QComboBox::activated, this, &frmTZEdit::cmbRealZone_Activated);
+    connect(cmbRealZone, &QComboBox::editTextChanged, this, &frmTZEdit::showRealZoneNote);
     connect(cmdSelect, &QPushButton::clicked, this, &frmTZEdit::cmdSelect_Click);
     connect(cmdNew, &QPushButton::clicked, this, &frmTZEdit::cmdNew_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmTZEdit::cmdSave_Click);
@@ -130,6 +137,9 @@ void frmTZEdit::LoadTZEdit()
     } catch (const RosterError& error) {
         Messages::error(this, error);
     }
+    // Whole names, never "CET - Central Europ".
+    lstTimeZone->setMinimumWidth(lstTimeZone->sizeHintForColumn(0) + 2 * lstTimeZone->frameWidth()
+                                 + lstTimeZone->verticalScrollBar()->sizeHint().width() + 8);
 }
 
 void frmTZEdit::reject()
@@ -179,18 +189,43 @@ QString frmTZEdit::realZone() const
 
 void frmTZEdit::showRealZone(const QString& id)
 {
-    const int index = cmbRealZone->findData(id);
-    if (index >= 0)
-        cmbRealZone->setCurrentIndex(index);
-    else
+    const int index = id.isEmpty() ? -1 : cmbRealZone->findData(id);
+    cmbRealZone->setCurrentIndex(index);
+    if (index < 0)
         cmbRealZone->setEditText(id);
+}
+
+void frmTZEdit::showRealZoneNote()
+{
+    const QString id = realZone();
+    // Only ids of the IANA form: an empty one would name the system's zone, and text being
+    // typed ("London") can pass as a rule of its own.
+    const bool iana = id.contains(QLatin1Char('/')) || cmbRealZone->findData(id) > 0;
+    const QTimeZone zone = iana ? QTimeZone(id.toUtf8()) : QTimeZone();
+    QString note;
+    if (zone.isValid() && !zone.hasDaylightTime()) {
+        note = QStringLiteral("%1 has no summer time: its clock never changes.").arg(id);
+        if (zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) == 0)
+            note += QStringLiteral(" Members in Britain or Ireland need a zone with Europe/London or "
+                                   "Europe/Dublin: type London above.");
+    }
+    lblRealZoneNote->setText(note);
+    lblRealZoneNote->setAccessibleName(note.isEmpty() ? QStringLiteral("Real Time Zone note") : note);
+    lblRealZoneNote->setVisible(!note.isEmpty());
 }
 
 void frmTZEdit::cmbRealZone_Activated(int index)
 {
     const QString id = cmbRealZone->itemData(index).toString();
-    if (id.isEmpty())
+    if (id.isEmpty()) {
+        // "(none)" picked from the list: no text, so the next typing starts afresh.
+        showRealZone({});
         return;
+    }
+    // A new zone is named after the place until the user names it.
+    if (txtTZDescription->text().trimmed().isEmpty())
+        txtTZDescription->setText(
+            id.section(QLatin1Char('/'), -1).replace(QLatin1Char('_'), QLatin1Char(' ')));
     const ZoneStore::Fields standard = ZoneStore::standardOf(id);
     txtGMTOffset->setText(QString::number(standard.offset));
     chkApplyDST->setChecked(standard.daylight);

@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -28,6 +29,8 @@ public:
     QLineEdit* txtGMTOffset = nullptr;
     QCheckBox* chkApplyDST = nullptr;
     QComboBox* cmbRealZone = nullptr;
+    // Says when the real time zone keeps no summer time (Etc/GMT is not London's clock).
+    QLabel* lblRealZoneNote = nullptr;
     QPushButton* cmdSelect = nullptr;
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdSave = nullptr;
@@ -59,6 +62,7 @@ private:
     // The real time zone picked or typed; empty for none.
     QString realZone() const;
     void showRealZone(const QString& id);
+    void showRealZoneNote();
 
     Roster& m_roster;
     // The dialog's own edit mode: the fields hold zone m_editing, so Save updates it.

@@ -133,6 +133,12 @@ void frmTallyhold::createMenus()
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmTallyhold::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuRefresh = mnuView->addAction(QStringLiteral("&Refresh"), &m_roster, &Roster::refresh);
+    mnuRefresh->setObjectName(QStringLiteral("mnuRefresh"));
+    mnuRefresh->setShortcut(Qt::Key_F5);
+
     mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
     mnuEditTZ = mnuTools->addAction(QStringLiteral("Time &Zone Edits"), this, &frmTallyhold::mnuEditTZ_Click);
@@ -202,6 +208,9 @@ void frmTallyhold::LoadMemberLists()
         fillList(m_membersInfo->lstMembers, members);
         fillList(m_scheduling->lstSchedules, members);
     });
+    // The member shown may be the one another writer changed.
+    if (!m_membersInfo->lstMembers->selectedItems().isEmpty())
+        m_membersInfo->ShowMemberInfo();
     showHints();
 }
 

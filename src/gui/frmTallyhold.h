@@ -47,6 +47,9 @@ public:
     QMenu* mnuFile = nullptr;
     QAction* mnuOpenShared = nullptr;
     QAction* mnuExit = nullptr;
+    // Reads the roster again (F5); other writers are followed without it.
+    QMenu* mnuView = nullptr;
+    QAction* mnuRefresh = nullptr;
     QMenu* mnuTools = nullptr;
     QAction* mnuEditTZ = nullptr;
     QAction* mnuOptions = nullptr;

@@ -13,4 +13,9 @@ void setAddress(const QString& address);
 // address, then "/m/" and the token.
 QString url(const QString& address, const QString& token);
 
+// Who can open a link to address: a loopback host only someone at the leader's computer, a
+// private network's host only those on that network.
+enum class Reach { Anywhere, ThisComputer, LocalNetwork };
+Reach reach(const QString& address);
+
 } // namespace SignupLink

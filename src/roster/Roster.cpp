@@ -9,6 +9,7 @@
 #include "time/cTimeFuncs.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -128,6 +129,13 @@ void Roster::checkUnchanged(Row row, const QVariant& key) const
             QStringLiteral("%1 was changed by another officer since you loaded %2; reload to see "
                            "the change")
                 .arg(loaded->name, QLatin1String(t.pronoun)));
+}
+
+void Roster::refresh()
+{
+    emit zonesChanged();
+    emit divisionsChanged();
+    emit membersChanged();
 }
 
 QList<RosterListEntry> Roster::divisionList() const
@@ -572,11 +580,21 @@ void Roster::checkExport(const QList<RecordKey>& divisions) const
     checkChosen(divisions, QStringLiteral("You must make selection(s) from the list first!"));
 }
 
-void Roster::exportDivisions(const QList<RecordKey>& divisions, const QString& path,
-                             const ExchangeProgress& progress) const
+QString Roster::exportPath(const QString& path)
+{
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.suffix().isEmpty())
+        return path;
+    return path + (path.endsWith(QLatin1Char('.')) ? QStringLiteral("tlx") : QStringLiteral(".tlx"));
+}
+
+QString Roster::exportDivisions(const QList<RecordKey>& divisions, const QString& path,
+                                const ExchangeProgress& progress) const
 {
     checkExport(divisions);
-    ExportDivisions(m_db, divisions, path, progress);
+    const QString file = exportPath(path);
+    ExportDivisions(m_db, divisions, file, progress);
+    return file;
 }
 
 ImportResult Roster::importFile(const QString& path, const ExchangeProgress& progress)

@@ -68,6 +68,8 @@ public:
     // "Division - Player" for the members of divisions that exist and are not hidden.
     QList<RosterListEntry> memberList() const;
     QList<MemberRow> memberRows() const;
+    // Announces every list as changed, so the front ends read the roster again.
+    void refresh();
 
     // Members. Times are shown in the user's zone (info) or the member's own (edit).
     // The info view's times are those of the week from today (an invalid date).
@@ -156,8 +158,12 @@ public:
 
     // Exchange files.
     void checkExport(const QList<RecordKey>& divisions) const;
-    void exportDivisions(const QList<RecordKey>& divisions, const QString& path,
-                         const ExchangeProgress& progress = {}) const;
+    // The file an export to path writes: ".tlx" is added to a name without a suffix, so the
+    // import's file filter shows the file.
+    static QString exportPath(const QString& path);
+    // Returns the file written, exportPath(path).
+    QString exportDivisions(const QList<RecordKey>& divisions, const QString& path,
+                            const ExchangeProgress& progress = {}) const;
     ImportResult importFile(const QString& path, const ExchangeProgress& progress = {});
 
     // Sign-up links: each member keeps their own zone and week through a private link.

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -271,8 +272,35 @@ QVariant Database::rowVersion(const QString& table, const QString& keyColumn, co
 
 void Database::watch(QObject* context, const std::function<void(const QString& table)>& changed) const
 {
-    if (m_server)
+    if (m_server) {
         RosterServer::watch(*this, context, changed);
+        return;
+    }
+    // SQLite tells a connection nothing of other processes' commits (tallyhold-cli, the sign-up
+    // pages), but its data version moves with each of them; it names no table, so every list
+    // follows. Asked between this session's own commands only: within them nothing is announced.
+    const QString name = m_connectionName;
+    const auto version = [name]() -> QVariant {
+        const QSqlDatabase connection = QSqlDatabase::database(name, false);
+        if (nesting(name) > 0 || !connection.isOpen())
+            return {};
+        QSqlQuery query(connection);
+        return query.exec(QStringLiteral("PRAGMA data_version")) && query.next() ? query.value(0)
+                                                                                 : QVariant();
+    };
+    auto* timer = new QTimer(context);
+    QObject::connect(timer, &QTimer::timeout, context, [version, changed, seen = version()]() mutable {
+        const QVariant now = version();
+        if (now.isNull() || now == seen)
+            return;
+        const bool first = seen.isNull();
+        seen = now;
+        if (first)
+            return;
+        for (const char* table : {"timezones", "divisions", "members"})
+            changed(QLatin1String(table));
+    });
+    timer->start(FilePollMilliseconds);
 }
 
 void Database::setStatementHook(std::function<void(const QString& sql)> hook)

@@ -19,6 +19,7 @@ class Database
 {
 public:
     static constexpr const char* FileName = "ClanRoster.mdb";
+    static constexpr int FilePollMilliseconds = 1000;
 
     Database() = default;
 
@@ -68,8 +69,9 @@ public:
     // For tests: called on the calling thread before every statement sent (BEGIN and COMMIT
     // too), so a test can run another session's write at each step of a command.
     static void setStatementHook(std::function<void(const QString& sql)> hook);
-    // Calls changed with the table's name after another session committed a write to it;
-    // a file has no other sessions.
+    // Calls changed with the table's name after another session committed a write to it. On a
+    // file, another connection's commit is noticed within FilePollMilliseconds and named as
+    // every table.
     void watch(QObject* context, const std::function<void(const QString& table)>& changed) const;
 
     // Runs a statement that changes rows, with the values bound to its "?" placeholders in

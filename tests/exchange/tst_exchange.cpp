@@ -13,6 +13,8 @@ class tst_Exchange : public QObject
 private slots:
     void exportWritesRecords();
     void exportFailureKeepsEarlierFile();
+    void exportAddsTheSuffix_data();
+    void exportAddsTheSuffix();
     void importsWorkedExample_data();
     void importsWorkedExample();
     void importsOlderWindows1252File();
@@ -142,6 +144,34 @@ void tst_Exchange::exportFailureKeepsEarlierFile()
     QVERIFY(refusal([&] {
                 roster.session().exportDivisions({division}, roster.filePath("gone/x.tlx"));
             }).startsWith("ExportFailed"));
+}
+
+// A name typed without a suffix gets the one the import's file filter shows.
+void tst_Exchange::exportAddsTheSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("bare") << "alpha"
+                          << "alpha.tlx";
+    QTest::newRow("dot") << "alpha."
+                         << "alpha.tlx";
+    QTest::newRow("dotted folder") << "v1.2/alpha"
+                                   << "v1.2/alpha.tlx";
+    QTest::newRow("own suffix") << "alpha.tlx"
+                                << "alpha.tlx";
+    QTest::newRow("other suffix") << "alpha.txt"
+                                  << "alpha.txt";
+}
+
+void tst_Exchange::exportAddsTheSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    TestRoster roster;
+    QVERIFY(QDir(roster.dir()).mkpath("v1.2"));
+    const RecordKey alpha = roster.addDivision("Alpha");
+    QCOMPARE(roster.session().exportDivisions({alpha}, roster.filePath(typed)), roster.filePath(written));
+    QVERIFY(QFile::exists(roster.filePath(written)));
 }
 
 void tst_Exchange::importsWorkedExample_data()

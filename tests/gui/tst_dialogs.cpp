@@ -5,7 +5,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFile>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -213,6 +215,24 @@ private slots:
         QVERIFY(!options.chkApplyDST->isEnabled() && !options.chkApplyDST->isChecked());
     }
 
+    // Whole names in the list; a real zone found by typing part of it; a clock without summer
+    // time says so.
+    void zoneNamesWholeRealZoneSearchedGmtExplained()
+    {
+        Zones d(true);
+        QVERIFY(d.tz.lstTimeZone->viewport()->width() >= d.tz.lstTimeZone->sizeHintForColumn(0));
+        d.select("GMT - Greenwich");
+        QTest::mouseClick(d.tz.cmdSelect, Qt::LeftButton);
+        QVERIFY(d.tz.lblRealZoneNote->isVisible());
+        QVERIFY(d.tz.lblRealZoneNote->text().startsWith("Etc/GMT has no summer time"));
+        QTest::mouseClick(d.tz.cmdNew, Qt::LeftButton);
+        QVERIFY(d.tz.cmbRealZone->currentText().isEmpty() && d.tz.lblRealZoneNote->isHidden());
+        QTest::keyClicks(d.tz.cmbRealZone->lineEdit(), "London");
+        QCOMPARE(d.tz.cmbRealZone->currentText(), "London");
+        QCOMPARE(d.tz.cmbRealZone->completer()->currentCompletion(),
+                 d.tz.cmbRealZone->itemText(d.tz.cmbRealZone->findData("Europe/London")));
+    }
+
     void zoneOffsetRefusalsAndKeys()
     {
         Zones d;
@@ -291,8 +311,11 @@ private slots:
         // A click toggles an entry: Alpha and Charlie are chosen, Bravo was chosen and dropped.
         for (int row : {0, 1, 2, 1})
             clickEntry(source.tab.lstExportDiv, row);
-        QCOMPARE(source.click(source.tab.cmdExport, path), QStringList {"Export Completed!"});
+        // A name typed without a suffix gets ".tlx"; the box says where the file went.
+        QCOMPARE(source.click(source.tab.cmdExport, source.roster.filePath("out")),
+                 QStringList {"Export Completed!"});
         QCOMPARE(Messages::dialogTitles(), QStringList {"Export File Name"});
+        QCOMPARE(Messages::shown().first().detail, "Saved as " + QDir::toNativeSeparators(path));
         QVERIFY(source.shownWhileRunning && source.bar.isHidden());
         const auto contents = [&] {
             QFile file(path);
@@ -301,13 +324,15 @@ private slots:
         const QByteArray exported = contents();
         // Answering No to the overwrite question keeps the file as it was.
         clickEntry(source.tab.lstExportDiv, 1);
-        QCOMPARE(source.click(source.tab.cmdExport, path, {Messages::Answer::No}),
+        QCOMPARE(source.click(source.tab.cmdExport, source.roster.filePath("out"), {Messages::Answer::No}),
                  QStringList {"This Export File Already Exists... Overwrite?"});
         QVERIFY(!exported.isEmpty() && contents() == exported);
 
         Exchange target;
         QCOMPARE(target.click(target.tab.cmdImport, path), QStringList {"Import Completed!"});
         QCOMPARE(Messages::dialogTitles(), QStringList {"Import File Name"});
+        // Import starts in the folder last exported to, whichever roster is open.
+        QCOMPARE(Messages::dialogFolders(), QStringList {source.roster.dir()});
         QVERIFY(!Messages::shown().first().detail.isEmpty());
         QVERIFY(target.shownWhileRunning && target.bar.isHidden());
         QCOMPARE(entryTexts(target.tab.lstExportDiv), QStringList({"Alpha", "Charlie"}));

@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -106,10 +107,12 @@ private slots:
         QCOMPARE(onlyBox().title, "About Tallyhold");
         for (const QString& part : {QString("Tallyhold 9.8"), QString("Licence: "), path})
             QVERIFY2(onlyBox().text.contains(part), qPrintable(onlyBox().text));
+        QSettings("Quillmoor", "Tallyhold").remove("Tallyhold/ExchangeFolder");
         window.findChild<QPushButton*>("cmdImport")->click();
         QCOMPARE(Messages::dialogTitles(), QStringList {"Import File Name"});
-        QVERIFY(QFileInfo(roster.filePath("Import")).isDir()
-                && !QFileInfo::exists(elsewhere.filePath("Import")));
+        QCOMPARE(Messages::dialogFolders(), QStringList {roster.filePath("Export")});
+        QVERIFY(QFileInfo(roster.filePath("Export")).isDir()
+                && !QFileInfo::exists(elsewhere.filePath("Export")));
     }
 
     // The window shows the damage once, as a box of its own, then refuses every save with the
@@ -202,6 +205,8 @@ private slots:
                                    << QStringList {"lstDivision", "cmbDiv", "lstExportDiv"};
         QTest::newRow("zones") << "zonesChanged"
                                << QStringList {"cmbTZ", "frmOptions/cmbTZ", "frmTZEdit/lstTimeZone"};
+        QTest::newRow("View, Refresh (F5)")
+            << "" << QStringList {"lstMembers", "lstDivision", "cmbDiv", "cmbTZ", "frmTZEdit/lstTimeZone"};
     }
     void changeSignalsRefillTheirLists()
     {
@@ -225,7 +230,10 @@ private slots:
         w.roster.addZone("Zone9", "Ninth", 0, 0);
         auto* division = w.find<QComboBox>("cmbDiv");
         division->setEditText("typed");
-        QVERIFY(QMetaObject::invokeMethod(&w.session(), signal.toLatin1().constData()));
+        if (signal.isEmpty())
+            QTest::keyClick(w.window.TabClan, Qt::Key_F5);
+        else
+            QVERIFY(QMetaObject::invokeMethod(&w.session(), signal.toLatin1().constData()));
         for (const QString& name : lists)
             QVERIFY2(count(name) == before[name] + 1, qPrintable(name));
         // A refill changes the choices, not what the user typed.
@@ -266,6 +274,10 @@ private slots:
         auto* list = w.find<QListWidget>("lstMembers");
         MemberFormTab* form = w.window.memberFormTab();
         clickEntry(list, 0);
+        // The member shown follows another writer's change.
+        w.roster.db().exec("UPDATE Members SET MBR_Email_Primary = 'bob@example.org'");
+        emit w.session().membersChanged();
+        QCOMPARE(w.find<QLabel>("lblEMail")->text(), "bob@example.org");
         QTest::mouseClick(w.find<QPushButton>("cmdEdit"), Qt::LeftButton);
         QCOMPARE(w.window.TabClan->currentIndex(), int(frmTallyhold::AddEditMembers));
         QVERIFY(form->editMode() && form->txtPlayerName->text() == "Bob");

@@ -222,6 +222,32 @@ private slots:
         QVERIFY(!t.editMode() && t.frmSchedules->title() == "Playing Schedules");
     }
 
+    // A time typed for a day ticks it; Save never drops the times of a day left unticked unasked.
+    void typedTimeTicksItsDayAndSaveSaysWhatItDrops()
+    {
+        Form f({.verifyOff = true});
+        MemberFormTab& t = f.tab;
+        t.txtPlayerName->setText("Ann");
+        t.cmbDiv->setEditText("Bravo");
+        t.cmbTZ->setEditText("GMT");
+        QTest::keyClicks(t.txtMSlot1Start, "19:00");
+        QTest::keyClicks(t.txtMSlot1End, "11:00 PM");
+        QTest::keyClicks(t.txtFSlot1Start, "10:00 PM");
+        QTest::keyClicks(t.txtFSlot1End, "2:00 AM");
+        QTest::keyClicks(t.txtWSlot1Start, "soon");
+        QVERIFY(t.chkMonday->isChecked() && t.chkFriday->isChecked() && !t.chkWednesday->isChecked());
+        t.txtWSlot1Start->clear();
+        QTest::mouseClick(t.chkFriday, Qt::LeftButton);
+        Messages::scriptAnswers({Messages::Answer::No});
+        QTest::mouseClick(t.cmdSave, Qt::LeftButton);
+        QCOMPARE(boxes("Times Not Saved").size(), 1);
+        QVERIFY(boxes("Times Not Saved").first().contains("Friday"));
+        QVERIFY(f.roster.count("Members") == 0 && focusName() == "chkFriday");
+        QCOMPARE(t.txtFSlot1End->text(), "2:00 AM");
+        QTest::mouseClick(t.cmdSave, Qt::LeftButton);
+        QVERIFY(f.roster.count("Members") == 1 && f.roster.count("Times") == 1);
+    }
+
     void refusedSaveFocusesTheField_data()
     {
         QTest::addColumn<QStringList>("typed");

@@ -166,6 +166,8 @@ private slots:
     {
         Tab t;
         QTableWidget* grid = t.tab.heatmap->grdWeek;
+        // Nobody chosen yet: no scale from 1 to 0 players.
+        QVERIFY(t.tab.heatmap->findChild<QWidget*>("legendScale")->isHidden());
         t.tab.txtMatchLength->setText("60");
         t.tab.txtWeekOf->setText("12/09/2026");
         clickEntry(t.tab.lstSchedules, 1);
@@ -173,24 +175,32 @@ private slots:
         QVERIFY(t.tab.lstSchedules->item(1)->font().bold() && !t.tab.lstSchedules->item(0)->font().bold());
         t.tab.lstSchedules->selectAll();
         const auto cellName = [&](int row) {
-            return QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(row, 1)->text(
+            return QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(row, 6)->text(
                 QAccessible::Name);
         };
         // The heatmap follows the selection once the list has settled; Bob is required.
         QTRY_COMPARE(cellName(21), "Mon 09:00 PM: 2 of 2");
         QCOMPARE(cellName(20), "Mon 08:00 PM: 1 of 2, plan not met");
-        // The week runs from Wednesday 12/9: its Monday is 12/14.
-        QVERIFY(grid->horizontalHeaderItem(1)->text() == "Mon\n12/14"
-                && grid->horizontalHeaderItem(3)->text() == "Wed\n12/9");
+        QVERIFY(t.tab.heatmap->findChild<QWidget*>("legendScale")->isVisible());
+        QCOMPARE(t.tab.heatmap->findChild<QLabel*>("lblLegendHigh")->text(), "2 players");
+        // The week runs in date order from Wednesday 12/9, to Tuesday 12/15; its rows are of one height.
+        QStringList headers;
+        for (int column = 1; column <= 7; ++column)
+            headers << grid->horizontalHeaderItem(column)->text().replace('\n', ' ');
+        QCOMPARE(headers,
+                 QStringList({"Wed 12/9", "Thu 12/10", "Fri 12/11", "Sat 12/12", "Sun 12/13", "Mon 12/14",
+                              "Tue 12/15"}));
+        for (int row = 1; row < grid->rowCount(); ++row)
+            QCOMPARE(grid->rowHeight(row), grid->rowHeight(0));
 
-        const QRect rect = grid->visualRect(grid->model()->index(21, 1));
+        const QRect rect = grid->visualRect(grid->model()->index(21, 6));
         QHelpEvent hover(QEvent::ToolTip, rect.center(), grid->viewport()->mapToGlobal(rect.center()));
         QCoreApplication::sendEvent(grid->viewport(), &hover);
         QCOMPARE(QToolTip::text(), "Mon 09:00 PM: 2 of 2\nAnn, Bob");
         Messages::clear();
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
         QCOMPARE(t.tab.txtMatchTime->text(), "09:00 PM");
-        QCOMPARE(QDate::fromString(t.tab.txtMatchDate->text(), "MM/dd/yyyy").dayOfWeek(), int(Qt::Monday));
+        QCOMPARE(t.tab.txtMatchDate->text(), "12/14/2026");
         QCOMPARE(entryTexts(t.tab.lstAvailable), QStringList({"Ann", "Bob"}));
         QVERIFY(t.tab.lstAvailable->item(1)->font().bold() && t.tab.lblAvailableNote->text().isEmpty());
 

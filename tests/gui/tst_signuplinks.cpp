@@ -18,7 +18,7 @@ private slots:
     void makeCopyAndRevokeFromMembersInfo()
     {
         Messages::setScripted(true);
-        SignupLink::setAddress("https://roster.example.org/");
+        SignupLink::setAddress({});
         TestRoster roster;
         roster.addDivision("Alpha");
         const RecordKey ann = roster.session().addMember(TestRoster::form("Ann")).key;
@@ -33,6 +33,10 @@ private slots:
             auto* dialog = qobject_cast<frmSignupLinks*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             QCOMPARE(dialog->windowTitle(), "Sign-up Links - Ann");
+            // The first address works only here, and says so; a public one needs no word.
+            QVERIFY(dialog->lblAddressNote->text().contains("only on this computer"));
+            dialog->txtAddress->setText("https://roster.example.org/");
+            QVERIFY(dialog->lblAddressNote->isHidden());
             QTest::mouseClick(dialog->cmdMakeLink, Qt::LeftButton);
             link = dialog->txtLink->text();
             QCOMPARE(entryTexts(dialog->lstLinks).size(), 1);
@@ -44,6 +48,9 @@ private slots:
         });
         QTest::mouseClick(tab.cmdSignupLinks, Qt::LeftButton);
         QVERIFY(link.startsWith("https://roster.example.org/m/"));
+        // The address used is the next dialog's.
+        QCOMPARE(frmSignupLinks(roster.session(), ann, "Ann").txtAddress->text(),
+                 "https://roster.example.org/");
         const QString token = link.section('/', -1);
         QVERIFY(!roster.session().invitedMember(token));
 

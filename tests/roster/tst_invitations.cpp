@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "invitations/SignupLink.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -16,7 +17,35 @@ private slots:
     void refusedSaveWritesNothing_data();
     void refusedSaveWritesNothing();
     void olderRosterGainsTheTable();
+    void addressReach_data();
+    void addressReach();
 };
+
+// Links to a loopback or private address work only on the leader's computer or network.
+void tst_Invitations::addressReach_data()
+{
+    using Reach = SignupLink::Reach;
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<Reach>("reach");
+    QTest::newRow("default") << SignupLink::DefaultAddress << Reach::ThisComputer;
+    QTest::newRow("localhost") << "localhost:8080" << Reach::ThisComputer;
+    QTest::newRow("IPv6 loopback") << "http://[::1]:8080" << Reach::ThisComputer;
+    QTest::newRow("home network") << "http://192.168.1.20:8080/" << Reach::LocalNetwork;
+    QTest::newRow("10/8") << "10.0.0.5" << Reach::LocalNetwork;
+    QTest::newRow("172.16/12") << "http://172.31.2.3" << Reach::LocalNetwork;
+    QTest::newRow("172.32 is public") << "http://172.32.2.3" << Reach::Anywhere;
+    QTest::newRow("bare host name") << "http://clanbox:8080" << Reach::LocalNetwork;
+    QTest::newRow("IPv6 unique local") << "http://[fd12::1]" << Reach::LocalNetwork;
+    QTest::newRow("public name") << "https://roster.example.org" << Reach::Anywhere;
+    QTest::newRow("public address") << "http://203.0.113.9" << Reach::Anywhere;
+}
+
+void tst_Invitations::addressReach()
+{
+    QFETCH(QString, address);
+    QFETCH(SignupLink::Reach, reach);
+    QCOMPARE(SignupLink::reach(address), reach);
+}
 
 void tst_Invitations::linkOpensOnlyItsMember_data()
 {

@@ -24,6 +24,7 @@ private slots:
     void schedulingChecks();
     void writesAnnounceChanges_data();
     void writesAnnounceChanges();
+    void othersWritesAreAnnounced();
 };
 
 static QStringList texts(const QList<RosterListEntry>& entries)
@@ -367,6 +368,27 @@ void tst_Roster::writesAnnounceChanges()
         for (int i = 0; i < spy->count(); ++i)
             emitted << name;
     QCOMPARE(emitted.join(' '), expected);
+}
+
+// Another session's writes, on a server or through another connection to the file (tallyhold-cli,
+// the sign-up pages), reach this session's lists.
+void tst_Roster::othersWritesAreAnnounced()
+{
+    TestRoster roster;
+    Roster other(Database::open(roster.location()), {});
+    QSignalSpy members(&roster.session(), &Roster::membersChanged);
+    QSignalSpy divisions(&roster.session(), &Roster::divisionsChanged);
+    QSignalSpy zones(&roster.session(), &Roster::zonesChanged);
+    other.addDivision({"Alpha", "", false});
+    QTRY_COMPARE_WITH_TIMEOUT(divisions.count(), 1, 2000);
+    other.addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"}));
+    QTRY_COMPARE_WITH_TIMEOUT(members.count(), 2, 2000);
+    QCOMPARE(roster.session().memberList().size(), 1);
+    // This session's own writes are announced by the command, once.
+    const int before = zones.count();
+    roster.session().addZone({"Zed", "", 60, false});
+    QTest::qWait(Database::FilePollMilliseconds + 300);
+    QCOMPARE(zones.count(), before + 1);
 }
 
 QTEST_GUILESS_MAIN(tst_Roster)

@@ -28,7 +28,6 @@ private slots:
     void savesInterleavedAtEveryStep_data();
     void savesInterleavedAtEveryStep();
     void readOnlyLoginMaySchedule();
-    void othersWritesAreAnnounced();
     void droppedConnectionIsReportedOnce();
     void copiesBetweenStores();
 };
@@ -248,24 +247,6 @@ void tst_Server::readOnlyLoginMaySchedule()
              qPrintable(refused));
     QCOMPARE(refusal([&] { reader.deleteMember(bob); }), refused);
     QCOMPARE(roster.rows(), before);
-}
-
-void tst_Server::othersWritesAreAnnounced()
-{
-    TestRoster roster;
-    Roster other(Database::open(roster.location()), {});
-    QSignalSpy members(&roster.session(), &Roster::membersChanged);
-    QSignalSpy divisions(&roster.session(), &Roster::divisionsChanged);
-    QSignalSpy zones(&roster.session(), &Roster::zonesChanged);
-    other.addDivision({"Alpha", "", false});
-    QTRY_COMPARE_WITH_TIMEOUT(divisions.count(), 1, 2000);
-    other.addMember(TestRoster::form("Bob", {"7:00 PM-8:00 PM"}));
-    QTRY_COMPARE_WITH_TIMEOUT(members.count(), 2, 2000);
-    QCOMPARE(roster.session().memberList().size(), 1);
-    // This session's own writes are announced by the command, once.
-    roster.session().addZone({"Zed", "", 60, false});
-    QTest::qWait(300);
-    QCOMPARE(zones.count(), 1);
 }
 
 void tst_Server::droppedConnectionIsReportedOnce()
