@@ -8,6 +8,7 @@
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QUrlQuery>
+#include <arpa/inet.h>
 #include <cstdio>
 #include <exception>
 #include <httplib.h>
@@ -45,29 +46,6 @@ void message(httplib::Response& response, int status, const QString& title, cons
     page(response, status, SignupPage::message(title, text));
 }
 
-// Logs carry the client, the method, the status and the path, with any token left out.
-void logRequest(const httplib::Request& request, const httplib::Response& response)
-{
-    std::string path
-        = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path.substr(0, 200);
-    // A path is the client's text: no control character reaches the log to forge a line.
-    for (char& c : path)
-        c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
-    std::fprintf(stderr, "%s %s %s %d\n", request.remote_addr.c_str(), request.method.c_str(), path.c_str(),
-                 response.status);
-}
-
-std::unique_ptr<httplib::Server> makeServer(const QString& certificate, const QString& key)
-{
-    if (certificate.isEmpty() && key.isEmpty())
-        return std::make_unique<httplib::Server>();
-    auto server = std::make_unique<httplib::SSLServer>(certificate.toLocal8Bit().constData(),
-                                                       key.toLocal8Bit().constData());
-    if (!server->is_valid())
-        throw std::runtime_error("the certificate or key cannot be used (both must be PEM files that match)");
-    return server;
-}
-
 // The page's fields, from the form body only: "zone", "d0" to "d5" and "d0s0" to "d5s3".
 SignupForm readForm(const QUrlQuery& fields)
 {
@@ -103,16 +81,11 @@ bool isInputRefusal(const RosterError& error)
 
 SignupServer::SignupServer(Roster& roster, const QString& certificate, const QString& key)
     : m_roster(roster)
-    , m_server(makeServer(certificate, key))
+    , m_server(std::make_unique<GuardedHttpServer>(certificate, key))
     , m_secret(32, Qt::Uninitialized)
 {
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_secret.data()), m_secret.size() / 4);
     httplib::Server& server = *m_server;
-    // Each open connection holds a worker: enough workers that a few slow clients do not queue
-    // everyone else.
-    server.new_task_queue = [] {
-        return new httplib::ThreadPool(Workers);
-    };
     // The library listens with a backlog of 5: a sixth client connecting at the same moment is
     // dropped and retries a second later. The socket is kept so start() can widen the backlog.
     server.set_socket_options([this](socket_t socket) {
@@ -122,7 +95,19 @@ SignupServer::SignupServer(Roster& roster, const QString& certificate, const QSt
     server.set_payload_max_length(MaxRequestBytes);
     server.set_read_timeout(10, 0);
     server.set_write_timeout(10, 0);
-    server.set_logger(logRequest);
+    // Logs carry the client, the method, the status and the path, with any token left out.
+    server.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+        std::string path
+            = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path.substr(0, 200);
+        // A path is the client's text: no control character reaches the log to forge a line.
+        for (char& c : path)
+            c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+        // A request cut off before its headers ended has no client yet.
+        const QByteArray client
+            = request.remote_addr.empty() ? QByteArray("-") : clientOf(request).toLatin1();
+        std::fprintf(stderr, "%s %s %s %d\n", client.constData(), request.method.c_str(), path.c_str(),
+                     response.status);
+    });
     server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         secure(response);
         if (request.path.rfind("/m/", 0) == 0 && m_limiter.blocked(clientOf(request))) {
@@ -241,16 +226,26 @@ QString SignupServer::csrfFor(const QString& token) const
             .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
+void SignupServer::setTrustedProxies(const QStringList& addresses)
+{
+    m_proxies = addresses;
+    m_server->setUncapped(addresses);
+}
+
 QString SignupServer::clientOf(const httplib::Request& request) const
 {
-    const QString peer = QString::fromStdString(request.remote_addr);
-    const bool local = peer == QLatin1String("127.0.0.1") || peer == QLatin1String("::1");
-    if (!m_behindProxy || !local || !request.has_header("X-Forwarded-For"))
+    const QString peer = QString::fromStdString(GuardedHttpServer::plainAddress(request.remote_addr));
+    const size_t headers = request.get_header_value_count("X-Forwarded-For");
+    if (!m_proxies.contains(peer) || headers == 0)
         return peer;
-    // Only the proxy's own entry can be trusted; the client may have sent the others.
-    return QString::fromStdString(request.get_header_value("X-Forwarded-For"))
-        .section(QLatin1Char(','), -1)
-        .trimmed();
+    // Only the proxy's own entry, the last, can be trusted; the client may have sent the others.
+    const std::string last = request.get_header_value("X-Forwarded-For", headers - 1);
+    const std::string client = GuardedHttpServer::plainAddress(httplib::detail::trim_copy(
+        last.substr(last.rfind(',') == std::string::npos ? 0 : last.rfind(',') + 1)));
+    unsigned char address[sizeof(in6_addr)];
+    const bool valid = inet_pton(AF_INET, client.c_str(), address) == 1
+        || inet_pton(AF_INET6, client.c_str(), address) == 1;
+    return valid ? QString::fromStdString(client) : peer;
 }
 
 void SignupServer::linkInvalid(const httplib::Request& request, httplib::Response& response)

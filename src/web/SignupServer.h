@@ -1,19 +1,15 @@
 #pragma once
 
+#include "GuardedHttpServer.h"
 #include "RateLimiter.h"
 
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <memory>
 #include <thread>
 
 class Roster;
-
-namespace httplib {
-class Server;
-struct Request;
-struct Response;
-} // namespace httplib
 
 // tallyhold-web's HTTP server: each member's sign-up page at /m/TOKEN, and nothing else.
 // Requests are served on the library's worker threads; every roster command runs on the
@@ -22,8 +18,9 @@ struct Response;
 class SignupServer
 {
 public:
-    static constexpr size_t MaxRequestBytes = 64 * 1024;
-    static constexpr size_t Workers = 32;
+    // cpp-httplib as Debian builds it refuses form bodies over 8 KiB with 413 whatever the
+    // payload limit; one limit for every request keeps that true before a body is read.
+    static constexpr size_t MaxRequestBytes = 8 * 1024;
 
     // With a certificate and key (PEM files) the server speaks HTTPS; throws std::runtime_error
     // when they cannot be used.
@@ -34,9 +31,12 @@ public:
     // the address cannot be bound.
     bool start(const QString& host, int port);
     int port() const { return m_port; }
-    // Behind a reverse proxy on this computer every request comes from the proxy: the client is
-    // then the last address the proxy added to X-Forwarded-For. Call before start().
-    void setBehindProxy(bool behind) { m_behindProxy = behind; }
+    // Behind a reverse proxy every request comes from the proxy: from these addresses only, the
+    // client is the last address the proxy added to X-Forwarded-For, and their connections are
+    // not capped per address. Call before start().
+    void setTrustedProxies(const QStringList& addresses);
+    // A request (headers and body) must arrive whole within this time.
+    void setRequestDeadline(std::chrono::milliseconds deadline) { m_server->setRequestDeadline(deadline); }
     // Stops serving and waits for the requests under way; call on the roster's thread.
     void stop();
 
@@ -50,13 +50,13 @@ private:
     template<class Command> void onRosterThread(Command command);
 
     Roster& m_roster;
-    std::unique_ptr<httplib::Server> m_server;
+    std::unique_ptr<GuardedHttpServer> m_server;
     std::thread m_thread;
     std::atomic_bool m_serving {false};
     RateLimiter m_limiter;
     QByteArray m_secret;
     int m_port = 0;
-    std::atomic_bool m_behindProxy {false};
+    QStringList m_proxies;
     // The listening socket, once bound.
     int m_socket = -1;
 };

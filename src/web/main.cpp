@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
+#include <arpa/inet.h>
 #include <csignal>
 #include <pthread.h>
 
@@ -61,7 +62,13 @@ int main(int argc, char* argv[])
          {QStringLiteral("tls-cert"), QStringLiteral("Serve HTTPS with this certificate (PEM)."),
           QStringLiteral("FILE")},
          {QStringLiteral("tls-key"), QStringLiteral("The certificate's private key (PEM)."),
-          QStringLiteral("FILE")}});
+          QStringLiteral("FILE")},
+         {QStringLiteral("behind-proxy"),
+          QStringLiteral("A reverse proxy on this computer forwards the requests: clients are told apart "
+                         "by the address it adds to X-Forwarded-For.")},
+         {QStringLiteral("trusted-proxy"),
+          QStringLiteral("As --behind-proxy, for a reverse proxy at this address (may be repeated)."),
+          QStringLiteral("ADDR")}});
     parser.process(app);
 
     const QString path = parser.value(QStringLiteral("roster"));
@@ -78,10 +85,21 @@ int main(int argc, char* argv[])
     if (certificate.isEmpty() != key.isEmpty())
         return fail(QStringLiteral("--tls-cert and --tls-key go together"));
 
+    QStringList proxies = parser.values(QStringLiteral("trusted-proxy"));
+    for (const QString& proxy : proxies) {
+        unsigned char address[sizeof(in6_addr)];
+        const QByteArray text = proxy.toLatin1();
+        if (inet_pton(AF_INET, text.constData(), address) != 1
+            && inet_pton(AF_INET6, text.constData(), address) != 1)
+            return fail(QStringLiteral("--trusted-proxy takes an IP address, such as 127.0.0.1"));
+    }
+    if (parser.isSet(QStringLiteral("behind-proxy")))
+        proxies << QStringLiteral("127.0.0.1") << QStringLiteral("::1");
+
     try {
         Roster roster(Database::open(path), LoadSettings());
         SignupServer server(roster, certificate, key);
-        server.setBehindProxy(parser.isSet(QStringLiteral("behind-proxy")));
+        server.setTrustedProxies(proxies);
         if (!server.start(listen->first, listen->second))
             return fail(QStringLiteral("cannot listen on %1").arg(parser.value(QStringLiteral("listen"))));
         const QString scheme = certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");
