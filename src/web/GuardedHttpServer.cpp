@@ -6,6 +6,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <netdb.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <openssl/err.h>
 #include <openssl/ssl.h>
 #include <poll.h>
@@ -237,6 +239,10 @@ bool GuardedHttpServer::process_and_close_socket(socket_t sock)
     const std::string address = peerOf(sock);
     if (!address.empty() && admit(address)) {
         fcntl(sock, F_SETFL, fcntl(sock, F_GETFL) | O_NONBLOCK);
+        // A response goes out as headers, then body: the body must not wait for the client's
+        // delayed acknowledgement of the headers.
+        const int on = 1;
+        setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
         SSL* tls = m_tls ? SSL_new(m_tls) : nullptr;
         const auto seconds = [](time_t sec, time_t usec) {
             return std::chrono::seconds(sec) + std::chrono::microseconds(usec);

@@ -7,10 +7,13 @@
 #include <QCoreApplication>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QUrlQuery>
 #include <arpa/inet.h>
 #include <cstdio>
 #include <exception>
+#include <future>
 #include <httplib.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -79,8 +82,23 @@ bool isInputRefusal(const RosterError& error)
 
 } // namespace
 
-SignupServer::SignupServer(Roster& roster, const QString& certificate, const QString& key)
+struct SignupServer::Save
+{
+    QString token;
+    SignupForm form;
+    QByteArray csrf;
+    std::optional<RecordKey> member;
+    std::optional<RosterError> refusal;
+    std::optional<SignupSheet> sheet;
+    bool stale = false;
+    std::exception_ptr error;
+    std::promise<void> done;
+};
+
+SignupServer::SignupServer(Roster& roster, const Database& store, const QString& certificate,
+                           const QString& key)
     : m_roster(roster)
+    , m_store(store)
     , m_server(std::make_unique<GuardedHttpServer>(certificate, key))
     , m_secret(32, Qt::Uninitialized)
 {
@@ -282,37 +300,104 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     const SignupForm form = readForm(fields);
     const QByteArray csrf = fields.queryItemValue(QStringLiteral("csrf"), QUrl::FullyDecoded).toLatin1();
 
-    std::optional<RecordKey> member;
-    std::optional<RosterError> refusal;
-    std::optional<SignupSheet> sheet;
-    bool stale = false;
-    onRosterThread([&] {
-        member = m_roster.invitedMember(token);
-        if (!member)
+    Save save;
+    save.token = token;
+    save.form = form;
+    save.csrf = csrf;
+    saveOnRosterThread(save);
+    if (!save.member)
+        return linkInvalid(request, response);
+    if (save.stale)
+        return message(response, 403, QStringLiteral("Not saved"),
+                       QStringLiteral("This page is out of date. Open your link again and save again."));
+    if (save.refusal) {
+        SignupPage::State state;
+        state.refusal = save.refusal;
+        state.typed = form;
+        return page(response, 422, SignupPage::render(*save.sheet, token, csrfFor(token), state));
+    }
+    response.set_redirect(QStringLiteral("/m/%1?saved=1").arg(token).toStdString(), 303);
+}
+
+void SignupServer::saveOnRosterThread(Save& save)
+{
+    std::future<void> done = save.done.get_future();
+    bool first = false;
+    {
+        const std::lock_guard lock(m_savesMutex);
+        first = m_saves.empty();
+        m_saves.push_back(&save);
+    }
+    if (first)
+        QMetaObject::invokeMethod(
+            &m_roster, [this] { saveQueued(); }, Qt::QueuedConnection);
+    done.wait();
+    if (save.error)
+        std::rethrow_exception(save.error);
+}
+
+// A commit waits for the disk; saves that queued meanwhile share the next one instead of
+// each waiting for its own.
+void SignupServer::saveQueued()
+{
+    std::vector<Save*> saves;
+    {
+        const std::lock_guard lock(m_savesMutex);
+        saves.swap(m_saves);
+    }
+    // A read-only roster refuses each save as the session does.
+    const bool batch = !m_store.isReadOnly();
+    try {
+        std::optional<Transaction> transaction;
+        if (batch)
+            transaction.emplace(m_store);
+        for (Save* save : saves)
+            saveOne(*save, batch);
+        if (transaction)
+            transaction->commit();
+    } catch (...) {
+        // Nothing of this batch landed.
+        for (Save* save : saves)
+            if (!save->error)
+                save->error = std::current_exception();
+    }
+    for (Save* save : saves)
+        save->done.set_value();
+}
+
+void SignupServer::saveOne(Save& save, bool inBatch)
+{
+    // Run as they are: PostgreSQL cannot prepare a savepoint statement.
+    const auto savepoint = [&](const char* statement) {
+        QSqlQuery query(m_store.connection());
+        if (inBatch && !query.exec(QString::fromLatin1(statement)))
+            throw std::runtime_error(query.lastError().text().toStdString());
+    };
+    savepoint("SAVEPOINT signup");
+    try {
+        save.member = m_roster.invitedMember(save.token);
+        if (!save.member) {
+            savepoint("RELEASE signup");
             return;
-        if (!InvitationStore::sameInConstantTime(csrf, csrfFor(token).toLatin1())) {
-            stale = true;
+        }
+        if (!InvitationStore::sameInConstantTime(save.csrf, csrfFor(save.token).toLatin1())) {
+            save.stale = true;
+            savepoint("RELEASE signup");
             return;
         }
         try {
-            m_roster.saveSignup(token, form);
+            m_roster.saveSignup(save.token, save.form);
         } catch (const RosterError& error) {
             if (!isInputRefusal(error))
                 throw;
-            refusal = error;
-            sheet = m_roster.signupSheet(*member);
+            savepoint("ROLLBACK TO signup");
+            save.refusal = error;
+            save.sheet = m_roster.signupSheet(*save.member);
         }
-    });
-    if (!member)
-        return linkInvalid(request, response);
-    if (stale)
-        return message(response, 403, QStringLiteral("Not saved"),
-                       QStringLiteral("This page is out of date. Open your link again and save again."));
-    if (refusal) {
-        SignupPage::State state;
-        state.refusal = refusal;
-        state.typed = form;
-        return page(response, 422, SignupPage::render(*sheet, token, csrfFor(token), state));
+        savepoint("RELEASE signup");
+    } catch (...) {
+        save.error = std::current_exception();
+        savepoint("ROLLBACK TO signup");
+        savepoint("RELEASE signup");
     }
-    response.set_redirect(QStringLiteral("/m/%1?saved=1").arg(token).toStdString(), 303);
 }

@@ -2,19 +2,24 @@
 
 #include "GuardedHttpServer.h"
 #include "RateLimiter.h"
+#include "store/Database.h"
 
 #include <QString>
 #include <QStringList>
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
+#include <vector>
 
 class Roster;
 
 // tallyhold-web's HTTP server: each member's sign-up page at /m/TOKEN, and nothing else.
 // Requests are served on the library's worker threads; every roster command runs on the
 // roster's own thread (the thread that made the Roster, which must run an event loop), one at
-// a time, so the session sees one caller as it does in the window.
+// a time, so the session sees one caller as it does in the window. Saves that arrive while the
+// roster's thread is busy are written together in one transaction, each inside a savepoint of
+// its own, and confirmed once that transaction is committed.
 class SignupServer
 {
 public:
@@ -22,9 +27,10 @@ public:
     // payload limit; one limit for every request keeps that true before a body is read.
     static constexpr size_t MaxRequestBytes = 8 * 1024;
 
-    // With a certificate and key (PEM files) the server speaks HTTPS; throws std::runtime_error
-    // when they cannot be used.
-    explicit SignupServer(Roster& roster, const QString& certificate = {}, const QString& key = {});
+    // store is the roster's own database (the one roster was made with). With a certificate and
+    // key (PEM files) the server speaks HTTPS; throws std::runtime_error when they cannot be used.
+    SignupServer(Roster& roster, const Database& store, const QString& certificate = {},
+                 const QString& key = {});
     ~SignupServer();
 
     // Binds to host and port (0: any free port) and serves from a thread of its own; false when
@@ -44,12 +50,19 @@ private:
     void showPage(const httplib::Request& request, httplib::Response& response);
     void savePage(const httplib::Request& request, httplib::Response& response);
     void linkInvalid(const httplib::Request& request, httplib::Response& response);
+    struct Save;
+    void saveOnRosterThread(Save& save);
+    void saveQueued();
+    void saveOne(Save& save, bool inBatch);
     QString csrfFor(const QString& token) const;
     QString clientOf(const httplib::Request& request) const;
     // Runs command on the roster's thread and waits; its exception comes back here.
     template<class Command> void onRosterThread(Command command);
 
     Roster& m_roster;
+    Database m_store;
+    std::mutex m_savesMutex;
+    std::vector<Save*> m_saves;
     std::unique_ptr<GuardedHttpServer> m_server;
     std::thread m_thread;
     std::atomic_bool m_serving {false};

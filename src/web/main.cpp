@@ -97,8 +97,9 @@ int main(int argc, char* argv[])
         proxies << QStringLiteral("127.0.0.1") << QStringLiteral("::1");
 
     try {
-        Roster roster(Database::open(path), LoadSettings());
-        SignupServer server(roster, certificate, key);
+        const Database store = Database::open(path);
+        Roster roster(store, LoadSettings());
+        SignupServer server(roster, store, certificate, key);
         server.setTrustedProxies(proxies);
         if (!server.start(listen->first, listen->second))
             return fail(QStringLiteral("cannot listen on %1").arg(parser.value(QStringLiteral("listen"))));

@@ -24,6 +24,7 @@ private slots:
     void saveWritesTheWeekAndNothingElse();
     void refusedRequestsWriteNothing_data();
     void refusedRequestsWriteNothing();
+    void savesArrivingTogether();
     void deadLinks_data();
     void deadLinks();
     void wrongLinksAreCountedPerClient_data();
@@ -85,7 +86,7 @@ struct Site
     }
 
     TestRoster roster;
-    SignupServer server {roster.session()};
+    SignupServer server {roster.session(), roster.db()};
     RecordKey ann, zebedee;
     QString token;
 };
@@ -195,6 +196,39 @@ void tst_SignupWeb::refusedRequestsWriteNothing()
     QCOMPARE(reply.status, status);
     QVERIFY2(reply.body.contains(shown), qPrintable(reply.body));
     QCOMPARE(site.roster.rows(), before);
+}
+
+void tst_SignupWeb::savesArrivingTogether()
+{
+    // Saves queued while the roster's thread is busy share one transaction: a refused one in
+    // their midst writes nothing, the others land.
+    Site site;
+    const QString zebedee = site.roster.session().makeInvitation(site.zebedee).token;
+    const QStringList before = site.roster.rows().filter(KeyToHex(site.zebedee));
+    const QString csrf[] = {site.csrf(),
+                            QRegularExpression("name=\"csrf\" value=\"([^\"]+)\"")
+                                .match(site.get("/m/" + zebedee).body)
+                                .captured(1)};
+    const auto post = [&](const QString& token, const QString& body) {
+        return std::async(std::launch::async, [&site, token, body] {
+            httplib::Client client("127.0.0.1", site.server.port());
+            const auto result = client.Post(("/m/" + token).toStdString(), body.toStdString(),
+                                            "application/x-www-form-urlencoded");
+            return result ? result->status : 0;
+        });
+    };
+    auto refused = post(zebedee, "csrf=" + csrf[1] + "&zone=1&d0=1&d0s0=7:00&d0s1=25:00");
+    auto saved = post(site.token, "csrf=" + csrf[0] + "&zone=1&d2=1&d2s0=7:00&d2s1=8:00");
+    // Both wait for this thread, which runs the roster's commands.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    while (saved.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready
+           || refused.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCOMPARE(refused.get(), 422);
+    QCOMPARE(saved.get(), 303);
+    QCOMPARE(site.roster.rows().filter(KeyToHex(site.zebedee)), before);
+    QVERIFY(!site.roster.session().memberForEdit(site.zebedee).form.days[0].checked);
+    QVERIFY(site.roster.session().memberForEdit(site.ann).form.days[2].checked);
 }
 
 void tst_SignupWeb::deadLinks_data()
