@@ -206,6 +206,10 @@ bool SignupServer::start(const QString& host, int port)
         m_server->listen_after_bind();
         m_serving = false;
     });
+    // The library's stop() does nothing until its loop runs: a stop() right after start()
+    // would leave it serving for ever.
+    while (m_serving && !m_server->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 
@@ -254,12 +258,19 @@ QString SignupServer::clientOf(const httplib::Request& request) const
 {
     const QString peer = QString::fromStdString(GuardedHttpServer::plainAddress(request.remote_addr));
     const size_t headers = request.get_header_value_count("X-Forwarded-For");
-    if (!m_proxies.contains(peer) || headers == 0)
+    if (!m_proxies.contains(peer) || headers == 0) {
+        // A proxy that nobody named makes every member one client to the rate limit.
+        if (headers > 0 && m_proxies.isEmpty() && !m_proxyHinted.exchange(true))
+            std::fprintf(stderr,
+                         "tallyhold-web: requests carry X-Forwarded-For; behind a reverse proxy, start "
+                         "with --behind-proxy or --trusted-proxy ADDR so that clients are told apart\n");
         return peer;
+    }
     // Only the proxy's own entry, the last, can be trusted; the client may have sent the others.
     const std::string last = request.get_header_value("X-Forwarded-For", headers - 1);
-    const std::string client = GuardedHttpServer::plainAddress(httplib::detail::trim_copy(
-        last.substr(last.rfind(',') == std::string::npos ? 0 : last.rfind(',') + 1)));
+    const size_t comma = last.rfind(',');
+    const std::string client = GuardedHttpServer::plainAddress(
+        httplib::detail::trim_copy(comma == std::string::npos ? last : last.substr(comma + 1)));
     unsigned char address[sizeof(in6_addr)];
     const bool valid = inet_pton(AF_INET, client.c_str(), address) == 1
         || inet_pton(AF_INET6, client.c_str(), address) == 1;

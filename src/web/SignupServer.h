@@ -70,6 +70,7 @@ private:
     QByteArray m_secret;
     int m_port = 0;
     QStringList m_proxies;
+    mutable std::atomic_bool m_proxyHinted {false};
     // The listening socket, once bound.
     int m_socket = -1;
 };
