@@ -207,6 +207,12 @@ std::string GuardedHttpServer::plainAddress(const std::string& address)
         : address;
 }
 
+bool GuardedHttpServer::isAddress(const std::string& text)
+{
+    unsigned char address[sizeof(in6_addr)];
+    return inet_pton(AF_INET, text.c_str(), address) == 1 || inet_pton(AF_INET6, text.c_str(), address) == 1;
+}
+
 bool GuardedHttpServer::admit(const std::string& address)
 {
     if (m_uncapped.contains(QString::fromStdString(address)))

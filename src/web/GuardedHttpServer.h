@@ -33,6 +33,8 @@ public:
 
     // "::ffff:10.0.0.1" (an IPv4 client of a server listening on IPv6) as "10.0.0.1".
     static std::string plainAddress(const std::string& address);
+    // An IPv4 or IPv6 address in numeric form.
+    static bool isAddress(const std::string& text);
 
 private:
     bool process_and_close_socket(socket_t sock) override;

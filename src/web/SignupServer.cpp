@@ -10,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrlQuery>
-#include <arpa/inet.h>
 #include <cstdio>
 #include <exception>
 #include <future>
@@ -271,10 +270,7 @@ QString SignupServer::clientOf(const httplib::Request& request) const
     const size_t comma = last.rfind(',');
     const std::string client = GuardedHttpServer::plainAddress(
         httplib::detail::trim_copy(comma == std::string::npos ? last : last.substr(comma + 1)));
-    unsigned char address[sizeof(in6_addr)];
-    const bool valid = inet_pton(AF_INET, client.c_str(), address) == 1
-        || inet_pton(AF_INET6, client.c_str(), address) == 1;
-    return valid ? QString::fromStdString(client) : peer;
+    return GuardedHttpServer::isAddress(client) ? QString::fromStdString(client) : peer;
 }
 
 void SignupServer::linkInvalid(const httplib::Request& request, httplib::Response& response)

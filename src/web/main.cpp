@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
-#include <arpa/inet.h>
 #include <csignal>
 #include <pthread.h>
 
@@ -87,10 +86,7 @@ int main(int argc, char* argv[])
 
     QStringList proxies = parser.values(QStringLiteral("trusted-proxy"));
     for (const QString& proxy : proxies) {
-        unsigned char address[sizeof(in6_addr)];
-        const QByteArray text = proxy.toLatin1();
-        if (inet_pton(AF_INET, text.constData(), address) != 1
-            && inet_pton(AF_INET6, text.constData(), address) != 1)
+        if (!GuardedHttpServer::isAddress(proxy.toStdString()))
             return fail(QStringLiteral("--trusted-proxy takes an IP address, such as 127.0.0.1"));
     }
     if (parser.isSet(QStringLiteral("behind-proxy")))

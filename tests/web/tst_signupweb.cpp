@@ -31,6 +31,7 @@ private slots:
     void wrongLinksAreCountedPerClient();
     void malformedRequestIsRefusedPlainly();
     void slowClientsDoNotStopOthers();
+    void tlsOnTheSameTerms();
 };
 
 namespace {
@@ -424,6 +425,40 @@ void tst_SignupWeb::slowClientsDoNotStopOthers()
     dribble.join();
     for (const int sock : slow)
         close(sock);
+}
+
+void tst_SignupWeb::tlsOnTheSameTerms()
+{
+    // The server's own connection loop speaks TLS: the page over HTTPS, nothing over plain HTTP,
+    // and a client that never starts its handshake is closed at the request deadline.
+    TestRoster roster;
+    const QString token
+        = roster.session().makeInvitation(roster.addMember(roster.addDivision("Alpha"), 1, "Ann")).token;
+    SignupServer server(roster.session(), roster.db(), TEST_DATA "/test-cert.pem", TEST_DATA "/test-key.pem");
+    server.setRequestDeadline(std::chrono::seconds(1));
+    QVERIFY(server.start("127.0.0.1", 0));
+    auto answers = std::async(std::launch::async, [&] {
+        const int silent = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(quint16(server.port()));
+        inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+        ::connect(silent, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        httplib::SSLClient tls("127.0.0.1", server.port());
+        tls.enable_server_certificate_verification(false);
+        const httplib::Result page = tls.Get(("/m/" + token).toStdString());
+        const httplib::Result plain
+            = httplib::Client("127.0.0.1", server.port()).Get("/m/" + token.toStdString());
+        pollfd closed {silent, POLLIN, 0};
+        const int ended = poll(&closed, 1, 5000);
+        char byte = 0;
+        const bool silentClosed = ended == 1 && read(silent, &byte, 1) <= 0;
+        close(silent);
+        return std::tuple {page ? page->status : 0, plain ? plain->status : 0, silentClosed};
+    });
+    while (answers.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCOMPARE(answers.get(), std::tuple(200, 0, true));
 }
 
 QTEST_GUILESS_MAIN(tst_SignupWeb)
