@@ -13,10 +13,11 @@
 #include <mutex>
 #include <thread>
 
-// bench_signup [MEMBERS] [CLIENTS]: every member of a fresh roster (default 200) opens their
-// sign-up link and saves a week of their own, from CLIENTS parallel connections (default 16) to
-// tallyhold-web's server on 127.0.0.1; then checks that every save is in the roster and prints
-// the time taken and the latencies.
+// bench_signup [MEMBERS] [CLIENTS] [ROSTER]: every member of a fresh roster (default 200) opens
+// their sign-up link and saves a week of their own, from CLIENTS parallel connections (default 16,
+// each from an address of its own) to tallyhold-web's server on 127.0.0.1; then checks that every
+// save is in the roster and prints the time taken and the latencies. The roster is a new file,
+// or ROSTER: the address of an empty PostgreSQL database.
 namespace {
 
 struct Result
@@ -50,7 +51,9 @@ int main(int argc, char* argv[])
     const int clients = qMax(1, app.arguments().value(2, QStringLiteral("16")).toInt());
     QTextStream out(stdout);
     QTemporaryDir dir;
-    Roster roster(Database::open(dir.filePath(QStringLiteral("ClanRoster.mdb"))), {});
+    const Database store
+        = Database::open(app.arguments().value(3, dir.filePath(QStringLiteral("ClanRoster.mdb"))));
+    Roster roster(store, {});
     roster.addDivision({QStringLiteral("Alpha"), {}, false});
     QStringList tokens;
     QList<RecordKey> keys;
@@ -62,7 +65,7 @@ int main(int argc, char* argv[])
         keys << roster.addMember(form).key;
         tokens << roster.makeInvitation(keys.last()).token;
     }
-    SignupServer server(roster);
+    SignupServer server(roster, store);
     if (!server.start(QStringLiteral("127.0.0.1"), 0)) {
         out << "cannot listen on 127.0.0.1\n";
         return 1;
@@ -75,8 +78,13 @@ int main(int argc, char* argv[])
     wall.start();
     std::vector<std::thread> threads;
     for (int c = 0; c < clients; ++c) {
-        threads.emplace_back([&] {
+        threads.emplace_back([&, c] {
             httplib::Client client("127.0.0.1", server.port());
+            // Each client from an address of its own, as members are: the server caps the
+            // connections of one address.
+            client.set_interface("127.0.0." + std::to_string(c % 250 + 2));
+            // As browsers do: a request's body is not held back until its headers are acknowledged.
+            client.set_tcp_nodelay(true);
             for (int i; (i = next++) < members;) {
                 Result result {i};
                 const std::string path = "/m/" + tokens[i].toStdString();

@@ -7,9 +7,12 @@
 #include <QCoreApplication>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QUrlQuery>
 #include <cstdio>
 #include <exception>
+#include <future>
 #include <httplib.h>
 #include <stdexcept>
 #include <sys/socket.h>
@@ -45,29 +48,6 @@ void message(httplib::Response& response, int status, const QString& title, cons
     page(response, status, SignupPage::message(title, text));
 }
 
-// Logs carry the client, the method, the status and the path, with any token left out.
-void logRequest(const httplib::Request& request, const httplib::Response& response)
-{
-    std::string path
-        = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path.substr(0, 200);
-    // A path is the client's text: no control character reaches the log to forge a line.
-    for (char& c : path)
-        c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
-    std::fprintf(stderr, "%s %s %s %d\n", request.remote_addr.c_str(), request.method.c_str(), path.c_str(),
-                 response.status);
-}
-
-std::unique_ptr<httplib::Server> makeServer(const QString& certificate, const QString& key)
-{
-    if (certificate.isEmpty() && key.isEmpty())
-        return std::make_unique<httplib::Server>();
-    auto server = std::make_unique<httplib::SSLServer>(certificate.toLocal8Bit().constData(),
-                                                       key.toLocal8Bit().constData());
-    if (!server->is_valid())
-        throw std::runtime_error("the certificate or key cannot be used (both must be PEM files that match)");
-    return server;
-}
-
 // The page's fields, from the form body only: "zone", "d0" to "d5" and "d0s0" to "d5s3".
 SignupForm readForm(const QUrlQuery& fields)
 {
@@ -88,18 +68,28 @@ SignupForm readForm(const QUrlQuery& fields)
 
 } // namespace
 
-SignupServer::SignupServer(Roster& roster, const QString& certificate, const QString& key)
+struct SignupServer::Save
+{
+    QString token;
+    SignupForm form;
+    QByteArray csrf;
+    std::optional<RecordKey> member;
+    std::optional<RosterError> refusal;
+    std::optional<SignupSheet> sheet;
+    bool stale = false;
+    std::exception_ptr error;
+    std::promise<void> done;
+};
+
+SignupServer::SignupServer(Roster& roster, const Database& store, const QString& certificate,
+                           const QString& key)
     : m_roster(roster)
-    , m_server(makeServer(certificate, key))
+    , m_store(store)
+    , m_server(std::make_unique<GuardedHttpServer>(certificate, key))
     , m_secret(32, Qt::Uninitialized)
 {
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_secret.data()), m_secret.size() / 4);
     httplib::Server& server = *m_server;
-    // Each open connection holds a worker: enough workers that a few slow clients do not queue
-    // everyone else.
-    server.new_task_queue = [] {
-        return new httplib::ThreadPool(Workers);
-    };
     // The library listens with a backlog of 5: a sixth client connecting at the same moment is
     // dropped and retries a second later. The socket is kept so start() can widen the backlog.
     server.set_socket_options([this](socket_t socket) {
@@ -109,7 +99,19 @@ SignupServer::SignupServer(Roster& roster, const QString& certificate, const QSt
     server.set_payload_max_length(MaxRequestBytes);
     server.set_read_timeout(10, 0);
     server.set_write_timeout(10, 0);
-    server.set_logger(logRequest);
+    // Logs carry the client, the method, the status and the path, with any token left out.
+    server.set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+        std::string path
+            = request.path.rfind("/m/", 0) == 0 ? std::string("/m/...") : request.path.substr(0, 200);
+        // A path is the client's text: no control character reaches the log to forge a line.
+        for (char& c : path)
+            c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? '?' : c;
+        // A request cut off before its headers ended has no client yet.
+        const QByteArray client
+            = request.remote_addr.empty() ? QByteArray("-") : clientOf(request).toLatin1();
+        std::fprintf(stderr, "%s %s %s %d\n", client.constData(), request.method.c_str(), path.c_str(),
+                     response.status);
+    });
     server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         secure(response);
         if (request.path.rfind("/m/", 0) == 0 && m_limiter.blocked(clientOf(request))) {
@@ -190,6 +192,10 @@ bool SignupServer::start(const QString& host, int port)
         m_server->listen_after_bind();
         m_serving = false;
     });
+    // The library's stop() does nothing until its loop runs: a stop() right after start()
+    // would leave it serving for ever.
+    while (m_serving && !m_server->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 
@@ -228,16 +234,30 @@ QString SignupServer::csrfFor(const QString& token) const
             .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
 }
 
+void SignupServer::setTrustedProxies(const QStringList& addresses)
+{
+    m_proxies = addresses;
+    m_server->setUncapped(addresses);
+}
+
 QString SignupServer::clientOf(const httplib::Request& request) const
 {
-    const QString peer = QString::fromStdString(request.remote_addr);
-    const bool local = peer == QLatin1String("127.0.0.1") || peer == QLatin1String("::1");
-    if (!m_behindProxy || !local || !request.has_header("X-Forwarded-For"))
+    const QString peer = QString::fromStdString(GuardedHttpServer::plainAddress(request.remote_addr));
+    const size_t headers = request.get_header_value_count("X-Forwarded-For");
+    if (!m_proxies.contains(peer) || headers == 0) {
+        // A proxy that nobody named makes every member one client to the rate limit.
+        if (headers > 0 && m_proxies.isEmpty() && !m_proxyHinted.exchange(true))
+            std::fprintf(stderr,
+                         "tallyhold-web: requests carry X-Forwarded-For; behind a reverse proxy, start "
+                         "with --behind-proxy or --trusted-proxy ADDR so that clients are told apart\n");
         return peer;
-    // Only the proxy's own entry can be trusted; the client may have sent the others.
-    return QString::fromStdString(request.get_header_value("X-Forwarded-For"))
-        .section(QLatin1Char(','), -1)
-        .trimmed();
+    }
+    // Only the proxy's own entry, the last, can be trusted; the client may have sent the others.
+    const std::string last = request.get_header_value("X-Forwarded-For", headers - 1);
+    const size_t comma = last.rfind(',');
+    const std::string client = GuardedHttpServer::plainAddress(
+        httplib::detail::trim_copy(comma == std::string::npos ? last : last.substr(comma + 1)));
+    return GuardedHttpServer::isAddress(client) ? QString::fromStdString(client) : peer;
 }
 
 void SignupServer::linkInvalid(const httplib::Request& request, httplib::Response& response)
@@ -274,37 +294,104 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     const SignupForm form = readForm(fields);
     const QByteArray csrf = fields.queryItemValue(QStringLiteral("csrf"), QUrl::FullyDecoded).toLatin1();
 
-    std::optional<RecordKey> member;
-    std::optional<RosterError> refusal;
-    std::optional<SignupSheet> sheet;
-    bool stale = false;
-    onRosterThread([&] {
-        member = m_roster.invitedMember(token);
-        if (!member)
+    Save save;
+    save.token = token;
+    save.form = form;
+    save.csrf = csrf;
+    saveOnRosterThread(save);
+    if (!save.member)
+        return linkInvalid(request, response);
+    if (save.stale)
+        return message(response, 403, QStringLiteral("Not saved"),
+                       QStringLiteral("This page is out of date. Open your link again and save again."));
+    if (save.refusal) {
+        SignupPage::State state;
+        state.refusal = save.refusal;
+        state.typed = form;
+        return page(response, 422, SignupPage::render(*save.sheet, token, csrfFor(token), state));
+    }
+    response.set_redirect(QStringLiteral("/m/%1?saved=1").arg(token).toStdString(), 303);
+}
+
+void SignupServer::saveOnRosterThread(Save& save)
+{
+    std::future<void> done = save.done.get_future();
+    bool first = false;
+    {
+        const std::lock_guard lock(m_savesMutex);
+        first = m_saves.empty();
+        m_saves.push_back(&save);
+    }
+    if (first)
+        QMetaObject::invokeMethod(
+            &m_roster, [this] { saveQueued(); }, Qt::QueuedConnection);
+    done.wait();
+    if (save.error)
+        std::rethrow_exception(save.error);
+}
+
+// A commit waits for the disk; saves that queued meanwhile share the next one instead of
+// each waiting for its own.
+void SignupServer::saveQueued()
+{
+    std::vector<Save*> saves;
+    {
+        const std::lock_guard lock(m_savesMutex);
+        saves.swap(m_saves);
+    }
+    // A read-only roster refuses each save as the session does.
+    const bool batch = !m_store.isReadOnly();
+    try {
+        std::optional<Transaction> transaction;
+        if (batch)
+            transaction.emplace(m_store);
+        for (Save* save : saves)
+            saveOne(*save, batch);
+        if (transaction)
+            transaction->commit();
+    } catch (...) {
+        // Nothing of this batch landed.
+        for (Save* save : saves)
+            if (!save->error)
+                save->error = std::current_exception();
+    }
+    for (Save* save : saves)
+        save->done.set_value();
+}
+
+void SignupServer::saveOne(Save& save, bool inBatch)
+{
+    // Run as they are: PostgreSQL cannot prepare a savepoint statement.
+    const auto savepoint = [&](const char* statement) {
+        QSqlQuery query(m_store.connection());
+        if (inBatch && !query.exec(QString::fromLatin1(statement)))
+            throw std::runtime_error(query.lastError().text().toStdString());
+    };
+    savepoint("SAVEPOINT signup");
+    try {
+        save.member = m_roster.invitedMember(save.token);
+        if (!save.member) {
+            savepoint("RELEASE signup");
             return;
-        if (!InvitationStore::sameInConstantTime(csrf, csrfFor(token).toLatin1())) {
-            stale = true;
+        }
+        if (!InvitationStore::sameInConstantTime(save.csrf, csrfFor(save.token).toLatin1())) {
+            save.stale = true;
+            savepoint("RELEASE signup");
             return;
         }
         try {
-            m_roster.saveSignup(token, form);
+            m_roster.saveSignup(save.token, save.form);
         } catch (const RosterError& error) {
             if (isStoreFailure(error.kind()))
                 throw;
-            refusal = error;
-            sheet = m_roster.signupSheet(*member);
+            savepoint("ROLLBACK TO signup");
+            save.refusal = error;
+            save.sheet = m_roster.signupSheet(*save.member);
         }
-    });
-    if (!member)
-        return linkInvalid(request, response);
-    if (stale)
-        return message(response, 403, QStringLiteral("Not saved"),
-                       QStringLiteral("This page is out of date. Open your link again and save again."));
-    if (refusal) {
-        SignupPage::State state;
-        state.refusal = refusal;
-        state.typed = form;
-        return page(response, 422, SignupPage::render(*sheet, token, csrfFor(token), state));
+        savepoint("RELEASE signup");
+    } catch (...) {
+        save.error = std::current_exception();
+        savepoint("ROLLBACK TO signup");
+        savepoint("RELEASE signup");
     }
-    response.set_redirect(QStringLiteral("/m/%1?saved=1").arg(token).toStdString(), 303);
 }

@@ -61,7 +61,13 @@ int main(int argc, char* argv[])
          {QStringLiteral("tls-cert"), QStringLiteral("Serve HTTPS with this certificate (PEM)."),
           QStringLiteral("FILE")},
          {QStringLiteral("tls-key"), QStringLiteral("The certificate's private key (PEM)."),
-          QStringLiteral("FILE")}});
+          QStringLiteral("FILE")},
+         {QStringLiteral("behind-proxy"),
+          QStringLiteral("A reverse proxy on this computer forwards the requests: clients are told apart "
+                         "by the address it adds to X-Forwarded-For.")},
+         {QStringLiteral("trusted-proxy"),
+          QStringLiteral("As --behind-proxy, for a reverse proxy at this address (may be repeated)."),
+          QStringLiteral("ADDR")}});
     parser.process(app);
 
     const QString path = parser.value(QStringLiteral("roster"));
@@ -78,18 +84,26 @@ int main(int argc, char* argv[])
     if (certificate.isEmpty() != key.isEmpty())
         return fail(QStringLiteral("--tls-cert and --tls-key go together"));
 
+    QStringList proxies = parser.values(QStringLiteral("trusted-proxy"));
+    for (const QString& proxy : proxies) {
+        if (!GuardedHttpServer::isAddress(proxy.toStdString()))
+            return fail(QStringLiteral("--trusted-proxy takes an IP address, such as 127.0.0.1"));
+    }
+    if (parser.isSet(QStringLiteral("behind-proxy")))
+        proxies << QStringLiteral("127.0.0.1") << QStringLiteral("::1");
+
     try {
-        const Database db = Database::open(path);
+        const Database store = Database::open(path);
         // Members are then served their pages, and every save is refused with the read-only text.
-        if (db.damage())
-            fail(QStringLiteral("warning: ") + db.damage()->text() + QStringLiteral(" (")
-                     + db.damage()->detail() + QLatin1Char(')'),
+        if (store.damage())
+            fail(QStringLiteral("warning: ") + store.damage()->text() + QStringLiteral(" (")
+                     + store.damage()->detail() + QLatin1Char(')'),
                  0);
-        else if (db.isReadOnly())
-            fail(QStringLiteral("warning: ") + db.refusal(), 0);
-        Roster roster(db, LoadSettings());
-        SignupServer server(roster, certificate, key);
-        server.setBehindProxy(parser.isSet(QStringLiteral("behind-proxy")));
+        else if (store.isReadOnly())
+            fail(QStringLiteral("warning: ") + store.refusal(), 0);
+        Roster roster(store, LoadSettings());
+        SignupServer server(roster, store, certificate, key);
+        server.setTrustedProxies(proxies);
         if (!server.start(listen->first, listen->second))
             return fail(QStringLiteral("cannot listen on %1").arg(parser.value(QStringLiteral("listen"))));
         const QString scheme = certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");

@@ -1,12 +1,16 @@
 #include "SignupServer.h"
 #include "TestRoster.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QTest>
 #include <arpa/inet.h>
 #include <future>
 #include <httplib.h>
+#include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 // tallyhold-web over HTTP: a server on 127.0.0.1 and a free port for each test, requests sent
@@ -20,10 +24,14 @@ private slots:
     void saveWritesTheWeekAndNothingElse();
     void refusedRequestsWriteNothing_data();
     void refusedRequestsWriteNothing();
+    void savesArrivingTogether();
     void deadLinks_data();
     void deadLinks();
-    void wrongLinksAreRateLimited();
+    void wrongLinksAreCountedPerClient_data();
+    void wrongLinksAreCountedPerClient();
     void malformedRequestIsRefusedPlainly();
+    void slowClientsDoNotStopOthers();
+    void tlsOnTheSameTerms();
 };
 
 namespace {
@@ -48,10 +56,10 @@ struct Site
         server.start("127.0.0.1", 0);
     }
 
-    template<class Call> Reply send(Call call)
+    template<class Call> Reply send(Call call, int port = 0)
     {
         auto reply = std::async(std::launch::async, [&] {
-            httplib::Client client("127.0.0.1", server.port());
+            httplib::Client client("127.0.0.1", port ? port : server.port());
             const httplib::Result result = call(client);
             return result ? Reply {result->status, QString::fromStdString(result->body), result->headers}
                           : Reply {};
@@ -79,7 +87,7 @@ struct Site
     }
 
     TestRoster roster;
-    SignupServer server {roster.session()};
+    SignupServer server {roster.session(), roster.db()};
     RecordKey ann, zebedee;
     QString token;
 };
@@ -166,8 +174,12 @@ void tst_SignupWeb::refusedRequestsWriteNothing_data()
                                    << "" << 403 << "This page is out of date.";
     QTest::newRow("not a form") << "zone=1"
                                 << "application/json" << 415 << "Open the link you were given.";
-    QTest::newRow("over 64 KiB") << "zone=1&d0s0=" + QString(65 * 1024, 'x') << "" << 413
-                                 << "Open the link you were given.";
+    QTest::newRow("over 8 KiB") << "zone=1&d0s0=" + QString(9 * 1024, 'x') << "" << 413
+                                << "<h1>Too large</h1>";
+    QTest::newRow("over 8 KiB, not a form")
+        << "zone=1&d0s0=" + QString(9 * 1024, 'x') << "application/json" << 413 << "<h1>Too large</h1>";
+    QTest::newRow("just under 8 KiB") << "zone=1&d0=1&d0s0=7:00&d0s1=" + QString(8000, '9') << "" << 422
+                                      << "This field must be in a valid time format!";
 }
 
 void tst_SignupWeb::refusedRequestsWriteNothing()
@@ -185,6 +197,39 @@ void tst_SignupWeb::refusedRequestsWriteNothing()
     QCOMPARE(reply.status, status);
     QVERIFY2(reply.body.contains(shown), qPrintable(reply.body));
     QCOMPARE(site.roster.rows(), before);
+}
+
+void tst_SignupWeb::savesArrivingTogether()
+{
+    // Saves queued while the roster's thread is busy share one transaction: a refused one in
+    // their midst writes nothing, the others land.
+    Site site;
+    const QString zebedee = site.roster.session().makeInvitation(site.zebedee).token;
+    const QStringList before = site.roster.rows().filter(KeyToHex(site.zebedee));
+    const QString csrf[] = {site.csrf(),
+                            QRegularExpression("name=\"csrf\" value=\"([^\"]+)\"")
+                                .match(site.get("/m/" + zebedee).body)
+                                .captured(1)};
+    const auto post = [&](const QString& token, const QString& body) {
+        return std::async(std::launch::async, [&site, token, body] {
+            httplib::Client client("127.0.0.1", site.server.port());
+            const auto result = client.Post(("/m/" + token).toStdString(), body.toStdString(),
+                                            "application/x-www-form-urlencoded");
+            return result ? result->status : 0;
+        });
+    };
+    auto refused = post(zebedee, "csrf=" + csrf[1] + "&zone=1&d0=1&d0s0=7:00&d0s1=25:00");
+    auto saved = post(site.token, "csrf=" + csrf[0] + "&zone=1&d2=1&d2s0=7:00&d2s1=8:00");
+    // Both wait for this thread, which runs the roster's commands.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    while (saved.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready
+           || refused.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCOMPARE(refused.get(), 422);
+    QCOMPARE(saved.get(), 303);
+    QCOMPARE(site.roster.rows().filter(KeyToHex(site.zebedee)), before);
+    QVERIFY(!site.roster.session().memberForEdit(site.zebedee).form.days[0].checked);
+    QVERIFY(site.roster.session().memberForEdit(site.ann).form.days[2].checked);
 }
 
 void tst_SignupWeb::deadLinks_data()
@@ -219,27 +264,76 @@ void tst_SignupWeb::deadLinks()
     QCOMPARE(site.roster.rows(), before);
 }
 
-void tst_SignupWeb::wrongLinksAreRateLimited()
+void tst_SignupWeb::wrongLinksAreCountedPerClient_data()
 {
+    // Ten wrong links come from one client, then a member opens a good link; through the
+    // server in this process with its proxies, or through tallyhold-web started with options.
+    QTest::addColumn<QStringList>("proxies");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("guesser"); // X-Forwarded-For of the wrong links
+    QTest::addColumn<QString>("member");
+    QTest::addColumn<int>("status");
+    const QStringList local {"127.0.0.1"};
+    QTest::newRow("no proxy: a forwarded address is ignored") << QStringList() << QStringList() << "10.0.0.2"
+                                                              << "10.0.0.1" << 429;
+    QTest::newRow("proxy: another client") << local << QStringList() << "10.0.0.1, 10.0.0.2"
+                                           << "10.0.0.2, 10.0.0.1" << 200;
+    QTest::newRow("proxy: the proxy's entry counts") << local << QStringList() << "10.0.0.2"
+                                                     << "10.0.0.9, 10.0.0.2" << 429;
+    QTest::newRow("header from a peer that is not the proxy")
+        << QStringList {"127.0.0.9"} << QStringList() << "10.0.0.2"
+        << "10.0.0.1" << 429;
+    QTest::newRow("tallyhold-web --behind-proxy")
+        << QStringList() << QStringList {"--behind-proxy"} << "10.0.0.2"
+        << "10.0.0.1" << 200;
+    QTest::newRow("tallyhold-web --trusted-proxy")
+        << QStringList() << QStringList {"--trusted-proxy", "::1", "--trusted-proxy", "127.0.0.1"}
+        << "10.0.0.2"
+        << "10.0.0.1" << 200;
+    QTest::newRow("tallyhold-web --trusted-proxy elsewhere")
+        << QStringList() << QStringList {"--trusted-proxy", "192.0.2.1"} << "10.0.0.2"
+        << "10.0.0.1" << 429;
+}
+
+void tst_SignupWeb::wrongLinksAreCountedPerClient()
+{
+    QFETCH(QStringList, proxies);
+    QFETCH(QStringList, options);
+    QFETCH(QString, guesser);
+    QFETCH(QString, member);
+    QFETCH(int, status);
     Site site;
-    for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
-        QCOMPARE(site.get("/m/" + QString(22, 'B')).status, 404);
-    // The address is now refused, even with a good link, until its window ends.
-    QCOMPARE(site.get("/m/" + site.token).status, 429);
-    // Behind a proxy, the client is the proxy's last X-Forwarded-For entry, not what a client sent.
-    site.server.setBehindProxy(true);
-    const auto from = [&](const char* forwarded) {
-        return site.send([&](httplib::Client& client) {
-            return client.Get(("/m/" + site.token).toStdString(), {{"X-Forwarded-For", forwarded}});
-        });
+    site.server.setTrustedProxies(proxies);
+    int port = site.server.port();
+    QProcess web;
+    if (!options.isEmpty()) {
+        if (TestRoster::onServer())
+            QSKIP("tallyhold-web is started on a roster file");
+        web.start(TALLYHOLD_WEB,
+                  QStringList {"--roster", site.roster.location(), "--listen", "127.0.0.1:0"} + options);
+        QVERIFY(web.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY2_WITH_TIMEOUT((said += web.readAllStandardError()).contains(" on http://127.0.0.1:"),
+                                  said.constData(), 10000);
+        port = said.mid(said.lastIndexOf(':') + 1).trimmed().toInt();
+        QVERIFY(web.state() == QProcess::Running);
+    }
+    const auto from = [&](const QString& path, const QString& forwarded) {
+        return site
+            .send(
+                [&](httplib::Client& client) {
+                    return client.Get(path.toStdString(), {{"X-Forwarded-For", forwarded.toStdString()}});
+                },
+                port)
+            .status;
     };
-    QCOMPARE(from("10.0.0.1, 10.0.0.2").status, 200);
     for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
-        site.send([&](httplib::Client& client) {
-            return client.Get("/m/" + std::string(22, 'B'), {{"X-Forwarded-For", "10.0.0.2"}});
-        });
-    QCOMPARE(from("10.0.0.1, 10.0.0.2").status, 429);
-    QCOMPARE(from("10.0.0.2, 10.0.0.1").status, 200);
+        QCOMPARE(from("/m/" + QString(22, 'B'), guesser), 404);
+    QCOMPARE(from("/m/" + site.token, guesser), 429);
+    QCOMPARE(from("/m/" + site.token, member), status);
+    web.terminate();
+    web.waitForFinished();
+
     RateLimiter limiter;
     const auto start = RateLimiter::Clock::now();
     for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
@@ -275,6 +369,96 @@ void tst_SignupWeb::malformedRequestIsRefusedPlainly()
     QVERIFY2(answer.startsWith("HTTP/1.1 400 Bad Request"), answer.constData());
     QVERIFY(answer.contains("nosniff") && !answer.contains("SQL"));
     QCOMPARE(site.get("/m/" + site.token).status, 200);
+}
+
+void tst_SignupWeb::slowClientsDoNotStopOthers()
+{
+    Site site;
+    site.server.setRequestDeadline(std::chrono::seconds(4));
+    // 50 connections that send a request's first lines, then a header line now and then: 40 from
+    // one address (127.0.0.2), 10 from another.
+    std::vector<int> slow;
+    for (int i = 0; i < 50; ++i) {
+        const int sock = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        inet_pton(AF_INET, i < 40 ? "127.0.0.2" : "127.0.0.3", &address.sin_addr);
+        QCOMPARE(bind(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        address.sin_port = htons(quint16(site.server.port()));
+        inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+        QCOMPARE(::connect(sock, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        const QByteArray start = "POST /m/" + site.token.toLatin1() + " HTTP/1.1\r\nHost: x\r\n";
+        QCOMPARE(send(sock, start.constData(), size_t(start.size()), MSG_NOSIGNAL), ssize_t(start.size()));
+        slow.push_back(sock);
+    }
+    // Answered or closed by the server: the clients themselves only write.
+    const auto ended = [&](int from, int to) {
+        int count = 0;
+        for (int i = from; i < to; ++i) {
+            pollfd ready {slow[size_t(i)], POLLIN, 0};
+            count += poll(&ready, 1, 0);
+        }
+        return count;
+    };
+    std::atomic_bool done {false};
+    std::thread dribble([&] {
+        for (int round = 0; round < 40 && !done; ++round) {
+            for (const int sock : slow)
+                send(sock, "X-Slow: 1\r\n", 11, MSG_NOSIGNAL | MSG_DONTWAIT);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        }
+    });
+    // One address holds no more connections than its share; the others were closed at once.
+    QTRY_COMPARE_WITH_TIMEOUT(ended(0, 40), 40 - GuardedHttpServer::MaxConnectionsPerAddress, 3000);
+    QCOMPARE(ended(40, 50), 0);
+
+    QElapsedTimer timer;
+    timer.start();
+    const QString csrf = site.csrf();
+    const Reply saved = site.post("csrf=" + csrf + "&zone=1&d0=1&d0s0=7:00&d0s1=8:00");
+    QVERIFY(!csrf.isEmpty());
+    QCOMPARE(saved.status, 303);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    // However they dribble, the slow requests end at their deadline.
+    QTRY_COMPARE_WITH_TIMEOUT(ended(0, 50), 50, 8000);
+    done = true;
+    dribble.join();
+    for (const int sock : slow)
+        close(sock);
+}
+
+void tst_SignupWeb::tlsOnTheSameTerms()
+{
+    // The server's own connection loop speaks TLS: the page over HTTPS, nothing over plain HTTP,
+    // and a client that never starts its handshake is closed at the request deadline.
+    TestRoster roster;
+    const QString token
+        = roster.session().makeInvitation(roster.addMember(roster.addDivision("Alpha"), 1, "Ann")).token;
+    SignupServer server(roster.session(), roster.db(), TEST_DATA "/test-cert.pem", TEST_DATA "/test-key.pem");
+    server.setRequestDeadline(std::chrono::seconds(1));
+    QVERIFY(server.start("127.0.0.1", 0));
+    auto answers = std::async(std::launch::async, [&] {
+        const int silent = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(quint16(server.port()));
+        inet_pton(AF_INET, "127.0.0.1", &address.sin_addr);
+        ::connect(silent, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        httplib::SSLClient tls("127.0.0.1", server.port());
+        tls.enable_server_certificate_verification(false);
+        const httplib::Result page = tls.Get(("/m/" + token).toStdString());
+        const httplib::Result plain
+            = httplib::Client("127.0.0.1", server.port()).Get("/m/" + token.toStdString());
+        pollfd closed {silent, POLLIN, 0};
+        const int ended = poll(&closed, 1, 5000);
+        char byte = 0;
+        const bool silentClosed = ended == 1 && read(silent, &byte, 1) <= 0;
+        close(silent);
+        return std::tuple {page ? page->status : 0, plain ? plain->status : 0, silentClosed};
+    });
+    while (answers.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QCOMPARE(answers.get(), std::tuple(200, 0, true));
 }
 
 QTEST_GUILESS_MAIN(tst_SignupWeb)
