@@ -20,9 +20,12 @@
 
 namespace {
 
+// A connection is used on the thread that opened it only, so each thread counts its own; one
+// count shared by threads would lose changes, and a write's version check could then run
+// without the row lock it needs.
 int& nesting(const QString& connectionName)
 {
-    static QHash<QString, int> depth;
+    thread_local QHash<QString, int> depth;
     return depth[connectionName];
 }
 
@@ -485,7 +488,7 @@ int Database::remove(const QString& table, const QString& keyColumn, const QVari
 Transaction::Transaction(const Database& db)
     : m_db(db)
 {
-    int& depth = nesting(m_db.connection().connectionName());
+    int& depth = nesting(m_db.m_connectionName);
     m_outermost = depth == 0;
     if (m_outermost) {
         m_db.checkWritable();
@@ -499,7 +502,7 @@ Transaction::Transaction(const Database& db)
 
 Transaction::~Transaction()
 {
-    --nesting(m_db.connection().connectionName());
+    --nesting(m_db.m_connectionName);
     // A connection the server dropped was closed, and its transaction ended with it.
     if (m_outermost && !m_done && m_db.connection().isOpen())
         m_db.connection().rollback();
