@@ -81,10 +81,12 @@ int measureOne(int argc, char* argv[])
             roster.memberList();
         });
     } else if (what == QLatin1String("best")) {
-        measure([&] { roster.bestTimes(members); });
+        measure([&] { roster.bestTimes(roster.viewpoint(), members, {}); });
     } else if (what == QLatin1String("available")) {
-        measure(
-            [&] { roster.showAvailable(members, QStringLiteral("12/08/2026"), QStringLiteral("8:00 PM")); });
+        measure([&] {
+            roster.showAvailable(roster.viewpoint(), members, QStringLiteral("12/08/2026"),
+                                 QStringLiteral("8:00 PM"), {});
+        });
     }
     return 0;
 }

@@ -91,8 +91,7 @@ QList<RosterError> missing(const QList<int>& dataErrors, const QStringList& zone
 
 CliCommands::CliCommands(Database db, const Preferences& preferences, const QCommandLineParser& parser,
                          const QStringList& arguments)
-    : m_db(db)
-    , m_roster(db, preferences)
+    : m_roster(std::move(db), preferences)
     , m_lookup(m_roster)
     , m_parser(parser)
     , m_arguments(arguments)
@@ -377,7 +376,7 @@ CliOutput CliCommands::removeZone()
     return {{QStringLiteral("Deleted ") + zone.text}, {{QStringLiteral("key"), zone.key.toInt()}}, {}};
 }
 
-MatchPlan CliCommands::matchPlan(const Roster& roster) const
+MatchPlan CliCommands::matchPlan() const
 {
     QList<RecordKey> required;
     for (const QString& name : m_parser.values(QStringLiteral("require"))) {
@@ -385,8 +384,8 @@ MatchPlan CliCommands::matchPlan(const Roster& roster) const
         if (!required.contains(key))
             required.append(key);
     }
-    return roster.readMatchPlan(m_parser.value(QStringLiteral("length")),
-                                m_parser.value(QStringLiteral("min")), required);
+    return m_roster.readMatchPlan(m_parser.value(QStringLiteral("length")),
+                                  m_parser.value(QStringLiteral("min")), required);
 }
 
 QList<RecordKey> CliCommands::selection() const
@@ -416,25 +415,25 @@ QList<RecordKey> CliCommands::selection() const
     return keys;
 }
 
-Preferences CliCommands::schedulingPreferences() const
+Viewpoint CliCommands::viewpoint() const
 {
-    Preferences preferences = m_roster.preferences();
+    Viewpoint view = m_roster.viewpoint();
     if (given(QStringLiteral("zone")))
-        preferences.userTimeZone = named(QStringLiteral("zone"), [&] {
-                                       return m_lookup.zone(m_parser.value(QStringLiteral("zone")));
-                                   }).text;
+        view.userTimeZone = named(QStringLiteral("zone"), [&] {
+                                return m_lookup.zone(m_parser.value(QStringLiteral("zone")));
+                            }).text;
     if (given(QStringLiteral("dst")))
-        preferences.userDST = yes(QStringLiteral("dst"));
+        view.userDST = yes(QStringLiteral("dst"));
     if (given(QStringLiteral("grid")))
-        preferences.timeGranularity = gridMinutes(m_parser.value(QStringLiteral("grid")));
+        view.timeGranularity = gridMinutes(m_parser.value(QStringLiteral("grid")));
     if (given(QStringLiteral("max"))) {
         const std::optional<int> max = Preferences::readMaxResults(m_parser.value(QStringLiteral("max")));
         if (!max)
             throw RosterError(ErrorKind::ValueOutOfRange,
                               QStringLiteral("Maximum Results field must be a number greater than zero"));
-        preferences.maxResults = *max;
+        view.maxResults = *max;
     }
-    return preferences;
+    return view;
 }
 
 std::pair<QString, QString> CliCommands::matchAt() const
@@ -448,11 +447,11 @@ std::pair<QString, QString> CliCommands::matchAt() const
 
 CliOutput CliCommands::available()
 {
-    const Roster roster(m_db, schedulingPreferences());
-    const MatchPlan plan = matchPlan(roster);
+    const Viewpoint view = viewpoint();
+    const MatchPlan plan = matchPlan();
     const QList<RecordKey> members = selection();
     const auto [date, time] = matchAt();
-    const AvailableMembers available = roster.showAvailable(members, date, time, plan);
+    const AvailableMembers available = m_roster.showAvailable(view, members, date, time, plan);
     CliOutput out;
     out.lines = available.names;
     if (!available.reason.isEmpty())
@@ -462,7 +461,7 @@ CliOutput CliCommands::available()
             QStringLiteral("None of the %1 chosen member(s) can play then.").arg(members.size()));
     out.json = {{QStringLiteral("date"), date},
                 {QStringLiteral("time"), time},
-                {QStringLiteral("zone"), roster.preferences().userTimeZone},
+                {QStringLiteral("zone"), view.userTimeZone},
                 {QStringLiteral("chosen"), int(members.size())},
                 {QStringLiteral("available"), jsonList(available.names)}};
     out.warnings = missing(available.missingTimes, available.missingZones);
@@ -471,17 +470,17 @@ CliOutput CliCommands::available()
 
 CliOutput CliCommands::best()
 {
-    const Roster roster(m_db, schedulingPreferences());
-    const MatchPlan plan = matchPlan(roster);
+    Viewpoint view = viewpoint();
+    const MatchPlan plan = matchPlan();
     const QList<RecordKey> members = selection();
-    const QDate weekOf = Roster::readWeekOf(m_parser.value(QStringLiteral("week-of")));
-    const BestTimes best = roster.bestTimes(members, plan, weekOf);
+    view.weekOf = Roster::readWeekOf(m_parser.value(QStringLiteral("week-of")));
+    const BestTimes best = m_roster.bestTimes(view, members, plan);
     CliOutput out;
     QJsonArray times;
     for (const BestTimeTally& tally : best.tallies) {
         out.lines.append(RosterTexts::bestTimeLine(tally, plan));
         // That moment of the week, in the form "available --at" takes.
-        const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, weekOf);
+        const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, view.weekOf);
         times.append(
             QJsonObject {{QStringLiteral("count"), tally.Count},
                          {QStringLiteral("weekMinute"), tally.weekMinute},
@@ -493,9 +492,8 @@ CliOutput CliCommands::best()
     else if (out.lines.isEmpty())
         out.lines.append(
             QStringLiteral("None of the %1 chosen member(s) plays at any time.").arg(members.size()));
-    const Preferences& used = roster.preferences();
-    out.json = {{QStringLiteral("zone"), used.userTimeZone},
-                {QStringLiteral("grid"), used.timeGranularity},
+    out.json = {{QStringLiteral("zone"), view.userTimeZone},
+                {QStringLiteral("grid"), view.timeGranularity},
                 {QStringLiteral("chosen"), int(members.size())},
                 {QStringLiteral("times"), times}};
     out.warnings = missing(best.missingTimes, best.missingZones);
@@ -504,14 +502,14 @@ CliOutput CliCommands::best()
 
 CliOutput CliCommands::announce()
 {
-    const Roster roster(m_db, schedulingPreferences());
+    const Viewpoint view = viewpoint();
     const auto [date, time] = matchAt();
     const MatchAnnouncement match
-        = roster.announceMatch(selection(), date, time, m_parser.value(QStringLiteral("length")),
-                               m_parser.value(QStringLiteral("title")));
+        = m_roster.announceMatch(view, selection(), date, time, m_parser.value(QStringLiteral("length")),
+                                 m_parser.value(QStringLiteral("title")));
     const QString ics = m_parser.value(QStringLiteral("ics"));
     if (!ics.isEmpty())
-        roster.saveInvitation(match, ics);
+        m_roster.saveInvitation(match, ics);
     QStringList can;
     QStringList cannot;
     for (const AnnouncedMember& member : match.members)

@@ -82,13 +82,12 @@ private:
     MemberForm memberForm(MemberForm form) const;
     QList<RecordKey> selection() const;
     // --length, --require and --min; the plan of a moment when none is given.
-    MatchPlan matchPlan(const Roster& roster) const;
+    MatchPlan matchPlan() const;
     // --at as the date field and the time field.
     std::pair<QString, QString> matchAt() const;
-    // The preferences with --zone, --dst, --grid and --max of this command in force.
-    Preferences schedulingPreferences() const;
+    // The session's viewpoint with --zone, --dst, --grid and --max of this command in force.
+    Viewpoint viewpoint() const;
 
-    Database m_db;
     Roster m_roster;
     RosterLookup m_lookup;
     const QCommandLineParser& m_parser;

@@ -293,8 +293,9 @@ void SchedulingTab::refreshPlanner()
         return;
     }
     heatmap->setWeekOf(weekOf);
-    heatmap->setPlan(m_roster.weekPlan(members, plan, weekOf), [this, members, plan, weekOf](int weekMinute) {
-        return m_roster.availableAt(members, weekMinute, plan, weekOf).names;
+    const Viewpoint view = m_roster.viewpoint(weekOf);
+    heatmap->setPlan(m_roster.weekPlan(view, members, plan), [this, members, plan, view](int weekMinute) {
+        return m_roster.availableAt(view, members, weekMinute, plan).names;
     });
 }
 
@@ -331,7 +332,7 @@ void SchedulingTab::cmdShowAvailable_Click()
                 return;
             lstAvailable->clear();
             ProgressScope progress(m_progress);
-            available = m_roster.showAvailable(members, date, time, *plan);
+            available = m_roster.showAvailable(m_roster.viewpoint(), members, date, time, *plan);
             lstAvailable->addItems(available.names);
             QStringList required;
             for (int row = 0; row < lstSchedules->count(); ++row) {
@@ -370,7 +371,7 @@ void SchedulingTab::cmdShowBestTimes_Click()
                 return;
             lstBestTimes->clear();
             ProgressScope progress(m_progress);
-            best = m_roster.bestTimes(members, *plan, *weekOf);
+            best = m_roster.bestTimes(m_roster.viewpoint(*weekOf), members, *plan);
             for (const BestTimeTally& tally : best.tallies) {
                 auto* item = new QListWidgetItem(RosterTexts::bestTimeLine(tally, *plan));
                 item->setData(Qt::UserRole, tally.weekMinute);
@@ -405,8 +406,8 @@ void SchedulingTab::cmdAnnounce_Click()
     const QString length
         = txtMatchLength->text().trimmed().toInt() > 1 ? txtMatchLength->text() : QStringLiteral("60");
     try {
-        const MatchAnnouncement match
-            = m_roster.announceMatch(members, when.matchDate, when.matchTime, length, {});
+        const MatchAnnouncement match = m_roster.announceMatch(m_roster.viewpoint(), members, when.matchDate,
+                                                               when.matchTime, length, {});
         Messages::missingZones(this, match.missingZones);
         frmAnnounce dialog(m_roster, members, when.matchDate, when.matchTime, match, this);
         dialog.exec();

@@ -95,8 +95,8 @@ void frmAnnounce::compose()
     if (txtTitle->text() == m_match.title && txtLength->text().trimmed() == QString::number(m_match.length))
         return;
     try {
-        show(
-            m_roster.announceMatch(m_members, m_matchDate, m_matchTime, txtLength->text(), txtTitle->text()));
+        show(m_roster.announceMatch(m_roster.viewpoint(), m_members, m_matchDate, m_matchTime,
+                                    txtLength->text(), txtTitle->text()));
         Messages::missingZones(this, m_match.missingZones);
     } catch (const RosterError& error) {
         Messages::error(this, error);

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "RosterLists.h"
+#include "SignupSheet.h"
+#include "Viewpoint.h"
 #include "clans/DivisionStore.h"
-#include "exchange/ExchangeFile.h"
 #include "exchange/RosterImport.h"
 #include "invitations/InvitationStore.h"
-#include "invitations/SignupSheet.h"
-#include "members/MemberForm.h"
 #include "members/MemberReads.h"
 #include "scheduling/FindBestTimes.h"
 #include "scheduling/MatchAnnouncement.h"
@@ -17,6 +16,8 @@
 #include "timezones/ZoneStore.h"
 
 #include <QObject>
+
+struct MemberForm;
 
 // The Options dialog's fields as typed.
 struct OptionsForm
@@ -112,42 +113,41 @@ public:
     // Back to what the settings store holds.
     void restorePreferences();
 
-    // Scheduling, on the user's own clock.
+    // Scheduling, on the clock of the viewpoint given. A front end passes viewpoint(), or that
+    // changed for one command; the preferences stay as they are.
+    Viewpoint viewpoint(const QDate& weekOf = {}) const;
     void checkMatch(const QList<RecordKey>& members, const QString& matchDate,
                     const QString& matchTime) const;
     void checkBestTimes(const QList<RecordKey>& members) const;
-    AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
-                                   const QString& matchTime) const;
-    BestTimes bestTimes(const QList<RecordKey>& members) const;
 
     // The week planner: the same questions under a match plan; the plan's required players join
-    // the chosen members. A selection's week is read once and asked again until the roster, its
-    // zones or the preferences change.
+    // the chosen members. A selection's week is read once and asked again until the roster or its
+    // zones change, or a viewpoint on another clock asks.
     //
-    // Best times, the heatmap and a minute of the week are counted in the seven days from weekOf
-    // (an invalid date: from today), Show Available on the match date: real moments, so clock
-    // changes on either side count.
+    // Best times, the heatmap and a minute of the week are counted in the seven days from the
+    // viewpoint's week, Show Available on the match date: real moments, so clock changes on
+    // either side count.
     MatchPlan readMatchPlan(const QString& length, const QString& minimum,
                             const QList<RecordKey>& required) const;
-    AvailableMembers showAvailable(const QList<RecordKey>& members, const QString& matchDate,
-                                   const QString& matchTime, const MatchPlan& plan) const;
-    AvailableMembers availableAt(const QList<RecordKey>& members, int weekMinute, const MatchPlan& plan,
-                                 const QDate& weekOf = {}) const;
-    BestTimes bestTimes(const QList<RecordKey>& members, const MatchPlan& plan,
-                        const QDate& weekOf = {}) const;
+    AvailableMembers showAvailable(const Viewpoint& view, const QList<RecordKey>& members,
+                                   const QString& matchDate, const QString& matchTime,
+                                   const MatchPlan& plan) const;
+    AvailableMembers availableAt(const Viewpoint& view, const QList<RecordKey>& members, int weekMinute,
+                                 const MatchPlan& plan) const;
+    BestTimes bestTimes(const Viewpoint& view, const QList<RecordKey>& members, const MatchPlan& plan) const;
     // Every grid point of the week, for the heatmap.
-    WeekPlan weekPlan(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf = {}) const;
+    WeekPlan weekPlan(const Viewpoint& view, const QList<RecordKey>& members, const MatchPlan& plan) const;
     // The "Week of" date as typed; empty is today. Throws DataFormat for other text.
     static QDate readWeekOf(const QString& text);
     // Keeps the plan's length and minimum for the next run. Not announced: the Options dialog
     // does not show them, and its unsaved fields stay as typed.
     void savePlanner(const MatchPlan& plan);
 
-    // A match told to the chosen members: the date and time on the user's clock, the length in
-    // minutes (15 to 1440) and a title (empty for the default). Who can play is judged by the
+    // A match told to the chosen members: the date and time on the viewpoint's clock, the length
+    // in minutes (15 to 1440) and a title (empty for the default). Who can play is judged by the
     // week planner's rule for the whole length.
-    MatchAnnouncement announceMatch(const QList<RecordKey>& members, const QString& matchDate,
-                                    const QString& matchTime, const QString& length,
+    MatchAnnouncement announceMatch(const Viewpoint& view, const QList<RecordKey>& members,
+                                    const QString& matchDate, const QString& matchTime, const QString& length,
                                     const QString& title) const;
     // The announcement as a calendar invitation, organised by the user when UserEmail is a real
     // address (the Options dialog's placeholder is not).
@@ -206,14 +206,22 @@ private:
     void announceOthers(const QString& table);
 
     bool isUserZone(const QString& name) const;
-    // The selection's week from weekOf, or, with anyCovering, a week already read that holds it.
-    const WeekAvailability& week(const QList<RecordKey>& members, const MatchPlan& plan, const QDate& weekOf,
-                                 bool anyCovering = false) const;
+    // The selection's week from weekOf on the viewpoint's clock, or, with anyCovering, a week
+    // already read that holds it.
+    const WeekAvailability& week(const Viewpoint& view, const QList<RecordKey>& members,
+                                 const MatchPlan& plan, const QDate& weekOf, bool anyCovering = false) const;
 
     Database m_db;
     Preferences m_preferences;
-    // The last selection (sorted) and its week.
-    mutable QList<RecordKey> m_weekMembers;
+    // What the cached week was read for: the selection (sorted) and the clock it is counted on.
+    struct WeekKey
+    {
+        QList<RecordKey> members;
+        QString userTimeZone;
+        bool userDST = false;
+        bool operator==(const WeekKey&) const = default;
+    };
+    mutable WeekKey m_weekKey;
     mutable std::optional<WeekAvailability> m_week;
     struct Loaded
     {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "invitations/SignupSheet.h"
+#include "roster/SignupSheet.h"
 #include "store/RosterError.h"
 
 #include <QByteArray>

@@ -29,7 +29,8 @@ struct Arranged
     }
     MatchAnnouncement announce(const QList<RecordKey>& members)
     {
-        return roster.session().announceMatch(members, "12/8/2026", "8:00 PM", "90", "Scrim");
+        Roster& session = roster.session();
+        return session.announceMatch(session.viewpoint(), members, "12/8/2026", "8:00 PM", "90", "Scrim");
     }
 
     TestRoster roster;

@@ -168,7 +168,8 @@ void tst_Members::addStoresGmtAndLoadsBack()
     roster.db().update("Members", "MBR_PK", member, {{"MBR_FL_Active", -1}, {"MBR_Notes", QVariant()}});
     edit = session.memberForEdit(member);
     QVERIFY(edit.form.active && edit.form.notes.isEmpty());
-    QVERIFY(session.memberInfo(member).status == "Active" && session.bestTimes({member}).tallies.size() > 0);
+    QVERIFY(session.memberInfo(member).status == "Active"
+            && session.bestTimes(session.viewpoint(), {member}, {}).tallies.size() > 0);
 }
 
 void tst_Members::updateRewritesKeptDays()

@@ -257,11 +257,12 @@ void tst_Roster::schedulingChecks()
                                                      {bob, "12/07/2026", "", time},
                                                      {bob, "12/07/2026", "8:00 PM", ""}}) {
         QCOMPARE(refusal([&] { s.checkMatch(member, day, hour); }), refused);
-        QCOMPARE(refusal([&] { s.showAvailable(member, day, hour); }), refused);
+        QCOMPARE(refusal([&] { s.showAvailable(s.viewpoint(), member, day, hour, {}); }), refused);
     }
     QVERIFY(refusal([&] { s.checkBestTimes(none); }) == chosen
-            && refusal([&] { s.bestTimes(none); }) == chosen);
-    QCOMPARE(refusal([&] { s.checkBestTimes(bob); }) + refusal([&] { s.bestTimes(bob); }), QString());
+            && refusal([&] { s.bestTimes(s.viewpoint(), none, {}); }) == chosen);
+    QCOMPARE(refusal([&] { s.checkBestTimes(bob); }) + refusal([&] { s.bestTimes(s.viewpoint(), bob, {}); }),
+             QString());
     const QString path = roster.filePath("out.tlx"),
                   divisions = "Selection: You must make selection(s) from the list first!";
     QVERIFY(refusal([&] { s.checkExport({}); }) == divisions
@@ -342,8 +343,9 @@ void tst_Roster::writesAnnounceChanges_data()
     row("import division", "divisions", [](A r) { r.import(""); });
     row("import again", "", [](A r) { r.import(""); });
     row("read", "", [](A r) {
-        r.s.memberInfo(r.bob), r.s.memberForEdit(r.bob), r.s.bestTimes({r.bob});
-        r.s.showAvailable({r.bob}, "12/07/2026", "8:00 PM"), r.s.checkDivisionDeletion(r.empty);
+        r.s.memberInfo(r.bob), r.s.memberForEdit(r.bob), r.s.bestTimes(r.s.viewpoint(), {r.bob}, {});
+        r.s.showAvailable(r.s.viewpoint(), {r.bob}, "12/07/2026", "8:00 PM", {}),
+            r.s.checkDivisionDeletion(r.empty);
     });
 }
 

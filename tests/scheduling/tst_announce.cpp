@@ -47,7 +47,8 @@ struct AnnounceRoster
     MatchAnnouncement announce(const QString& date = QStringLiteral("12/8/2026"),
                                const QString& time = QStringLiteral("6:00 PM"))
     {
-        return roster.session().announceMatch(keys, date, time, QStringLiteral("90"), QString());
+        Roster& session = roster.session();
+        return session.announceMatch(session.viewpoint(), keys, date, time, QStringLiteral("90"), QString());
     }
 
     QList<RecordKey> keys;
@@ -128,13 +129,14 @@ void tst_announce::refusals()
 {
     AnnounceRoster arranged;
     Roster& session = arranged.roster.session();
-    QCOMPARE(refusal([&] { session.announceMatch({}, "12/8/2026", "6:00 PM", "90", {}); }),
+    const Viewpoint view = session.viewpoint();
+    QCOMPARE(refusal([&] { session.announceMatch(view, {}, "12/8/2026", "6:00 PM", "90", {}); }),
              QStringLiteral("Selection: You must Select Member(s) from the list!"));
-    QCOMPARE(refusal([&] { session.announceMatch(arranged.keys, "6:00 PM", "6:00 PM", "90", {}); }),
+    QCOMPARE(refusal([&] { session.announceMatch(view, arranged.keys, "6:00 PM", "6:00 PM", "90", {}); }),
              QStringLiteral("DataFormat: \"6:00 PM 6:00 PM\" is not a valid date and time."));
-    QCOMPARE(refusal([&] { session.announceMatch(arranged.keys, "12/8/2026", "6:00 PM", "1", {}); }),
+    QCOMPARE(refusal([&] { session.announceMatch(view, arranged.keys, "12/8/2026", "6:00 PM", "1", {}); }),
              QStringLiteral("DataFormat: Match length must be a whole number of minutes from 15 to 1440."));
-    QCOMPARE(session.announceMatch(arranged.keys, "12/8/2026", "6:00 PM", "90", " Finals ").title,
+    QCOMPARE(session.announceMatch(view, arranged.keys, "12/8/2026", "6:00 PM", "90", " Finals ").title,
              QStringLiteral("Finals"));
 }
 

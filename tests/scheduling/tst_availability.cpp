@@ -64,22 +64,31 @@ struct Schedules : TestRoster
         addSchedule(key, keys);
         return key;
     }
-    Roster session(const QString& userZone, bool userDST, int step = 30, int maxResults = 100)
+    static Viewpoint view(const QString& userZone, bool userDST = false, int step = 30, int maxResults = 100)
     {
-        return Roster(db(), {userZone, userDST, false, maxResults, "", "", step});
+        return {userZone, userDST, step, maxResults, {}};
+    }
+    // Each on a session of its own: the tests change rows behind a session's back.
+    AvailableMembers showAvailable(const Viewpoint& view, const QList<RecordKey>& members,
+                                   const QString& moment)
+    {
+        return Roster(db(), {}).showAvailable(view, members, moment.section(' ', 0, 0),
+                                              moment.section(' ', 1), {});
+    }
+    BestTimes bestTimes(const Viewpoint& view, const QList<RecordKey>& members)
+    {
+        return Roster(db(), {}).bestTimes(view, members, {});
     }
     QStringList available(const QList<RecordKey>& members, const QString& moment, bool userDST = false,
                           const QString& userZone = "USR")
     {
-        return session(userZone, userDST)
-            .showAvailable(members, moment.section(' ', 0, 0), moment.section(' ', 1))
-            .names;
+        return showAvailable(view(userZone, userDST), members, moment).names;
     }
     // "count day hh:mm AM" per tally; a missing row or zone shows as a line of its own.
     QStringList best(const QList<RecordKey>& members, int step = 30, int maxResults = 100,
                      bool userDST = false)
     {
-        const BestTimes result = session("USR", userDST, step, maxResults).bestTimes(members);
+        const BestTimes result = bestTimes(view("USR", userDST, step, maxResults), members);
         QStringList lines;
         for (const BestTimeTally& tally : result.tallies)
             lines << QString("%1 %2 %3")
@@ -304,15 +313,13 @@ void tst_Availability::missingRowsReportedOnceAndRunGoesOn()
     dropTimes(keys[1], "TUE");
     dropTimes(keys[2], "WED");
     const auto missing = [&](const QString& moment) {
-        return roster.session("USR", false)
-            .showAvailable(keys, moment.section(' ', 0, 0), moment.section(' ', 1))
-            .missingTimes;
+        return roster.showAvailable(roster.view("USR"), keys, moment).missingTimes;
     };
     QCOMPARE(roster.available(keys, "12/08/2026 8:00 PM"), QStringList {"Cy"});
     QCOMPARE(missing("12/08/2026 8:00 PM"), QList<int> {1030});
     QCOMPARE(missing("12/09/2026 8:00 PM"), QList<int> {1031});
     // Best times count a missing day for nobody and say so.
-    QCOMPARE(roster.session("USR", false).bestTimes(keys).missingTimes, QList<int> {1036});
+    QCOMPARE(roster.bestTimes(roster.view("USR"), keys).missingTimes, QList<int> {1036});
     QCOMPARE(
         roster.best(keys, 60),
         (QStringList {"2 Wed 07:00 PM", "2 Wed 08:00 PM", "1 Tue 07:00 PM", "1 Tue 08:00 PM", "missing"}));
@@ -320,10 +327,15 @@ void tst_Availability::missingRowsReportedOnceAndRunGoesOn()
     roster.db().exec("UPDATE Schedules SET SCH_FL_SAT_SUN = 1");
     QCOMPARE(missing("12/13/2026 8:00 PM"), QList<int> {1034});
     // An unknown user zone converts with offset 0 and is named once.
-    const AvailableMembers unknown
-        = roster.session("XYZ", false).showAvailable(keys, "12/08/2026", "8:00 PM");
+    const AvailableMembers unknown = roster.showAvailable(roster.view("XYZ"), keys, "12/08/2026 8:00 PM");
     QCOMPARE(unknown.names, QStringList {"Cy"});
     QCOMPARE(unknown.missingZones, QStringList {"XYZ"});
+    // One session asked from another clock reads the week again for it.
+    Roster& session = roster.session();
+    QCOMPARE(session.showAvailable(roster.view("USR"), keys, "12/08/2026", "8:00 PM", {}).missingZones,
+             QStringList());
+    QCOMPARE(session.showAvailable(roster.view("XYZ"), keys, "12/08/2026", "8:00 PM", {}).missingZones,
+             QStringList {"XYZ"});
     QVERIFY(!refusal([&] { roster.available(keys, "13/45/2026 8:00 PM"); }).isEmpty());
 }
 
@@ -495,11 +507,8 @@ void tst_Availability::plannerEdges()
 struct RealZones : TestRoster
 {
     RecordKey alpha = addDivision("Alpha");
-    // The session of a user in that real time zone.
-    Roster user(const QString& id, int step = 30)
-    {
-        return {db(), {zone(id), false, false, 100, "", "", step}};
-    }
+    // The viewpoint of a user in that real time zone.
+    Viewpoint user(const QString& id, int step = 30) { return {zone(id), false, step, 100, {}}; }
     // A zone of that real time zone, added as Time Zone Edits does, named after it.
     QString zone(const QString& id)
     {
@@ -562,7 +571,9 @@ void tst_Availability::realZones()
     QFETCH(bool, listed);
     RealZones roster;
     const RecordKey ann = roster.member(member, days);
-    QCOMPARE(roster.user(user).showAvailable({ann}, match.section(' ', 0, 0), match.section(' ', 1)).names,
+    QCOMPARE(roster.session()
+                 .showAvailable(roster.user(user), {ann}, match.section(' ', 0, 0), match.section(' ', 1), {})
+                 .names,
              listed ? QStringList {"Ann"} : QStringList());
 }
 

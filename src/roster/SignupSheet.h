@@ -1,7 +1,7 @@
 #pragma once
 
+#include "RosterLists.h"
 #include "members/MemberForm.h"
-#include "roster/RosterLists.h"
 
 #include <QDateTime>
 
