@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 namespace {
 
@@ -55,11 +56,7 @@ bool TimeEntryField::acceptText()
 {
     if (m_refusing)
         return false;
-    if (m_kind == Kind::Slot) {
-        const QString rewritten = RewriteSlotText(text());
-        if (rewritten != text())
-            setText(rewritten);
-    }
+    tidyText();
     if (text().isEmpty() || IsDateTimeText(text()))
         return true;
     m_refusing = true;
@@ -70,6 +67,23 @@ bool TimeEntryField::acceptText()
                    Messages::Icon::Information);
     m_refusing = false;
     return false;
+}
+
+void TimeEntryField::tidyText()
+{
+    if (m_kind == Kind::Date)
+        return;
+    const QString shown = TimeFieldText(text());
+    if (shown != text())
+        setText(shown);
+}
+
+void TimeEntryField::keyPressEvent(QKeyEvent* event)
+{
+    // Enter runs a command on the text (Show Available): it gets the time as the field shows it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        tidyText();
+    QLineEdit::keyPressEvent(event);
 }
 
 void TimeEntryField::focusInEvent(QFocusEvent* event)
