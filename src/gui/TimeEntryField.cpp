@@ -60,12 +60,14 @@ bool TimeEntryField::acceptText()
     if (text().isEmpty() || IsDateTimeText(text()))
         return true;
     m_refusing = true;
-    Messages::show(window(), QStringLiteral("Data Format Error"),
-                   m_kind == Kind::Date
-                       ? QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY")
-                       : QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
-                   Messages::Icon::Information);
+    Messages::refuseEntry(this, QStringLiteral("Data Format Error"),
+                          m_kind == Kind::Date
+                              ? QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY")
+                              : QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
+                          Messages::Icon::Information);
     m_refusing = false;
+    // What is typed next (perhaps while the box was up) replaces the refused text.
+    selectAll();
     return false;
 }
 
@@ -117,11 +119,8 @@ void TimeEntryField::mousePressEvent(QMouseEvent* event)
 bool TimeEntryField::focusNextPrevChild(bool next)
 {
     // Tab and Shift+Tab are refused here, before the focus moves at all.
-    if (!acceptText()) {
-        if (m_kind == Kind::Slot)
-            selectAll();
+    if (!acceptText())
         return true;
-    }
     return QLineEdit::focusNextPrevChild(next);
 }
 

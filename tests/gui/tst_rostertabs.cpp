@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -381,6 +382,35 @@ private slots:
         QTest::mouseClick(slot, Qt::LeftButton, {}, QPoint(4, slot->height() / 2));
         QCOMPARE(slot->selectedText(), "11:00 PM");
         QCOMPARE(Messages::shown().size(), 3);
+    }
+
+    // Typing on while the refusal's box is up: the box closes and the keys go to the field.
+    void typingOnAfterARefusalGoesToTheField()
+    {
+        Form f;
+        TimeEntryField* slot = f.tab.txtMSlot1Start;
+        slot->setFocus();
+        QTest::keyClicks(slot, "abc");
+        Messages::setScripted(false);
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClicks(box->focusWidget() ? box->focusWidget() : box, "9pm");
+        });
+        // Never left waiting on a box.
+        QTimer::singleShot(5000, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QTest::keyClick(slot, Qt::Key_Tab);
+        Messages::setScripted(true);
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(slot->text(), "9pm");
+        QCOMPARE(boxes("Data Format Error").size(), 1);
+        // The offscreen platform does not hand the activation back when a box closes.
+        showActive(f.tab);
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QCOMPARE(slot->text(), "09:00 PM");
+        QCOMPARE(focusName(), "txtMSlot1End");
     }
 
     void clickLoadsAgainAfterClearAndRefusalsKeepTheFields()
