@@ -540,7 +540,8 @@ CliOutput CliCommands::exportDivisions()
     for (const QString& name : m_parser.values(QStringLiteral("division")))
         divisions.append(m_lookup.division(name).key.toByteArray());
     m_roster.checkExport(divisions);
-    const QString path = required(0, QStringLiteral("FILE to export to"));
+    // The name checked and reported is the file written: "alpha" is saved as alpha.tlx.
+    const QString path = Roster::exportPath(required(0, QStringLiteral("FILE to export to")));
     if (QFileInfo::exists(path) && !given(QStringLiteral("force")))
         throw RosterError(ErrorKind::ExportFailed,
                           QStringLiteral("This Export File Already Exists... (--force overwrites it)"));
@@ -605,7 +606,7 @@ CliOutput CliCommands::options()
         return value ? QStringLiteral("yes") : QStringLiteral("no");
     };
     return {{QStringLiteral("Your Time Zone: ") + p.userTimeZone,
-             QStringLiteral("Apply DST: ") + yesNo(p.userDST),
+             m_roster.daylightText(p.userTimeZone, p.userDST),
              QStringLiteral("Best Times Granularity: %1 Min").arg(p.timeGranularity),
              QStringLiteral("Max Return on Show Best Times: %1").arg(p.maxResults),
              QStringLiteral("Disable Message Box Verifications: ") + yesNo(p.verifyOff),

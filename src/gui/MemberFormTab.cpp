@@ -149,6 +149,9 @@ QWidget* MemberFormTab::createSchedules()
     frmSchedules = named(new QGroupBox(QStringLiteral("Playing Schedules")), "frmSchedules",
                          QStringLiteral("Playing Schedules"));
     auto* week = new QGridLayout(frmSchedules);
+    lblFormZone = named(new QLabel, "lblFormZone", QStringLiteral("Zone of the times"));
+    lblFormZone->hide();
+    week->addWidget(lblFormZone, 0, 0, 1, 3);
     const std::array<const char*, 4> slotNames {"Slot1Start", "Slot1End", "Slot2Start", "Slot2End"};
     const std::array<const char*, 4> slotWords {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
     for (int d = 0; d < int(DayTable.size()); ++d) {
@@ -176,7 +179,7 @@ QWidget* MemberFormTab::createSchedules()
             grid->addWidget(new QLabel(QStringLiteral("to")), row, 2);
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(3, 1);
-        week->addWidget(day.frame, d / 3, d % 3);
+        week->addWidget(day.frame, d / 3 + 1, d % 3);
     }
     frmMonday = m_days[0].frame;
     Frame1 = m_days[1].frame;
@@ -396,6 +399,7 @@ void MemberFormTab::cmbDiv_Change()
 void MemberFormTab::cmbTZ_Change()
 {
     typeAhead(cmbTZ);
+    showTimesZone();
     // Save converts the times from the zone the box names, so the caption names that zone.
     if (m_editMode && !m_loading)
         showScheduleZone(cmbTZ->currentText());
@@ -411,6 +415,14 @@ void MemberFormTab::showScheduleZone(const QString& zone)
     frmSchedules->setTitle(caption);
     // Screen readers learn the zone from the frame's name.
     frmSchedules->setAccessibleName(caption);
+}
+
+void MemberFormTab::showTimesZone()
+{
+    const int index = cmbTZ->findText(cmbTZ->currentText().trimmed(), Qt::MatchFixedString);
+    lblFormZone->setText(index < 0 ? QString() : QStringLiteral("Times in ") + cmbTZ->itemText(index));
+    lblFormZone->setAccessibleName(index < 0 ? QStringLiteral("Zone of the times") : lblFormZone->text());
+    lblFormZone->setVisible(index >= 0);
 }
 
 void MemberFormTab::typeAhead(QComboBox* combo)

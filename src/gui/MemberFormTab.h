@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -58,6 +59,8 @@ public:
     QGroupBox* frmeNotes = nullptr;
     QPlainTextEdit* txtNotes = nullptr;
     QGroupBox* frmSchedules = nullptr;
+    // "Times in CET": the zone the zone box names, in which the times are typed and shown.
+    QLabel* lblFormZone = nullptr;
     QGroupBox* frmMonday = nullptr;
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -125,6 +128,7 @@ private:
     void endEditMode();
     // The schedule frame's caption names the zone the times are in.
     void showScheduleZone(const QString& zone);
+    void showTimesZone();
     void typeAhead(QComboBox* combo);
     void showEntryCase(QComboBox* combo);
 

@@ -49,6 +49,8 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     QFont heading = lblAvailability->font();
     heading.setBold(true);
     lblAvailability->setFont(heading);
+    lblViewZone = named(new QLabel, "lblViewZone", QStringLiteral("Zone of the times"));
+    lblViewZone->hide();
     const auto day = [](const char* objectName, const QString& caption, const QString& accessibleName) {
         auto* label = named(new QLabel(caption), objectName, accessibleName);
         label->hide();
@@ -91,6 +93,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     frame->addLayout(details);
     frame->addSpacing(12);
     frame->addWidget(lblAvailability);
+    frame->addWidget(lblViewZone);
     frame->addLayout(days);
     frame->addWidget(lblNoSched);
     frame->addStretch();
@@ -171,6 +174,7 @@ void MembersInfoTab::ClearMemberInfo()
         times->hide();
     }
     lblNoSched->hide();
+    lblViewZone->hide();
 }
 
 void MembersInfoTab::ShowMemberInfo()
@@ -199,6 +203,9 @@ void MembersInfoTab::ShowMemberInfo()
                       + selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP"))
                                     : QString());
     lblNoSched->setVisible(!info.hasSchedule);
+    lblViewZone->setText(QStringLiteral("Times in ") + m_roster.preferences().userTimeZone.trimmed());
+    lblViewZone->setAccessibleName(lblViewZone->text());
+    lblViewZone->setVisible(info.hasSchedule);
     const auto labels = dayLabels();
     for (int day = 0; day < int(labels.size()); ++day) {
         if (!info.days[day])

@@ -40,6 +40,8 @@ public:
     QLabel* lblNotes = nullptr;
     QLabel* lblSelfUpdated = nullptr;
     QLabel* lblAvailability = nullptr;
+    // "Times in EST": the days' times are in the user's own zone.
+    QLabel* lblViewZone = nullptr;
     QLabel* lblMon = nullptr;
     QLabel* lblTue = nullptr;
     QLabel* lblWed = nullptr;

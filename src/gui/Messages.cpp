@@ -3,10 +3,13 @@
 #include "roster/RosterTexts.h"
 #include "store/RosterError.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -124,7 +127,57 @@ Box boxFor(ErrorKind kind)
     return {"Tallyhold", Icon::Critical};
 }
 
+// While a refusal's box is up: a typed letter, digit or sign closes it and is sent on to the
+// field. Enter, Space and Escape still answer the box.
+class TypedOnFilter : public QObject
+{
+public:
+    TypedOnFilter(QDialog& box, QWidget* field)
+        : m_box(box)
+        , m_field(field)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~TypedOnFilter() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType()
+            || static_cast<QWidget*>(watched)->window() != &m_box)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.isEmpty() || !text.at(0).isPrint() || text.at(0).isSpace()
+            || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return false;
+        if (m_field)
+            QCoreApplication::postEvent(m_field,
+                                        new QKeyEvent(QEvent::KeyPress, key->key(), key->modifiers(), text));
+        m_box.done(0);
+        return true;
+    }
+
+private:
+    QDialog& m_box;
+    QPointer<QWidget> m_field;
+};
+
 } // namespace
+
+void Messages::refuseEntry(QWidget* field, const QString& title, const QString& text, Icon icon)
+{
+    Script& s = script();
+    s.shown.append({title, text, {}, icon, Buttons::Ok});
+    if (s.scripted) {
+        if (!s.answers.isEmpty())
+            s.answers.takeFirst();
+        return;
+    }
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::Ok, field->window());
+    TypedOnFilter typedOn(box, field);
+    box.exec();
+}
 
 Messages::Answer Messages::show(QWidget* parent, const QString& title, const QString& text, Icon icon,
                                 Buttons buttons, const QString& detail)

@@ -32,6 +32,9 @@ public:
     static void inform(QWidget* parent, const QString& text, Icon icon = Icon::Information,
                        const QString& detail = {});
     static bool confirm(QWidget* parent, const QString& question);
+    // The box of an entry field that refuses its text. Someone typing on while it is up means
+    // the field: the first letter closes the box and goes to the field with what follows.
+    static void refuseEntry(QWidget* field, const QString& title, const QString& text, Icon icon);
     // A core refusal or failure, as the box its kind calls for, with its text and detail.
     static void error(QWidget* parent, const RosterError& error);
     // After a command: one "Unrecoverable Data Error.  Number 1024" box naming the zones its

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 
 namespace {
 
@@ -55,21 +56,36 @@ bool TimeEntryField::acceptText()
 {
     if (m_refusing)
         return false;
-    if (m_kind == Kind::Slot) {
-        const QString rewritten = RewriteSlotText(text());
-        if (rewritten != text())
-            setText(rewritten);
-    }
+    tidyText();
     if (text().isEmpty() || IsDateTimeText(text()))
         return true;
     m_refusing = true;
-    Messages::show(window(), QStringLiteral("Data Format Error"),
-                   m_kind == Kind::Date
-                       ? QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY")
-                       : QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
-                   Messages::Icon::Information);
+    Messages::refuseEntry(this, QStringLiteral("Data Format Error"),
+                          m_kind == Kind::Date
+                              ? QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY")
+                              : QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
+                          Messages::Icon::Information);
     m_refusing = false;
+    // What is typed next (perhaps while the box was up) replaces the refused text.
+    selectAll();
     return false;
+}
+
+void TimeEntryField::tidyText()
+{
+    if (m_kind == Kind::Date)
+        return;
+    const QString shown = TimeFieldText(text());
+    if (shown != text())
+        setText(shown);
+}
+
+void TimeEntryField::keyPressEvent(QKeyEvent* event)
+{
+    // Enter runs a command on the text (Show Available): it gets the time as the field shows it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        tidyText();
+    QLineEdit::keyPressEvent(event);
 }
 
 void TimeEntryField::focusInEvent(QFocusEvent* event)
@@ -103,11 +119,8 @@ void TimeEntryField::mousePressEvent(QMouseEvent* event)
 bool TimeEntryField::focusNextPrevChild(bool next)
 {
     // Tab and Shift+Tab are refused here, before the focus moves at all.
-    if (!acceptText()) {
-        if (m_kind == Kind::Slot)
-            selectAll();
+    if (!acceptText())
         return true;
-    }
     return QLineEdit::focusNextPrevChild(next);
 }
 

@@ -44,6 +44,7 @@ frmOptions::frmOptions(Roster& roster, QWidget* parent)
     cmbTZ->setInsertPolicy(QComboBox::NoInsert);
     chkApplyDST
         = named(new QCheckBox(QStringLiteral("Apply DST")), "chkApplyDST", QStringLiteral("Apply DST"));
+    lblDaylight = named(new QLabel, "lblDaylight", QStringLiteral("Daylight saving"));
     cmdSave
         = named(new QPushButton(QStringLiteral("Save Settings")), "cmdSave", QStringLiteral("Save Settings"));
     cmdRestore = named(new QPushButton(QStringLiteral("Restore Settings")), "cmdRestore",
@@ -71,7 +72,10 @@ frmOptions::frmOptions(Roster& roster, QWidget* parent)
     you->addRow(captionFor(txtName, QStringLiteral("Name")), txtName);
     you->addRow(captionFor(txtEmail, QStringLiteral("EMail")), txtEmail);
     you->addRow(captionFor(cmbTZ, QStringLiteral("Your Time Zone")), cmbTZ);
-    you->addRow(QString(), chkApplyDST);
+    auto* daylight = new QHBoxLayout;
+    daylight->addWidget(chkApplyDST);
+    daylight->addWidget(lblDaylight, 1);
+    you->addRow(QString(), daylight);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdSave);
@@ -136,6 +140,9 @@ void frmOptions::followZone()
                                : QStringLiteral("Your zone's real time zone is on standard time today");
     chkApplyDST->setToolTip(tip);
     chkApplyDST->setAccessibleDescription(tip);
+    // A greyed box alone would read as "no daylight saving" all year.
+    lblDaylight->setText(today ? m_roster.daylightText(cmbTZ->currentText(), m_fixedDST) : QString());
+    lblDaylight->setAccessibleName(today ? lblDaylight->text() : QStringLiteral("Daylight saving"));
 }
 
 void frmOptions::cmdRestore_Click()

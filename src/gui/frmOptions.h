@@ -5,6 +5,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -32,6 +33,8 @@ public:
     QLineEdit* txtEmail = nullptr;
     QComboBox* cmbTZ = nullptr;
     QCheckBox* chkApplyDST = nullptr;
+    // For a zone with a real time zone, what its clock does today, in tallyhold-cli's words.
+    QLabel* lblDaylight = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdRestore = nullptr;
     QPushButton* cmdCancel = nullptr;

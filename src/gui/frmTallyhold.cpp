@@ -178,7 +178,8 @@ void frmTallyhold::showHints()
     const bool noClans = m_clans->lstDivision->count() == 0;
     const bool noMembers = m_membersInfo->lstMembers->count() == 0;
     const QString firstRun = QStringLiteral(
-        "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members");
+        "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own "
+        "time zone, in which times are shown, is set in Tools › Options.");
     const QString membersFirst = noClans ? firstRun
         : noMembers
         ? QStringLiteral("No members listed yet: add them on Add / Edit Members (members of hidden clans are "

@@ -4,6 +4,7 @@
 #include "time/cTimeFuncs.h"
 
 #include <QDateTime>
+#include <QTimeZone>
 #include <QTimer>
 
 namespace {
@@ -35,6 +36,24 @@ Roster::Roster(Database db, Preferences preferences, QObject* parent)
     for (const auto change : {&Roster::membersChanged, &Roster::divisionsChanged, &Roster::zonesChanged})
         connect(this, change, this, [this] { m_week.reset(); });
     m_db.watch(this, [this](const QString& table) { announceOthers(table); });
+    followSystemZone();
+}
+
+void Roster::followSystemZone()
+{
+    if (m_preferences.userTimeZone != Preferences {}.userTimeZone || UserTimeZoneStored())
+        return;
+    const QString system = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    try {
+        for (const ZoneRow& zone : ZoneStore(m_db).rows()) {
+            if (!zone.iana.isEmpty() && zone.iana == system && !zone.name.trimmed().isEmpty()) {
+                m_preferences.userTimeZone = zone.name.trimmed();
+                return;
+            }
+        }
+    } catch (const RosterError&) {
+        // A roster whose zones cannot be read keeps the default; its commands say why.
+    }
 }
 
 void Roster::announceOthers(const QString& table)
@@ -137,8 +156,26 @@ std::optional<bool> Roster::daylightToday(const QString& zoneName) const
         DateTime::fromSeconds(QDateTime::currentSecsSinceEpoch() + DateTime::UnixDayZero));
 }
 
+QString Roster::daylightText(const QString& zoneName, bool userDST) const
+{
+    const std::optional<bool> today = daylightToday(zoneName);
+    if (!today)
+        return QStringLiteral("Apply DST: ") + (userDST ? QStringLiteral("yes") : QStringLiteral("no"));
+    QString iana;
+    for (const ZoneRow& zone : ZoneStore(m_db).rows()) {
+        if (zone.name.trimmed().compare(zoneName.trimmed(), Qt::CaseInsensitive) == 0) {
+            iana = zone.iana;
+            break;
+        }
+    }
+    return QStringLiteral("follows %1: %2")
+        .arg(iana,
+             *today ? QStringLiteral("daylight saving today") : QStringLiteral("no daylight saving today"));
+}
+
 void Roster::restorePreferences()
 {
     m_preferences = LoadSettings();
+    followSystemZone();
     emit preferencesChanged();
 }

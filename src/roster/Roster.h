@@ -110,6 +110,10 @@ public:
     // Whether the named zone's real time zone keeps daylight saving time today; nothing for a
     // zone without one (or not in the roster), whose daylight saving the user chooses.
     std::optional<bool> daylightToday(const QString& zoneName) const;
+    // What daylight saving the named zone keeps, in the same words everywhere: "Apply DST: yes"
+    // or "no" (the user's choice) for a fixed zone; "follows America/New_York: no daylight
+    // saving today" for one with a real time zone, whose clock decides.
+    QString daylightText(const QString& zoneName, bool userDST) const;
     // Back to what the settings store holds.
     void restorePreferences();
 
@@ -206,6 +210,9 @@ private:
     void announceOthers(const QString& table);
 
     bool isUserZone(const QString& name) const;
+    // Before any zone of the user's is stored, the roster's zone that follows this computer's
+    // time zone is the user's own (EST when none does).
+    void followSystemZone();
     // The selection's week from weekOf on the viewpoint's clock, or, with anyCovering, a week
     // already read that holds it.
     const WeekAvailability& week(const Viewpoint& view, const QList<RecordKey>& members,

@@ -92,6 +92,11 @@ Preferences LoadSettings()
     return loaded;
 }
 
+bool UserTimeZoneStored()
+{
+    return !store().value(QStringLiteral("Tallyhold/UserTimeZone")).toString().trimmed().isEmpty();
+}
+
 void SaveSettings(const Preferences& preferences)
 {
     const auto boolean = [](bool value) {

@@ -31,6 +31,8 @@ struct Preferences
 // Reads the store (organisation "Quillmoor", application and group "Tallyhold"); an absent
 // key, or a value that does not read as its type, gives its default.
 Preferences LoadSettings();
+// False until a user time zone has been stored: the first run, or a store without the key.
+bool UserTimeZoneStored();
 // Writes the values as text: numbers in decimal, Booleans as True or False.
 void SaveSettings(const Preferences& preferences);
 // The shared roster last opened through File, Open Shared Roster (its address; never a password).

@@ -39,3 +39,12 @@ QString RewriteSlotText(const QString& text)
     const QString trimmed = text.trimmed();
     return QString::number(qint64(std::floor(value / 100))) + QLatin1Char(':') + trimmed.right(2);
 }
+
+QString TimeFieldText(const QString& text)
+{
+    const QString rewritten = RewriteSlotText(text);
+    const std::optional<DateTime> value = DateTime::parse(rewritten);
+    if (!value || value->seconds() < 0 || value->seconds() >= 86400 || value->seconds() % 60 != 0)
+        return rewritten;
+    return value->toHhMmAmPm();
+}

@@ -12,3 +12,7 @@ bool IsNumericText(const QString& text);
 // date/time test to refuse); an hour of 1 to 12 with a or p, with or without minutes, blanks or
 // dots, becomes "7:30 PM". Any other text comes back unchanged.
 QString RewriteSlotText(const QString& text);
+// What a time field shows once its text is accepted: RewriteSlotText, then a time of day in whole
+// minutes in the form the fields are filled with from the roster ("07:30 PM"). A date, seconds or
+// text that is not a time come back as RewriteSlotText gives them.
+QString TimeFieldText(const QString& text);

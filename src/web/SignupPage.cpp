@@ -138,6 +138,9 @@ QByteArray SignupPage::stylesheet()
         "legend{font-weight:600;padding:0 .3rem}\n"
         ".slot{margin:.35rem 0;display:flex;flex-wrap:wrap;gap:.4rem;align-items:center}\n"
         ".slot>span:first-child{min-width:5.2rem}\n"
+        // On a phone the caption takes its own line, so each start stays beside its end.
+        "@media (max-width:30rem){.slot>span:first-child{flex-basis:100%}"
+        ".slot input[type=time]{flex:1 1 0;min-width:0}}\n"
         "input[type=time],select{font-size:1rem;padding:.3rem}\n"
         "input[type=checkbox]{width:1.2rem;height:1.2rem;vertical-align:middle}\n"
         ".preview{color:#2f5d8a;font-size:.9rem;margin:.3rem 0}\n"

@@ -1,6 +1,8 @@
 #include "SignupServer.h"
 #include "roster/Roster.h"
+#include "roster/RosterLocation.h"
 #include "store/RosterError.h"
+#include "store/RosterServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -54,9 +56,9 @@ int main(int argc, char* argv[])
                        "week. Make links with tallyhold-cli link make or in the window."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOptions(RosterLocation::options());
     parser.addOptions(
-        {{QStringLiteral("roster"), QStringLiteral("The roster file."), QStringLiteral("PATH")},
-         {QStringLiteral("listen"), QStringLiteral("Address and port (default 127.0.0.1:8080)."),
+        {{QStringLiteral("listen"), QStringLiteral("Address and port (default 127.0.0.1:8080)."),
           QStringLiteral("ADDR:PORT"), QStringLiteral("127.0.0.1:8080")},
          {QStringLiteral("tls-cert"), QStringLiteral("Serve HTTPS with this certificate (PEM)."),
           QStringLiteral("FILE")},
@@ -70,12 +72,14 @@ int main(int argc, char* argv[])
           QStringLiteral("ADDR")}});
     parser.process(app);
 
-    const QString path = parser.value(QStringLiteral("roster"));
+    const QString path = RosterLocation::fromCommandLine(parser);
     if (path.isEmpty())
-        return fail(QStringLiteral("give the roster: --roster PATH"));
+        return fail(QStringLiteral("--roster needs a file name."));
     // A mistyped path must not start an empty roster that members then fill.
-    if (!QFileInfo::exists(path))
-        return fail(QStringLiteral("there is no roster %1").arg(path));
+    if (!RosterServer::isAddress(path) && !QFileInfo::exists(path))
+        return fail(
+            QStringLiteral("There is no roster file %1; tallyhold-cli --roster %1 init makes a new one.")
+                .arg(path));
     const auto listen = readListen(parser.value(QStringLiteral("listen")));
     if (!listen)
         return fail(QStringLiteral("--listen takes ADDR:PORT, such as 127.0.0.1:8080"));
@@ -107,8 +111,9 @@ int main(int argc, char* argv[])
         if (!server.start(listen->first, listen->second))
             return fail(QStringLiteral("cannot listen on %1").arg(parser.value(QStringLiteral("listen"))));
         const QString scheme = certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https");
-        QTextStream(stderr) << "tallyhold-web: serving " << QFileInfo(path).absoluteFilePath() << " on "
-                            << scheme << "://" << listen->first << ':' << server.port() << Qt::endl;
+        QTextStream(stderr) << "tallyhold-web: serving "
+                            << (RosterServer::isAddress(path) ? RosterServer::shownName(path) : path)
+                            << " on " << scheme << "://" << listen->first << ':' << server.port() << Qt::endl;
         std::thread([stopSignals] {
             int signal = 0;
             sigwait(&stopSignals, &signal);

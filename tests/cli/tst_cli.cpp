@@ -150,6 +150,10 @@ void tst_cli::commands_data()
     row("export nothing", {"export", "out.tlx"}, 1, "", "You must make selection(s) from the list first!");
     row("import missing", {"import", "missing.tlx"}, 1, "", "The Import File cannot be read.");
     row("options", {"options", "--grid", "60", "--max", "3"}, 0, "Best Times Granularity: 60 Min", "");
+    // The window's Options says the same of the zone's daylight saving.
+    row("options fixed zone", {"options"}, 0, "Your Time Zone: EST\nApply DST: yes\n", "");
+    row("options real zone", {"options", "--zone", "CET"}, 0,
+        "Your Time Zone: CET\nfollows Europe/Berlin: ", "");
     row("options zone", {"options", "--zone", "Mars"}, 1, "", "--zone: No time zone is named \"Mars\".");
     row("not a roster", {"--roster", "junk.mdb", "members"}, 2, "", "junk.mdb cannot be used");
     row("mistyped roster", {"--roster", "dmeo.mdb", "members"}, 2, "",
@@ -226,6 +230,12 @@ void tst_cli::exchange()
     const Run again = cli({"export", "--division", "Alpha", file}, roster);
     QCOMPARE(again.status, 1);
     QVERIFY(again.err.contains("--force overwrites it"));
+    // A name without a suffix is the .tlx file, checked and reported under that name.
+    QCOMPARE(cli({"export", "--division", "Alpha", "alpha"}, roster).status, 1);
+    QCOMPARE(cli({"export", "--division", "Alpha", "--force", "alpha", "--json"}, roster)
+                 .json()["file"]
+                 .toString(),
+             "alpha.tlx");
 
     const QString copy = roster.filePath("copy.mdb");
     QCOMPARE(cli({"--roster", copy, "init"}, roster).status, 0);

@@ -211,8 +211,11 @@ private slots:
         frmOptions options(d.roster.session(), nullptr);
         options.cmbTZ->setEditText("Mars");
         QVERIFY(options.chkApplyDST->isEnabled() && options.chkApplyDST->isChecked());
+        QVERIFY(options.lblDaylight->text().isEmpty());
         options.cmbTZ->setEditText("IST");
         QVERIFY(!options.chkApplyDST->isEnabled() && !options.chkApplyDST->isChecked());
+        // The greyed box is explained in tallyhold-cli's words.
+        QCOMPARE(options.lblDaylight->text(), "follows Asia/Kolkata: no daylight saving today");
     }
 
     // Whole names in the list; a real zone found by typing part of it; a clock without summer

@@ -249,7 +249,8 @@ private slots:
             return label->isHidden() ? QString() : label->text();
         };
         const QString firstRun
-            = "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members";
+            = "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own "
+              "time zone, in which times are shown, is set in Tools › Options.";
         QVERIFY(hint("lblMembersHint") == firstRun && hint("lblClansHint") == firstRun);
         QVERIFY(hint("lblSchedulesHint").endsWith(firstRun) && !hint("lblExportHint").isEmpty());
         const RecordKey alpha = w.session().addDivision({"Alpha", {}, false});

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -127,6 +128,8 @@ private slots:
             QStringList({"Active", "bob@example.com", "Greenwich", "late"}));
         QVERIFY(t.lblMon->isHidden() && !t.lblTue->isHidden() && !t.lblSatSun->isHidden()
                 && t.lblNoSched->isHidden());
+        // The view's times are in the user's zone, and it says so.
+        QCOMPARE(t.lblViewZone->text(), "Times in GMT");
         QVERIFY(t.lblTue->toolTip() == "10:00 PM - 03:00 AM"
                 && t.lblSatSun->toolTip() == "11:00 AM - 01:00 PM");
         QCOMPARE(t.lblTue->accessibleDescription(), t.lblTue->toolTip());
@@ -205,10 +208,13 @@ private slots:
         QVERIFY(t.cmbDiv->currentIndex() == 1 && t.cmbTZ->currentText() == "GMT");
         QVERIFY(!t.chkActive->isChecked() && t.chkTuesday->isChecked());
         QVERIFY(t.txtTSlot1Start->text() == "07:00 AM" && t.txtNotes->toPlainText() == "notes");
+        // The form's times are in the member's own zone, whatever the user's.
+        QCOMPARE(t.lblFormZone->text(), "Times in GMT");
         // The caption, and what a screen reader reads of it, follow the zone box.
         QCOMPARE(t.frmSchedules->title(), "Playing Schedules - Note:  All times are GMT");
         t.cmbTZ->setEditText("cet");
         QCOMPARE(t.frmSchedules->title(), "Playing Schedules - Note:  All times are CET");
+        QCOMPARE(t.lblFormZone->text(), "Times in CET");
         QCOMPARE(spoken(t.frmSchedules), t.frmSchedules->title());
         t.cmbTZ->setEditText("GMT");
         t.txtPlayerName->setText("Robert");
@@ -371,11 +377,40 @@ private slots:
         // Corrected, it lets go at once; a slot field entered by a click selects its text.
         slot->setText("2300");
         QTest::keyClick(slot, Qt::Key_Tab);
-        QVERIFY(slot->text() == "23:00" && QApplication::focusWidget() == next);
+        QVERIFY(slot->text() == "11:00 PM" && QApplication::focusWidget() == next);
         next->clear();
         QTest::mouseClick(slot, Qt::LeftButton, {}, QPoint(4, slot->height() / 2));
-        QCOMPARE(slot->selectedText(), "23:00");
+        QCOMPARE(slot->selectedText(), "11:00 PM");
         QCOMPARE(Messages::shown().size(), 3);
+    }
+
+    // Typing on while the refusal's box is up: the box closes and the keys go to the field.
+    void typingOnAfterARefusalGoesToTheField()
+    {
+        Form f;
+        TimeEntryField* slot = f.tab.txtMSlot1Start;
+        slot->setFocus();
+        QTest::keyClicks(slot, "abc");
+        Messages::setScripted(false);
+        QTimer::singleShot(0, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                QTest::keyClicks(box->focusWidget() ? box->focusWidget() : box, "9pm");
+        });
+        // Never left waiting on a box.
+        QTimer::singleShot(5000, [] {
+            if (QWidget* box = QApplication::activeModalWidget())
+                box->close();
+        });
+        QTest::keyClick(slot, Qt::Key_Tab);
+        Messages::setScripted(true);
+        QVERIFY(!QApplication::activeModalWidget());
+        QTRY_COMPARE(slot->text(), "9pm");
+        QCOMPARE(boxes("Data Format Error").size(), 1);
+        // The offscreen platform does not hand the activation back when a box closes.
+        showActive(f.tab);
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QCOMPARE(slot->text(), "09:00 PM");
+        QCOMPARE(focusName(), "txtMSlot1End");
     }
 
     void clickLoadsAgainAfterClearAndRefusalsKeepTheFields()

@@ -77,18 +77,21 @@ private slots:
         t.click(t.tab.cmdShowAvailable, "12/07/2026", "9:30 PM");
         QVERIFY(t.tab.lstBestTimes->count() == 2 && t.tab.lstAvailable->count() == 2);
 
-        // Only slot fields rewrite a bare number; a match field keeps it, refuses it and keeps the focus.
+        // The match time reads what people type, as the slots do, and shows it as the roster would;
+        // the date keeps a bare number, refuses it and keeps the focus.
         Messages::clear();
-        for (TimeEntryField* field : {t.tab.txtMatchTime, t.tab.txtMatchDate}) {
+        for (const auto& [field, typed, kept] :
+             {std::tuple {t.tab.txtMatchTime, "25:00", "7pm"}, {t.tab.txtMatchDate, "730", "12/25/1999"}}) {
             field->clear();
             field->setFocus();
-            QTest::keyClicks(field, "730");
+            QTest::keyClicks(field, typed);
             QTest::keyClick(field, Qt::Key_Tab);
-            QVERIFY(field->hasFocus() && field->text() == "730");
-            field->setText(field == t.tab.txtMatchTime ? "7:30 PM" : "12/25/1999");
+            QVERIFY(field->hasFocus() && field->text() == typed);
+            field->setText(kept);
             QTest::keyClick(field, Qt::Key_Tab);
             QVERIFY(!field->hasFocus());
         }
+        QCOMPARE(t.tab.txtMatchTime->text(), "07:00 PM");
         QCOMPARE(boxes("Data Format Error"),
                  QStringList({"This field must be in a valid time format!  HH:MM AM/PM",
                               "This field must be in a valid date format!  MM/DD/YYYY"}));

@@ -21,6 +21,8 @@ private slots:
     void badPreferencesLoadAsDefaults_data();
     void badPreferencesLoadAsDefaults();
     void options();
+    void firstRunZone_data();
+    void firstRunZone();
     void schedulingChecks();
     void writesAnnounceChanges_data();
     void writesAnnounceChanges();
@@ -241,6 +243,36 @@ void tst_Roster::options()
     SaveSettings(Preferences());
     session.restorePreferences();
     QCOMPARE(session.preferences().maxResults, 10);
+}
+
+void tst_Roster::firstRunZone_data()
+{
+    QTest::addColumn<QByteArray>("system");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("zone");
+    QTest::newRow("a roster zone's") << QByteArray("Europe/Berlin") << QString() << "CET";
+    QTest::newRow("no roster zone's") << QByteArray("Asia/Tokyo") << QString() << "EST";
+    QTest::newRow("chosen before") << QByteArray("Europe/Berlin") << "PST"
+                                   << "PST";
+}
+
+// Until the user picks a zone, it is the roster's zone that follows the computer's clock.
+void tst_Roster::firstRunZone()
+{
+    QFETCH(QByteArray, system);
+    QFETCH(QString, stored);
+    QFETCH(QString, zone);
+    const QByteArray before = qgetenv("TZ");
+    qputenv("TZ", system);
+    if (!stored.isEmpty())
+        SaveSettings({stored});
+    {
+        TestRoster roster(LoadSettings());
+        QCOMPARE(roster.session().preferences().userTimeZone, zone);
+        roster.session().restorePreferences();
+        QCOMPARE(roster.session().optionsForm().userTimeZone, zone);
+    }
+    qputenv("TZ", before);
 }
 
 // Each command refuses what its check refuses.

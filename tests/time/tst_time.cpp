@@ -16,6 +16,8 @@ private slots:
     void parses();
     void slotRewrite_data();
     void slotRewrite();
+    void timeFieldText_data();
+    void timeFieldText();
     void formats_data();
     void formats();
     void arithmetic();
@@ -67,6 +69,24 @@ void tst_Time::slotRewrite()
     QFETCH(QString, typed);
     QFETCH(QString, rewritten);
     QCOMPARE(RewriteSlotText(typed), rewritten);
+}
+
+void tst_Time::timeFieldText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    for (const char* row : {"7pm=07:00 PM", "7 pm=07:00 PM", "7:30p=07:30 PM", "19:00=07:00 PM",
+                            "1930=07:30 PM", "12am=12:00 AM", "0:05=12:05 AM", "07:00 PM=07:00 PM",
+                            "7:30:15 PM=7:30:15 PM", "12/25/1999=12/25/1999", "2400=24:00", "late=late", "="})
+        QTest::newRow(row) << QString(row).section('=', 0, 0) << QString(row).section('=', 1);
+}
+
+// Every time field shows an accepted time as the roster fills it.
+void tst_Time::timeFieldText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QCOMPARE(TimeFieldText(typed), shown);
 }
 
 void tst_Time::formats_data()

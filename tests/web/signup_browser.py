@@ -79,6 +79,13 @@ def main():
         browser.get(link)
         assert browser.find_element(By.ID, "player").text == "Ann"
         assert browser.find_element(By.ID, "division").text == "Alpha"
+        # On a 390-pixel phone each end time stays on the line of its start.
+        browser.set_window_size(390, 1400)
+        assert browser.execute_script("return window.innerWidth") <= 390
+        for day in range(6):
+            for start in (0, 2):
+                tops = [browser.find_element(By.ID, f"d{day}s{slot}").rect["y"] for slot in (start, start + 1)]
+                assert tops[0] == tops[1], (day, start, tops)
         # Typed as a member types them; a typed time ticks its day.
         for field, keys in (("d1s0", "0800P"), ("d1s1", "1100P"), ("d5s0", "1000A"), ("d5s1", "0100P")):
             browser.find_element(By.ID, field).send_keys(keys)

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <httplib.h>
 
@@ -16,6 +17,8 @@ class tst_WebStart : public QObject
 private slots:
     void unusableRosters_data();
     void unusableRosters();
+    void missingRoster_data();
+    void missingRoster();
 };
 
 namespace {
@@ -91,6 +94,36 @@ void tst_WebStart::unusableRosters()
         QVERIFY2(err.contains("can be viewed and scheduled but not changed."), qPrintable(err));
     }
     QCOMPARE(fileHash(path), before);
+}
+
+void tst_WebStart::missingRoster_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("roster");
+    QTest::newRow("mistyped") << QStringList {"--roster", "dmeo.mdb"} << "dmeo.mdb";
+    QTest::newRow("user roster") << QStringList {"--user-roster"}
+                                 << "data/Quillmoor/Tallyhold/ClanRoster.mdb";
+}
+
+// A roster that is not there is never made: exit 2 and how to make one.
+void tst_WebStart::missingRoster()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, roster);
+    QTemporaryDir dir;
+    QProcess web;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", dir.filePath("data"));
+    web.setProcessEnvironment(environment);
+    web.setWorkingDirectory(dir.path());
+    web.start(QStringLiteral(TALLYHOLD_WEB), arguments + QStringList {"--listen", "127.0.0.1:0"});
+    QVERIFY(web.waitForFinished(10000));
+    const QString path = dir.filePath(roster);
+    QCOMPARE(web.exitCode(), 2);
+    QCOMPARE(QString::fromUtf8(web.readAllStandardError()),
+             "tallyhold-web: There is no roster file " + path + "; tallyhold-cli --roster " + path
+                 + " init makes a new one.\n");
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 QTEST_GUILESS_MAIN(tst_WebStart)
