@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QStandardPaths>
@@ -33,6 +34,22 @@ std::function<void(const QString&)>& statementHook()
 {
     static std::function<void(const QString&)> hook;
     return hook;
+}
+
+// Statements prepared once per connection and run again with new values: parsing them (and on
+// a server, a round trip to prepare and one to free each) costs more than most take to run.
+// Connections belong to one thread each; the lock only guards the table itself.
+struct PreparedStatements
+{
+    static constexpr qsizetype Limit = 64;
+    QMutex mutex;
+    QHash<QString, QHash<QString, QSqlQuery>> byConnection;
+};
+
+PreparedStatements& preparedStatements()
+{
+    static PreparedStatements statements;
+    return statements;
 }
 
 QString newConnectionName()
@@ -128,6 +145,8 @@ Database Database::connect(const QString& path, bool readOnly)
     Database result(name, path);
     if (readOnly)
         result.m_refusal = readOnlyText(path);
+    else
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
     return result;
 }
 
@@ -135,7 +154,10 @@ Database Database::connect(const QString& path, bool readOnly)
 // self-contained file that users may copy, a read-only file or folder can still be read (WAL
 // must write its -shm file beside the roster), and folders on network shares, where WAL's
 // shared memory fails, keep working. An interrupted write is undone by the first read-write
-// open either way.
+// open either way. A writing connection truncates the journal at each commit instead of
+// deleting it, which spares a file created and removed per commit; an empty journal is no
+// journal to any SQLite, and close() removes it. The mode is the connection's own, never
+// stored in the roster, so older copies of Tallyhold read and write it as before.
 Database Database::open(const QString& path, Access access)
 {
     if (RosterServer::isAddress(path))
@@ -319,9 +341,63 @@ void Database::beforeStatement(const QString& sql)
 
 void Database::reconnect() const
 {
+    if (!m_server)
+        return;
+    // Statements prepared on a lost connection are unknown to the next one.
+    if (!connection().isOpen())
+        forgetStatements();
     // Within a transaction a new connection would write outside it.
-    if (m_server)
-        RosterServer::reconnect(*this, nesting(m_connectionName) == 0);
+    RosterServer::reconnect(*this, nesting(m_connectionName) == 0);
+}
+
+void Database::forgetStatements() const
+{
+    QHash<QString, QSqlQuery> queries;
+    {
+        PreparedStatements& statements = preparedStatements();
+        const QMutexLocker lock(&statements.mutex);
+        queries = statements.byConnection.take(m_connectionName);
+    }
+}
+
+void Database::run(const QString& sql, const QVariantList& values,
+                   const std::function<void(Rows& rows)>& read) const
+{
+    beforeStatement(sql);
+    reconnect();
+    PreparedStatements& statements = preparedStatements();
+    std::optional<QSqlQuery> cached;
+    {
+        const QMutexLocker lock(&statements.mutex);
+        // Taken out while it runs, so the same statement run from within read() gets its own.
+        if (auto found = statements.byConnection.find(m_connectionName);
+            found != statements.byConnection.end())
+            if (auto query = found->find(sql); query != found->end()) {
+                cached = std::move(*query);
+                found->erase(query);
+            }
+    }
+    if (!cached) {
+        cached.emplace(connection());
+        cached->setForwardOnly(true);
+        if (!cached->prepare(sql))
+            fail(cached->lastError());
+    }
+    for (qsizetype i = 0; i < values.size(); ++i)
+        cached->bindValue(int(i), values[i]);
+    // A statement that failed is prepared anew next time.
+    if (!cached->exec())
+        fail(cached->lastError());
+    Rows rows(std::move(*cached));
+    read(rows);
+    QSqlQuery query = rows.release();
+    // A statement left unfinished would hold SQLite's read lock until it ran again.
+    query.finish();
+    const QMutexLocker lock(&statements.mutex);
+    QHash<QString, QSqlQuery>& queries = statements.byConnection[m_connectionName];
+    if (queries.size() >= PreparedStatements::Limit)
+        queries.clear();
+    queries.insert(sql, std::move(query));
 }
 
 QString Database::backup() const
@@ -373,8 +449,12 @@ void Database::close()
 {
     if (m_connectionName.isEmpty())
         return;
+    forgetStatements();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        // Leaves the roster a single file again, unless another program is writing to it.
+        if (!m_server && !isReadOnly() && db.isOpen())
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
         db.close();
     }
     QSqlDatabase::removeDatabase(m_connectionName);
@@ -408,19 +488,29 @@ Rows Database::select(const QString& sql, const QVariantList& values) const
 
 std::optional<QSqlRecord> Database::first(const QString& sql, const QVariantList& values) const
 {
-    Rows rows = select(sql, values);
-    if (!rows.next())
-        return std::nullopt;
-    return rows.record();
+    std::optional<QSqlRecord> record;
+    run(sql, values, [&record](Rows& rows) {
+        if (rows.next())
+            record = rows.record();
+    });
+    return record;
 }
 
 QList<QSqlRecord> Database::all(const QString& sql, const QVariantList& values) const
 {
-    Rows rows = select(sql, values);
     QList<QSqlRecord> records;
-    while (rows.next())
-        records.append(rows.record());
+    run(sql, values, [&records](Rows& rows) {
+        while (rows.next())
+            records.append(rows.record());
+    });
     return records;
+}
+
+int Database::change(const QString& sql, const QVariantList& values) const
+{
+    int changed = 0;
+    run(sql, values, [&changed](Rows& rows) { changed = rows.changed(); });
+    return changed;
 }
 
 void Database::insert(const QString& table, const Columns& columns) const
@@ -431,7 +521,10 @@ void Database::insert(const QString& table, const Columns& columns) const
         names << name;
         values << value;
     }
-    insertRows(table, names, {values});
+    change(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+               .arg(table, names.join(QStringLiteral(", ")),
+                    QStringList(names.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+           values);
 }
 
 void Database::insertRows(const QString& table, const QStringList& columns,
@@ -474,15 +567,14 @@ int Database::update(const QString& table, const QString& keyColumn, const QVari
         values << value;
     }
     values << key;
-    return exec(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                    .arg(table, sets.join(QStringLiteral(", ")), keyColumn),
-                values)
-        .numRowsAffected();
+    return change(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                      .arg(table, sets.join(QStringLiteral(", ")), keyColumn),
+                  values);
 }
 
 int Database::remove(const QString& table, const QString& keyColumn, const QVariant& key) const
 {
-    return exec(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key}).numRowsAffected();
+    return change(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, keyColumn), {key});
 }
 
 Transaction::Transaction(const Database& db)

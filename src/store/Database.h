@@ -101,6 +101,13 @@ private:
     [[noreturn]] void fail(const QSqlError& error) const;
     // A server connection that was lost is opened again before the next statement.
     void reconnect() const;
+    // Runs sql through the connection's prepared statement for it, preparing it the first
+    // time; read() takes what it needs from the rows before the statement is reused.
+    void run(const QString& sql, const QVariantList& values,
+             const std::function<void(Rows& rows)>& read) const;
+    // A statement that changes rows, run as run() does; the number of rows it changed.
+    int change(const QString& sql, const QVariantList& values) const;
+    void forgetStatements() const;
     static void beforeStatement(const QString& sql);
     // Checks an opened file and brings it up to this version; returns the quick check's finding
     // instead when the file is damaged, having written nothing.

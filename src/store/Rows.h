@@ -17,6 +17,10 @@ public:
     // column's type, which reads as 0 or "").
     QVariant value(int column) const;
     QSqlRecord record() const;
+    // The rows a statement that changes rows changed.
+    int changed() const { return m_query.numRowsAffected(); }
+    // The statement itself, to be run again.
+    QSqlQuery release() { return std::move(m_query); }
 
 private:
     QSqlQuery m_query;

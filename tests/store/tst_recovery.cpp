@@ -7,6 +7,7 @@
 #include "timezones/ZoneStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,7 +105,8 @@ void tst_Recovery::killedWriteLeavesRosterBeforeOrAfter()
     QCOMPARE(step, killAfter);
     child.kill();
     child.waitForFinished();
-    m_journals += QFile::exists(path + QStringLiteral("-journal"));
+    // A write under way leaves a journal with content; between writes it is empty or gone.
+    m_journals += QFileInfo(path + QStringLiteral("-journal")).size() > 0;
 
     const RosterFile file = RosterFile::open(path);
     QVERIFY(file.warnings().isEmpty());

@@ -28,6 +28,7 @@ private slots:
     void damagedRosterOpensReadOnly();
     void firstStartOfDayBacksUp();
     void transactionsLandWholeOrNotAtAll();
+    void keptStatementsHoldNoLock();
     void newKeys();
     void keyText_data();
     void keyText();
@@ -335,6 +336,21 @@ void tst_Store::transactionsLandWholeOrNotAtAll()
         transaction.commit();
     }
     QCOMPARE(roster.count("Divisions"), 1);
+}
+
+// Statements stay prepared between calls; one left part-read would keep another program's
+// write waiting. Closed, a roster file is one file again: the journal kept between writes goes.
+void tst_Store::keptStatementsHoldNoLock()
+{
+    TestRoster roster;
+    roster.addDivision("Alpha");
+    Database other = Database::open(roster.location());
+    QCOMPARE(roster.db().first("SELECT TZ_Name FROM TimeZones ORDER BY TZ_PK")->value(0).toString(), "EST");
+    QCOMPARE(other.update("Divisions", "DIV_Name", "Alpha", {{"DIV_Notes", "kept"}}), 1);
+    QCOMPARE(roster.db().first("SELECT DIV_Notes FROM Divisions")->value(0).toString(), "kept");
+    other.close();
+    roster.db().close();
+    QVERIFY(!QFile::exists(roster.location() + "-journal"));
 }
 
 void tst_Store::newKeys()
