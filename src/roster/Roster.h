@@ -177,10 +177,14 @@ public:
     void revokeInvitation(const RecordKey& invitation);
     // The member an active link belongs to; nothing for a wrong, expired or revoked token.
     std::optional<RecordKey> invitedMember(const QString& token) const;
+    // The active link itself, for a caller that checks more within the same transaction.
+    std::optional<Invitation> invitation(const QString& token) const;
     SignupSheet signupSheet(const RecordKey& member) const;
     // Writes the zone and week through the member form's checks and the member update, in one
     // transaction with the link's note of the save. RowVanished when the link is no longer valid.
     MemberSaved saveSignup(const QString& token, const SignupForm& form);
+    // The same for a link the caller found inside the transaction this save joins.
+    MemberSaved saveSignup(const Invitation& link, const SignupForm& form);
     // When the member last saved their own week; null when never.
     QDateTime selfUpdated(const RecordKey& member) const;
 
@@ -208,6 +212,11 @@ private:
     // Within the write's transaction: RowChanged when the row changed since it was loaded.
     void checkUnchanged(Row row, const QVariant& key) const;
     void announceOthers(const QString& table);
+    // As the public ones, with the zones a command read once.
+    MemberInfo memberInfo(const RecordKey& member, const QDate& today, cTimeFuncs& times) const;
+    MemberEdit memberForEdit(const RecordKey& member, cTimeFuncs& times) const;
+    // The save without its own transaction or signal.
+    MemberSaved writeSignup(const Invitation& link, const SignupForm& form);
 
     bool isUserZone(const QString& name) const;
     // Before any zone of the user's is stored, the roster's zone that follows this computer's

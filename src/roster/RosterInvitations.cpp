@@ -5,6 +5,8 @@
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
 
+#include <algorithm>
+
 namespace {
 
 QDateTime now()
@@ -36,14 +38,21 @@ void Roster::revokeInvitation(const RecordKey& invitation)
 
 std::optional<RecordKey> Roster::invitedMember(const QString& token) const
 {
-    const std::optional<Invitation> link = InvitationStore(m_db).find(token, now());
+    const std::optional<Invitation> link = invitation(token);
     return link ? std::optional<RecordKey>(link->member) : std::nullopt;
+}
+
+std::optional<Invitation> Roster::invitation(const QString& token) const
+{
+    return InvitationStore(m_db).find(token, now());
 }
 
 SignupSheet Roster::signupSheet(const RecordKey& member) const
 {
-    const MemberEdit edit = memberForEdit(member);
-    const MemberInfo info = memberInfo(member);
+    // One read of the zones serves the form and the preview.
+    cTimeFuncs times(ZoneStore(m_db).rows());
+    const MemberEdit edit = memberForEdit(member, times);
+    const MemberInfo info = memberInfo(member, {}, times);
     SignupSheet sheet;
     sheet.player = edit.form.playerName.trimmed();
     sheet.division = edit.form.divisionText;
@@ -58,26 +67,43 @@ SignupSheet Roster::signupSheet(const RecordKey& member) const
 
 MemberSaved Roster::saveSignup(const QString& token, const SignupForm& signup)
 {
-    const InvitationStore store(m_db);
     Transaction transaction(m_db);
-    cTimeFuncs times(ZoneStore(m_db).rows());
-    const std::optional<Invitation> link = store.find(token, now());
+    const std::optional<Invitation> link = invitation(token);
     if (!link)
         throw linkInvalid();
-    MemberForm form = memberForEdit(link->member).form;
+    MemberSaved saved = writeSignup(*link, signup);
+    transaction.commit();
+    emit membersChanged();
+    return saved;
+}
+
+MemberSaved Roster::saveSignup(const Invitation& link, const SignupForm& signup)
+{
+    Transaction transaction(m_db);
+    MemberSaved saved = writeSignup(link, signup);
+    transaction.commit();
+    emit membersChanged();
+    return saved;
+}
+
+MemberSaved Roster::writeSignup(const Invitation& link, const SignupForm& signup)
+{
+    // One read of the zones serves the form, the chosen zone's name and the update.
+    const QList<ZoneRow> zones = ZoneStore(m_db).rows();
+    cTimeFuncs times(zones);
+    MemberForm form = memberForEdit(link.member, times).form;
     form.days = signup.days;
     form.zoneKey = signup.zoneKey;
     form.zoneText.clear();
     // The chosen zone by its number; a number the roster lacks is refused by the update.
     if (signup.zoneKey) {
-        const std::optional<ZoneStore::Fields> zone = ZoneStore(m_db).load(*signup.zoneKey);
-        form.zoneText = zone ? zone->name.trimmed() : QString::number(*signup.zoneKey);
+        const auto zone = std::find_if(zones.cbegin(), zones.cend(),
+                                       [&](const ZoneRow& row) { return row.key == *signup.zoneKey; });
+        form.zoneText = zone != zones.cend() ? zone->name.trimmed() : QString::number(*signup.zoneKey);
     }
-    UpdateMember(m_db, times, link->member, form);
-    store.markSaved(link->key, now());
-    transaction.commit();
-    emit membersChanged();
-    return {link->member, times.takeMissingZones()};
+    UpdateMember(m_db, times, link.member, form);
+    InvitationStore(m_db).markSaved(link.key, now());
+    return {link.member, times.takeMissingZones()};
 }
 
 QDateTime Roster::selfUpdated(const RecordKey& member) const

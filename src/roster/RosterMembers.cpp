@@ -19,8 +19,13 @@ QList<MemberRow> Roster::memberRows() const
 
 MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 {
+    cTimeFuncs times(ZoneStore(m_db).rows());
+    return memberInfo(member, today, times);
+}
+
+MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today, cTimeFuncs& times) const
+{
     auto [info, version] = versioned(Row::MemberShown, member, [&] {
-        cTimeFuncs times(ZoneStore(m_db).rows());
         std::pair<MemberInfo, QString> loaded {ShowMemberInfo(m_db, times, member, m_preferences.userTimeZone,
                                                               m_preferences.userDST,
                                                               today.isValid() ? today : QDate::currentDate()),
@@ -36,8 +41,13 @@ MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today) const
 
 MemberEdit Roster::memberForEdit(const RecordKey& member) const
 {
+    cTimeFuncs times(ZoneStore(m_db).rows());
+    return memberForEdit(member, times);
+}
+
+MemberEdit Roster::memberForEdit(const RecordKey& member, cTimeFuncs& times) const
+{
     auto [edit, version] = versioned(Row::Member, member, [&] {
-        cTimeFuncs times(ZoneStore(m_db).rows());
         MemberEdit loaded = LoadMemberForEdit(m_db, times, member);
         loaded.missingZones = times.takeMissingZones();
         return loaded;

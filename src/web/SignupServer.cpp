@@ -369,18 +369,20 @@ void SignupServer::saveOne(Save& save, bool inBatch)
     };
     savepoint("SAVEPOINT signup");
     try {
-        save.member = m_roster.invitedMember(save.token);
-        if (!save.member) {
+        // Found once, inside the transaction the save then joins.
+        const std::optional<Invitation> link = m_roster.invitation(save.token);
+        if (!link) {
             savepoint("RELEASE signup");
             return;
         }
+        save.member = link->member;
         if (!InvitationStore::sameInConstantTime(save.csrf, csrfFor(save.token).toLatin1())) {
             save.stale = true;
             savepoint("RELEASE signup");
             return;
         }
         try {
-            m_roster.saveSignup(save.token, save.form);
+            m_roster.saveSignup(*link, save.form);
         } catch (const RosterError& error) {
             if (isStoreFailure(error.kind()))
                 throw;
