@@ -608,3 +608,41 @@ void Transaction::commit()
     if (m_outermost && !m_db.connection().commit())
         m_db.fail(m_db.connection().lastError());
 }
+
+Savepoint::Savepoint(const Database& db)
+    : m_db(db)
+{
+    run("SAVEPOINT part");
+}
+
+Savepoint::~Savepoint()
+{
+    if (m_done || !m_db.connection().isOpen())
+        return;
+    // The transaction around it reports a failure at its commit.
+    QSqlQuery(m_db.connection()).exec(QStringLiteral("ROLLBACK TO part"));
+    QSqlQuery(m_db.connection()).exec(QStringLiteral("RELEASE part"));
+}
+
+void Savepoint::release()
+{
+    m_done = true;
+    run("RELEASE part");
+}
+
+void Savepoint::rollback()
+{
+    m_done = true;
+    run("ROLLBACK TO part");
+    run("RELEASE part");
+}
+
+// Sent as it is: PostgreSQL prepares no savepoint statement.
+void Savepoint::run(const char* statement) const
+{
+    const QString sql = QString::fromLatin1(statement);
+    Database::beforeStatement(sql);
+    QSqlQuery query(m_db.connection());
+    if (!query.exec(sql))
+        m_db.fail(query.lastError());
+}

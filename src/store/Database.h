@@ -97,6 +97,7 @@ private:
     explicit Database(QString connectionName, QString path);
     static Database connect(const QString& path, bool readOnly);
     friend class Transaction;
+    friend class Savepoint;
     // Throws what a failed statement reports: the read-only sentence, or the driver's text.
     [[noreturn]] void fail(const QSqlError& error) const;
     // A server connection that was lost is opened again before the next statement.
@@ -136,5 +137,25 @@ public:
 private:
     Database m_db;
     bool m_outermost = false;
+    bool m_done = false;
+};
+
+// Within a transaction, a part that can be undone alone: what is not released is rolled back
+// when this goes, and the transaction goes on.
+class Savepoint
+{
+public:
+    explicit Savepoint(const Database& db);
+    ~Savepoint();
+    Savepoint(const Savepoint&) = delete;
+    Savepoint& operator=(const Savepoint&) = delete;
+
+    void release();
+    void rollback();
+
+private:
+    void run(const char* statement) const;
+
+    Database m_db;
     bool m_done = false;
 };

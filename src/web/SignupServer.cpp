@@ -7,14 +7,11 @@
 #include <QCoreApplication>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QUrlQuery>
 #include <cstdio>
 #include <exception>
 #include <future>
 #include <httplib.h>
-#include <stdexcept>
 #include <sys/socket.h>
 
 namespace {
@@ -361,39 +358,32 @@ void SignupServer::saveQueued()
 
 void SignupServer::saveOne(Save& save, bool inBatch)
 {
-    // Run as they are: PostgreSQL cannot prepare a savepoint statement.
-    const auto savepoint = [&](const char* statement) {
-        QSqlQuery query(m_store.connection());
-        if (inBatch && !query.exec(QString::fromLatin1(statement)))
-            throw std::runtime_error(query.lastError().text().toStdString());
-    };
-    savepoint("SAVEPOINT signup");
+    std::optional<Savepoint> part;
     try {
+        if (inBatch)
+            part.emplace(m_store);
         // Found once, inside the transaction the save then joins.
         const std::optional<Invitation> link = m_roster.invitation(save.token);
-        if (!link) {
-            savepoint("RELEASE signup");
+        if (!link)
             return;
-        }
         save.member = link->member;
         if (!InvitationStore::sameInConstantTime(save.csrf, csrfFor(save.token).toLatin1())) {
             save.stale = true;
-            savepoint("RELEASE signup");
             return;
         }
         try {
             m_roster.saveSignup(*link, save.form);
+            if (part)
+                part->release();
         } catch (const RosterError& error) {
             if (isStoreFailure(error.kind()))
                 throw;
-            savepoint("ROLLBACK TO signup");
+            if (part)
+                part->rollback();
             save.refusal = error;
             save.sheet = m_roster.signupSheet(*save.member);
         }
-        savepoint("RELEASE signup");
     } catch (...) {
         save.error = std::current_exception();
-        savepoint("ROLLBACK TO signup");
-        savepoint("RELEASE signup");
     }
 }
