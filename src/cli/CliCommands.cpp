@@ -700,6 +700,8 @@ CliOutput CliCommands::copyRoster(const QCommandLineParser& parser)
         throw;
     }
     const int members = target.first(QStringLiteral("SELECT COUNT(*) FROM Members"))->value(0).toInt();
+    source.close();
+    target.close();
     return {{QStringLiteral("Copied %1 member(s) to %2").arg(members).arg(to)},
             {{QStringLiteral("members"), members}, {QStringLiteral("to"), to}},
             {}};
@@ -713,6 +715,6 @@ CliOutput CliCommands::createRoster(const QCommandLineParser& parser)
     if (!RosterServer::isAddress(path) && QFileInfo::exists(path))
         throw refusal(QStringLiteral("There is a roster file %1 already.").arg(path));
     // An empty server database gets its tables on the first connection.
-    Database::open(path);
+    Database::open(path).close();
     return {{QStringLiteral("Made a new roster in %1").arg(path)}, {{QStringLiteral("roster"), path}}, {}};
 }

@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QScopeGuard>
 #include <QTextStream>
 
 namespace {
@@ -170,11 +171,10 @@ int CommandLine::run(const QStringList& arguments)
             return fail(QStringLiteral("--roster needs a file name."), Refused);
         // A mistyped path must not quietly become a new, empty roster.
         if (!RosterServer::isAddress(path) && !QFileInfo::exists(path))
-            return fail(
-                QStringLiteral("There is no roster file %1; tallyhold-cli --roster %2 init makes a new one.")
-                    .arg(path, QFileInfo(path).fileName()),
-                Failed);
-        const Database db = Database::open(path);
+            return fail(RosterLocation::missingText(parser, path), Failed);
+        Database db = Database::open(path);
+        // On every way out: a roster nobody has open is one file, with no empty journal beside it.
+        const auto closing = qScopeGuard([&db] { db.close(); });
         // Said before the command runs: a write is then refused with the read-only text.
         if (db.damage())
             fail(QStringLiteral("warning: ") + errorLine(*db.damage()), Done);

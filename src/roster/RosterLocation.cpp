@@ -57,6 +57,21 @@ QString RosterLocation::fromCommandLine(const QCommandLineParser& parser)
     return path;
 }
 
+QString RosterLocation::missingText(const QCommandLineParser& parser, const QString& path)
+{
+    // The option as the user would type it again: the menu's roster by its option, a file under
+    // the working directory as a relative path, any other by its whole path.
+    QString typed = QDir::current().relativeFilePath(path);
+    if (typed.startsWith(QLatin1String("..")))
+        typed = QDir::toNativeSeparators(path);
+    if (typed.contains(QLatin1Char(' ')))
+        typed = QLatin1Char('"') + typed + QLatin1Char('"');
+    const bool userRoster = parser.isSet(UserRosterOption) && !parser.isSet(RosterOption);
+    return QStringLiteral("There is no roster file %1; tallyhold-cli %2 init makes a new one.")
+        .arg(QDir::toNativeSeparators(path),
+             userRoster ? QStringLiteral("--user-roster") : QStringLiteral("--roster ") + typed);
+}
+
 QString RosterLocation::folderBeside(const QString& rosterPath, const QString& name)
 {
     // A server roster has no folder of its own: its folders are in the user's data directory.

@@ -23,6 +23,9 @@ public:
     // choose() on a parser holding options(), with the user's data directory, made when the user
     // roster is chosen. Empty when --roster was given without a file name.
     static QString fromCommandLine(const QCommandLineParser& parser);
+    // Why a roster file fromCommandLine() chose cannot be opened when it does not exist, and the
+    // tallyhold-cli command that makes it.
+    static QString missingText(const QCommandLineParser& parser, const QString& path);
     // A folder beside the roster (Export, Import), made on first use.
     static QString folderBeside(const QString& rosterPath, const QString& name);
     static bool inWorkingDirectory(const QString& rosterPath);

@@ -77,9 +77,7 @@ int main(int argc, char* argv[])
         return fail(QStringLiteral("--roster needs a file name."));
     // A mistyped path must not start an empty roster that members then fill.
     if (!RosterServer::isAddress(path) && !QFileInfo::exists(path))
-        return fail(
-            QStringLiteral("There is no roster file %1; tallyhold-cli --roster %1 init makes a new one.")
-                .arg(path));
+        return fail(RosterLocation::missingText(parser, path));
     const auto listen = readListen(parser.value(QStringLiteral("listen")));
     if (!listen)
         return fail(QStringLiteral("--listen takes ADDR:PORT, such as 127.0.0.1:8080"));
@@ -121,6 +119,7 @@ int main(int argc, char* argv[])
         }).detach();
         const int status = app.exec();
         server.stop();
+        Database(store).close();
         return status;
     } catch (const RosterError& error) {
         return fail(error.text(), isStoreFailure(error.kind()) ? 2 : 1);

@@ -244,6 +244,8 @@ void tst_cli::exchange()
     QCOMPARE(cli(import, roster).json()["membersAdded"].toInt(), 2);
     QCOMPARE(cli(import, roster).json()["membersPresent"].toInt(), 2);
     QCOMPARE(cli({"--roster", copy, "members"}, roster).out, "Alpha - Ann\nAlpha - Ben\n");
+    // Each command closes the roster: no empty journal is left beside it.
+    QVERIFY(!QFile::exists(copy + "-journal"));
 }
 
 void tst_cli::unusableRosters_data()
