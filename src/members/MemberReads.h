@@ -18,6 +18,8 @@ struct MemberInfo
     QString timeZone;
     QString notes;
     bool hasSchedule = false;
+    // The member's changes to the week from today on (MemberChange::text()), earliest first.
+    QStringList changes;
     // For each played day, its slot times in the viewer's zone: "06:00 PM - 11:00 PM".
     std::array<std::optional<QString>, MemberForm::DayCount> days;
     // The number of the first played day whose Times row is missing (1001 to 1006), or 0.

@@ -67,7 +67,8 @@ void Roster::announceOthers(const QString& table)
             if (tables.contains(QStringLiteral("divisions")))
                 emit divisionsChanged();
             if (tables.contains(QStringLiteral("divisions")) || tables.contains(QStringLiteral("members"))
-                || tables.contains(QStringLiteral("schedules")) || tables.contains(QStringLiteral("times")))
+                || tables.contains(QStringLiteral("schedules")) || tables.contains(QStringLiteral("times"))
+                || tables.contains(QStringLiteral("memberchanges")))
                 emit membersChanged();
         });
     m_othersChanged.insert(table.toLower());

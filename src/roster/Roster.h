@@ -6,6 +6,7 @@
 #include "clans/DivisionStore.h"
 #include "exchange/RosterImport.h"
 #include "invitations/InvitationStore.h"
+#include "members/MemberChange.h"
 #include "members/MemberReads.h"
 #include "scheduling/FindBestTimes.h"
 #include "scheduling/MatchAnnouncement.h"
@@ -82,6 +83,16 @@ public:
     MemberSaved addMember(const MemberForm& form);
     MemberSaved updateMember(const RecordKey& member, const MemberForm& form);
     void deleteMember(const RecordKey& member);
+
+    // A member's dates away and one-off changes to their week. Every answer on a date honours
+    // them. Those that last until today or later, or all of them withPast; earliest first.
+    QList<MemberChange> memberChanges(const RecordKey& member, bool withPast = false) const;
+    // RowVanished when the change is gone.
+    MemberChange memberChange(const RecordKey& change) const;
+    // Refused when the form does not read, or its dates overlap another of the member's changes.
+    RecordKey addMemberChange(const RecordKey& member, const MemberChangeForm& form);
+    void updateMemberChange(const RecordKey& change, const MemberChangeForm& form);
+    void removeMemberChange(const RecordKey& change);
 
     // Divisions. A division that vanished while being edited is refused with RowVanished: the
     // front end then saves the same fields as a new division.

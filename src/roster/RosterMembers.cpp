@@ -1,6 +1,7 @@
 // The roster session's member commands.
 #include "RosterPrivate.h"
 
+#include "members/MemberChangeStore.h"
 #include "members/MemberFormCheck.h"
 #include "members/MemberWrites.h"
 #include "time/cTimeFuncs.h"
@@ -31,6 +32,9 @@ MemberInfo Roster::memberInfo(const RecordKey& member, const QDate& today, cTime
                                                               today.isValid() ? today : QDate::currentDate()),
                                                {}};
         loaded.first.missingZones = times.takeMissingZones();
+        for (const MemberChange& change :
+             MemberChangeStore(m_db).forMember(member, today.isValid() ? today : QDate::currentDate()))
+            loaded.first.changes << change.text();
         if (m_db.isServer()) // the name only words a refusal of a stale write
             loaded.second = PlayerName(m_db, member).value_or(QString());
         return loaded;
@@ -107,7 +111,48 @@ void Roster::deleteMember(const RecordKey& member)
         checkUnchanged(Row::MemberShown, member);
         DeleteMember(m_db, member);
         InvitationStore(m_db).removeFor(member);
+        MemberChangeStore(m_db).removeFor(member);
         transaction.commit();
     });
+    emit membersChanged();
+}
+
+QList<MemberChange> Roster::memberChanges(const RecordKey& member, bool withPast) const
+{
+    return MemberChangeStore(m_db).forMember(member, withPast ? QDate() : QDate::currentDate());
+}
+
+MemberChange Roster::memberChange(const RecordKey& change) const
+{
+    const std::optional<MemberChange> found = MemberChangeStore(m_db).load(change);
+    if (!found)
+        throw RosterError(ErrorKind::RowVanished, QStringLiteral("That change was removed in the meantime."));
+    return *found;
+}
+
+RecordKey Roster::addMemberChange(const RecordKey& member, const MemberChangeForm& form)
+{
+    MemberChange change = MemberChangeStore::read(form);
+    change.member = member;
+    const RecordKey key = announceIfGone(*this, &Roster::membersChanged,
+                                         [&] { return MemberChangeStore(m_db).save(change); });
+    emit membersChanged();
+    return key;
+}
+
+void Roster::updateMemberChange(const RecordKey& key, const MemberChangeForm& form)
+{
+    announceIfGone(*this, &Roster::membersChanged, [&] {
+        MemberChange change = MemberChangeStore::read(form);
+        change.key = key;
+        change.member = memberChange(key).member;
+        MemberChangeStore(m_db).save(change);
+    });
+    emit membersChanged();
+}
+
+void Roster::removeMemberChange(const RecordKey& key)
+{
+    announceIfGone(*this, &Roster::membersChanged, [&] { MemberChangeStore(m_db).remove(key); });
     emit membersChanged();
 }

@@ -1,5 +1,6 @@
 #include "MemberSchedule.h"
 
+#include "members/MemberChangeStore.h"
 #include "store/RosterError.h"
 #include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
@@ -88,17 +89,54 @@ QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from
         }
     }
     const ZoneRule clock = time.rule(zone, daylight);
+    const auto gmtSpan = [&](const DateTime& midnight, const WeekInterval& local) {
+        return WeekInterval {int(clock.toGMTOrLater(midnight.addMinutes(local.start)).seconds() / 60),
+                             int(clock.toGMTOrLater(midnight.addMinutes(local.end)).seconds() / 60)};
+    };
     QList<WeekInterval> free;
+    QList<WeekInterval> away;
+    QList<WeekInterval> changed;
     for (QDate date = from; date <= to; date = date.addDays(1)) {
         const DateTime midnight = DateTime::fromDate(date);
-        for (const WeekInterval& slot : typed[scheduleDay(date.dayOfWeek() - 1)]) {
-            const qint64 start = clock.toGMTOrLater(midnight.addMinutes(slot.start)).seconds() / 60;
-            const qint64 end = clock.toGMTOrLater(midnight.addMinutes(slot.end)).seconds() / 60;
-            if (start < end)
-                free.append({int(start), int(end)});
+        const auto change = std::find_if(changes.cbegin(), changes.cend(),
+                                         [&](const MemberChange& c) { return c.covers(date); });
+        const QList<WeekInterval>* played = &typed[scheduleDay(date.dayOfWeek() - 1)];
+        if (change != changes.cend()) {
+            if (change->away) {
+                away.append(gmtSpan(midnight, {0, 1440}));
+                continue;
+            }
+            changed.clear();
+            for (const MemberChange::Slot& slot : change->times)
+                changed.append({slot.start, slot.end > slot.start ? slot.end : slot.end + 1440});
+            played = &changed;
+        }
+        for (const WeekInterval& slot : *played) {
+            const WeekInterval span = gmtSpan(midnight, slot);
+            if (span.start < span.end)
+                free.append(span);
         }
     }
-    return MergeIntervals(std::move(free));
+    free = MergeIntervals(std::move(free));
+    return away.isEmpty() ? free : SubtractIntervals(free, MergeIntervals(std::move(away)));
+}
+
+QList<WeekInterval> SubtractIntervals(const QList<WeekInterval>& from, const QList<WeekInterval>& taken)
+{
+    QList<WeekInterval> rest;
+    qsizetype next = 0;
+    for (WeekInterval span : from) {
+        while (next < taken.size() && taken[next].end <= span.start)
+            ++next;
+        for (qsizetype i = next; i < taken.size() && taken[i].start < span.end; ++i) {
+            if (taken[i].start > span.start)
+                rest.append({span.start, taken[i].start});
+            span.start = std::max(span.start, taken[i].end);
+        }
+        if (span.start < span.end)
+            rest.append(span);
+    }
+    return rest;
 }
 
 QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys,
@@ -112,6 +150,7 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     for (const ZoneRow& zone : zones)
         zoneOf.insert(zone.key, &zone);
     StoredTimes times;
+    const QHash<RecordKey, QList<MemberChange>> changes = MemberChangeStore(db).all();
     Rows query = db.select(selectSql());
     while (query.next()) {
         if (!selected.contains(query.value(0).toByteArray()))
@@ -125,6 +164,7 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         member.name = query.value(1).toString().trimmed();
         member.zone = zone->name;
         member.daylight = zone->daylight.toInt() != 0;
+        member.changes = changes.value(member.key);
         for (int day = 0; day < 6; ++day) {
             const int at = MemberFields + day * DayFields;
             Day& target = member.days[day];

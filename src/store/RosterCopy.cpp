@@ -17,7 +17,7 @@ QStringList columns(const Database& db, const QString& table)
 
 bool holdsOnlyStandardZones(const Database& db)
 {
-    for (const QString& table : RosterSchema::tableNames()) {
+    for (const QString& table : RosterSchema::copiedTableNames()) {
         const QString sql = QStringLiteral("SELECT * FROM ") + table;
         if (table != QLatin1String("TimeZones") && db.first(sql))
             return false;
@@ -43,7 +43,7 @@ void RosterCopy::copy(const Database& from, const Database& to)
                            "into a new one. Nothing was copied.")
                 .arg(to.path()));
     to.exec(QStringLiteral("DELETE FROM TimeZones"));
-    for (const QString& table : RosterSchema::tableNames()) {
+    for (const QString& table : RosterSchema::copiedTableNames()) {
         const QStringList target = columns(to, table);
         QStringList shared;
         for (const QString& column : columns(from, table)) {

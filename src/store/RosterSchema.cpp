@@ -121,6 +121,35 @@ struct Step
     QStringList readOnly;
 };
 
+// Dates are the member's own ("YYYY-MM-DD"), slot times their clock as typed ("HH:MM"); no
+// slot on an away row.
+const char* const ChangeColumns[][2] = {
+    {"CHG_PK", "BLOB PRIMARY KEY"}, {"CHG_FK_Member", "BLOB"},   {"CHG_First", "TEXT"},
+    {"CHG_Last", "TEXT"},           {"CHG_Away", "INTEGER"},     {"CHG_Slot1_Start", "TEXT"},
+    {"CHG_Slot1_End", "TEXT"},      {"CHG_Slot2_Start", "TEXT"}, {"CHG_Slot2_End", "TEXT"},
+    {"CHG_Note", "TEXT"},
+};
+
+QString changesTable()
+{
+    QStringList columns;
+    for (const auto& column : ChangeColumns)
+        columns << QLatin1String(column[0]) + QLatin1Char(' ') + QLatin1String(column[1]);
+    return QStringLiteral("CREATE TABLE MemberChanges (%1)").arg(columns.join(QStringLiteral(", ")));
+}
+
+// No rows, the same columns: what a roster that may not be upgraded holds.
+QString emptyChanges()
+{
+    QStringList columns;
+    for (const auto& column : ChangeColumns)
+        columns << QStringLiteral("CAST(NULL AS %1) AS %2")
+                       .arg(QString::fromLatin1(column[1]).section(QLatin1Char(' '), 0, 0),
+                            QLatin1String(column[0]));
+    return QStringLiteral("CREATE TEMP VIEW MemberChanges AS SELECT %1 WHERE 1 = 0")
+        .arg(columns.join(QStringLiteral(", ")));
+}
+
 const QList<Step>& steps()
 {
     static const QList<Step> list {
@@ -130,6 +159,10 @@ const QList<Step>& steps()
                .arg(standardIana())}},
          {QStringLiteral("CREATE TEMP VIEW TimeZones AS SELECT *, %1 AS TZ_IANA FROM main.TimeZones")
               .arg(standardIana())}},
+        {{2,
+          {changesTable(),
+           QStringLiteral("CREATE INDEX idx_changes_member ON MemberChanges (CHG_FK_Member, CHG_First)")}},
+         {emptyChanges()}},
     };
     return list;
 }
@@ -148,13 +181,30 @@ QStringList columnNames(const char* columns)
     return names;
 }
 
+// A statement as the store runs it: a server names blobs bytea.
+QString forStore(QString statement, bool server)
+{
+    return server ? statement.replace(QLatin1String("BLOB"), QLatin1String("bytea")) : statement;
+}
+
+QString notifyTrigger(const QString& table)
+{
+    return QStringLiteral("CREATE TRIGGER %1_changed AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON %1 "
+                          "FOR EACH STATEMENT EXECUTE FUNCTION tallyhold_changed()")
+        .arg(table);
+}
+
 void upgradeFrom(QSqlQuery& query, int from, bool server)
 {
     for (const Step& step : steps()) {
         if (step.step.version <= from)
             continue;
-        for (const QString& statement : step.step.statements)
-            run(query, statement);
+        for (const QString& statement : step.step.statements) {
+            run(query, forStore(statement, server));
+            // Every table a step makes tells other sessions of its writes, as the first five do.
+            if (server && statement.startsWith(QLatin1String("CREATE TABLE ")))
+                run(query, notifyTrigger(statement.section(QLatin1Char(' '), 2, 2)));
+        }
     }
     run(query,
         server ? QStringLiteral("COMMENT ON TABLE TimeZones IS '%1'")
@@ -173,6 +223,12 @@ const QList<RosterSchema::UpgradeStep>& RosterSchema::upgradeSteps()
         return result;
     }();
     return list;
+}
+
+const QStringList& RosterSchema::copiedTableNames()
+{
+    static const QStringList names = tableNames() + QStringList {QStringLiteral("MemberChanges")};
+    return names;
 }
 
 const QStringList& RosterSchema::tableNames()
@@ -207,10 +263,7 @@ void RosterSchema::create(QSqlDatabase& db)
         run(query, QString::fromLatin1(index));
     if (server) {
         for (const QString& table : tableNames())
-            run(query,
-                QStringLiteral("CREATE TRIGGER %1_changed AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON %1 "
-                               "FOR EACH STATEMENT EXECUTE FUNCTION tallyhold_changed()")
-                    .arg(table));
+            run(query, notifyTrigger(table));
     }
     addInvitations(db);
     if (!query.prepare(QStringLiteral("INSERT INTO TimeZones (TZ_PK, TZ_Name, TZ_Description, TZ_GMT_Offset, "
@@ -281,7 +334,7 @@ void RosterSchema::showUpgraded(QSqlDatabase& db)
             for (const QString& statement : step.readOnly)
                 run(query,
                     onServer(db)
-                        ? QString(statement).replace(QLatin1String("main."), QLatin1String("public."))
+                        ? forStore(statement, true).replace(QLatin1String("main."), QLatin1String("public."))
                         : statement);
         }
     }

@@ -12,7 +12,7 @@ class RosterSchema
 public:
     // The roster's version (SQLite's user_version): 0 is the five tables as first made; each
     // upgrade step adds one. A roster of a greater version is refused, never changed.
-    static constexpr int CurrentVersion = 1;
+    static constexpr int CurrentVersion = 2;
 
     // What one version adds, as statements that run in order on a roster of the version before.
     struct UpgradeStep
@@ -23,7 +23,11 @@ public:
     // Indexed by version - 1; a new version appends its step.
     static const QList<UpgradeStep>& upgradeSteps();
 
+    // The five tables every roster version has.
     static const QStringList& tableNames();
+    // Those and the tables the upgrade steps add that a copy of the roster carries (not the
+    // sign-up links, which belong to the roster they were sent from).
+    static const QStringList& copiedTableNames();
     // Whether db is a PostgreSQL server rather than an SQLite file.
     static bool onServer(const QSqlDatabase& db);
     // Creates the tables, indexes and standard zones in an empty database, at CurrentVersion.

@@ -128,7 +128,7 @@ struct InMemory
         const bool daylight = std::any_of(zones.cbegin(), zones.cend(), [&](const ZoneRow& row) {
             return row.name == zone && row.daylight.toInt() != 0;
         });
-        MemberSchedule member {QByteArray::number(members.size()), name, zone, daylight, {}};
+        MemberSchedule member {QByteArray::number(members.size()), name, zone, daylight, {}, {}};
         for (int day = 0; day < days.size(); ++day) {
             member.days[day].flagged = member.days[day].timesFound = !days[day].isEmpty();
             for (const QString& slot : days[day].split(',', Qt::SkipEmptyParts)) {

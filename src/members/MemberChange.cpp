@@ -1,0 +1,36 @@
+#include "MemberChange.h"
+
+#include "time/DateTime.h"
+
+#include <QStringList>
+
+namespace {
+
+QString dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("MM/dd/yyyy"));
+}
+
+QString timeText(int minute)
+{
+    return DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm();
+}
+
+} // namespace
+
+QString MemberChange::dates() const
+{
+    return first == last ? dateText(first) : dateText(first) + QStringLiteral(" – ") + dateText(last);
+}
+
+QString MemberChange::text() const
+{
+    QString text = away ? QStringLiteral("Away ") + dates() : dates();
+    if (!away) {
+        QStringList played;
+        for (const Slot& slot : times)
+            played << timeText(slot.start) + QStringLiteral(" – ") + timeText(slot.end);
+        text += QStringLiteral(": ") + played.join(QStringLiteral(", "));
+    }
+    return note.isEmpty() ? text : text + QStringLiteral(": ") + note;
+}

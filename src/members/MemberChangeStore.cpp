@@ -1,0 +1,193 @@
+#include "MemberChangeStore.h"
+
+#include "time/DateTime.h"
+#include "time/TimeText.h"
+
+namespace {
+
+const QString Columns = QStringLiteral("SELECT CHG_PK, CHG_FK_Member, CHG_First, CHG_Last, CHG_Away, "
+                                       "CHG_Slot1_Start, CHG_Slot1_End, CHG_Slot2_Start, CHG_Slot2_End, "
+                                       "CHG_Note FROM MemberChanges ");
+
+RosterError refusal(const QString& text)
+{
+    return RosterError(ErrorKind::SaveRefused, text);
+}
+
+QDate readDate(const QString& typed, const QString& which)
+{
+    const QString text = typed.trimmed();
+    if (text.isEmpty())
+        throw refusal(QStringLiteral("The %1 date must be filled!").arg(which));
+    QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid()) {
+        const std::optional<DateTime> parsed = DateTime::parse(text);
+        if (parsed && parsed->day() != 0 && parsed->secondsOfDay() == 0)
+            date = parsed->date();
+    }
+    if (!date.isValid() || date.year() < 1900 || date.year() > 9999)
+        throw RosterError(ErrorKind::DataFormat,
+                          QStringLiteral("\"%1\" is not a date (MM/DD/YYYY).").arg(text));
+    return date;
+}
+
+// A time of day in whole minutes, or nothing for an empty field.
+std::optional<int> readTime(const QString& typed)
+{
+    const QString text = RewriteSlotText(typed.trimmed());
+    if (text.isEmpty())
+        return std::nullopt;
+    const std::optional<DateTime> parsed = DateTime::parse(text);
+    if (!parsed || parsed->day() != 0 || parsed->second() != 0)
+        throw RosterError(ErrorKind::TimeFormat,
+                          QStringLiteral("\"%1\" is not a time of day (HH:MM AM/PM or 24-hour HH:MM).")
+                              .arg(typed.trimmed()));
+    return parsed->minuteOfDay();
+}
+
+QString storedTime(int minute)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minute / 60, 2, 10, QLatin1Char('0'))
+        .arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<int> fromStoredTime(const QVariant& value)
+{
+    const QTime time = QTime::fromString(value.toString(), QStringLiteral("HH:mm"));
+    return time.isValid() ? std::optional<int>(time.hour() * 60 + time.minute()) : std::nullopt;
+}
+
+MemberChange readRow(Rows& row)
+{
+    MemberChange change;
+    change.key = row.value(0).toByteArray();
+    change.member = row.value(1).toByteArray();
+    change.first = QDate::fromString(row.value(2).toString(), Qt::ISODate);
+    change.last = QDate::fromString(row.value(3).toString(), Qt::ISODate);
+    change.away = row.value(4).toInt() != 0;
+    for (int slot = 0; !change.away && slot < MemberChange::MaxSlots; ++slot) {
+        const auto start = fromStoredTime(row.value(5 + slot * 2));
+        const auto end = fromStoredTime(row.value(6 + slot * 2));
+        if (start && end && *start != *end)
+            change.times.append({*start, *end});
+    }
+    change.note = row.value(9).toString();
+    return change;
+}
+
+QList<MemberChange> readAll(Rows rows)
+{
+    QList<MemberChange> changes;
+    while (rows.next()) {
+        MemberChange change = readRow(rows);
+        // A row another program left without readable dates holds no time; it is not guessed at.
+        if (change.first.isValid() && change.last.isValid())
+            changes.append(std::move(change));
+    }
+    return changes;
+}
+
+} // namespace
+
+MemberChange MemberChangeStore::read(const MemberChangeForm& form)
+{
+    MemberChange change;
+    change.first = readDate(form.first, QStringLiteral("first"));
+    change.last = form.last.trimmed().isEmpty() ? change.first : readDate(form.last, QStringLiteral("last"));
+    if (change.last < change.first)
+        throw refusal(QStringLiteral("The last date must not be before the first."));
+    change.away = form.away;
+    for (int slot = 0; !form.away && slot < MemberChange::MaxSlots; ++slot) {
+        const std::optional<int> start = readTime(form.slotTexts[slot * 2]);
+        const std::optional<int> end = readTime(form.slotTexts[slot * 2 + 1]);
+        if (!start && !end)
+            continue;
+        if (!start || !end)
+            throw refusal(QStringLiteral("Slot %1 needs both a start and an end.").arg(slot + 1));
+        if (*start == *end)
+            throw refusal(QStringLiteral("Ending time must be greater than starting time!"));
+        change.times.append({*start, *end});
+    }
+    if (!change.away && change.times.isEmpty())
+        throw refusal(QStringLiteral("Type the times played on those dates, or choose Away."));
+    change.note = form.note.trimmed();
+    if (change.note.size() > MemberChange::MaxNoteLength)
+        throw refusal(
+            QStringLiteral("The note may hold at most %1 characters.").arg(MemberChange::MaxNoteLength));
+    return change;
+}
+
+QList<MemberChange> MemberChangeStore::forMember(const RecordKey& member, const QDate& from) const
+{
+    // ISO dates order as text.
+    if (from.isValid())
+        return readAll(m_db.select(
+            Columns + QStringLiteral("WHERE CHG_FK_Member = ? AND CHG_Last >= ? ORDER BY CHG_First"),
+            {member, from.toString(Qt::ISODate)}));
+    return readAll(
+        m_db.select(Columns + QStringLiteral("WHERE CHG_FK_Member = ? ORDER BY CHG_First"), {member}));
+}
+
+QHash<RecordKey, QList<MemberChange>> MemberChangeStore::all() const
+{
+    QHash<RecordKey, QList<MemberChange>> byMember;
+    for (MemberChange& change : readAll(m_db.select(Columns + QStringLiteral("ORDER BY CHG_First"))))
+        byMember[change.member].append(std::move(change));
+    return byMember;
+}
+
+std::optional<MemberChange> MemberChangeStore::load(const RecordKey& key) const
+{
+    QList<MemberChange> found = readAll(m_db.select(Columns + QStringLiteral("WHERE CHG_PK = ?"), {key}));
+    return found.isEmpty() ? std::nullopt : std::optional<MemberChange>(found.first());
+}
+
+RecordKey MemberChangeStore::save(MemberChange change) const
+{
+    Transaction transaction(m_db);
+    if (!m_db.first(QStringLiteral("SELECT MBR_PK FROM Members WHERE MBR_PK = ?"), {change.member}))
+        throw DataError(1016);
+    const bool isNew = change.key.isEmpty();
+    if (!isNew && !load(change.key))
+        throw RosterError(ErrorKind::RowVanished,
+                          QStringLiteral("That change was removed in the meantime; nothing was saved."));
+    for (const MemberChange& other : forMember(change.member)) {
+        if (other.key != change.key && other.first <= change.last && change.first <= other.last)
+            throw refusal(QStringLiteral("These dates overlap another change: %1.").arg(other.text()));
+    }
+    if (isNew)
+        change.key = NewRecordKey();
+    Database::Columns columns {
+        {QStringLiteral("CHG_FK_Member"), change.member},
+        {QStringLiteral("CHG_First"), change.first.toString(Qt::ISODate)},
+        {QStringLiteral("CHG_Last"), change.last.toString(Qt::ISODate)},
+        {QStringLiteral("CHG_Away"), change.away ? 1 : 0},
+    };
+    for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
+        const bool has = !change.away && slot < change.times.size();
+        columns.append({QStringLiteral("CHG_Slot%1_Start").arg(slot + 1),
+                        has ? QVariant(storedTime(change.times[slot].start)) : QVariant()});
+        columns.append({QStringLiteral("CHG_Slot%1_End").arg(slot + 1),
+                        has ? QVariant(storedTime(change.times[slot].end)) : QVariant()});
+    }
+    columns.append({QStringLiteral("CHG_Note"), change.note});
+    if (isNew)
+        m_db.insert(QStringLiteral("MemberChanges"),
+                    Database::Columns {{QStringLiteral("CHG_PK"), change.key}} + columns);
+    else
+        m_db.update(QStringLiteral("MemberChanges"), QStringLiteral("CHG_PK"), change.key, columns);
+    transaction.commit();
+    return change.key;
+}
+
+void MemberChangeStore::remove(const RecordKey& key) const
+{
+    if (m_db.remove(QStringLiteral("MemberChanges"), QStringLiteral("CHG_PK"), key) == 0)
+        throw RosterError(ErrorKind::RowVanished, QStringLiteral("That change was removed in the meantime."));
+}
+
+void MemberChangeStore::removeFor(const RecordKey& member) const
+{
+    m_db.exec(QStringLiteral("DELETE FROM MemberChanges WHERE CHG_FK_Member = ?"), {member});
+}
