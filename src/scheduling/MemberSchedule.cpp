@@ -5,17 +5,26 @@
 #include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
 
+#include <QCryptographicHash>
 #include <QSet>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
 constexpr int MemberFields = 3;
+// Up to this many chosen members are read by key; more, by two plain scans.
+constexpr qsizetype ReadByKeyAtMost = 512;
 
-QString selectSql()
+const QString MemberColumns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MBR_FK_TZones");
+const QString ActiveWithSchedule
+    = QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK WHERE MBR_FL_Active <> 0");
+
+// The chosen members with each day's Times row joined: one statement, six lookups per member.
+QString joinedSql(qsizetype keys)
 {
-    QString columns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MBR_FK_TZones");
+    QString columns = MemberColumns;
     QString joins;
     for (int day = 0; day < 6; ++day) {
         const QString alias = QStringLiteral("d%1").arg(day);
@@ -25,9 +34,19 @@ QString selectSql()
         joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = %2")
                      .arg(alias, ScheduleColumns::timesKey(day));
     }
+    QStringList marks(keys, QStringLiteral("?"));
     return QStringLiteral("SELECT ") + columns
         + QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK") + joins
-        + QStringLiteral(" WHERE MBR_FL_Active <> 0");
+        + QStringLiteral(" WHERE MBR_FL_Active <> 0 AND MBR_PK IN (%1)")
+              .arg(marks.join(QStringLiteral(", ")));
+}
+
+QString schedulesSql()
+{
+    QString columns = MemberColumns;
+    for (int day = 0; day < 6; ++day)
+        columns += QStringLiteral(", %1, %2").arg(ScheduleColumns::flag(day), ScheduleColumns::timesKey(day));
+    return QStringLiteral("SELECT ") + columns + ActiveWithSchedule;
 }
 
 // Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
@@ -52,6 +71,50 @@ public:
 private:
     QHash<QString, DateTime> m_read;
 };
+
+using Slots = QList<MemberSchedule::Slot>;
+
+// A record key as two numbers: hashed and compared without a heap copy each. Keys are 16 bytes; one
+// of another length (which no copy of this program writes) is reduced to 16 by a digest.
+using PackedKey = std::pair<quint64, quint64>;
+
+PackedKey packed(const QByteArray& key)
+{
+    const QByteArray bytes = key.size() == 16 ? key : QCryptographicHash::hash(key, QCryptographicHash::Md5);
+    PackedKey result;
+    std::memcpy(&result.first, bytes.constData(), 8);
+    std::memcpy(&result.second, bytes.constData() + 8, 8);
+    return result;
+}
+
+Slots readSlots(StoredTimes& times, const Rows& row, int at)
+{
+    Slots read;
+    for (int slot = 0; slot < 2; ++slot) {
+        const auto start = times.read(row.value(at + slot * 2));
+        const auto end = times.read(row.value(at + 1 + slot * 2));
+        if (start && end)
+            read.append({*start, *end});
+    }
+    return read;
+}
+
+// A member's row without its days, or nothing when the member is not to be read.
+std::optional<MemberSchedule> memberOf(const Rows& row, const QSet<RecordKey>& selected,
+                                       const QHash<int, const ZoneRow*>& zoneOf)
+{
+    const RecordKey key = row.value(0).toByteArray();
+    const QVariant zoneKey = row.value(2);
+    const ZoneRow* zone = zoneKey.isNull() ? nullptr : zoneOf.value(zoneKey.toInt());
+    if (!zone || !selected.contains(key))
+        return std::nullopt;
+    MemberSchedule member;
+    member.key = key;
+    member.name = row.value(1).toString().trimmed();
+    member.zone = zone->name;
+    member.daylight = zone->daylight.toInt() != 0;
+    return member;
+}
 
 } // namespace
 
@@ -151,35 +214,79 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         zoneOf.insert(zone.key, &zone);
     StoredTimes times;
     const QHash<RecordKey, QList<MemberChange>> changes = MemberChangeStore(db).all();
-    Rows query = db.select(selectSql());
-    while (query.next()) {
-        if (!selected.contains(query.value(0).toByteArray()))
-            continue;
-        const QVariant zoneKey = query.value(2);
-        const ZoneRow* zone = zoneKey.isNull() ? nullptr : zoneOf.value(zoneKey.toInt());
-        if (!zone)
-            continue;
-        MemberSchedule member;
-        member.key = query.value(0).toByteArray();
-        member.name = query.value(1).toString().trimmed();
-        member.zone = zone->name;
-        member.daylight = zone->daylight.toInt() != 0;
+    const auto add = [&](MemberSchedule&& member) {
         member.changes = changes.value(member.key);
-        for (int day = 0; day < 6; ++day) {
-            const int at = MemberFields + day * DayFields;
-            Day& target = member.days[day];
-            target.flagged = query.value(at).toInt() != 0;
-            target.timesFound = !query.value(at + 1).isNull();
-            if (!target.flagged || !target.timesFound)
-                continue;
-            for (int slot = 0; slot < 2; ++slot) {
-                const auto start = times.read(query.value(at + 2 + slot * 2));
-                const auto end = times.read(query.value(at + 3 + slot * 2));
-                if (start && end)
-                    target.timeSlots.append({*start, *end});
-            }
-        }
         members.append(std::move(member));
+    };
+
+    if (selected.size() <= ReadByKeyAtMost) {
+        // Padded to a power of two, so a handful of statements serve every selection.
+        QVariantList bound(selected.cbegin(), selected.cend());
+        qsizetype width = 1;
+        while (width < bound.size())
+            width *= 2;
+        while (bound.size() < width)
+            bound.append(bound.first());
+        Rows row = db.select(joinedSql(width), bound);
+        while (row.next()) {
+            std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
+            if (!member)
+                continue;
+            for (int day = 0; day < 6; ++day) {
+                const int at = MemberFields + day * DayFields;
+                Day& target = member->days[day];
+                target.flagged = row.value(at).toInt() != 0;
+                target.timesFound = !row.value(at + 1).isNull();
+                if (target.flagged && target.timesFound)
+                    target.timeSlots = readSlots(times, row, at + 2);
+            }
+            add(std::move(*member));
+        }
+        return members;
+    }
+
+    // Many members: the schedules, then only the Times rows they name, each table scanned once.
+    // Six joined lookups per member cost SQLite several times as much.
+    // Per Times key the first of its uses, each use chained to the next (a row may serve two days).
+    struct Use
+    {
+        qsizetype member;
+        int day;
+        qsizetype next;
+    };
+    QList<Use> uses;
+    QHash<PackedKey, qsizetype> firstUse;
+    Rows row = db.select(schedulesSql());
+    while (row.next()) {
+        std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
+        if (!member)
+            continue;
+        for (int day = 0; day < 6; ++day) {
+            member->days[day].flagged = row.value(MemberFields + day * 2).toInt() != 0;
+            const QVariant timesKey = row.value(MemberFields + day * 2 + 1);
+            if (!member->days[day].flagged || timesKey.isNull())
+                continue;
+            const PackedKey key = packed(timesKey.toByteArray());
+            uses.append({members.size(), day, firstUse.value(key, -1)});
+            firstUse.insert(key, uses.size() - 1);
+        }
+        add(std::move(*member));
+    }
+    if (uses.isEmpty())
+        return members;
+    Rows timesRow
+        = db.select(QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
+                                   "TMS_Slot2_End FROM Times"));
+    while (timesRow.next()) {
+        const auto found = firstUse.constFind(packed(timesRow.value(0).toByteArray()));
+        if (found == firstUse.constEnd())
+            continue;
+        const Slots read = readSlots(times, timesRow, 1);
+        for (qsizetype use = *found; use >= 0; use = uses[use].next) {
+            MemberSchedule::Day& day = members[uses[use].member].days[uses[use].day];
+            day.timesFound = true;
+            day.timeSlots = read;
+        }
     }
     return members;
 }

@@ -23,6 +23,7 @@ private slots:
     void whoCounts();
     void missingRowsReportedOnceAndRunGoesOn();
     void matchFields();
+    void bigAndSmallSelectionsReadAlike();
     void plannerAgainstBruteForce_data();
     void plannerAgainstBruteForce();
     void plannerEdges_data();
@@ -351,6 +352,35 @@ void tst_Availability::matchFields()
         }
     }
     QCOMPARE(MatchFields::forWeekMinute(1440, QDate(2026, 12, 31)).matchDate, QString("01/05/2027"));
+}
+
+// A big selection is read by scanning the tables, a small one by key: both give the same weeks.
+void tst_Availability::bigAndSmallSelectionsReadAlike()
+{
+    TestRoster roster;
+    const QList<RecordKey> members = RosterGenerator(4).generate(roster.db(), 700).members;
+    const QList<ZoneRow> zones = ZoneStore(roster.db()).rows();
+    const auto text = [](const QList<MemberSchedule>& read) {
+        QStringList lines;
+        for (const MemberSchedule& member : read) {
+            QString line
+                = KeyToHex(member.key) + member.name + member.zone + QString::number(member.daylight);
+            for (const MemberSchedule::Day& day : member.days) {
+                line += QString(" %1%2").arg(day.flagged).arg(day.flagged && day.timesFound);
+                for (const MemberSchedule::Slot& slot : day.timeSlots)
+                    line += slot.start.toStorageText() + slot.end.toStorageText();
+            }
+            lines << line;
+        }
+        lines.sort();
+        return lines;
+    };
+    QList<MemberSchedule> byKey;
+    for (qsizetype from = 0; from < members.size(); from += 300)
+        byKey += MemberSchedule::readSelected(roster.db(), members.mid(from, 300), zones);
+    const QStringList scanned = text(MemberSchedule::readSelected(roster.db(), members, zones));
+    QVERIFY(scanned.size() > 400);
+    QCOMPARE(scanned, text(byKey));
 }
 
 void tst_Availability::plannerAgainstBruteForce_data()
