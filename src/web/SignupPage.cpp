@@ -60,8 +60,8 @@ QString changesSection(const SignupSheet& sheet, const QString& token, const QSt
     QString html = QStringLiteral(
         "<section id=\"changes\" aria-labelledby=\"changes-title\">\n"
         "<h2 id=\"changes-title\">Away dates and one-off changes</h2>\n"
-        "<p class=\"hint\">Dates you cannot play, or play other times than your week; saved on their "
-        "own, apart from the week above.</p>\n");
+        "<p class=\"hint\">Dates you cannot play, or play other times than your week, in your own time "
+        "zone. Add keeps each at once; Save above keeps only your week.</p>\n");
     if (state.changeDone != SignupPage::ChangeDone::None)
         html += QStringLiteral("<p class=\"saved\" id=\"change-saved\" role=\"status\">%1</p>\n")
                     .arg(state.changeDone == SignupPage::ChangeDone::Added ? QStringLiteral("Added.")
