@@ -351,9 +351,11 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     }
     if (save.refusal)
         return page(response, 422, SignupPage::render(*save.sheet, token, csrfFor(token), state));
-    const char* const done[] = {"saved=1", "added=1#changes", "removed=1#changes"};
-    response.set_redirect(
-        QStringLiteral("/m/%1?%2").arg(token, QLatin1String(done[int(action)])).toStdString(), 303);
+    // A change's form is at #changes, further down than a phone shows at first.
+    const QString done = action == Action::Week ? QStringLiteral("saved=1")
+        : action == Action::AddChange           ? QStringLiteral("added=1#changes")
+                                                : QStringLiteral("removed=1#changes");
+    response.set_redirect(QStringLiteral("/m/%1?%2").arg(token, done).toStdString(), 303);
 }
 
 void SignupServer::saveOnRosterThread(Save& save)
