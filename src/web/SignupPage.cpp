@@ -249,6 +249,8 @@ QByteArray SignupPage::stylesheet()
         ".changes "
         "li{display:flex;flex-wrap:wrap;align-items:center;justify-content:space-between;gap:.4rem}\n"
         ".changes form{margin:0}button.remove{font-size:.95rem;padding:.3rem .9rem}\n"
+        // A note is the member's own text: one long word must not widen a phone's page.
+        ".changes .text,.error{overflow-wrap:anywhere;min-width:0}\n"
         ".dates{display:flex;flex-wrap:wrap;gap:.4rem 1rem;margin:.3rem 0}\n"
         ".dates span,.note span{display:block;color:#555;font-size:.9rem}\n"
         "input[type=date],input[type=text]{font-size:1rem;padding:.3rem}\n"

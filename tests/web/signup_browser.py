@@ -122,6 +122,8 @@ def main():
         assert browser.execute_script("var r = arguments[0].getBoundingClientRect();"
                                       "return r.top >= 0 && r.bottom <= window.innerHeight;", error)
         assert browser.find_element(By.ID, "first").get_attribute("value") == away[2].isoformat()
+        # Nothing of the changes widens the phone's page.
+        assert browser.execute_script("return document.documentElement.scrollWidth <= window.innerWidth")
         if screenshot:
             for name, width in (("phone", 390), ("desktop", 1280)):
                 browser.set_window_size(width, 1400)
