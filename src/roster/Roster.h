@@ -19,6 +19,7 @@
 #include <QObject>
 
 struct MemberForm;
+class RosterError;
 
 // The Options dialog's fields as typed.
 struct OptionsForm
@@ -196,6 +197,14 @@ public:
     MemberSaved saveSignup(const QString& token, const SignupForm& form);
     // The same for a link the caller found inside the transaction this save joins.
     MemberSaved saveSignup(const Invitation& link, const SignupForm& form);
+    // The member's own away dates and one-off changes through their link, each in one transaction
+    // with the link's note of the save: MemberChangeStore's checks and refusals. Removing a
+    // change of another member is refused as a link that is no longer valid.
+    RecordKey addSignupChange(const Invitation& link, const MemberChangeForm& form);
+    void removeSignupChange(const Invitation& link, const RecordKey& change);
+    // Whether a link command was refused because the link is no longer valid, or was used on
+    // what is not its member's.
+    static bool isLinkInvalid(const RosterError& error);
     // When the member last saved their own week; null when never.
     QDateTime selfUpdated(const RecordKey& member) const;
 

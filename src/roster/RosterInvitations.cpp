@@ -1,6 +1,7 @@
 // The roster session's sign-up link commands.
 #include "Roster.h"
 
+#include "members/MemberChangeStore.h"
 #include "members/MemberWrites.h"
 #include "store/RosterError.h"
 #include "time/cTimeFuncs.h"
@@ -20,6 +21,11 @@ RosterError linkInvalid()
 }
 
 } // namespace
+
+bool Roster::isLinkInvalid(const RosterError& error)
+{
+    return error.kind() == ErrorKind::RowVanished && error.text() == linkInvalid().text();
+}
 
 NewInvitation Roster::makeInvitation(const RecordKey& member, int days)
 {
@@ -61,6 +67,7 @@ SignupSheet Roster::signupSheet(const RecordKey& member) const
     sheet.days = edit.form.days;
     sheet.leaderZone = m_preferences.userTimeZone;
     sheet.preview = info.days;
+    sheet.changes = memberChanges(member);
     sheet.lastSaved = selfUpdated(member);
     return sheet;
 }
@@ -104,6 +111,32 @@ MemberSaved Roster::writeSignup(const Invitation& link, const SignupForm& signup
     UpdateMember(m_db, times, link.member, form);
     InvitationStore(m_db).markSaved(link.key, now());
     return {link.member, times.takeMissingZones()};
+}
+
+RecordKey Roster::addSignupChange(const Invitation& link, const MemberChangeForm& form)
+{
+    MemberChange change = MemberChangeStore::read(form);
+    change.member = link.member;
+    Transaction transaction(m_db);
+    const RecordKey key = MemberChangeStore(m_db).save(change);
+    InvitationStore(m_db).markSaved(link.key, now());
+    transaction.commit();
+    emit membersChanged();
+    return key;
+}
+
+void Roster::removeSignupChange(const Invitation& link, const RecordKey& change)
+{
+    Transaction transaction(m_db);
+    const MemberChangeStore store(m_db);
+    const std::optional<MemberChange> stored = store.load(change);
+    // The page lists only the member's own changes: another's key did not come from it.
+    if (stored && stored->member != link.member)
+        throw linkInvalid();
+    store.remove(change);
+    InvitationStore(m_db).markSaved(link.key, now());
+    transaction.commit();
+    emit membersChanged();
 }
 
 QDateTime Roster::selfUpdated(const RecordKey& member) const

@@ -1,5 +1,6 @@
 #include "SignupPage.h"
 
+#include "store/RecordKey.h"
 #include "time/DateTime.h"
 
 namespace {
@@ -35,6 +36,95 @@ QString timeValue(const QString& text)
                       .arg(time->hour(), 2, 10, QLatin1Char('0'))
                       .arg(time->minute(), 2, 10, QLatin1Char('0'))
                 : QString();
+}
+
+// An input of type date takes "YYYY-MM-DD", as it sent it.
+QString dateValue(const QString& text)
+{
+    const QDate date = QDate::fromString(text.trimmed(), Qt::ISODate);
+    return date.isValid() ? date.toString(Qt::ISODate) : QString();
+}
+
+QString hiddenFields(const QString& csrf, const QString& what)
+{
+    return QStringLiteral("<input type=\"hidden\" name=\"csrf\" value=\"%1\">"
+                          "<input type=\"hidden\" name=\"what\" value=\"%2\">\n")
+        .arg(csrf, what);
+}
+
+// The member's current and coming changes, each with its Remove button, and the form to add one.
+QString changesSection(const SignupSheet& sheet, const QString& token, const QString& csrf,
+                       const SignupPage::State& state)
+{
+    const MemberChangeForm typed = state.typedChange.value_or(MemberChangeForm {});
+    QString html = QStringLiteral(
+        "<section id=\"changes\" aria-labelledby=\"changes-title\">\n"
+        "<h2 id=\"changes-title\">Away dates and one-off changes</h2>\n"
+        "<p class=\"hint\">Dates you cannot play, or play other times than your week, in your own time "
+        "zone. Add keeps each at once; Save above keeps only your week.</p>\n");
+    if (state.changeDone != SignupPage::ChangeDone::None)
+        html += QStringLiteral("<p class=\"saved\" id=\"change-saved\" role=\"status\">%1</p>\n")
+                    .arg(state.changeDone == SignupPage::ChangeDone::Added ? QStringLiteral("Added.")
+                                                                           : QStringLiteral("Removed."));
+    if (state.changeRefusal && !state.typedChange)
+        html += errorLine(*state.changeRefusal, QStringLiteral("change-error"));
+    if (sheet.changes.isEmpty())
+        html += QStringLiteral("<p class=\"none\" id=\"no-changes\">None.</p>\n");
+    else
+        html += QStringLiteral("<ul class=\"changes\" id=\"change-list\">\n");
+    for (const MemberChange& change : sheet.changes) {
+        const QString text = esc(change.text());
+        html += QStringLiteral(
+                    "<li><span class=\"text\">%1</span><form method=\"post\" action=\"/m/%2#changes\">")
+                    .arg(text, token)
+            + hiddenFields(csrf, QStringLiteral("remove"))
+            + QStringLiteral(
+                  "<input type=\"hidden\" name=\"change\" value=\"%1\">"
+                  "<button type=\"submit\" class=\"remove\" aria-label=\"Remove %2\">Remove</button>"
+                  "</form></li>\n")
+                  .arg(KeyToHex(change.key), text);
+    }
+    if (!sheet.changes.isEmpty())
+        html += QStringLiteral("</ul>\n");
+
+    html += QStringLiteral("<form method=\"post\" action=\"/m/%1#changes\" id=\"change-form\" "
+                           "autocomplete=\"off\">\n")
+                .arg(token)
+        + hiddenFields(csrf, QStringLiteral("change"));
+    html += QStringLiteral("<h3>Add a change</h3>\n");
+    if (state.changeRefusal && state.typedChange)
+        html += errorLine(*state.changeRefusal, QStringLiteral("change-error"));
+    html += QStringLiteral(
+                "<p class=\"dates\"><label><span>First date</span> <input type=\"date\" name=\"first\" "
+                "id=\"first\" value=\"%1\"></label> <label><span>Last date</span> <input type=\"date\" "
+                "name=\"last\" id=\"last\" value=\"%2\"></label></p>\n"
+                "<p class=\"hint\">Leave the last date empty for one day.</p>\n")
+                .arg(dateValue(typed.first), dateValue(typed.last));
+    html += QStringLiteral(
+                "<fieldset class=\"kind\"><legend>On those dates</legend>\n"
+                "<label><input type=\"radio\" name=\"away\" value=\"1\" id=\"away\"%1> Away</label>\n"
+                "<label><input type=\"radio\" name=\"away\" value=\"0\" id=\"instead\"%2> "
+                "These times instead</label>\n")
+                .arg(typed.away ? QStringLiteral(" checked") : QString(),
+                     typed.away ? QString() : QStringLiteral(" checked"));
+    for (int slot = 0; slot < 4; ++slot) {
+        if (slot % 2 == 0)
+            html += QStringLiteral("<p class=\"slot\"><span>%1</span> ")
+                        .arg(slot == 0 ? QStringLiteral("From") : QStringLiteral("and from"));
+        html += QStringLiteral(
+                    "<input type=\"time\" name=\"c%1\" id=\"c%1\" value=\"%2\" aria-label=\"Instead %3\">")
+                    .arg(slot)
+                    .arg(timeValue(typed.slotTexts[slot]), QLatin1String(SlotNames[slot]));
+        html += slot % 2 == 0 ? QStringLiteral(" <span>to</span> ") : QStringLiteral("</p>\n");
+    }
+    html += QStringLiteral(
+                "</fieldset>\n<p class=\"note\"><label><span>Note</span> <input type=\"text\" "
+                "name=\"note\" id=\"note\" maxlength=\"%1\" value=\"%2\" "
+                "placeholder=\"holiday, exams\"></label></p>\n"
+                "<p><button type=\"submit\" id=\"add-change\">Add</button></p>\n</form>\n</section>\n")
+                .arg(MemberChange::MaxNoteLength)
+                .arg(esc(typed.note));
+    return html;
 }
 
 } // namespace
@@ -110,6 +200,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
         html += QStringLiteral("</fieldset>\n");
     }
     html += QStringLiteral("<p><button type=\"submit\" id=\"save\">Save</button></p>\n</form>\n");
+    html += changesSection(sheet, token, csrf, state);
     if (sheet.lastSaved.isValid())
         html += QStringLiteral("<p class=\"foot\">Last saved by you: %1 GMT</p>\n")
                     .arg(sheet.lastSaved.toString(QStringLiteral("M/d/yyyy h:mm AP")));
@@ -149,7 +240,25 @@ QByteArray SignupPage::stylesheet()
         "[aria-invalid=true]{outline:2px solid #a40000}\n"
         ".saved{background:#e3f1df;border:1px solid #8bbd7d;padding:.5rem;border-radius:.4rem}\n"
         "button{font-size:1.05rem;padding:.5rem 1.6rem}\n"
-        ".foot{color:#555;font-size:.85rem}\n");
+        ".foot{color:#555;font-size:.85rem}\n"
+        "#changes{margin-top:1.6rem}\n"
+        "h2{font-size:1.2rem;margin:0 0 .4rem}h3{font-size:1rem;margin:.3rem 0 .5rem}\n"
+        ".changes{list-style:none;padding:0;margin:0 0 .8rem}\n"
+        ".changes li,#change-form{background:#fff;border:1px solid #c8c8c2;border-radius:.4rem;"
+        "padding:.4rem .8rem;margin:0 0 .5rem}\n"
+        ".changes "
+        "li{display:flex;flex-wrap:wrap;align-items:center;justify-content:space-between;gap:.4rem}\n"
+        ".changes form{margin:0}button.remove{font-size:.95rem;padding:.3rem .9rem}\n"
+        // A note is the member's own text: one long word must not widen a phone's page.
+        ".changes .text,.error{overflow-wrap:anywhere;min-width:0}\n"
+        ".dates{display:flex;flex-wrap:wrap;gap:.4rem 1rem;margin:.3rem 0}\n"
+        ".dates span,.note span{display:block;color:#555;font-size:.9rem}\n"
+        "input[type=date],input[type=text]{font-size:1rem;padding:.3rem}\n"
+        ".note input{width:100%;box-sizing:border-box}\n"
+        "fieldset.kind{border:0;padding:0;margin:.4rem 0}\n"
+        "fieldset.kind legend{padding:0;color:#555;font-weight:400;font-size:.9rem}\n"
+        "fieldset.kind>label{display:inline-block;margin:.2rem 1.2rem .2rem 0}\n"
+        "#change-form.away .slot{opacity:.45}\n");
 }
 
 QByteArray SignupPage::script()
@@ -164,5 +273,20 @@ QByteArray SignupPage::script()
                              "= true; show(); } });\n"
                              "  });\n"
                              "  show();\n"
-                             "});\n");
+                             "});\n"
+                             // Dims the times of a change while Away is chosen, and a typed time
+                             // chooses them.
+                             "var change = document.getElementById('change-form');\n"
+                             "if (change) {\n"
+                             "  var away = document.getElementById('away'), instead = "
+                             "document.getElementById('instead');\n"
+                             "  function showKind() { change.classList.toggle('away', away.checked); }\n"
+                             "  away.addEventListener('change', showKind);\n"
+                             "  instead.addEventListener('change', showKind);\n"
+                             "  change.querySelectorAll('input[type=time]').forEach(function (time) {\n"
+                             "    time.addEventListener('input', function () { if (time.value) { "
+                             "instead.checked = true; showKind(); } });\n"
+                             "  });\n"
+                             "  showKind();\n"
+                             "}\n");
 }

@@ -9,13 +9,19 @@
 // styles and script from /static (the Content-Security-Policy allows nothing inline).
 namespace SignupPage {
 
-// What the page shows beside the stored week: a save just done, or a refused one with the
-// member's own entries kept.
+enum class ChangeDone { None, Added, Removed };
+
+// What the page shows beside the stored week and changes: a save just done, or a refused one
+// with the member's own entries kept.
 struct State
 {
     bool saved = false;
     std::optional<RosterError> refusal;
     std::optional<SignupForm> typed;
+    ChangeDone changeDone = ChangeDone::None;
+    // A refused change (added or removed), and what was typed for one to add.
+    std::optional<RosterError> changeRefusal;
+    std::optional<MemberChangeForm> typedChange;
 };
 
 QByteArray render(const SignupSheet& sheet, const QString& token, const QString& csrf, const State& state);

@@ -63,17 +63,39 @@ SignupForm readForm(const QUrlQuery& fields)
     return form;
 }
 
+// The change form's fields: "first", "last" (as a date input sends them), "away" (0 for the
+// times instead), "c0" to "c3" and "note".
+MemberChangeForm readChange(const QUrlQuery& fields)
+{
+    const auto value = [&](const QString& name) {
+        return fields.queryItemValue(name, QUrl::FullyDecoded);
+    };
+    MemberChangeForm form;
+    form.first = value(QStringLiteral("first"));
+    form.last = value(QStringLiteral("last"));
+    form.away = value(QStringLiteral("away")) != QLatin1String("0");
+    for (int slot = 0; slot < 4; ++slot)
+        form.slotTexts[slot] = value(QStringLiteral("c%1").arg(slot));
+    form.note = value(QStringLiteral("note"));
+    return form;
+}
+
 } // namespace
 
 struct SignupServer::Save
 {
+    Action action = Action::Week;
     QString token;
     SignupForm form;
+    MemberChangeForm change;
+    RecordKey changeKey;
     QByteArray csrf;
     std::optional<RecordKey> member;
     std::optional<RosterError> refusal;
     std::optional<SignupSheet> sheet;
     bool stale = false;
+    // The link was used on another member's change.
+    bool foreign = false;
     std::exception_ptr error;
     std::promise<void> done;
 };
@@ -276,6 +298,9 @@ void SignupServer::showPage(const httplib::Request& request, httplib::Response& 
         return linkInvalid(request, response);
     SignupPage::State state;
     state.saved = request.has_param("saved");
+    state.changeDone = request.has_param("added") ? SignupPage::ChangeDone::Added
+        : request.has_param("removed")            ? SignupPage::ChangeDone::Removed
+                                                  : SignupPage::ChangeDone::None;
     page(response, 200, SignupPage::render(*sheet, token, csrfFor(token), state));
 }
 
@@ -288,26 +313,49 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     // A form body writes a blank as "+"; a "+" itself arrives as "%2B".
     const QUrlQuery fields(QString::fromUtf8(request.body.data(), qsizetype(request.body.size()))
                                .replace(QLatin1Char('+'), QStringLiteral("%20")));
-    const SignupForm form = readForm(fields);
-    const QByteArray csrf = fields.queryItemValue(QStringLiteral("csrf"), QUrl::FullyDecoded).toLatin1();
 
+    // Every form posts to the page's own address, which stays the one to open again.
+    const QString what = fields.queryItemValue(QStringLiteral("what"));
+    const Action action = what == QLatin1String("change") ? Action::AddChange
+        : what == QLatin1String("remove")                 ? Action::RemoveChange
+                                                          : Action::Week;
     Save save;
+    save.action = action;
     save.token = token;
-    save.form = form;
-    save.csrf = csrf;
+    save.csrf = fields.queryItemValue(QStringLiteral("csrf"), QUrl::FullyDecoded).toLatin1();
+    if (action == Action::Week)
+        save.form = readForm(fields);
+    else if (action == Action::AddChange)
+        save.change = readChange(fields);
+    else {
+        // The page sends only keys it listed; anything else was not typed by a member.
+        const QString key = fields.queryItemValue(QStringLiteral("change"), QUrl::FullyDecoded);
+        if (!IsKeyText(key))
+            return linkInvalid(request, response);
+        save.changeKey = HexToKey(key);
+    }
     saveOnRosterThread(save);
-    if (!save.member)
+    if (!save.member || save.foreign)
         return linkInvalid(request, response);
     if (save.stale)
         return message(response, 403, QStringLiteral("Not saved"),
                        QStringLiteral("This page is out of date. Open your link again and save again."));
-    if (save.refusal) {
-        SignupPage::State state;
+    SignupPage::State state;
+    if (save.refusal && action == Action::Week) {
         state.refusal = save.refusal;
-        state.typed = form;
-        return page(response, 422, SignupPage::render(*save.sheet, token, csrfFor(token), state));
+        state.typed = save.form;
+    } else if (save.refusal) {
+        state.changeRefusal = save.refusal;
+        if (action == Action::AddChange)
+            state.typedChange = save.change;
     }
-    response.set_redirect(QStringLiteral("/m/%1?saved=1").arg(token).toStdString(), 303);
+    if (save.refusal)
+        return page(response, 422, SignupPage::render(*save.sheet, token, csrfFor(token), state));
+    // A change's form is at #changes, further down than a phone shows at first.
+    const QString done = action == Action::Week ? QStringLiteral("saved=1")
+        : action == Action::AddChange           ? QStringLiteral("added=1#changes")
+                                                : QStringLiteral("removed=1#changes");
+    response.set_redirect(QStringLiteral("/m/%1?%2").arg(token, done).toStdString(), 303);
 }
 
 void SignupServer::saveOnRosterThread(Save& save)
@@ -372,7 +420,12 @@ void SignupServer::saveOne(Save& save, bool inBatch)
             return;
         }
         try {
-            m_roster.saveSignup(*link, save.form);
+            if (save.action == Action::Week)
+                m_roster.saveSignup(*link, save.form);
+            else if (save.action == Action::AddChange)
+                m_roster.addSignupChange(*link, save.change);
+            else
+                m_roster.removeSignupChange(*link, save.changeKey);
             if (part)
                 part->release();
         } catch (const RosterError& error) {
@@ -380,6 +433,10 @@ void SignupServer::saveOne(Save& save, bool inBatch)
                 throw;
             if (part)
                 part->rollback();
+            if (Roster::isLinkInvalid(error)) {
+                save.foreign = true;
+                return;
+            }
             save.refusal = error;
             save.sheet = m_roster.signupSheet(*save.member);
         }

@@ -47,6 +47,9 @@ public:
     void stop();
 
 private:
+    // What a form posted to the page asks for (its field "what"): the week, or adding or
+    // removing one change.
+    enum class Action { Week, AddChange, RemoveChange };
     void showPage(const httplib::Request& request, httplib::Response& response);
     void savePage(const httplib::Request& request, httplib::Response& response);
     void linkInvalid(const httplib::Request& request, httplib::Response& response);

@@ -1,11 +1,16 @@
 #!/usr/bin/env python3
 """A member's round in a real browser: the leader makes a link, the member opens it in headless
-Chromium, fills Tuesday and the weekend in their own zone and saves, and the roster holds the
-times. Exits 77 (skipped) when chromium, chromium-driver or python3-selenium is missing.
+Chromium, fills Tuesday and the weekend in their own zone and saves, then adds a week away; the
+roster holds the times and the away dates, and leaves the member out while away. Exits 77
+(skipped) when chromium, chromium-driver or python3-selenium is missing.
 
-    signup_browser.py TALLYHOLD-WEB TALLYHOLD-CLI [SCREENSHOT.png]
+    signup_browser.py TALLYHOLD-WEB TALLYHOLD-CLI [SCREENSHOTS]
+
+With SCREENSHOTS, the page at the end is saved as SCREENSHOTS-phone.png and SCREENSHOTS-desktop.png.
 """
+import datetime
 import json
+import sqlite3
 import os
 import shutil
 import socket
@@ -61,6 +66,10 @@ def main():
     tallyhold("division", "add", "Alpha")
     tallyhold("member", "add", "Ann", "--division", "Alpha", "--zone", "CET")
     tallyhold("options", "--zone", "EST", "--dst", "yes")
+    # Seven days some weeks ahead: one Tuesday among them, and the Tuesday after them played.
+    today = datetime.date.today()
+    away = [today + datetime.timedelta(days=14 + day) for day in range(7)]
+    tuesday = next(day for day in away if day.weekday() == 1)
     port = free_port()
     link = tallyhold("link", "make", "Ann", "--address", f"http://127.0.0.1:{port}").splitlines()[0]
 
@@ -94,8 +103,33 @@ def main():
         WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.ID, "saved"))
         preview = browser.find_element(By.ID, "preview1").text
         assert preview == "Saved, in the leader's time (EST): 02:00 PM - 05:00 PM", preview
+
+        # A week away, typed into the date fields as a member types them (their own dates).
+        for field, date in (("first", away[0]), ("last", away[-1])):
+            browser.find_element(By.ID, field).send_keys(date.strftime("%m%d%Y"))
+        assert browser.find_element(By.ID, "away").is_selected()
+        browser.find_element(By.ID, "note").send_keys("holiday")
+        browser.find_element(By.ID, "add-change").click()
+        WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.ID, "change-saved"))
+        listed = [item.text for item in browser.find_elements(By.CSS_SELECTOR, "#change-list .text")]
+        assert listed == [f"Away {away[0]:%m/%d/%Y} – {away[-1]:%m/%d/%Y}: holiday"], listed
+        # The same dates again are refused beside the form, which the page scrolls to, dates kept.
+        browser.find_element(By.ID, "first").send_keys(away[2].strftime("%m%d%Y"))
+        browser.find_element(By.ID, "add-change").click()
+        WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.ID, "change-error"))
+        error = browser.find_element(By.ID, "change-error")
+        assert error.text == f"These dates overlap another change: {listed[0]}.", error.text
+        assert browser.execute_script("var r = arguments[0].getBoundingClientRect();"
+                                      "return r.top >= 0 && r.bottom <= window.innerHeight;", error)
+        assert browser.find_element(By.ID, "first").get_attribute("value") == away[2].isoformat()
+        # Nothing of the changes widens the phone's page.
+        assert browser.execute_script("return document.documentElement.scrollWidth <= window.innerWidth")
         if screenshot:
-            browser.save_screenshot(screenshot)
+            for name, width in (("phone", 390), ("desktop", 1280)):
+                browser.set_window_size(width, 1400)
+                height = browser.execute_script("return document.documentElement.scrollHeight")
+                browser.set_window_size(width, height + 140)
+                browser.save_screenshot(f"{screenshot}-{name}.png")
     finally:
         if browser:
             browser.quit()
@@ -107,9 +141,16 @@ def main():
     available = json.loads(tallyhold("--json", "available", "--at", "12/8/2026 9:00 PM", "--zone", "CET",
                                      "--member", "Ann"))
     assert available["available"] == ["Ann"], available
+    with sqlite3.connect(roster) as store:
+        rows = store.execute("SELECT CHG_First, CHG_Last, CHG_Away, CHG_Note FROM MemberChanges").fetchall()
+    assert rows == [(away[0].isoformat(), away[-1].isoformat(), 1, "holiday")], rows
+    for day, listed in ((tuesday, []), (tuesday + datetime.timedelta(days=7), ["Ann"])):
+        available = json.loads(tallyhold("--json", "available", "--at", f"{day:%m/%d/%Y} 9:00 PM", "--zone", "CET",
+                                         "--member", "Ann"))
+        assert available["available"] == listed, (day, available)
     assert link.rsplit("/", 1)[1] not in log, "the log carries the token"
     shutil.rmtree(work, ignore_errors=True)
-    print("member saved Tuesday and the weekend through the browser")
+    print("member saved Tuesday and the weekend, and a week away, through the browser")
     return 0
 
 

@@ -24,6 +24,8 @@ private slots:
     void saveWritesTheWeekAndNothingElse();
     void refusedRequestsWriteNothing_data();
     void refusedRequestsWriteNothing();
+    void changesThroughThePage_data();
+    void changesThroughThePage();
     void savesArrivingTogether();
     void deadLinks_data();
     void deadLinks();
@@ -43,7 +45,7 @@ struct Reply
     httplib::Headers headers;
 };
 
-// A roster with Ann and Zebedee in Alpha, a link for Ann, and a server on it.
+// A roster with Ann and Zebedee in Alpha, each away once, a link for Ann, and a server on it.
 struct Site
 {
     Site()
@@ -52,6 +54,9 @@ struct Site
         ann = roster.addMember(alpha, 1, "Ann");
         zebedee = roster.addMember(alpha, 1, "Zebedee");
         roster.db().exec("UPDATE Members SET MBR_Notes = 'secret notes' WHERE MBR_PK = ?", {zebedee});
+        annAway = roster.session().addMemberChange(ann, {"2099-12-01", "2099-12-03", true, {}, "exams"});
+        zebedeeAway = roster.session().addMemberChange(zebedee,
+                                                       {"2099-12-24", "2099-12-26", true, {}, "secret trip"});
         token = roster.session().makeInvitation(ann).token;
         server.start("127.0.0.1", 0);
     }
@@ -88,7 +93,7 @@ struct Site
 
     TestRoster roster;
     SignupServer server {roster.session(), roster.db()};
-    RecordKey ann, zebedee;
+    RecordKey ann, zebedee, annAway, zebedeeAway;
     QString token;
 };
 
@@ -199,10 +204,88 @@ void tst_SignupWeb::refusedRequestsWriteNothing()
     QCOMPARE(site.roster.rows(), before);
 }
 
+void tst_SignupWeb::changesThroughThePage_data()
+{
+    QTest::addColumn<QString>("fields"); // {own} and {other}: Ann's and Zebedee's change keys
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shown"); // in the page answered, or the one redirected to
+    QTest::addColumn<QStringList>("changes"); // Ann's afterwards
+    const QString exams = "Away 12/01/2099 – 12/03/2099: exams";
+    QTest::newRow("away range") << "what=change&first=2099-12-24&last=2099-12-26&away=1&note=holiday" << 303
+                                << "role=\"status\">Added.</p>"
+                                << QStringList {exams, "Away 12/24/2099 – 12/26/2099: holiday"};
+    QTest::newRow("times instead, one day")
+        << "what=change&first=2099-12-11&last=&away=0&c0=22:00&c1=01:00&c2=&c3=&note=late" << 303
+        << "<span class=\"text\">12/11/2099: 10:00 PM – 01:00 AM: late</span>"
+        << QStringList {exams, "12/11/2099: 10:00 PM – 01:00 AM: late"};
+    QTest::newRow("note is escaped") << "what=change&first=2099-12-05&note=%3Cb%3E%22x" << 303
+                                     << "Away 12/05/2099: &lt;b&gt;&quot;x</span>"
+                                     << QStringList {exams, "Away 12/05/2099: <b>\"x"};
+    QTest::newRow("overlap") << "what=change&first=2099-12-03&last=2099-12-04&note=trip" << 422
+                             << "These dates overlap another change: " + exams
+            + ".</p>\n<p class=\"dates\"><label><span>First date</span> <input type=\"date\" name=\"first\" "
+              "id=\"first\" value=\"2099-12-03\">"
+                             << QStringList {exams};
+    QTest::newRow("last before first")
+        << "what=change&first=2099-12-05&last=2099-12-04" << 422
+        << "The last date must not be before the first." << QStringList {exams};
+    QTest::newRow("times missing") << "what=change&first=2099-12-05&away=0" << 422
+                                   << "Type the times played on those dates, or choose Away."
+                                   << QStringList {exams};
+    QTest::newRow("no first date") << "what=change&first=&last=2099-12-05" << 422
+                                   << "The first date must be filled!" << QStringList {exams};
+    QTest::newRow("wrong form token")
+        << "csrf=x&what=change&first=2099-12-05" << 403 << "This page is out of date." << QStringList {exams};
+    QTest::newRow("remove own") << "what=remove&change={own}" << 303 << "id=\"no-changes\">None.</p>"
+                                << QStringList();
+    QTest::newRow("remove another member's")
+        << "what=remove&change={other}" << 404 << "<h1>This link is no longer valid</h1>"
+        << QStringList {exams};
+    QTest::newRow("remove, not a key")
+        << "what=remove&change=1" << 404 << "<h1>This link is no longer valid</h1>" << QStringList {exams};
+    QTest::newRow("remove, wrong form token")
+        << "csrf=x&what=remove&change={own}" << 403 << "This page is out of date." << QStringList {exams};
+    QTest::newRow("remove, gone")
+        << "what=remove&change=" + GuidDigits() << 422
+        << "id=\"change-error\" role=\"alert\">That change was removed in the meantime."
+        << QStringList {exams};
+    QTest::newRow("over 8 KiB") << "what=change&first=2099-12-05&note=" + QString(9 * 1024, 'x') << 413
+                                << "<h1>Too large</h1>" << QStringList {exams};
+}
+
+void tst_SignupWeb::changesThroughThePage()
+{
+    QFETCH(QString, fields);
+    QFETCH(int, status);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, changes);
+    Site site;
+    const QStringList before = site.roster.rows();
+    fields.replace("{own}", KeyToHex(site.annAway)).replace("{other}", KeyToHex(site.zebedeeAway));
+    Reply reply = site.post(fields.startsWith("csrf=") ? fields : "csrf=" + site.csrf() + "&" + fields);
+    QCOMPARE(reply.status, status);
+    if (status == 303) {
+        const QString location
+            = QString::fromStdString(httplib::detail::get_header_value(reply.headers, "Location", 0, ""));
+        QVERIFY(location.endsWith("#changes"));
+        reply = site.get(location.section('#', 0, 0));
+    }
+    QVERIFY2(reply.body.contains(shown), qPrintable(reply.body));
+    QStringList texts;
+    for (const MemberChange& change : site.roster.session().memberChanges(site.ann))
+        texts << change.text();
+    QCOMPARE(texts, changes);
+    QCOMPARE(site.roster.session().memberChanges(site.zebedee).size(), 1);
+    // Only a change written is noted as the link's save; a refusal writes nothing at all.
+    QCOMPARE(site.roster.session().invitations(site.ann).first().lastSaved.isValid(), status == 303);
+    if (status != 303)
+        QCOMPARE(site.roster.rows(), before);
+}
+
 void tst_SignupWeb::savesArrivingTogether()
 {
-    // Saves queued while the roster's thread is busy share one transaction: a refused one in
-    // their midst writes nothing, the others land.
+    // Saves queued while the roster's thread is busy share one transaction: a refused one (a
+    // week, a change overlapping another) in their midst writes nothing, the others land.
     Site site;
     const QString zebedee = site.roster.session().makeInvitation(site.zebedee).token;
     const QStringList before = site.roster.rows().filter(KeyToHex(site.zebedee));
@@ -219,13 +302,16 @@ void tst_SignupWeb::savesArrivingTogether()
         });
     };
     auto refused = post(zebedee, "csrf=" + csrf[1] + "&zone=1&d0=1&d0s0=7:00&d0s1=25:00");
+    auto refusedChange = post(zebedee, "csrf=" + csrf[1] + "&what=change&first=2099-12-25");
     auto saved = post(site.token, "csrf=" + csrf[0] + "&zone=1&d2=1&d2s0=7:00&d2s1=8:00");
     // Both wait for this thread, which runs the roster's commands.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     while (saved.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready
-           || refused.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
+           || refused.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready
+           || refusedChange.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCOMPARE(refused.get(), 422);
+    QCOMPARE(refusedChange.get(), 422);
     QCOMPARE(saved.get(), 303);
     QCOMPARE(site.roster.rows().filter(KeyToHex(site.zebedee)), before);
     QVERIFY(!site.roster.session().memberForEdit(site.zebedee).form.days[0].checked);
