@@ -45,19 +45,6 @@ std::optional<int> readTime(const QString& typed)
     return parsed->minuteOfDay();
 }
 
-QString storedTime(int minute)
-{
-    return QStringLiteral("%1:%2")
-        .arg(minute / 60, 2, 10, QLatin1Char('0'))
-        .arg(minute % 60, 2, 10, QLatin1Char('0'));
-}
-
-std::optional<int> fromStoredTime(const QVariant& value)
-{
-    const QTime time = QTime::fromString(value.toString(), QStringLiteral("HH:mm"));
-    return time.isValid() ? std::optional<int>(time.hour() * 60 + time.minute()) : std::nullopt;
-}
-
 MemberChange readRow(Rows& row)
 {
     MemberChange change;
@@ -67,8 +54,8 @@ MemberChange readRow(Rows& row)
     change.last = QDate::fromString(row.value(3).toString(), Qt::ISODate);
     change.away = row.value(4).toInt() != 0;
     for (int slot = 0; !change.away && slot < MemberChange::MaxSlots; ++slot) {
-        const auto start = fromStoredTime(row.value(5 + slot * 2));
-        const auto end = fromStoredTime(row.value(6 + slot * 2));
+        const auto start = MemberChange::fromClockText(row.value(5 + slot * 2).toString());
+        const auto end = MemberChange::fromClockText(row.value(6 + slot * 2).toString());
         if (start && end && *start != *end)
             change.times.append({*start, *end});
     }
@@ -167,9 +154,9 @@ RecordKey MemberChangeStore::save(MemberChange change) const
     for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
         const bool has = !change.away && slot < change.times.size();
         columns.append({QStringLiteral("CHG_Slot%1_Start").arg(slot + 1),
-                        has ? QVariant(storedTime(change.times[slot].start)) : QVariant()});
+                        has ? QVariant(MemberChange::clockText(change.times[slot].start)) : QVariant()});
         columns.append({QStringLiteral("CHG_Slot%1_End").arg(slot + 1),
-                        has ? QVariant(storedTime(change.times[slot].end)) : QVariant()});
+                        has ? QVariant(MemberChange::clockText(change.times[slot].end)) : QVariant()});
     }
     columns.append({QStringLiteral("CHG_Note"), change.note});
     if (isNew)
