@@ -69,6 +69,26 @@ QList<QCommandLineOption> planOptions()
                    QStringLiteral("N"))};
 }
 
+// The dates of a change and its note; the slots of one that is no absence.
+QList<QCommandLineOption> changeOptions(bool withSlots)
+{
+    QList<QCommandLineOption> options {
+        option(QStringLiteral("from"),
+               QStringLiteral("The first date, in the member's own zone: MM/DD/YYYY or YYYY-MM-DD."),
+               QStringLiteral("DATE")),
+        option(QStringLiteral("to"), QStringLiteral("The last date (default: the first alone)."),
+               QStringLiteral("DATE")),
+        option(QStringLiteral("note"), QStringLiteral("A short note, such as holiday."),
+               QStringLiteral("TEXT"))};
+    if (withSlots)
+        options << option(QStringLiteral("slots"),
+                          QStringLiteral("One or two slots in the member's zone instead of the week's, such "
+                                         "as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs "
+                                         "past midnight."),
+                          QStringLiteral("SLOTS"));
+    return options;
+}
+
 } // namespace
 
 QList<CliCommand> CliCommands::rows()
@@ -123,6 +143,23 @@ QList<CliCommand> CliCommands::rows()
          QStringLiteral("Delete a member and its schedule."),
          {},
          &CliCommands::removeMember},
+        {QStringLiteral("member away"), nameOrKey,
+         QStringLiteral("Mark a member away from --from to --to: no answer on those dates counts them."),
+         changeOptions(false), &CliCommands::addAway},
+        // Before "member change": the first command whose words start the command line runs.
+        {QStringLiteral("member change remove"),
+         QStringLiteral("CHANGE-KEY"),
+         QStringLiteral("Remove an away range or one-off change by its key."),
+         {},
+         &CliCommands::removeChange},
+        {QStringLiteral("member change"), nameOrKey,
+         QStringLiteral("Give a member other slots from --from to --to instead of their week's."),
+         changeOptions(true), &CliCommands::addSlotsChange},
+        {QStringLiteral("member changes"),
+         nameOrKey,
+         QStringLiteral("List a member's away ranges and one-off changes from today on, with their keys."),
+         {option(QStringLiteral("all"), QStringLiteral("Past ones too."))},
+         &CliCommands::memberChanges},
         {QStringLiteral("divisions"),
          QString(),
          QStringLiteral("List the clans / divisions."),
@@ -263,6 +300,8 @@ QString CliCommands::argumentHelp(const QString& argument)
         return QStringLiteral("A zone name (letter case aside) or its number.");
     if (argument == QLatin1String("KEY"))
         return QStringLiteral("The link's key, as links shows it.");
+    if (argument == QLatin1String("CHANGE-KEY"))
+        return QStringLiteral("The change's key, as member changes shows it.");
     if (argument == QLatin1String("FILE"))
         return QStringLiteral("The exchange file (.tlx).");
     return argument.isEmpty() ? QString() : QStringLiteral("The name.");

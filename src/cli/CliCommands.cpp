@@ -27,7 +27,25 @@ RosterError refusal(const QString& text)
     return RosterError(ErrorKind::DataFormat, text);
 }
 
-// "19:00-23:00,01:00-02:00" as a day of the form; "off" or nothing leaves the day unplayed.
+// "19:00-23:00,01:00-02:00" as slot 1 start and end, slot 2 start and end; nothing for text
+// that is not one or two such ranges.
+std::optional<std::array<QString, 4>> slotRanges(const QString& text)
+{
+    std::array<QString, 4> texts;
+    const QStringList ranges = text.split(QLatin1Char(','));
+    if (ranges.size() > 2)
+        return std::nullopt;
+    for (int slot = 0; slot < ranges.size(); ++slot) {
+        const QStringList ends = ranges[slot].split(QLatin1Char('-'));
+        if (ends.size() != 2)
+            return std::nullopt;
+        for (int end = 0; end < 2; ++end)
+            texts[2 * slot + end] = RewriteSlotText(ends[end].trimmed());
+    }
+    return texts;
+}
+
+// A day of the form; "off" or nothing leaves the day unplayed.
 DaySchedule readDay(const QString& option, const QString& value)
 {
     DaySchedule day;
@@ -35,17 +53,30 @@ DaySchedule readDay(const QString& option, const QString& value)
     if (text.isEmpty() || text.compare(QStringLiteral("off"), Qt::CaseInsensitive) == 0)
         return day;
     day.checked = true;
-    const QStringList ranges = text.split(QLatin1Char(','));
-    for (int slot = 0; slot < ranges.size(); ++slot) {
-        const QStringList ends = ranges[slot].split(QLatin1Char('-'));
-        if (slot > 1 || ends.size() != 2)
-            throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00, "
-                                         "7pm-11pm or 7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
-                              .arg(option));
-        for (int end = 0; end < 2; ++end)
-            day.texts[2 * slot + end] = RewriteSlotText(ends[end].trimmed());
-    }
+    const auto texts = slotRanges(text);
+    if (!texts)
+        throw refusal(QStringLiteral("--%1 takes one or two ranges START-END, such as 19:00-23:00, "
+                                     "7pm-11pm or 7:00 PM-11:00 PM,1:00 AM-2:00 AM, or off")
+                          .arg(option));
+    day.texts = *texts;
     return day;
+}
+
+// A change in the words of --json: English keys, values as typed into scripts, never translated.
+QJsonObject changeJson(const MemberChange& change, const QString& player)
+{
+    QJsonArray played;
+    for (const MemberChange::Slot& slot : change.times)
+        played.append(QJsonObject {{QStringLiteral("start"), MemberChange::clockText(slot.start)},
+                                   {QStringLiteral("end"), MemberChange::clockText(slot.end)}});
+    return {{QStringLiteral("key"), KeyToHex(change.key)},
+            {QStringLiteral("member"), KeyToHex(change.member)},
+            {QStringLiteral("player"), player},
+            {QStringLiteral("from"), change.first.toString(Qt::ISODate)},
+            {QStringLiteral("to"), change.last.toString(Qt::ISODate)},
+            {QStringLiteral("away"), change.away},
+            {QStringLiteral("slots"), played},
+            {QStringLiteral("note"), change.note}};
 }
 
 // The entry an option names; a refusal says which option it was.
@@ -255,6 +286,73 @@ CliOutput CliCommands::removeMember()
     m_roster.deleteMember(member.key);
     return {
         {QStringLiteral("Deleted ") + member.player}, {{QStringLiteral("key"), KeyToHex(member.key)}}, {}};
+}
+
+CliOutput CliCommands::addChange(bool away)
+{
+    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    if (!given(QStringLiteral("from")))
+        throw refusal(QStringLiteral("Give the first date: --from MM/DD/YYYY."));
+    MemberChangeForm form;
+    form.first = m_parser.value(QStringLiteral("from"));
+    form.last = m_parser.value(QStringLiteral("to"));
+    form.away = away;
+    form.note = m_parser.value(QStringLiteral("note"));
+    if (!away) {
+        const auto texts = slotRanges(m_parser.value(QStringLiteral("slots")).trimmed());
+        if (!texts)
+            throw refusal(QStringLiteral("--slots takes one or two ranges START-END, such as 22:00-01:00 or "
+                                         "6pm-8pm,10pm-1am."));
+        form.slotTexts = *texts;
+    }
+    const MemberChange change = m_roster.memberChange(m_roster.addMemberChange(member.key, form));
+    return {{QStringLiteral("Added for %1: %2 (%3)").arg(member.player, change.text(), KeyToHex(change.key))},
+            changeJson(change, member.player),
+            {}};
+}
+
+CliOutput CliCommands::memberChanges()
+{
+    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const bool all = given(QStringLiteral("all"));
+    CliOutput out;
+    QJsonArray changes;
+    for (const MemberChange& change : m_roster.memberChanges(member.key, all)) {
+        out.lines.append(KeyToHex(change.key) + QStringLiteral("  ") + change.text());
+        changes.append(changeJson(change, member.player));
+    }
+    if (changes.isEmpty())
+        out.lines.append((all ? QStringLiteral("%1 has no away dates or changes.")
+                              : QStringLiteral("%1 has no away dates or changes from today on."))
+                             .arg(member.player));
+    out.json = {{QStringLiteral("member"), KeyToHex(member.key)},
+                {QStringLiteral("player"), member.player},
+                {QStringLiteral("changes"), changes}};
+    return out;
+}
+
+CliOutput CliCommands::removeChange()
+{
+    const QString typed
+        = required(0, QStringLiteral("change's KEY (member changes NAME shows it)")).trimmed();
+    // A key never seen is no change "removed in the meantime", as the session says of one gone.
+    const QString unknown = QStringLiteral("No change has the key \"%1\"; tallyhold-cli member changes NAME "
+                                           "--all lists a member's changes with their keys.")
+                                .arg(typed);
+    if (!IsKeyText(typed))
+        throw RosterError(ErrorKind::Selection, unknown);
+    MemberChange change;
+    try {
+        change = m_roster.memberChange(HexToKey(typed));
+    } catch (const RosterError& error) {
+        if (error.kind() != ErrorKind::RowVanished)
+            throw;
+        throw RosterError(ErrorKind::Selection, unknown);
+    }
+    const QString player = m_roster.memberName(change.member);
+    m_roster.removeMemberChange(change.key);
+    return {
+        {QStringLiteral("Removed from %1: %2").arg(player, change.text())}, changeJson(change, player), {}};
 }
 
 CliOutput CliCommands::divisions()

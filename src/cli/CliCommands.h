@@ -53,6 +53,11 @@ private:
     CliOutput setMember() { return saveMember(false); }
     CliOutput saveMember(bool adding);
     CliOutput removeMember();
+    CliOutput addAway() { return addChange(true); }
+    CliOutput addSlotsChange() { return addChange(false); }
+    CliOutput addChange(bool away);
+    CliOutput memberChanges();
+    CliOutput removeChange();
     CliOutput divisions();
     CliOutput addDivision() { return saveDivision(true); }
     CliOutput setDivision() { return saveDivision(false); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "members/MemberChange.h"
 #include "store/RecordKey.h"
 
 #include <QList>
@@ -60,6 +61,11 @@ struct ExchangeContent
         std::array<QVariant, 6> flags;
         std::array<std::optional<RecordKey>, 6> times;
     };
+    struct Change
+    {
+        int line = 0;
+        MemberChange change;
+    };
 
     // The header's version, 0 for a file without one.
     int version = 0;
@@ -71,4 +77,5 @@ struct ExchangeContent
     QList<Member> members;
     QList<Times> times;
     QList<Schedule> schedules;
+    QList<Change> changes;
 };

@@ -17,10 +17,13 @@ class ExchangeFile
 {
 public:
     // The format's version; a reader takes every version up to its own.
-    static constexpr int Version = 4;
-    static constexpr const char* Header = "#Tallyhold exchange 4";
+    static constexpr int Version = 5;
+    static constexpr const char* Header = "#Tallyhold exchange 5";
     // From this version on a zone's real time zone follows its zone record, tagged 6.
     static constexpr int RealZoneVersion = 4;
+    // From this version on a member's away dates and one-off changes follow the member's
+    // schedule, tagged 7.
+    static constexpr int ChangeVersion = 5;
     // Every header of this family starts so, in any letter case.
     static constexpr const char* HeaderPrefix = "#tallyhold exchange ";
     static constexpr const char* EndPrefix = "#end ";

@@ -95,6 +95,30 @@ public:
         return value == 0 ? 0 : 1;
     }
 
+    // A change's date, as the table holds it: YYYY-MM-DD.
+    QDate date(int n, const char* what) const
+    {
+        const QDate date = QDate::fromString(text(n), Qt::ISODate);
+        if (!date.isValid() || date.year() < 1900 || date.year() > 9999)
+            fault(QStringLiteral("field %1 (%2) is not a date YYYY-MM-DD: \"%3\".")
+                      .arg(n)
+                      .arg(QLatin1String(what), text(n)));
+        return date;
+    }
+
+    // A change's time of day, HH:MM; nothing for an empty field.
+    std::optional<int> clock(int n, const char* what) const
+    {
+        if (text(n).isEmpty())
+            return std::nullopt;
+        const std::optional<int> minute = MemberChange::fromClockText(text(n));
+        if (!minute)
+            fault(QStringLiteral("field %1 (%2) is not a time HH:MM: \"%3\".")
+                      .arg(n)
+                      .arg(QLatin1String(what), text(n)));
+        return minute;
+    }
+
     // The store's text of a time, or null for an empty field.
     QVariant time(int n, const char* what) const
     {
@@ -127,8 +151,8 @@ struct RecordKind
 };
 
 // Indexed by tag.
-const RecordKind Kinds[7] = {{"", 0},      {"division", 4}, {"member", 11},       {"schedule", 13},
-                             {"times", 5}, {"zone", 5},     {"real time zone", 2}};
+const RecordKind Kinds[8] = {{"", 0},      {"division", 4}, {"member", 11},        {"schedule", 13},
+                             {"times", 5}, {"zone", 5},     {"real time zone", 2}, {"change", 10}};
 
 // A header or end line without blanks around it, in lower case. Such lines are short; a long
 // line is cut first, so that a huge one is never copied.
@@ -174,6 +198,7 @@ public:
 private:
     template<class Key>
     void checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const QString& what);
+    void readChange(const Fields& f);
 
     int m_records = 0;
     int m_endLine = 0;
@@ -183,6 +208,9 @@ private:
     QHash<RecordKey, int> m_timesLines;
     QHash<RecordKey, int> m_scheduleLines;
     QHash<RecordKey, int> m_scheduledTimes;
+    QHash<RecordKey, int> m_changeLines;
+    // Each member's changes so far, as indexes into content.changes.
+    QHash<RecordKey, QList<qsizetype>> m_memberChanges;
     QHash<int, ExchangeContent::Zone> m_zones;
     Fields::TimeCache m_times;
 };
@@ -200,7 +228,9 @@ void Parser::line(int number, QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return;
-    const char lastTag = content.version >= ExchangeFile::RealZoneVersion ? '6' : '5';
+    const char lastTag = content.version >= ExchangeFile::ChangeVersion ? '7'
+        : content.version >= ExchangeFile::RealZoneVersion              ? '6'
+                                                                        : '5';
     if (bytes[0] < '1' || bytes[0] > lastTag) {
         // Files without header are read as every older reader did: such lines are skipped.
         if (content.version == 0) {
@@ -371,7 +401,68 @@ void Parser::line(int number, QByteArrayView bytes)
         }
         break;
     }
+    case 7:
+        readChange(f);
+        break;
     }
+}
+
+// The rules of the member change store, so that an import never writes a change the roster
+// would refuse.
+void Parser::readChange(const Fields& f)
+{
+    ExchangeContent::Change record {f.line(), {}};
+    MemberChange& change = record.change;
+    change.key = f.key(1, "change key");
+    change.member = f.key(2, "member key");
+    if (!m_memberLines.contains(change.member))
+        f.fault(QStringLiteral("no member record before it has the member key 0x%1.")
+                    .arg(KeyToHex(change.member)));
+    change.first = f.date(3, "first date");
+    change.last = f.date(4, "last date");
+    if (change.last < change.first)
+        f.fault(QStringLiteral("field 4 (last date) is before field 3 (first date)."));
+    const QVariant away = f.flag(5, "away flag");
+    if (away.isNull())
+        f.fault(QStringLiteral("field 5 (away flag) is empty."));
+    change.away = away.toInt() != 0;
+    const char* const names[4] = {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
+    for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
+        const int n = 6 + 2 * slot;
+        const std::optional<int> start = f.clock(n, names[2 * slot]);
+        const std::optional<int> end = f.clock(n + 1, names[2 * slot + 1]);
+        if (!start && !end)
+            continue;
+        if (change.away)
+            f.fault(QStringLiteral("field %1 holds a time, but the member is away (field 5).")
+                        .arg(start ? n : n + 1));
+        if (!start || !end)
+            f.fault(QStringLiteral("field %1 (%2) is empty, but field %3 holds a time.")
+                        .arg(start ? n + 1 : n)
+                        .arg(QLatin1String(names[2 * slot + (start ? 1 : 0)]))
+                        .arg(start ? n : n + 1));
+        if (*start == *end)
+            f.fault(QStringLiteral("slot %1 ends when it starts.").arg(slot + 1));
+        if (change.times.size() != slot)
+            f.fault(QStringLiteral("slot 2 is given without slot 1."));
+        change.times.append({*start, *end});
+    }
+    if (!change.away && change.times.isEmpty())
+        f.fault(QStringLiteral("fields 6 and 7 (slot 1) are empty, but the member is not away (field 5)."));
+    change.note = f.text(10);
+    if (change.note.size() > MemberChange::MaxNoteLength)
+        f.fault(
+            QStringLiteral("field 10 (note) is longer than %1 characters.").arg(MemberChange::MaxNoteLength));
+    checkUnique(m_changeLines, change.key, f, QStringLiteral("change key 0x") + KeyToHex(change.key));
+    QList<qsizetype>& earlier = m_memberChanges[change.member];
+    for (const qsizetype index : std::as_const(earlier)) {
+        const ExchangeContent::Change& other = content.changes[index];
+        if (other.change.first <= change.last && change.first <= other.change.last)
+            f.fault(QStringLiteral("the dates overlap the change of the same member on line %1.")
+                        .arg(other.line));
+    }
+    earlier.append(content.changes.size());
+    content.changes.append(std::move(record));
 }
 
 void Parser::finish()

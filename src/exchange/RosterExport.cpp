@@ -1,4 +1,5 @@
 #include "RosterExport.h"
+#include "members/MemberChangeStore.h"
 #include "store/ScheduleColumns.h"
 
 #include "store/RosterError.h"
@@ -95,12 +96,28 @@ QString memberStatement()
     return sql;
 }
 
+// Every change of every member, past ones too, by member.
+using Changes = QHash<RecordKey, QList<MemberChange>>;
+
+QStringList changeFields(const MemberChange& change)
+{
+    QStringList fields {prefixed(change.key), prefixed(change.member), change.first.toString(Qt::ISODate),
+                        change.last.toString(Qt::ISODate),
+                        change.away ? QStringLiteral("1") : QStringLiteral("0")};
+    for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
+        const bool has = !change.away && slot < change.times.size();
+        fields << (has ? MemberChange::clockText(change.times[slot].start) : QString())
+               << (has ? MemberChange::clockText(change.times[slot].end) : QString());
+    }
+    return fields << change.note;
+}
+
 constexpr int ScheduleColumn = 11;
 constexpr int FirstDayColumn = 12;
 constexpr int ColumnsPerDay = 7;
 
 void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const QHash<int, ZoneRow>& zones,
-                          TimeTexts& timeTexts, RecordWriter& out)
+                          const Changes& changes, TimeTexts& timeTexts, RecordWriter& out)
 {
     const auto division = db.first(
         QStringLiteral("SELECT DIV_PK, DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_PK = ?"),
@@ -148,6 +165,8 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
             for (const QStringList& slotTexts : std::as_const(times))
                 out.write(4, slotTexts);
         }
+        for (const MemberChange& change : changes.value(member.value(0).toByteArray()))
+            out.write(7, changeFields(change));
 
         // A zone travels by its content unless it is the standard zone of its key, which every
         // roster knows by the key alone.
@@ -192,9 +211,10 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
         throw writeFailed();
     RecordWriter out(file);
     TimeTexts timeTexts;
+    const Changes changes = MemberChangeStore(db).all();
     file.write(QByteArray(ExchangeFile::Header) + ExchangeFile::LineEnd);
     for (qsizetype i = 0; i < divisions.size(); ++i) {
-        WriteDivisionRecords(db, divisions[i], zones, timeTexts, out);
+        WriteDivisionRecords(db, divisions[i], zones, changes, timeTexts, out);
         if (progress)
             progress(int((i + 1) * 100 / divisions.size()));
     }

@@ -1,4 +1,5 @@
 #include "RosterImport.h"
+#include "members/MemberChangeStore.h"
 #include "store/RosterSchema.h"
 #include "store/ScheduleColumns.h"
 #include "timezones/ZoneStore.h"
@@ -29,6 +30,7 @@ struct RosterKeys
     QSet<RecordKey> times;
     QSet<RecordKey> schedules;
     QSet<RecordKey> scheduledTimes;
+    QSet<RecordKey> changes;
 };
 
 QString scheduledTimesStatement()
@@ -77,6 +79,14 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
                                         QStringLiteral("the times 0x%1 belong to a schedule of this roster.")
                                             .arg(KeyToHex(*key)));
         }
+    }
+    // The file's own members only (the reader checks); one already present keeps its changes.
+    for (const auto& c : content.changes) {
+        if (!roster.members.contains(c.change.member) && roster.changes.contains(c.change.key))
+            throw ImportFormatError(
+                c.line,
+                QStringLiteral("the change 0x%1 belongs to another member of this roster.")
+                    .arg(KeyToHex(c.change.key)));
     }
 }
 
@@ -137,7 +147,8 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
                              keysIn(db, QStringLiteral("SELECT MBR_PK FROM Members")),
                              keysIn(db, QStringLiteral("SELECT TMS_PK FROM Times")),
                              keysIn(db, QStringLiteral("SELECT SCH_FK_Member FROM Schedules")),
-                             keysIn(db, scheduledTimesStatement())};
+                             keysIn(db, scheduledTimesStatement()),
+                             keysIn(db, QStringLiteral("SELECT CHG_PK FROM MemberChanges"))};
     checkReferences(content, roster);
     const auto report = [&](int percent) {
         if (progress)
@@ -232,6 +243,13 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
         rows.append(values);
     }
     db.insertRows(QStringLiteral("Schedules"), scheduleColumns, rows);
+
+    QList<MemberChange> changes;
+    for (const auto& c : content.changes) {
+        if (!roster.members.contains(c.change.member))
+            changes.append(c.change);
+    }
+    MemberChangeStore(db).insertAll(changes);
     transaction.commit();
     report(100);
     return result;

@@ -26,8 +26,8 @@ struct ImportResult
 };
 
 // Reads and checks the whole exchange file at path, backs the roster up (Database::backup),
-// then adds the file's records in one transaction: divisions, zones, members, times, schedules. Records keep
-// their keys; a user-made zone maps to an identical zone of this roster or gets the next free key (none
-// left refuses the whole import). Throws
-// ImportFormatError (nothing written) for a faulty file, RosterError otherwise.
+// then adds the file's records in one transaction: divisions, zones, members, times, schedules, changes.
+// Records keep their keys; a member already present keeps its own schedule, times and changes; a user-made
+// zone maps to an identical zone of this roster or gets the next free key (none left refuses the whole
+// import). Throws ImportFormatError (nothing written) for a faulty file, RosterError otherwise.
 ImportResult ImportFile(const Database& db, const QString& path, const ExchangeProgress& progress = {});

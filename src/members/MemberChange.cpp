@@ -3,6 +3,7 @@
 #include "time/DateTime.h"
 
 #include <QStringList>
+#include <QTime>
 
 namespace {
 
@@ -17,6 +18,19 @@ QString timeText(int minute)
 }
 
 } // namespace
+
+QString MemberChange::clockText(int minute)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minute / 60, 2, 10, QLatin1Char('0'))
+        .arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+std::optional<int> MemberChange::fromClockText(const QString& text)
+{
+    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm"));
+    return time.isValid() ? std::optional<int>(time.hour() * 60 + time.minute()) : std::nullopt;
+}
 
 QString MemberChange::dates() const
 {

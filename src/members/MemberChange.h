@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 // A member's dated exception to their week: from first to last (inclusive, the member's own
 // dates) they are away, or play these slots instead of the week's. A slot whose end is not
@@ -29,6 +30,11 @@ struct MemberChange
     bool away = true;
     QList<Slot> times; // none when away
     QString note;
+
+    // A slot's time as the table, the exchange file and tallyhold-cli's JSON hold it: "HH:MM",
+    // 24-hour; nothing for other text.
+    static QString clockText(int minute);
+    static std::optional<int> fromClockText(const QString& text);
 
     bool covers(const QDate& date) const { return first <= date && date <= last; }
     // "12/21/2026 – 01/03/2027", or one date.

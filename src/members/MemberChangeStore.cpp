@@ -9,6 +9,25 @@ const QString Columns = QStringLiteral("SELECT CHG_PK, CHG_FK_Member, CHG_First,
                                        "CHG_Slot1_Start, CHG_Slot1_End, CHG_Slot2_Start, CHG_Slot2_End, "
                                        "CHG_Note FROM MemberChanges ");
 
+// Every column, the key first, in the order of values().
+const QStringList ColumnNames {QStringLiteral("CHG_PK"),        QStringLiteral("CHG_FK_Member"),
+                               QStringLiteral("CHG_First"),     QStringLiteral("CHG_Last"),
+                               QStringLiteral("CHG_Away"),      QStringLiteral("CHG_Slot1_Start"),
+                               QStringLiteral("CHG_Slot1_End"), QStringLiteral("CHG_Slot2_Start"),
+                               QStringLiteral("CHG_Slot2_End"), QStringLiteral("CHG_Note")};
+
+QVariantList values(const MemberChange& change)
+{
+    QVariantList values {change.key, change.member, change.first.toString(Qt::ISODate),
+                         change.last.toString(Qt::ISODate), change.away ? 1 : 0};
+    for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
+        const bool has = !change.away && slot < change.times.size();
+        values << (has ? QVariant(MemberChange::clockText(change.times[slot].start)) : QVariant())
+               << (has ? QVariant(MemberChange::clockText(change.times[slot].end)) : QVariant());
+    }
+    return values << change.note;
+}
+
 RosterError refusal(const QString& text)
 {
     return RosterError(ErrorKind::SaveRefused, text);
@@ -45,19 +64,6 @@ std::optional<int> readTime(const QString& typed)
     return parsed->minuteOfDay();
 }
 
-QString storedTime(int minute)
-{
-    return QStringLiteral("%1:%2")
-        .arg(minute / 60, 2, 10, QLatin1Char('0'))
-        .arg(minute % 60, 2, 10, QLatin1Char('0'));
-}
-
-std::optional<int> fromStoredTime(const QVariant& value)
-{
-    const QTime time = QTime::fromString(value.toString(), QStringLiteral("HH:mm"));
-    return time.isValid() ? std::optional<int>(time.hour() * 60 + time.minute()) : std::nullopt;
-}
-
 MemberChange readRow(Rows& row)
 {
     MemberChange change;
@@ -67,8 +73,8 @@ MemberChange readRow(Rows& row)
     change.last = QDate::fromString(row.value(3).toString(), Qt::ISODate);
     change.away = row.value(4).toInt() != 0;
     for (int slot = 0; !change.away && slot < MemberChange::MaxSlots; ++slot) {
-        const auto start = fromStoredTime(row.value(5 + slot * 2));
-        const auto end = fromStoredTime(row.value(6 + slot * 2));
+        const auto start = MemberChange::fromClockText(row.value(5 + slot * 2).toString());
+        const auto end = MemberChange::fromClockText(row.value(6 + slot * 2).toString());
         if (start && end && *start != *end)
             change.times.append({*start, *end});
     }
@@ -158,27 +164,24 @@ RecordKey MemberChangeStore::save(MemberChange change) const
     }
     if (isNew)
         change.key = NewRecordKey();
-    Database::Columns columns {
-        {QStringLiteral("CHG_FK_Member"), change.member},
-        {QStringLiteral("CHG_First"), change.first.toString(Qt::ISODate)},
-        {QStringLiteral("CHG_Last"), change.last.toString(Qt::ISODate)},
-        {QStringLiteral("CHG_Away"), change.away ? 1 : 0},
-    };
-    for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
-        const bool has = !change.away && slot < change.times.size();
-        columns.append({QStringLiteral("CHG_Slot%1_Start").arg(slot + 1),
-                        has ? QVariant(storedTime(change.times[slot].start)) : QVariant()});
-        columns.append({QStringLiteral("CHG_Slot%1_End").arg(slot + 1),
-                        has ? QVariant(storedTime(change.times[slot].end)) : QVariant()});
-    }
-    columns.append({QStringLiteral("CHG_Note"), change.note});
+    const QVariantList row = values(change);
+    Database::Columns columns;
+    for (qsizetype column = isNew ? 0 : 1; column < ColumnNames.size(); ++column)
+        columns.append({ColumnNames[column], row[column]});
     if (isNew)
-        m_db.insert(QStringLiteral("MemberChanges"),
-                    Database::Columns {{QStringLiteral("CHG_PK"), change.key}} + columns);
+        m_db.insert(QStringLiteral("MemberChanges"), columns);
     else
         m_db.update(QStringLiteral("MemberChanges"), QStringLiteral("CHG_PK"), change.key, columns);
     transaction.commit();
     return change.key;
+}
+
+void MemberChangeStore::insertAll(const QList<MemberChange>& changes) const
+{
+    QList<QVariantList> rows;
+    for (const MemberChange& change : changes)
+        rows.append(values(change));
+    m_db.insertRows(QStringLiteral("MemberChanges"), ColumnNames, rows);
 }
 
 void MemberChangeStore::remove(const RecordKey& key) const

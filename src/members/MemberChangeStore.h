@@ -26,6 +26,8 @@ public:
     // Adds the change (its key is made here) or writes it over the stored one of its key,
     // refusing one whose dates overlap another of the member's. Returns the key.
     RecordKey save(MemberChange change) const;
+    // Adds checked changes as they are, keys kept, in the caller's transaction (an import).
+    void insertAll(const QList<MemberChange>& changes) const;
     // RowVanished when the change is gone.
     void remove(const RecordKey& key) const;
     void removeFor(const RecordKey& member) const;

@@ -43,9 +43,9 @@ QByteArray fileHash(const QString& path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-// Alpha: Ann (GMT, Monday 20:00-23:00) and Ben (GMT, Monday 21:00-22:00). Bravo, hidden:
-// another Ann without a schedule. The user's zone is EST with daylight saving, 4 hours behind:
-// without its real time zone, so the answers do not depend on the date the test runs.
+// Alpha: Ann (GMT, Monday 20:00-23:00) and Ben (GMT, Monday 21:00-22:00), away in the past week
+// of 01/06/2020. Bravo, hidden: another Ann without a schedule. The user's zone is EST with daylight saving,
+// 4 hours behind: without its real time zone, so the answers do not depend on the date the test runs.
 void arrange(TestRoster& roster)
 {
     roster.db().exec("UPDATE TimeZones SET TZ_IANA = NULL WHERE TZ_Name = 'EST'");
@@ -53,8 +53,9 @@ void arrange(TestRoster& roster)
     const RecordKey bravo = roster.addDivision("Bravo", 1);
     roster.addSchedule(roster.addMember(alpha, 7, "Ann"),
                        {roster.addTimes(DateTime::fromTime(20, 0), DateTime::fromTime(23, 0))});
-    roster.addSchedule(roster.addMember(alpha, 7, "Ben"),
-                       {roster.addTimes(DateTime::fromTime(21, 0), DateTime::fromTime(22, 0))});
+    const RecordKey ben = roster.addMember(alpha, 7, "Ben");
+    roster.addSchedule(ben, {roster.addTimes(DateTime::fromTime(21, 0), DateTime::fromTime(22, 0))});
+    roster.session().addMemberChange(ben, {"01/06/2020", "01/12/2020", true, {}, "holiday"});
     roster.addMember(bravo, 7, "Ann");
 }
 
@@ -139,6 +140,23 @@ void tst_cli::commands_data()
     row("available", {"available", "--at", "12/7/2026 5:15pm"}, 0, "Ann\nBen\n", "");
     row("available member", {"available", "--member", "Ben", "--at", "12/7/2026 4:15 PM"}, 0,
         "None of the 1 chosen member(s) can play then.", "");
+    row("available away", {"available", "--member", "Ben", "--at", "1/6/2020 5:15pm"}, 0,
+        "None of the 1 chosen member(s) can play then.", "");
+    row("away", {"member", "away", "Ben", "--from", "2099-12-24", "--to", "12/26/2099", "--note", "holiday"},
+        0, "Added for Ben: Away 12/24/2099 – 12/26/2099: holiday (", "");
+    row("change", {"member", "change", "Ben", "--from", "12/11/2099", "--slots", "10pm-1am,3:00-4:00"}, 0,
+        "Added for Ben: 12/11/2099: 10:00 PM – 01:00 AM, 03:00 AM – 04:00 AM (", "");
+    row("change overlap", {"member", "away", "Ben", "--from", "1/12/2020", "--to", "1/13/2020"}, 1, "",
+        "These dates overlap another change: Away 01/06/2020 – 01/12/2020: holiday.");
+    row("change without slots", {"member", "change", "Ben", "--from", "12/11/2099", "--slots", "10pm"}, 1, "",
+        "--slots takes one or two ranges START-END");
+    row("change bad date", {"member", "away", "Ben", "--from", "13/45/2099"}, 1, "",
+        "\"13/45/2099\" is not a date (MM/DD/YYYY).");
+    row("changes", {"member", "changes", "Ben"}, 0, "Ben has no away dates or changes from today on.", "");
+    row("changes all", {"member", "changes", "Ben", "--all"}, 0, "  Away 01/06/2020 – 01/12/2020: holiday\n",
+        "");
+    row("change remove unknown", {"member", "change", "remove", QString(32, '0')}, 1, "",
+        "No change has the key \"00000000000000000000000000000000\"");
     row("available no time", {"available", "--at", "12/7/2026"}, 1, "", "--at: Match Time must be filled!");
     row("available empty division", {"available", "--division", "Charlie", "--at", "12/7/2026 5:00 PM"}, 1,
         "", "No division is named \"Charlie\".");
@@ -218,6 +236,20 @@ void tst_cli::jsonOutput()
     const QJsonObject options = cli({"options", "--json", "--zone", "PST", "--dst", "no"}, roster).json();
     QCOMPARE(options["UserTimeZone"].toString(), "PST");
     QCOMPARE(LoadSettings().userDST, false);
+
+    // A change: dates ISO, times HH:MM, its key what member change remove takes.
+    const QJsonObject change = cli({"member", "change", key, "--from", "12/11/2099", "--to", "12/12/2099",
+                                    "--slots", "10pm-1am", "--note", "late", "--json"},
+                                   roster)
+                                   .json();
+    QCOMPARE(change, cli({"member", "changes", "Cid", "--json"}, roster).json()["changes"][0].toObject());
+    QCOMPARE(change["member"].toString(), key);
+    QCOMPARE(QStringList({change["from"].toString(), change["to"].toString(), change["note"].toString()}),
+             QStringList({"2099-12-11", "2099-12-12", "late"}));
+    QCOMPARE(change["slots"].toArray(), QJsonArray({QJsonObject {{"start", "22:00"}, {"end", "01:00"}}}));
+    QVERIFY(!change["away"].toBool());
+    QCOMPARE(cli({"member", "change", "remove", change["key"].toString(), "--json"}, roster).json(), change);
+    QCOMPARE(roster.count("MemberChanges"), 1);
 }
 
 void tst_cli::exchange()

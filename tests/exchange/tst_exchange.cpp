@@ -28,7 +28,7 @@ private slots:
 namespace {
 
 const QString Alpha = "0A1B2C3D4E5F60718293A4B5C6D7E8F9", Rook = "00112233445566778899AABBCCDDEEFF",
-              Monday = "FFEEDDCCBBAA99887766554433221100";
+              Monday = "FFEEDDCCBBAA99887766554433221100", Change = "C0FFEEC0FFEEC0FFEEC0FFEEC0FFEE00";
 const QByteArray Header = "#Tallyhold exchange 2\r\n";
 
 // The records as a file of this version: header, records, end line.
@@ -36,8 +36,8 @@ QByteArray file(const QByteArray& records)
 {
     int count = 0;
     for (const QByteArray& line : records.split('\n'))
-        count += !line.isEmpty() && line[0] >= '1' && line[0] <= '6';
-    return "#Tallyhold exchange 4\r\n" + records + "#end " + QByteArray::number(count) + "\r\n";
+        count += !line.isEmpty() && line[0] >= '1' && line[0] <= '7';
+    return "#Tallyhold exchange 5\r\n" + records + "#end " + QByteArray::number(count) + "\r\n";
 }
 
 // The worked example of the exchange format.
@@ -48,6 +48,13 @@ QByteArray example()
                "4|%3|7:00:00 PM|9:00:00 PM||\r\n5|9|Zed|Zed Time|-120|0\r\n")
         .arg(Alpha, Rook, Monday)
         .toUtf8();
+}
+
+// Rook away over Christmas 2026: a change record of the example's member.
+QByteArray away(const QString& first = "2026-12-24", const QString& last = "2026-12-26",
+                const QString& key = Change)
+{
+    return QString("7|0x%1|0x%2|%3|%4|1|||||holiday\r\n").arg(key, Rook, first, last).toUtf8();
 }
 
 QString write(TestRoster& roster, const QByteArray& bytes)
@@ -65,7 +72,7 @@ QStringList exported(TestRoster& roster, const QList<RecordKey>& divisions)
     QFile out(roster.filePath("out.tlx"));
     out.open(QIODevice::ReadOnly);
     const QByteArray bytes = out.readAll();
-    const QByteArray header = "#Tallyhold exchange 4\r\n";
+    const QByteArray header = "#Tallyhold exchange 5\r\n";
     if (!bytes.startsWith(header) || !bytes.endsWith("\r\n") || bytes.count('\n') != bytes.count("\r\n"))
         return {"no header, or line ends not CR LF"};
     QStringList lines = QString::fromUtf8(bytes.mid(header.size())).split("\r\n", Qt::SkipEmptyParts);
@@ -178,15 +185,17 @@ void tst_Exchange::importsWorkedExample_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<int>("version");
-    QTest::newRow("this version") << file(example()) << 4;
-    QTest::newRow("real time zone") << file(example() + "6|9|Asia/Kolkata\r\n") << 4;
-    QTest::newRow("version 3") << file(example()).replace("exchange 4", "exchange 3") << 3;
+    QTest::newRow("this version") << file(example()) << 5;
+    QTest::newRow("away dates") << file(example() + away()) << 5;
+    QTest::newRow("version 4, real time zone")
+        << file(example() + "6|9|Asia/Kolkata\r\n").replace("exchange 5", "exchange 4") << 4;
+    QTest::newRow("version 3") << file(example()).replace("exchange 5", "exchange 3") << 3;
     QTest::newRow("version 2") << Header + example() << 2;
     QTest::newRow("older copy, -1 for true") << example().replace("|Rook|1|", "|Rook|-1|") << 0;
-    QTest::newRow("LF line ends") << file(example()).replace("\r\n", "\n") << 4;
-    QTest::newRow("CR line ends") << file(example()).replace("\r\n", "\r") << 4;
+    QTest::newRow("LF line ends") << file(example()).replace("\r\n", "\n") << 5;
+    QTest::newRow("CR line ends") << file(example()).replace("\r\n", "\r") << 5;
     QTest::newRow("BOM, case, blanks")
-        << "\xEF\xBB\xBF #TALLYHOLD Exchange  4\t" + file(example()).mid(21) << 4;
+        << "\xEF\xBB\xBF #TALLYHOLD Exchange  5\t" + file(example()).mid(21) << 5;
 }
 
 void tst_Exchange::importsWorkedExample()
@@ -210,10 +219,13 @@ void tst_Exchange::importsWorkedExample()
     for (const QString& row :
          {Alpha + "/Alpha/Evening squad/0", zone, Monday + "/1899-12-30 19:00:00/1899-12-30 21:00:00//"})
         QVERIFY2(rows.contains(row), qPrintable(rows.join('\n')));
-    QCOMPARE(rows.filter(Rook).size(), 2);
+    QCOMPARE(rows.filter(Rook).size(), bytes.contains("\n7|") ? 3 : 2);
+    if (bytes.contains("\n7|"))
+        QVERIFY2(rows.contains(Change + "/" + Rook + "/2026-12-24/2026-12-26/1/////holiday"),
+                 qPrintable(rows.join('\n')));
     QCOMPARE(roster.db().first("SELECT MBR_FK_TZones FROM Members")->value(0).toInt(), 9);
     QCOMPARE(roster.db().first("SELECT MBR_FL_Active FROM Members")->value(0).toInt(), 1);
-    // Again, it adds nothing and changes nothing.
+    // Again, it adds nothing and changes nothing: a member present keeps their changes too.
     const ImportResult again = roster.session().importFile(path);
     QCOMPARE(QList<int>({again.divisionsAdded, again.membersAdded, again.zonesAdded, again.divisionsPresent,
                          again.membersPresent, again.zonesReused}),
@@ -226,6 +238,13 @@ void tst_Exchange::importsWorkedExample()
     const QString error = refusal([&] { roster.session().importFile(write(roster, file(other))); });
     QVERIFY2(error.contains(QString("\nLine 3: the times 0x%1 belong to a schedule").arg(Monday)),
              qPrintable(error));
+    if (bytes.contains("\n7|")) {
+        const QByteArray taken
+            = other.first(other.indexOf('\n') + 1) + away().replace(Rook.toLatin1(), QByteArray(32, '7'));
+        QVERIFY(refusal([&] {
+                    roster.session().importFile(write(roster, file(taken)));
+                }).contains(QString("\nLine 3: the change 0x%1 belongs to another member").arg(Change)));
+    }
     QCOMPARE(roster.rows(), rows);
 }
 
@@ -277,6 +296,10 @@ void tst_Exchange::roundTripOfAnyText()
         const RecordKey t2 = source.addTimes(DateTime::fromTime(9, 0), DateTime::fromTime(11, 59, 59));
         source.addSchedule(m1, {t1, std::nullopt, std::nullopt, std::nullopt, std::nullopt, t2});
         source.addSchedule(m3, {});
+        // Past and future changes, any text in the note.
+        source.session().addMemberChange(m1, {"01/01/2020", "01/03/2020", true, {}, "Ski | \\ trip\r\nback"});
+        source.session().addMemberChange(m1, {"12/11/2099", "", false, {"10pm", "1am", "3:00", "4:00"}, ""});
+        source.session().addMemberChange(m3, {"12/24/2099", "12/26/2099", true, {}, "holiday"});
         source.addMember(source.addDivision("Not chosen"), 1, "Not exported");
         source.session().exportDivisions({nasty, plain}, path);
         source.db().exec("DELETE FROM Members WHERE MBR_Online_Player_Name = 'Not exported'");
@@ -316,7 +339,24 @@ void tst_Exchange::faultsWriteNothing_data()
     row("tag without bar", start + "2x\r\n", 4, "not followed by");
     row("unknown escape", start + member + "|1|Rook|1|||||\\t|\r\n", 4, "field 10 holds");
     row("not UTF-8", start + member + "|1|Ren\xE9|1||||||\r\n", 4, "not UTF-8");
-    row("newer format", "#Tallyhold exchange 5\r\n", 1, "newer version");
+    row("newer format", "#Tallyhold exchange 6\r\n", 1, "newer version");
+    row("change in version 4", file(example() + away()).replace("exchange 5", "exchange 4"), 7,
+        "neither a record (1 to 6) nor");
+    row("change of a member not in the file",
+        file(example() + away().replace(Rook.toLatin1(), Alpha.toLatin1())), 7,
+        "no member record before it has the member key 0x" + Alpha.toLatin1());
+    row("change's bad date", file(example() + away("2026-02-30")), 7,
+        "field 3 (first date) is not a date YYYY-MM-DD: \"2026-02-30\"");
+    row("change ends before it starts", file(example() + away("2026-12-24", "2026-12-23")), 7,
+        "field 4 (last date) is before field 3");
+    row("change's bad time", file(example() + away().replace("|1|||||", "|0|22:00|25:00|||")), 7,
+        "field 7 (slot 1 end) is not a time HH:MM: \"25:00\"");
+    row("change's empty slot", file(example() + away().replace("|1|||||", "|0|22:00|22:00|||")), 7,
+        "slot 1 ends when it starts");
+    row("away with times", file(example() + away().replace("|1|||||", "|1|||01:00|02:00|")), 7,
+        "field 8 holds a time, but the member is away");
+    row("changes overlap", file(example() + away() + away("2026-12-26", "2026-12-31", QString(32, 'C'))), 8,
+        "the dates overlap the change of the same member on line 7");
     row("real time zone in version 2", start + "6|9|Asia/Kolkata\r\n", 4, "neither a record (1 to 5) nor");
     row("real time zone without its zone", file(example() + "6|7|Europe/Berlin\r\n"), 7,
         "no zone record before it has the zone key 7");
