@@ -136,10 +136,16 @@ frmMemberChanges::frmMemberChanges(Roster& roster, const RecordKey& member, cons
     layout->addWidget(frmeChange);
     layout->addLayout(closeRow);
 
-    // Enter in the form saves it; nowhere else does Enter press a button.
+    // No default button: the list passes Enter on after opening the change, which would then be
+    // saved at once. Enter in a field of the form saves it.
     for (QPushButton* button :
          {cmdAddChange, cmdEditChange, cmdRemoveChange, cmdSaveChange, cmdCancelChange, cmdCloseChanges})
         button->setAutoDefault(false);
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(txtFirstDate), static_cast<QLineEdit*>(txtLastDate),
+          static_cast<QLineEdit*>(txtSlots[0]), static_cast<QLineEdit*>(txtSlots[1]),
+          static_cast<QLineEdit*>(txtSlots[2]), static_cast<QLineEdit*>(txtSlots[3]), txtChangeNote})
+        connect(field, &QLineEdit::returnPressed, this, &frmMemberChanges::cmdSaveChange_Click);
     const QList<QWidget*> order {
         lstChanges,  chkShowPast,   cmdAddChange,  cmdEditChange,   cmdRemoveChange, txtFirstDate,
         txtLastDate, optAway,       optInstead,    txtSlots[0],     txtSlots[1],     txtSlots[2],
@@ -210,7 +216,6 @@ void frmMemberChanges::closeForm()
     frmeChange->setAccessibleName(IdleTitle);
     // Closed, nothing in it can be typed or tabbed to.
     frmeChange->setEnabled(false);
-    cmdSaveChange->setDefault(false);
 }
 
 void frmMemberChanges::openForm(const QString& title)
@@ -219,7 +224,6 @@ void frmMemberChanges::openForm(const QString& title)
     frmeChange->setAccessibleName(title);
     frmeChange->setEnabled(true);
     showTimesEnabled();
-    cmdSaveChange->setDefault(true);
     txtFirstDate->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include "gui/MembersInfoTab.h"
 #include "gui/frmMemberChanges.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,8 +55,11 @@ private slots:
             field("txtFirstDate")->setText(day(20));
             field("txtLastDate")->setText(day(22));
             field("txtChangeNote")->setText("holiday");
-            click("cmdSaveChange");
+            // Enter in the form saves; Enter on the saved change opens it, and no more.
+            QTest::keyClick(field("txtChangeNote"), Qt::Key_Return);
             listed = entryTexts(dialog->lstChanges);
+            QTest::keyClick(dialog->lstChanges, Qt::Key_Return);
+            listed << dialog->frmeChange->title() + (dialog->frmeChange->isEnabled() ? " open" : "");
             // Another change on a date it holds names the one it overlaps, on the date field.
             click("cmdAddChange");
             field("txtFirstDate")->setText(day(22));
@@ -76,7 +80,8 @@ private slots:
         });
         QTest::mouseClick(form->cmdAwayChanges, Qt::LeftButton);
         QCOMPARE(listed,
-                 QStringList({holiday, "These dates overlap another change: " + holiday + ".", "txtFirstDate",
+                 QStringList({holiday, "Edit change of " + day(20) + " – " + day(22) + " open",
+                              "These dates overlap another change: " + holiday + ".", "txtFirstDate",
                               "Confirmation: Remove " + holiday + "?", "1"}));
         const auto row
             = w.roster.db().first("SELECT CHG_First, CHG_Last, CHG_Away, CHG_Note FROM MemberChanges");
