@@ -309,8 +309,8 @@ void MemberFormTab::showAwayChangesEnabled()
     const QString readOnly = m_roster.readOnlyReason();
     const QString why = !readOnly.isEmpty() ? readOnly
         : !m_editMode ? QStringLiteral("Save the member first: dates away and one-off changes belong to a "
-                                       "member in the roster. To change a member's, choose Edit Member on "
-                                       "Members Info.")
+                                       "member in the roster. To enter them for a member, choose Edit Member "
+                                       "on Members Info.")
                       : QString();
     cmdAwayChanges->setEnabled(why.isEmpty());
     const QString tip = why.isEmpty()
