@@ -248,13 +248,16 @@ QString refusal(const std::function<void()>& command)
            "ImportAborted",  "ExportFailed",     "ValueOutOfRange", "FileNotSaved",  "RowChanged",
            "ConnectionLost", "PasswordNeeded"};
     static const char* const Fields[]
-        = {"PlayerName", "Division",  "TimeZone",  "Slot",       "DivisionName", "ZoneName",
-           "ZoneOffset", "MatchDate", "MatchTime", "MaxResults", "UserTimeZone", "ZoneIana"};
+        = {"PlayerName",  "Division",   "TimeZone",   "Slot",       "DivisionName", "ZoneName",
+           "ZoneOffset",  "MatchDate",  "MatchTime",  "MaxResults", "UserTimeZone", "ZoneIana",
+           "ChangeFirst", "ChangeLast", "ChangeSlot", "ChangeNote"};
     QString text = QLatin1String(Kinds[int(error->kind())]);
     if (const std::optional<FormField>& field = error->field()) {
         text += QLatin1Char(' ') + QLatin1String(Fields[int(field->kind)]);
         if (field->kind == FormField::Kind::Slot)
             text += QStringLiteral(" %1.%2").arg(field->day).arg(field->slot);
+        else if (field->kind == FormField::Kind::ChangeSlot)
+            text += QStringLiteral(" %1").arg(field->slot);
     }
     text += QStringLiteral(": ") + error->text();
     return error->detail().isEmpty() ? text : text + QLatin1Char('\n') + error->detail();

@@ -2,6 +2,7 @@
 // working directory, uses each tab as a user would, and saves a PNG of every tab and dialog.
 // scripts/screenshots.sh runs it under Xvfb.
 #include "gui/Messages.h"
+#include "gui/frmMemberChanges.h"
 #include "gui/frmOptions.h"
 #include "gui/frmSignupLinks.h"
 #include "gui/frmTZEdit.h"
@@ -175,6 +176,14 @@ int main(int argc, char* argv[])
                                 .toByteArray();
     const MemberForm week = roster.memberForEdit(first).form;
     roster.saveSignup(roster.makeInvitation(first).token, {week.zoneKey, week.days});
+    // A holiday two weeks ahead and one late evening, dated from today so both are listed.
+    const auto date = [](int fromToday) {
+        return QDate::currentDate().addDays(fromToday).toString(QStringLiteral("MM/dd/yyyy"));
+    };
+    roster.addMemberChange(first, {date(14), date(24), true, {}, QStringLiteral("holiday")});
+    roster.addMemberChange(
+        first,
+        {date(3), {}, false, {QStringLiteral("10pm"), QStringLiteral("1am")}, QStringLiteral("late shift")});
     selectRows(window, "lstMembers", {0});
     ok &= save(&window, out, QStringLiteral("members-info"));
     {
@@ -186,6 +195,13 @@ int main(int argc, char* argv[])
     click(window, "cmdEdit");
     window.TabClan->setCurrentIndex(frmTallyhold::AddEditMembers);
     ok &= save(&window, out, QStringLiteral("add-edit-members"));
+    {
+        frmMemberChanges changes(roster, first, roster.memberName(first), week.zoneText, &window);
+        changes.show();
+        changes.lstChanges->setCurrentRow(0);
+        changes.cmdEditChange->click();
+        ok &= save(&changes, out, QStringLiteral("away-changes"));
+    }
     click(window, "cmdCancel");
     window.TabClan->setCurrentIndex(frmTallyhold::ClansDivisions);
     selectRows(window, "lstDivision", {1});

@@ -3,6 +3,7 @@
 #include "gui/ControlNames.h"
 #include "gui/Messages.h"
 #include "gui/TimeEntryField.h"
+#include "gui/frmMemberChanges.h"
 #include "roster/Roster.h"
 #include "store/RosterError.h"
 #include "time/TimeText.h"
@@ -100,6 +101,8 @@ MemberFormTab::MemberFormTab(Roster& roster, QWidget* parent)
     cmdClear
         = named(new QPushButton(QStringLiteral("Clear Fields")), "cmdClear", QStringLiteral("Clear Fields"));
     cmdCancel = named(new QPushButton(QStringLiteral("Cancel")), "cmdCancel", QStringLiteral("Cancel"));
+    cmdAwayChanges = named(new QPushButton(QStringLiteral("Away / Changes…")), "cmdAwayChanges",
+                           QStringLiteral("Away / Changes…"));
 
     auto* division = new QHBoxLayout;
     division->addWidget(cmbDiv, 1);
@@ -123,6 +126,7 @@ MemberFormTab::MemberFormTab(Roster& roster, QWidget* parent)
     top->addWidget(frmeNotes, 1);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAwayChanges);
     buttons->addStretch();
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdClear);
@@ -136,12 +140,14 @@ MemberFormTab::MemberFormTab(Roster& roster, QWidget* parent)
     connect(cmdSave, &QPushButton::clicked, this, &MemberFormTab::cmdSave_Click);
     connect(cmdClear, &QPushButton::clicked, this, &MemberFormTab::cmdClear_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &MemberFormTab::cmdCancel_Click);
+    connect(cmdAwayChanges, &QPushButton::clicked, this, &MemberFormTab::cmdAwayChanges_Click);
     connect(cmbDiv, &QComboBox::editTextChanged, this, &MemberFormTab::cmbDiv_Change);
     connect(cmbTZ, &QComboBox::editTextChanged, this, &MemberFormTab::cmbTZ_Change);
     for (QComboBox* combo : {cmbDiv, cmbTZ}) {
         combo->installEventFilter(this);
         combo->lineEdit()->installEventFilter(this);
     }
+    showAwayChangesEnabled();
 }
 
 QWidget* MemberFormTab::createSchedules()
@@ -151,6 +157,8 @@ QWidget* MemberFormTab::createSchedules()
     auto* week = new QGridLayout(frmSchedules);
     lblFormZone = named(new QLabel, "lblFormZone", QStringLiteral("Zone of the times"));
     lblFormZone->hide();
+    // One line: the day groups take the height the tab has to spare.
+    lblFormZone->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     week->addWidget(lblFormZone, 0, 0, 1, 3);
     const std::array<const char*, 4> slotNames {"Slot1Start", "Slot1End", "Slot2Start", "Slot2End"};
     const std::array<const char*, 4> slotWords {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
@@ -212,7 +220,7 @@ QList<QWidget*> MemberFormTab::keyboardOrder() const
         for (TimeEntryField* slot : day.fields)
             order << slot;
     }
-    order << cmdSave << cmdClear;
+    order << cmdAwayChanges << cmdSave << cmdClear;
     return order;
 }
 
@@ -290,8 +298,38 @@ void MemberFormTab::endEditMode()
 {
     m_editMode = false;
     m_member.clear();
+    m_memberZone.clear();
     // The times in the form are again in whatever zone the box names.
     showScheduleZone(QString());
+    showAwayChangesEnabled();
+}
+
+void MemberFormTab::showAwayChangesEnabled()
+{
+    const QString readOnly = m_roster.readOnlyReason();
+    const QString why = !readOnly.isEmpty() ? readOnly
+        : !m_editMode ? QStringLiteral("Save the member first: dates away and one-off changes belong to a "
+                                       "member in the roster. To enter them for a member, choose Edit Member "
+                                       "on Members Info.")
+                      : QString();
+    cmdAwayChanges->setEnabled(why.isEmpty());
+    const QString tip = why.isEmpty()
+        ? QStringLiteral("Dates the member is away, or plays other times than the week below")
+        : why;
+    cmdAwayChanges->setToolTip(tip);
+    cmdAwayChanges->setAccessibleDescription(tip);
+}
+
+void MemberFormTab::cmdAwayChanges_Click()
+{
+    if (!m_editMode)
+        return;
+    try {
+        frmMemberChanges dialog(m_roster, m_member, m_roster.memberName(m_member), m_memberZone, this);
+        dialog.exec();
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
 }
 
 void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
@@ -304,6 +342,8 @@ void MemberFormTab::LoadMemberForEdit(const RecordKey& member)
         showScheduleZone(edit.zoneName);
         m_editMode = true;
         m_member = member;
+        m_memberZone = edit.zoneName;
+        showAwayChangesEnabled();
         Messages::missingZones(this, edit.missingZones);
         if (edit.missingTimes != 0)
             Messages::error(this, DataError(edit.missingTimes));

@@ -97,6 +97,8 @@ public:
     TimeEntryField* txtSSSlot1End = nullptr;
     TimeEntryField* txtSSSlot2Start = nullptr;
     TimeEntryField* txtSSSlot2End = nullptr;
+    // "Away / Changes…": the dated changes of the member being edited.
+    QPushButton* cmdAwayChanges = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdClear = nullptr;
     QPushButton* cmdCancel = nullptr;
@@ -114,6 +116,7 @@ protected:
 private slots:
     void cmdSave_Click();
     void cmdCancel_Click();
+    void cmdAwayChanges_Click();
     void cmbDiv_Change();
     void cmbTZ_Change();
 
@@ -126,6 +129,8 @@ private:
     // the user agrees; otherwise the first such day's box has the focus.
     bool keepUntickedTimes();
     void endEditMode();
+    // Changes belong to a stored member, and are written: the button says why it is off.
+    void showAwayChangesEnabled();
     // The schedule frame's caption names the zone the times are in.
     void showScheduleZone(const QString& zone);
     void showTimesZone();
@@ -136,6 +141,8 @@ private:
     std::array<ScheduleDay, 6> m_days;
     bool m_editMode = false;
     RecordKey m_member;
+    // The edited member's zone as stored, in which their changes' dates and times are.
+    QString m_memberZone;
     // Set by Delete and Backspace and by the completion itself: the next text change of
     // either box is not completed.
     bool m_suppressTypeAhead = false;

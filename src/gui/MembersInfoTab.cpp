@@ -65,6 +65,15 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblNoSched = named(new QLabel(QStringLiteral("No Scheduling Information Present")), "lblNoSched",
                        QStringLiteral("No Scheduling Information Present"));
     lblNoSched->hide();
+    // The changes' dates and times are the member's own, unlike the week's above.
+    lblChangesHeading
+        = named(new QLabel(QStringLiteral("Away and one-off changes, on the member's clock")),
+                "lblChangesHeading", QStringLiteral("Away and one-off changes, on the member's clock"),
+                QStringLiteral("Set on Add / Edit Members with Away / Changes…"));
+    lblChangesHeading->setFont(heading);
+    lblChangesHeading->hide();
+    lblChanges = valueLabel("lblChanges", QStringLiteral("Away and one-off changes"));
+    lblChanges->hide();
 
     auto* details = new QFormLayout;
     details->setLabelAlignment(Qt::AlignRight);
@@ -96,6 +105,9 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     frame->addWidget(lblViewZone);
     frame->addLayout(days);
     frame->addWidget(lblNoSched);
+    frame->addSpacing(12);
+    frame->addWidget(lblChangesHeading);
+    frame->addWidget(lblChanges);
     frame->addStretch();
 
     auto* buttons = new QHBoxLayout;
@@ -175,6 +187,9 @@ void MembersInfoTab::ClearMemberInfo()
     }
     lblNoSched->hide();
     lblViewZone->hide();
+    showValue(lblChanges, QString());
+    lblChanges->hide();
+    lblChangesHeading->hide();
 }
 
 void MembersInfoTab::ShowMemberInfo()
@@ -216,6 +231,9 @@ void MembersInfoTab::ShowMemberInfo()
         labels[day]->setAccessibleDescription(*info.days[day]);
         labels[day]->show();
     }
+    showValue(lblChanges, info.changes.join(QLatin1Char('\n')));
+    lblChanges->setVisible(!info.changes.isEmpty());
+    lblChangesHeading->setVisible(!info.changes.isEmpty());
     Messages::missingZones(window(), info.missingZones);
     if (info.missingTimes != 0)
         Messages::error(window(), DataError(info.missingTimes));

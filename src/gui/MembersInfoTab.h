@@ -49,6 +49,10 @@ public:
     QLabel* lblFri = nullptr;
     QLabel* lblSatSun = nullptr;
     QLabel* lblNoSched = nullptr;
+    // The member's dates away and one-off changes from today on, one a line, under the week:
+    // why a member is not listed on a date.
+    QLabel* lblChangesHeading = nullptr;
+    QLabel* lblChanges = nullptr;
 
 signals:
     // Edit Member or a double click: the member form should load this member.

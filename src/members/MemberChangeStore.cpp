@@ -28,16 +28,18 @@ QVariantList values(const MemberChange& change)
     return values << change.note;
 }
 
-RosterError refusal(const QString& text)
+using Kind = FormField::Kind;
+
+RosterError refusal(const QString& text, Kind field, int slot = -1)
 {
-    return RosterError(ErrorKind::SaveRefused, text);
+    return RosterError(ErrorKind::SaveRefused, text, {}, FormField {field, -1, slot});
 }
 
-QDate readDate(const QString& typed, const QString& which)
+QDate readDate(const QString& typed, const QString& which, Kind field)
 {
     const QString text = typed.trimmed();
     if (text.isEmpty())
-        throw refusal(QStringLiteral("The %1 date must be filled!").arg(which));
+        throw refusal(QStringLiteral("The %1 date must be filled!").arg(which), field);
     QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid()) {
         const std::optional<DateTime> parsed = DateTime::parse(text);
@@ -46,12 +48,13 @@ QDate readDate(const QString& typed, const QString& which)
     }
     if (!date.isValid() || date.year() < 1900 || date.year() > 9999)
         throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a date (MM/DD/YYYY).").arg(text));
+                          QStringLiteral("\"%1\" is not a date (MM/DD/YYYY).").arg(text), {},
+                          FormField {field});
     return date;
 }
 
 // A time of day in whole minutes, or nothing for an empty field.
-std::optional<int> readTime(const QString& typed)
+std::optional<int> readTime(const QString& typed, int slot)
 {
     const QString text = RewriteSlotText(typed.trimmed());
     if (text.isEmpty())
@@ -60,7 +63,8 @@ std::optional<int> readTime(const QString& typed)
     if (!parsed || parsed->day() != 0 || parsed->second() != 0)
         throw RosterError(ErrorKind::TimeFormat,
                           QStringLiteral("\"%1\" is not a time of day (HH:MM AM/PM or 24-hour HH:MM).")
-                              .arg(typed.trimmed()));
+                              .arg(typed.trimmed()),
+                          {}, FormField {Kind::ChangeSlot, -1, slot});
     return parsed->minuteOfDay();
 }
 
@@ -99,28 +103,34 @@ QList<MemberChange> readAll(Rows rows)
 MemberChange MemberChangeStore::read(const MemberChangeForm& form)
 {
     MemberChange change;
-    change.first = readDate(form.first, QStringLiteral("first"));
-    change.last = form.last.trimmed().isEmpty() ? change.first : readDate(form.last, QStringLiteral("last"));
+    change.first = readDate(form.first, QStringLiteral("first"), Kind::ChangeFirst);
+    change.last = form.last.trimmed().isEmpty()
+        ? change.first
+        : readDate(form.last, QStringLiteral("last"), Kind::ChangeLast);
     if (change.last < change.first)
-        throw refusal(QStringLiteral("The last date must not be before the first."));
+        throw refusal(QStringLiteral("The last date must not be before the first."), Kind::ChangeLast);
     change.away = form.away;
     for (int slot = 0; !form.away && slot < MemberChange::MaxSlots; ++slot) {
-        const std::optional<int> start = readTime(form.slotTexts[slot * 2]);
-        const std::optional<int> end = readTime(form.slotTexts[slot * 2 + 1]);
+        const std::optional<int> start = readTime(form.slotTexts[slot * 2], slot * 2);
+        const std::optional<int> end = readTime(form.slotTexts[slot * 2 + 1], slot * 2 + 1);
         if (!start && !end)
             continue;
         if (!start || !end)
-            throw refusal(QStringLiteral("Slot %1 needs both a start and an end.").arg(slot + 1));
+            throw refusal(QStringLiteral("Slot %1 needs both a start and an end.").arg(slot + 1),
+                          Kind::ChangeSlot, slot * 2 + (start ? 1 : 0));
         if (*start == *end)
-            throw refusal(QStringLiteral("Ending time must be greater than starting time!"));
+            throw refusal(QStringLiteral("Ending time must be greater than starting time!"), Kind::ChangeSlot,
+                          slot * 2 + 1);
         change.times.append({*start, *end});
     }
     if (!change.away && change.times.isEmpty())
-        throw refusal(QStringLiteral("Type the times played on those dates, or choose Away."));
+        throw refusal(QStringLiteral("Type the times played on those dates, or choose Away."),
+                      Kind::ChangeSlot, 0);
     change.note = form.note.trimmed();
     if (change.note.size() > MemberChange::MaxNoteLength)
         throw refusal(
-            QStringLiteral("The note may hold at most %1 characters.").arg(MemberChange::MaxNoteLength));
+            QStringLiteral("The note may hold at most %1 characters.").arg(MemberChange::MaxNoteLength),
+            Kind::ChangeNote);
     return change;
 }
 
@@ -160,7 +170,8 @@ RecordKey MemberChangeStore::save(MemberChange change) const
                           QStringLiteral("That change was removed in the meantime; nothing was saved."));
     for (const MemberChange& other : forMember(change.member)) {
         if (other.key != change.key && other.first <= change.last && change.first <= other.last)
-            throw refusal(QStringLiteral("These dates overlap another change: %1.").arg(other.text()));
+            throw refusal(QStringLiteral("These dates overlap another change: %1.").arg(other.text()),
+                          Kind::ChangeFirst);
     }
     if (isNew)
         change.key = NewRecordKey();

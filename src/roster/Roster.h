@@ -64,6 +64,9 @@ public:
     const Preferences& preferences() const { return m_preferences; }
     // The roster file, as it was opened.
     QString path() const { return m_db.path(); }
+    // Why this roster may not be changed (a read-only file, a login that may only read); empty
+    // when it may.
+    QString readOnlyReason() const { return m_db.refusal(); }
 
     // The shared lists, in the order they are shown.
     QList<RosterListEntry> divisionList() const;

@@ -58,6 +58,12 @@ struct FormField
         MaxResults,
         UserTimeZone,
         ZoneIana,
+        // A member's change: its dates, a slot field (slot 0 to 3: slot 1 start to slot 2 end)
+        // and its note.
+        ChangeFirst,
+        ChangeLast,
+        ChangeSlot,
+        ChangeNote,
     };
 
     Kind kind = Kind::PlayerName;

@@ -1,6 +1,7 @@
 #include "GuiTest.h"
 #include "gui/MemberFormTab.h"
 #include "gui/ProgressScope.h"
+#include "gui/frmMemberChanges.h"
 #include "gui/frmOptions.h"
 #include "gui/frmTZEdit.h"
 #include "store/RosterFile.h"
@@ -147,6 +148,9 @@ private slots:
                                   "Read-Only Roster: The roster file "
                                       + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())
                                       + " can be viewed and scheduled but not changed."}));
+            // A button that could only bring that box is off, and says why.
+            QPushButton* away = window.memberFormTab()->cmdAwayChanges;
+            QVERIFY(!away->isEnabled() && away->toolTip() == boxes("Read-Only Roster").value(0));
         }
         Database(file.database()).close();
         QCOMPARE(digest(), before);
@@ -155,8 +159,10 @@ private slots:
     void everyControlNamedAnnouncedAndInOrder()
     {
         MainWindow w;
+        frmMemberChanges changes(w.session(), w.roster.addMember(w.roster.addDivision("Alpha"), 7, "Ann"),
+                                 "Ann", "GMT", &w.window);
         // Each form on its own: the dialogs reuse names such as cmdSave.
-        for (QWidget* form : QList<QWidget*> {&w.window, w.window.options(), w.window.tzEdit()}) {
+        for (QWidget* form : QList<QWidget*> {&w.window, w.window.options(), w.window.tzEdit(), &changes}) {
             QStringList names;
             for (QWidget* control : form->findChildren<QWidget*>()) {
                 const QString name = control->objectName();

@@ -2,7 +2,6 @@
 #include "members/MemberChangeStore.h"
 #include "store/RosterCopy.h"
 
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -124,38 +123,39 @@ void tst_Changes::refusals_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QString>("refused");
     const QStringList away;
-    QTest::newRow("overlaps the holiday")
-        << "12/26/2026"
-        << "12/30/2026" << away << ""
-        << "SaveRefused: These dates overlap another change: Away 12/24/2026 – 12/26/2026: holiday.";
+    QTest::newRow("overlaps the holiday") << "12/26/2026"
+                                          << "12/30/2026" << away << ""
+                                          << "SaveRefused ChangeFirst: These dates overlap another change: "
+                                             "Away 12/24/2026 – 12/26/2026: holiday.";
     QTest::newRow("no first date") << ""
                                    << "" << away << ""
-                                   << "SaveRefused: The first date must be filled!";
+                                   << "SaveRefused ChangeFirst: The first date must be filled!";
     QTest::newRow("not a date") << "12/32/2026"
                                 << "" << away << ""
-                                << "DataFormat: \"12/32/2026\" is not a date (MM/DD/YYYY).";
+                                << "DataFormat ChangeFirst: \"12/32/2026\" is not a date (MM/DD/YYYY).";
     QTest::newRow("a time is no date") << "8:00 PM"
                                        << "" << away << ""
-                                       << "DataFormat: \"8:00 PM\" is not a date (MM/DD/YYYY).";
+                                       << "DataFormat ChangeFirst: \"8:00 PM\" is not a date (MM/DD/YYYY).";
     QTest::newRow("backwards") << "01/05/2027"
                                << "01/01/2027" << away << ""
-                               << "SaveRefused: The last date must not be before the first.";
-    QTest::newRow("no times") << "01/05/2027"
-                              << "" << QStringList {"", ""} << ""
-                              << "SaveRefused: Type the times played on those dates, or choose Away.";
+                               << "SaveRefused ChangeLast: The last date must not be before the first.";
+    QTest::newRow("no times")
+        << "01/05/2027"
+        << "" << QStringList {"", ""} << ""
+        << "SaveRefused ChangeSlot 0: Type the times played on those dates, or choose Away.";
     QTest::newRow("start alone") << "01/05/2027"
                                  << "" << QStringList {"8 PM", ""} << ""
-                                 << "SaveRefused: Slot 1 needs both a start and an end.";
+                                 << "SaveRefused ChangeSlot 1: Slot 1 needs both a start and an end.";
     QTest::newRow("no length") << "01/05/2027"
                                << "" << QStringList {"20:00", "8:00 PM"} << ""
-                               << "SaveRefused: Ending time must be greater than starting time!";
+                               << "SaveRefused ChangeSlot 1: Ending time must be greater than starting time!";
     QTest::newRow("not a time")
         << "01/05/2027"
         << "" << QStringList {"late", "11 PM"} << ""
-        << "TimeFormat: \"late\" is not a time of day (HH:MM AM/PM or 24-hour HH:MM).";
+        << "TimeFormat ChangeSlot 0: \"late\" is not a time of day (HH:MM AM/PM or 24-hour HH:MM).";
     QTest::newRow("long note") << "01/05/2027"
                                << "" << away << QString(101, 'x')
-                               << "SaveRefused: The note may hold at most 100 characters.";
+                               << "SaveRefused ChangeNote: The note may hold at most 100 characters.";
     QTest::newRow("ISO dates, next to the holiday") << "2026-12-27"
                                                     << "2027-01-03" << away << ""
                                                     << "";
@@ -178,7 +178,8 @@ void tst_Changes::refusals()
         form.slotTexts[i] = times[i];
     const QStringList before = roster.rows();
     const QString error = refusal([&] { roster.session().addMemberChange(roster.ann, form); });
-    QCOMPARE(error.section('\n', 0, 0).replace(QRegularExpression("^(\\w+)[^:]*:"), "\\1:"), refused);
+    // The field named is the one the window puts the focus on.
+    QCOMPARE(error.section('\n', 0, 0), refused);
     if (!refused.isEmpty())
         QCOMPARE(roster.rows(), before);
     else
