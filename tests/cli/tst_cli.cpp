@@ -275,7 +275,7 @@ void tst_cli::unusableRosters()
     TestRoster roster;
     roster.addPagesOfMembers(roster.addDivision("A"), 60);
     if (spoil == "newer")
-        roster.db().exec("PRAGMA user_version = 3");
+        roster.db().exec("PRAGMA user_version = 4");
     const QString path = roster.location();
     roster.db().close();
     QFile file(path);
