@@ -63,19 +63,28 @@ QList<Match> MatchStore::starting(const DateTime& from, const DateTime& to, bool
 
 QHash<RecordKey, MatchStore::Counts> MatchStore::counts(const DateTime& from, const DateTime& to) const
 {
-    QHash<RecordKey, Counts> byMatch;
+    // One row per match, summed in the store: a list of a thousand matches reads fifty thousand
+    // answers. An answer a later version may add counts as none.
+    QString sums;
+    for (int answer = 1; answer <= 4; ++answer)
+        sums += QStringLiteral("SUM(CASE WHEN MPL_Answer = %1 THEN 1 ELSE 0 END), ").arg(answer);
     Rows rows = m_db.select(
-        QStringLiteral("SELECT MPL_FK_Match, MPL_Answer, MPL_Required, COUNT(*) FROM MatchPlayers JOIN "
-                       "Matches ON MCH_PK = MPL_FK_Match JOIN Members ON MBR_PK = MPL_FK_Member WHERE "
-                       "MCH_Start >= ? AND MCH_Start < ? GROUP BY MPL_FK_Match, MPL_Answer, MPL_Required"),
+        QStringLiteral(
+            "SELECT MPL_FK_Match, COUNT(*), %1SUM(CASE WHEN MPL_Required <> 0 AND MPL_Answer <> 1 THEN "
+            "1 ELSE 0 END) FROM MatchPlayers WHERE MPL_FK_Match IN (SELECT MCH_PK FROM Matches WHERE "
+            "MCH_Start >= ? AND MCH_Start < ?) GROUP BY MPL_FK_Match")
+            .arg(sums),
         {stored(from), stored(to)});
+    QHash<RecordKey, Counts> byMatch;
     while (rows.next()) {
         Counts& counts = byMatch[rows.value(0).toByteArray()];
-        const auto answer = readEnum<MatchAnswer>(rows.value(1), 4);
-        const int players = rows.value(3).toInt();
-        counts.answers[size_t(answer)] += players;
-        if (rows.value(2).toInt() != 0 && answer != MatchAnswer::Yes)
-            counts.requiredOut += players;
+        int none = rows.value(1).toInt();
+        for (int answer = 1; answer <= 4; ++answer) {
+            counts.answers[answer] = rows.value(1 + answer).toInt();
+            none -= counts.answers[answer];
+        }
+        counts.answers[0] = none;
+        counts.requiredOut = rows.value(6).toInt();
     }
     return byMatch;
 }
@@ -87,9 +96,10 @@ std::optional<Match> MatchStore::load(const RecordKey& key) const
         return std::nullopt;
     Match& match = found.first();
     Rows rows = m_db.select(
-        QStringLiteral("SELECT MPL_FK_Member, MBR_Online_Player_Name, MBR_Email_Primary, MPL_Required, "
-                       "MPL_Answer, MPL_Note, MPL_Answered, MPL_Attended FROM MatchPlayers JOIN Members ON "
-                       "MBR_PK = MPL_FK_Member WHERE MPL_FK_Match = ?"),
+        QStringLiteral(
+            "SELECT MPL_FK_Member, MBR_Online_Player_Name, MBR_Email_Primary, MPL_Required, "
+            "MPL_Answer, MPL_Note, MPL_Answered, MPL_Attended FROM MatchPlayers LEFT JOIN Members ON "
+            "MBR_PK = MPL_FK_Member WHERE MPL_FK_Match = ?"),
         {key});
     while (rows.next()) {
         MatchPlayer player;

@@ -273,8 +273,9 @@ private:
     Match matchForWrite(const RecordKey& key) const;
     // The form's values checked, on the viewpoint's clock, as a match (without key or times).
     Match readMatchForm(const Viewpoint& view, const MatchForm& form) const;
-    MatchSummary summary(const Viewpoint& view, const Match& match, const std::array<int, 5>& answers,
-                         int requiredOut) const;
+    // On the viewpoint's clock, the rule of its zone.
+    static MatchSummary summary(const ZoneRule& clock, const Match& match, const std::array<int, 5>& answers,
+                                int requiredOut);
     void writeAnswer(const RecordKey& match, const RecordKey& member, MatchAnswer answer,
                      const QString& note);
 

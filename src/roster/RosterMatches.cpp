@@ -204,8 +204,8 @@ void Roster::deleteMatch(const RecordKey& key)
     emit matchesChanged();
 }
 
-MatchSummary Roster::summary(const Viewpoint& view, const Match& match, const std::array<int, 5>& answers,
-                             int requiredOut) const
+MatchSummary Roster::summary(const ZoneRule& clock, const Match& match, const std::array<int, 5>& answers,
+                             int requiredOut)
 {
     MatchSummary summary;
     summary.match = match;
@@ -215,8 +215,7 @@ MatchSummary Roster::summary(const Viewpoint& view, const Match& match, const st
     summary.requiredIn = requiredOut == 0;
     summary.minimumMet = summary.count(MatchAnswer::Yes) >= match.minimum;
 
-    cTimeFuncs times(ZoneStore(m_db).rows());
-    QStringList parts {shownStart(times.rule(view.userTimeZone, view.userDST), match.start),
+    QStringList parts {shownStart(clock, match.start),
                        QStringLiteral("%1 yes").arg(summary.count(MatchAnswer::Yes))};
     for (const MatchAnswer answer : {MatchAnswer::Maybe, MatchAnswer::Late, MatchAnswer::No}) {
         if (summary.count(answer) > 0)
@@ -246,12 +245,14 @@ QList<MatchSummary> Roster::matches(const Viewpoint& view, bool past) const
     const DateTime to = past ? at.addMinutes(1) : latest();
     const MatchStore store(m_db);
     const QHash<RecordKey, MatchStore::Counts> counts = store.counts(from, to);
+    cTimeFuncs times(ZoneStore(m_db).rows());
+    const ZoneRule clock = times.rule(view.userTimeZone, view.userDST);
     QList<MatchSummary> list;
     for (const Match& match : store.starting(from, to, past)) {
         if ((match.end() > at) == past)
             continue;
         const MatchStore::Counts count = counts.value(match.key);
-        list.append(summary(view, match, count.answers, count.requiredOut));
+        list.append(summary(clock, match, count.answers, count.requiredOut));
     }
     return list;
 }
@@ -293,12 +294,12 @@ MatchStatus Roster::matchStatus(const Viewpoint& view, const RecordKey& key) con
         requiredOut += player.required && player.answer != MatchAnswer::Yes ? 1 : 0;
         keys.append(player.member);
     }
-    MatchStatus status;
-    status.summary = summary(view, found, answers, requiredOut);
-    status.summary.match.players.clear();
-    // The one rule of who can play when, over the match's own dates.
     const QList<ZoneRow> zones = ZoneStore(m_db).rows();
     cTimeFuncs times(zones);
+    MatchStatus status;
+    status.summary = summary(times.rule(view.userTimeZone, view.userDST), found, answers, requiredOut);
+    status.summary.match.players.clear();
+    // The one rule of who can play when, over the match's own dates.
     QSet<RecordKey> free;
     for (const MemberSchedule& schedule : MemberSchedule::readSelected(m_db, keys, zones)) {
         if (schedule.freeFor(times, found.start, found.length))

@@ -12,6 +12,8 @@ namespace {
 
 constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
 constexpr int MemberFields = 3;
+constexpr int FewMembers = 500;
+constexpr int FewStep = 50;
 
 QString selectSql()
 {
@@ -162,7 +164,20 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         zoneOf.insert(zone.key, &zone);
     StoredTimes times;
     const QHash<RecordKey, QList<MemberChange>> changes = MemberChangeStore(db).all();
-    Rows query = db.select(selectSql());
+    // A few members (a match's players) are looked up by key rather than found among all. The
+    // list is padded to a multiple of its step, so few statements are prepared.
+    QString sql = selectSql();
+    QVariantList values;
+    if (selected.size() <= FewMembers) {
+        const qsizetype padded = (selected.size() + FewStep - 1) / FewStep * FewStep;
+        for (const RecordKey& key : selected)
+            values.append(key);
+        while (values.size() < padded)
+            values.append(values.first());
+        sql += QStringLiteral(" AND MBR_PK IN (%1)")
+                   .arg(QStringList(padded, QStringLiteral("?")).join(QLatin1Char(',')));
+    }
+    Rows query = db.select(sql, values);
     while (query.next()) {
         if (!selected.contains(query.value(0).toByteArray()))
             continue;
