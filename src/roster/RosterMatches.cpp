@@ -135,9 +135,12 @@ Match Roster::readMatchForm(const Viewpoint& view, const MatchForm& form) const
 RecordKey Roster::planMatch(const Viewpoint& view, const MatchForm& form)
 {
     m_db.checkWritable();
+    // The players are checked within the write, so none can vanish between.
+    Transaction transaction(m_db);
     Match match = readMatchForm(view, form);
     match.created = match.changed = now();
     const RecordKey key = MatchStore(m_db).insert(match);
+    transaction.commit();
     emit matchesChanged();
     return key;
 }
@@ -164,9 +167,9 @@ MatchForm Roster::matchForm(const Viewpoint& view, const RecordKey& key) const
 void Roster::editMatch(const Viewpoint& view, const RecordKey& key, const MatchForm& form)
 {
     m_db.checkWritable();
-    Match edited = readMatchForm(view, form);
     announceIfGone(*this, &Roster::matchesChanged, [&] {
         Transaction transaction(m_db);
+        Match edited = readMatchForm(view, form);
         const Match stored = matchForWrite(key);
         edited.key = key;
         edited.changed = now();

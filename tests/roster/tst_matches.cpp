@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "store/RosterCopy.h"
 #include "store/RosterSchema.h"
 
 #include <QSignalSpy>
@@ -21,7 +22,7 @@ private slots:
     void refusals();
     void attendanceHistory();
     void reminder();
-    void deletedMemberLeavesMatches();
+    void deletedMemberLeavesMatchesAndCopiesCarryThem();
     void upgradeAddsTables();
     void calendarRoundTrips();
 };
@@ -309,9 +310,17 @@ void tst_Matches::reminder()
     QVERIFY(reminder.withoutEmail.isEmpty());
 }
 
-void tst_Matches::deletedMemberLeavesMatches()
+void tst_Matches::deletedMemberLeavesMatchesAndCopiesCarryThem()
 {
     Squad squad;
+    squad.answer(squad.match, "ym");
+    {
+        Database copy = Database::open(squad.filePath("copy.mdb"));
+        RosterCopy::copy(squad.db(), copy);
+        QCOMPARE(TestRoster::rows(copy).filter("Cup final").size(), 1);
+        QCOMPARE(TestRoster::rows(copy).filter("note Bob").size(), 1);
+        copy.close();
+    }
     QSignalSpy changed(&squad.session(), &Roster::matchesChanged);
     squad.session().memberInfo(squad.players[2]);
     squad.session().deleteMember(squad.players[2]);
