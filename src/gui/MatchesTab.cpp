@@ -122,6 +122,8 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     tblAttendance->setTabKeyNavigation(false);
     tblAttendance->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblAttendance->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // By name until the leader sorts by a count.
+    tblAttendance->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
     auto* top = new QHBoxLayout;
     top->addWidget(captionFor(lstMatches, QStringLiteral("Matches")));

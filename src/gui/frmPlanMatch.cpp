@@ -34,10 +34,12 @@ frmPlanMatch::frmPlanMatch(Roster& roster, const MatchForm& form, const RecordKe
     const QString at = form.at.simplified();
     txtPlanDate
         = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtPlanDate", QStringLiteral("Date"));
-    txtPlanDate->setText(at.section(QLatin1Char(' '), 0, 0));
+    // A date has no blank; a time alone ("8:00 PM") leaves the date to be typed.
+    const bool dated = at.section(QLatin1Char(' '), 0, 0).contains(QLatin1Char('/'));
+    txtPlanDate->setText(dated ? at.section(QLatin1Char(' '), 0, 0) : QString());
     txtPlanTime
         = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtPlanTime", QStringLiteral("Time"));
-    txtPlanTime->setText(at.section(QLatin1Char(' '), 1));
+    txtPlanTime->setText(dated ? at.section(QLatin1Char(' '), 1) : at);
     // The start is read on the user's own clock; saying which spares a guess.
     const QString zone = m_roster.viewpoint().userTimeZone.trimmed();
     lblPlanZone = named(new QLabel(QStringLiteral("on your clock (%1)").arg(zone)), "lblPlanZone",
