@@ -120,8 +120,9 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     tblAttendance->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblAttendance->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblAttendance->setTabKeyNavigation(false);
+    // Names in full; the counts take what their headings need.
     tblAttendance->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblAttendance->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tblAttendance->horizontalHeader()->setStretchLastSection(true);
     // By name until the leader sorts by a count.
     tblAttendance->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
@@ -135,7 +136,7 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     buttons->addStretch();
 
     auto* answer = new QHBoxLayout;
-    answer->addWidget(captionFor(cmbAnswer, QStringLiteral("Answer")));
+    answer->addWidget(captionFor(cmbAnswer, QStringLiteral("Highlighted player's answer")));
     answer->addWidget(cmbAnswer);
     answer->addWidget(captionFor(txtAnswerNote, QStringLiteral("Note")));
     answer->addWidget(txtAnswerNote, 1);
@@ -155,14 +156,17 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     history->addWidget(tblAttendance, 1);
 
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(grpMatchPlayers, 3);
-    bottom->addWidget(grpAttendance, 2);
+    bottom->addWidget(grpMatchPlayers, 1);
+    bottom->addWidget(grpAttendance, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(lblMatchesHint = hintLabel("lblMatchesHint"));
-    layout->addWidget(lstMatches, 2);
+    layout->addWidget(lstMatches, 1);
     layout->addLayout(buttons);
-    layout->addLayout(bottom, 3);
+    layout->addLayout(bottom, 2);
+    // A line a row, so a match's players fit without scrolling.
+    for (QTableWidget* table : {tblMatchPlayers, tblAttendance})
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().lineSpacing() + 6);
 
     // A save of many answers or marks, here or by another officer, refills once.
     m_refill = new QTimer(this);
@@ -230,18 +234,18 @@ void MatchesTab::refill()
     {
         const QSignalBlocker quiet(lstMatches);
         lstMatches->clear();
-        const auto add = [this](const MatchSummary& summary, bool over) {
+        const auto add = [this](const MatchSummary& summary) {
             auto* item = new QTreeWidgetItem({summary.match.title, summary.line});
             item->setData(0, Qt::UserRole, summary.match.key);
             item->setToolTip(1, summary.line);
-            if (over || summary.match.cancelled) {
+            if (summary.match.cancelled) {
                 for (int column = 0; column < 2; ++column)
                     item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));
             }
             lstMatches->addTopLevelItem(item);
         };
         for (const MatchSummary& summary : std::as_const(upcoming))
-            add(summary, false);
+            add(summary);
         if (chkPastMatches->isChecked()) {
             auto* heading
                 = new QTreeWidgetItem({past.isEmpty() ? QStringLiteral("No past matches")
@@ -253,7 +257,7 @@ void MatchesTab::refill()
             lstMatches->addTopLevelItem(heading);
             heading->setFirstColumnSpanned(true);
             for (const MatchSummary& summary : std::as_const(past))
-                add(summary, true);
+                add(summary);
         }
         for (int row = 0; selected && row < lstMatches->topLevelItemCount(); ++row) {
             QTreeWidgetItem* item = lstMatches->topLevelItem(row);

@@ -22,9 +22,10 @@ frmAttendance::frmAttendance(Roster& roster, const Match& match, QWidget* parent
                         QStringLiteral("Tick everyone who played; Space ticks the highlighted player"));
     for (const MatchPlayer& player : match.players) {
         // What they said beside the name: the usual no-shows stand out.
-        const QString said
-            = player.answer == MatchAnswer::None ? QStringLiteral("no answer") : AnswerName(player.answer);
-        auto* item = new QListWidgetItem(QStringLiteral("%1 (said %2)").arg(player.name, said));
+        const QString said = player.answer == MatchAnswer::None
+            ? QStringLiteral("no answer")
+            : QStringLiteral("said ") + AnswerName(player.answer);
+        auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(player.name, said));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(player.attended == Attended::Yes ? Qt::Checked : Qt::Unchecked);
         item->setData(Qt::UserRole, player.member);

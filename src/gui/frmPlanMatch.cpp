@@ -51,7 +51,8 @@ frmPlanMatch::frmPlanMatch(Roster& roster, const MatchForm& form, const RecordKe
     tblPlanPlayers = named(new QTableWidget(0, 2), "tblPlanPlayers", QStringLiteral("Players"),
                            QStringLiteral("Tick who is invited and who must play; Space ticks the "
                                           "highlighted box"));
-    tblPlanPlayers->setHorizontalHeaderLabels({QStringLiteral("Invited"), QStringLiteral("Required")});
+    tblPlanPlayers->setHorizontalHeaderLabels(
+        {QStringLiteral("Invited players"), QStringLiteral("Required")});
     tblPlanPlayers->horizontalHeader()->setSectionResizeMode(Invited, QHeaderView::Stretch);
     tblPlanPlayers->horizontalHeader()->setSectionResizeMode(Required, QHeaderView::ResizeToContents);
     tblPlanPlayers->verticalHeader()->hide();

@@ -30,6 +30,7 @@ frmReminder::frmReminder(const QString& title, const MatchReminder& reminder, QW
                 QStringLiteral("Discord shows the start in each reader's own time"));
     txtReminderDiscord->setReadOnly(true);
     txtReminderDiscord->setTabChangesFocus(true);
+    txtReminderDiscord->setMaximumHeight(5 * txtReminderDiscord->fontMetrics().lineSpacing());
     cmdCopyReminderDiscord = named(new QPushButton(QStringLiteral("Copy")), "cmdCopyReminderDiscord",
                                    QStringLiteral("Copy Discord message"));
     txtReminderMailto
@@ -64,9 +65,10 @@ frmReminder::frmReminder(const QString& title, const MatchReminder& reminder, QW
     buttons->addButton(cmdReminderEmail, QDialogButtonBox::ActionRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblReminderNames);
-    layout->addLayout(grid, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
     layout->addWidget(buttons);
-    resize(560, 320);
+    resize(560, sizeHint().height());
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(cmdCopyReminderDiscord, &QPushButton::clicked, this,
