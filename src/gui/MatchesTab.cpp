@@ -284,6 +284,9 @@ void MatchesTab::showMatch(bool reportZones)
         try {
             status = m_roster.matchStatus(m_roster.viewpoint(), *key);
             m_shown = status.summary.match;
+            // The status carries the players apart from the match.
+            for (const MatchPlayerStatus& player : std::as_const(status.players))
+                m_shown->players.append(player.player);
         } catch (const RosterError& error) {
             // Gone under the user's hands: the refill that follows drops it from the list.
             if (error.kind() != ErrorKind::RowVanished)

@@ -145,6 +145,8 @@ private slots:
                      + cellText(m.tblMatchPlayers, 3, MatchesTab::Note),
                  "maybe/note Dan");
         QCOMPARE(cellText(m.tblMatchPlayers, 5, MatchesTab::Answer), "no answer");
+        m.tblMatchPlayers->selectRow(3);
+        QCOMPARE(m.cmbAnswer->currentText() + "/" + m.txtAnswerNote->text(), "maybe/note Dan");
         QCOMPARE(cellText(m.tblMatchPlayers, 5, MatchesTab::Week), QString()); // a Monday: Fay plays
 
         // Reminder… names the one who has not answered, with the stamp Discord shows in each
