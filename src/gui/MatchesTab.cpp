@@ -92,7 +92,8 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     tblMatchPlayers->setSelectionMode(QAbstractItemView::SingleSelection);
     tblMatchPlayers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblMatchPlayers->setTabKeyNavigation(false);
-    tblMatchPlayers->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized once a fill is done: sizing to contents at every cell set costs more than the fill.
+    tblMatchPlayers->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblMatchPlayers->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
     cmbAnswer = named(new QComboBox, "cmbAnswer", QStringLiteral("Answer"),
                       QStringLiteral("The answer the highlighted player gave you"));
@@ -121,7 +122,7 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     tblAttendance->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblAttendance->setTabKeyNavigation(false);
     // Names in full; the counts take what their headings need.
-    tblAttendance->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tblAttendance->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblAttendance->horizontalHeader()->setStretchLastSection(true);
     // By name until the leader sorts by a count.
     tblAttendance->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
@@ -349,6 +350,7 @@ void MatchesTab::showMatch(bool reportZones)
         tblMatchPlayers->setItem(
             row, Came, cell(p.attended == Attended::Unknown ? QString() : AttendedName(p.attended)));
     }
+    tblMatchPlayers->resizeColumnsToContents();
     if (playerRow >= 0 && playerRow < tblMatchPlayers->rowCount())
         tblMatchPlayers->selectRow(playerRow);
     if (reportZones)
@@ -386,6 +388,7 @@ void MatchesTab::fillAttendance()
         tblAttendance->setItem(row, 4, number(record.saidYesDidNotCome));
     }
     tblAttendance->setSortingEnabled(true);
+    tblAttendance->resizeColumnsToContents();
 }
 
 void MatchesTab::cmdEditMatch_Click()
