@@ -351,6 +351,8 @@ void MatchesTab::showMatch(bool reportZones)
             row, Came, cell(p.attended == Attended::Unknown ? QString() : AttendedName(p.attended)));
     }
     tblMatchPlayers->resizeColumnsToContents();
+    // The note takes the room left, whatever sizing to contents gave it.
+    tblMatchPlayers->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
     if (playerRow >= 0 && playerRow < tblMatchPlayers->rowCount())
         tblMatchPlayers->selectRow(playerRow);
     if (reportZones)
