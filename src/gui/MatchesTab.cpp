@@ -208,19 +208,18 @@ std::optional<RecordKey> MatchesTab::selectedMatch() const
 void MatchesTab::selectMatch(const RecordKey& match)
 {
     m_refill->stop();
-    refill();
-    for (int row = 0; row < lstMatches->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = lstMatches->topLevelItem(row);
-        if (item->data(0, Qt::UserRole).toByteArray() == match) {
-            lstMatches->setCurrentItem(item);
-            lstMatches->scrollToItem(item);
-        }
-    }
+    fill(match);
+    if (QTreeWidgetItem* item = lstMatches->currentItem())
+        lstMatches->scrollToItem(item);
 }
 
 void MatchesTab::refill()
 {
-    const std::optional<RecordKey> selected = selectedMatch();
+    fill(selectedMatch());
+}
+
+void MatchesTab::fill(const std::optional<RecordKey>& selected)
+{
     const Viewpoint view = m_roster.viewpoint();
     QList<MatchSummary> upcoming;
     QList<MatchSummary> past;
@@ -278,6 +277,9 @@ void MatchesTab::showMatch(bool reportZones)
 {
     const std::optional<RecordKey> key = selectedMatch();
     const int playerRow = tblMatchPlayers->currentRow();
+    // Another match: the answer row starts again from its highlighted player.
+    if (!m_shown || !key || m_shown->key != *key)
+        m_answerFor.clear();
     m_shown.reset();
     tblMatchPlayers->setRowCount(0);
     MatchStatus status;
@@ -365,6 +367,10 @@ void MatchesTab::showPlayerAnswer()
     if (!m_shown || row < 0 || row >= m_shown->players.size())
         return;
     const MatchPlayer& player = m_shown->players[row];
+    // A refill (another officer's answer) keeps what the leader is typing for the same player.
+    if (player.member == m_answerFor)
+        return;
+    m_answerFor = player.member;
     if (player.answer != MatchAnswer::None)
         cmbAnswer->setCurrentIndex(cmbAnswer->findData(int(player.answer)));
     txtAnswerNote->setText(player.note);

@@ -63,6 +63,8 @@ private slots:
 
 private:
     std::optional<RecordKey> selectedMatch() const;
+    // Lists the matches again, highlighting this one when it is still listed.
+    void fill(const std::optional<RecordKey>& selected);
     // The highlighted match's players and what may be done with it; missing zones are reported
     // when the user chose the match, not at every refill.
     void showMatch(bool reportZones);
@@ -73,4 +75,6 @@ private:
     QTimer* m_refill = nullptr;
     // The match shown: as loaded for the buttons.
     std::optional<Match> m_shown;
+    // The player whose answer the answer row shows.
+    RecordKey m_answerFor;
 };

@@ -147,6 +147,11 @@ private slots:
         QCOMPARE(cellText(m.tblMatchPlayers, 5, MatchesTab::Answer), "no answer");
         m.tblMatchPlayers->selectRow(3);
         QCOMPARE(m.cmbAnswer->currentText() + "/" + m.txtAnswerNote->text(), "maybe/note Dan");
+        // Another officer's change refills the tab, and keeps what the leader is typing.
+        m.txtAnswerNote->setText("typing");
+        emit w.session().matchesChanged();
+        QTest::qWait(20);
+        QCOMPARE(m.txtAnswerNote->text(), "typing");
         QCOMPARE(cellText(m.tblMatchPlayers, 5, MatchesTab::Week), QString()); // a Monday: Fay plays
 
         // Reminder… names the one who has not answered, with the stamp Discord shows in each
