@@ -42,6 +42,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lblSelfUpdated = valueLabel("lblSelfUpdated", QStringLiteral("Updated"));
     lblSelfUpdated->setToolTip(
         QStringLiteral("When the member last saved their own week through a sign-up link"));
+    lblAttendance = valueLabel("lblAttendance", QStringLiteral("Matches"));
 
     lblAvailability = named(new QLabel(QStringLiteral("Availability this week")), "lblAvailability",
                             QStringLiteral("Availability this week"),
@@ -85,6 +86,7 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     details->addRow(captionFor(lblTimeZone, QStringLiteral("Time Zone")), lblTimeZone);
     details->addRow(captionFor(lblNotes, QStringLiteral("Notes")), lblNotes);
     details->addRow(captionFor(lblSelfUpdated, QStringLiteral("Updated")), lblSelfUpdated);
+    details->addRow(captionFor(lblAttendance, QStringLiteral("Matches")), lblAttendance);
 
     // One played day a line, its times beside it, so nobody has to hover to read them.
     auto* days = new QGridLayout;
@@ -141,6 +143,11 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     connect(cmdEdit, &QPushButton::clicked, this, &MembersInfoTab::cmdEdit_Click);
     connect(cmdDeleteMember, &QPushButton::clicked, this, &MembersInfoTab::cmdDeleteMember_Click);
     connect(cmdSignupLinks, &QPushButton::clicked, this, &MembersInfoTab::cmdSignupLinks_Click);
+    // Attendance taken elsewhere shows on the member in view.
+    connect(&m_roster, &Roster::matchesChanged, this, [this] {
+        if (const auto member = selectedMember(false))
+            showAttendance(*member);
+    });
 }
 
 QList<QWidget*> MembersInfoTab::keyboardOrder() const
@@ -174,7 +181,8 @@ std::optional<RecordKey> MembersInfoTab::selectedMember(bool complain) const
 
 void MembersInfoTab::ClearMemberInfo()
 {
-    for (QLabel* label : {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone, lblNotes, lblSelfUpdated})
+    for (QLabel* label :
+         {lblReal, lblStatus, lblEMail, lblContact, lblTimeZone, lblNotes, lblSelfUpdated, lblAttendance})
         showValue(label, QString());
     for (QLabel* label : dayLabels()) {
         label->hide();
@@ -217,6 +225,7 @@ void MembersInfoTab::ShowMemberInfo()
               selfUpdated.isValid() ? QStringLiteral("by the member, ")
                       + selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP"))
                                     : QString());
+    showAttendance(*member);
     lblNoSched->setVisible(!info.hasSchedule);
     lblViewZone->setText(QStringLiteral("Times in ") + m_roster.preferences().userTimeZone.trimmed());
     lblViewZone->setAccessibleName(lblViewZone->text());
@@ -237,6 +246,33 @@ void MembersInfoTab::ShowMemberInfo()
     Messages::missingZones(window(), info.missingZones);
     if (info.missingTimes != 0)
         Messages::error(window(), DataError(info.missingTimes));
+}
+
+void MembersInfoTab::showAttendance(const RecordKey& member)
+{
+    constexpr int Last = 10;
+    QList<AttendanceRecord> records;
+    try {
+        records = m_roster.attendance(Last);
+    } catch (const RosterError& error) {
+        Messages::error(window(), error);
+        return;
+    }
+    // Nothing while no match has been played, so a roster without matches shows no line.
+    QString line;
+    if (!records.isEmpty())
+        line = QStringLiteral("Not invited to any of the last %1 matches").arg(Last);
+    for (const AttendanceRecord& record : std::as_const(records)) {
+        if (record.member == member)
+            line = QStringLiteral(
+                       "Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5")
+                       .arg(Last)
+                       .arg(record.invited)
+                       .arg(record.saidYes)
+                       .arg(record.came)
+                       .arg(record.saidYesDidNotCome);
+    }
+    showValue(lblAttendance, line);
 }
 
 void MembersInfoTab::lstMembers_Click()

@@ -39,6 +39,8 @@ public:
     QLabel* lblTimeZone = nullptr;
     QLabel* lblNotes = nullptr;
     QLabel* lblSelfUpdated = nullptr;
+    // "Last 10 matches: invited 8 · said yes 6 · came 5 · said yes but did not come 1".
+    QLabel* lblAttendance = nullptr;
     QLabel* lblAvailability = nullptr;
     // "Times in EST": the days' times are in the user's own zone.
     QLabel* lblViewZone = nullptr;
@@ -72,6 +74,7 @@ private:
     // The key of the selected entry; nothing (after the "Selection Error" box when asked) if none.
     std::optional<RecordKey> selectedMember(bool complain) const;
     std::array<QLabel*, 6> dayLabels() const;
+    void showAttendance(const RecordKey& member);
 
     Roster& m_roster;
     // Whether the press being handled already showed the member by selecting it.

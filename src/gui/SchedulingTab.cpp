@@ -6,6 +6,7 @@
 #include "gui/TimeEntryField.h"
 #include "gui/WeekHeatmap.h"
 #include "gui/frmAnnounce.h"
+#include "gui/frmPlanMatch.h"
 #include "roster/Roster.h"
 #include "roster/RosterTexts.h"
 #include "scheduling/MatchFields.h"
@@ -54,6 +55,10 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
         = named(new QPushButton(QStringLiteral("Announce…")), "cmdAnnounce", QStringLiteral("Announce…"),
                 QStringLiteral("Tell the chosen members when the match is, each in their own time"));
     cmdAnnounce->setEnabled(false);
+    cmdPlanMatch
+        = named(new QPushButton(QStringLiteral("Plan Match…")), "cmdPlanMatch", QStringLiteral("Plan Match…"),
+                QStringLiteral("Invite the chosen members to a match at this time and collect "
+                               "their answers on the Matches tab"));
 
     lblAvailableNote = named(new QLabel, "lblAvailableNote", QString());
     lblAvailableNote->setWordWrap(true);
@@ -102,7 +107,11 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     best->addLayout(weekOf);
     best->addWidget(cmdShowBestTimes, 0, Qt::AlignLeft);
     best->addWidget(lstBestTimes);
-    best->addWidget(cmdAnnounce, 0, Qt::AlignLeft);
+    auto* act = new QHBoxLayout;
+    act->addWidget(cmdAnnounce);
+    act->addWidget(cmdPlanMatch);
+    act->addStretch();
+    best->addLayout(act);
 
     auto* answers = new QVBoxLayout;
     answers->addWidget(Frame8);
@@ -157,6 +166,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     for (TimeEntryField* field : {txtMatchDate, txtMatchTime})
         connect(field, &QLineEdit::textChanged, this, announceable);
     connect(cmdAnnounce, &QPushButton::clicked, this, &SchedulingTab::cmdAnnounce_Click);
+    connect(cmdPlanMatch, &QPushButton::clicked, this, &SchedulingTab::cmdPlanMatch_Click);
 }
 
 // A plan field that has the focus finishes its editing while the base class deletes it, when
@@ -170,9 +180,9 @@ SchedulingTab::~SchedulingTab()
 QList<QWidget*> SchedulingTab::keyboardOrder() const
 {
     // Reading order: the members and their plan, then the match, the best times, the week.
-    return {lstSchedules, txtMatchLength,   txtMinPlayers,   cmdRequired, txtMatchDate,
-            txtMatchTime, cmdShowAvailable, lstAvailable,    txtWeekOf,   cmdShowBestTimes,
-            lstBestTimes, cmdAnnounce,      heatmap->grdWeek};
+    return {lstSchedules, txtMatchLength,   txtMinPlayers, cmdRequired,     txtMatchDate,
+            txtMatchTime, cmdShowAvailable, lstAvailable,  txtWeekOf,       cmdShowBestTimes,
+            lstBestTimes, cmdAnnounce,      cmdPlanMatch,  heatmap->grdWeek};
 }
 
 bool SchedulingTab::eventFilter(QObject* watched, QEvent* event)
@@ -394,14 +404,42 @@ void SchedulingTab::lstBestTimes_DblClick()
         showMoment(item->data(Qt::UserRole).toInt());
 }
 
-void SchedulingTab::cmdAnnounce_Click()
+MatchFields SchedulingTab::chosenMoment() const
 {
-    // The match fields when both are filled, else the highlighted best time's next date.
     MatchFields when {txtMatchDate->text(), txtMatchTime->text()};
     const QListWidgetItem* line = lstBestTimes->currentItem();
     if ((when.matchDate.trimmed().isEmpty() || when.matchTime.trimmed().isEmpty()) && line
         && line->data(Qt::UserRole).isValid())
         when = MatchFields::forWeekMinute(line->data(Qt::UserRole).toInt(), shownWeekOf());
+    return when;
+}
+
+void SchedulingTab::cmdPlanMatch_Click()
+{
+    const MatchFields when = chosenMoment();
+    MatchForm form;
+    form.at = when.matchDate.trimmed() + QLatin1Char(' ') + when.matchTime.trimmed();
+    // A single moment is no match: an hour until the leader says otherwise.
+    form.length = txtMatchLength->text().trimmed().toInt() > 1 ? txtMatchLength->text().trimmed()
+                                                               : QStringLiteral("60");
+    form.minimum = txtMinPlayers->text().trimmed();
+    form.required = m_required;
+    for (const RecordKey& key : selectedMembers()) {
+        if (!m_required.contains(key))
+            form.members << key;
+    }
+    try {
+        frmPlanMatch dialog(m_roster, form, {}, this);
+        if (dialog.exec() == QDialog::Accepted)
+            emit matchPlanned(dialog.savedMatch());
+    } catch (const RosterError& error) {
+        Messages::error(this, error);
+    }
+}
+
+void SchedulingTab::cmdAnnounce_Click()
+{
+    const MatchFields when = chosenMoment();
     const QList<RecordKey> members = selectedMembers();
     const QString length
         = txtMatchLength->text().trimmed().toInt() > 1 ? txtMatchLength->text() : QStringLiteral("60");

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QTimer;
 class WeekHeatmap;
+struct MatchFields;
 struct MatchPlan;
 class RosterError;
 class QListWidget;
@@ -43,6 +44,7 @@ public:
     QPushButton* cmdShowBestTimes = nullptr;
     QListWidget* lstBestTimes = nullptr;
     QPushButton* cmdAnnounce = nullptr;
+    QPushButton* cmdPlanMatch = nullptr;
     QGroupBox* frmePlan = nullptr;
     QLineEdit* txtMatchLength = nullptr;
     QLineEdit* txtMinPlayers = nullptr;
@@ -50,6 +52,10 @@ public:
     QLabel* lblRequired = nullptr;
     QLabel* lblAvailableNote = nullptr;
     WeekHeatmap* heatmap = nullptr;
+
+signals:
+    // Plan Match saved this match.
+    void matchPlanned(const RecordKey& match);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +66,7 @@ private slots:
     void lstBestTimes_DblClick();
     void cmdRequired_Click();
     void cmdAnnounce_Click();
+    void cmdPlanMatch_Click();
     // Redraws the heatmap for the selection, length, required set and minimum.
     void refreshPlanner();
 
@@ -76,6 +83,8 @@ private:
     // The week the best times and the heatmap show: the field's, or this week while it is bad.
     QDate shownWeekOf() const;
     void showMoment(int weekMinute);
+    // The Date / Time fields when both are filled, else the highlighted best time's next date.
+    MatchFields chosenMoment() const;
     void markRequired();
 
     Roster& m_roster;

@@ -4,6 +4,7 @@
 #include "gui/ClansTab.h"
 #include "gui/ControlNames.h"
 #include "gui/ExchangeTab.h"
+#include "gui/MatchesTab.h"
 #include "gui/MemberFormTab.h"
 #include "gui/MembersInfoTab.h"
 #include "gui/Messages.h"
@@ -65,11 +66,13 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     m_memberForm = new MemberFormTab(m_roster);
     m_clans = new ClansTab(m_roster);
     m_scheduling = new SchedulingTab(m_roster, *pbar1);
+    m_matches = new MatchesTab(m_roster);
     m_exchange = new ExchangeTab(m_roster, *pbar1);
     TabClan->addTab(m_membersInfo, QStringLiteral("Members Info"));
     TabClan->addTab(m_memberForm, QStringLiteral("Add / Edit Members"));
     TabClan->addTab(m_clans, QStringLiteral("Clans / Divisions"));
     TabClan->addTab(m_scheduling, QStringLiteral("Scheduling"));
+    TabClan->addTab(m_matches, QStringLiteral("Matches"));
     TabClan->addTab(m_exchange, QStringLiteral("Export / Import"));
 
     pbar1->setObjectName(QStringLiteral("pbar1"));
@@ -87,8 +90,8 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     // "Active" and "Cancel" of the member form come after the controls of every other tab.
     QList<QWidget*> order {TabClan->tabBar()};
     order << m_membersInfo->keyboardOrder() << m_memberForm->keyboardOrder() << m_clans->keyboardOrder()
-          << m_scheduling->keyboardOrder() << m_exchange->keyboardOrder() << m_memberForm->chkActive
-          << m_memberForm->cmdCancel;
+          << m_scheduling->keyboardOrder() << m_matches->keyboardOrder() << m_exchange->keyboardOrder()
+          << m_memberForm->chkActive << m_memberForm->cmdCancel;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -119,6 +122,10 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     connect(m_membersInfo, &MembersInfoTab::editRequested, this, [this](const RecordKey& member) {
         m_memberForm->LoadMemberForEdit(member);
         TabClan->setCurrentIndex(AddEditMembers);
+    });
+    connect(m_scheduling, &SchedulingTab::matchPlanned, this, [this](const RecordKey& match) {
+        TabClan->setCurrentIndex(Matches);
+        m_matches->selectMatch(match);
     });
     connect(m_memberForm, &MemberFormTab::cancelled, this, [this] { TabClan->setCurrentIndex(MembersInfo); });
 }

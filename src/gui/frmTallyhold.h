@@ -4,6 +4,7 @@
 
 class ClansTab;
 class ExchangeTab;
+class MatchesTab;
 class MemberFormTab;
 class MembersInfoTab;
 class QAction;
@@ -15,14 +16,14 @@ class SchedulingTab;
 class frmOptions;
 class frmTZEdit;
 
-// The main window: five tabs, the progress bar, the menus, and the shared lists, which it
+// The main window: six tabs, the progress bar, the menus, and the shared lists, which it
 // refills whenever the roster session says their rows changed.
 class frmTallyhold : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    enum Tab { MembersInfo, AddEditMembers, ClansDivisions, Scheduling, ExportImport };
+    enum Tab { MembersInfo, AddEditMembers, ClansDivisions, Scheduling, Matches, ExportImport };
 
     // Opens on the roster session it is given, fills the lists and shows "Members Info".
     explicit frmTallyhold(Roster& roster, QWidget* parent = nullptr);
@@ -31,6 +32,7 @@ public:
     MemberFormTab* memberFormTab() const { return m_memberForm; }
     ClansTab* clansTab() const { return m_clans; }
     SchedulingTab* schedulingTab() const { return m_scheduling; }
+    MatchesTab* matchesTab() const { return m_matches; }
     ExchangeTab* exchangeTab() const { return m_exchange; }
     frmOptions* options() const { return m_options; }
     // Made on first use.
@@ -81,6 +83,7 @@ private:
     MemberFormTab* m_memberForm = nullptr;
     ClansTab* m_clans = nullptr;
     SchedulingTab* m_scheduling = nullptr;
+    MatchesTab* m_matches = nullptr;
     ExchangeTab* m_exchange = nullptr;
     frmOptions* m_options = nullptr;
     frmTZEdit* m_tzEdit = nullptr;
