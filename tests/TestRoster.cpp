@@ -190,8 +190,8 @@ void TestRoster::damagePage(const QString& path)
 QStringList TestRoster::rows(const Database& db)
 {
     QStringList rows;
-    for (const char* table :
-         {"Divisions", "Members", "TimeZones", "Schedules", "Times", "Invitations", "MemberChanges"}) {
+    for (const char* table : {"Divisions", "Members", "TimeZones", "Schedules", "Times", "Invitations",
+                              "MemberChanges", "Matches", "MatchPlayers"}) {
         QStringList tableRows;
         QList<QSqlRecord> all;
         try {

@@ -69,6 +69,50 @@ QList<QCommandLineOption> planOptions()
                    QStringLiteral("N"))};
 }
 
+// A planned match's fields, for match plan and match set.
+QList<QCommandLineOption> matchOptions(bool setting)
+{
+    QList<QCommandLineOption> options {
+        option(QStringLiteral("at"),
+               QStringLiteral("The start on your clock, such as \"12/12/2026 8:00 PM\"%1.")
+                   .arg(setting ? QStringLiteral("; moving it asks every player again") : QString()),
+               QStringLiteral("WHEN")),
+        option(QStringLiteral("length"), QStringLiteral("The length, 15 to 1440 minutes."),
+               QStringLiteral("MIN")),
+        option(QStringLiteral("title"), QStringLiteral("The title (default: Clan match)."),
+               QStringLiteral("TEXT")),
+        option(QStringLiteral("member"), QStringLiteral("Invite a member, by name or key (repeatable)."),
+               QStringLiteral("NAME")),
+        option(QStringLiteral("require"),
+               QStringLiteral("A member who must say yes (repeatable; invited too)."),
+               QStringLiteral("NAME")),
+        option(QStringLiteral("min"), QStringLiteral("At least this many must say yes (default 1)."),
+               QStringLiteral("N")),
+        option(QStringLiteral("note"), QStringLiteral("Notes for the players."), QStringLiteral("TEXT")),
+        option(QStringLiteral("zone"), QStringLiteral("Your time zone for this command (default: options)."),
+               QStringLiteral("ZONE")),
+        option(QStringLiteral("dst"), QStringLiteral("Apply daylight saving time (default: options)."),
+               QStringLiteral("yes|no"))};
+    if (setting)
+        options << option(QStringLiteral("remove-member"), QStringLiteral("Uninvite a member (repeatable)."),
+                          QStringLiteral("NAME"));
+    else
+        options << option(QStringLiteral("division"),
+                          QStringLiteral("Invite the members of a division (repeatable)."),
+                          QStringLiteral("NAME"));
+    return options;
+}
+
+// Options that only change the clock a command shows times on.
+QList<QCommandLineOption> clockOptions()
+{
+    return {option(QStringLiteral("zone"),
+                   QStringLiteral("Your time zone for this command (default: options)."),
+                   QStringLiteral("ZONE")),
+            option(QStringLiteral("dst"), QStringLiteral("Apply daylight saving time (default: options)."),
+                   QStringLiteral("yes|no"))};
+}
+
 } // namespace
 
 QList<CliCommand> CliCommands::rows()
@@ -185,6 +229,55 @@ QList<CliCommand> CliCommands::rows()
                        QStringLiteral("Count the seven days from this date (default: today)."),
                        QStringLiteral("MM/DD/YYYY")),
          &CliCommands::best},
+        {QStringLiteral("match plan"), QString(),
+         QStringLiteral("Plan a match for the members chosen and ask each for an answer."),
+         matchOptions(false), &CliCommands::planMatch},
+        {QStringLiteral("match set"), QStringLiteral("MATCH"),
+         QStringLiteral("Move, rename, lengthen or change the players of a match."), matchOptions(true),
+         &CliCommands::setMatch},
+        {QStringLiteral("matches"), QString(),
+         QStringLiteral("The upcoming matches with their answers, earliest first."),
+         clockOptions() << option(QStringLiteral("past"),
+                                  QStringLiteral("The matches that are over, latest first.")),
+         &CliCommands::listMatches},
+        {QStringLiteral("match show"), QStringLiteral("MATCH"),
+         QStringLiteral("A match's players: their answers, notes, and who cannot play it by their week."),
+         clockOptions(), &CliCommands::showMatch},
+        {QStringLiteral("match answer"), QStringLiteral("MATCH MEMBER ANSWER"),
+         QStringLiteral("Answer for a member: yes, maybe, late or no."),
+         clockOptions() << option(QStringLiteral("note"),
+                                  QStringLiteral("The member's note (at most 500 characters)."),
+                                  QStringLiteral("TEXT")),
+         &CliCommands::answerMatch},
+        {QStringLiteral("match cancel"), QStringLiteral("MATCH"), QStringLiteral("Cancel a match."),
+         clockOptions() << option(QStringLiteral("restore"), QStringLiteral("Undo the cancellation.")),
+         &CliCommands::cancelMatch},
+        {QStringLiteral("match delete"),
+         QStringLiteral("MATCH"),
+         QStringLiteral("Delete a match with its answers and attendance."),
+         {},
+         &CliCommands::deleteMatch},
+        {QStringLiteral("match attended"), QStringLiteral("MATCH MEMBER YES-OR-NO"),
+         QStringLiteral("Whether a member came, once the match has started."), clockOptions(),
+         &CliCommands::attendedMatch},
+        {QStringLiteral("match reminder"), QStringLiteral("MATCH"),
+         QStringLiteral("A Discord message and an e-mail link for those who have not answered."),
+         clockOptions(), &CliCommands::matchReminder},
+        {QStringLiteral("match ics"),
+         QString(),
+         QStringLiteral("Write the upcoming matches and those of the last 30 days as a calendar file."),
+         {option(QStringLiteral("all"), QStringLiteral("Every match with every player (the default).")),
+          option(QStringLiteral("member"), QStringLiteral("Only this member's matches, with their answers."),
+                 QStringLiteral("NAME")),
+          option(QStringLiteral("out"), QStringLiteral("The .ics file to write."), QStringLiteral("FILE"))},
+         &CliCommands::matchCalendar},
+        {QStringLiteral("attendance"),
+         QString(),
+         QStringLiteral(
+             "Per member over the last matches played: invited, said yes, came, said yes but did not come."),
+         {option(QStringLiteral("last"), QStringLiteral("Count the last N matches (default 10)."),
+                 QStringLiteral("N"))},
+         &CliCommands::attendance},
         {QStringLiteral("export"),
          QStringLiteral("FILE"),
          QStringLiteral("Export divisions with their members, schedules and zones to a .tlx file."),
@@ -261,6 +354,10 @@ QString CliCommands::argumentHelp(const QString& argument)
             "A name (letter case aside) or a key; for a member also \"Division - Player\".");
     if (argument == QLatin1String("NAME-OR-NUMBER"))
         return QStringLiteral("A zone name (letter case aside) or its number.");
+    if (argument.startsWith(QLatin1String("MATCH")))
+        return QStringLiteral(
+            "A match's key, or its title when only one match has it; then a member's name or "
+            "key and the answer, where the command takes them.");
     if (argument == QLatin1String("KEY"))
         return QStringLiteral("The link's key, as links shows it.");
     if (argument == QLatin1String("FILE"))

@@ -72,6 +72,18 @@ private:
     CliOutput makeLink();
     CliOutput links();
     CliOutput revokeLink();
+    // Planned matches (CliMatchCommands.cpp).
+    CliOutput planMatch();
+    CliOutput setMatch();
+    CliOutput listMatches();
+    CliOutput showMatch();
+    CliOutput answerMatch();
+    CliOutput cancelMatch();
+    CliOutput deleteMatch();
+    CliOutput attendedMatch();
+    CliOutput matchReminder();
+    CliOutput matchCalendar();
+    CliOutput attendance();
     static CliOutput copyRoster(const QCommandLineParser& parser);
     static CliOutput createRoster(const QCommandLineParser& parser);
 
@@ -85,6 +97,12 @@ private:
     MatchPlan matchPlan() const;
     // --at as the date field and the time field.
     std::pair<QString, QString> matchAt() const;
+    // A match by its key or, when only one has it, its title.
+    RecordKey matchNamed(const QString& text) const;
+    // The members the option names, each once.
+    QList<RecordKey> membersNamed(const QString& option) const;
+    // The match's status line after a write, as text and JSON.
+    CliOutput matchDone(const RecordKey& match, const QString& done);
     // The session's viewpoint with --zone, --dst, --grid and --max of this command in force.
     Viewpoint viewpoint() const;
 

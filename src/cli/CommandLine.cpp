@@ -148,7 +148,8 @@ int CommandLine::run(const QStringList& arguments)
         return Done;
     }
     const QStringList rest = parser.positionalArguments().mid(spec->words.count(QLatin1Char(' ')) + 1);
-    if (rest.size() > (spec->arguments.isEmpty() ? 0 : 1))
+    // One argument per word of the row's ("MATCH MEMBER ANSWER" takes three).
+    if (rest.size() > (spec->arguments.isEmpty() ? 0 : spec->arguments.count(QLatin1Char(' ')) + 1))
         return fail(QStringLiteral("Too many arguments for %1: %2 (put a name with blanks in quotes).")
                         .arg(spec->words, rest.join(QLatin1Char(' '))),
                     Refused);

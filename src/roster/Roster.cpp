@@ -70,6 +70,8 @@ void Roster::announceOthers(const QString& table)
                 || tables.contains(QStringLiteral("schedules")) || tables.contains(QStringLiteral("times"))
                 || tables.contains(QStringLiteral("memberchanges")))
                 emit membersChanged();
+            if (tables.contains(QStringLiteral("matches")) || tables.contains(QStringLiteral("matchplayers")))
+                emit matchesChanged();
         });
     m_othersChanged.insert(table.toLower());
 }

@@ -6,6 +6,7 @@
 #include "clans/DivisionStore.h"
 #include "exchange/RosterImport.h"
 #include "invitations/InvitationStore.h"
+#include "matches/Match.h"
 #include "members/MemberChange.h"
 #include "members/MemberReads.h"
 #include "scheduling/FindBestTimes.h"
@@ -208,12 +209,51 @@ public:
     // When the member last saved their own week; null when never.
     QDateTime selfUpdated(const RecordKey& member) const;
 
+    // Planned matches: a GMT moment, its players and their answers. Times in and out are on the
+    // viewpoint's clock. Upcoming matches are those not yet over, earliest first; past ones,
+    // latest first. A match is found by key; RowVanished when it is gone.
+    RecordKey planMatch(const Viewpoint& view, const MatchForm& form);
+    // The match as its form shows it, for an edit.
+    MatchForm matchForm(const Viewpoint& view, const RecordKey& match) const;
+    // Moving the start or changing the length resets every answer to none (an answer was for
+    // the old time); the players' notes stay. Players added start with no answer.
+    void editMatch(const Viewpoint& view, const RecordKey& match, const MatchForm& form);
+    void cancelMatch(const RecordKey& match, bool cancelled = true);
+    void deleteMatch(const RecordKey& match);
+    QList<MatchSummary> matches(const Viewpoint& view, bool past = false) const;
+    // With its players, in name order.
+    Match match(const RecordKey& key) const;
+    // Every match of that title (letter case aside), earliest first.
+    QList<Match> matchesTitled(const QString& title) const;
+    // The upcoming matches member is invited to, with their players.
+    QList<Match> memberMatches(const RecordKey& member) const;
+    // The counts and, per player, whether their week and dates away let them play it all.
+    MatchStatus matchStatus(const Viewpoint& view, const RecordKey& match) const;
+    // An answer by the leader for a player; refused once the match is cancelled or has started.
+    void answerMatch(const RecordKey& match, const RecordKey& member, MatchAnswer answer,
+                     const QString& note = {});
+    // The same by the member through their sign-up link; RowVanished when the link is not valid.
+    void answerMatchByLink(const QString& token, const RecordKey& match, MatchAnswer answer,
+                           const QString& note = {});
+    // Refused before the match starts.
+    void markAttended(const RecordKey& match, const RecordKey& member, bool attended);
+    // For those who have not answered, on the viewpoint's clock.
+    MatchReminder matchReminder(const Viewpoint& view, const RecordKey& match) const;
+    // The upcoming matches and those of the last 30 days as one calendar: member's (with their
+    // answer), or everyone's for an empty member.
+    QByteArray matchCalendar(const RecordKey& member = {}) const;
+    void saveMatchCalendar(const QString& path, const RecordKey& member = {}) const;
+    // Per member, over the last matches that started and were not cancelled.
+    QList<AttendanceRecord> attendance(int lastMatches = 10) const;
+
 signals:
     // A member was added, changed or removed, or a division's name or hide flag changed.
     void membersChanged();
     void divisionsChanged();
     void zonesChanged();
     void preferencesChanged();
+    // A match or a player's answer or attendance was added, changed or removed.
+    void matchesChanged();
 
 private:
     // A member as shown (memberInfo, checked by deleteMember) and as loaded into a form
@@ -237,6 +277,15 @@ private:
     MemberEdit memberForEdit(const RecordKey& member, cTimeFuncs& times) const;
     // The save without its own transaction or signal.
     MemberSaved writeSignup(const Invitation& link, const SignupForm& form);
+
+    // Within a match write's transaction: the match, or RowVanished.
+    Match matchForWrite(const RecordKey& key) const;
+    // The form's values checked, on the viewpoint's clock, as a match (without key or times).
+    Match readMatchForm(const Viewpoint& view, const MatchForm& form) const;
+    MatchSummary summary(const Viewpoint& view, const Match& match, const std::array<int, 5>& answers,
+                         int requiredOut) const;
+    void writeAnswer(const RecordKey& match, const RecordKey& member, MatchAnswer answer,
+                     const QString& note);
 
     bool isUserZone(const QString& name) const;
     // Before any zone of the user's is stored, the roster's zone that follows this computer's

@@ -1,6 +1,7 @@
 // The roster session's member commands.
 #include "RosterPrivate.h"
 
+#include "matches/MatchStore.h"
 #include "members/MemberChangeStore.h"
 #include "members/MemberFormCheck.h"
 #include "members/MemberWrites.h"
@@ -112,9 +113,11 @@ void Roster::deleteMember(const RecordKey& member)
         DeleteMember(m_db, member);
         InvitationStore(m_db).removeFor(member);
         MemberChangeStore(m_db).removeFor(member);
+        MatchStore(m_db).removeFor(member);
         transaction.commit();
     });
     emit membersChanged();
+    emit matchesChanged();
 }
 
 QList<MemberChange> Roster::memberChanges(const RecordKey& member, bool withPast) const

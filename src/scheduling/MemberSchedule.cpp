@@ -184,6 +184,17 @@ QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from
     return away.isEmpty() ? free : SubtractIntervals(free, MergeIntervals(std::move(away)));
 }
 
+bool MemberSchedule::freeFor(cTimeFuncs& time, const DateTime& startGMT, int length) const
+{
+    // The member's own dates lie within a day or so of GMT's, whatever their zone.
+    const QList<WeekInterval> free
+        = freeTime(time, startGMT.date().addDays(-2), startGMT.addMinutes(length).date().addDays(2));
+    const qint64 start = startGMT.seconds() / 60;
+    return std::any_of(free.cbegin(), free.cend(), [&](const WeekInterval& span) {
+        return span.start <= start && start + length <= span.end;
+    });
+}
+
 QList<WeekInterval> SubtractIntervals(const QList<WeekInterval>& from, const QList<WeekInterval>& taken)
 {
     QList<WeekInterval> rest;

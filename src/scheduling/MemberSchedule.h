@@ -60,6 +60,9 @@ struct MemberSchedule
     // slot that runs into it. In minutes of GMT from day zero, start included, end excluded;
     // sorted and merged, so overlapping slots count once.
     QList<WeekInterval> freeTime(cTimeFuncs& time, const QDate& from, const QDate& to) const;
+    // Whether freeTime over the dates around it holds the whole of a match of length minutes
+    // from startGMT.
+    bool freeFor(cTimeFuncs& time, const DateTime& startGMT, int length) const;
 
     // The members among keys that are active and have a schedule and a zone among zones (the
     // roster's, ZoneStore::rows()), with their changes, in no particular order.

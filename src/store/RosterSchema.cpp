@@ -130,24 +130,51 @@ const char* const ChangeColumns[][2] = {
     {"CHG_Note", "TEXT"},
 };
 
-QString changesTable()
+// Times are GMT "YYYY-MM-DD HH:MM:SS"; the zone is the planner's, kept only to show the start as
+// planned. The sequence goes up at every change of the match, as calendars expect.
+const char* const MatchColumns[][2] = {
+    {"MCH_PK", "BLOB PRIMARY KEY"},
+    {"MCH_Title", "TEXT COLLATE NOCASE"},
+    {"MCH_Start", "TEXT"},
+    {"MCH_Length", "INTEGER"},
+    {"MCH_Zone", "TEXT"},
+    {"MCH_Notes", "TEXT"},
+    {"MCH_Minimum", "INTEGER"},
+    {"MCH_Created", "TEXT"},
+    {"MCH_Changed", "TEXT"},
+    {"MCH_Cancelled", "INTEGER DEFAULT 0"},
+    {"MCH_Sequence", "INTEGER DEFAULT 0"},
+};
+
+// Answers: 0 none, 1 yes, 2 maybe, 3 late, 4 no. Attended: 0 unknown, 1 yes, 2 no.
+const char* const MatchPlayerColumns[][2] = {
+    {"MPL_FK_Match", "BLOB"},
+    {"MPL_FK_Member", "BLOB"},
+    {"MPL_Required", "INTEGER DEFAULT 0"},
+    {"MPL_Answer", "INTEGER DEFAULT 0"},
+    {"MPL_Note", "TEXT"},
+    {"MPL_Answered", "TEXT"},
+    {"MPL_Attended", "INTEGER DEFAULT 0"},
+};
+
+template<size_t N> QString createTable(const char* name, const char* const (&columns)[N][2])
 {
-    QStringList columns;
-    for (const auto& column : ChangeColumns)
-        columns << QLatin1String(column[0]) + QLatin1Char(' ') + QLatin1String(column[1]);
-    return QStringLiteral("CREATE TABLE MemberChanges (%1)").arg(columns.join(QStringLiteral(", ")));
+    QStringList list;
+    for (const auto& column : columns)
+        list << QLatin1String(column[0]) + QLatin1Char(' ') + QLatin1String(column[1]);
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(QLatin1String(name), list.join(QStringLiteral(", ")));
 }
 
 // No rows, the same columns: what a roster that may not be upgraded holds.
-QString emptyChanges()
+template<size_t N> QString emptyView(const char* name, const char* const (&columns)[N][2])
 {
-    QStringList columns;
-    for (const auto& column : ChangeColumns)
-        columns << QStringLiteral("CAST(NULL AS %1) AS %2")
-                       .arg(QString::fromLatin1(column[1]).section(QLatin1Char(' '), 0, 0),
-                            QLatin1String(column[0]));
-    return QStringLiteral("CREATE TEMP VIEW MemberChanges AS SELECT %1 WHERE 1 = 0")
-        .arg(columns.join(QStringLiteral(", ")));
+    QStringList list;
+    for (const auto& column : columns)
+        list << QStringLiteral("CAST(NULL AS %1) AS %2")
+                    .arg(QString::fromLatin1(column[1]).section(QLatin1Char(' '), 0, 0),
+                         QLatin1String(column[0]));
+    return QStringLiteral("CREATE TEMP VIEW %1 AS SELECT %2 WHERE 1 = 0")
+        .arg(QLatin1String(name), list.join(QStringLiteral(", ")));
 }
 
 const QList<Step>& steps()
@@ -160,9 +187,16 @@ const QList<Step>& steps()
          {QStringLiteral("CREATE TEMP VIEW TimeZones AS SELECT *, %1 AS TZ_IANA FROM main.TimeZones")
               .arg(standardIana())}},
         {{2,
-          {changesTable(),
+          {createTable("MemberChanges", ChangeColumns),
            QStringLiteral("CREATE INDEX idx_changes_member ON MemberChanges (CHG_FK_Member, CHG_First)")}},
-         {emptyChanges()}},
+         {emptyView("MemberChanges", ChangeColumns)}},
+        {{3,
+          {createTable("Matches", MatchColumns), createTable("MatchPlayers", MatchPlayerColumns),
+           QStringLiteral("CREATE INDEX idx_matches_start ON Matches (MCH_Start)"),
+           QStringLiteral("CREATE UNIQUE INDEX idx_matchplayers_match ON MatchPlayers (MPL_FK_Match, "
+                          "MPL_FK_Member)"),
+           QStringLiteral("CREATE INDEX idx_matchplayers_member ON MatchPlayers (MPL_FK_Member)")}},
+         {emptyView("Matches", MatchColumns), emptyView("MatchPlayers", MatchPlayerColumns)}},
     };
     return list;
 }
@@ -227,7 +261,9 @@ const QList<RosterSchema::UpgradeStep>& RosterSchema::upgradeSteps()
 
 const QStringList& RosterSchema::copiedTableNames()
 {
-    static const QStringList names = tableNames() + QStringList {QStringLiteral("MemberChanges")};
+    static const QStringList names = tableNames()
+        + QStringList {QStringLiteral("MemberChanges"), QStringLiteral("Matches"),
+                       QStringLiteral("MatchPlayers")};
     return names;
 }
 

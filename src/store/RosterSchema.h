@@ -12,7 +12,7 @@ class RosterSchema
 public:
     // The roster's version (SQLite's user_version): 0 is the five tables as first made; each
     // upgrade step adds one. A roster of a greater version is refused, never changed.
-    static constexpr int CurrentVersion = 2;
+    static constexpr int CurrentVersion = 3;
 
     // What one version adds, as statements that run in order on a roster of the version before.
     struct UpgradeStep

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QTest>
@@ -69,6 +70,7 @@ private slots:
     void commands_data();
     void commands();
     void jsonOutput();
+    void matchCommands();
     void exchange();
     void unusableRosters_data();
     void unusableRosters();
@@ -220,6 +222,50 @@ void tst_cli::jsonOutput()
     QCOMPARE(LoadSettings().userDST, false);
 }
 
+void tst_cli::matchCommands()
+{
+    TestRoster roster;
+    arrange(roster);
+    // Monday 8 PM GMT is 4 PM on the user's clock: Ann's evening, after Ben's start.
+    const QStringList plan {"match",   "plan", "--at",     "12/14/2099 4:00 PM", "--length", "60",
+                            "--title", "Cup",  "--member", "Alpha - Ann",        "--member", "Ben",
+                            "--min",   "2",    "--json"};
+    const QJsonObject planned = cli(plan, roster).json();
+    QCOMPARE(planned["line"].toString(), "Mon 12/14 04:00 PM · 0 yes · 2 no answer — minimum 2 not met");
+    QCOMPARE(planned["players"].toInt(), 2);
+    const QString key = planned["key"].toString();
+    const QString ics = roster.filePath("ben.ics");
+    // Each in turn on the one roster: arguments (KEY for the match's), exit status, and what
+    // stdout or stderr holds.
+    const QList<std::tuple<QStringList, int, QString>> steps {
+        {{"match", "answer", "KEY", "Ben", "yes", "--note", "on time"},
+         0,
+         "Ben said yes. Cup: Mon 12/14 04:00 PM"},
+        {{"match", "answer", "cup", "Ben", "perhaps"}, 1, "The answer is yes, maybe, late or no."},
+        {{"match", "answer", "KEY", "Zed", "yes"}, 1, "No member is named \"Zed\"."},
+        {{"match", "attended", "KEY", "Ben", "yes"}, 1, "Attendance can be taken once \"Cup\" has started."},
+        {{"match", "show", "Cup"}, 0, "  Ben: yes (cannot play then) — on time"},
+        {{"match", "reminder", "KEY", "--json"}, 0, "\"notAnswered\": [\n        \"Ann\"\n    ]"},
+        {{"match", "ics", "--member", "Ben", "--out", ics}, 0, "Calendar written: " + ics},
+        {{"matches", "--past"}, 0, "No past matches."},
+        {plan.mid(0, plan.size() - 1), 0, "Planned Cup"},
+        {{"match", "show", "Cup"}, 1, "2 matches are titled \"Cup\"; give one of their keys:"},
+        {{"match", "cancel", "KEY", "--json"}, 0, "\"cancelled\": true"},
+    };
+    for (const auto& [arguments, status, text] : steps) {
+        QStringList typed = arguments;
+        typed.replaceInStrings(QRegularExpression("^KEY$"), key);
+        const Run run = cli(typed, roster);
+        QVERIFY2(
+            run.status == status && (status == 0 ? run.out : run.err).contains(text),
+            qPrintable(typed.join(' ') + " gave " + QString::number(run.status) + ": " + run.out + run.err));
+    }
+    QFile file(ics);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("PARTSTAT=ACCEPTED:urn:uuid:"));
+    QCOMPARE(roster.count("Matches"), 2);
+}
+
 void tst_cli::exchange()
 {
     TestRoster roster;
@@ -275,7 +321,7 @@ void tst_cli::unusableRosters()
     TestRoster roster;
     roster.addPagesOfMembers(roster.addDivision("A"), 60);
     if (spoil == "newer")
-        roster.db().exec("PRAGMA user_version = 3");
+        roster.db().exec("PRAGMA user_version = 4");
     const QString path = roster.location();
     roster.db().close();
     QFile file(path);

@@ -37,7 +37,7 @@ private slots:
 void tst_Store::newRosterHasStandardZonesAndReopens()
 {
     TestRoster roster;
-    QCOMPARE(roster.db().connection().tables().size(), 7); // and Invitations
+    QCOMPARE(roster.db().connection().tables().size(), 9); // and Invitations
     for (const QString& table : RosterSchema::copiedTableNames())
         QVERIFY2(roster.db().connection().tables().contains(table, Qt::CaseInsensitive), qPrintable(table));
     roster.addDivision("Alpha");
@@ -75,9 +75,9 @@ void tst_Store::refusesForeignFiles_data()
     QTest::newRow("missing column") << QByteArray(
         "CREATE TABLE Divisions (DIV_PK BLOB, DIV_Name TEXT, DIV_Notes TEXT)")
                                     << notOpened << "no column DIV_Hide";
-    QTest::newRow("newer roster") << QByteArray("PRAGMA user_version = 3") << notOpened
-                                  << "written by a newer version of Tallyhold (roster version 3; this "
-                                     "version reads rosters up to version 2)";
+    QTest::newRow("newer roster") << QByteArray("PRAGMA user_version = 4") << notOpened
+                                  << "written by a newer version of Tallyhold (roster version 4; this "
+                                     "version reads rosters up to version 3)";
     QTest::newRow("damaged") << QByteArray("CREATE TABLE Other (x INTEGER)damaged") << "RosterDamaged"
                              << "is damaged";
 }
@@ -135,7 +135,8 @@ void tst_Store::olderRosterIsUpgraded()
     // A roster of the first version, whose user changed a standard zone.
     roster.db().exec("UPDATE TimeZones SET TZ_GMT_Offset = 361 WHERE TZ_PK = 2");
     roster.db().exec("ALTER TABLE TimeZones DROP COLUMN TZ_IANA");
-    roster.db().exec("DROP TABLE MemberChanges");
+    for (const char* table : {"MemberChanges", "Matches", "MatchPlayers"})
+        roster.db().exec(QStringLiteral("DROP TABLE ") + QLatin1String(table));
     roster.db().exec("PRAGMA user_version = 0");
     const QStringList before = roster.rows();
     const QString path = roster.db().path();
@@ -201,13 +202,14 @@ void tst_Store::unusableRostersStayUnchanged()
     roster.addPagesOfMembers(roster.addDivision("A"), 60);
     if (spoil.contains("older")) {
         roster.db().exec("ALTER TABLE TimeZones DROP COLUMN TZ_IANA");
-        roster.db().exec("DROP TABLE MemberChanges");
+        for (const char* table : {"MemberChanges", "Matches", "MatchPlayers"})
+            roster.db().exec(QStringLiteral("DROP TABLE ") + QLatin1String(table));
         roster.db().exec("PRAGMA user_version = 0");
     }
     if (spoil == "older failing")
         roster.failWrites("BEFORE UPDATE ON TimeZones");
     if (spoil == "newer")
-        roster.db().exec("PRAGMA user_version = 3");
+        roster.db().exec("PRAGMA user_version = 4");
     const QString path = QFileInfo(roster.db().path()).absoluteFilePath();
     roster.db().close();
     if (backup)
