@@ -176,12 +176,14 @@ QString matchArticle(const SignupMatch& match, const QString& token, const QStri
         html += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">This match has started. It can no "
                                "longer be answered.</p>\n")
                     .arg(id);
-    html += QStringLiteral("<p class=\"answer\" id=\"answer-%1\">").arg(id)
-        + (match.answer == MatchAnswer::None
-               ? QStringLiteral("You have not answered yet.")
-               : QStringLiteral("Your answer: <strong>%1</strong>").arg(answerWord(match.answer))
-                   + (match.note.isEmpty() ? QString() : QStringLiteral(" · ") + esc(match.note)))
-        + QStringLiteral("</p>\n");
+    // A match no longer answered shows only an answer that was given.
+    if (answerable(match) || match.answer != MatchAnswer::None)
+        html += QStringLiteral("<p class=\"answer\" id=\"answer-%1\">").arg(id)
+            + (match.answer == MatchAnswer::None
+                   ? QStringLiteral("You have not answered yet.")
+                   : QStringLiteral("Your answer: <strong>%1</strong>").arg(answerWord(match.answer))
+                       + (match.note.isEmpty() ? QString() : QStringLiteral(" · ") + esc(match.note)))
+            + QStringLiteral("</p>\n");
     if (state.answered == match.key)
         html += QStringLiteral("<p class=\"saved\" id=\"answered-%1\" role=\"status\">Answer saved.</p>\n")
                     .arg(id);
@@ -195,7 +197,8 @@ QString matchArticle(const SignupMatch& match, const QString& token, const QStri
         + hiddenFields(csrf, QStringLiteral("answer"))
         + QStringLiteral("<input type=\"hidden\" name=\"match\" value=\"%1\">\n").arg(id);
     html += QStringLiteral(
-                "<p class=\"note\"><label><span>Note for the leader (optional)</span> <input "
+                "<p class=\"note\"><label><span>Note for the leader (optional; sent with the answer you "
+                "pick)</span> <input "
                 "type=\"text\" name=\"note\" id=\"note-%1\" maxlength=\"%2\" value=\"%3\"%4></label></p>\n")
                 .arg(id)
                 .arg(MatchPlayer::MaxNoteLength)
@@ -279,6 +282,9 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
         html += QStringLiteral("<p class=\"due\" id=\"matches-due\"><a href=\"#matches\">%1</a></p>\n")
                     .arg(due == 1 ? QStringLiteral("A match waits for your answer")
                                   : QStringLiteral("%1 matches wait for your answer").arg(due));
+    else if (!sheet.matches.isEmpty())
+        html += QStringLiteral("<p class=\"jump\"><a href=\"#matches\">Your matches (%1)</a></p>\n")
+                    .arg(sheet.matches.size());
     if (state.saved)
         html += QStringLiteral("<p class=\"saved\" id=\"saved\" role=\"status\">Saved.</p>\n");
     if (state.refusal && !onSlot && !onZone)

@@ -323,16 +323,14 @@ void tst_SignupWeb::answersThroughThePage_data()
     QTest::newRow("cancelled")
         << "answer=yes"
         << "cancelled" << 422
-        << "This match was cancelled. It can no longer be answered.</p>\n<p class=\"answer\" "
-           "id=\"answer-{key}\">You have not answered yet.</p>\n<p class=\"error\" "
+        << "This match was cancelled. It can no longer be answered.</p>\n<p class=\"error\" "
            "id=\"answer-error\" role=\"alert\">&quot;Training&quot; was cancelled; it "
            "cannot be answered.</p>\n</article>"
         << "none:";
     QTest::newRow("started")
         << "answer=yes"
         << "started" << 422
-        << "This match has started. It can no longer be answered.</p>\n<p class=\"answer\" "
-           "id=\"answer-{key}\">You have not answered yet.</p>\n<p class=\"error\" "
+        << "This match has started. It can no longer be answered.</p>\n<p class=\"error\" "
            "id=\"answer-error\" role=\"alert\">&quot;Warm-up&quot; has started; it "
            "cannot be answered any more.</p>\n</article>"
         << "none:";
