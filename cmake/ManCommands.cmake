@@ -16,7 +16,7 @@ foreach(line IN LISTS lines)
     if(line MATCHES "^      (.*)$")
         string(APPEND roff "${CMAKE_MATCH_1}\n")
     elseif(line MATCHES "^  ([a-z ]+[a-z])(( [A-Z][^ ]*)*)$")
-        # A command may take several arguments ("match answer MATCH MEMBER ANSWER").
+        # Arguments are upper case, one or several ("MATCH MEMBER ANSWER").
         string(APPEND roff ".TP\n\\fB${CMAKE_MATCH_1}\\fR")
         string(STRIP "${CMAKE_MATCH_2}" arguments)
         if(arguments)
