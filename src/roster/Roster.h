@@ -206,6 +206,11 @@ public:
     // change of another member is refused as a link that is no longer valid.
     RecordKey addSignupChange(const Invitation& link, const MemberChangeForm& form);
     void removeSignupChange(const Invitation& link, const RecordKey& change);
+    // The member's answer to a match through their link, with the link's note of the save:
+    // answerMatch's refusals; a match the member is not invited to is refused as a link that is
+    // no longer valid.
+    void answerSignupMatch(const Invitation& link, const RecordKey& match, MatchAnswer answer,
+                           const QString& note);
     // Whether a link command was refused because the link is no longer valid, or was used on
     // what is not its member's.
     static bool isLinkInvalid(const RosterError& error);

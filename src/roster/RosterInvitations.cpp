@@ -1,6 +1,7 @@
 // The roster session's sign-up link commands.
-#include "Roster.h"
+#include "RosterPrivate.h"
 
+#include "matches/MatchStore.h"
 #include "members/MemberChangeStore.h"
 #include "members/MemberWrites.h"
 #include "store/RosterError.h"
@@ -18,6 +19,36 @@ QDateTime now()
 RosterError linkInvalid()
 {
     return RosterError(ErrorKind::RowVanished, QStringLiteral("This link is no longer valid"));
+}
+
+// "Sat 12/12/2026 08:00 PM"; QDate's format names days in English whatever the system's language.
+QString shownMoment(const DateTime& local, const QString& dateFormat)
+{
+    return local.date().toString(dateFormat) + QLatin1Char(' ') + local.toHhMmAmPm();
+}
+
+SignupMatch signupMatch(const Match& match, const RecordKey& member, const ZoneRule& clock, qint64 nowUnix)
+{
+    SignupMatch shown;
+    shown.key = match.key;
+    shown.title = match.title;
+    shown.notes = match.notes;
+    const DateTime start = clock.fromGMT(match.start);
+    const DateTime end = clock.fromGMT(match.end());
+    shown.start = shownMoment(start, QStringLiteral("ddd MM/dd/yyyy"));
+    shown.end = end.date() == start.date() ? end.toHhMmAmPm() : shownMoment(end, QStringLiteral("ddd MM/dd"));
+    shown.length = match.length;
+    shown.cancelled = match.cancelled;
+    shown.started = match.unixStart() <= nowUnix;
+    for (const MatchPlayer& player : match.players) {
+        ++shown.players;
+        shown.yes += player.answer == MatchAnswer::Yes ? 1 : 0;
+        if (player.member == member) {
+            shown.answer = player.answer;
+            shown.note = player.note;
+        }
+    }
+    return shown;
 }
 
 } // namespace
@@ -55,8 +86,9 @@ std::optional<Invitation> Roster::invitation(const QString& token) const
 
 SignupSheet Roster::signupSheet(const RecordKey& member) const
 {
-    // One read of the zones serves the form and the preview.
-    cTimeFuncs times(ZoneStore(m_db).rows());
+    // One read of the zones serves the form, the preview and the matches.
+    const QList<ZoneRow> zones = ZoneStore(m_db).rows();
+    cTimeFuncs times(zones);
     const MemberEdit edit = memberForEdit(member, times);
     const MemberInfo info = memberInfo(member, {}, times);
     SignupSheet sheet;
@@ -69,6 +101,16 @@ SignupSheet Roster::signupSheet(const RecordKey& member) const
     sheet.preview = info.days;
     sheet.changes = memberChanges(member);
     sheet.lastSaved = selfUpdated(member);
+
+    // The member's own clock; the leader's while they have no zone, which the page then says.
+    const auto own = std::find_if(zones.cbegin(), zones.cend(),
+                                  [&](const ZoneRow& zone) { return sheet.zoneKey == zone.key; });
+    sheet.matchZone = own == zones.cend() ? m_preferences.userTimeZone.trimmed() : own->name.trimmed();
+    const ZoneRule clock = own == zones.cend() ? times.rule(m_preferences.userTimeZone, m_preferences.userDST)
+                                               : times.rule(own->name, own->daylight.toInt() != 0);
+    const qint64 at = QDateTime::currentSecsSinceEpoch();
+    for (const Match& match : memberMatches(member))
+        sheet.matches.append(signupMatch(match, member, clock, at));
     return sheet;
 }
 
@@ -137,6 +179,25 @@ void Roster::removeSignupChange(const Invitation& link, const RecordKey& change)
     InvitationStore(m_db).markSaved(link.key, now());
     transaction.commit();
     emit membersChanged();
+}
+
+void Roster::answerSignupMatch(const Invitation& link, const RecordKey& match, MatchAnswer answer,
+                               const QString& note)
+{
+    m_db.checkWritable();
+    RosterPrivate::announceIfGone(*this, &Roster::matchesChanged, [&] {
+        Transaction transaction(m_db);
+        // The page lists only the member's own matches: another's key did not come from it.
+        const std::optional<Match> found = MatchStore(m_db).load(match);
+        if (found
+            && std::none_of(found->players.cbegin(), found->players.cend(),
+                            [&](const MatchPlayer& player) { return player.member == link.member; }))
+            throw linkInvalid();
+        writeAnswer(match, link.member, answer, note);
+        InvitationStore(m_db).markSaved(link.key, now());
+        transaction.commit();
+    });
+    emit matchesChanged();
 }
 
 QDateTime Roster::selfUpdated(const RecordKey& member) const

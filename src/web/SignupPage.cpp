@@ -3,6 +3,8 @@
 #include "store/RecordKey.h"
 #include "time/DateTime.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* const DayNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday / Sunday"};
@@ -127,6 +129,133 @@ QString changesSection(const SignupSheet& sheet, const QString& token, const QSt
     return html;
 }
 
+// "45 minutes", "2 hours", "1 h 30 min".
+QString lengthText(int minutes)
+{
+    if (minutes < 60)
+        return QStringLiteral("%1 minutes").arg(minutes);
+    if (minutes % 60 == 0)
+        return minutes == 60 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60);
+    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+}
+
+QString answerWord(MatchAnswer answer)
+{
+    const QString name = AnswerName(answer);
+    return name.left(1).toUpper() + name.mid(1);
+}
+
+bool answerable(const SignupMatch& match)
+{
+    return !match.cancelled && !match.started;
+}
+
+// One match: when, how many said yes, the member's answer, and the buttons that change it, or
+// the line that says why it can no longer be answered.
+QString matchArticle(const SignupMatch& match, const QString& token, const QString& csrf,
+                     const SignupPage::State& state)
+{
+    const QString id = KeyToHex(match.key);
+    const bool refused = state.answerRefusal && state.refusedMatch == match.key;
+    QString html = QStringLiteral("<article class=\"match%1\" id=\"match-%2\" aria-labelledby=\"title-%2\">\n"
+                                  "<h3 id=\"title-%2\">%3</h3>\n")
+                       .arg(answerable(match) ? QString() : QStringLiteral(" closed"), id, esc(match.title));
+    html += QStringLiteral("<p class=\"when\" id=\"when-%1\">%2 – %3 <span class=\"length\">(%4)</span></p>\n"
+                           "<p class=\"count\" id=\"count-%1\">%5 of %6 said yes</p>\n")
+                .arg(id, esc(match.start), esc(match.end), lengthText(match.length))
+                .arg(match.yes)
+                .arg(match.players);
+    if (!match.notes.isEmpty())
+        html += QStringLiteral("<p class=\"notes\">%1</p>\n").arg(esc(match.notes));
+    if (match.cancelled)
+        html
+            += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">This match was cancelled. It can no "
+                              "longer be answered.</p>\n")
+                   .arg(id);
+    else if (match.started)
+        html += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">This match has started. It can no "
+                               "longer be answered.</p>\n")
+                    .arg(id);
+    // A match no longer answered shows only an answer that was given.
+    if (answerable(match) || match.answer != MatchAnswer::None)
+        html += QStringLiteral("<p class=\"answer\" id=\"answer-%1\">").arg(id)
+            + (match.answer == MatchAnswer::None
+                   ? QStringLiteral("You have not answered yet.")
+                   : QStringLiteral("Your answer: <strong>%1</strong>").arg(answerWord(match.answer))
+                       + (match.note.isEmpty() ? QString() : QStringLiteral(" · ") + esc(match.note)))
+            + QStringLiteral("</p>\n");
+    if (state.answered == match.key)
+        html += QStringLiteral("<p class=\"saved\" id=\"answered-%1\" role=\"status\">Answer saved.</p>\n")
+                    .arg(id);
+    if (refused)
+        html += errorLine(*state.answerRefusal, QStringLiteral("answer-error"));
+    if (!answerable(match))
+        return html + QStringLiteral("</article>\n");
+
+    html += QStringLiteral("<form method=\"post\" action=\"/m/%1#match-%2\" autocomplete=\"off\">\n")
+                .arg(token, id)
+        + hiddenFields(csrf, QStringLiteral("answer"))
+        + QStringLiteral("<input type=\"hidden\" name=\"match\" value=\"%1\">\n").arg(id);
+    html += QStringLiteral(
+                "<p class=\"note\"><label><span>Note for the leader (optional; sent with the answer you "
+                "pick)</span> <input "
+                "type=\"text\" name=\"note\" id=\"note-%1\" maxlength=\"%2\" value=\"%3\"%4></label></p>\n")
+                .arg(id)
+                .arg(MatchPlayer::MaxNoteLength)
+                .arg(esc(refused ? state.typedNote : match.note),
+                     refused ? QStringLiteral(" aria-describedby=\"answer-error\"") : QString());
+    html += QStringLiteral("<p class=\"answers\" role=\"group\" aria-label=\"Answer for %1\">")
+                .arg(esc(match.title));
+    for (const MatchAnswer answer :
+         {MatchAnswer::Yes, MatchAnswer::Maybe, MatchAnswer::Late, MatchAnswer::No}) {
+        const bool chosen = match.answer == answer;
+        html += QStringLiteral("<button type=\"submit\" name=\"answer\" value=\"%1\" id=\"%1-%2\" "
+                               "aria-pressed=\"%3\">%4</button>")
+                    .arg(AnswerName(answer), id, chosen ? QStringLiteral("true") : QStringLiteral("false"),
+                         answerWord(answer));
+    }
+    return html + QStringLiteral("</p>\n</form>\n</article>\n");
+}
+
+// The member's upcoming matches, and their calendar feed.
+QString matchesSection(const SignupSheet& sheet, const QString& token, const QString& csrf,
+                       const SignupPage::State& state)
+{
+    QString html = QStringLiteral("<section id=\"matches\" aria-labelledby=\"matches-title\">\n"
+                                  "<h2 id=\"matches-title\">Your matches</h2>\n");
+    if (sheet.zoneKey)
+        html += QStringLiteral("<p class=\"hint\">Times in your time zone (%1).</p>\n")
+                    .arg(esc(sheet.matchZone));
+    else
+        html
+            += QStringLiteral("<p class=\"hint\">Times in the leader's time zone (%1) until you choose yours "
+                              "above.</p>\n")
+                   .arg(esc(sheet.matchZone));
+    const bool listed
+        = std::any_of(sheet.matches.cbegin(), sheet.matches.cend(),
+                      [&](const SignupMatch& match) { return match.key == state.refusedMatch; });
+    if (state.answerRefusal && !listed)
+        html += errorLine(*state.answerRefusal, QStringLiteral("answer-error"));
+    if (sheet.matches.isEmpty())
+        html += QStringLiteral("<p class=\"none\" id=\"no-matches\">No matches planned for you.</p>\n");
+    for (const SignupMatch& match : sheet.matches)
+        html += matchArticle(match, token, csrf, state);
+    if (!state.calendar.isEmpty()) {
+        const qsizetype colon = state.calendar.indexOf(QLatin1Char(':'));
+        const QString webcal = QStringLiteral("webcal") + state.calendar.mid(colon);
+        html += QStringLiteral(
+                    "<div class=\"calendar\" id=\"calendar\">\n<h3>In your calendar</h3>\n"
+                    "<p class=\"hint\">Subscribe once and your calendar app keeps your matches and their "
+                    "changes. Like this page's link, the address is yours alone.</p>\n"
+                    "<p><a class=\"button\" id=\"subscribe\" href=\"%1\">Subscribe to your matches</a></p>\n"
+                    "<p class=\"note\"><label><span>Or add this address to your calendar (Google Calendar: "
+                    "Other calendars, From URL)</span> <input type=\"text\" id=\"feed\" readonly "
+                    "value=\"%2\"></label></p>\n</div>\n")
+                    .arg(esc(webcal), esc(state.calendar));
+    }
+    return html + QStringLiteral("</section>\n");
+}
+
 } // namespace
 
 QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, const QString& csrf,
@@ -144,6 +273,18 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
                 "<h1>Your week</h1>\n<dl class=\"who\"><dt>Player Name</dt><dd id=\"player\">%1</dd>"
                 "<dt>Clan / Division</dt><dd id=\"division\">%2</dd></dl>\n")
                 .arg(esc(sheet.player), esc(sheet.division));
+    // The matches are at the foot of the page, below what a phone shows at first.
+    const qsizetype due
+        = std::count_if(sheet.matches.cbegin(), sheet.matches.cend(), [](const SignupMatch& match) {
+              return answerable(match) && match.answer == MatchAnswer::None;
+          });
+    if (due > 0)
+        html += QStringLiteral("<p class=\"due\" id=\"matches-due\"><a href=\"#matches\">%1</a></p>\n")
+                    .arg(due == 1 ? QStringLiteral("A match waits for your answer")
+                                  : QStringLiteral("%1 matches wait for your answer").arg(due));
+    else if (!sheet.matches.isEmpty())
+        html += QStringLiteral("<p class=\"jump\"><a href=\"#matches\">Your matches (%1)</a></p>\n")
+                    .arg(sheet.matches.size());
     if (state.saved)
         html += QStringLiteral("<p class=\"saved\" id=\"saved\" role=\"status\">Saved.</p>\n");
     if (state.refusal && !onSlot && !onZone)
@@ -201,6 +342,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
     }
     html += QStringLiteral("<p><button type=\"submit\" id=\"save\">Save</button></p>\n</form>\n");
     html += changesSection(sheet, token, csrf, state);
+    html += matchesSection(sheet, token, csrf, state);
     if (sheet.lastSaved.isValid())
         html += QStringLiteral("<p class=\"foot\">Last saved by you: %1 GMT</p>\n")
                     .arg(sheet.lastSaved.toString(QStringLiteral("M/d/yyyy h:mm AP")));
@@ -258,7 +400,23 @@ QByteArray SignupPage::stylesheet()
         "fieldset.kind{border:0;padding:0;margin:.4rem 0}\n"
         "fieldset.kind legend{padding:0;color:#555;font-weight:400;font-size:.9rem}\n"
         "fieldset.kind>label{display:inline-block;margin:.2rem 1.2rem .2rem 0}\n"
-        "#change-form.away .slot{opacity:.45}\n");
+        "#change-form.away .slot{opacity:.45}\n"
+        ".due{background:#fff6d6;border:1px solid #d9b949;padding:.5rem;border-radius:.4rem}\n"
+        "#matches{margin-top:1.6rem}\n"
+        ".match{background:#fff;border:1px solid #c8c8c2;border-radius:.4rem;padding:.4rem .8rem;margin:0 0 "
+        ".7rem}\n"
+        ".match.closed{background:#ecece8}\n"
+        ".match p{margin:.3rem 0}.match .length,.match .count{color:#555}\n"
+        ".match h3,.match .notes,.match .answer{overflow-wrap:anywhere;min-width:0}\n"
+        ".closed-line{color:#7a4a00;font-weight:600}\n"
+        ".answers{display:flex;flex-wrap:wrap;gap:.4rem}\n"
+        ".answers button{flex:1 1 0;min-width:4.5rem;padding:.5rem .4rem}\n"
+        // The current answer stands out by more than colour: it is bold and framed.
+        ".answers button[aria-pressed=true]{background:#2f5d8a;color:#fff;font-weight:700;border:2px solid "
+        "#1d3d5e}\n"
+        "a.button{display:inline-block;padding:.5rem "
+        "1.2rem;background:#2f5d8a;color:#fff;border-radius:.3rem;"
+        "text-decoration:none}\n");
 }
 
 QByteArray SignupPage::script()
@@ -288,5 +446,8 @@ QByteArray SignupPage::script()
                              "instead.checked = true; showKind(); } });\n"
                              "  });\n"
                              "  showKind();\n"
-                             "}\n");
+                             "}\n"
+                             // The feed's address is there to be copied whole.
+                             "var feed = document.getElementById('feed');\n"
+                             "if (feed) feed.addEventListener('focus', function () { feed.select(); });\n");
 }

@@ -22,6 +22,14 @@ struct State
     // A refused change (added or removed), and what was typed for one to add.
     std::optional<RosterError> changeRefusal;
     std::optional<MemberChangeForm> typedChange;
+    // A match just answered; or a refused answer, with the note typed for it.
+    std::optional<RecordKey> answered;
+    std::optional<RosterError> answerRefusal;
+    RecordKey refusedMatch;
+    QString typedNote;
+    // The member's calendar feed as this page was reached ("https://host/m/TOKEN/matches.ics");
+    // empty when the request named no usable host.
+    QString calendar;
 };
 
 QByteArray render(const SignupSheet& sheet, const QString& token, const QString& csrf, const State& state);

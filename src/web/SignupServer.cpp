@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QUrlQuery>
 #include <cstdio>
 #include <exception>
@@ -17,6 +18,7 @@
 namespace {
 
 const char* const TokenPath = R"(/m/([A-Za-z0-9_-]{22}))";
+const char* const CalendarPath = R"(/m/([A-Za-z0-9_-]{22})/matches\.ics)";
 const char* const Html = "text/html; charset=utf-8";
 
 // Every response: nothing inline, no framing, no sniffing, no caching, and no Referer that
@@ -80,6 +82,14 @@ MemberChangeForm readChange(const QUrlQuery& fields)
     return form;
 }
 
+// A Host header is the client's text: only a name or address with an optional port is used.
+bool isHostText(const std::string& host)
+{
+    static const QRegularExpression valid(QStringLiteral(
+        R"(^(?:[A-Za-z0-9](?:[A-Za-z0-9.-]{0,252})|\[[0-9A-Fa-f:.]{2,45}\])(?::[0-9]{1,5})?$)"));
+    return valid.match(QString::fromStdString(host)).hasMatch();
+}
+
 } // namespace
 
 struct SignupServer::Save
@@ -89,6 +99,9 @@ struct SignupServer::Save
     SignupForm form;
     MemberChangeForm change;
     RecordKey changeKey;
+    RecordKey match;
+    MatchAnswer answer = MatchAnswer::None;
+    QString note;
     QByteArray csrf;
     std::optional<RecordKey> member;
     std::optional<RosterError> refusal;
@@ -106,6 +119,7 @@ SignupServer::SignupServer(Roster& roster, const Database& store, const QString&
     , m_store(store)
     , m_server(std::make_unique<GuardedHttpServer>(certificate, key))
     , m_secret(32, Qt::Uninitialized)
+    , m_tls(!certificate.isEmpty())
 {
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(m_secret.data()), m_secret.size() / 4);
     httplib::Server& server = *m_server;
@@ -184,6 +198,9 @@ SignupServer::SignupServer(Roster& roster, const Database& store, const QString&
     });
     server.Get(TokenPath, [this](const httplib::Request& request, httplib::Response& response) {
         showPage(request, response);
+    });
+    server.Get(CalendarPath, [this](const httplib::Request& request, httplib::Response& response) {
+        showCalendar(request, response);
     });
     server.Post(TokenPath, [this](const httplib::Request& request, httplib::Response& response) {
         savePage(request, response);
@@ -301,7 +318,47 @@ void SignupServer::showPage(const httplib::Request& request, httplib::Response& 
     state.changeDone = request.has_param("added") ? SignupPage::ChangeDone::Added
         : request.has_param("removed")            ? SignupPage::ChangeDone::Removed
                                                   : SignupPage::ChangeDone::None;
+    if (request.has_param("answered")
+        && IsKeyText(QString::fromStdString(request.get_param_value("answered"))))
+        state.answered = HexToKey(QString::fromStdString(request.get_param_value("answered")));
+    const QString site = siteOf(request);
+    if (!site.isEmpty())
+        state.calendar = site + QStringLiteral("/m/%1/matches.ics").arg(token);
     page(response, 200, SignupPage::render(*sheet, token, csrfFor(token), state));
+}
+
+QString SignupServer::siteOf(const httplib::Request& request) const
+{
+    const std::string host = request.get_header_value("Host");
+    if (!isHostText(host))
+        return {};
+    QString scheme = m_tls ? QStringLiteral("https") : QStringLiteral("http");
+    // A proxy in front may take HTTPS itself; only a trusted one says so.
+    const QString peer = QString::fromStdString(GuardedHttpServer::plainAddress(request.remote_addr));
+    const size_t protos = request.get_header_value_count("X-Forwarded-Proto");
+    if (protos > 0 && m_proxies.contains(peer)) {
+        const std::string proto
+            = httplib::detail::trim_copy(request.get_header_value("X-Forwarded-Proto", protos - 1));
+        if (proto == "https" || proto == "http")
+            scheme = QString::fromStdString(proto);
+    }
+    return scheme + QStringLiteral("://") + QString::fromStdString(host);
+}
+
+void SignupServer::showCalendar(const httplib::Request& request, httplib::Response& response)
+{
+    const QString token = QString::fromStdString(request.matches[1]);
+    std::optional<QByteArray> calendar;
+    onRosterThread([&] {
+        if (const std::optional<RecordKey> member = m_roster.invitedMember(token))
+            calendar = m_roster.matchCalendar(*member);
+    });
+    if (!calendar)
+        return linkInvalid(request, response);
+    // The member's calendar app may keep a copy; nothing between them may.
+    response.headers.erase("Cache-Control");
+    response.set_header("Cache-Control", "private, no-store");
+    response.set_content(calendar->constData(), size_t(calendar->size()), "text/calendar; charset=utf-8");
 }
 
 void SignupServer::savePage(const httplib::Request& request, httplib::Response& response)
@@ -318,6 +375,7 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     const QString what = fields.queryItemValue(QStringLiteral("what"));
     const Action action = what == QLatin1String("change") ? Action::AddChange
         : what == QLatin1String("remove")                 ? Action::RemoveChange
+        : what == QLatin1String("answer")                 ? Action::Answer
                                                           : Action::Week;
     Save save;
     save.action = action;
@@ -328,11 +386,25 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     else if (action == Action::AddChange)
         save.change = readChange(fields);
     else {
-        // The page sends only keys it listed; anything else was not typed by a member.
-        const QString key = fields.queryItemValue(QStringLiteral("change"), QUrl::FullyDecoded);
+        // The page sends only keys it listed and the answers it offers; anything else was not
+        // typed by a member.
+        const QString key = fields.queryItemValue(action == Action::Answer ? QStringLiteral("match")
+                                                                           : QStringLiteral("change"),
+                                                  QUrl::FullyDecoded);
         if (!IsKeyText(key))
             return linkInvalid(request, response);
-        save.changeKey = HexToKey(key);
+        if (action == Action::RemoveChange)
+            save.changeKey = HexToKey(key);
+        else {
+            save.match = HexToKey(key);
+            const std::optional<MatchAnswer> answer
+                = ReadAnswer(fields.queryItemValue(QStringLiteral("answer"), QUrl::FullyDecoded));
+            if (!answer || *answer == MatchAnswer::None)
+                return message(response, 400, QStringLiteral("Not understood"),
+                               QStringLiteral("Open the link you were given."));
+            save.answer = *answer;
+            save.note = fields.queryItemValue(QStringLiteral("note"), QUrl::FullyDecoded);
+        }
     }
     saveOnRosterThread(save);
     if (!save.member || save.foreign)
@@ -344,17 +416,27 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     if (save.refusal && action == Action::Week) {
         state.refusal = save.refusal;
         state.typed = save.form;
+    } else if (save.refusal && action == Action::Answer) {
+        state.answerRefusal = save.refusal;
+        state.refusedMatch = save.match;
+        state.typedNote = save.note;
     } else if (save.refusal) {
         state.changeRefusal = save.refusal;
         if (action == Action::AddChange)
             state.typedChange = save.change;
     }
-    if (save.refusal)
+    if (save.refusal) {
+        const QString site = siteOf(request);
+        if (!site.isEmpty())
+            state.calendar = site + QStringLiteral("/m/%1/matches.ics").arg(token);
         return page(response, 422, SignupPage::render(*save.sheet, token, csrfFor(token), state));
-    // A change's form is at #changes, further down than a phone shows at first.
+    }
+    // A change's form and the matches are further down than a phone shows at first.
+    const QString matchId = KeyToHex(save.match);
     const QString done = action == Action::Week ? QStringLiteral("saved=1")
         : action == Action::AddChange           ? QStringLiteral("added=1#changes")
-                                                : QStringLiteral("removed=1#changes");
+        : action == Action::RemoveChange        ? QStringLiteral("removed=1#changes")
+                                                : QStringLiteral("answered=%1#match-%1").arg(matchId);
     response.set_redirect(QStringLiteral("/m/%1?%2").arg(token, done).toStdString(), 303);
 }
 
@@ -424,8 +506,10 @@ void SignupServer::saveOne(Save& save, bool inBatch)
                 m_roster.saveSignup(*link, save.form);
             else if (save.action == Action::AddChange)
                 m_roster.addSignupChange(*link, save.change);
-            else
+            else if (save.action == Action::RemoveChange)
                 m_roster.removeSignupChange(*link, save.changeKey);
+            else
+                m_roster.answerSignupMatch(*link, save.match, save.answer, save.note);
             if (part)
                 part->release();
         } catch (const RosterError& error) {

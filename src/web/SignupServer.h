@@ -14,7 +14,8 @@
 
 class Roster;
 
-// tallyhold-web's HTTP server: each member's sign-up page at /m/TOKEN, and nothing else.
+// tallyhold-web's HTTP server: each member's sign-up page at /m/TOKEN and their matches' calendar
+// at /m/TOKEN/matches.ics, and nothing else.
 // Requests are served on the library's worker threads; every roster command runs on the
 // roster's own thread (the thread that made the Roster, which must run an event loop), one at
 // a time, so the session sees one caller as it does in the window. Saves that arrive while the
@@ -47,11 +48,14 @@ public:
     void stop();
 
 private:
-    // What a form posted to the page asks for (its field "what"): the week, or adding or
-    // removing one change.
-    enum class Action { Week, AddChange, RemoveChange };
+    // What a form posted to the page asks for (its field "what"): the week, adding or removing
+    // one change, or answering a match.
+    enum class Action { Week, AddChange, RemoveChange, Answer };
     void showPage(const httplib::Request& request, httplib::Response& response);
     void savePage(const httplib::Request& request, httplib::Response& response);
+    void showCalendar(const httplib::Request& request, httplib::Response& response);
+    // "https://host:port" as the client reached this server; empty without a usable Host.
+    QString siteOf(const httplib::Request& request) const;
     void linkInvalid(const httplib::Request& request, httplib::Response& response);
     struct Save;
     void saveOnRosterThread(Save& save);
@@ -72,6 +76,7 @@ private:
     RateLimiter m_limiter;
     QByteArray m_secret;
     int m_port = 0;
+    bool m_tls = false;
     QStringList m_proxies;
     mutable std::atomic_bool m_proxyHinted {false};
     // The listening socket, once bound.

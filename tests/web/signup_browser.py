@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """A member's round in a real browser: the leader makes a link, the member opens it in headless
-Chromium, fills Tuesday and the weekend in their own zone and saves, then adds a week away; the
-roster holds the times and the away dates, and leaves the member out while away. Exits 77
+Chromium, fills Tuesday and the weekend in their own zone and saves, adds a week away, then
+answers a planned match Yes with a note; the roster holds the times, the away dates and the
+answer, and leaves the member out while away. Exits 77
 (skipped) when chromium, chromium-driver or python3-selenium is missing.
 
     signup_browser.py TALLYHOLD-WEB TALLYHOLD-CLI [SCREENSHOTS]
@@ -10,6 +11,7 @@ With SCREENSHOTS, the page at the end is saved as SCREENSHOTS-phone.png and SCRE
 """
 import datetime
 import json
+import zoneinfo
 import sqlite3
 import os
 import shutil
@@ -70,6 +72,14 @@ def main():
     today = datetime.date.today()
     away = [today + datetime.timedelta(days=14 + day) for day in range(7)]
     tuesday = next(day for day in away if day.weekday() == 1)
+    # A two-hour match four weeks ahead at 8:00 PM on the leader's clock, shown on Ann's own.
+    match_day = today + datetime.timedelta(days=28)
+    tallyhold("match", "plan", "--at", f"{match_day:%m/%d/%Y} 8:00 PM", "--length", "120", "--title",
+              "Raid <night>", "--member", "Ann")
+    match_start = datetime.datetime(match_day.year, match_day.month, match_day.day, 20,
+                                    tzinfo=zoneinfo.ZoneInfo("America/New_York")).astimezone(
+                                        zoneinfo.ZoneInfo("Europe/Berlin"))
+    match_end = match_start + datetime.timedelta(hours=2)
     port = free_port()
     link = tallyhold("link", "make", "Ann", "--address", f"http://127.0.0.1:{port}").splitlines()[0]
 
@@ -122,7 +132,26 @@ def main():
         assert browser.execute_script("var r = arguments[0].getBoundingClientRect();"
                                       "return r.top >= 0 && r.bottom <= window.innerHeight;", error)
         assert browser.find_element(By.ID, "first").get_attribute("value") == away[2].isoformat()
-        # Nothing of the changes widens the phone's page.
+        # The match, on Ann's clock, waits for her answer; she answers Yes with a note.
+        assert browser.find_element(By.ID, "matches-due").text == "A match waits for your answer"
+        match = browser.find_element(By.CSS_SELECTOR, "#matches article.match")
+        key = match.get_attribute("id").removeprefix("match-")
+        assert match.find_element(By.TAG_NAME, "h3").text == "Raid <night>"
+        when = match.find_element(By.CLASS_NAME, "when").text
+        expected = f"{match_start:%a %m/%d/%Y %I:%M %p} – {match_end:%I:%M %p} (2 hours)"
+        assert when == expected, (when, expected)
+        assert match.find_element(By.CLASS_NAME, "count").text == "0 of 1 said yes"
+        browser.find_element(By.ID, f"note-{key}").send_keys("bringing snacks")
+        browser.find_element(By.ID, f"yes-{key}").click()
+        WebDriverWait(browser, 10).until(lambda b: b.find_elements(By.ID, f"answered-{key}"))
+        answer = browser.find_element(By.ID, f"answer-{key}").text
+        assert answer == "Your answer: Yes · bringing snacks", answer
+        assert browser.find_element(By.ID, f"yes-{key}").get_attribute("aria-pressed") == "true"
+        assert browser.find_element(By.ID, f"count-{key}").text == "1 of 1 said yes"
+        assert not browser.find_elements(By.ID, "matches-due")
+        feed = browser.find_element(By.ID, "subscribe").get_attribute("href")
+        assert feed == f"webcal://127.0.0.1:{port}/m/{link.rsplit('/', 1)[1]}/matches.ics", feed
+        # Nothing of the changes or the matches widens the phone's page.
         assert browser.execute_script("return document.documentElement.scrollWidth <= window.innerWidth")
         if screenshot:
             for name, width in (("phone", 390), ("desktop", 1280)):
@@ -144,13 +173,16 @@ def main():
     with sqlite3.connect(roster) as store:
         rows = store.execute("SELECT CHG_First, CHG_Last, CHG_Away, CHG_Note FROM MemberChanges").fetchall()
     assert rows == [(away[0].isoformat(), away[-1].isoformat(), 1, "holiday")], rows
+    with sqlite3.connect(roster) as store:
+        answers = store.execute("SELECT MPL_Answer, MPL_Note FROM MatchPlayers").fetchall()
+    assert answers == [(1, "bringing snacks")], answers
     for day, listed in ((tuesday, []), (tuesday + datetime.timedelta(days=7), ["Ann"])):
         available = json.loads(tallyhold("--json", "available", "--at", f"{day:%m/%d/%Y} 9:00 PM", "--zone", "CET",
                                          "--member", "Ann"))
         assert available["available"] == listed, (day, available)
     assert link.rsplit("/", 1)[1] not in log, "the log carries the token"
     shutil.rmtree(work, ignore_errors=True)
-    print("member saved Tuesday and the weekend, and a week away, through the browser")
+    print("member saved Tuesday and the weekend, a week away and a Yes to a match, through the browser")
     return 0
 
 

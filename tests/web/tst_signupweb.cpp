@@ -26,6 +26,10 @@ private slots:
     void refusedRequestsWriteNothing();
     void changesThroughThePage_data();
     void changesThroughThePage();
+    void answersThroughThePage_data();
+    void answersThroughThePage();
+    void calendarFeed_data();
+    void calendarFeed();
     void savesArrivingTogether();
     void deadLinks_data();
     void deadLinks();
@@ -83,6 +87,16 @@ struct Site
     {
         const std::string target = (path.isEmpty() ? "/m/" + token : path).toStdString();
         return send([&](httplib::Client& client) { return client.Post(target, body.toStdString(), type); });
+    }
+    // A two-hour match on 12/12/2099 at 8:00 PM on the leader's clock.
+    RecordKey plan(const QString& title, const QList<RecordKey>& members)
+    {
+        MatchForm form;
+        form.at = "12/12/2099 8:00 PM";
+        form.length = "120";
+        form.title = title;
+        form.members = members;
+        return roster.session().planMatch(roster.session().viewpoint(), form);
     }
     QString csrf()
     {
@@ -282,6 +296,181 @@ void tst_SignupWeb::changesThroughThePage()
         QCOMPARE(site.roster.rows(), before);
 }
 
+void tst_SignupWeb::answersThroughThePage_data()
+{
+    QTest::addColumn<QString>("fields"); // {key}: the match's, Ann's own unless the row names another
+    QTest::addColumn<QString>("match"); // Ann's "open" match, or "cancelled", "started", "zebedee", "gone"
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("shown"); // in the page answered, or the one redirected to
+    QTest::addColumn<QString>("stored"); // Ann's answer and note afterwards
+    QTest::newRow("yes with a note")
+        << "answer=yes&note=after+work"
+        << "open" << 303 << "Your answer: <strong>Yes</strong> · after work</p>\n<p class=\"saved\""
+        << "yes:after work";
+    QTest::newRow("maybe") << "answer=maybe"
+                           << "open" << 303 << "value=\"maybe\" id=\"maybe-{key}\" aria-pressed=\"true\""
+                           << "maybe:";
+    QTest::newRow("late, note escaped") << "answer=late&note=%3Cb%3E%22x"
+                                        << "open" << 303 << "<strong>Late</strong> · &lt;b&gt;&quot;x</p>"
+                                        << "late:<b>\"x";
+    QTest::newRow("no") << "answer=no"
+                        << "open" << 303 << "<strong>No</strong>"
+                        << "no:";
+    QTest::newRow("note too long") << "answer=yes&note=" + QString(501, 'x') << "open" << 422
+                                   << "The note may hold at most 500 characters.</p>\n<form method=\"post\" "
+                                      "action=\"/m/{token}#match-{key}\""
+                                   << "none:";
+    QTest::newRow("cancelled")
+        << "answer=yes"
+        << "cancelled" << 422
+        << "This match was cancelled. It can no longer be answered.</p>\n<p class=\"error\" "
+           "id=\"answer-error\" role=\"alert\">&quot;Training&quot; was cancelled; it "
+           "cannot be answered.</p>\n</article>"
+        << "none:";
+    QTest::newRow("started")
+        << "answer=yes"
+        << "started" << 422
+        << "This match has started. It can no longer be answered.</p>\n<p class=\"error\" "
+           "id=\"answer-error\" role=\"alert\">&quot;Warm-up&quot; has started; it "
+           "cannot be answered any more.</p>\n</article>"
+        << "none:";
+    QTest::newRow("wrong form token") << "csrf=x&answer=yes"
+                                      << "open" << 403 << "This page is out of date."
+                                      << "none:";
+    QTest::newRow("another member's match") << "answer=yes"
+                                            << "zebedee" << 404 << "<h1>This link is no longer valid</h1>"
+                                            << "none:";
+    QTest::newRow("not a key") << "answer=yes&match=1"
+                               << "open" << 404 << "<h1>This link is no longer valid</h1>"
+                               << "none:";
+    QTest::newRow("not an answer") << "answer=none"
+                                   << "open" << 400 << "<h1>Not understood</h1>"
+                                   << "none:";
+    QTest::newRow("match gone")
+        << "answer=yes"
+        << "gone" << 422
+        << "</p>\n<p class=\"error\" id=\"answer-error\" role=\"alert\">That match was "
+           "deleted in the meantime.</p>"
+        << "none:";
+}
+
+void tst_SignupWeb::answersThroughThePage()
+{
+    QFETCH(QString, fields);
+    QFETCH(QString, match);
+    QFETCH(int, status);
+    QFETCH(QString, shown);
+    QFETCH(QString, stored);
+    Site site;
+    Roster& session = site.roster.session();
+    const RecordKey open = site.plan("Cup <final>", {site.ann, site.zebedee});
+    const QHash<QString, RecordKey> keys {
+        {"open", open},
+        {"cancelled", site.plan("Training", {site.ann})},
+        {"started", site.plan("Warm-up", {site.ann})},
+        {"zebedee", site.plan("Secret", {site.zebedee})},
+        {"gone", HexToKey(GuidDigits())},
+    };
+    session.cancelMatch(keys["cancelled"]);
+    // Begun ten minutes ago, over in two hours: still listed, no longer answered.
+    site.roster.db().exec(
+        "UPDATE Matches SET MCH_Start = ? WHERE MCH_PK = ?",
+        {DateTime::fromSeconds(QDateTime::currentSecsSinceEpoch() + DateTime::UnixDayZero - 600)
+             .toStorageText(),
+         keys["started"]});
+    const RecordKey key = keys[match];
+    const QStringList before = site.roster.rows();
+    const QString body = (fields.startsWith("csrf=") ? QString() : "csrf=" + site.csrf() + "&")
+        + "what=answer&" + (fields.contains("match=") ? QString() : "match=" + KeyToHex(key) + "&") + fields;
+    Reply reply = site.post(body);
+    QCOMPARE(reply.status, status);
+    if (status == 303) {
+        const QString location
+            = QString::fromStdString(httplib::detail::get_header_value(reply.headers, "Location", 0, ""));
+        QCOMPARE(location, "/m/" + site.token + "?answered=" + KeyToHex(key) + "#match-" + KeyToHex(key));
+        reply = site.get(location.section('#', 0, 0));
+    }
+    shown.replace("{key}", KeyToHex(key)).replace("{token}", site.token);
+    QVERIFY2(reply.body.contains(shown), qPrintable(reply.body));
+    // The page shows Ann's matches alone, titles escaped.
+    QVERIFY(reply.body.contains("<h3 id=\"title-" + KeyToHex(open) + "\">Cup &lt;final&gt;</h3>")
+            || (status >= 400 && status != 422));
+    QVERIFY(!reply.body.contains("Secret"));
+    const MatchPlayer ann
+        = session.match(key == keys["gone"] || key == keys["zebedee"] ? open : key).players.first();
+    QCOMPARE(AnswerName(ann.answer) + ":" + ann.note, stored);
+    // Only an answer written is noted as the link's save; a refusal writes nothing at all.
+    QCOMPARE(session.invitations(site.ann).first().lastSaved.isValid(), status == 303);
+    if (status != 303)
+        QCOMPARE(site.roster.rows(), before);
+}
+
+void tst_SignupWeb::calendarFeed_data()
+{
+    // The page's link to the feed, as the page was reached.
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QStringList>("proxies");
+    QTest::addColumn<QString>("proto"); // X-Forwarded-Proto
+    QTest::addColumn<QString>("feed"); // before /m/TOKEN/matches.ics; empty for no link
+    QTest::newRow("as reached") << "" << QStringList() << ""
+                                << "127.0.0.1:{port}";
+    QTest::newRow("by name") << "roster.example.org" << QStringList() << ""
+                             << "roster.example.org";
+    QTest::newRow("HTTPS at a trusted proxy") << "roster.example.org" << QStringList {"127.0.0.1"} << "https"
+                                              << "roster.example.org";
+    QTest::newRow("HTTPS said by another") << "roster.example.org" << QStringList() << "https"
+                                           << "roster.example.org";
+    QTest::newRow("host that is no host") << "x\"><script>" << QStringList() << ""
+                                          << "";
+}
+
+void tst_SignupWeb::calendarFeed()
+{
+    QFETCH(QString, host);
+    QFETCH(QStringList, proxies);
+    QFETCH(QString, proto);
+    QFETCH(QString, feed);
+    Site site;
+    site.server.setTrustedProxies(proxies);
+    const RecordKey cup = site.plan("Cup", {site.ann, site.zebedee});
+    const RecordKey secret = site.plan("Secret", {site.zebedee});
+    site.roster.session().answerMatch(cup, site.ann, MatchAnswer::Maybe);
+    const QString path = "/m/" + site.token + "/matches.ics";
+
+    httplib::Headers headers;
+    if (!host.isEmpty())
+        headers.emplace("Host", host.toStdString());
+    if (!proto.isEmpty())
+        headers.emplace("X-Forwarded-Proto", proto.toStdString());
+    const Reply page = site.send(
+        [&](httplib::Client& client) { return client.Get(("/m/" + site.token).toStdString(), headers); });
+    feed.replace("{port}", QString::number(site.server.port()));
+    const bool https = proto == "https" && !proxies.isEmpty();
+    QCOMPARE(page.body.contains("href=\"webcal://" + feed + path + "\""), !feed.isEmpty());
+    QCOMPARE(page.body.contains("value=\"" + QString(https ? "https://" : "http://") + feed + path + "\""),
+             !feed.isEmpty());
+    QCOMPARE(page.body.contains("id=\"subscribe\""), !feed.isEmpty());
+
+    const Reply calendar = site.get(path);
+    QCOMPARE(calendar.status, 200);
+    const auto header = [&](const char* name) {
+        return QString::fromStdString(httplib::detail::get_header_value(calendar.headers, name, 0, ""));
+    };
+    QCOMPARE(header("Content-Type"), "text/calendar; charset=utf-8");
+    QCOMPARE(header("Cache-Control"), "private, no-store");
+    QCOMPARE(calendar.headers.count("Cache-Control"), size_t(1));
+    QCOMPARE(header("Content-Security-Policy"),
+             QString::fromStdString(
+                 httplib::detail::get_header_value(page.headers, "Content-Security-Policy", 0, "")));
+    QCOMPARE(header("X-Content-Type-Options"), "nosniff");
+    QCOMPARE(header("Referrer-Policy"), "no-referrer");
+    // Ann's match alone, with her answer and no one else's.
+    QVERIFY(calendar.body.contains("UID:" + KeyToHex(cup).toLower() + "@tallyhold"));
+    QVERIFY(!calendar.body.contains(KeyToHex(secret).toLower()) && !calendar.body.contains("Secret"));
+    QCOMPARE(calendar.body.count("ATTENDEE"), 1);
+    QVERIFY(calendar.body.contains("PARTSTAT=TENTATIVE") && !calendar.body.contains("Zebedee"));
+}
+
 void tst_SignupWeb::savesArrivingTogether()
 {
     // Saves queued while the roster's thread is busy share one transaction: a refused one (a
@@ -341,7 +530,9 @@ void tst_SignupWeb::deadLinks()
     else
         path.chop(1);
     const QStringList before = site.roster.rows();
-    for (const Reply& reply : {site.get(path), site.post("zone=1&d0=1&d0s0=7:00&d0s1=8:00", path)}) {
+    // The page, a save and the calendar feed alike.
+    for (const Reply& reply : {site.get(path), site.post("zone=1&d0=1&d0s0=7:00&d0s1=8:00", path),
+                               site.get(path + "/matches.ics")}) {
         QCOMPARE(reply.status, 404);
         QVERIFY(reply.body.contains(
             "<h1>This link is no longer valid</h1>\n<p>Ask your clan leader for a new link.</p>"));
@@ -413,8 +604,9 @@ void tst_SignupWeb::wrongLinksAreCountedPerClient()
                 port)
             .status;
     };
+    // Wrong links to the page and to the calendar feed count alike.
     for (int attempt = 0; attempt < RateLimiter::MaxFailures; ++attempt)
-        QCOMPARE(from("/m/" + QString(22, 'B'), guesser), 404);
+        QCOMPARE(from("/m/" + QString(22, 'B') + (attempt % 2 ? "/matches.ics" : ""), guesser), 404);
     QCOMPARE(from("/m/" + site.token, guesser), 429);
     QCOMPARE(from("/m/" + site.token, member), status);
     web.terminate();
