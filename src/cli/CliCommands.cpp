@@ -209,6 +209,11 @@ CliOutput CliCommands::showMember()
     }
     if (!info.hasSchedule)
         out.lines.append(QStringLiteral("No Scheduling Information Present"));
+    // Why the member may be missing from a date's answers; `member changes --json` has them as data.
+    if (!info.changes.isEmpty())
+        out.lines.append(QStringLiteral("Away and one-off changes, on the member's clock:"));
+    for (const QString& change : info.changes)
+        out.lines.append(QStringLiteral("  ") + change);
     out.json[QStringLiteral("schedule")] = info.hasSchedule ? QJsonValue(days) : QJsonValue();
     out.warnings
         = missing(info.missingTimes ? QList<int> {info.missingTimes} : QList<int> {}, info.missingZones);
