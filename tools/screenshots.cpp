@@ -1,6 +1,7 @@
 // tallyhold_screenshots OUTDIR: opens the real main window on a small made-up roster in the
 // working directory, uses each tab as a user would, and saves a PNG of every tab and dialog.
 // scripts/screenshots.sh runs it under Xvfb.
+#include "gui/MatchesTab.h"
 #include "gui/Messages.h"
 #include "gui/frmMemberChanges.h"
 #include "gui/frmOptions.h"
@@ -216,6 +217,26 @@ int main(int argc, char* argv[])
         emit best->itemDoubleClicked(best->item(0));
     }
     ok &= save(&window, out, QStringLiteral("scheduling"));
+    {
+        // A match in three days for the first seven listed members, two required, some answers in.
+        auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMembers"));
+        QList<RecordKey> players;
+        for (int row = 0; row < std::min(7, list->count()); ++row)
+            players << list->item(row)->data(Qt::UserRole).toByteArray();
+        const QString at = date(3) + QStringLiteral(" 8:00 PM");
+        const RecordKey match = roster.planMatch(roster.viewpoint(),
+                                                 {at, QStringLiteral("90"), QStringLiteral("Cup semi-final"),
+                                                  QStringLiteral("Voice channel 15 minutes early."),
+                                                  QStringLiteral("5"), players, players.mid(0, 2)});
+        const MatchAnswer answers[]
+            = {MatchAnswer::Yes, MatchAnswer::Yes, MatchAnswer::Maybe, MatchAnswer::No, MatchAnswer::Yes};
+        for (int i = 0; i < std::min<int>(5, players.size()); ++i)
+            roster.answerMatch(match, players[i], answers[i],
+                               i == 2 ? QStringLiteral("may be late") : QString());
+        window.TabClan->setCurrentIndex(frmTallyhold::Matches);
+        window.matchesTab()->selectMatch(match);
+        ok &= save(&window, out, QStringLiteral("matches"));
+    }
     window.TabClan->setCurrentIndex(frmTallyhold::ExportImport);
     selectRows(window, "lstExportDiv", {1, 2});
     ok &= save(&window, out, QStringLiteral("export-import"));
