@@ -493,9 +493,7 @@ QList<RecordKey> CliCommands::selection() const
     const QStringList members = m_parser.values(QStringLiteral("member"));
     if (divisions.isEmpty() && members.isEmpty()) {
         // Everyone the window's list offers.
-        for (const RosterListEntry& entry : m_roster.memberList())
-            keys.append(entry.key.toByteArray());
-        return keys;
+        return m_roster.memberListKeys();
     }
     const QList<MemberRow> rows = m_roster.memberRows();
     for (const QString& name : divisions) {
