@@ -168,20 +168,26 @@ CliOutput CliCommands::members()
     for (const QString& name : m_parser.values(QStringLiteral("division")))
         divisions.append(m_lookup.division(name).key);
     const bool all = given(QStringLiteral("all"));
+    // Only the form that is printed: for a big roster either one costs as much as the reading.
+    const bool json = given(QStringLiteral("json"));
     CliOutput out;
     QJsonArray rows;
     for (const MemberRow& row : m_roster.memberRows()) {
         // A division named outright is shown even when hidden.
         if (divisions.isEmpty() ? !all && !row.listed : !divisions.contains(QVariant(row.divisionKey)))
             continue;
-        out.lines.append(row.division + QStringLiteral(" - ") + row.player);
+        if (!json) {
+            out.lines.append(row.division + QStringLiteral(" - ") + row.player);
+            continue;
+        }
         rows.append(QJsonObject {{QStringLiteral("key"), KeyToHex(row.key)},
                                  {QStringLiteral("player"), row.player},
                                  {QStringLiteral("division"), row.division},
                                  {QStringLiteral("active"), row.active},
                                  {QStringLiteral("listed"), row.listed}});
     }
-    out.json[QStringLiteral("members")] = rows;
+    if (json)
+        out.json[QStringLiteral("members")] = rows;
     return out;
 }
 
@@ -498,9 +504,7 @@ QList<RecordKey> CliCommands::selection() const
     const QStringList members = m_parser.values(QStringLiteral("member"));
     if (divisions.isEmpty() && members.isEmpty()) {
         // Everyone the window's list offers.
-        for (const RosterListEntry& entry : m_roster.memberList())
-            keys.append(entry.key.toByteArray());
-        return keys;
+        return m_roster.memberListKeys();
     }
     const QList<MemberRow> rows = m_roster.memberRows();
     for (const QString& name : divisions) {

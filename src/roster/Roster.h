@@ -74,6 +74,8 @@ public:
     QList<RosterListEntry> zoneList() const;
     // "Division - Player" for the members of divisions that exist and are not hidden.
     QList<RosterListEntry> memberList() const;
+    // The keys of memberList(), in no particular order.
+    QList<RecordKey> memberListKeys() const;
     QList<MemberRow> memberRows() const;
     // Announces every list as changed, so the front ends read the roster again.
     void refresh();

@@ -58,6 +58,18 @@ QList<RosterListEntry> members(const Database& db)
                    [](const Rows& row) { return trimmed(row, 1) + QStringLiteral(" - ") + trimmed(row, 2); });
 }
 
+QList<RecordKey> memberKeys(const Database& db)
+{
+    // Same rows as members(): a command that only needs whom to count skips the texts and the sort.
+    QList<RecordKey> keys;
+    Rows query = db.select(QStringLiteral("Select MBR_PK From Members, Divisions "
+                                          "Where MBR_FK_Division = DIV_PK And DIV_Hide = ?"),
+                           {0});
+    while (query.next())
+        keys.append(query.value(0).toByteArray());
+    return keys;
+}
+
 QList<MemberRow> memberRows(const Database& db)
 {
     QList<MemberRow> rows;

@@ -38,6 +38,8 @@ QList<RosterListEntry> divisions(const Database& db);
 QList<RosterListEntry> timeZones(const Database& db);
 // "Division - Player" for the members of divisions that exist and are not hidden.
 QList<RosterListEntry> members(const Database& db);
+// The keys of those members, in no particular order.
+QList<RecordKey> memberKeys(const Database& db);
 // Every member, hidden divisions and members without a division included, in the order of
 // the member lists.
 QList<MemberRow> memberRows(const Database& db);

@@ -14,6 +14,11 @@ QList<RosterListEntry> Roster::memberList() const
     return RosterLists::members(m_db);
 }
 
+QList<RecordKey> Roster::memberListKeys() const
+{
+    return RosterLists::memberKeys(m_db);
+}
+
 QList<MemberRow> Roster::memberRows() const
 {
     return RosterLists::memberRows(m_db);

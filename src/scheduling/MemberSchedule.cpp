@@ -21,16 +21,26 @@ const QString MemberColumns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MB
 const QString ActiveWithSchedule
     = QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK WHERE MBR_FL_Active <> 0");
 
+// The four slot bounds of a Times row (or of a join's alias, "d0."), as bytes where SQLite can.
+QString timesColumns(const Database& db, const QString& alias)
+{
+    QStringList columns;
+    for (const char* name : {"TMS_Slot1_Start", "TMS_Slot1_End", "TMS_Slot2_Start", "TMS_Slot2_End"}) {
+        const QString column = alias + QLatin1String(name);
+        columns << (db.isServer() ? column : QStringLiteral("CAST(%1 AS BLOB)").arg(column));
+    }
+    return columns.join(QStringLiteral(", "));
+}
+
 // The chosen members with each day's Times row joined: one statement, six lookups per member.
-QString joinedSql(qsizetype keys)
+QString joinedSql(const Database& db, qsizetype keys)
 {
     QString columns = MemberColumns;
     QString joins;
     for (int day = 0; day < 6; ++day) {
         const QString alias = QStringLiteral("d%1").arg(day);
-        columns += QStringLiteral(", %1, %2.TMS_PK, %2.TMS_Slot1_Start, %2.TMS_Slot1_End, "
-                                  "%2.TMS_Slot2_Start, %2.TMS_Slot2_End")
-                       .arg(ScheduleColumns::flag(day), alias);
+        columns += QStringLiteral(", %1, %2.TMS_PK, %3")
+                       .arg(ScheduleColumns::flag(day), alias, timesColumns(db, alias + QLatin1Char('.')));
         joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = %2")
                      .arg(alias, ScheduleColumns::timesKey(day));
     }
@@ -49,27 +59,30 @@ QString schedulesSql()
     return QStringLiteral("SELECT ") + columns + ActiveWithSchedule;
 }
 
-// Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
+// Stored times repeat a lot across a roster; reading each text once keeps a big run fast. A file
+// roster hands them over as their UTF-8 bytes (see timesColumns()), sparing a copy in UTF-16 each.
 class StoredTimes
 {
 public:
     std::optional<DateTime> read(const QVariant& value)
     {
-        const QString text = value.toString();
+        const QByteArray text
+            = value.typeId() == QMetaType::QByteArray ? value.toByteArray() : value.toString().toUtf8();
         if (text.isEmpty())
             return std::nullopt;
         auto found = m_read.constFind(text);
         if (found == m_read.constEnd()) {
-            const auto parsed = DateTime::fromStorageText(text);
+            const QString shown = QString::fromUtf8(text);
+            const auto parsed = DateTime::fromStorageText(shown);
             if (!parsed)
-                throw DatabaseError(QStringLiteral("The stored slot time \"%1\" cannot be read.").arg(text));
+                throw DatabaseError(QStringLiteral("The stored slot time \"%1\" cannot be read.").arg(shown));
             found = m_read.insert(text, *parsed);
         }
         return *found;
     }
 
 private:
-    QHash<QString, DateTime> m_read;
+    QHash<QByteArray, DateTime> m_read;
 };
 
 using Slots = QList<MemberSchedule::Slot>;
@@ -142,12 +155,14 @@ QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from
 {
     // Each slot's wall-clock times, recovered exactly by the fixed rule they were stored with.
     std::array<QList<WeekInterval>, 6> typed;
+    // What fromGMT adds, looked up once: a roster's worth of members asks for it a dozen times each.
+    const int shift = -time.effectiveOffset(zone, daylight);
     for (int day = 0; day < 6; ++day) {
         for (const Slot& slot : days[day].timeSlots) {
             if (!days[day].flagged || slot.end <= slot.start)
                 continue;
-            const int start = time.fromGMT(slot.start, zone, daylight).minuteOfDay();
-            const int end = time.fromGMT(slot.end, zone, daylight).minuteOfDay();
+            const int start = slot.start.addMinutes(shift).minuteOfDay();
+            const int end = slot.end.addMinutes(shift).minuteOfDay();
             typed[day].append({start, end > start ? end : end + 1440});
         }
     }
@@ -238,7 +253,7 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
             width *= 2;
         while (bound.size() < width)
             bound.append(bound.first());
-        Rows row = db.select(joinedSql(width), bound);
+        Rows row = db.select(joinedSql(db, width), bound);
         while (row.next()) {
             std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
             if (!member)
@@ -267,6 +282,8 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     };
     QList<Use> uses;
     QHash<PackedKey, qsizetype> firstUse;
+    firstUse.reserve(selected.size() * 4);
+    members.reserve(selected.size());
     Rows row = db.select(schedulesSql());
     while (row.next()) {
         std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
@@ -286,8 +303,7 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     if (uses.isEmpty())
         return members;
     Rows timesRow
-        = db.select(QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
-                                   "TMS_Slot2_End FROM Times"));
+        = db.select(QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(db, QString())));
     while (timesRow.next()) {
         const auto found = firstUse.constFind(packed(timesRow.value(0).toByteArray()));
         if (found == firstUse.constEnd())

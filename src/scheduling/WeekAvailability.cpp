@@ -60,6 +60,10 @@ WeekAvailability WeekAvailability::build(const QList<MemberSchedule>& members, c
 
     QHash<QString, int> byName;
     QList<QList<WeekInterval>> spans;
+    byName.reserve(members.size());
+    spans.reserve(members.size());
+    index.m_players.reserve(members.size());
+    index.m_playerOf.reserve(members.size());
     for (const MemberSchedule& member : members) {
         int missing = 0;
         for (int day = 0; day < 6; ++day)

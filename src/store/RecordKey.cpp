@@ -16,8 +16,7 @@ RecordKey NewRecordKey()
 {
     const QString digits = GuidDigits();
     if (digits.isEmpty())
-        throw RosterError(ErrorKind::RecordKey,
-                          QStringLiteral("No new record key could be made."));
+        throw RosterError(ErrorKind::RecordKey, QStringLiteral("No new record key could be made."));
     return HexToKey(digits);
 }
 
@@ -45,5 +44,6 @@ RecordKey HexToKey(const QString& text)
 
 QString KeyToHex(const RecordKey& key)
 {
-    return QString::fromLatin1(key.toHex()).toUpper();
+    // Hex digits are ASCII: upper-cased as bytes, without Unicode's case tables.
+    return QString::fromLatin1(key.toHex().toUpper());
 }
