@@ -38,17 +38,23 @@ QList<PageLanguage> PageLanguages::all() const
 
 PageLanguage PageLanguages::choose(const QString& link, const QString& acceptLanguage) const
 {
+    const qsizetype i = m_codes.indexOf(pick(link, acceptLanguage, m_codes));
+    return i < 0 ? PageLanguage() : PageLanguage(m_codes[i], m_translators[size_t(i)].get());
+}
+
+QString PageLanguages::pick(const QString& link, const QString& acceptLanguage, const QStringList& codes)
+{
     // A link naming no language of ours leaves the choice to the browser.
     const QStringList wanted = (link.isEmpty() ? QStringList() : QStringList {link}) + ranked(acceptLanguage);
     for (const QString& tag : wanted) {
         // English is the source: asking for it first ends the search.
         if (tag.section(QLatin1Char('-'), 0, 0).compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
             break;
-        const qsizetype i = m_codes.indexOf(match(tag, m_codes));
-        if (i >= 0)
-            return PageLanguage(m_codes[i], m_translators[size_t(i)].get());
+        const QString code = match(tag, codes);
+        if (!code.isEmpty())
+            return code;
     }
-    return PageLanguage();
+    return {};
 }
 
 QStringList PageLanguages::ranked(const QString& acceptLanguage)

@@ -45,6 +45,9 @@ public:
     // Every language offered, English first.
     QList<PageLanguage> all() const;
 
+    // The one of codes ("de", "pt_BR") that a request with link and acceptLanguage gets, as choose()
+    // picks it; empty for English.
+    static QString pick(const QString& link, const QString& acceptLanguage, const QStringList& codes);
     // The codes of Accept-Language ("pt-BR;q=0.8, ru") as the browser ranks them, best first;
     // q=0 and malformed entries left out.
     static QStringList ranked(const QString& acceptLanguage);

@@ -159,10 +159,12 @@ QString lengthText(const PageLanguage& lang, int minutes)
 {
     if (minutes < 60)
         return lang.translate("SignupPage", "%n minutes", nullptr, minutes);
+    if (minutes == 60)
+        return lang.translate("SignupPage", "1 hour");
+    const int hours = minutes / 60;
     if (minutes % 60 == 0)
-        return minutes == 60 ? lang.translate("SignupPage", "1 hour")
-                             : lang.translate("SignupPage", "%n hours", nullptr, minutes / 60);
-    return lang.translate("SignupPage", "%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+        return lang.translate("SignupPage", "%n hours", nullptr, hours);
+    return lang.translate("SignupPage", "%1 h %2 min").arg(hours).arg(minutes % 60);
 }
 
 // The button's words; the value it sends stays the English answer name.
