@@ -30,16 +30,16 @@ QList<QCommandLineOption> memberOptions(bool setting)
             << option(QStringLiteral("contact"), CliCommands::tr("Other contact info."),
                       QStringLiteral("TEXT"))
             << option(QStringLiteral("notes"), CliCommands::tr("Member notes."), QStringLiteral("TEXT"));
-    const QStringList days {QStringLiteral("Monday"),    QStringLiteral("Tuesday"),
-                            QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                            QStringLiteral("Friday"),    CliCommands::tr("Saturday / Sunday")};
+    const QStringList days {CliCommands::tr("Monday"),    CliCommands::tr("Tuesday"),
+                            CliCommands::tr("Wednesday"), CliCommands::tr("Thursday"),
+                            CliCommands::tr("Friday"),    CliCommands::tr("Saturday / Sunday")};
     const QStringList names {QStringLiteral("mon"), QStringLiteral("tue"), QStringLiteral("wed"),
                              QStringLiteral("thu"), QStringLiteral("fri"), QStringLiteral("weekend")};
     for (int day = 0; day < days.size(); ++day)
         options << option(names[day],
-                          days[day]
-                              + CliCommands::tr(": one or two slots in the member's zone, such as "
-                                                "19:00-23:00,01:00-02:00; off to clear the day."),
+                          CliCommands::tr("%1: one or two slots in the member's zone, such as "
+                                          "19:00-23:00,01:00-02:00; off to clear the day.")
+                              .arg(days[day]),
                           QStringLiteral("SLOTS"));
     return options;
 }
@@ -95,8 +95,10 @@ QList<QCommandLineOption> matchOptions(bool setting)
 {
     QList<QCommandLineOption> options {
         option(QStringLiteral("at"),
-               CliCommands::tr("The start on your clock, such as \"12/12/2026 8:00 PM\"%1.")
-                   .arg(setting ? CliCommands::tr("; moving it asks every player again") : QString()),
+               setting ? CliCommands::tr(
+                   "The start on your clock, such as \"12/12/2026 8:00 PM\"; moving it asks "
+                   "every player again.")
+                       : CliCommands::tr("The start on your clock, such as \"12/12/2026 8:00 PM\"."),
                QStringLiteral("WHEN")),
         option(QStringLiteral("length"), CliCommands::tr("The length, 15 to 1440 minutes."),
                QStringLiteral("MIN")),
@@ -138,6 +140,8 @@ QList<QCommandLineOption> clockOptions()
 
 QList<CliCommand> CliCommands::rows()
 {
+    // Only help is translated: command words, option names and argument names are what scripts
+    // type, the same in every language.
     const QString nameOrKey = QStringLiteral("NAME-OR-KEY");
     const auto notes
         = option(QStringLiteral("notes"), CliCommands::tr("Division notes."), QStringLiteral("TEXT"));

@@ -565,7 +565,7 @@ CliOutput CliCommands::available()
         out.lines.append(available.reason);
     else if (out.lines.isEmpty())
         out.lines.append(
-            CliCommands::tr("None of the %1 chosen member(s) can play then.").arg(members.size()));
+            CliCommands::tr("None of the %n chosen member(s) can play then.", nullptr, int(members.size())));
     out.json = {{QStringLiteral("date"), date},
                 {QStringLiteral("time"), time},
                 {QStringLiteral("zone"), view.userTimeZone},
@@ -597,8 +597,8 @@ CliOutput CliCommands::best()
     if (!best.reason.isEmpty())
         out.lines.append(best.reason);
     else if (out.lines.isEmpty())
-        out.lines.append(
-            CliCommands::tr("None of the %1 chosen member(s) plays at any time.").arg(members.size()));
+        out.lines.append(CliCommands::tr("None of the %n chosen member(s) plays at any time.", nullptr,
+                                         int(members.size())));
     out.json = {{QStringLiteral("zone"), view.userTimeZone},
                 {QStringLiteral("grid"), view.timeGranularity},
                 {QStringLiteral("chosen"), int(members.size())},
@@ -657,7 +657,7 @@ CliOutput CliCommands::exportDivisions()
     for (const MemberRow& row : m_roster.memberRows())
         members += divisions.contains(row.divisionKey) ? 1 : 0;
     return {{CliCommands::tr("Export Completed!"),
-             CliCommands::tr("Divisions: %1, members: %2").arg(divisions.size()).arg(members)},
+             CliCommands::tr("Divisions: %1, members: %n", nullptr, members).arg(divisions.size())},
             {{QStringLiteral("file"), path},
              {QStringLiteral("divisions"), int(divisions.size())},
              {QStringLiteral("members"), members}},
@@ -810,7 +810,7 @@ CliOutput CliCommands::copyRoster(const QCommandLineParser& parser)
     const int members = target.first(QStringLiteral("SELECT COUNT(*) FROM Members"))->value(0).toInt();
     source.close();
     target.close();
-    return {{CliCommands::tr("Copied %1 member(s) to %2").arg(members).arg(to)},
+    return {{CliCommands::tr("Copied %n member(s) to %1", nullptr, members).arg(to)},
             {{QStringLiteral("members"), members}, {QStringLiteral("to"), to}},
             {}};
 }
