@@ -4,6 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QProcess>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
@@ -261,4 +264,30 @@ QString refusal(const std::function<void()>& command)
     }
     text += QStringLiteral(": ") + error->text();
     return error->detail().isEmpty() ? text : text + QLatin1Char('\n') + error->detail();
+}
+
+bool buildCatalogue(const QString& dir, const QString& language, const QList<QStringList>& rows)
+{
+    const QString lrelease = QLibraryInfo::path(QLibraryInfo::BinariesPath) + QStringLiteral("/lrelease");
+    if (!QFileInfo(lrelease).isExecutable())
+        return false;
+    QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+                                "<TS version=\"2.1\" language=\"%1\">\n")
+                     .arg(language);
+    for (const QStringList& row : rows)
+        ts += QStringLiteral("<context><name>%1</name><message><source>%2</source>"
+                             "<translation>%3</translation></message></context>\n")
+                  .arg(row[0].toHtmlEscaped(), row[1].toHtmlEscaped(), row[2].toHtmlEscaped());
+    const QString base = dir + QStringLiteral("/tallyhold_") + language;
+    QFile file(base + QStringLiteral(".ts"));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write((ts + QStringLiteral("</TS>\n")).toUtf8());
+    file.close();
+    QProcess process;
+    process.start(
+        lrelease,
+        {QStringLiteral("-silent"), file.fileName(), QStringLiteral("-qm"), base + QStringLiteral(".qm")});
+    return process.waitForFinished(60000) && process.exitCode() == 0
+        && QFile::exists(base + QStringLiteral(".qm"));
 }

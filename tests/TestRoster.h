@@ -78,3 +78,7 @@ private:
 // What a command throws, as "Kind Field: text" ("SaveRefused Slot 2.0: ..." for day 2, slot 0) and
 // the detail on a line of its own, or an empty text when it goes through.
 QString refusal(const std::function<void()>& command);
+
+// Builds dir/tallyhold_<language>.qm from rows of {context, English source, translation} with
+// Qt's lrelease; false (the caller skips) when lrelease is not installed.
+bool buildCatalogue(const QString& dir, const QString& language, const QList<QStringList>& rows);

@@ -142,7 +142,7 @@ QString CliCommands::argument(int index) const
 QString CliCommands::required(int index, const QString& name) const
 {
     if (index >= m_arguments.size())
-        throw refusal(QStringLiteral("Give the %1.").arg(name));
+        throw refusal(CliCommands::tr("Give the %1.").arg(name));
     return m_arguments[index];
 }
 
@@ -193,18 +193,23 @@ CliOutput CliCommands::members()
 
 CliOutput CliCommands::showMember()
 {
-    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const MemberRow member = m_lookup.member(required(0, CliCommands::tr("member's NAME or KEY")));
     const MemberInfo info = m_roster.memberInfo(member.key);
     CliOutput out;
-    const QList<std::pair<QString, QString>> fields {
-        {QStringLiteral("Player"), member.player},     {QStringLiteral("Division"), member.division},
-        {QStringLiteral("Real"), info.real.trimmed()}, {QStringLiteral("Status"), info.status},
-        {QStringLiteral("E-Mail"), info.email},        {QStringLiteral("Contact"), info.contact},
-        {QStringLiteral("Time Zone"), info.timeZone},  {QStringLiteral("Notes"), info.notes}};
+    // The JSON keys stay English whatever language the captions are in.
+    const struct
+    {
+        const char* key;
+        QString caption;
+        QString value;
+    } fields[] = {{"player", tr("Player"), member.player},      {"division", tr("Division"), member.division},
+                  {"real", tr("Real"), info.real.trimmed()},    {"status", tr("Status"), info.status},
+                  {"email", tr("E-Mail"), info.email},          {"contact", tr("Contact"), info.contact},
+                  {"timezone", tr("Time Zone"), info.timeZone}, {"notes", tr("Notes"), info.notes}};
     out.json[QStringLiteral("key")] = KeyToHex(member.key);
-    for (const auto& [caption, value] : fields) {
-        out.lines.append(caption + QStringLiteral(": ") + value);
-        out.json[caption.toLower().remove(QLatin1Char(' ')).remove(QLatin1Char('-'))] = value;
+    for (const auto& field : fields) {
+        out.lines.append(field.caption + QStringLiteral(": ") + field.value);
+        out.json[QLatin1String(field.key)] = field.value;
     }
     QJsonObject days;
     for (int day = 0; day < MemberForm::DayCount; ++day) {
@@ -214,10 +219,10 @@ CliOutput CliCommands::showMember()
         days[QLatin1String(DayOptions[day])] = *info.days[day];
     }
     if (!info.hasSchedule)
-        out.lines.append(QStringLiteral("No Scheduling Information Present"));
+        out.lines.append(CliCommands::tr("No Scheduling Information Present"));
     // Why the member may be missing from a date's answers; `member changes --json` has them as data.
     if (!info.changes.isEmpty())
-        out.lines.append(QStringLiteral("Away and one-off changes, on the member's clock:"));
+        out.lines.append(CliCommands::tr("Away and one-off changes, on the member's clock:"));
     for (const QString& change : info.changes)
         out.lines.append(QStringLiteral("  ") + change);
     out.json[QStringLiteral("schedule")] = info.hasSchedule ? QJsonValue(days) : QJsonValue();
@@ -277,7 +282,7 @@ CliOutput CliCommands::saveMember(bool adding)
         form.active = true;
         saved = m_roster.addMember(memberForm(form));
     } else {
-        const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+        const MemberRow member = m_lookup.member(required(0, CliCommands::tr("member's NAME or KEY")));
         const MemberEdit edit = m_roster.memberForEdit(member.key);
         out.warnings
             = missing(edit.missingTimes ? QList<int> {edit.missingTimes} : QList<int> {}, edit.missingZones);
@@ -285,7 +290,7 @@ CliOutput CliCommands::saveMember(bool adding)
     }
     out.warnings += missing({}, saved.missingZones);
     const QString name = m_roster.memberName(saved.key);
-    out.lines.append((adding ? QStringLiteral("Added ") : QStringLiteral("Updated ")) + name
+    out.lines.append((adding ? CliCommands::tr("Added %1") : CliCommands::tr("Updated %1")).arg(name)
                      + QStringLiteral(" (") + KeyToHex(saved.key) + QLatin1Char(')'));
     out.json = {{QStringLiteral("key"), KeyToHex(saved.key)}, {QStringLiteral("player"), name}};
     return out;
@@ -293,17 +298,18 @@ CliOutput CliCommands::saveMember(bool adding)
 
 CliOutput CliCommands::removeMember()
 {
-    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const MemberRow member = m_lookup.member(required(0, CliCommands::tr("member's NAME or KEY")));
     m_roster.deleteMember(member.key);
-    return {
-        {QStringLiteral("Deleted ") + member.player}, {{QStringLiteral("key"), KeyToHex(member.key)}}, {}};
+    return {{CliCommands::tr("Deleted %1").arg(member.player)},
+            {{QStringLiteral("key"), KeyToHex(member.key)}},
+            {}};
 }
 
 CliOutput CliCommands::addChange(bool away)
 {
-    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const MemberRow member = m_lookup.member(required(0, CliCommands::tr("member's NAME or KEY")));
     if (!given(QStringLiteral("from")))
-        throw refusal(QStringLiteral("Give the first date: --from MM/DD/YYYY."));
+        throw refusal(CliCommands::tr("Give the first date: --from MM/DD/YYYY."));
     MemberChangeForm form;
     form.first = m_parser.value(QStringLiteral("from"));
     form.last = m_parser.value(QStringLiteral("to"));
@@ -317,14 +323,15 @@ CliOutput CliCommands::addChange(bool away)
         form.slotTexts = *texts;
     }
     const MemberChange change = m_roster.memberChange(m_roster.addMemberChange(member.key, form));
-    return {{QStringLiteral("Added for %1: %2 (%3)").arg(member.player, change.text(), KeyToHex(change.key))},
-            changeJson(change, member.player),
-            {}};
+    return {
+        {CliCommands::tr("Added for %1: %2 (%3)").arg(member.player, change.text(), KeyToHex(change.key))},
+        changeJson(change, member.player),
+        {}};
 }
 
 CliOutput CliCommands::memberChanges()
 {
-    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const MemberRow member = m_lookup.member(required(0, CliCommands::tr("member's NAME or KEY")));
     const bool all = given(QStringLiteral("all"));
     CliOutput out;
     QJsonArray changes;
@@ -333,8 +340,8 @@ CliOutput CliCommands::memberChanges()
         changes.append(changeJson(change, member.player));
     }
     if (changes.isEmpty())
-        out.lines.append((all ? QStringLiteral("%1 has no away dates or changes.")
-                              : QStringLiteral("%1 has no away dates or changes from today on."))
+        out.lines.append((all ? CliCommands::tr("%1 has no away dates or changes.")
+                              : CliCommands::tr("%1 has no away dates or changes from today on."))
                              .arg(member.player));
     out.json = {{QStringLiteral("member"), KeyToHex(member.key)},
                 {QStringLiteral("player"), member.player},
@@ -345,10 +352,10 @@ CliOutput CliCommands::memberChanges()
 CliOutput CliCommands::removeChange()
 {
     const QString typed
-        = required(0, QStringLiteral("change's KEY (member changes NAME shows it)")).trimmed();
+        = required(0, CliCommands::tr("change's KEY (member changes NAME shows it)")).trimmed();
     // A key never seen is no change "removed in the meantime", as the session says of one gone.
-    const QString unknown = QStringLiteral("No change has the key \"%1\"; tallyhold-cli member changes NAME "
-                                           "--all lists a member's changes with their keys.")
+    const QString unknown = CliCommands::tr("No change has the key \"%1\"; tallyhold-cli member changes NAME "
+                                            "--all lists a member's changes with their keys.")
                                 .arg(typed);
     if (!IsKeyText(typed))
         throw RosterError(ErrorKind::Selection, unknown);
@@ -363,7 +370,7 @@ CliOutput CliCommands::removeChange()
     const QString player = m_roster.memberName(change.member);
     m_roster.removeMemberChange(change.key);
     return {
-        {QStringLiteral("Removed from %1: %2").arg(player, change.text())}, changeJson(change, player), {}};
+        {CliCommands::tr("Removed from %1: %2").arg(player, change.text())}, changeJson(change, player), {}};
 }
 
 CliOutput CliCommands::divisions()
@@ -389,7 +396,7 @@ CliOutput CliCommands::saveDivision(bool adding)
     if (adding) {
         fields.name = argument(0);
     } else {
-        key = m_lookup.division(required(0, QStringLiteral("division's NAME or KEY"))).key.toByteArray();
+        key = m_lookup.division(required(0, CliCommands::tr("division's NAME or KEY"))).key.toByteArray();
         fields = m_roster.division(key);
         if (given(QStringLiteral("name")))
             fields.name = m_parser.value(QStringLiteral("name"));
@@ -402,18 +409,20 @@ CliOutput CliCommands::saveDivision(bool adding)
         key = m_roster.addDivision(fields);
     else
         m_roster.updateDivision(key, fields);
-    return {{(adding ? QStringLiteral("Added ") : QStringLiteral("Updated ")) + fields.name.trimmed()
-             + QStringLiteral(" (") + KeyToHex(key) + QLatin1Char(')')},
+    return {{(adding ? tr("Added %1") : tr("Updated %1")).arg(fields.name.trimmed()) + QStringLiteral(" (")
+             + KeyToHex(key) + QLatin1Char(')')},
             {{QStringLiteral("key"), KeyToHex(key)}},
             {}};
 }
 
 CliOutput CliCommands::removeDivision()
 {
-    const RosterListEntry division = m_lookup.division(required(0, QStringLiteral("division's NAME or KEY")));
+    const RosterListEntry division
+        = m_lookup.division(required(0, CliCommands::tr("division's NAME or KEY")));
     m_roster.deleteDivision(division.key.toByteArray());
-    return {
-        {QStringLiteral("Deleted ") + division.text}, {{QStringLiteral("key"), keyText(division.key)}}, {}};
+    return {{CliCommands::tr("Deleted %1").arg(division.text)},
+            {{QStringLiteral("key"), keyText(division.key)}},
+            {}};
 }
 
 CliOutput CliCommands::zones()
@@ -422,10 +431,10 @@ CliOutput CliCommands::zones()
     QJsonArray rows;
     for (const RosterListEntry& entry : m_roster.zoneEntries()) {
         const ZoneStore::Fields zone = m_roster.zone(entry.key.toInt());
-        out.lines.append(QStringLiteral("%1  (GMT offset %2%3%4)")
+        out.lines.append(CliCommands::tr("%1  (GMT offset %2%3%4)")
                              .arg(entry.text)
                              .arg(zone.offset)
-                             .arg(zone.daylight ? QStringLiteral(", daylight saving") : QString())
+                             .arg(zone.daylight ? CliCommands::tr(", daylight saving") : QString())
                              .arg(zone.iana.isEmpty() ? QString() : QStringLiteral(", ") + zone.iana));
         rows.append(QJsonObject {{QStringLiteral("key"), entry.key.toInt()},
                                  {QStringLiteral("name"), zone.name.trimmed()},
@@ -445,7 +454,7 @@ CliOutput CliCommands::saveZone(bool adding)
     if (adding) {
         fields.name = argument(0);
     } else {
-        key = m_lookup.zone(required(0, QStringLiteral("time zone's NAME or NUMBER"))).key.toInt();
+        key = m_lookup.zone(required(0, CliCommands::tr("time zone's NAME or NUMBER"))).key.toInt();
         fields = m_roster.zone(key);
         if (given(QStringLiteral("name")))
             fields.name = m_parser.value(QStringLiteral("name"));
@@ -472,17 +481,17 @@ CliOutput CliCommands::saveZone(bool adding)
         key = m_roster.addZone(fields);
     else
         m_roster.updateZone(key, fields);
-    return {{(adding ? QStringLiteral("Added ") : QStringLiteral("Updated ")) + fields.name.trimmed()
-             + QStringLiteral(" (") + QString::number(key) + QLatin1Char(')')},
+    return {{(adding ? tr("Added %1") : tr("Updated %1")).arg(fields.name.trimmed()) + QStringLiteral(" (")
+             + QString::number(key) + QLatin1Char(')')},
             {{QStringLiteral("key"), key}},
             {}};
 }
 
 CliOutput CliCommands::removeZone()
 {
-    const RosterListEntry zone = m_lookup.zone(required(0, QStringLiteral("time zone's NAME or NUMBER")));
+    const RosterListEntry zone = m_lookup.zone(required(0, CliCommands::tr("time zone's NAME or NUMBER")));
     m_roster.deleteZone(zone.key.toInt());
-    return {{QStringLiteral("Deleted ") + zone.text}, {{QStringLiteral("key"), zone.key.toInt()}}, {}};
+    return {{CliCommands::tr("Deleted %1").arg(zone.text)}, {{QStringLiteral("key"), zone.key.toInt()}}, {}};
 }
 
 MatchPlan CliCommands::matchPlan() const
@@ -537,7 +546,7 @@ Viewpoint CliCommands::viewpoint() const
         const std::optional<int> max = Preferences::readMaxResults(m_parser.value(QStringLiteral("max")));
         if (!max)
             throw RosterError(ErrorKind::ValueOutOfRange,
-                              QStringLiteral("Maximum Results field must be a number greater than zero"));
+                              CliCommands::tr("Maximum Results field must be a number greater than zero"));
         view.maxResults = *max;
     }
     return view;
@@ -565,7 +574,7 @@ CliOutput CliCommands::available()
         out.lines.append(available.reason);
     else if (out.lines.isEmpty())
         out.lines.append(
-            QStringLiteral("None of the %1 chosen member(s) can play then.").arg(members.size()));
+            CliCommands::tr("None of the %n chosen member(s) can play then.", nullptr, int(members.size())));
     out.json = {{QStringLiteral("date"), date},
                 {QStringLiteral("time"), time},
                 {QStringLiteral("zone"), view.userTimeZone},
@@ -597,8 +606,8 @@ CliOutput CliCommands::best()
     if (!best.reason.isEmpty())
         out.lines.append(best.reason);
     else if (out.lines.isEmpty())
-        out.lines.append(
-            QStringLiteral("None of the %1 chosen member(s) plays at any time.").arg(members.size()));
+        out.lines.append(CliCommands::tr("None of the %n chosen member(s) plays at any time.", nullptr,
+                                         int(members.size())));
     out.json = {{QStringLiteral("zone"), view.userTimeZone},
                 {QStringLiteral("grid"), view.timeGranularity},
                 {QStringLiteral("chosen"), int(members.size())},
@@ -625,7 +634,7 @@ CliOutput CliCommands::announce()
     out.lines = match.text.split(QLatin1Char('\n'));
     out.lines << QString() << match.discordLine();
     if (!match.withoutEmail().isEmpty())
-        out.lines << QStringLiteral("No e-mail: ") + match.withoutEmail().join(QStringLiteral(", "));
+        out.lines << CliCommands::tr("No e-mail: ") + match.withoutEmail().join(QStringLiteral(", "));
     out.lines << match.mailto().toString(QUrl::FullyEncoded);
     out.json = {{QStringLiteral("title"), match.title},
                 {QStringLiteral("start"), match.unixStart()},
@@ -648,16 +657,16 @@ CliOutput CliCommands::exportDivisions()
         divisions.append(m_lookup.division(name).key.toByteArray());
     m_roster.checkExport(divisions);
     // The name checked and reported is the file written: "alpha" is saved as alpha.tlx.
-    const QString path = Roster::exportPath(required(0, QStringLiteral("FILE to export to")));
+    const QString path = Roster::exportPath(required(0, CliCommands::tr("FILE to export to")));
     if (QFileInfo::exists(path) && !given(QStringLiteral("force")))
         throw RosterError(ErrorKind::ExportFailed,
-                          QStringLiteral("This Export File Already Exists... (--force overwrites it)"));
+                          CliCommands::tr("This Export File Already Exists... (--force overwrites it)"));
     m_roster.exportDivisions(divisions, path);
     int members = 0;
     for (const MemberRow& row : m_roster.memberRows())
         members += divisions.contains(row.divisionKey) ? 1 : 0;
-    return {{QStringLiteral("Export Completed!"),
-             QStringLiteral("Divisions: %1, members: %2").arg(divisions.size()).arg(members)},
+    return {{CliCommands::tr("Export Completed!"),
+             CliCommands::tr("Divisions: %1, members: %n", nullptr, members).arg(divisions.size())},
             {{QStringLiteral("file"), path},
              {QStringLiteral("divisions"), int(divisions.size())},
              {QStringLiteral("members"), members}},
@@ -666,8 +675,8 @@ CliOutput CliCommands::exportDivisions()
 
 CliOutput CliCommands::importFile()
 {
-    const ImportResult result = m_roster.importFile(required(0, QStringLiteral("FILE to import")));
-    return {{QStringLiteral("Import Completed!"), result.detail()},
+    const ImportResult result = m_roster.importFile(required(0, CliCommands::tr("FILE to import")));
+    return {{CliCommands::tr("Import Completed!"), result.detail()},
             {{QStringLiteral("divisionsAdded"), result.divisionsAdded},
              {QStringLiteral("divisionsPresent"), result.divisionsPresent},
              {QStringLiteral("membersAdded"), result.membersAdded},
@@ -709,15 +718,16 @@ CliOutput CliCommands::options()
     if (changed)
         m_roster.saveOptions(form);
     const Preferences& p = m_roster.preferences();
+    // Words for people; the JSON below keeps true and false.
     const auto yesNo = [](bool value) {
-        return value ? QStringLiteral("yes") : QStringLiteral("no");
+        return value ? tr("yes") : tr("no");
     };
-    return {{QStringLiteral("Your Time Zone: ") + p.userTimeZone,
+    return {{CliCommands::tr("Your Time Zone: ") + p.userTimeZone,
              m_roster.daylightText(p.userTimeZone, p.userDST),
-             QStringLiteral("Best Times Granularity: %1 Min").arg(p.timeGranularity),
-             QStringLiteral("Max Return on Show Best Times: %1").arg(p.maxResults),
-             QStringLiteral("Disable Message Box Verifications: ") + yesNo(p.verifyOff),
-             QStringLiteral("Name: ") + p.userName, QStringLiteral("EMail: ") + p.userEmail},
+             CliCommands::tr("Best Times Granularity: %1 Min").arg(p.timeGranularity),
+             CliCommands::tr("Max Return on Show Best Times: %1").arg(p.maxResults),
+             CliCommands::tr("Disable Message Box Verifications: ") + yesNo(p.verifyOff),
+             tr("Name: %1").arg(p.userName), tr("EMail: %1").arg(p.userEmail)},
             {{QStringLiteral("UserTimeZone"), p.userTimeZone},
              {QStringLiteral("UserDST"), p.userDST},
              {QStringLiteral("TimeGranularity"), p.timeGranularity},
@@ -730,7 +740,7 @@ CliOutput CliCommands::options()
 
 CliOutput CliCommands::makeLink()
 {
-    const MemberRow member = m_lookup.member(required(0, QStringLiteral("member's NAME or KEY")));
+    const MemberRow member = m_lookup.member(required(0, CliCommands::tr("member's NAME or KEY")));
     int days = InvitationStore::DefaultDays;
     if (given(QStringLiteral("days"))) {
         bool ok = false;
@@ -781,16 +791,16 @@ CliOutput CliCommands::links()
 
 CliOutput CliCommands::revokeLink()
 {
-    const RecordKey key = HexToKey(required(0, QStringLiteral("link's KEY (tallyhold-cli links shows it)")));
+    const RecordKey key = HexToKey(required(0, CliCommands::tr("link's KEY (tallyhold-cli links shows it)")));
     m_roster.revokeInvitation(key);
-    return {{QStringLiteral("Revoked")}, {{QStringLiteral("key"), KeyToHex(key)}}, {}};
+    return {{CliCommands::tr("Revoked")}, {{QStringLiteral("key"), KeyToHex(key)}}, {}};
 }
 
 // Neither roster is --roster's. The source must exist; the target is made when missing.
 CliOutput CliCommands::copyRoster(const QCommandLineParser& parser)
 {
     if (parser.value(QStringLiteral("from")).isEmpty() || parser.value(QStringLiteral("to")).isEmpty())
-        throw refusal(QStringLiteral("copy needs --from and --to."));
+        throw refusal(CliCommands::tr("copy needs --from and --to."));
     const QString from = RosterLocation::choose(parser.value(QStringLiteral("from")), false, QString());
     const QString to = RosterLocation::choose(parser.value(QStringLiteral("to")), false, QString());
     if (!RosterServer::isAddress(from) && !QFileInfo::exists(from))
@@ -809,7 +819,7 @@ CliOutput CliCommands::copyRoster(const QCommandLineParser& parser)
     const int members = target.first(QStringLiteral("SELECT COUNT(*) FROM Members"))->value(0).toInt();
     source.close();
     target.close();
-    return {{QStringLiteral("Copied %1 member(s) to %2").arg(members).arg(to)},
+    return {{CliCommands::tr("Copied %n member(s) to %1", nullptr, members).arg(to)},
             {{QStringLiteral("members"), members}, {QStringLiteral("to"), to}},
             {}};
 }
@@ -820,8 +830,8 @@ CliOutput CliCommands::createRoster(const QCommandLineParser& parser)
     if (path.isEmpty())
         throw refusal(QStringLiteral("--roster needs a file name."));
     if (!RosterServer::isAddress(path) && QFileInfo::exists(path))
-        throw refusal(QStringLiteral("There is a roster file %1 already.").arg(path));
+        throw refusal(CliCommands::tr("There is a roster file %1 already.").arg(path));
     // An empty server database gets its tables on the first connection.
     Database::open(path).close();
-    return {{QStringLiteral("Made a new roster in %1").arg(path)}, {{QStringLiteral("roster"), path}}, {}};
+    return {{CliCommands::tr("Made a new roster in %1").arg(path)}, {{QStringLiteral("roster"), path}}, {}};
 }

@@ -3,6 +3,7 @@
 #include "RosterLookup.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonObject>
 
 // What a command prints: text lines, or with --json one JSON object. Warnings (data the
@@ -33,6 +34,8 @@ struct CliCommand
 // their long names; arguments are the words after the command's own.
 class CliCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(CliCommands)
+
 public:
     CliCommands(Database db, const Preferences& preferences, const QCommandLineParser& parser,
                 const QStringList& arguments);

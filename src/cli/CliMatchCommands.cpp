@@ -58,8 +58,8 @@ RecordKey CliCommands::matchNamed(const QString& text) const
     if (found.isEmpty())
         throw RosterError(
             ErrorKind::Selection,
-            QStringLiteral("No match is titled \"%1\"; matches --past lists them all.").arg(text.trimmed()));
-    QString list = QStringLiteral("%1 matches are titled \"%2\"; give one of their keys:")
+            CliCommands::tr("No match is titled \"%1\"; matches --past lists them all.").arg(text.trimmed()));
+    QString list = CliCommands::tr("%1 matches are titled \"%2\"; give one of their keys:")
                        .arg(found.size())
                        .arg(text.trimmed());
     for (const Match& match : found)
@@ -102,7 +102,7 @@ CliOutput CliCommands::planMatch()
     if (given(QStringLiteral("member")) || given(QStringLiteral("division")))
         form.members = selection();
     form.required = membersNamed(QStringLiteral("require"));
-    return matchDone(m_roster.planMatch(viewpoint(), form), QStringLiteral("Planned"));
+    return matchDone(m_roster.planMatch(viewpoint(), form), tr("Planned"));
 }
 
 CliOutput CliCommands::setMatch()
@@ -133,7 +133,7 @@ CliOutput CliCommands::setMatch()
         form.required.removeAll(member);
     }
     m_roster.editMatch(view, key, form);
-    return matchDone(key, QStringLiteral("Changed"));
+    return matchDone(key, tr("Changed"));
 }
 
 CliOutput CliCommands::listMatches()
@@ -146,7 +146,7 @@ CliOutput CliCommands::listMatches()
         list.append(matchJson(summary));
     }
     if (out.lines.isEmpty())
-        out.lines << (past ? QStringLiteral("No past matches.") : QStringLiteral("No upcoming matches."));
+        out.lines << (past ? CliCommands::tr("No past matches.") : CliCommands::tr("No upcoming matches."));
     out.json[QStringLiteral("matches")] = list;
     return out;
 }
@@ -159,21 +159,20 @@ CliOutput CliCommands::showMatch()
     out.json = matchJson(status.summary);
     out.lines << summaryText(status.summary);
     if (!status.summary.match.notes.isEmpty())
-        out.lines << QStringLiteral("Notes: ") + status.summary.match.notes;
+        out.lines << tr("Notes: %1").arg(status.summary.match.notes);
     QJsonArray players;
     for (const MatchPlayerStatus& entry : status.players) {
         const MatchPlayer& player = entry.player;
         QStringList marks;
         if (player.required)
-            marks << QStringLiteral("required");
+            marks << tr("required");
         if (!entry.canPlay)
-            marks << QStringLiteral("cannot play then");
+            marks << CliCommands::tr("cannot play then");
         if (player.attended != Attended::Unknown)
-            marks << (player.attended == Attended::Yes ? QStringLiteral("came")
-                                                       : QStringLiteral("did not come"));
+            marks << (player.attended == Attended::Yes ? tr("came") : CliCommands::tr("did not come"));
         out.lines << QStringLiteral("  %1: %2%3%4")
                          .arg(player.name,
-                              player.answer == MatchAnswer::None ? QStringLiteral("no answer")
+                              player.answer == MatchAnswer::None ? CliCommands::tr("no answer")
                                                                  : AnswerName(player.answer),
                               marks.isEmpty() ? QString()
                                               : QStringLiteral(" (") + marks.join(QStringLiteral(", "))
@@ -202,9 +201,9 @@ CliOutput CliCommands::answerMatch()
     const MemberRow member = m_lookup.member(required(1, QStringLiteral("MEMBER")));
     const std::optional<MatchAnswer> answer = ReadAnswer(required(2, QStringLiteral("answer")));
     if (!answer || *answer == MatchAnswer::None)
-        throw refusal(QStringLiteral("The answer is yes, maybe, late or no."));
+        throw refusal(CliCommands::tr("The answer is yes, maybe, late or no."));
     m_roster.answerMatch(key, member.key, *answer, m_parser.value(QStringLiteral("note")));
-    return matchDone(key, member.player + QStringLiteral(" said ") + AnswerName(*answer) + QLatin1Char('.'));
+    return matchDone(key, tr("%1 said %2.").arg(member.player, AnswerName(*answer)));
 }
 
 CliOutput CliCommands::cancelMatch()
@@ -212,7 +211,7 @@ CliOutput CliCommands::cancelMatch()
     const RecordKey key = matchNamed(required(0, QStringLiteral("MATCH")));
     const bool restore = given(QStringLiteral("restore"));
     m_roster.cancelMatch(key, !restore);
-    return matchDone(key, restore ? QStringLiteral("Restored") : QStringLiteral("Cancelled"));
+    return matchDone(key, restore ? tr("Restored") : tr("Cancelled"));
 }
 
 CliOutput CliCommands::deleteMatch()
@@ -220,21 +219,21 @@ CliOutput CliCommands::deleteMatch()
     const RecordKey key = matchNamed(required(0, QStringLiteral("MATCH")));
     const QString title = m_roster.match(key).title;
     m_roster.deleteMatch(key);
-    return {{QStringLiteral("Deleted ") + title}, {{QStringLiteral("key"), KeyToHex(key)}}, {}};
+    return {{CliCommands::tr("Deleted %1").arg(title)}, {{QStringLiteral("key"), KeyToHex(key)}}, {}};
 }
 
 CliOutput CliCommands::attendedMatch()
 {
     const RecordKey key = matchNamed(required(0, QStringLiteral("MATCH")));
     const MemberRow member = m_lookup.member(required(1, QStringLiteral("MEMBER")));
-    const QString word = required(2, QStringLiteral("yes or no")).trimmed().toLower();
+    const QString word = required(2, CliCommands::tr("yes or no")).trimmed().toLower();
     if (word != QLatin1String("yes") && word != QLatin1String("no"))
-        throw refusal(QStringLiteral("Say yes or no: did %1 come?").arg(member.player));
+        throw refusal(CliCommands::tr("Say yes or no: did %1 come?").arg(member.player));
     m_roster.markAttended(key, member.key, word == QLatin1String("yes"));
     return matchDone(
         key,
         member.player
-            + (word == QLatin1String("yes") ? QStringLiteral(" came.") : QStringLiteral(" did not come.")));
+            + (word == QLatin1String("yes") ? CliCommands::tr(" came.") : CliCommands::tr(" did not come.")));
 }
 
 CliOutput CliCommands::matchReminder()
@@ -246,7 +245,7 @@ CliOutput CliCommands::matchReminder()
     if (!reminder.names.isEmpty()) {
         out.lines << reminder.mailto;
         if (!reminder.withoutEmail.isEmpty())
-            out.lines << QStringLiteral("No e-mail: ") + reminder.withoutEmail.join(QStringLiteral(", "));
+            out.lines << CliCommands::tr("No e-mail: ") + reminder.withoutEmail.join(QStringLiteral(", "));
     }
     out.json = {{QStringLiteral("key"), KeyToHex(key)},
                 {QStringLiteral("notAnswered"), QJsonArray::fromStringList(reminder.names)},
@@ -262,12 +261,12 @@ CliOutput CliCommands::matchCalendar()
     if (path.isEmpty())
         throw refusal(QStringLiteral("--out needs the file to write."));
     if (given(QStringLiteral("all")) && given(QStringLiteral("member")))
-        throw refusal(QStringLiteral("Give --all or --member, not both."));
+        throw refusal(CliCommands::tr("Give --all or --member, not both."));
     const std::optional<MemberRow> member = given(QStringLiteral("member"))
         ? std::optional(m_lookup.member(m_parser.value(QStringLiteral("member"))))
         : std::nullopt;
     m_roster.saveMatchCalendar(path, member ? member->key : RecordKey());
-    return {{QStringLiteral("Calendar written: ") + path},
+    return {{CliCommands::tr("Calendar written: ") + path},
             {{QStringLiteral("file"), path},
              {QStringLiteral("member"), member ? QJsonValue(KeyToHex(member->key)) : QJsonValue()}},
             {}};
@@ -285,7 +284,7 @@ CliOutput CliCommands::attendance()
     CliOutput out;
     QJsonArray list;
     for (const AttendanceRecord& record : m_roster.attendance(last)) {
-        out.lines << QStringLiteral("%1: invited %2, said yes %3, came %4, said yes but did not come %5")
+        out.lines << CliCommands::tr("%1: invited %2, said yes %3, came %4, said yes but did not come %5")
                          .arg(record.name)
                          .arg(record.invited)
                          .arg(record.saidYes)
@@ -295,11 +294,11 @@ CliOutput CliCommands::attendance()
                                  {QStringLiteral("name"), record.name},
                                  {QStringLiteral("invited"), record.invited},
                                  {QStringLiteral("saidYes"), record.saidYes},
-                                 {QStringLiteral("came"), record.came},
+                                 {tr("came"), record.came},
                                  {QStringLiteral("saidYesDidNotCome"), record.saidYesDidNotCome}});
     }
     if (out.lines.isEmpty())
-        out.lines << QStringLiteral("No match has been played yet.");
+        out.lines << CliCommands::tr("No match has been played yet.");
     out.json = {{QStringLiteral("last"), last}, {QStringLiteral("members"), list}};
     return out;
 }

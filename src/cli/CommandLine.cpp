@@ -13,39 +13,43 @@
 
 namespace {
 
-const QString ExitStatus
-    = QStringLiteral("Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the "
-                     "roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or "
-                     "the database failed (nothing was written). Errors go to stderr.");
+QString exitStatus()
+{
+    return CommandLine::tr("Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the "
+                           "roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or "
+                           "the database failed (nothing was written). Errors go to stderr.");
+}
 
 void addCommon(QCommandLineParser& parser)
 {
     parser.addOptions(RosterLocation::options());
     parser.addOption(QCommandLineOption(QStringLiteral("json"),
-                                        QStringLiteral("Print one JSON document instead of text.")));
+                                        CommandLine::tr("Print one JSON document instead of text.")));
     parser.addHelpOption();
     parser.addVersionOption();
 }
 
 QString overview(const QList<CliCommand>& specs)
 {
-    QString text = QStringLiteral("The Tallyhold roster and match finder from a terminal.\n\nCommands "
-                                  "(tallyhold-cli COMMAND --help shows a command's options):\n");
+    QString text = CommandLine::tr("The Tallyhold roster and match finder from a terminal.\n\nCommands "
+                                   "(tallyhold-cli COMMAND --help shows a command's options):\n");
     for (const CliCommand& spec : specs)
         text += QStringLiteral("  %1\n      %2\n")
                     .arg((spec.words + QLatin1Char(' ') + spec.arguments).trimmed(), spec.summary);
-    return text + QLatin1Char('\n') + ExitStatus;
+    return text + QLatin1Char('\n') + exitStatus();
 }
 
 // The option to correct, for a refusal that names a field of the window's forms.
 QString fieldOption(const FormField& field)
 {
     static const char* const days[] = {"--mon", "--tue", "--wed", "--thu", "--fri", "--weekend"};
-    static const char* const slotNames[] = {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
+    static const char* const slotNames[]
+        = {QT_TRANSLATE_NOOP("CommandLine", "slot 1 start"), QT_TRANSLATE_NOOP("CommandLine", "slot 1 end"),
+           QT_TRANSLATE_NOOP("CommandLine", "slot 2 start"), QT_TRANSLATE_NOOP("CommandLine", "slot 2 end")};
     switch (field.kind) {
     case FormField::Kind::Slot:
         return QStringLiteral("%1 %2").arg(QLatin1String(days[field.day]),
-                                           QLatin1String(slotNames[field.slot]));
+                                           CommandLine::tr(slotNames[field.slot]));
     case FormField::Kind::Division:
         return QStringLiteral("--division");
     case FormField::Kind::TimeZone:
@@ -81,7 +85,7 @@ QString errorLine(const RosterError& error)
     const QString field = error.field() ? fieldOption(*error.field()) : QString();
     // The window's words name one form; a terminal has no field to show the others.
     const QString forms = error.kind() == ErrorKind::TimeFormat
-        ? QStringLiteral(" Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.")
+        ? CommandLine::tr(" Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.")
         : QString();
     return (field.isEmpty() ? QString() : field + QStringLiteral(": ")) + error.text()
         + (error.detail().isEmpty() ? QString() : QStringLiteral(" (") + error.detail() + QLatin1Char(')'))
@@ -102,8 +106,8 @@ int CommandLine::run(const QStringList& arguments)
     QCommandLineParser first;
     addCommon(first);
     first.setApplicationDescription(overview(specs));
-    first.addPositionalArgument(QStringLiteral("COMMAND"), QStringLiteral("One of the commands above."),
-                                QStringLiteral("COMMAND [options]"));
+    first.addPositionalArgument(QStringLiteral("COMMAND"), tr("One of the commands above."),
+                                tr("COMMAND [options]"));
     // Options of the command are unknown here; only its words are looked for.
     first.parse(arguments);
     const QStringList words = first.positionalArguments();
@@ -119,15 +123,14 @@ int CommandLine::run(const QStringList& arguments)
             QTextStream(stdout) << helpText(first, arguments);
             return Done;
         }
-        return fail(words.isEmpty()
-                        ? QStringLiteral("Give a command; tallyhold-cli --help lists them.")
-                        : QStringLiteral("Unknown command \"%1\"; tallyhold-cli --help lists them.")
-                              .arg(words.mid(0, 2).join(QLatin1Char(' '))),
+        return fail(words.isEmpty() ? tr("Give a command; tallyhold-cli --help lists them.")
+                                    : tr("Unknown command \"%1\"; tallyhold-cli --help lists them.")
+                                          .arg(words.mid(0, 2).join(QLatin1Char(' '))),
                     Refused);
     }
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(spec->summary + QStringLiteral("\n\n") + ExitStatus);
+    parser.setApplicationDescription(spec->summary + QStringLiteral("\n\n") + exitStatus());
     addCommon(parser);
     parser.addOptions(spec->options);
     parser.addPositionalArgument(spec->arguments.isEmpty() ? spec->words : spec->arguments,
@@ -137,11 +140,10 @@ int CommandLine::run(const QStringList& arguments)
         const QStringList unknown = parser.unknownOptionNames();
         const bool weekend
             = unknown.contains(QStringLiteral("sat")) || unknown.contains(QStringLiteral("sun"));
-        return fail(
-            parser.errorText()
-                + (weekend ? QStringLiteral(" Saturday and Sunday are one day: --weekend.")
-                           : QStringLiteral(" tallyhold-cli %1 --help lists its options.").arg(spec->words)),
-            Refused);
+        return fail(parser.errorText()
+                        + (weekend ? tr(" Saturday and Sunday are one day: --weekend.")
+                                   : tr(" tallyhold-cli %1 --help lists its options.").arg(spec->words)),
+                    Refused);
     }
     if (parser.isSet(QStringLiteral("help"))) {
         QTextStream(stdout) << helpText(parser, arguments);
@@ -150,7 +152,7 @@ int CommandLine::run(const QStringList& arguments)
     const QStringList rest = parser.positionalArguments().mid(spec->words.count(QLatin1Char(' ')) + 1);
     // One argument per word of the row's ("MATCH MEMBER ANSWER" takes three).
     if (rest.size() > (spec->arguments.isEmpty() ? 0 : spec->arguments.count(QLatin1Char(' ')) + 1))
-        return fail(QStringLiteral("Too many arguments for %1: %2 (put a name with blanks in quotes).")
+        return fail(tr("Too many arguments for %1: %2 (put a name with blanks in quotes).")
                         .arg(spec->words, rest.join(QLatin1Char(' '))),
                     Refused);
 
@@ -161,7 +163,7 @@ int CommandLine::run(const QStringList& arguments)
         else if (!out.lines.isEmpty())
             stdoutStream << out.lines.join(QLatin1Char('\n')) << Qt::endl;
         for (const RosterError& warning : out.warnings)
-            fail(QStringLiteral("warning: ") + errorLine(warning), Done);
+            fail(tr("warning: ") + errorLine(warning), Done);
         return Done;
     };
     try {
@@ -169,7 +171,7 @@ int CommandLine::run(const QStringList& arguments)
             return print(spec->runAlone(parser));
         const QString path = RosterLocation::fromCommandLine(parser);
         if (path.isEmpty())
-            return fail(QStringLiteral("--roster needs a file name."), Refused);
+            return fail(tr("--roster needs a file name."), Refused);
         // A mistyped path must not quietly become a new, empty roster.
         if (!RosterServer::isAddress(path) && !QFileInfo::exists(path))
             return fail(RosterLocation::missingText(parser, path), Failed);
@@ -178,7 +180,7 @@ int CommandLine::run(const QStringList& arguments)
         const auto closing = qScopeGuard([&db] { db.close(); });
         // Said before the command runs: a write is then refused with the read-only text.
         if (db.damage())
-            fail(QStringLiteral("warning: ") + errorLine(*db.damage()), Done);
+            fail(tr("warning: ") + errorLine(*db.damage()), Done);
         CliCommands commands(db, LoadSettings(), parser, rest);
         return print(commands.run(*spec));
     } catch (const RosterError& error) {

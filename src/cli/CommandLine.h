@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 // tallyhold-cli: reads the command line, opens the roster and runs one command on a roster
 // session, printing its result to stdout and any refusal or failure to stderr.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum Status {
         Done = 0,

@@ -3,26 +3,32 @@
 #include "store/RecordKey.h"
 #include "time/DateTime.h"
 
+#include <QLocale>
 #include <algorithm>
 
 namespace {
 
-const char* const DayNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday / Sunday"};
-const char* const SlotNames[] = {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
+const char* const DayNames[]
+    = {QT_TRANSLATE_NOOP("SignupPage", "Monday"),    QT_TRANSLATE_NOOP("SignupPage", "Tuesday"),
+       QT_TRANSLATE_NOOP("SignupPage", "Wednesday"), QT_TRANSLATE_NOOP("SignupPage", "Thursday"),
+       QT_TRANSLATE_NOOP("SignupPage", "Friday"),    QT_TRANSLATE_NOOP("SignupPage", "Saturday / Sunday")};
+const char* const SlotNames[]
+    = {QT_TRANSLATE_NOOP("SignupPage", "slot 1 start"), QT_TRANSLATE_NOOP("SignupPage", "slot 1 end"),
+       QT_TRANSLATE_NOOP("SignupPage", "slot 2 start"), QT_TRANSLATE_NOOP("SignupPage", "slot 2 end")};
 
 QString esc(const QString& text)
 {
     return text.toHtmlEscaped();
 }
 
-QString head(const QString& title)
+QString head(const PageLanguage& lang, const QString& title)
 {
-    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"%2\"><head><meta charset=\"utf-8\">"
                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                           "<meta name=\"referrer\" content=\"no-referrer\">"
                           "<title>%1</title><link rel=\"stylesheet\" href=\"/static/signup.css\">"
                           "<script src=\"/static/signup.js\" defer></script></head>\n<body><main>\n")
-        .arg(esc(title));
+        .arg(esc(title), lang.tag());
 }
 
 QString errorLine(const RosterError& error, const QString& id)
@@ -54,93 +60,128 @@ QString hiddenFields(const QString& csrf, const QString& what)
         .arg(csrf, what);
 }
 
+// "?lang=de" for the page's own forms and links when the language was chosen on the page.
+QString languageQuery(const SignupPage::State& state)
+{
+    return state.languages.size() > 1 ? QStringLiteral("?lang=") + state.language.code() : QString();
+}
+
 // The member's current and coming changes, each with its Remove button, and the form to add one.
 QString changesSection(const SignupSheet& sheet, const QString& token, const QString& csrf,
                        const SignupPage::State& state)
 {
+    const PageLanguage& lang = state.language;
     const MemberChangeForm typed = state.typedChange.value_or(MemberChangeForm {});
-    QString html = QStringLiteral(
-        "<section id=\"changes\" aria-labelledby=\"changes-title\">\n"
-        "<h2 id=\"changes-title\">Away dates and one-off changes</h2>\n"
-        "<p class=\"hint\">Dates you cannot play, or play other times than your week, in your own time "
-        "zone. Add keeps each at once; Save above keeps only your week.</p>\n");
+    QString html = QStringLiteral("<section id=\"changes\" aria-labelledby=\"changes-title\">\n"
+                                  "<h2 id=\"changes-title\">%1</h2>\n<p class=\"hint\">%2</p>\n")
+                       .arg(lang.translate("SignupPage", "Away dates and one-off changes"),
+                            lang.translate("SignupPage",
+                                           "Dates you cannot play, or play other times than your week, in "
+                                           "your own time zone. Add keeps each at once; Save above keeps "
+                                           "only your week."));
     if (state.changeDone != SignupPage::ChangeDone::None)
         html += QStringLiteral("<p class=\"saved\" id=\"change-saved\" role=\"status\">%1</p>\n")
-                    .arg(state.changeDone == SignupPage::ChangeDone::Added ? QStringLiteral("Added.")
-                                                                           : QStringLiteral("Removed."));
+                    .arg(state.changeDone == SignupPage::ChangeDone::Added
+                             ? lang.translate("SignupPage", "Added.")
+                             : lang.translate("SignupPage", "Removed."));
     if (state.changeRefusal && !state.typedChange)
         html += errorLine(*state.changeRefusal, QStringLiteral("change-error"));
     if (sheet.changes.isEmpty())
-        html += QStringLiteral("<p class=\"none\" id=\"no-changes\">None.</p>\n");
+        html += QStringLiteral("<p class=\"none\" id=\"no-changes\">%1</p>\n")
+                    .arg(lang.translate("SignupPage", "None."));
     else
         html += QStringLiteral("<ul class=\"changes\" id=\"change-list\">\n");
     for (const MemberChange& change : sheet.changes) {
         const QString text = esc(change.text());
         html += QStringLiteral(
-                    "<li><span class=\"text\">%1</span><form method=\"post\" action=\"/m/%2#changes\">")
-                    .arg(text, token)
+                    "<li><span class=\"text\">%1</span><form method=\"post\" action=\"/m/%2%3#changes\">")
+                    .arg(text, token, languageQuery(state))
             + hiddenFields(csrf, QStringLiteral("remove"))
-            + QStringLiteral(
-                  "<input type=\"hidden\" name=\"change\" value=\"%1\">"
-                  "<button type=\"submit\" class=\"remove\" aria-label=\"Remove %2\">Remove</button>"
-                  "</form></li>\n")
-                  .arg(KeyToHex(change.key), text);
+            + QStringLiteral("<input type=\"hidden\" name=\"change\" value=\"%1\">"
+                             "<button type=\"submit\" class=\"remove\" aria-label=\"%2\">%3</button>"
+                             "</form></li>\n")
+                  .arg(KeyToHex(change.key), lang.translate("SignupPage", "Remove %1").arg(text),
+                       lang.translate("SignupPage", "Remove"));
     }
     if (!sheet.changes.isEmpty())
         html += QStringLiteral("</ul>\n");
 
-    html += QStringLiteral("<form method=\"post\" action=\"/m/%1#changes\" id=\"change-form\" "
+    html += QStringLiteral("<form method=\"post\" action=\"/m/%1%2#changes\" id=\"change-form\" "
                            "autocomplete=\"off\">\n")
-                .arg(token)
+                .arg(token, languageQuery(state))
         + hiddenFields(csrf, QStringLiteral("change"));
-    html += QStringLiteral("<h3>Add a change</h3>\n");
+    html += QStringLiteral("<h3>%1</h3>\n").arg(lang.translate("SignupPage", "Add a change"));
     if (state.changeRefusal && state.typedChange)
         html += errorLine(*state.changeRefusal, QStringLiteral("change-error"));
-    html += QStringLiteral(
-                "<p class=\"dates\"><label><span>First date</span> <input type=\"date\" name=\"first\" "
-                "id=\"first\" value=\"%1\"></label> <label><span>Last date</span> <input type=\"date\" "
-                "name=\"last\" id=\"last\" value=\"%2\"></label></p>\n"
-                "<p class=\"hint\">Leave the last date empty for one day.</p>\n")
-                .arg(dateValue(typed.first), dateValue(typed.last));
-    html += QStringLiteral(
-                "<fieldset class=\"kind\"><legend>On those dates</legend>\n"
-                "<label><input type=\"radio\" name=\"away\" value=\"1\" id=\"away\"%1> Away</label>\n"
-                "<label><input type=\"radio\" name=\"away\" value=\"0\" id=\"instead\"%2> "
-                "These times instead</label>\n")
-                .arg(typed.away ? QStringLiteral(" checked") : QString(),
-                     typed.away ? QString() : QStringLiteral(" checked"));
+    html += QStringLiteral("<p class=\"dates\"><label><span>%3</span> <input type=\"date\" name=\"first\" "
+                           "id=\"first\" value=\"%1\"></label> <label><span>%4</span> <input type=\"date\" "
+                           "name=\"last\" id=\"last\" value=\"%2\"></label></p>\n"
+                           "<p class=\"hint\">%5</p>\n")
+                .arg(dateValue(typed.first), dateValue(typed.last),
+                     lang.translate("SignupPage", "First date"), lang.translate("SignupPage", "Last date"),
+                     lang.translate("SignupPage", "Leave the last date empty for one day."));
+    html
+        += QStringLiteral("<fieldset class=\"kind\"><legend>%3</legend>\n"
+                          "<label><input type=\"radio\" name=\"away\" value=\"1\" id=\"away\"%1> %4</label>\n"
+                          "<label><input type=\"radio\" name=\"away\" value=\"0\" id=\"instead\"%2> "
+                          "%5</label>\n")
+               .arg(typed.away ? QStringLiteral(" checked") : QString(),
+                    typed.away ? QString() : QStringLiteral(" checked"),
+                    lang.translate("SignupPage", "On those dates"), lang.translate("SignupPage", "Away"),
+                    lang.translate("SignupPage", "These times instead"));
     for (int slot = 0; slot < 4; ++slot) {
         if (slot % 2 == 0)
             html += QStringLiteral("<p class=\"slot\"><span>%1</span> ")
-                        .arg(slot == 0 ? QStringLiteral("From") : QStringLiteral("and from"));
-        html += QStringLiteral(
-                    "<input type=\"time\" name=\"c%1\" id=\"c%1\" value=\"%2\" aria-label=\"Instead %3\">")
+                        .arg(slot == 0 ? lang.translate("SignupPage", "From")
+                                       : lang.translate("SignupPage", "and from"));
+        html += QStringLiteral("<input type=\"time\" name=\"c%1\" id=\"c%1\" value=\"%2\" aria-label=\"%3\">")
                     .arg(slot)
-                    .arg(timeValue(typed.slotTexts[slot]), QLatin1String(SlotNames[slot]));
-        html += slot % 2 == 0 ? QStringLiteral(" <span>to</span> ") : QStringLiteral("</p>\n");
+                    .arg(timeValue(typed.slotTexts[slot]),
+                         lang.translate("SignupPage", "Instead %1")
+                             .arg(lang.translate("SignupPage", SlotNames[slot])));
+        html += slot % 2 == 0 ? QStringLiteral(" <span>%1</span> ").arg(lang.translate("SignupPage", "to"))
+                              : QStringLiteral("</p>\n");
     }
-    html += QStringLiteral(
-                "</fieldset>\n<p class=\"note\"><label><span>Note</span> <input type=\"text\" "
-                "name=\"note\" id=\"note\" maxlength=\"%1\" value=\"%2\" "
-                "placeholder=\"holiday, exams\"></label></p>\n"
-                "<p><button type=\"submit\" id=\"add-change\">Add</button></p>\n</form>\n</section>\n")
-                .arg(MemberChange::MaxNoteLength)
-                .arg(esc(typed.note));
+    html
+        += QStringLiteral(
+               "</fieldset>\n<p class=\"note\"><label><span>%3</span> <input type=\"text\" "
+               "name=\"note\" id=\"note\" maxlength=\"%1\" value=\"%2\" "
+               "placeholder=\"%4\"></label></p>\n"
+               "<p><button type=\"submit\" id=\"add-change\">%5</button></p>\n</form>\n</section>\n")
+               .arg(MemberChange::MaxNoteLength)
+               .arg(esc(typed.note), lang.translate("SignupPage", "Note"),
+                    esc(lang.translate("SignupPage", "holiday, exams")), lang.translate("SignupPage", "Add"));
     return html;
 }
 
 // "45 minutes", "2 hours", "1 h 30 min".
-QString lengthText(int minutes)
+QString lengthText(const PageLanguage& lang, int minutes)
 {
     if (minutes < 60)
-        return QStringLiteral("%1 minutes").arg(minutes);
+        return lang.translate("SignupPage", "%n minutes", nullptr, minutes);
+    if (minutes == 60)
+        return lang.translate("SignupPage", "1 hour");
+    const int hours = minutes / 60;
     if (minutes % 60 == 0)
-        return minutes == 60 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(minutes / 60);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+        return lang.translate("SignupPage", "%n hours", nullptr, hours);
+    return lang.translate("SignupPage", "%1 h %2 min").arg(hours).arg(minutes % 60);
 }
 
-QString answerWord(MatchAnswer answer)
+// The button's words; the value it sends stays the English answer name.
+QString answerWord(const PageLanguage& lang, MatchAnswer answer)
 {
+    switch (answer) {
+    case MatchAnswer::Yes:
+        return lang.translate("SignupPage", "Yes");
+    case MatchAnswer::Maybe:
+        return lang.translate("SignupPage", "Maybe");
+    case MatchAnswer::Late:
+        return lang.translate("SignupPage", "Late");
+    case MatchAnswer::No:
+        return lang.translate("SignupPage", "No");
+    default:
+        break;
+    }
     const QString name = AnswerName(answer);
     return name.left(1).toUpper() + name.mid(1);
 }
@@ -155,64 +196,68 @@ bool answerable(const SignupMatch& match)
 QString matchArticle(const SignupMatch& match, const QString& token, const QString& csrf,
                      const SignupPage::State& state)
 {
+    const PageLanguage& lang = state.language;
     const QString id = KeyToHex(match.key);
     const bool refused = state.answerRefusal && state.refusedMatch == match.key;
     QString html = QStringLiteral("<article class=\"match%1\" id=\"match-%2\" aria-labelledby=\"title-%2\">\n"
                                   "<h3 id=\"title-%2\">%3</h3>\n")
                        .arg(answerable(match) ? QString() : QStringLiteral(" closed"), id, esc(match.title));
-    html += QStringLiteral("<p class=\"when\" id=\"when-%1\">%2 – %3 <span class=\"length\">(%4)</span></p>\n"
-                           "<p class=\"count\" id=\"count-%1\">%5 of %6 said yes</p>\n")
-                .arg(id, esc(match.start), esc(match.end), lengthText(match.length))
-                .arg(match.yes)
-                .arg(match.players);
+    html
+        += QStringLiteral("<p class=\"when\" id=\"when-%1\">%2 – %3 <span class=\"length\">(%4)</span></p>\n"
+                          "<p class=\"count\" id=\"count-%1\">%5</p>\n")
+               .arg(id, esc(match.start), esc(match.end), lengthText(lang, match.length),
+                    lang.translate("SignupPage", "%1 of %n said yes", nullptr, match.players).arg(match.yes));
     if (!match.notes.isEmpty())
         html += QStringLiteral("<p class=\"notes\">%1</p>\n").arg(esc(match.notes));
     if (match.cancelled)
-        html
-            += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">This match was cancelled. It can no "
-                              "longer be answered.</p>\n")
-                   .arg(id);
+        html += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">%2</p>\n")
+                    .arg(id,
+                         lang.translate("SignupPage",
+                                        "This match was cancelled. It can no longer be answered."));
     else if (match.started)
-        html += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">This match has started. It can no "
-                               "longer be answered.</p>\n")
-                    .arg(id);
+        html += QStringLiteral("<p class=\"closed-line\" id=\"closed-%1\">%2</p>\n")
+                    .arg(id,
+                         lang.translate("SignupPage",
+                                        "This match has started. It can no longer be answered."));
     // A match no longer answered shows only an answer that was given.
     if (answerable(match) || match.answer != MatchAnswer::None)
         html += QStringLiteral("<p class=\"answer\" id=\"answer-%1\">").arg(id)
             + (match.answer == MatchAnswer::None
-                   ? QStringLiteral("You have not answered yet.")
-                   : QStringLiteral("Your answer: <strong>%1</strong>").arg(answerWord(match.answer))
+                   ? lang.translate("SignupPage", "You have not answered yet.")
+                   : lang.translate("SignupPage", "Your answer: %1")
+                           .arg(QStringLiteral("<strong>%1</strong>").arg(answerWord(lang, match.answer)))
                        + (match.note.isEmpty() ? QString() : QStringLiteral(" · ") + esc(match.note)))
             + QStringLiteral("</p>\n");
     if (state.answered == match.key)
-        html += QStringLiteral("<p class=\"saved\" id=\"answered-%1\" role=\"status\">Answer saved.</p>\n")
-                    .arg(id);
+        html += QStringLiteral("<p class=\"saved\" id=\"answered-%1\" role=\"status\">%2</p>\n")
+                    .arg(id, lang.translate("SignupPage", "Answer saved."));
     if (refused)
         html += errorLine(*state.answerRefusal, QStringLiteral("answer-error"));
     if (!answerable(match))
         return html + QStringLiteral("</article>\n");
 
-    html += QStringLiteral("<form method=\"post\" action=\"/m/%1#match-%2\" autocomplete=\"off\">\n")
-                .arg(token, id)
+    html += QStringLiteral("<form method=\"post\" action=\"/m/%1%3#match-%2\" autocomplete=\"off\">\n")
+                .arg(token, id, languageQuery(state))
         + hiddenFields(csrf, QStringLiteral("answer"))
         + QStringLiteral("<input type=\"hidden\" name=\"match\" value=\"%1\">\n").arg(id);
     html += QStringLiteral(
-                "<p class=\"note\"><label><span>Note for the leader (optional; sent with the answer you "
-                "pick)</span> <input "
+                "<p class=\"note\"><label><span>%5</span> <input "
                 "type=\"text\" name=\"note\" id=\"note-%1\" maxlength=\"%2\" value=\"%3\"%4></label></p>\n")
                 .arg(id)
                 .arg(MatchPlayer::MaxNoteLength)
                 .arg(esc(refused ? state.typedNote : match.note),
-                     refused ? QStringLiteral(" aria-describedby=\"answer-error\"") : QString());
-    html += QStringLiteral("<p class=\"answers\" role=\"group\" aria-label=\"Answer for %1\">")
-                .arg(esc(match.title));
+                     refused ? QStringLiteral(" aria-describedby=\"answer-error\"") : QString(),
+                     lang.translate("SignupPage",
+                                    "Note for the leader (optional; sent with the answer you pick)"));
+    html += QStringLiteral("<p class=\"answers\" role=\"group\" aria-label=\"%1\">")
+                .arg(esc(lang.translate("SignupPage", "Answer for %1").arg(match.title)));
     for (const MatchAnswer answer :
          {MatchAnswer::Yes, MatchAnswer::Maybe, MatchAnswer::Late, MatchAnswer::No}) {
         const bool chosen = match.answer == answer;
         html += QStringLiteral("<button type=\"submit\" name=\"answer\" value=\"%1\" id=\"%1-%2\" "
                                "aria-pressed=\"%3\">%4</button>")
                     .arg(AnswerName(answer), id, chosen ? QStringLiteral("true") : QStringLiteral("false"),
-                         answerWord(answer));
+                         answerWord(lang, answer));
     }
     return html + QStringLiteral("</p>\n</form>\n</article>\n");
 }
@@ -221,39 +266,65 @@ QString matchArticle(const SignupMatch& match, const QString& token, const QStri
 QString matchesSection(const SignupSheet& sheet, const QString& token, const QString& csrf,
                        const SignupPage::State& state)
 {
+    const PageLanguage& lang = state.language;
     QString html = QStringLiteral("<section id=\"matches\" aria-labelledby=\"matches-title\">\n"
-                                  "<h2 id=\"matches-title\">Your matches</h2>\n");
-    if (sheet.zoneKey)
-        html += QStringLiteral("<p class=\"hint\">Times in your time zone (%1).</p>\n")
-                    .arg(esc(sheet.matchZone));
-    else
-        html
-            += QStringLiteral("<p class=\"hint\">Times in the leader's time zone (%1) until you choose yours "
-                              "above.</p>\n")
-                   .arg(esc(sheet.matchZone));
+                                  "<h2 id=\"matches-title\">%1</h2>\n")
+                       .arg(lang.translate("SignupPage", "Your matches"));
+    html += QStringLiteral("<p class=\"hint\">%1</p>\n")
+                .arg(esc((sheet.zoneKey ? lang.translate("SignupPage", "Times in your time zone (%1).")
+                                        : lang.translate("SignupPage",
+                                                         "Times in the leader's time zone (%1) "
+                                                         "until you choose yours above."))
+                             .arg(sheet.matchZone)));
     const bool listed
         = std::any_of(sheet.matches.cbegin(), sheet.matches.cend(),
                       [&](const SignupMatch& match) { return match.key == state.refusedMatch; });
     if (state.answerRefusal && !listed)
         html += errorLine(*state.answerRefusal, QStringLiteral("answer-error"));
     if (sheet.matches.isEmpty())
-        html += QStringLiteral("<p class=\"none\" id=\"no-matches\">No matches planned for you.</p>\n");
+        html += QStringLiteral("<p class=\"none\" id=\"no-matches\">%1</p>\n")
+                    .arg(lang.translate("SignupPage", "No matches planned for you."));
     for (const SignupMatch& match : sheet.matches)
         html += matchArticle(match, token, csrf, state);
     if (!state.calendar.isEmpty()) {
         const qsizetype colon = state.calendar.indexOf(QLatin1Char(':'));
         const QString webcal = QStringLiteral("webcal") + state.calendar.mid(colon);
         html += QStringLiteral(
-                    "<div class=\"calendar\" id=\"calendar\">\n<h3>In your calendar</h3>\n"
-                    "<p class=\"hint\">Subscribe once and your calendar app keeps your matches and their "
-                    "changes. Like this page's link, the address is yours alone.</p>\n"
-                    "<p><a class=\"button\" id=\"subscribe\" href=\"%1\">Subscribe to your matches</a></p>\n"
-                    "<p class=\"note\"><label><span>Or add this address to your calendar (Google Calendar: "
-                    "Other calendars, From URL)</span> <input type=\"text\" id=\"feed\" readonly "
+                    "<div class=\"calendar\" id=\"calendar\">\n<h3>%3</h3>\n"
+                    "<p class=\"hint\">%4</p>\n"
+                    "<p><a class=\"button\" id=\"subscribe\" href=\"%1\">%5</a></p>\n"
+                    "<p class=\"note\"><label><span>%6</span> <input type=\"text\" id=\"feed\" readonly "
                     "value=\"%2\"></label></p>\n</div>\n")
-                    .arg(esc(webcal), esc(state.calendar));
+                    .arg(esc(webcal), esc(state.calendar), lang.translate("SignupPage", "In your calendar"),
+                         lang.translate("SignupPage",
+                                        "Subscribe once and your calendar app keeps your matches and their "
+                                        "changes. Like this page's link, the address is yours alone."),
+                         lang.translate("SignupPage", "Subscribe to your matches"),
+                         lang.translate("SignupPage",
+                                        "Or add this address to your calendar (Google Calendar: "
+                                        "Other calendars, From URL)"));
     }
     return html + QStringLiteral("</section>\n");
+}
+
+// Every language the page is offered in, each in its own words, the page's own one marked.
+QString languageLinks(const SignupPage::State& state, const QString& token)
+{
+    if (state.languages.size() < 2)
+        return {};
+    QStringList links;
+    for (const PageLanguage& language : state.languages) {
+        const QLocale locale(language.code());
+        QString name = locale.nativeLanguageName();
+        if (locale.territory() != QLocale::AnyTerritory && language.code().contains(QLatin1Char('_')))
+            name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+        links.append(language.code() == state.language.code()
+                         ? QStringLiteral("<strong lang=\"%1\">%2</strong>").arg(language.tag(), esc(name))
+                         : QStringLiteral("<a href=\"/m/%1?lang=%2\" hreflang=\"%3\" lang=\"%3\">%4</a>")
+                               .arg(token, language.code(), language.tag(), esc(name)));
+    }
+    return QStringLiteral("<nav class=\"languages\" id=\"languages\" aria-label=\"%1\">%2</nav>\n")
+        .arg(esc(state.language.translate("SignupPage", "Language")), links.join(QStringLiteral(" · ")));
 }
 
 } // namespace
@@ -268,11 +339,14 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
     const auto& days = state.typed ? state.typed->days : sheet.days;
     const std::optional<int> zoneKey = state.typed ? state.typed->zoneKey : sheet.zoneKey;
 
-    QString html = head(QStringLiteral("Your week - Tallyhold"));
-    html += QStringLiteral(
-                "<h1>Your week</h1>\n<dl class=\"who\"><dt>Player Name</dt><dd id=\"player\">%1</dd>"
-                "<dt>Clan / Division</dt><dd id=\"division\">%2</dd></dl>\n")
-                .arg(esc(sheet.player), esc(sheet.division));
+    const PageLanguage& lang = state.language;
+    QString html = head(lang, lang.translate("SignupPage", "Your week - Tallyhold"));
+    html += languageLinks(state, token);
+    html += QStringLiteral("<h1>%3</h1>\n<dl class=\"who\"><dt>%4</dt><dd id=\"player\">%1</dd>"
+                           "<dt>%5</dt><dd id=\"division\">%2</dd></dl>\n")
+                .arg(esc(sheet.player), esc(sheet.division), lang.translate("SignupPage", "Your week"),
+                     lang.translate("SignupPage", "Player Name"),
+                     lang.translate("SignupPage", "Clan / Division"));
     // The matches are at the foot of the page, below what a phone shows at first.
     const qsizetype due
         = std::count_if(sheet.matches.cbegin(), sheet.matches.cend(), [](const SignupMatch& match) {
@@ -280,24 +354,27 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
           });
     if (due > 0)
         html += QStringLiteral("<p class=\"due\" id=\"matches-due\"><a href=\"#matches\">%1</a></p>\n")
-                    .arg(due == 1 ? QStringLiteral("A match waits for your answer")
-                                  : QStringLiteral("%1 matches wait for your answer").arg(due));
+                    .arg(due == 1 ? lang.translate("SignupPage", "A match waits for your answer")
+                                  : lang.translate("SignupPage", "%n matches wait for your answer", nullptr,
+                                                   int(due)));
     else if (!sheet.matches.isEmpty())
-        html += QStringLiteral("<p class=\"jump\"><a href=\"#matches\">Your matches (%1)</a></p>\n")
-                    .arg(sheet.matches.size());
+        html += QStringLiteral("<p class=\"jump\"><a href=\"#matches\">%1</a></p>\n")
+                    .arg(lang.translate("SignupPage", "Your matches (%1)").arg(sheet.matches.size()));
     if (state.saved)
-        html += QStringLiteral("<p class=\"saved\" id=\"saved\" role=\"status\">Saved.</p>\n");
+        html += QStringLiteral("<p class=\"saved\" id=\"saved\" role=\"status\">%1</p>\n")
+                    .arg(lang.translate("SignupPage", "Saved."));
     if (state.refusal && !onSlot && !onZone)
         html += errorLine(*state.refusal, QStringLiteral("error"));
 
-    html += QStringLiteral("<form method=\"post\" action=\"/m/%1\" autocomplete=\"off\">\n"
+    html += QStringLiteral("<form method=\"post\" action=\"/m/%1%3\" autocomplete=\"off\">\n"
                            "<input type=\"hidden\" name=\"csrf\" value=\"%2\">\n")
-                .arg(token, csrf);
+                .arg(token, csrf, languageQuery(state));
     html += QStringLiteral(
-                "<p class=\"zone\"><label for=\"zone\">Time Zone</label> <select id=\"zone\" name=\"zone\"%1>"
+                "<p class=\"zone\"><label for=\"zone\">%2</label> <select id=\"zone\" name=\"zone\"%1>"
                 "<option value=\"\"></option>")
                 .arg(onZone ? QStringLiteral(" aria-invalid=\"true\" aria-describedby=\"error\" autofocus")
-                            : QString());
+                            : QString(),
+                     lang.translate("SignupPage", "Time Zone"));
     for (const RosterListEntry& zone : sheet.zones)
         html += QStringLiteral("<option value=\"%1\"%2>%3</option>")
                     .arg(zone.key.toInt())
@@ -306,12 +383,14 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
     html += QStringLiteral("</select></p>\n");
     if (onZone)
         html += errorLine(*state.refusal, QStringLiteral("error"));
-    html += QStringLiteral(
-        "<p class=\"hint\">Type or pick the times in your own time zone. Each day takes one "
-        "or two times you can play; leave the second empty if you need only one.</p>\n");
+    html += QStringLiteral("<p class=\"hint\">%1</p>\n")
+                .arg(lang.translate("SignupPage",
+                                    "Type or pick the times in your own time zone. Each day takes "
+                                    "one or two times you can play; leave the second empty if you "
+                                    "need only one."));
 
     for (int day = 0; day < MemberForm::DayCount; ++day) {
-        const QString name = QLatin1String(DayNames[day]);
+        const QString name = lang.translate("SignupPage", DayNames[day]);
         html += QStringLiteral("<fieldset class=\"day\" id=\"day%1\"><legend><label><input type=\"checkbox\" "
                                "class=\"day\" name=\"d%1\" id=\"d%1\" value=\"1\"%2> %3</label></legend>\n")
                     .arg(day)
@@ -320,39 +399,45 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
             const bool wrong = onSlot && field.day == day && field.slot == slot;
             if (slot % 2 == 0)
                 html += QStringLiteral("<p class=\"slot\"><span>%1</span> ")
-                            .arg(slot == 0 ? QStringLiteral("From") : QStringLiteral("and from"));
+                            .arg(slot == 0 ? lang.translate("SignupPage", "From")
+                                           : lang.translate("SignupPage", "and from"));
             html += QStringLiteral("<input type=\"time\" name=\"d%1s%2\" id=\"d%1s%2\" value=\"%3\" "
                                    "aria-label=\"%4 %5\"%6>")
                         .arg(day)
                         .arg(slot)
-                        .arg(timeValue(days[day].texts[slot]), name, QLatin1String(SlotNames[slot]),
+                        .arg(timeValue(days[day].texts[slot]), name,
+                             lang.translate("SignupPage", SlotNames[slot]),
                              wrong ? QStringLiteral(
                                  " aria-invalid=\"true\" aria-describedby=\"error\" autofocus")
                                    : QString());
-            html += slot % 2 == 0 ? QStringLiteral(" <span>to</span> ") : QStringLiteral("</p>\n");
+            html += slot % 2 == 0
+                ? QStringLiteral(" <span>%1</span> ").arg(lang.translate("SignupPage", "to"))
+                : QStringLiteral("</p>\n");
         }
         if (onSlot && field.day == day)
             html += errorLine(*state.refusal, QStringLiteral("error"));
         if (sheet.preview[day])
-            html += QStringLiteral(
-                        "<p class=\"preview\" id=\"preview%1\">Saved, in the leader's time (%2): %3</p>\n")
+            html += QStringLiteral("<p class=\"preview\" id=\"preview%1\">%2</p>\n")
                         .arg(day)
-                        .arg(esc(sheet.leaderZone), esc(*sheet.preview[day]));
+                        .arg(esc(lang.translate("SignupPage", "Saved, in the leader's time (%1): %2")
+                                     .arg(sheet.leaderZone, *sheet.preview[day])));
         html += QStringLiteral("</fieldset>\n");
     }
-    html += QStringLiteral("<p><button type=\"submit\" id=\"save\">Save</button></p>\n</form>\n");
+    html += QStringLiteral("<p><button type=\"submit\" id=\"save\">%1</button></p>\n</form>\n")
+                .arg(lang.translate("SignupPage", "Save"));
     html += changesSection(sheet, token, csrf, state);
     html += matchesSection(sheet, token, csrf, state);
     if (sheet.lastSaved.isValid())
-        html += QStringLiteral("<p class=\"foot\">Last saved by you: %1 GMT</p>\n")
-                    .arg(sheet.lastSaved.toString(QStringLiteral("M/d/yyyy h:mm AP")));
+        html += QStringLiteral("<p class=\"foot\">%1</p>\n")
+                    .arg(lang.translate("SignupPage", "Last saved by you: %1 GMT")
+                             .arg(sheet.lastSaved.toString(QStringLiteral("M/d/yyyy h:mm AP"))));
     html += QStringLiteral("</main></body></html>\n");
     return html.toUtf8();
 }
 
-QByteArray SignupPage::message(const QString& title, const QString& text)
+QByteArray SignupPage::message(const PageLanguage& language, const QString& title, const QString& text)
 {
-    return (head(title)
+    return (head(language, title)
             + QStringLiteral("<h1>%1</h1>\n<p>%2</p>\n</main></body></html>\n").arg(esc(title), esc(text)))
         .toUtf8();
 }
@@ -383,6 +468,7 @@ QByteArray SignupPage::stylesheet()
         ".saved{background:#e3f1df;border:1px solid #8bbd7d;padding:.5rem;border-radius:.4rem}\n"
         "button{font-size:1.05rem;padding:.5rem 1.6rem}\n"
         ".foot{color:#555;font-size:.85rem}\n"
+        ".languages{font-size:.85rem;text-align:right;margin:0 0 .4rem}\n"
         "#changes{margin-top:1.6rem}\n"
         "h2{font-size:1.2rem;margin:0 0 .4rem}h3{font-size:1rem;margin:.3rem 0 .5rem}\n"
         ".changes{list-style:none;padding:0;margin:0 0 .8rem}\n"

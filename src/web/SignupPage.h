@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PageLanguages.h"
 #include "roster/SignupSheet.h"
 #include "store/RosterError.h"
 
@@ -30,11 +31,14 @@ struct State
     // The member's calendar feed as this page was reached ("https://host/m/TOKEN/matches.ics");
     // empty when the request named no usable host.
     QString calendar;
+    // The language the page is written in, and every language its link offers.
+    PageLanguage language;
+    QList<PageLanguage> languages;
 };
 
 QByteArray render(const SignupSheet& sheet, const QString& token, const QString& csrf, const State& state);
 // A short page with a title and one sentence, for refusals that show no roster data.
-QByteArray message(const QString& title, const QString& text);
+QByteArray message(const PageLanguage& language, const QString& title, const QString& text);
 QByteArray stylesheet();
 QByteArray script();
 

@@ -42,11 +42,6 @@ void page(httplib::Response& response, int status, const QByteArray& html)
     response.set_content(html.constData(), size_t(html.size()), Html);
 }
 
-void message(httplib::Response& response, int status, const QString& title, const QString& text)
-{
-    page(response, status, SignupPage::message(title, text));
-}
-
 // The page's fields, from the form body only: "zone", "d0" to "d5" and "d0s0" to "d5s3".
 SignupForm readForm(const QUrlQuery& fields)
 {
@@ -148,8 +143,8 @@ SignupServer::SignupServer(Roster& roster, const Database& store, const QString&
     server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         secure(response);
         if (request.path.rfind("/m/", 0) == 0 && m_limiter.blocked(clientOf(request))) {
-            message(response, 429, QStringLiteral("Too many tries"),
-                    QStringLiteral("Wait a few minutes, then open your link again."));
+            message(request, response, 429, QT_TRANSLATE_NOOP("SignupServer", "Too many tries"),
+                    QT_TRANSLATE_NOOP("SignupServer", "Wait a few minutes, then open your link again."));
             return httplib::Server::HandlerResponse::Handled;
         }
         return httplib::Server::HandlerResponse::Unhandled;
@@ -165,28 +160,30 @@ SignupServer::SignupServer(Roster& roster, const Database& store, const QString&
                 linkInvalid(request, response);
                 return httplib::Server::HandlerResponse::Handled;
             }
-            const QString title = response.status == 404 ? QStringLiteral("Not found")
-                : response.status == 413                 ? QStringLiteral("Too large")
-                                                         : QStringLiteral("Not understood");
-            message(response, response.status, title, QStringLiteral("Open the link you were given."));
+            const char* const title = response.status == 404 ? QT_TRANSLATE_NOOP("SignupServer", "Not found")
+                : response.status == 413                     ? QT_TRANSLATE_NOOP("SignupServer", "Too large")
+                                         : QT_TRANSLATE_NOOP("SignupServer", "Not understood");
+            message(request, response, response.status, title,
+                    QT_TRANSLATE_NOOP("SignupServer", "Open the link you were given."));
             return httplib::Server::HandlerResponse::Handled;
         }));
-    server.set_exception_handler([](const httplib::Request&, httplib::Response& response,
-                                    std::exception_ptr error) {
-        try {
-            std::rethrow_exception(error);
-        } catch (const RosterError& failure) {
-            // The driver's words go to the log only; the member sees no detail.
-            std::fprintf(stderr, "roster error: %s %s\n", failure.what(),
-                         failure.detail().toLocal8Bit().constData());
-        } catch (const std::exception& failure) {
-            std::fprintf(stderr, "error: %s\n", failure.what());
-        } catch (...) {
-        }
-        message(
-            response, 500, QStringLiteral("Not saved"),
-            QStringLiteral("The roster cannot be reached just now. Nothing was changed; try again later."));
-    });
+    server.set_exception_handler(
+        [this](const httplib::Request& request, httplib::Response& response, std::exception_ptr error) {
+            try {
+                std::rethrow_exception(error);
+            } catch (const RosterError& failure) {
+                // The driver's words go to the log only; the member sees no detail.
+                std::fprintf(stderr, "roster error: %s %s\n", failure.what(),
+                             failure.detail().toLocal8Bit().constData());
+            } catch (const std::exception& failure) {
+                std::fprintf(stderr, "error: %s\n", failure.what());
+            } catch (...) {
+            }
+            message(request, response, 500, QT_TRANSLATE_NOOP("SignupServer", "Not saved"),
+                    QT_TRANSLATE_NOOP(
+                        "SignupServer",
+                        "The roster cannot be reached just now. Nothing was changed; try again later."));
+        });
 
     server.Get("/static/signup.css", [](const httplib::Request&, httplib::Response& response) {
         const QByteArray css = SignupPage::stylesheet();
@@ -296,11 +293,26 @@ QString SignupServer::clientOf(const httplib::Request& request) const
     return GuardedHttpServer::isAddress(client) ? QString::fromStdString(client) : peer;
 }
 
+PageLanguage SignupServer::languageOf(const httplib::Request& request) const
+{
+    return m_languages.choose(QString::fromStdString(request.get_param_value("lang")),
+                              QString::fromStdString(request.get_header_value("Accept-Language")));
+}
+
+void SignupServer::message(const httplib::Request& request, httplib::Response& response, int status,
+                           const char* title, const char* text) const
+{
+    const PageLanguage language = languageOf(request);
+    page(response, status,
+         SignupPage::message(language, language.translate("SignupServer", title),
+                             language.translate("SignupServer", text)));
+}
+
 void SignupServer::linkInvalid(const httplib::Request& request, httplib::Response& response)
 {
     m_limiter.fail(clientOf(request));
-    message(response, 404, QStringLiteral("This link is no longer valid"),
-            QStringLiteral("Ask your clan leader for a new link."));
+    message(request, response, 404, QT_TRANSLATE_NOOP("SignupServer", "This link is no longer valid"),
+            QT_TRANSLATE_NOOP("SignupServer", "Ask your clan leader for a new link."));
 }
 
 void SignupServer::showPage(const httplib::Request& request, httplib::Response& response)
@@ -314,6 +326,8 @@ void SignupServer::showPage(const httplib::Request& request, httplib::Response& 
     if (!sheet)
         return linkInvalid(request, response);
     SignupPage::State state;
+    state.language = languageOf(request);
+    state.languages = m_languages.all();
     state.saved = request.has_param("saved");
     state.changeDone = request.has_param("added") ? SignupPage::ChangeDone::Added
         : request.has_param("removed")            ? SignupPage::ChangeDone::Removed
@@ -365,8 +379,8 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
 {
     const QString token = QString::fromStdString(request.matches[1]);
     if (request.get_header_value("Content-Type").rfind("application/x-www-form-urlencoded", 0) != 0)
-        return message(response, 415, QStringLiteral("Not understood"),
-                       QStringLiteral("Open the link you were given."));
+        return message(request, response, 415, QT_TRANSLATE_NOOP("SignupServer", "Not understood"),
+                       QT_TRANSLATE_NOOP("SignupServer", "Open the link you were given."));
     // A form body writes a blank as "+"; a "+" itself arrives as "%2B".
     const QUrlQuery fields(QString::fromUtf8(request.body.data(), qsizetype(request.body.size()))
                                .replace(QLatin1Char('+'), QStringLiteral("%20")));
@@ -400,8 +414,8 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
             const std::optional<MatchAnswer> answer
                 = ReadAnswer(fields.queryItemValue(QStringLiteral("answer"), QUrl::FullyDecoded));
             if (!answer || *answer == MatchAnswer::None)
-                return message(response, 400, QStringLiteral("Not understood"),
-                               QStringLiteral("Open the link you were given."));
+                return message(request, response, 400, QT_TRANSLATE_NOOP("SignupServer", "Not understood"),
+                               QT_TRANSLATE_NOOP("SignupServer", "Open the link you were given."));
             save.answer = *answer;
             save.note = fields.queryItemValue(QStringLiteral("note"), QUrl::FullyDecoded);
         }
@@ -410,9 +424,12 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
     if (!save.member || save.foreign)
         return linkInvalid(request, response);
     if (save.stale)
-        return message(response, 403, QStringLiteral("Not saved"),
-                       QStringLiteral("This page is out of date. Open your link again and save again."));
+        return message(request, response, 403, QT_TRANSLATE_NOOP("SignupServer", "Not saved"),
+                       QT_TRANSLATE_NOOP("SignupServer",
+                                         "This page is out of date. Open your link again and save again."));
     SignupPage::State state;
+    state.language = languageOf(request);
+    state.languages = m_languages.all();
     if (save.refusal && action == Action::Week) {
         state.refusal = save.refusal;
         state.typed = save.form;
@@ -437,7 +454,11 @@ void SignupServer::savePage(const httplib::Request& request, httplib::Response& 
         : action == Action::AddChange           ? QStringLiteral("added=1#changes")
         : action == Action::RemoveChange        ? QStringLiteral("removed=1#changes")
                                                 : QStringLiteral("answered=%1#match-%1").arg(matchId);
-    response.set_redirect(QStringLiteral("/m/%1?%2").arg(token, done).toStdString(), 303);
+    // A language chosen on the page stays chosen after the save.
+    const PageLanguage language = languageOf(request);
+    const QString chosen
+        = request.has_param("lang") ? QStringLiteral("lang=%1&").arg(language.code()) : QString();
+    response.set_redirect(QStringLiteral("/m/%1?%2%3").arg(token, chosen, done).toStdString(), 303);
 }
 
 void SignupServer::saveOnRosterThread(Save& save)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GuardedHttpServer.h"
+#include "PageLanguages.h"
 #include "RateLimiter.h"
 #include "store/Database.h"
 
@@ -63,6 +64,10 @@ private:
     void saveOne(Save& save, bool inBatch);
     QString csrfFor(const QString& token) const;
     QString clientOf(const httplib::Request& request) const;
+    // The language the request's page is written in (its ?lang=, else Accept-Language).
+    PageLanguage languageOf(const httplib::Request& request) const;
+    void message(const httplib::Request& request, httplib::Response& response, int status, const char* title,
+                 const char* text) const;
     // Runs command on the roster's thread and waits; its exception comes back here.
     template<class Command> void onRosterThread(Command command);
 
@@ -74,6 +79,7 @@ private:
     std::thread m_thread;
     std::atomic_bool m_serving {false};
     RateLimiter m_limiter;
+    const PageLanguages m_languages;
     QByteArray m_secret;
     int m_port = 0;
     bool m_tls = false;

@@ -23,9 +23,16 @@ struct Run
 };
 
 // In the roster's directory, on the roster unless the arguments name another.
-Run cli(const QStringList& arguments, const TestRoster& roster)
+Run cli(const QStringList& arguments, const TestRoster& roster, const QString& locale = {})
 {
     QProcess process;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+            environment.remove(name);
+        environment.insert("LANG", locale);
+        process.setProcessEnvironment(environment);
+    }
     process.setWorkingDirectory(roster.dir());
     process.start(QStringLiteral(TALLYHOLD_CLI),
                   arguments.contains(QStringLiteral("--roster"))
@@ -71,6 +78,7 @@ private slots:
     void commands_data();
     void commands();
     void jsonOutput();
+    void locales();
     void matchCommands();
     void exchange();
     void unusableRosters_data();
@@ -252,6 +260,20 @@ void tst_cli::jsonOutput()
     QVERIFY(!change["away"].toBool());
     QCOMPARE(cli({"member", "change", "remove", change["key"].toString(), "--json"}, roster).json(), change);
     QCOMPARE(roster.count("MemberChanges"), 1);
+}
+
+// --json is the same in every language; a language without a catalogue gets English.
+void tst_cli::locales()
+{
+    TestRoster roster;
+    arrange(roster);
+    const QString key = "Ben";
+    for (const QStringList& arguments :
+         {QStringList {"member", "show", key, "--json"}, QStringList {"best", "--json"}})
+        QCOMPARE(cli(arguments, roster, "de_DE.UTF-8").out, cli(arguments, roster, "C").out);
+    const Run icelandic = cli({"member", "show", key}, roster, "is_IS.UTF-8");
+    QCOMPARE(icelandic.out, cli({"member", "show", key}, roster, "C").out);
+    QVERIFY(icelandic.out.startsWith("Player: "));
 }
 
 void tst_cli::matchCommands()

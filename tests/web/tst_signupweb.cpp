@@ -1,3 +1,4 @@
+#include "PageLanguages.h"
 #include "SignupServer.h"
 #include "TestRoster.h"
 
@@ -38,6 +39,9 @@ private slots:
     void malformedRequestIsRefusedPlainly();
     void slowClientsDoNotStopOthers();
     void tlsOnTheSameTerms();
+    void languageChoice_data();
+    void languageChoice();
+    void pageInTheBrowsersLanguage();
 };
 
 namespace {
@@ -737,6 +741,78 @@ void tst_SignupWeb::tlsOnTheSameTerms()
     while (answers.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCOMPARE(answers.get(), std::tuple(200, 0, true));
+}
+
+void tst_SignupWeb::languageChoice_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("acceptLanguage");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const char* link, const char* accept, const char* expected) {
+        QTest::newRow(name) << link << accept << expected;
+    };
+    row("nothing asked", "", "", "");
+    row("one", "", "ru", "ru");
+    row("q-values rank", "", "de;q=0.5, ru;q=0.8", "ru");
+    row("equal q keeps order", "", "pl, de", "pl");
+    row("region", "", "pt-BR", "pt_BR");
+    row("region in any case", "", "PT-br", "pt_BR");
+    row("language takes its region", "", "pt", "pt_BR");
+    row("region takes its language", "", "de-AT,en;q=0.9", "de");
+    row("English first", "", "en-US,ru;q=0.9", "");
+    row("unknown", "", "xx, is", "");
+    row("unknown then ours", "", "xx, de;q=0.1", "de");
+    row("q=0 refuses", "", "ru;q=0, de;q=0.2", "de");
+    row("malformed q", "", "ru;q=abc, pl;q=0.3", "pl");
+    row("malformed tag", "", "r<u>, pl;q=0.3", "pl");
+    row("wildcard", "", "*", "");
+    row("link wins", "pl", "ru", "pl");
+    row("link to English", "en", "ru", "");
+    row("link to none of ours", "<b>", "ru", "ru");
+}
+
+void tst_SignupWeb::languageChoice()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, acceptLanguage);
+    QFETCH(QString, expected);
+    QCOMPARE(PageLanguages::pick(link, acceptLanguage, {"de", "pl", "pt_BR", "ru"}), expected);
+}
+
+// Each request gets its own language from catalogues loaded once; one asking for none of ours gets
+// English, and a language chosen on the page stays chosen after a save.
+void tst_SignupWeb::pageInTheBrowsersLanguage()
+{
+    QTemporaryDir dir;
+    if (!buildCatalogue(dir.path(), "ru",
+                        {{"SignupPage", "Your week", "Ваша неделя"},
+                         {"SignupServer", "This link is no longer valid", "Ссылка больше не действует"}}))
+        QSKIP("Qt's lrelease (qt6-l10n-tools) is not installed: no Russian catalogue to serve");
+    qputenv("TALLYHOLD_TRANSLATIONS", dir.path().toUtf8());
+    Site site;
+    qunsetenv("TALLYHOLD_TRANSLATIONS");
+    const QString path = "/m/" + site.token;
+    const auto get = [&](const QString& target, const char* acceptLanguage) {
+        return site.send([&](httplib::Client& client) {
+            return client.Get(target.toStdString(), {{"Accept-Language", acceptLanguage}});
+        });
+    };
+    const Reply russian = get(path, "ru, en;q=0.5");
+    QVERIFY(russian.body.contains("<html lang=\"ru\">"));
+    QVERIFY(russian.body.contains("<h1>Ваша неделя</h1>"));
+    QVERIFY(russian.body.contains("<a href=\"" + path + "?lang=en\""));
+    QVERIFY(russian.body.contains("<form method=\"post\" action=\"" + path + "?lang=ru\""));
+    for (const Reply& english : {get(path, "is, xx;q=0.5"), get(path + "?lang=en", "ru")}) {
+        QVERIFY(english.body.contains("<html lang=\"en\">"));
+        QVERIFY(english.body.contains("<h1>Your week</h1>"));
+    }
+    QVERIFY(get("/m/" + QString(22, 'A'), "ru").body.contains("<h1>Ссылка больше не действует</h1>"));
+
+    const Reply saved
+        = site.post("csrf=" + site.csrf() + "&zone=1&d0=1&d0s0=7:00&d0s1=8:00", path + "?lang=ru");
+    QCOMPARE(saved.status, 303);
+    QCOMPARE(httplib::detail::get_header_value(saved.headers, "Location", 0, ""),
+             (path + "?lang=ru&saved=1").toStdString());
 }
 
 QTEST_GUILESS_MAIN(tst_SignupWeb)
