@@ -7,6 +7,7 @@
 #include "gui/frmSignupLinks.h"
 #include "gui/frmTZEdit.h"
 #include "gui/frmTallyhold.h"
+#include "languages/Languages.h"
 #include "roster/Roster.h"
 #include "store/RecordKey.h"
 #include "store/RosterError.h"
@@ -145,6 +146,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyhold"));
     QApplication::setOrganizationName(QStringLiteral("Quillmoor"));
+    // In the system's language, as the program starts: LANG=de_DE.UTF-8 gives the German shots.
+    Languages::install(app);
+    DateTime::setShown24Hour(Languages::uses24HourClock());
     if (argc != 2 || QFile::exists(QString::fromLatin1(Database::FileName))) {
         QTextStream(stderr) << "usage: tallyhold_screenshots OUTDIR (in a directory without a roster)\n";
         return 2;
@@ -216,6 +220,8 @@ int main(int argc, char* argv[])
         emit best->itemDoubleClicked(best->item(0));
     }
     ok &= save(&window, out, QStringLiteral("scheduling"));
+    window.TabClan->setCurrentIndex(frmTallyhold::Matches);
+    ok &= save(&window, out, QStringLiteral("matches"));
     window.TabClan->setCurrentIndex(frmTallyhold::ExportImport);
     selectRows(window, "lstExportDiv", {1, 2});
     ok &= save(&window, out, QStringLiteral("export-import"));

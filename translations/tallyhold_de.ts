@@ -262,7 +262,7 @@ nicht gekommen</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation>Antwort des markierten Spielers</translation>
+        <translation>Antwort des Spielers</translation>
     </message>
     <message>
         <source>Last</source>
@@ -361,7 +361,7 @@ nicht gekommen</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation>Letzte</translation>
+        <translation>Nachname</translation>
     </message>
     <message>
         <source>Default EMail</source>
@@ -1339,8 +1339,24 @@ nicht gekommen</translation>
         <translation>System</translation>
     </message>
     <message>
-        <source>A new language is used from the next start of Tallyhold.</source>
-        <translation>Eine neue Sprache gilt ab dem nächsten Start von Tallyhold.</translation>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Wie in der Sprache üblich</translation>
+    </message>
+    <message>
+        <source>12-hour (8:00 PM)</source>
+        <translation>12 Stunden (8:00 PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (20:00)</source>
+        <translation>24 Stunden (20:00)</translation>
+    </message>
+    <message>
+        <source>Language and clock change at the next start of Tallyhold.</source>
+        <translation>Sprache und Uhr ändern sich beim nächsten Start von Tallyhold.</translation>
     </message>
 </context>
 <context>
@@ -1648,7 +1664,7 @@ bitte trag auf deiner eigenen Seite ein, wann du spielen kannst (behalte den Lin
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Selection Error</source>

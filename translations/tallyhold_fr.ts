@@ -1337,7 +1337,23 @@ did not come</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>A new language is used from the next start of Tallyhold.</source>
+        <source>Clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12-hour (8:00 PM)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour (20:00)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language and clock change at the next start of Tallyhold.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

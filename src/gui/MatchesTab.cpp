@@ -94,6 +94,8 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
         cmbAnswer->addItem(AnswerName(answer), int(answer));
     txtAnswerNote = named(new QLineEdit, "txtAnswerNote", tr("Note"));
     txtAnswerNote->setMaxLength(MatchPlayer::MaxNoteLength);
+    // Long captions in other languages must not squeeze the note to nothing.
+    txtAnswerNote->setMinimumWidth(txtAnswerNote->fontMetrics().averageCharWidth() * 12);
     cmdAnswer = named(new QPushButton(tr("Set Answer")), "cmdAnswer", tr("Set Answer"),
                       tr("Answer for the highlighted player, as they told you"));
 

@@ -162,7 +162,7 @@ void WeekHeatmap::layOutRows(int step)
         if (row == rows)
             break;
         const int minute = row * step;
-        auto* label = new QTableWidgetItem(DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
+        auto* label = new QTableWidgetItem(DateTime::fromTime(minute / 60, minute % 60).toShownTime());
         // Not a cell of the week: the arrow keys pass it by.
         label->setFlags(Qt::NoItemFlags);
         label->setForeground(palette().text());
@@ -251,7 +251,7 @@ QString WeekHeatmap::cellName(int row, int column) const
     const PlanPoint* point = pointAt(row, column);
     QString name
         = tr("%1 %2: %3 of %4")
-              .arg(tr(DayNames[dayOf(column)]), DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm())
+              .arg(tr(DayNames[dayOf(column)]), DateTime::fromTime(minute / 60, minute % 60).toShownTime())
               .arg(point ? point->count : 0)
               .arg(m_plan.players);
     if (point && point->count > 0 && !point->suits)

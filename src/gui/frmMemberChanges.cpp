@@ -31,7 +31,7 @@ QString idleTitle()
 
 QString fieldTime(int minute)
 {
-    return DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm();
+    return DateTime::fromTime(minute / 60, minute % 60).toShownTime();
 }
 
 } // namespace

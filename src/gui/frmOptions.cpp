@@ -48,9 +48,13 @@ frmOptions::frmOptions(Roster& roster, QWidget* parent)
     cmbLanguage->addItem(tr("System"), QString());
     for (const Languages::Language& language : Languages::builtIn())
         cmbLanguage->addItem(language.name, language.code.isEmpty() ? QStringLiteral("en") : language.code);
+    cmbClock = named(new QComboBox, "cmbClock", tr("Clock"));
+    cmbClock->addItem(tr("As the language has it"), int(Languages::Clock::ByLanguage));
+    cmbClock->addItem(tr("12-hour (8:00 PM)"), int(Languages::Clock::Hours12));
+    cmbClock->addItem(tr("24-hour (20:00)"), int(Languages::Clock::Hours24));
     lblLanguageNote
-        = named(new QLabel(tr("A new language is used from the next start of Tallyhold.")), "lblLanguageNote",
-                tr("A new language is used from the next start of Tallyhold."));
+        = named(new QLabel(tr("Language and clock change at the next start of Tallyhold.")),
+                "lblLanguageNote", tr("Language and clock change at the next start of Tallyhold."));
     lblLanguageNote->setWordWrap(true);
     cmdSave = named(new QPushButton(tr("Save Settings")), "cmdSave", tr("Save Settings"));
     cmdRestore = named(new QPushButton(tr("Restore Settings")), "cmdRestore", tr("Restore Settings"));
@@ -73,6 +77,7 @@ frmOptions::frmOptions(Roster& roster, QWidget* parent)
     preferences->addLayout(limit);
     auto* language = new QFormLayout;
     language->addRow(captionFor(cmbLanguage, tr("Language")), cmbLanguage);
+    language->addRow(captionFor(cmbClock, tr("Clock")), cmbClock);
     language->addRow(QString(), lblLanguageNote);
     preferences->addLayout(language);
 
@@ -122,6 +127,7 @@ void frmOptions::fillFields()
     opt30->setChecked(form.timeGranularity == 30);
     opt60->setChecked(form.timeGranularity == 60);
     cmbLanguage->setCurrentIndex(std::max(0, cmbLanguage->findData(Languages::saved())));
+    cmbClock->setCurrentIndex(std::max(0, cmbClock->findData(int(Languages::savedClock()))));
 }
 
 void frmOptions::cmdSave_Click()
@@ -129,11 +135,14 @@ void frmOptions::cmdSave_Click()
     const int step = opt15->isChecked() ? 15 : opt60->isChecked() ? 60 : 30;
     // Read first: saving the preferences refills the fields from the store.
     const QString language = cmbLanguage->currentData().toString();
+    const auto clock = Languages::Clock(cmbClock->currentData().toInt());
     try {
         m_roster.saveOptions({cmbTZ->currentText(), m_fixedDST, chkVerifyDialogs->checkState() == Qt::Checked,
                               txtMaxResults->text(), txtName->text(), txtEmail->text(), step});
         Languages::save(language);
+        Languages::saveClock(clock);
         cmbLanguage->setCurrentIndex(std::max(0, cmbLanguage->findData(language)));
+        cmbClock->setCurrentIndex(std::max(0, cmbClock->findData(int(clock))));
     } catch (const RosterError& error) {
         Messages::error(this, error);
         if (error.field())

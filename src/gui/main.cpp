@@ -5,6 +5,7 @@
 #include "roster/RosterLocation.h"
 #include "store/RosterError.h"
 #include "store/RosterFile.h"
+#include "time/DateTime.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TALLYHOLD_APP_ID)));
     // Before any window or box: the language is chosen once per run.
     Languages::install(app);
+    DateTime::setShown24Hour(Languages::uses24HourClock());
 
     QCommandLineParser parser;
     parser.addHelpOption();

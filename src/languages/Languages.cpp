@@ -9,6 +9,7 @@
 namespace {
 
 const QString LanguageKey = QStringLiteral("Tallyhold/Language");
+const QString ClockKey = QStringLiteral("Tallyhold/Clock");
 
 QSettings store()
 {
@@ -100,4 +101,28 @@ void Languages::install(QCoreApplication& app)
     auto* own = new QTranslator(&app);
     if (own->load(QStringLiteral(":/i18n/tallyhold_") + code))
         QCoreApplication::installTranslator(own);
+}
+
+Languages::Clock Languages::savedClock()
+{
+    const QString hours = store().value(ClockKey).toString();
+    return hours == QLatin1String("12") ? Clock::Hours12
+        : hours == QLatin1String("24")  ? Clock::Hours24
+                                        : Clock::ByLanguage;
+}
+
+void Languages::saveClock(Clock clock)
+{
+    QSettings settings = store();
+    if (clock == Clock::ByLanguage)
+        settings.remove(ClockKey);
+    else
+        settings.setValue(ClockKey, clock == Clock::Hours24 ? QStringLiteral("24") : QStringLiteral("12"));
+    settings.sync();
+}
+
+bool Languages::uses24HourClock()
+{
+    const Clock clock = savedClock();
+    return clock == Clock::ByLanguage ? !chosen().isEmpty() : clock == Clock::Hours24;
 }

@@ -30,6 +30,12 @@ public:
     // The language a run speaks: the saved choice, else the first of the system's UI languages that is
     // built in, else English.
     static QString chosen();
+    // The clock on which the window shows times. By language: 12-hour in English, 24-hour in the others.
+    enum class Clock { ByLanguage, Hours12, Hours24 };
+    static Clock savedClock();
+    static void saveClock(Clock clock);
+    static bool uses24HourClock();
+
     // Installs the translators for chosen() on the application; the run then speaks it.
     static void install(QCoreApplication& app);
 };

@@ -11,7 +11,7 @@ QString bestTimeLine(const BestTimeTally& tally)
     return QStringLiteral("%1 member(s) - %2 - %3")
         .arg(tally.Count)
         .arg(QLatin1String(days[tally.weekMinute / 1440]),
-             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
+             DateTime::fromTime(minute / 60, minute % 60).toShownTime());
 }
 
 QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan)

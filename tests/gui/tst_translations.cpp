@@ -84,11 +84,11 @@ QMap<QString, QString> windowTexts(MainWindow& w)
     return texts;
 }
 
-// Who Show Available lists on Monday 12/07/2026 at the time typed: Ann plays 8 to 10 PM GMT, Bob
-// 9 to 10 PM.
+// Who Show Available lists on Monday 12/07/2026 at the time typed (Ann plays 8 to 10 PM GMT, Bob
+// 9 to 10 PM), after the week heatmap's label of 8 PM.
 QStringList availableAt(const QString& time)
 {
-    MainWindow w({.userTimeZone = "GMT", .userDST = false});
+    MainWindow w({.userTimeZone = "GMT", .userDST = false, .timeGranularity = 60});
     const RecordKey alpha = w.roster.addDivision("Alpha");
     for (const auto& [name, start] : {std::pair {"Ann", 20}, std::pair {"Bob", 21}})
         w.roster.addSchedule(w.roster.addMember(alpha, 7, name),
@@ -101,7 +101,10 @@ QStringList availableAt(const QString& time)
     tab->txtMatchTime->setText(time);
     Messages::clear();
     QTest::mouseClick(tab->cmdShowAvailable, Qt::LeftButton);
-    return Messages::shown().isEmpty() ? entryTexts(tab->lstAvailable) : boxes();
+    auto* week = w.window.findChild<QTableWidget*>("grdWeek");
+    const QTableWidgetItem* eight = week->rowCount() == 24 ? week->item(20, 0) : nullptr;
+    return QStringList {eight ? eight->text() : QString()}
+    + (Messages::shown().isEmpty() ? entryTexts(tab->lstAvailable) : boxes());
 }
 
 } // namespace
@@ -159,7 +162,7 @@ private slots:
     {
         Languages::save(QString());
         const QStringList english = availableAt("8:00 PM");
-        QCOMPARE(english, QStringList {"Ann"});
+        QCOMPARE(english, QStringList({"08:00 PM", "Ann"}));
         QMap<QString, QString> before;
         {
             MainWindow w;
@@ -197,8 +200,16 @@ private slots:
         QCOMPARE(onlyBox().text, "Bitte zuerst ein Mitglied markieren!");
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
 
-        // A 24-hour time means what the English 12-hour one does.
-        QCOMPARE(availableAt("20:00"), english);
+        // German shows a 24-hour clock; either form typed means what the English 12-hour one does.
+        QVERIFY(Languages::uses24HourClock());
+        DateTime::setShown24Hour(true);
+        const QStringList german {"20:00", "Ann"};
+        QCOMPARE(availableAt("20:00"), german);
+        QCOMPARE(availableAt("8:00 PM"), german);
+        // Unless the user chose the 12-hour one.
+        Languages::saveClock(Languages::Clock::Hours12);
+        QVERIFY(!Languages::uses24HourClock());
+        Languages::saveClock(Languages::Clock::ByLanguage);
     }
 };
 
