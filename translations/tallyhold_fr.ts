@@ -5,975 +5,977 @@
     <name>ClansTab</name>
     <message>
         <source>Clan Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du clan</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Clans / Divisions</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Hide Members from Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les membres des listes</translation>
     </message>
     <message>
         <source>New Clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau clan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider les champs</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>You must first highlight a division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord une division !</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications de %1 ?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 ?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 ?</translation>
     </message>
 </context>
 <context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les clans/divisions puis cliquez sur Exporter</translation>
     </message>
     <message>
         <source>Export divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisions à exporter</translation>
     </message>
     <message>
         <source>Click Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur Importer</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Export File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier d&apos;export</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>This Export File Already Exists... Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier d&apos;export existe déjà… L&apos;écraser ?</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Export terminé !</translation>
     </message>
     <message>
         <source>Saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré sous %1</translation>
     </message>
     <message>
         <source>Import File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier d&apos;import</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import terminé !</translation>
     </message>
     <message>
         <source>Tallyhold Export (*.tlx)|*.tlx</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Tallyhold (*.tlx)|*.tlx</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
 </context>
 <context>
     <name>ListFill</name>
     <message>
         <source>Hidden: its members are left out of the member lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Masqué : ses membres ne figurent pas dans les listes de membres</translation>
     </message>
 </context>
 <context>
     <name>MatchesTab</name>
     <message>
         <source>Show past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les matchs passés</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs</translation>
     </message>
     <message>
         <source>Upcoming matches, earliest first, with their answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs à venir, le plus proche en premier, avec le décompte des réponses</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Match</translation>
     </message>
     <message>
         <source>When and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand et réponses</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier…</translation>
     </message>
     <message>
         <source>Edit Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le match…</translation>
     </message>
     <message>
         <source>Change the time, players, title or notes; a new time asks everyone again</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l&apos;heure, les joueurs, le titre ou les notes ; une nouvelle heure redemande à tout le monde</translation>
     </message>
     <message>
         <source>Cancel Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le match</translation>
     </message>
     <message>
         <source>Mark the match cancelled in every calendar; it can be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer le match comme annulé dans tous les agendas ; il peut être rétabli</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Delete Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le match</translation>
     </message>
     <message>
         <source>Remove the match with its answers and attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le match avec ses réponses et sa présence</translation>
     </message>
     <message>
         <source>Reminder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance…</translation>
     </message>
     <message>
         <source>A message for those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message pour ceux qui n&apos;ont pas répondu</translation>
     </message>
     <message>
         <source>Attendance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Présence…</translation>
     </message>
     <message>
         <source>Once the match has started: tick who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Une fois le match commencé : cochez qui est venu</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Their week</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa semaine</translation>
     </message>
     <message>
         <source>Came</source>
-        <translation type="unfinished"></translation>
+        <translation>Venu</translation>
     </message>
     <message>
         <source>The answer the highlighted player gave you</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse que le joueur sélectionné vous a donnée</translation>
     </message>
     <message>
         <source>Set Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la réponse</translation>
     </message>
     <message>
         <source>Answer for the highlighted player, as they told you</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse du joueur sélectionné, telle qu&apos;il vous l&apos;a donnée</translation>
     </message>
     <message>
         <source>Attendance history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique de présence</translation>
     </message>
     <message>
         <source>Last matches counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers matchs comptés</translation>
     </message>
     <message>
         <source>Matches that started and were not cancelled, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs commencés et non annulés, le plus récent en premier</translation>
     </message>
     <message>
         <source>Per member over the last matches; click a heading to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Par membre sur les derniers matchs ; cliquez sur un en-tête pour trier</translation>
     </message>
     <message>
         <source>Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre</translation>
     </message>
     <message>
         <source>Invited</source>
-        <translation type="unfinished"></translation>
+        <translation>Invité</translation>
     </message>
     <message>
         <source>Said
 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>A dit
+oui</translation>
     </message>
     <message>
         <source>Said yes but
 did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>A dit oui mais
+n&apos;est pas venu</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse du joueur</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Derniers</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>matchs</translation>
     </message>
     <message>
         <source>No past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match passé</translation>
     </message>
     <message>
         <source>Past matches, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs passés, le plus récent en premier</translation>
     </message>
     <message>
         <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match prévu : choisissez des membres dans Planification et cliquez sur Prévoir un match…</translation>
     </message>
     <message>
         <source>Restore Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le match</translation>
     </message>
     <message>
         <source>Highlight a match to see its players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez un match pour voir ses joueurs.</translation>
     </message>
     <message>
         <source>Players of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs de %1</translation>
     </message>
     <message>
         <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes, au moins %2 doivent dire oui ; prévu à l&apos;heure de %3</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse</translation>
     </message>
     <message>
         <source>⚠ cannot play</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ ne peut pas</translation>
     </message>
     <message>
         <source>%1&apos;s week or away dates say they cannot play all of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;après sa semaine ou ses absences, %1 ne peut pas jouer tout le match</translation>
     </message>
     <message>
         <source>can play</source>
-        <translation type="unfinished"></translation>
+        <translation>peut jouer</translation>
     </message>
     <message>
         <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le match « %1 » du %2 avec ses réponses et sa présence ?</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>You must first highlight a player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un joueur !</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé. %1</translation>
     </message>
     <message>
         <source>Started: answers are closed, attendance can be taken. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencé : les réponses sont closes, la présence peut être notée. %1</translation>
     </message>
     <message>
         <source>%1 (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (indispensable)</translation>
     </message>
 </context>
 <context>
     <name>MemberFormTab</name>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pseudo</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Clan / Division</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Actual First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom réel</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Default EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail principal</translation>
     </message>
     <message>
         <source>Secondary Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail secondaire</translation>
     </message>
     <message>
         <source>Other Contact Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre contact</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Member Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes sur le membre</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Vider les champs</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences / Changements…</translation>
     </message>
     <message>
         <source>Playing Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires de jeu</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau des horaires</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrez d&apos;abord le membre : les absences et changements ponctuels appartiennent à un membre de l&apos;effectif. Pour les saisir, choisissez Modifier le membre dans Infos membres.</translation>
     </message>
     <message>
         <source>Dates the member is away, or plays other times than the week below</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates où le membre est absent ou joue à d&apos;autres heures que la semaine ci-dessous</translation>
     </message>
     <message>
         <source>Times Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires non enregistrés</translation>
     </message>
     <message>
         <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les horaires saisis pour %1 ne sont pas enregistrés tant que la case Joue du jour n&apos;est pas cochée. Enregistrer sans eux ?</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi / Dimanche</translation>
     </message>
     <message>
         <source>%1 slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créneau 1 début</translation>
     </message>
     <message>
         <source>%1 slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créneau 1 fin</translation>
     </message>
     <message>
         <source>%1 slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créneau 2 début</translation>
     </message>
     <message>
         <source>%1 slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 créneau 2 fin</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour %1 ?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 ?</translation>
     </message>
     <message>
         <source>Playing Schedules - Note:  All times are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horaires de jeu – Remarque : toutes les heures sont en %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures en %1</translation>
     </message>
 </context>
 <context>
     <name>MembersInfoTab</name>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membres</translation>
     </message>
     <message>
         <source>Single Click to view / Double Click to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic pour voir / double-clic pour modifier</translation>
     </message>
     <message>
         <source>Edit Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le membre</translation>
     </message>
     <message>
         <source>Delete Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le membre</translation>
     </message>
     <message>
         <source>Sign-up Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens d&apos;inscription…</translation>
     </message>
     <message>
         <source>Private links with which members keep their own week</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens privés avec lesquels les membres tiennent leur semaine à jour</translation>
     </message>
     <message>
         <source>Member Info (read only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos membre (lecture seule)</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom réel</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour</translation>
     </message>
     <message>
         <source>When the member last saved their own week through a sign-up link</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand le membre a enregistré sa semaine pour la dernière fois via un lien d&apos;inscription</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs</translation>
     </message>
     <message>
         <source>Availability this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilité cette semaine</translation>
     </message>
     <message>
         <source>Place mouse over days to display times</source>
-        <translation type="unfinished"></translation>
+        <translation>Survolez les jours pour voir les horaires</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau des horaires</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Sat/Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sam/Dim</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samedi / Dimanche</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun horaire renseigné</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences et changements ponctuels, à l&apos;heure du membre</translation>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>À saisir dans Ajouter / Modifier des membres avec Absences / Changements…</translation>
     </message>
     <message>
         <source>Away and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences et changements ponctuels</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>You must first highlight a Member!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un membre !</translation>
     </message>
     <message>
         <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 derniers matchs : invité %2 · a dit oui %3 · venu %4 · a dit oui mais n&apos;est pas venu %5</translation>
     </message>
     <message>
         <source>by the member, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>par le membre, %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures en %1</translation>
     </message>
     <message numerus="yes">
         <source>Not invited to any of the last %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Pas invité au dernier match</numerusform>
+            <numerusform>Invité à aucun des %n derniers matchs</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 ?</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de base de données</translation>
     </message>
     <message>
         <source>Database Access Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès à la base de données</translation>
     </message>
     <message>
         <source>Roster Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectif non ouvert</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectif déjà utilisé</translation>
     </message>
     <message>
         <source>Roster Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectif endommagé</translation>
     </message>
     <message>
         <source>Read-Only Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectif en lecture seule</translation>
     </message>
     <message>
         <source>Recoverable Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur récupérable</translation>
     </message>
     <message>
         <source>Record Key Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de clé d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Time Zone Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de fuseau horaire</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>Save/Update Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de format</translation>
     </message>
     <message>
         <source>Clan Division Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Division introuvable</translation>
     </message>
     <message>
         <source>Time Zone Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire introuvable</translation>
     </message>
     <message>
         <source>Schedule Process Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de planification</translation>
     </message>
     <message>
         <source>Deletion Criteria Not Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression impossible</translation>
     </message>
     <message>
         <source>Import Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Import interrompu</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>File Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier non enregistré</translation>
     </message>
     <message>
         <source>Changed by Another Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié par un autre officier</translation>
     </message>
     <message>
         <source>Connection Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion perdue</translation>
     </message>
 </context>
 <context>
     <name>SchedulingTab</name>
     <message>
         <source>Select Member(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les membres</translation>
     </message>
     <message>
         <source>Who can make the match</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui peut être au match</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Show Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les disponibles</translation>
     </message>
     <message>
         <source>Available members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membres disponibles</translation>
     </message>
     <message>
         <source>Best Times for Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs créneaux pour les matchs</translation>
     </message>
     <message>
         <source>Week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine du</translation>
     </message>
     <message>
         <source>Best times and the week count the seven days from this date, clock changes included</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs créneaux et la semaine comptent les sept jours à partir de cette date, changements d&apos;heure compris</translation>
     </message>
     <message>
         <source>Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir les meilleurs créneaux</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs créneaux</translation>
     </message>
     <message>
         <source>Double click on a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-cliquez sur une heure pour voir qui !</translation>
     </message>
     <message>
         <source>Announce…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoncer…</translation>
     </message>
     <message>
         <source>Tell the chosen members when the match is, each in their own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dire aux membres choisis quand a lieu le match, chacun dans son heure</translation>
     </message>
     <message>
         <source>Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévoir un match…</translation>
     </message>
     <message>
         <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter les membres choisis à un match à cette heure et recueillir leurs réponses dans l&apos;onglet Matchs</translation>
     </message>
     <message>
         <source>Match plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan du match</translation>
     </message>
     <message>
         <source>Match length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du match</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes, de 15 à 1440 ; vide ou 1 pour un seul instant</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs minimum</translation>
     </message>
     <message>
         <source>How many must be able to play at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien doivent au moins pouvoir jouer</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Indispensable</translation>
     </message>
     <message>
         <source>Mark or unmark the highlighted members as required</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer ou non les membres sélectionnés comme indispensables</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semaine</translation>
     </message>
     <message>
         <source>Nobody required</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne n&apos;est indispensable</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des membres dans la liste !</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des membres pour voir leur semaine.</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indispensables : %1</translation>
     </message>
 </context>
 <context>
     <name>TimeEntryField</name>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de format</translation>
     </message>
     <message>
         <source>This field must be in a valid date format!  MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce champ doit contenir une date valide !  MM/JJ/AAAA</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce champ doit contenir une heure valide !  HH:MM</translation>
     </message>
 </context>
 <context>
     <name>WeekHeatmap</name>
     <message>
         <source>Week heatmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte de la semaine</translation>
     </message>
     <message>
         <source>Click a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur une heure pour voir qui !</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Échelle</translation>
     </message>
     <message>
         <source>plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>plan non atteint</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des membres pour voir leur semaine.</translation>
     </message>
     <message>
         <source>1 player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 joueur</translation>
     </message>
     <message>
         <source>%1 %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 : %3 sur %4</translation>
     </message>
     <message>
         <source>, plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>, plan non atteint</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sam</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dim</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n joueur</numerusform>
+            <numerusform>%n joueurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Darker: more of the %n players can play. Click a time to see who.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Plus foncé : plus de joueurs parmi les %n peuvent jouer. Cliquez sur une heure pour voir qui.</numerusform>
+            <numerusform>Plus foncé : plus de joueurs parmi les %n peuvent jouer. Cliquez sur une heure pour voir qui.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> et %n autre</numerusform>
+            <numerusform> et %n autres</numerusform>
         </translation>
     </message>
 </context>
@@ -981,593 +983,593 @@ did not come</source>
     <name>frmAnnounce</name>
     <message>
         <source>Announce Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoncer le match</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes, de 15 à 1440</translation>
     </message>
     <message>
         <source>Announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonce</translation>
     </message>
     <message>
         <source>Edit the text before copying or sending it</source>
-        <translation type="unfinished"></translation>
+        <translation>Retouchez le texte avant de le copier ou de l&apos;envoyer</translation>
     </message>
     <message>
         <source>Copy text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le texte</translation>
     </message>
     <message>
         <source>Copy Discord line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la ligne Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord affiche le début dans l&apos;heure de chaque lecteur</translation>
     </message>
     <message>
         <source>Save invitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;invitation…</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>A message to those who can play, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message à ceux qui peuvent jouer, dans votre messagerie</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (minutes)</translation>
     </message>
     <message>
         <source>Save Invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;invitation</translation>
     </message>
     <message>
         <source>Calendar invitation (*.ics)|*.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitation d&apos;agenda (*.ics)|*.ics</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
     </message>
     <message>
         <source>None of the members who can play has an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun des membres qui peuvent jouer n&apos;a d&apos;adresse e-mail.</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune messagerie n&apos;a pu être ouverte pour le message.</translation>
     </message>
     <message>
         <source>No e-mail (left out of the invitation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans e-mail (hors de l&apos;invitation) : %1</translation>
     </message>
 </context>
 <context>
     <name>frmAttendance</name>
     <message>
         <source>Attendance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Présence : %1</translation>
     </message>
     <message>
         <source>Who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui est venu</translation>
     </message>
     <message>
         <source>Tick everyone who played; Space ticks the highlighted player</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez tous ceux qui ont joué ; Espace coche le joueur sélectionné</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>said %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a dit %1</translation>
     </message>
 </context>
 <context>
     <name>frmMemberChanges</name>
     <message>
         <source>Dates and times are on %1&apos;s own clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates et heures à l&apos;heure de %1.</translation>
     </message>
     <message>
         <source>Dates and times are on %1&apos;s own clock (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates et heures à l&apos;heure de %1 (%2).</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Changements</translation>
     </message>
     <message>
         <source>Dates away and days played at other times than the week; double click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences et jours joués à d&apos;autres heures que d&apos;habitude ; double-clic pour modifier</translation>
     </message>
     <message>
         <source>Show past changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les changements passés</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Add change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un changement</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Edit change</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le changement</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove change</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le changement</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Première date</translation>
     </message>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/JJ/AAAA</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière date</translation>
     </message>
     <message>
         <source>MM/DD/YYYY; empty for the first date alone</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/JJ/AAAA ; vide pour la première date seule</translation>
     </message>
     <message>
         <source>same day</source>
-        <translation type="unfinished"></translation>
+        <translation>même jour</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent</translation>
     </message>
     <message>
         <source>Not listed on these dates at any time</source>
-        <translation type="unfinished"></translation>
+        <translation>N&apos;apparaît à aucune heure ces jours-là</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces horaires à la place</translation>
     </message>
     <message>
         <source>Plays these times on each of the dates instead of the week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue à ces heures chacun de ces jours au lieu de celles de la semaine</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Why, in a few words: holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi, en quelques mots : vacances, examens</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save change</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le changement</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cancel change</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner le changement</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun changement : %1 joue la semaine telle quelle. Ajoutez-en un pour une absence ou d&apos;autres horaires.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>You must first highlight a change!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un changement !</translation>
     </message>
     <message>
         <source>New change</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau changement</translation>
     </message>
     <message>
         <source>Change (choose Add or Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement (choisissez Ajouter ou Modifier)</translation>
     </message>
     <message>
         <source>Away / Changes - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences / Changements – %1</translation>
     </message>
     <message>
         <source>Slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Créneau 1 début</translation>
     </message>
     <message>
         <source>Slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Créneau 1 fin</translation>
     </message>
     <message>
         <source>Slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Créneau 2 début</translation>
     </message>
     <message>
         <source>Slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Créneau 2 fin</translation>
     </message>
     <message>
         <source>Edit change of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le changement du %1</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1 ?</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>Best Times Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas des meilleurs créneaux</translation>
     </message>
     <message>
         <source>15 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les confirmations</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de meilleurs créneaux</translation>
     </message>
     <message>
         <source>Your Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos informations</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Your Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fuseau horaire</translation>
     </message>
     <message>
         <source>Apply DST</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;été</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les réglages</translation>
     </message>
     <message>
         <source>Restore Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir les réglages</translation>
     </message>
     <message>
         <source>Cancel / Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler / Fermer</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on daylight saving time today</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau réel de votre zone est à l&apos;heure d&apos;été aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on standard time today</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau réel de votre zone est à l&apos;heure d&apos;hiver aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon la langue</translation>
     </message>
     <message>
         <source>12-hour (8:00 PM)</source>
-        <translation type="unfinished"></translation>
+        <translation>12 heures (8:00 PM)</translation>
     </message>
     <message>
         <source>24-hour (20:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>24 heures (20:00)</translation>
     </message>
     <message>
         <source>Language and clock change at the next start of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue et l’horloge changent au prochain démarrage de Tallyhold.</translation>
     </message>
 </context>
 <context>
     <name>frmPlanMatch</name>
     <message>
         <source>Plan Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévoir un match</translation>
     </message>
     <message>
         <source>Edit Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le match</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>on your clock (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>à votre heure (%1)</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (minutes)</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes, de 15 à 1440</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs minimum</translation>
     </message>
     <message>
         <source>How many must say yes for the match to go ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Combien doivent dire oui pour que le match ait lieu</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez qui est invité et qui doit jouer ; Espace coche la case sélectionnée</translation>
     </message>
     <message>
         <source>Invited players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs invités</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Indispensable</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Shown with the match in every player&apos;s calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché avec le match dans l&apos;agenda de chaque joueur</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>%1 invited, %2 required</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invités, %2 indispensables</translation>
     </message>
     <message>
         <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer le match ou changer sa durée efface toutes les réponses ; les joueurs sont redemandés. Enregistrer ?</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indispensables : %1</translation>
     </message>
 </context>
 <context>
     <name>frmReminder</name>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relance : %1</translation>
     </message>
     <message>
         <source>Everyone has answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le monde a répondu.</translation>
     </message>
     <message>
         <source>Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord affiche le début dans l&apos;heure de chaque lecteur</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le message Discord</translation>
     </message>
     <message>
         <source>E-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien e-mail</translation>
     </message>
     <message>
         <source>A mailto link to those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lien mailto vers ceux qui n&apos;ont pas répondu</translation>
     </message>
     <message>
         <source>Copy e-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le lien e-mail</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>The reminder in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>La relance dans votre messagerie</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune messagerie n&apos;a pu être ouverte pour le message.</translation>
     </message>
     <message>
         <source>Not answered yet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore répondu : %1</translation>
     </message>
     <message>
         <source>No e-mail (left out of the link): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans e-mail (hors du lien) : %1</translation>
     </message>
 </context>
 <context>
     <name>frmSignupLinks</name>
     <message>
         <source>Server Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse du serveur</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Où les membres joignent tallyhold-web, par exemple https://roster.example.org</translation>
     </message>
     <message>
         <source>Make Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un lien</translation>
     </message>
     <message>
         <source>A new private link for this member, valid for 60 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nouveau lien privé pour ce membre, valable 60 jours</translation>
     </message>
     <message>
         <source>New Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau lien</translation>
     </message>
     <message>
         <source>Shown once: the roster keeps only a hash of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché une seule fois : l&apos;effectif n&apos;en garde qu&apos;une empreinte</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>A message with the link, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message avec le lien, dans votre messagerie</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoquer</translation>
     </message>
     <message>
         <source>The member can no longer use the selected link</source>
-        <translation type="unfinished"></translation>
+        <translation>Le membre ne peut plus utiliser le lien sélectionné</translation>
     </message>
     <message>
         <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les liens vers cette adresse ne s&apos;ouvrent que sur cet ordinateur. Indiquez l&apos;adresse où les membres joignent tallyhold-web.</translation>
     </message>
     <message>
         <source>Links to this address open only on your local network, not for members elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les liens vers cette adresse ne s&apos;ouvrent que sur votre réseau local, pas pour les membres ailleurs.</translation>
     </message>
     <message>
         <source>Server Address note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque sur l&apos;adresse du serveur</translation>
     </message>
     <message>
         <source>Made %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Créé le %1 – %2</translation>
     </message>
     <message>
         <source>Your week for the clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta semaine pour le clan</translation>
     </message>
     <message>
         <source>Hi %1,
@@ -1575,234 +1577,239 @@ did not come</source>
 Please set the times you can play on your own page (keep the link to yourself):
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Salut %1,
+
+Indique sur ta page les heures où tu peux jouer (garde le lien pour toi) :
+%2
+</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune messagerie n&apos;a pu être ouverte pour le message.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>You must first highlight a link!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un lien !</translation>
     </message>
     <message>
         <source>Revoke this link? %1 can no longer use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoquer ce lien ? %1 ne pourra plus l’utiliser.</translation>
     </message>
     <message>
         <source>Sign-up Links - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens d&apos;inscription – %1</translation>
     </message>
 </context>
 <context>
     <name>frmTZEdit</name>
     <message>
         <source>Time Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les fuseaux horaires</translation>
     </message>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseaux horaires</translation>
     </message>
     <message>
         <source>TZ Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fuseau</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>GMT Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage GMT</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes à ajouter à l&apos;heure locale pour obtenir GMT, par exemple 300 pour Eastern ou -60 pour l&apos;Europe centrale</translation>
     </message>
     <message>
         <source>Apply Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;heure d&apos;été</translation>
     </message>
     <message>
         <source>Real Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau réel</translation>
     </message>
     <message>
         <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Où se trouve l&apos;horloge de la zone, pour que l&apos;heure d&apos;été suive la date ; tapez pour chercher</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun)</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>New Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau fuseau</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de sélection</translation>
     </message>
     <message>
         <source>You must first highlight a Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord un fuseau horaire !</translation>
     </message>
     <message>
         <source>%1 has no summer time: its clock never changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas d&apos;heure d&apos;été : son horloge ne change jamais.</translation>
     </message>
     <message>
         <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les membres au Royaume-Uni ou en Irlande ont besoin d’une zone avec Europe/London ou Europe/Dublin : tapez London ci-dessus.</translation>
     </message>
     <message>
         <source>Real Time Zone note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque sur le fuseau réel</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour %1 ?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter %1 ?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 ?</translation>
     </message>
 </context>
 <context>
     <name>frmTallyhold</name>
     <message>
         <source>Tallyhold tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglets de Tallyhold</translation>
     </message>
     <message>
         <source>Members Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos membres</translation>
     </message>
     <message>
         <source>Add / Edit Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter / Modifier des membres</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Clans / Divisions</translation>
     </message>
     <message>
         <source>Scheduling</source>
-        <translation type="unfinished"></translation>
+        <translation>Planification</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Matchs</translation>
     </message>
     <message>
         <source>Export / Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Export / Import</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Open &amp;Shared Roster…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un effectif &amp;partagé…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>Time &amp;Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuseaux horaires</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ptions</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Tallyhold &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Tallyhold</translation>
     </message>
     <message>
         <source>&amp;About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tallyhold</translation>
     </message>
     <message>
         <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clan pour l&apos;instant : ajoutez-en un dans Clans / Divisions, puis des membres dans Ajouter / Modifier des membres. Votre propre fuseau horaire, dans lequel les heures s&apos;affichent, se règle dans Outils › Options.</translation>
     </message>
     <message>
         <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun membre pour l&apos;instant : ajoutez-les dans Ajouter / Modifier des membres (les membres des clans masqués n&apos;apparaissent pas)</translation>
     </message>
     <message>
         <source>No clans to export yet: add one on Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun clan à exporter : ajoutez-en un dans Clans / Divisions</translation>
     </message>
     <message>
         <source>Open Shared Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un effectif partagé</translation>
     </message>
     <message>
         <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
 The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de l&apos;effectif partagé (postgresql://utilisateur@hôte[:port]/base).
+Le mot de passe vient de ~/.pgpass ou de PGPASSWORD, sinon il est demandé.</translation>
     </message>
     <message>
         <source>A shared roster&apos;s address starts with postgresql://</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse d&apos;un effectif partagé commence par postgresql://</translation>
     </message>
     <message>
         <source>About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tallyhold</translation>
     </message>
     <message>
         <source>Nobody to choose from. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne à choisir. %1</translation>
     </message>
     <message>
         <source>Tallyhold %1
@@ -1814,18 +1821,26 @@ Licence: GNU General Public License, version 3 or later
 Roster: %2
 
 Languages: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyhold %1
+
+Tient l&apos;effectif d&apos;un clan et trouve quand jouer.
+
+Licence : GNU General Public License, version 3 ou ultérieure
+
+Effectif : %2
+
+Langues : %3</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Effectif déjà utilisé</translation>
     </message>
 </context>
 </TS>

@@ -15,14 +15,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QTreeWidget>
 
 namespace {
 
-// Words a German speaker writes as the English do.
-const QStringList SameInGerman {"Tallyhold",       "Status",          "Name",   "Match",
-                                "Matches",         "Links",           "E-Mail", "System",
-                                "Clan / Division", "Export / Import", "0",      "1"};
+// Names and numbers, the same in every language.
+const QStringList SameEverywhere {"Tallyhold", "0", "1"};
 // Controls that show a text of the roster session's own, whose catalogue entries come with the core's.
 const QStringList CoreTexts {"lblDaylight.name", "lblDaylight.text"};
 
@@ -109,7 +108,7 @@ QStringList availableAt(const QString& time)
 
 } // namespace
 
-// The window in German: the language the user chose, every named control's text translated,
+// The window in each complete language: the one the user chose, every named control's text translated,
 // boxes and Qt's own buttons in German, and typed times meaning what they mean in English.
 class tst_Translations : public QObject
 {
@@ -158,8 +157,45 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    void windowSpeaksGermanAfterTheChoice()
+    // Per complete catalogue: the words its speakers write as the English do, and what Options,
+    // a refusal's box and Qt's own Cancel button say.
+    void windowSpeaksTheChosenLanguage_data()
     {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("sameWords");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("de") << "Deutsch"
+                            << QStringList {"Status", "Name",   "Match",           "Matches",        "Links",
+                                            "E-Mail", "System", "Clan / Division", "Export / Import"}
+                            << QStringList {"Optionen", "Auswahlfehler",
+                                            "Bitte zuerst ein Mitglied markieren!", "Abbrechen"};
+        QTest::newRow("fr") << "Français" << QStringList {"Options",
+                                                          "Match",
+                                                          "Date",
+                                                          "Description",
+                                                          "Contact",
+                                                          "Confirmation",
+                                                          "Notes",
+                                                          "Note",
+                                                          "Dates",
+                                                          "E-mail",
+                                                          "Clan / Division",
+                                                          "Clans / Divisions",
+                                                          "Export / Import"}
+                            << QStringList {"Options", "Erreur de sélection",
+                                            "Sélectionnez d'abord un membre !", "Annuler"};
+    }
+    void windowSpeaksTheChosenLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, sameWords);
+        QFETCH(QStringList, expected);
+        // Each row starts from the English program.
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        DateTime::setShown24Hour(false);
         Languages::save(QString());
         const QStringList english = availableAt("8:00 PM");
         QCOMPARE(english, QStringList({"08:00 PM", "Ann"}));
@@ -170,13 +206,13 @@ private slots:
             // Options saves the choice with the other settings.
             frmOptions* options = w.window.options();
             QCOMPARE(options->cmbLanguage->count(), 8);
-            options->cmbLanguage->setCurrentIndex(options->cmbLanguage->findText("Deutsch"));
+            options->cmbLanguage->setCurrentIndex(options->cmbLanguage->findText(language));
             options->txtMaxResults->setText("10");
             options->cmbTZ->setEditText("GMT");
             Messages::clear();
             options->cmdSave->click();
             QCOMPARE(boxes(), QStringList());
-            QCOMPARE(Languages::saved(), "de");
+            QVERIFY(!Languages::saved().isEmpty());
         }
         QVERIFY(before.size() > 250);
 
@@ -185,27 +221,27 @@ private slots:
         const QMap<QString, QString> after = windowTexts(w);
         QStringList untranslated;
         for (auto it = before.cbegin(); it != before.cend(); ++it)
-            if (after.value(it.key()) == it.value() && !SameInGerman.contains(it.value())
-                && !CoreTexts.contains(it.key()))
+            if (after.value(it.key()) == it.value() && !sameWords.contains(it.value())
+                && !SameEverywhere.contains(it.value()) && !CoreTexts.contains(it.key()))
                 untranslated << it.key() + ": " + it.value();
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join('\n')));
-        QCOMPARE(after.value("mnuOptions.text"), "Optionen");
-        QCOMPARE(w.window.options()->cmbLanguage->currentText(), "Deutsch");
+        QCOMPARE(after.value("mnuOptions.text"), expected[0]);
+        QCOMPARE(w.window.options()->cmbLanguage->currentText(), language);
 
-        // Boxes in German, Qt's own buttons too.
+        // Boxes in that language, Qt's own buttons too.
         w.showTab(frmTallyhold::MembersInfo);
         Messages::clear();
         QTest::mouseClick(w.window.findChild<MembersInfoTab*>()->cmdDeleteMember, Qt::LeftButton);
-        QCOMPARE(onlyBox().title, "Auswahlfehler");
-        QCOMPARE(onlyBox().text, "Bitte zuerst ein Mitglied markieren!");
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+        QCOMPARE(onlyBox().title, expected[1]);
+        QCOMPARE(onlyBox().text, expected[2]);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), expected[3]);
 
-        // German shows a 24-hour clock; either form typed means what the English 12-hour one does.
+        // A 24-hour clock; either form typed means what the English 12-hour one does.
         QVERIFY(Languages::uses24HourClock());
         DateTime::setShown24Hour(true);
-        const QStringList german {"20:00", "Ann"};
-        QCOMPARE(availableAt("20:00"), german);
-        QCOMPARE(availableAt("8:00 PM"), german);
+        const QStringList shown {"20:00", "Ann"};
+        QCOMPARE(availableAt("20:00"), shown);
+        QCOMPARE(availableAt("8:00 PM"), shown);
         // Unless the user chose the 12-hour one.
         Languages::saveClock(Languages::Clock::Hours12);
         QVERIFY(!Languages::uses24HourClock());
