@@ -3,11 +3,16 @@
 // scripts/screenshots.sh runs it under Xvfb.
 #include "gui/MatchesTab.h"
 #include "gui/Messages.h"
+#include "gui/SchedulingTab.h"
+#include "gui/TimeEntryField.h"
+#include "gui/frmAnnounce.h"
 #include "gui/frmMemberChanges.h"
 #include "gui/frmOptions.h"
+#include "gui/frmPlanMatch.h"
 #include "gui/frmSignupLinks.h"
 #include "gui/frmTZEdit.h"
 #include "gui/frmTallyhold.h"
+#include "languages/Languages.h"
 #include "roster/Roster.h"
 #include "store/RecordKey.h"
 #include "store/RosterError.h"
@@ -146,6 +151,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyhold"));
     QApplication::setOrganizationName(QStringLiteral("Quillmoor"));
+    // In the system's language, as the program starts: LANG=de_DE.UTF-8 gives the German shots.
+    Languages::install(app);
+    DateTime::setShown24Hour(Languages::uses24HourClock());
     if (argc != 2 || QFile::exists(QString::fromLatin1(Database::FileName))) {
         QTextStream(stderr) << "usage: tallyhold_screenshots OUTDIR (in a directory without a roster)\n";
         return 2;
@@ -217,6 +225,33 @@ int main(int argc, char* argv[])
         emit best->itemDoubleClicked(best->item(0));
     }
     ok &= save(&window, out, QStringLiteral("scheduling"));
+    // The two dialogs that start from that time and those members.
+    try {
+        const SchedulingTab* tab = window.schedulingTab();
+        QList<RecordKey> members;
+        for (const QListWidgetItem* item : tab->lstSchedules->selectedItems())
+            members << RecordKey(item->data(Qt::UserRole).toByteArray());
+        const QString day = tab->txtMatchDate->text();
+        const QString time = tab->txtMatchTime->text();
+        MatchForm form;
+        form.at = day + QLatin1Char(' ') + time;
+        form.length = QStringLiteral("90");
+        form.minimum = QStringLiteral("3");
+        form.members = members;
+        frmPlanMatch plan(roster, form, {}, &window);
+        plan.show();
+        ok &= save(&plan, out, QStringLiteral("plan-match"));
+        const MatchAnnouncement match
+            = roster.announceMatch(roster.viewpoint(), members, day, time, QStringLiteral("90"), {});
+        frmAnnounce announce(roster, members, day, time, match, &window);
+        announce.QDialog::show();
+        ok &= save(&announce, out, QStringLiteral("announce-match"));
+    } catch (const RosterError& error) {
+        QTextStream(stderr) << error.text() << ' ' << error.detail() << '\n';
+        ok = false;
+    }
+    window.TabClan->setCurrentIndex(frmTallyhold::Matches);
+    ok &= save(&window, out, QStringLiteral("matches"));
     {
         // A match in three days for the first seven listed members, two required, some answers in.
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstMembers"));

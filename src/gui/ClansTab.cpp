@@ -21,22 +21,21 @@ ClansTab::ClansTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
     , m_roster(roster)
 {
-    txtDivisionName = named(new QLineEdit, "txtDivisionName", QStringLiteral("Clan Name"));
-    lstDivision = named(new QListWidget, "lstDivision", QStringLiteral("Clans / Divisions"));
+    txtDivisionName = named(new QLineEdit, "txtDivisionName", tr("Clan Name"));
+    lstDivision = named(new QListWidget, "lstDivision", tr("Clans / Divisions"));
     lstDivision->setSelectionMode(QAbstractItemView::SingleSelection);
-    frmeDivNotes = named(new QGroupBox(QStringLiteral("Notes")), "frmeDivNotes", QStringLiteral("Notes"));
-    txtDivNotes = named(new QPlainTextEdit, "txtDivNotes", QStringLiteral("Notes"));
+    frmeDivNotes = named(new QGroupBox(tr("Notes")), "frmeDivNotes", tr("Notes"));
+    txtDivNotes = named(new QPlainTextEdit, "txtDivNotes", tr("Notes"));
     txtDivNotes->setTabChangesFocus(true);
-    chkDivHide = named(new QCheckBox(QStringLiteral("Hide Members from Lists")), "chkDivHide",
-                       QStringLiteral("Hide Members from Lists"));
-    cmdNewDiv = named(new QPushButton(QStringLiteral("New Clan")), "cmdNewDiv", QStringLiteral("New Clan"));
-    cmdDivSave = named(new QPushButton(QStringLiteral("Save")), "cmdDivSave", QStringLiteral("Save"));
-    cmdDivClear = named(new QPushButton(QStringLiteral("Clear Fields")), "cmdDivClear",
-                        QStringLiteral("Clear Fields"));
-    cmdDeleteDiv = named(new QPushButton(QStringLiteral("Delete")), "cmdDeleteDiv", QStringLiteral("Delete"));
+    chkDivHide
+        = named(new QCheckBox(tr("Hide Members from Lists")), "chkDivHide", tr("Hide Members from Lists"));
+    cmdNewDiv = named(new QPushButton(tr("New Clan")), "cmdNewDiv", tr("New Clan"));
+    cmdDivSave = named(new QPushButton(tr("Save")), "cmdDivSave", tr("Save"));
+    cmdDivClear = named(new QPushButton(tr("Clear Fields")), "cmdDivClear", tr("Clear Fields"));
+    cmdDeleteDiv = named(new QPushButton(tr("Delete")), "cmdDeleteDiv", tr("Delete"));
 
     auto* name = new QFormLayout;
-    name->addRow(captionFor(txtDivisionName, QStringLiteral("Clan Name")), txtDivisionName);
+    name->addRow(captionFor(txtDivisionName, tr("Clan Name")), txtDivisionName);
     auto* notes = new QVBoxLayout(frmeDivNotes);
     notes->addWidget(txtDivNotes);
     auto* buttons = new QHBoxLayout;
@@ -95,8 +94,8 @@ std::optional<RecordKey> ClansTab::selectedDivision()
 {
     const QList<QListWidgetItem*> selected = lstDivision->selectedItems();
     if (selected.isEmpty()) {
-        Messages::show(this, QStringLiteral("Selection Error"),
-                       QStringLiteral("You must first highlight a division!"), Messages::Icon::Critical);
+        Messages::show(this, tr("Selection Error"), tr("You must first highlight a division!"),
+                       Messages::Icon::Critical);
         return std::nullopt;
     }
     return selected.first()->data(Qt::UserRole).toByteArray();
@@ -141,9 +140,8 @@ void ClansTab::cmdDivSave_Click()
     try {
         m_roster.checkDivision(fields);
         if (!m_roster.preferences().verifyOff
-            && !Messages::confirm(this,
-                                  (m_editMode ? QStringLiteral("Save changes to ") : QStringLiteral("Add "))
-                                      + fields.name.trimmed() + QLatin1Char('?')))
+            && !Messages::confirm(
+                this, (m_editMode ? tr("Save changes to %1?") : tr("Add %1?")).arg(fields.name.trimmed())))
             return;
         if (m_editMode)
             m_roster.updateDivision(m_editing, fields);
@@ -171,7 +169,7 @@ void ClansTab::cmdDeleteDiv_Click()
     try {
         m_roster.checkDivisionDeletion(*key);
         // Asked even with confirmations switched off.
-        if (!Messages::confirm(this, QStringLiteral("Delete ") + shown + QLatin1Char('?')))
+        if (!Messages::confirm(this, tr("Delete %1?").arg(shown)))
             return;
         m_roster.deleteDivision(*key);
     } catch (const RosterError& error) {

@@ -9,6 +9,7 @@
 #include "store/RosterError.h"
 #include "store/RosterServer.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +25,11 @@
 
 namespace {
 
-const QString Filter = QStringLiteral("Tallyhold Export (*.tlx)|*.tlx");
+QString filter()
+{
+    return QCoreApplication::translate("ExchangeTab", "Tallyhold Export (*.tlx)|*.tlx");
+}
+
 const QString FolderKey = QStringLiteral("Tallyhold/ExchangeFolder");
 
 QSettings settings()
@@ -49,15 +54,14 @@ ExchangeTab::ExchangeTab(Roster& roster, QProgressBar& progress, QWidget* parent
     , m_roster(roster)
     , m_progress(progress)
 {
-    frmeExport = named(new QGroupBox(QStringLiteral("Chose which Clans/Divisions then click Export")),
-                       "frmeExport", QStringLiteral("Chose which Clans/Divisions then click Export"));
-    lstExportDiv = named(new QListWidget, "lstExportDiv", QStringLiteral("Export divisions"));
+    frmeExport = named(new QGroupBox(tr("Chose which Clans/Divisions then click Export")), "frmeExport",
+                       tr("Chose which Clans/Divisions then click Export"));
+    lstExportDiv = named(new QListWidget, "lstExportDiv", tr("Export divisions"));
     // A click toggles an entry, so several divisions are chosen without holding a key.
     lstExportDiv->setSelectionMode(QAbstractItemView::MultiSelection);
-    cmdExport = named(new QPushButton(QStringLiteral("Export")), "cmdExport", QStringLiteral("Export"));
-    frmeImport
-        = named(new QGroupBox(QStringLiteral("Click Import")), "frmeImport", QStringLiteral("Click Import"));
-    cmdImport = named(new QPushButton(QStringLiteral("Import")), "cmdImport", QStringLiteral("Import"));
+    cmdExport = named(new QPushButton(tr("Export")), "cmdExport", tr("Export"));
+    frmeImport = named(new QGroupBox(tr("Click Import")), "frmeImport", tr("Click Import"));
+    cmdImport = named(new QPushButton(tr("Import")), "cmdImport", tr("Import"));
 
     auto* exportLayout = new QVBoxLayout(frmeExport);
     exportLayout->addWidget(lblExportHint = hintLabel("lblExportHint"));
@@ -93,14 +97,13 @@ void ExchangeTab::cmdExport_Click()
         Messages::error(this, error);
         return;
     }
-    const QString path = Roster::exportPath(
-        Messages::saveFileName(this, QStringLiteral("Export File Name"), folder(), Filter));
+    const QString path
+        = Roster::exportPath(Messages::saveFileName(this, tr("Export File Name"), folder(), filter()));
     if (path.isEmpty())
         return;
     rememberFolder(path);
     if (QFileInfo::exists(path)
-        && Messages::show(this, QStringLiteral("Export Function"),
-                          QStringLiteral("This Export File Already Exists... Overwrite?"),
+        && Messages::show(this, tr("Export Function"), tr("This Export File Already Exists... Overwrite?"),
                           Messages::Icon::Question, Messages::Buttons::YesNo)
             == Messages::Answer::No)
         return;
@@ -112,10 +115,10 @@ void ExchangeTab::cmdExport_Click()
         return;
     }
     const QString file = QFileInfo(path).absoluteFilePath();
-    if (Messages::show(this, QStringLiteral("Tallyhold"), QStringLiteral("Export Completed!"),
+    if (Messages::show(this, QStringLiteral("Tallyhold"), tr("Export Completed!"),
                        Messages::Icon::Information,
                        canShowFolders() ? Messages::Buttons::OkShowFolder : Messages::Buttons::Ok,
-                       QStringLiteral("Saved as %1").arg(QDir::toNativeSeparators(file)))
+                       tr("Saved as %1").arg(QDir::toNativeSeparators(file)))
         == Messages::Answer::ShowFolder)
         QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absolutePath()));
 }
@@ -143,7 +146,7 @@ void ExchangeTab::rememberFolder(const QString& file)
 
 void ExchangeTab::cmdImport_Click()
 {
-    const QString path = Messages::openFileName(this, QStringLiteral("Import File Name"), folder(), Filter);
+    const QString path = Messages::openFileName(this, tr("Import File Name"), folder(), filter());
     if (path.isEmpty())
         return;
     rememberFolder(path);
@@ -156,5 +159,5 @@ void ExchangeTab::cmdImport_Click()
         Messages::error(this, error);
         return;
     }
-    Messages::inform(this, QStringLiteral("Import Completed!"), Messages::Icon::None, result.detail());
+    Messages::inform(this, tr("Import Completed!"), Messages::Icon::None, result.detail());
 }

@@ -1,6 +1,7 @@
 #include "ListFill.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPalette>
 #include <QSet>
@@ -11,7 +12,8 @@ namespace {
 // Greyed and in italics, with words for those who cannot see either; the text stays the name.
 void markHidden(QListWidgetItem* item)
 {
-    static const QString hidden = QStringLiteral("Hidden: its members are left out of the member lists");
+    const QString hidden
+        = QCoreApplication::translate("ListFill", "Hidden: its members are left out of the member lists");
     QFont font = item->font();
     font.setItalic(true);
     item->setFont(font);

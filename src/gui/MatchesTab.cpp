@@ -52,41 +52,33 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
     , m_roster(roster)
 {
-    chkPastMatches = named(new QCheckBox(QStringLiteral("Show past matches")), "chkPastMatches",
-                           QStringLiteral("Show past matches"));
-    lstMatches = named(new QTreeWidget, "lstMatches", QStringLiteral("Matches"),
-                       QStringLiteral("Upcoming matches, earliest first, with their answers counted"));
+    chkPastMatches = named(new QCheckBox(tr("Show past matches")), "chkPastMatches", tr("Show past matches"));
+    lstMatches = named(new QTreeWidget, "lstMatches", tr("Matches"),
+                       tr("Upcoming matches, earliest first, with their answers counted"));
     lstMatches->setColumnCount(2);
-    lstMatches->setHeaderLabels({QStringLiteral("Match"), QStringLiteral("When and answers")});
+    lstMatches->setHeaderLabels({tr("Match"), tr("When and answers")});
     lstMatches->setRootIsDecorated(false);
     lstMatches->setUniformRowHeights(true);
     lstMatches->header()->setStretchLastSection(true);
     lstMatches->setColumnWidth(0, 200);
-    cmdEditMatch
-        = named(new QPushButton(QStringLiteral("Edit…")), "cmdEditMatch", QStringLiteral("Edit Match…"),
-                QStringLiteral("Change the time, players, title or notes; a new time asks everyone again"));
-    cmdCancelMatch = named(new QPushButton(QStringLiteral("Cancel Match")), "cmdCancelMatch",
-                           QStringLiteral("Cancel Match"),
-                           QStringLiteral("Mark the match cancelled in every calendar; it can be restored"));
-    cmdDeleteMatch
-        = named(new QPushButton(QStringLiteral("Delete")), "cmdDeleteMatch", QStringLiteral("Delete Match"),
-                QStringLiteral("Remove the match with its answers and attendance"));
-    cmdReminder
-        = named(new QPushButton(QStringLiteral("Reminder…")), "cmdReminder", QStringLiteral("Reminder…"),
-                QStringLiteral("A message for those who have not answered"));
-    cmdAttendance
-        = named(new QPushButton(QStringLiteral("Attendance…")), "cmdAttendance",
-                QStringLiteral("Attendance…"), QStringLiteral("Once the match has started: tick who came"));
+    cmdEditMatch = named(new QPushButton(tr("Edit…")), "cmdEditMatch", tr("Edit Match…"),
+                         tr("Change the time, players, title or notes; a new time asks everyone again"));
+    cmdCancelMatch = named(new QPushButton(tr("Cancel Match")), "cmdCancelMatch", tr("Cancel Match"),
+                           tr("Mark the match cancelled in every calendar; it can be restored"));
+    cmdDeleteMatch = named(new QPushButton(tr("Delete")), "cmdDeleteMatch", tr("Delete Match"),
+                           tr("Remove the match with its answers and attendance"));
+    cmdReminder = named(new QPushButton(tr("Reminder…")), "cmdReminder", tr("Reminder…"),
+                        tr("A message for those who have not answered"));
+    cmdAttendance = named(new QPushButton(tr("Attendance…")), "cmdAttendance", tr("Attendance…"),
+                          tr("Once the match has started: tick who came"));
 
-    grpMatchPlayers
-        = named(new QGroupBox(QStringLiteral("Players")), "grpMatchPlayers", QStringLiteral("Players"));
+    grpMatchPlayers = named(new QGroupBox(tr("Players")), "grpMatchPlayers", tr("Players"));
     lblMatchDetail = named(new QLabel, "lblMatchDetail", QString());
     lblMatchDetail->setWordWrap(true);
     lblMatchDetail->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    tblMatchPlayers = named(new QTableWidget(0, 5), "tblMatchPlayers", QStringLiteral("Players"));
-    tblMatchPlayers->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Answer"),
-                                                QStringLiteral("Note"), QStringLiteral("Their week"),
-                                                QStringLiteral("Came")});
+    tblMatchPlayers = named(new QTableWidget(0, 5), "tblMatchPlayers", tr("Players"));
+    tblMatchPlayers->setHorizontalHeaderLabels(
+        {tr("Player"), tr("Answer"), tr("Note"), tr("Their week"), tr("Came")});
     tblMatchPlayers->verticalHeader()->hide();
     tblMatchPlayers->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblMatchPlayers->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -95,28 +87,27 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     // Sized once a fill is done: sizing to contents at every cell set costs more than the fill.
     tblMatchPlayers->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblMatchPlayers->horizontalHeader()->setSectionResizeMode(Note, QHeaderView::Stretch);
-    cmbAnswer = named(new QComboBox, "cmbAnswer", QStringLiteral("Answer"),
-                      QStringLiteral("The answer the highlighted player gave you"));
+    cmbAnswer
+        = named(new QComboBox, "cmbAnswer", tr("Answer"), tr("The answer the highlighted player gave you"));
     for (const MatchAnswer answer :
          {MatchAnswer::Yes, MatchAnswer::Maybe, MatchAnswer::Late, MatchAnswer::No})
         cmbAnswer->addItem(AnswerName(answer), int(answer));
-    txtAnswerNote = named(new QLineEdit, "txtAnswerNote", QStringLiteral("Note"));
+    txtAnswerNote = named(new QLineEdit, "txtAnswerNote", tr("Note"));
     txtAnswerNote->setMaxLength(MatchPlayer::MaxNoteLength);
-    cmdAnswer
-        = named(new QPushButton(QStringLiteral("Set Answer")), "cmdAnswer", QStringLiteral("Set Answer"),
-                QStringLiteral("Answer for the highlighted player, as they told you"));
+    // Long captions in other languages must not squeeze the note to nothing.
+    txtAnswerNote->setMinimumWidth(txtAnswerNote->fontMetrics().averageCharWidth() * 12);
+    cmdAnswer = named(new QPushButton(tr("Set Answer")), "cmdAnswer", tr("Set Answer"),
+                      tr("Answer for the highlighted player, as they told you"));
 
-    grpAttendance = named(new QGroupBox(QStringLiteral("Attendance history")), "grpAttendance",
-                          QStringLiteral("Attendance history"));
-    spnAttendanceLast = named(new QSpinBox, "spnAttendanceLast", QStringLiteral("Last matches counted"),
-                              QStringLiteral("Matches that started and were not cancelled, latest first"));
+    grpAttendance = named(new QGroupBox(tr("Attendance history")), "grpAttendance", tr("Attendance history"));
+    spnAttendanceLast = named(new QSpinBox, "spnAttendanceLast", tr("Last matches counted"),
+                              tr("Matches that started and were not cancelled, latest first"));
     spnAttendanceLast->setRange(1, 1000);
     spnAttendanceLast->setValue(10);
-    tblAttendance = named(new QTableWidget(0, 5), "tblAttendance", QStringLiteral("Attendance history"),
-                          QStringLiteral("Per member over the last matches; click a heading to sort"));
-    tblAttendance->setHorizontalHeaderLabels({QStringLiteral("Member"), QStringLiteral("Invited"),
-                                              QStringLiteral("Said\nyes"), QStringLiteral("Came"),
-                                              QStringLiteral("Said yes but\ndid not come")});
+    tblAttendance = named(new QTableWidget(0, 5), "tblAttendance", tr("Attendance history"),
+                          tr("Per member over the last matches; click a heading to sort"));
+    tblAttendance->setHorizontalHeaderLabels(
+        {tr("Member"), tr("Invited"), tr("Said\nyes"), tr("Came"), tr("Said yes but\ndid not come")});
     tblAttendance->verticalHeader()->hide();
     tblAttendance->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblAttendance->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -128,7 +119,7 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     tblAttendance->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(captionFor(lstMatches, QStringLiteral("Matches")));
+    top->addWidget(captionFor(lstMatches, tr("Matches")));
     top->addStretch();
     top->addWidget(chkPastMatches);
     auto* buttons = new QHBoxLayout;
@@ -137,9 +128,9 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     buttons->addStretch();
 
     auto* answer = new QHBoxLayout;
-    answer->addWidget(captionFor(cmbAnswer, QStringLiteral("Highlighted player's answer")));
+    answer->addWidget(captionFor(cmbAnswer, tr("Highlighted player's answer")));
     answer->addWidget(cmbAnswer);
-    answer->addWidget(captionFor(txtAnswerNote, QStringLiteral("Note")));
+    answer->addWidget(captionFor(txtAnswerNote, tr("Note")));
     answer->addWidget(txtAnswerNote, 1);
     answer->addWidget(cmdAnswer);
     auto* players = new QVBoxLayout(grpMatchPlayers);
@@ -148,9 +139,9 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
     players->addLayout(answer);
 
     auto* lastRow = new QHBoxLayout;
-    lastRow->addWidget(captionFor(spnAttendanceLast, QStringLiteral("Last")));
+    lastRow->addWidget(captionFor(spnAttendanceLast, tr("Last")));
     lastRow->addWidget(spnAttendanceLast);
-    lastRow->addWidget(new QLabel(QStringLiteral("matches")));
+    lastRow->addWidget(new QLabel(tr("matches")));
     lastRow->addStretch();
     auto* history = new QVBoxLayout(grpAttendance);
     history->addLayout(lastRow);
@@ -247,9 +238,8 @@ void MatchesTab::fill(const std::optional<RecordKey>& selected)
         for (const MatchSummary& summary : std::as_const(upcoming))
             add(summary);
         if (chkPastMatches->isChecked()) {
-            auto* heading
-                = new QTreeWidgetItem({past.isEmpty() ? QStringLiteral("No past matches")
-                                                      : QStringLiteral("Past matches, latest first")});
+            auto* heading = new QTreeWidgetItem(
+                {past.isEmpty() ? tr("No past matches") : tr("Past matches, latest first")});
             heading->setFlags(Qt::ItemIsEnabled);
             QFont bold = heading->font(0);
             bold.setBold(true);
@@ -266,9 +256,9 @@ void MatchesTab::fill(const std::optional<RecordKey>& selected)
         }
     }
     showHint(lblMatchesHint,
-             upcoming.isEmpty() && past.isEmpty() ? QStringLiteral(
-                 "No matches planned yet: choose members on Scheduling and press Plan Match…")
-                                                  : QString());
+             upcoming.isEmpty() && past.isEmpty()
+                 ? tr("No matches planned yet: choose members on Scheduling and press Plan Match…")
+                 : QString());
     showMatch(false);
     fillAttendance();
 }
@@ -301,7 +291,7 @@ void MatchesTab::showMatch(bool reportZones)
     const bool cancelled = shown && m_shown->cancelled;
     for (QPushButton* button : {cmdEditMatch, cmdCancelMatch, cmdDeleteMatch, cmdReminder})
         button->setEnabled(shown);
-    cmdCancelMatch->setText(cancelled ? QStringLiteral("Restore Match") : QStringLiteral("Cancel Match"));
+    cmdCancelMatch->setText(cancelled ? tr("Restore Match") : tr("Cancel Match"));
     cmdCancelMatch->setAccessibleName(cmdCancelMatch->text());
     cmdReminder->setEnabled(shown && !began && !cancelled);
     cmdAttendance->setEnabled(began && !cancelled);
@@ -310,21 +300,21 @@ void MatchesTab::showMatch(bool reportZones)
         control->setEnabled(shown && !began && !cancelled);
     tblMatchPlayers->setColumnHidden(Came, !began);
     if (!shown) {
-        grpMatchPlayers->setTitle(QStringLiteral("Players"));
+        grpMatchPlayers->setTitle(tr("Players"));
         showValue(lblMatchDetail, QString());
-        lblMatchDetail->setText(QStringLiteral("Highlight a match to see its players."));
+        lblMatchDetail->setText(tr("Highlight a match to see its players."));
         return;
     }
     const Match& match = *m_shown;
-    grpMatchPlayers->setTitle(QStringLiteral("Players of %1").arg(match.title));
-    QString detail = QStringLiteral("%1 minutes, at least %2 must say yes; planned on %3's clock")
+    grpMatchPlayers->setTitle(tr("Players of %1").arg(match.title));
+    QString detail = tr("%1 minutes, at least %2 must say yes; planned on %3's clock")
                          .arg(match.length)
                          .arg(match.minimum)
                          .arg(match.zone);
     if (cancelled)
-        detail = QStringLiteral("Cancelled. ") + detail;
+        detail = tr("Cancelled. %1").arg(detail);
     else if (began)
-        detail = QStringLiteral("Started: answers are closed, attendance can be taken. ") + detail;
+        detail = tr("Started: answers are closed, attendance can be taken. %1").arg(detail);
     if (!match.notes.isEmpty())
         detail += QLatin1Char('\n') + match.notes;
     lblMatchDetail->setText(detail);
@@ -334,20 +324,18 @@ void MatchesTab::showMatch(bool reportZones)
     for (int row = 0; row < status.players.size(); ++row) {
         const MatchPlayerStatus& player = status.players[row];
         const MatchPlayer& p = player.player;
-        auto* name = cell(p.required ? p.name + QStringLiteral(" (required)") : p.name);
+        auto* name = cell(p.required ? tr("%1 (required)").arg(p.name) : p.name);
         name->setData(Qt::UserRole, p.member);
         tblMatchPlayers->setItem(row, Player, name);
         tblMatchPlayers->setItem(
-            row, Answer,
-            cell(p.answer == MatchAnswer::None ? QStringLiteral("no answer") : AnswerName(p.answer)));
+            row, Answer, cell(p.answer == MatchAnswer::None ? tr("no answer") : AnswerName(p.answer)));
         tblMatchPlayers->setItem(row, Note, cell(p.note, p.note));
         // Only those who cannot play are marked, so they stand out.
         auto* week = player.canPlay
             ? cell(QString())
-            : cell(
-                QStringLiteral("⚠ cannot play"),
-                QStringLiteral("%1's week or away dates say they cannot play all of this match").arg(p.name));
-        week->setData(Qt::AccessibleTextRole, player.canPlay ? QStringLiteral("can play") : week->text());
+            : cell(tr("⚠ cannot play"),
+                   tr("%1's week or away dates say they cannot play all of this match").arg(p.name));
+        week->setData(Qt::AccessibleTextRole, player.canPlay ? tr("can play") : week->text());
         tblMatchPlayers->setItem(row, Week, week);
         tblMatchPlayers->setItem(
             row, Came, cell(p.attended == Attended::Unknown ? QString() : AttendedName(p.attended)));
@@ -431,8 +419,8 @@ void MatchesTab::cmdDeleteMatch_Click()
         return;
     const QString when = lstMatches->currentItem()->text(1).section(QStringLiteral(" · "), 0, 0);
     if (!Messages::confirm(window(),
-                           QStringLiteral("Delete the match \"%1\" of %2 with its answers and "
-                                          "attendance?")
+                           tr("Delete the match \"%1\" of %2 with its answers and "
+                              "attendance?")
                                .arg(m_shown->title, when)))
         return;
     try {
@@ -473,8 +461,8 @@ void MatchesTab::cmdAnswer_Click()
     const std::optional<RecordKey> key = selectedMatch();
     const QList<QTableWidgetItem*> player = tblMatchPlayers->selectedItems();
     if (!key || player.isEmpty()) {
-        Messages::show(window(), QStringLiteral("Selection Error"),
-                       QStringLiteral("You must first highlight a player!"), Messages::Icon::Critical);
+        Messages::show(window(), tr("Selection Error"), tr("You must first highlight a player!"),
+                       Messages::Icon::Critical);
         tblMatchPlayers->setFocus();
         return;
     }

@@ -36,8 +36,6 @@ QComboBox* listBox(const char* objectName, const QString& caption)
     return combo;
 }
 
-const QString ScheduleCaption = QStringLiteral("Playing Schedules");
-
 // The key of the entry whose text the box holds, ignoring case and blanks around it; the
 // entry picked from the list wins over an earlier one of the same name.
 QVariant chosenKey(const QComboBox* combo)
@@ -70,12 +68,12 @@ struct DayNames
 };
 
 constexpr std::array<DayNames, 6> DayTable {{
-    {"frmMonday", "chkMonday", "M", "Monday"},
-    {"Frame1", "chkTuesday", "T", "Tuesday"},
-    {"Frame2", "chkWednesday", "W", "Wednesday"},
-    {"Frame3", "chkThursday", "R", "Thursday"},
-    {"Frame4", "chkFriday", "F", "Friday"},
-    {"Frame5", "chkWeekend", "SS", "Saturday / Sunday"},
+    {"frmMonday", "chkMonday", "M", QT_TRANSLATE_NOOP("MemberFormTab", "Monday")},
+    {"Frame1", "chkTuesday", "T", QT_TRANSLATE_NOOP("MemberFormTab", "Tuesday")},
+    {"Frame2", "chkWednesday", "W", QT_TRANSLATE_NOOP("MemberFormTab", "Wednesday")},
+    {"Frame3", "chkThursday", "R", QT_TRANSLATE_NOOP("MemberFormTab", "Thursday")},
+    {"Frame4", "chkFriday", "F", QT_TRANSLATE_NOOP("MemberFormTab", "Friday")},
+    {"Frame5", "chkWeekend", "SS", QT_TRANSLATE_NOOP("MemberFormTab", "Saturday / Sunday")},
 }};
 
 } // namespace
@@ -84,39 +82,36 @@ MemberFormTab::MemberFormTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
     , m_roster(roster)
 {
-    txtPlayerName = named(new QLineEdit, "txtPlayerName", QStringLiteral("Player Name"));
-    cmbDiv = listBox("cmbDiv", QStringLiteral("Clan / Division"));
-    chkActive = named(new QCheckBox(QStringLiteral("Active")), "chkActive", QStringLiteral("Active"));
-    txtRealFirst = named(new QLineEdit, "txtRealFirst", QStringLiteral("Actual First Name"));
-    txtRealLast = named(new QLineEdit, "txtRealLast", QStringLiteral("Last"));
-    txtEmail = named(new QLineEdit, "txtEmail", QStringLiteral("Default EMail"));
-    txtEmail2 = named(new QLineEdit, "txtEmail2", QStringLiteral("Secondary Email"));
-    txtOtherContact = named(new QLineEdit, "txtOtherContact", QStringLiteral("Other Contact Info"));
-    cmbTZ = listBox("cmbTZ", QStringLiteral("Time Zone"));
-    frmeNotes
-        = named(new QGroupBox(QStringLiteral("Member Notes")), "frmeNotes", QStringLiteral("Member Notes"));
-    txtNotes = named(new QPlainTextEdit, "txtNotes", QStringLiteral("Member Notes"));
+    txtPlayerName = named(new QLineEdit, "txtPlayerName", tr("Player Name"));
+    cmbDiv = listBox("cmbDiv", tr("Clan / Division"));
+    chkActive = named(new QCheckBox(tr("Active")), "chkActive", tr("Active"));
+    txtRealFirst = named(new QLineEdit, "txtRealFirst", tr("Actual First Name"));
+    txtRealLast = named(new QLineEdit, "txtRealLast", tr("Last"));
+    txtEmail = named(new QLineEdit, "txtEmail", tr("Default EMail"));
+    txtEmail2 = named(new QLineEdit, "txtEmail2", tr("Secondary Email"));
+    txtOtherContact = named(new QLineEdit, "txtOtherContact", tr("Other Contact Info"));
+    cmbTZ = listBox("cmbTZ", tr("Time Zone"));
+    frmeNotes = named(new QGroupBox(tr("Member Notes")), "frmeNotes", tr("Member Notes"));
+    txtNotes = named(new QPlainTextEdit, "txtNotes", tr("Member Notes"));
     txtNotes->setTabChangesFocus(true);
-    cmdSave = named(new QPushButton(QStringLiteral("Save")), "cmdSave", QStringLiteral("Save"));
-    cmdClear
-        = named(new QPushButton(QStringLiteral("Clear Fields")), "cmdClear", QStringLiteral("Clear Fields"));
-    cmdCancel = named(new QPushButton(QStringLiteral("Cancel")), "cmdCancel", QStringLiteral("Cancel"));
-    cmdAwayChanges = named(new QPushButton(QStringLiteral("Away / Changes…")), "cmdAwayChanges",
-                           QStringLiteral("Away / Changes…"));
+    cmdSave = named(new QPushButton(tr("Save")), "cmdSave", tr("Save"));
+    cmdClear = named(new QPushButton(tr("Clear Fields")), "cmdClear", tr("Clear Fields"));
+    cmdCancel = named(new QPushButton(tr("Cancel")), "cmdCancel", tr("Cancel"));
+    cmdAwayChanges = named(new QPushButton(tr("Away / Changes…")), "cmdAwayChanges", tr("Away / Changes…"));
 
     auto* division = new QHBoxLayout;
     division->addWidget(cmbDiv, 1);
     division->addWidget(chkActive);
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    fields->addRow(captionFor(txtPlayerName, QStringLiteral("Player Name")), txtPlayerName);
-    fields->addRow(captionFor(cmbDiv, QStringLiteral("Clan / Division")), division);
-    fields->addRow(captionFor(txtRealFirst, QStringLiteral("Actual First Name")), txtRealFirst);
-    fields->addRow(captionFor(txtRealLast, QStringLiteral("Last")), txtRealLast);
-    fields->addRow(captionFor(cmbTZ, QStringLiteral("Time Zone")), cmbTZ);
-    fields->addRow(captionFor(txtEmail, QStringLiteral("Default EMail")), txtEmail);
-    fields->addRow(captionFor(txtEmail2, QStringLiteral("Secondary Email")), txtEmail2);
-    fields->addRow(captionFor(txtOtherContact, QStringLiteral("Other Contact Info")), txtOtherContact);
+    fields->addRow(captionFor(txtPlayerName, tr("Player Name")), txtPlayerName);
+    fields->addRow(captionFor(cmbDiv, tr("Clan / Division")), division);
+    fields->addRow(captionFor(txtRealFirst, tr("Actual First Name")), txtRealFirst);
+    fields->addRow(captionFor(txtRealLast, tr("Last")), txtRealLast);
+    fields->addRow(captionFor(cmbTZ, tr("Time Zone")), cmbTZ);
+    fields->addRow(captionFor(txtEmail, tr("Default EMail")), txtEmail);
+    fields->addRow(captionFor(txtEmail2, tr("Secondary Email")), txtEmail2);
+    fields->addRow(captionFor(txtOtherContact, tr("Other Contact Info")), txtOtherContact);
 
     auto* notes = new QVBoxLayout(frmeNotes);
     notes->addWidget(txtNotes);
@@ -152,29 +147,29 @@ MemberFormTab::MemberFormTab(Roster& roster, QWidget* parent)
 
 QWidget* MemberFormTab::createSchedules()
 {
-    frmSchedules = named(new QGroupBox(QStringLiteral("Playing Schedules")), "frmSchedules",
-                         QStringLiteral("Playing Schedules"));
+    frmSchedules = named(new QGroupBox(tr("Playing Schedules")), "frmSchedules", tr("Playing Schedules"));
     auto* week = new QGridLayout(frmSchedules);
-    lblFormZone = named(new QLabel, "lblFormZone", QStringLiteral("Zone of the times"));
+    lblFormZone = named(new QLabel, "lblFormZone", tr("Zone of the times"));
     lblFormZone->hide();
     // One line: the day groups take the height the tab has to spare.
     lblFormZone->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     week->addWidget(lblFormZone, 0, 0, 1, 3);
     const std::array<const char*, 4> slotNames {"Slot1Start", "Slot1End", "Slot2Start", "Slot2End"};
-    const std::array<const char*, 4> slotWords {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
+    const std::array<const char*, 4> slotWords {QT_TR_NOOP("%1 slot 1 start"), QT_TR_NOOP("%1 slot 1 end"),
+                                                QT_TR_NOOP("%1 slot 2 start"), QT_TR_NOOP("%1 slot 2 end")};
     for (int d = 0; d < int(DayTable.size()); ++d) {
         const DayNames& names = DayTable[d];
-        const QString caption = QLatin1String(names.caption);
+        const QString caption = tr(names.caption);
         ScheduleDay& day = m_days[d];
         day.frame = named(new QGroupBox(caption), names.frame, caption);
         // The box is the day's "plays" flag: a day not ticked keeps no times.
-        day.check = named(new QCheckBox(QStringLiteral("Plays")), names.check, caption);
+        day.check = named(new QCheckBox(tr("Plays")), names.check, caption);
         auto* grid = new QGridLayout(day.frame);
         grid->addWidget(day.check, 0, 0);
         for (int s = 0; s < 4; ++s) {
             const QByteArray objectName = QByteArray("txt") + names.letter + slotNames[s];
             day.fields[s] = named(new TimeEntryField(TimeEntryField::Kind::Slot), objectName.constData(),
-                                  caption + QLatin1Char(' ') + QLatin1String(slotWords[s]));
+                                  tr(slotWords[s]).arg(caption));
             grid->addWidget(day.fields[s], s / 2, s % 2 == 0 ? 1 : 3);
             // A time typed for a day means the member plays then; ticking it for the user
             // keeps the time from being dropped by Save.
@@ -184,7 +179,7 @@ QWidget* MemberFormTab::createSchedules()
             });
         }
         for (int row = 0; row < 2; ++row)
-            grid->addWidget(new QLabel(QStringLiteral("to")), row, 2);
+            grid->addWidget(new QLabel(tr("to")), row, 2);
         grid->setColumnStretch(1, 1);
         grid->setColumnStretch(3, 1);
         week->addWidget(day.frame, d / 3 + 1, d % 3);
@@ -308,14 +303,13 @@ void MemberFormTab::showAwayChangesEnabled()
 {
     const QString readOnly = m_roster.readOnlyReason();
     const QString why = !readOnly.isEmpty() ? readOnly
-        : !m_editMode ? QStringLiteral("Save the member first: dates away and one-off changes belong to a "
-                                       "member in the roster. To enter them for a member, choose Edit Member "
-                                       "on Members Info.")
+        : !m_editMode ? tr("Save the member first: dates away and one-off changes belong to a "
+                           "member in the roster. To enter them for a member, choose Edit Member "
+                           "on Members Info.")
                       : QString();
     cmdAwayChanges->setEnabled(why.isEmpty());
-    const QString tip = why.isEmpty()
-        ? QStringLiteral("Dates the member is away, or plays other times than the week below")
-        : why;
+    const QString tip
+        = why.isEmpty() ? tr("Dates the member is away, or plays other times than the week below") : why;
     cmdAwayChanges->setToolTip(tip);
     cmdAwayChanges->setAccessibleDescription(tip);
 }
@@ -362,9 +356,7 @@ void MemberFormTab::cmdSave_Click()
         if (!keepUntickedTimes())
             return;
         if (!m_roster.preferences().verifyOff
-            && !Messages::confirm(this,
-                                  (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
-                                      + form.playerName + QLatin1Char('?')))
+            && !Messages::confirm(this, (m_editMode ? tr("Update %1?") : tr("Add %1?")).arg(form.playerName)))
             return;
         saved = m_editMode ? m_roster.updateMember(m_member, form) : m_roster.addMember(form);
     } catch (const RosterError& error) {
@@ -386,15 +378,15 @@ bool MemberFormTab::keepUntickedTimes()
             return !field->text().trimmed().isEmpty();
         });
         if (typed && !day.check->isChecked()) {
-            days << QLatin1String(DayTable[d].caption);
+            days << tr(DayTable[d].caption);
             first = first ? first : &day;
         }
     }
     if (!first)
         return true;
-    if (Messages::show(this, QStringLiteral("Times Not Saved"),
-                       QStringLiteral("The times typed for %1 are not saved while the day's Plays box is "
-                                      "not ticked. Save without them?")
+    if (Messages::show(this, tr("Times Not Saved"),
+                       tr("The times typed for %1 are not saved while the day's Plays box is "
+                          "not ticked. Save without them?")
                            .arg(days.join(QStringLiteral(", "))),
                        Messages::Icon::Question, Messages::Buttons::YesNo)
         == Messages::Answer::Yes)
@@ -449,9 +441,8 @@ void MemberFormTab::showScheduleZone(const QString& zone)
 {
     const int index = cmbTZ->findText(zone.trimmed(), Qt::MatchFixedString);
     const QString name = index >= 0 ? cmbTZ->itemText(index) : zone.trimmed();
-    const QString caption = name.isEmpty()
-        ? ScheduleCaption
-        : ScheduleCaption + QStringLiteral(" - Note:  All times are ") + name;
+    const QString caption = name.isEmpty() ? tr("Playing Schedules")
+                                           : tr("Playing Schedules - Note:  All times are %1").arg(name);
     frmSchedules->setTitle(caption);
     // Screen readers learn the zone from the frame's name.
     frmSchedules->setAccessibleName(caption);
@@ -460,8 +451,8 @@ void MemberFormTab::showScheduleZone(const QString& zone)
 void MemberFormTab::showTimesZone()
 {
     const int index = cmbTZ->findText(cmbTZ->currentText().trimmed(), Qt::MatchFixedString);
-    lblFormZone->setText(index < 0 ? QString() : QStringLiteral("Times in ") + cmbTZ->itemText(index));
-    lblFormZone->setAccessibleName(index < 0 ? QStringLiteral("Zone of the times") : lblFormZone->text());
+    lblFormZone->setText(index < 0 ? QString() : tr("Times in %1").arg(cmbTZ->itemText(index)));
+    lblFormZone->setAccessibleName(index < 0 ? tr("Zone of the times") : lblFormZone->text());
     lblFormZone->setVisible(index >= 0);
 }
 

@@ -20,73 +20,67 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     : QWidget(parent)
     , m_roster(roster)
 {
-    lstMembers = named(new QListWidget, "lstMembers", QStringLiteral("Members"),
-                       QStringLiteral("Single Click to view / Double Click to Edit"));
+    lstMembers = named(new QListWidget, "lstMembers", tr("Members"),
+                       tr("Single Click to view / Double Click to Edit"));
     lstMembers->setSelectionMode(QAbstractItemView::SingleSelection);
-    cmdEdit = named(new QPushButton(QStringLiteral("Edit Member")), "cmdEdit", QStringLiteral("Edit Member"));
-    cmdDeleteMember = named(new QPushButton(QStringLiteral("Delete Member")), "cmdDeleteMember",
-                            QStringLiteral("Delete Member"));
-    cmdSignupLinks = named(new QPushButton(QStringLiteral("Sign-up Links…")), "cmdSignupLinks",
-                           QStringLiteral("Sign-up Links…"),
-                           QStringLiteral("Private links with which members keep their own week"));
+    cmdEdit = named(new QPushButton(tr("Edit Member")), "cmdEdit", tr("Edit Member"));
+    cmdDeleteMember = named(new QPushButton(tr("Delete Member")), "cmdDeleteMember", tr("Delete Member"));
+    cmdSignupLinks = named(new QPushButton(tr("Sign-up Links…")), "cmdSignupLinks", tr("Sign-up Links…"),
+                           tr("Private links with which members keep their own week"));
 
-    Frame6 = named(new QGroupBox(QStringLiteral("Member Info (read only)")), "Frame6",
-                   QStringLiteral("Member Info (read only)"));
-    lblReal = valueLabel("lblReal", QStringLiteral("Real"));
-    lblStatus = valueLabel("lblStatus", QStringLiteral("Status"));
-    lblEMail = valueLabel("lblEMail", QStringLiteral("E-Mail"));
-    lblContact = valueLabel("lblContact", QStringLiteral("Contact"));
-    lblTimeZone = valueLabel("lblTimeZone", QStringLiteral("Time Zone"));
-    lblNotes = valueLabel("lblNotes", QStringLiteral("Notes"));
+    Frame6 = named(new QGroupBox(tr("Member Info (read only)")), "Frame6", tr("Member Info (read only)"));
+    lblReal = valueLabel("lblReal", tr("Real"));
+    lblStatus = valueLabel("lblStatus", tr("Status"));
+    lblEMail = valueLabel("lblEMail", tr("E-Mail"));
+    lblContact = valueLabel("lblContact", tr("Contact"));
+    lblTimeZone = valueLabel("lblTimeZone", tr("Time Zone"));
+    lblNotes = valueLabel("lblNotes", tr("Notes"));
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblSelfUpdated = valueLabel("lblSelfUpdated", QStringLiteral("Updated"));
-    lblSelfUpdated->setToolTip(
-        QStringLiteral("When the member last saved their own week through a sign-up link"));
-    lblAttendance = valueLabel("lblAttendance", QStringLiteral("Matches"));
+    lblSelfUpdated = valueLabel("lblSelfUpdated", tr("Updated"));
+    lblSelfUpdated->setToolTip(tr("When the member last saved their own week through a sign-up link"));
+    lblAttendance = valueLabel("lblAttendance", tr("Matches"));
 
-    lblAvailability = named(new QLabel(QStringLiteral("Availability this week")), "lblAvailability",
-                            QStringLiteral("Availability this week"),
-                            QStringLiteral("Place mouse over days to display times"));
+    lblAvailability = named(new QLabel(tr("Availability this week")), "lblAvailability",
+                            tr("Availability this week"), tr("Place mouse over days to display times"));
     QFont heading = lblAvailability->font();
     heading.setBold(true);
     lblAvailability->setFont(heading);
-    lblViewZone = named(new QLabel, "lblViewZone", QStringLiteral("Zone of the times"));
+    lblViewZone = named(new QLabel, "lblViewZone", tr("Zone of the times"));
     lblViewZone->hide();
     const auto day = [](const char* objectName, const QString& caption, const QString& accessibleName) {
         auto* label = named(new QLabel(caption), objectName, accessibleName);
         label->hide();
         return label;
     };
-    lblMon = day("lblMon", QStringLiteral("Mon"), QStringLiteral("Monday"));
-    lblTue = day("lblTue", QStringLiteral("Tue"), QStringLiteral("Tuesday"));
-    lblWed = day("lblWed", QStringLiteral("Wed"), QStringLiteral("Wednesday"));
-    lblThu = day("lblThu", QStringLiteral("Thu"), QStringLiteral("Thursday"));
-    lblFri = day("lblFri", QStringLiteral("Fri"), QStringLiteral("Friday"));
-    lblSatSun = day("lblSatSun", QStringLiteral("Sat/Sun"), QStringLiteral("Saturday / Sunday"));
-    lblNoSched = named(new QLabel(QStringLiteral("No Scheduling Information Present")), "lblNoSched",
-                       QStringLiteral("No Scheduling Information Present"));
+    lblMon = day("lblMon", tr("Mon"), tr("Monday"));
+    lblTue = day("lblTue", tr("Tue"), tr("Tuesday"));
+    lblWed = day("lblWed", tr("Wed"), tr("Wednesday"));
+    lblThu = day("lblThu", tr("Thu"), tr("Thursday"));
+    lblFri = day("lblFri", tr("Fri"), tr("Friday"));
+    lblSatSun = day("lblSatSun", tr("Sat/Sun"), tr("Saturday / Sunday"));
+    lblNoSched = named(new QLabel(tr("No Scheduling Information Present")), "lblNoSched",
+                       tr("No Scheduling Information Present"));
     lblNoSched->hide();
     // The changes' dates and times are the member's own, unlike the week's above.
-    lblChangesHeading
-        = named(new QLabel(QStringLiteral("Away and one-off changes, on the member's clock")),
-                "lblChangesHeading", QStringLiteral("Away and one-off changes, on the member's clock"),
-                QStringLiteral("Set on Add / Edit Members with Away / Changes…"));
+    lblChangesHeading = named(new QLabel(tr("Away and one-off changes, on the member's clock")),
+                              "lblChangesHeading", tr("Away and one-off changes, on the member's clock"),
+                              tr("Set on Add / Edit Members with Away / Changes…"));
     lblChangesHeading->setFont(heading);
     lblChangesHeading->hide();
-    lblChanges = valueLabel("lblChanges", QStringLiteral("Away and one-off changes"));
+    lblChanges = valueLabel("lblChanges", tr("Away and one-off changes"));
     lblChanges->hide();
 
     auto* details = new QFormLayout;
     details->setLabelAlignment(Qt::AlignRight);
     details->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    details->addRow(captionFor(lblReal, QStringLiteral("Real")), lblReal);
-    details->addRow(captionFor(lblStatus, QStringLiteral("Status")), lblStatus);
-    details->addRow(captionFor(lblEMail, QStringLiteral("E-Mail")), lblEMail);
-    details->addRow(captionFor(lblContact, QStringLiteral("Contact")), lblContact);
-    details->addRow(captionFor(lblTimeZone, QStringLiteral("Time Zone")), lblTimeZone);
-    details->addRow(captionFor(lblNotes, QStringLiteral("Notes")), lblNotes);
-    details->addRow(captionFor(lblSelfUpdated, QStringLiteral("Updated")), lblSelfUpdated);
-    details->addRow(captionFor(lblAttendance, QStringLiteral("Matches")), lblAttendance);
+    details->addRow(captionFor(lblReal, tr("Real")), lblReal);
+    details->addRow(captionFor(lblStatus, tr("Status")), lblStatus);
+    details->addRow(captionFor(lblEMail, tr("E-Mail")), lblEMail);
+    details->addRow(captionFor(lblContact, tr("Contact")), lblContact);
+    details->addRow(captionFor(lblTimeZone, tr("Time Zone")), lblTimeZone);
+    details->addRow(captionFor(lblNotes, tr("Notes")), lblNotes);
+    details->addRow(captionFor(lblSelfUpdated, tr("Updated")), lblSelfUpdated);
+    details->addRow(captionFor(lblAttendance, tr("Matches")), lblAttendance);
 
     // One played day a line, its times beside it, so nobody has to hover to read them.
     auto* days = new QGridLayout;
@@ -174,8 +168,8 @@ std::optional<RecordKey> MembersInfoTab::selectedMember(bool complain) const
     if (!selected.isEmpty())
         return selected.first()->data(Qt::UserRole).toByteArray();
     if (complain)
-        Messages::show(window(), QStringLiteral("Selection Error"),
-                       QStringLiteral("You must first highlight a Member!"), Messages::Icon::Critical);
+        Messages::show(window(), tr("Selection Error"), tr("You must first highlight a Member!"),
+                       Messages::Icon::Critical);
     return std::nullopt;
 }
 
@@ -222,12 +216,13 @@ void MembersInfoTab::ShowMemberInfo()
     showValue(lblTimeZone, info.timeZone);
     showValue(lblNotes, info.notes);
     showValue(lblSelfUpdated,
-              selfUpdated.isValid() ? QStringLiteral("by the member, ")
-                      + selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP"))
-                                    : QString());
+              selfUpdated.isValid()
+                  ? tr("by the member, %1")
+                        .arg(selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP")))
+                  : QString());
     showAttendance(*member);
     lblNoSched->setVisible(!info.hasSchedule);
-    lblViewZone->setText(QStringLiteral("Times in ") + m_roster.preferences().userTimeZone.trimmed());
+    lblViewZone->setText(tr("Times in %1").arg(m_roster.preferences().userTimeZone.trimmed()));
     lblViewZone->setAccessibleName(lblViewZone->text());
     lblViewZone->setVisible(info.hasSchedule);
     const auto labels = dayLabels();
@@ -261,11 +256,10 @@ void MembersInfoTab::showAttendance(const RecordKey& member)
     // Nothing while no match has been played, so a roster without matches shows no line.
     QString line;
     if (!records.isEmpty())
-        line = QStringLiteral("Not invited to any of the last %1 matches").arg(Last);
+        line = tr("Not invited to any of the last %n matches", nullptr, Last);
     for (const AttendanceRecord& record : std::as_const(records)) {
         if (record.member == member)
-            line = QStringLiteral(
-                       "Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5")
+            line = tr("Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5")
                        .arg(Last)
                        .arg(record.invited)
                        .arg(record.saidYes)
@@ -302,8 +296,7 @@ void MembersInfoTab::cmdDeleteMember_Click()
         return;
     try {
         // Asked whatever the Options say about confirmations.
-        if (!Messages::confirm(window(),
-                               QStringLiteral("Delete ") + m_roster.memberName(*member) + QLatin1Char('?')))
+        if (!Messages::confirm(window(), tr("Delete %1?").arg(m_roster.memberName(*member))))
             return;
         m_roster.deleteMember(*member);
     } catch (const RosterError& error) {

@@ -72,57 +72,57 @@ Box boxFor(ErrorKind kind)
     using Icon = Messages::Icon;
     switch (kind) {
     case ErrorKind::Database:
-        return {"Database Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Database Error"), Icon::Critical};
     case ErrorKind::DataLost:
-        return {"Database Access Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Database Access Error"), Icon::Critical};
     case ErrorKind::NotOpened:
     case ErrorKind::RosterEmpty:
     case ErrorKind::RosterOpenElsewhere:
-        return {"Roster Not Opened", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Roster Not Opened"), Icon::Critical};
     case ErrorKind::RosterInUse:
-        return {"Roster In Use", Icon::Exclamation};
+        return {QT_TRANSLATE_NOOP("Messages", "Roster In Use"), Icon::Exclamation};
     case ErrorKind::RosterDamaged:
-        return {"Roster Damaged", Icon::Exclamation};
+        return {QT_TRANSLATE_NOOP("Messages", "Roster Damaged"), Icon::Exclamation};
     case ErrorKind::ReadOnly:
-        return {"Read-Only Roster", Icon::Information};
+        return {QT_TRANSLATE_NOOP("Messages", "Read-Only Roster"), Icon::Information};
     case ErrorKind::Programming:
-        return {"Recoverable Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Recoverable Error"), Icon::Critical};
     case ErrorKind::RecordKey:
-        return {"Record Key Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Record Key Error"), Icon::Critical};
     case ErrorKind::ZoneOffset:
-        return {"Time Zone Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Time Zone Error"), Icon::Critical};
     case ErrorKind::Selection:
-        return {"Selection Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Selection Error"), Icon::Critical};
     case ErrorKind::SaveRefused:
-        return {"Save/Update Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Save/Update Error"), Icon::Critical};
     case ErrorKind::RowVanished:
-        return {"Save/Update Error", Icon::Exclamation};
+        return {QT_TRANSLATE_NOOP("Messages", "Save/Update Error"), Icon::Exclamation};
     case ErrorKind::DataFormat:
-        return {"Data Format Error", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Data Format Error"), Icon::Critical};
     case ErrorKind::TimeFormat:
-        return {"Data Format Error", Icon::Information};
+        return {QT_TRANSLATE_NOOP("Messages", "Data Format Error"), Icon::Information};
     case ErrorKind::DivisionNotFound:
-        return {"Clan Division Not Found", Icon::Information};
+        return {QT_TRANSLATE_NOOP("Messages", "Clan Division Not Found"), Icon::Information};
     case ErrorKind::ZoneNotFound:
-        return {"Time Zone Not Found", Icon::Information};
+        return {QT_TRANSLATE_NOOP("Messages", "Time Zone Not Found"), Icon::Information};
     case ErrorKind::ScheduleInput:
-        return {"Schedule Process Error", Icon::Information};
+        return {QT_TRANSLATE_NOOP("Messages", "Schedule Process Error"), Icon::Information};
     case ErrorKind::DeletionRefused:
-        return {"Deletion Criteria Not Met", Icon::Exclamation};
+        return {QT_TRANSLATE_NOOP("Messages", "Deletion Criteria Not Met"), Icon::Exclamation};
     case ErrorKind::ImportAborted:
-        return {"Import Aborted", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Import Aborted"), Icon::Critical};
     case ErrorKind::ExportFailed:
-        return {"Export Function", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Export Function"), Icon::Critical};
     case ErrorKind::FileNotSaved:
-        return {"File Not Saved", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "File Not Saved"), Icon::Critical};
     case ErrorKind::ValueOutOfRange:
         return {"Tallyhold", Icon::None};
     case ErrorKind::RowChanged:
-        return {"Changed by Another Officer", Icon::Exclamation};
+        return {QT_TRANSLATE_NOOP("Messages", "Changed by Another Officer"), Icon::Exclamation};
     case ErrorKind::ConnectionLost:
-        return {"Connection Lost", Icon::Exclamation};
+        return {QT_TRANSLATE_NOOP("Messages", "Connection Lost"), Icon::Exclamation};
     case ErrorKind::PasswordNeeded:
-        return {"Roster Not Opened", Icon::Critical};
+        return {QT_TRANSLATE_NOOP("Messages", "Roster Not Opened"), Icon::Critical};
     }
     return {"Tallyhold", Icon::Critical};
 }
@@ -202,7 +202,7 @@ Messages::Answer Messages::show(QWidget* parent, const QString& title, const QSt
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     case Buttons::OkShowFolder: {
-        QPushButton* folder = box.addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole);
+        QPushButton* folder = box.addButton(tr("Show in Folder"), QMessageBox::ActionRole);
         box.setDefaultButton(box.addButton(QMessageBox::Ok));
         box.exec();
         return box.clickedButton() == folder ? Answer::ShowFolder : Answer::Ok;
@@ -210,8 +210,8 @@ Messages::Answer Messages::show(QWidget* parent, const QString& title, const QSt
     case Buttons::RetryExit:
         break;
     }
-    QPushButton* retry = box.addButton(QStringLiteral("Retry"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Exit"), QMessageBox::RejectRole);
+    QPushButton* retry = box.addButton(tr("Retry"), QMessageBox::AcceptRole);
+    box.addButton(tr("Exit"), QMessageBox::RejectRole);
     box.setDefaultButton(retry);
     box.exec();
     return box.clickedButton() == retry ? Answer::Retry : Answer::Exit;
@@ -224,14 +224,13 @@ void Messages::inform(QWidget* parent, const QString& text, Icon icon, const QSt
 
 bool Messages::confirm(QWidget* parent, const QString& question)
 {
-    return show(parent, QStringLiteral("Confirmation"), question, Icon::Question, Buttons::YesNo)
-        == Answer::Yes;
+    return show(parent, tr("Confirmation"), question, Icon::Question, Buttons::YesNo) == Answer::Yes;
 }
 
 void Messages::error(QWidget* parent, const RosterError& error)
 {
     const Box box = boxFor(error.kind());
-    show(parent, QLatin1String(box.title), error.text(), box.icon, Buttons::Ok, error.detail());
+    show(parent, tr(box.title), error.text(), box.icon, Buttons::Ok, error.detail());
 }
 
 void Messages::missingZones(QWidget* parent, const QStringList& zones)

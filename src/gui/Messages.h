@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@ class RosterError;
 // script the answers and read back what was shown instead of a window popping up.
 class Messages
 {
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+
 public:
     enum class Icon { None, Information, Question, Exclamation, Critical };
     // OkShowFolder: OK, and a button that answers ShowFolder.

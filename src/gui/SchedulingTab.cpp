@@ -29,47 +29,38 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     , m_roster(roster)
     , m_progress(progress)
 {
-    lstSchedules = named(new QListWidget, "lstSchedules", QStringLiteral("Select Member(s)"),
-                         QStringLiteral("Select Member(s)"));
+    lstSchedules = named(new QListWidget, "lstSchedules", tr("Select Member(s)"), tr("Select Member(s)"));
     lstSchedules->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    Frame8 = named(new QGroupBox(QStringLiteral("Who can make the match")), "Frame8",
-                   QStringLiteral("Who can make the match"));
-    txtMatchDate
-        = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtMatchDate", QStringLiteral("Date"));
-    txtMatchTime
-        = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtMatchTime", QStringLiteral("Time"));
-    cmdShowAvailable = named(new QPushButton(QStringLiteral("Show Available")), "cmdShowAvailable",
-                             QStringLiteral("Show Available"));
-    lstAvailable = named(new QListWidget, "lstAvailable", QStringLiteral("Available members"));
-    Frame7 = named(new QGroupBox(QStringLiteral("Best Times for Matches")), "Frame7",
-                   QStringLiteral("Best Times for Matches"));
-    txtWeekOf = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtWeekOf", QStringLiteral("Week of"),
-                      QStringLiteral("Best times and the week count the seven days from this date, "
-                                     "clock changes included"));
+    Frame8 = named(new QGroupBox(tr("Who can make the match")), "Frame8", tr("Who can make the match"));
+    txtMatchDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtMatchDate", tr("Date"));
+    txtMatchTime = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtMatchTime", tr("Time"));
+    cmdShowAvailable = named(new QPushButton(tr("Show Available")), "cmdShowAvailable", tr("Show Available"));
+    lstAvailable = named(new QListWidget, "lstAvailable", tr("Available members"));
+    Frame7 = named(new QGroupBox(tr("Best Times for Matches")), "Frame7", tr("Best Times for Matches"));
+    txtWeekOf = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtWeekOf", tr("Week of"),
+                      tr("Best times and the week count the seven days from this date, "
+                         "clock changes included"));
     txtWeekOf->setText(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
-    cmdShowBestTimes = named(new QPushButton(QStringLiteral("Show Best Times")), "cmdShowBestTimes",
-                             QStringLiteral("Show Best Times"));
-    lstBestTimes = named(new QListWidget, "lstBestTimes", QStringLiteral("Best times"),
-                         QStringLiteral("Double click on a time and show who!"));
-    cmdAnnounce
-        = named(new QPushButton(QStringLiteral("Announce…")), "cmdAnnounce", QStringLiteral("Announce…"),
-                QStringLiteral("Tell the chosen members when the match is, each in their own time"));
+    cmdShowBestTimes
+        = named(new QPushButton(tr("Show Best Times")), "cmdShowBestTimes", tr("Show Best Times"));
+    lstBestTimes = named(new QListWidget, "lstBestTimes", tr("Best times"),
+                         tr("Double click on a time and show who!"));
+    cmdAnnounce = named(new QPushButton(tr("Announce…")), "cmdAnnounce", tr("Announce…"),
+                        tr("Tell the chosen members when the match is, each in their own time"));
     cmdAnnounce->setEnabled(false);
-    cmdPlanMatch
-        = named(new QPushButton(QStringLiteral("Plan Match…")), "cmdPlanMatch", QStringLiteral("Plan Match…"),
-                QStringLiteral("Invite the chosen members to a match at this time and collect "
-                               "their answers on the Matches tab"));
+    cmdPlanMatch = named(new QPushButton(tr("Plan Match…")), "cmdPlanMatch", tr("Plan Match…"),
+                         tr("Invite the chosen members to a match at this time and collect "
+                            "their answers on the Matches tab"));
 
     lblAvailableNote = named(new QLabel, "lblAvailableNote", QString());
     lblAvailableNote->setWordWrap(true);
-    frmePlan = named(new QGroupBox(QStringLiteral("Match plan")), "frmePlan", QStringLiteral("Match plan"));
-    txtMatchLength = named(new QLineEdit, "txtMatchLength", QStringLiteral("Match length"),
-                           QStringLiteral("Minutes, 15 to 1440; empty or 1 for a single moment"));
-    txtMinPlayers = named(new QLineEdit, "txtMinPlayers", QStringLiteral("Minimum players"),
-                          QStringLiteral("How many must be able to play at least"));
-    cmdRequired
-        = named(new QPushButton(QStringLiteral("Required")), "cmdRequired", QStringLiteral("Required"),
-                QStringLiteral("Mark or unmark the highlighted members as required"));
+    frmePlan = named(new QGroupBox(tr("Match plan")), "frmePlan", tr("Match plan"));
+    txtMatchLength = named(new QLineEdit, "txtMatchLength", tr("Match length"),
+                           tr("Minutes, 15 to 1440; empty or 1 for a single moment"));
+    txtMinPlayers = named(new QLineEdit, "txtMinPlayers", tr("Minimum players"),
+                          tr("How many must be able to play at least"));
+    cmdRequired = named(new QPushButton(tr("Required")), "cmdRequired", tr("Required"),
+                        tr("Mark or unmark the highlighted members as required"));
     lblRequired = named(new QLabel, "lblRequired", QString());
     lblRequired->setWordWrap(true);
     // Room for two lines from the start, so the fields above do not jump when members are marked.
@@ -82,19 +73,19 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     txtMinPlayers->setText(QString::number(preferences.minimumPlayers));
 
     auto* plan = new QFormLayout(frmePlan);
-    plan->addRow(captionFor(txtMatchLength, QStringLiteral("Match length")), txtMatchLength);
-    plan->addRow(captionFor(txtMinPlayers, QStringLiteral("Minimum players")), txtMinPlayers);
+    plan->addRow(captionFor(txtMatchLength, tr("Match length")), txtMatchLength);
+    plan->addRow(captionFor(txtMinPlayers, tr("Minimum players")), txtMinPlayers);
     plan->addRow(cmdRequired, lblRequired);
 
     auto* members = new QVBoxLayout;
-    members->addWidget(captionFor(lstSchedules, QStringLiteral("Select Member(s)")));
+    members->addWidget(captionFor(lstSchedules, tr("Select Member(s)")));
     members->addWidget(lblSchedulesHint = hintLabel("lblSchedulesHint"));
     members->addWidget(lstSchedules, 1);
     members->addWidget(frmePlan);
 
     auto* when = new QFormLayout;
-    when->addRow(captionFor(txtMatchDate, QStringLiteral("Date")), txtMatchDate);
-    when->addRow(captionFor(txtMatchTime, QStringLiteral("Time")), txtMatchTime);
+    when->addRow(captionFor(txtMatchDate, tr("Date")), txtMatchDate);
+    when->addRow(captionFor(txtMatchTime, tr("Time")), txtMatchTime);
     auto* match = new QVBoxLayout(Frame8);
     match->addLayout(when);
     match->addWidget(cmdShowAvailable, 0, Qt::AlignLeft);
@@ -103,7 +94,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 
     auto* best = new QVBoxLayout(Frame7);
     auto* weekOf = new QFormLayout;
-    weekOf->addRow(captionFor(txtWeekOf, QStringLiteral("Week of")), txtWeekOf);
+    weekOf->addRow(captionFor(txtWeekOf, tr("Week of")), txtWeekOf);
     best->addLayout(weekOf);
     best->addWidget(cmdShowBestTimes, 0, Qt::AlignLeft);
     best->addWidget(lstBestTimes);
@@ -116,7 +107,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
     auto* answers = new QVBoxLayout;
     answers->addWidget(Frame8);
     answers->addWidget(Frame7);
-    auto* week = new QGroupBox(QStringLiteral("Week"));
+    auto* week = new QGroupBox(tr("Week"));
     (new QVBoxLayout(week))->addWidget(heatmap);
 
     auto* layout = new QHBoxLayout(this);
@@ -254,12 +245,12 @@ void SchedulingTab::markRequired()
         QFont font = item->font();
         font.setBold(required);
         item->setFont(font);
-        item->setData(Qt::AccessibleDescriptionRole, required ? QStringLiteral("Required") : QVariant());
+        item->setData(Qt::AccessibleDescriptionRole, required ? tr("Required") : QVariant());
         if (required)
             names << item->text();
     }
-    lblRequired->setText(names.isEmpty() ? QStringLiteral("Nobody required")
-                                         : QStringLiteral("Required: ") + names.join(QStringLiteral("; ")));
+    lblRequired->setText(names.isEmpty() ? tr("Nobody required")
+                                         : tr("Required: %1").arg(names.join(QStringLiteral("; "))));
     lblRequired->setAccessibleName(lblRequired->text());
 }
 
@@ -269,7 +260,7 @@ void SchedulingTab::cmdRequired_Click()
     for (const QListWidgetItem* item : lstSchedules->selectedItems())
         highlighted << item->data(Qt::UserRole).toByteArray();
     if (highlighted.isEmpty()) {
-        refuse(RosterError(ErrorKind::Selection, QStringLiteral("You must Select Member(s) from the list!")));
+        refuse(RosterError(ErrorKind::Selection, tr("You must Select Member(s) from the list!")));
         return;
     }
     const bool allRequired = std::all_of(highlighted.cbegin(), highlighted.cend(),
@@ -289,7 +280,7 @@ void SchedulingTab::refreshPlanner()
     markRequired();
     const QList<RecordKey> members = selectedMembers();
     if (members.isEmpty()) {
-        heatmap->clear(QStringLiteral("Select members to see their week."));
+        heatmap->clear(tr("Select members to see their week."));
         return;
     }
     MatchPlan plan;

@@ -60,10 +60,10 @@ bool TimeEntryField::acceptText()
     if (text().isEmpty() || IsDateTimeText(text()))
         return true;
     m_refusing = true;
-    Messages::refuseEntry(this, QStringLiteral("Data Format Error"),
+    Messages::refuseEntry(this, tr("Data Format Error"),
                           m_kind == Kind::Date
-                              ? QStringLiteral("This field must be in a valid date format!  MM/DD/YYYY")
-                              : QStringLiteral("This field must be in a valid time format!  HH:MM AM/PM"),
+                              ? tr("This field must be in a valid date format!  MM/DD/YYYY")
+                              : tr("This field must be in a valid time format!  HH:MM AM/PM"),
                           Messages::Icon::Information);
     m_refusing = false;
     // What is typed next (perhaps while the box was up) replaces the refused text.

@@ -15,7 +15,11 @@
 
 namespace {
 
-const char* const DayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+const char* const DayNames[7]
+    = {QT_TRANSLATE_NOOP("WeekHeatmap", "Mon"), QT_TRANSLATE_NOOP("WeekHeatmap", "Tue"),
+       QT_TRANSLATE_NOOP("WeekHeatmap", "Wed"), QT_TRANSLATE_NOOP("WeekHeatmap", "Thu"),
+       QT_TRANSLATE_NOOP("WeekHeatmap", "Fri"), QT_TRANSLATE_NOOP("WeekHeatmap", "Sat"),
+       QT_TRANSLATE_NOOP("WeekHeatmap", "Sun")};
 constexpr int TimeColumn = 0;
 constexpr int NamesShown = 30;
 
@@ -53,8 +57,7 @@ QLabel* legendLabel(const QPixmap& pixmap)
 WeekHeatmap::WeekHeatmap(QWidget* parent)
     : QWidget(parent)
 {
-    grdWeek = named(new QTableWidget(0, 8), "grdWeek", QStringLiteral("Week heatmap"),
-                    QStringLiteral("Click a time and show who!"));
+    grdWeek = named(new QTableWidget(0, 8), "grdWeek", tr("Week heatmap"), tr("Click a time and show who!"));
     setWeekOf({});
     grdWeek->verticalHeader()->hide();
     grdWeek->verticalHeader()->setMinimumSectionSize(3);
@@ -90,7 +93,7 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
     // The scale from one to all players, shown only while there are players to count.
     m_legendScale = new QWidget;
     m_legendScale->setObjectName(QStringLiteral("legendScale"));
-    m_legendScale->setAccessibleName(QStringLiteral("Scale"));
+    m_legendScale->setAccessibleName(tr("Scale"));
     auto* scale = new QHBoxLayout(m_legendScale);
     scale->setContentsMargins(0, 0, 0, 0);
     scale->setSpacing(4);
@@ -103,7 +106,7 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
     legend->addWidget(m_legendScale);
     legend->addSpacing(6);
     legend->addWidget(legendLabel(swatch(hatched())));
-    legend->addWidget(new QLabel(QStringLiteral("plan not met")));
+    legend->addWidget(new QLabel(tr("plan not met")));
     legend->addStretch();
 
     auto* layout = new QVBoxLayout(this);
@@ -111,7 +114,7 @@ WeekHeatmap::WeekHeatmap(QWidget* parent)
     layout->addWidget(grdWeek, 1);
     layout->addLayout(legend);
     layout->addWidget(lblHeatmapNote);
-    clear(QStringLiteral("Select members to see their week."));
+    clear(tr("Select members to see their week."));
 }
 
 QColor WeekHeatmap::colourFor(int count, int players)
@@ -159,7 +162,7 @@ void WeekHeatmap::layOutRows(int step)
         if (row == rows)
             break;
         const int minute = row * step;
-        auto* label = new QTableWidgetItem(DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
+        auto* label = new QTableWidgetItem(DateTime::fromTime(minute / 60, minute % 60).toShownTime());
         // Not a cell of the week: the arrow keys pass it by.
         label->setFlags(Qt::NoItemFlags);
         label->setForeground(palette().text());
@@ -182,7 +185,7 @@ void WeekHeatmap::setWeekOf(const QDate& weekOf)
     m_firstDay = weekOf.isValid() ? weekOf.dayOfWeek() - 1 : 0;
     QStringList headers {QString()};
     for (int column = 1; column <= 7; ++column)
-        headers << QLatin1String(DayNames[dayOf(column)])
+        headers << tr(DayNames[dayOf(column)])
                 + (weekOf.isValid() ? weekOf.addDays(column - 1).toString(QStringLiteral("\nM/d"))
                                     : QString());
     grdWeek->setHorizontalHeaderLabels(headers);
@@ -202,8 +205,7 @@ void WeekHeatmap::setPlan(const WeekPlan& plan, const std::function<QStringList(
     // One player has one colour, not a scale from 1 to 1.
     m_legendLow->setVisible(plan.players > 1);
     m_legendSwatch->setPixmap(plan.players > 1 ? m_scalePixmap : swatch(colourFor(1, 1)));
-    m_legendHigh->setText(plan.players == 1 ? QStringLiteral("1 player")
-                                            : QStringLiteral("%1 players").arg(plan.players));
+    m_legendHigh->setText(plan.players == 1 ? tr("1 player") : tr("%n players", nullptr, plan.players));
     m_legendHigh->setAccessibleName(m_legendHigh->text());
     for (int row = 0; row < grdWeek->rowCount(); ++row) {
         for (int column = 1; column <= 7; ++column) {
@@ -218,8 +220,7 @@ void WeekHeatmap::setPlan(const WeekPlan& plan, const std::function<QStringList(
     }
     lblHeatmapNote->setText(
         plan.reason.isEmpty()
-            ? QStringLiteral("Darker: more of the %1 players can play. Click a time to see who.")
-                  .arg(plan.players)
+            ? tr("Darker: more of the %n players can play. Click a time to see who.", nullptr, plan.players)
             : plan.reason);
     lblHeatmapNote->setAccessibleName(lblHeatmapNote->text());
 }
@@ -248,13 +249,13 @@ QString WeekHeatmap::cellName(int row, int column) const
         return {};
     const int minute = row * m_plan.step;
     const PlanPoint* point = pointAt(row, column);
-    QString name = QStringLiteral("%1 %2: %3 of %4")
-                       .arg(QLatin1String(DayNames[dayOf(column)]),
-                            DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm())
-                       .arg(point ? point->count : 0)
-                       .arg(m_plan.players);
+    QString name
+        = tr("%1 %2: %3 of %4")
+              .arg(tr(DayNames[dayOf(column)]), DateTime::fromTime(minute / 60, minute % 60).toShownTime())
+              .arg(point ? point->count : 0)
+              .arg(m_plan.players);
     if (point && point->count > 0 && !point->suits)
-        name += QStringLiteral(", plan not met");
+        name += tr(", plan not met");
     return name;
 }
 
@@ -268,7 +269,7 @@ QString WeekHeatmap::cellToolTip(int row, int column) const
         const QStringList names = m_names(point->weekMinute);
         text += QLatin1Char('\n') + names.mid(0, NamesShown).join(QStringLiteral(", "));
         if (names.size() > NamesShown)
-            text += QStringLiteral(" and %1 more").arg(names.size() - NamesShown);
+            text += tr(" and %n more", nullptr, int(names.size() - NamesShown));
     }
     return text;
 }

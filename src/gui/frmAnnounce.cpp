@@ -27,27 +27,25 @@ frmAnnounce::frmAnnounce(Roster& roster, const QList<RecordKey>& members, const 
     , m_matchTime(matchTime)
 {
     setObjectName(QStringLiteral("frmAnnounce"));
-    setWindowTitle(QStringLiteral("Announce Match"));
-    txtTitle = named(new QLineEdit(match.title), "txtTitle", QStringLiteral("Title"));
-    txtLength = named(new QLineEdit(QString::number(match.length)), "txtLength", QStringLiteral("Length"),
-                      QStringLiteral("Minutes, 15 to 1440"));
-    txtAnnouncement = named(new QPlainTextEdit, "txtAnnouncement", QStringLiteral("Announcement"),
-                            QStringLiteral("Edit the text before copying or sending it"));
+    setWindowTitle(tr("Announce Match"));
+    txtTitle = named(new QLineEdit(match.title), "txtTitle", tr("Title"));
+    txtLength = named(new QLineEdit(QString::number(match.length)), "txtLength", tr("Length"),
+                      tr("Minutes, 15 to 1440"));
+    txtAnnouncement = named(new QPlainTextEdit, "txtAnnouncement", tr("Announcement"),
+                            tr("Edit the text before copying or sending it"));
     lblNoEmail = named(new QLabel, "lblNoEmail", QString());
     lblNoEmail->setWordWrap(true);
-    cmdCopyText
-        = named(new QPushButton(QStringLiteral("Copy text")), "cmdCopyText", QStringLiteral("Copy text"));
-    cmdCopyDiscord = named(new QPushButton(QStringLiteral("Copy Discord line")), "cmdCopyDiscord",
-                           QStringLiteral("Copy Discord line"),
-                           QStringLiteral("Discord shows the start in each reader's own time"));
-    cmdSaveInvitation = named(new QPushButton(QStringLiteral("Save invitation…")), "cmdSaveInvitation",
-                              QStringLiteral("Save invitation…"));
-    cmdEmail = named(new QPushButton(QStringLiteral("E-mail")), "cmdEmail", QStringLiteral("E-mail"),
-                     QStringLiteral("A message to those who can play, in your mail program"));
+    cmdCopyText = named(new QPushButton(tr("Copy text")), "cmdCopyText", tr("Copy text"));
+    cmdCopyDiscord = named(new QPushButton(tr("Copy Discord line")), "cmdCopyDiscord",
+                           tr("Copy Discord line"), tr("Discord shows the start in each reader's own time"));
+    cmdSaveInvitation
+        = named(new QPushButton(tr("Save invitation…")), "cmdSaveInvitation", tr("Save invitation…"));
+    cmdEmail = named(new QPushButton(tr("E-mail")), "cmdEmail", tr("E-mail"),
+                     tr("A message to those who can play, in your mail program"));
 
     auto* fields = new QFormLayout;
-    fields->addRow(captionFor(txtTitle, QStringLiteral("Title")), txtTitle);
-    fields->addRow(captionFor(txtLength, QStringLiteral("Length (minutes)")), txtLength);
+    fields->addRow(captionFor(txtTitle, tr("Title")), txtTitle);
+    fields->addRow(captionFor(txtLength, tr("Length (minutes)")), txtLength);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     for (QPushButton* button : {cmdCopyText, cmdCopyDiscord, cmdSaveInvitation, cmdEmail})
         buttons->addButton(button, QDialogButtonBox::ActionRole);
@@ -77,7 +75,7 @@ void frmAnnounce::show(const MatchAnnouncement& match)
     const QStringList without = match.withoutEmail();
     const QString note = without.isEmpty()
         ? QString()
-        : QStringLiteral("No e-mail (left out of the invitation): ") + without.join(QStringLiteral(", "));
+        : tr("No e-mail (left out of the invitation): %1").arg(without.join(QStringLiteral(", ")));
     lblNoEmail->setText(note);
     lblNoEmail->setAccessibleName(note);
 }
@@ -113,17 +111,16 @@ MatchAnnouncement frmAnnounce::edited() const
 
 void frmAnnounce::cmdSaveInvitation_Click()
 {
-    QString path = Messages::saveFileName(this, QStringLiteral("Save Invitation"), QDir::homePath(),
-                                          QStringLiteral("Calendar invitation (*.ics)|*.ics"));
+    QString path = Messages::saveFileName(this, tr("Save Invitation"), QDir::homePath(),
+                                          tr("Calendar invitation (*.ics)|*.ics"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".ics");
     if (QFileInfo::exists(path)
-        && Messages::show(
-               this, QStringLiteral("Save Invitation"),
-               QStringLiteral("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path)),
-               Messages::Icon::Question, Messages::Buttons::YesNo)
+        && Messages::show(this, tr("Save Invitation"),
+                          tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path)),
+                          Messages::Icon::Question, Messages::Buttons::YesNo)
             == Messages::Answer::No)
         return;
     try {
@@ -137,8 +134,8 @@ void frmAnnounce::cmdEmail_Click()
 {
     const QUrl mail = edited().mailto();
     if (mail.path().isEmpty())
-        Messages::inform(this, QStringLiteral("None of the members who can play has an e-mail address."));
+        Messages::inform(this, tr("None of the members who can play has an e-mail address."));
     else if (!QDesktopServices::openUrl(mail))
-        Messages::inform(this, QStringLiteral("No mail program could be opened for the message."),
+        Messages::inform(this, tr("No mail program could be opened for the message."),
                          Messages::Icon::Exclamation);
 }

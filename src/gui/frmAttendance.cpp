@@ -17,14 +17,14 @@ frmAttendance::frmAttendance(Roster& roster, const Match& match, QWidget* parent
     , m_match(match.key)
 {
     setObjectName(QStringLiteral("frmAttendance"));
-    setWindowTitle(QStringLiteral("Attendance: %1").arg(match.title));
-    lstAttended = named(new QListWidget, "lstAttended", QStringLiteral("Who came"),
-                        QStringLiteral("Tick everyone who played; Space ticks the highlighted player"));
+    setWindowTitle(tr("Attendance: %1").arg(match.title));
+    lstAttended = named(new QListWidget, "lstAttended", tr("Who came"),
+                        tr("Tick everyone who played; Space ticks the highlighted player"));
     for (const MatchPlayer& player : match.players) {
         // What they said beside the name: the usual no-shows stand out.
         const QString said = player.answer == MatchAnswer::None
-            ? QStringLiteral("no answer")
-            : QStringLiteral("said ") + AnswerName(player.answer);
+            ? tr("no answer")
+            : tr("said %1").arg(AnswerName(player.answer));
         auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(player.name, said));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(player.attended == Attended::Yes ? Qt::Checked : Qt::Unchecked);
@@ -33,13 +33,12 @@ frmAttendance::frmAttendance(Roster& roster, const Match& match, QWidget* parent
         lstAttended->addItem(item);
     }
     lstAttended->setCurrentRow(0);
-    cmdSaveAttendance
-        = named(new QPushButton(QStringLiteral("Save")), "cmdSaveAttendance", QStringLiteral("Save"));
+    cmdSaveAttendance = named(new QPushButton(tr("Save")), "cmdSaveAttendance", tr("Save"));
     cmdSaveAttendance->setDefault(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     buttons->addButton(cmdSaveAttendance, QDialogButtonBox::AcceptRole);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(captionFor(lstAttended, QStringLiteral("Who came")));
+    layout->addWidget(captionFor(lstAttended, tr("Who came")));
     layout->addWidget(lstAttended, 1);
     layout->addWidget(buttons);
     resize(360, 420);

@@ -10,6 +10,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,11 +24,14 @@
 
 namespace {
 
-const QString IdleTitle = QStringLiteral("Change (choose Add or Edit)");
+QString idleTitle()
+{
+    return QCoreApplication::translate("frmMemberChanges", "Change (choose Add or Edit)");
+}
 
 QString fieldTime(int minute)
 {
-    return DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm();
+    return DateTime::fromTime(minute / 60, minute % 60).toShownTime();
 }
 
 } // namespace
@@ -40,60 +44,51 @@ frmMemberChanges::frmMemberChanges(Roster& roster, const RecordKey& member, cons
     , m_player(player)
 {
     setObjectName(QStringLiteral("frmMemberChanges"));
-    setWindowTitle(QStringLiteral("Away / Changes - ") + player);
+    setWindowTitle(tr("Away / Changes - %1").arg(player));
     setModal(true);
 
     // The dates are the member's own: on their clock a holiday starts at their midnight.
     const QString zoneText = zone.trimmed().isEmpty()
-        ? QStringLiteral("Dates and times are on %1's own clock.").arg(player)
-        : QStringLiteral("Dates and times are on %1's own clock (%2).").arg(player, zone.trimmed());
+        ? tr("Dates and times are on %1's own clock.").arg(player)
+        : tr("Dates and times are on %1's own clock (%2).").arg(player, zone.trimmed());
     lblChangesZone = named(new QLabel(zoneText), "lblChangesZone", zoneText);
     lblChangesZone->setWordWrap(true);
-    lstChanges = named(new QListWidget, "lstChanges", QStringLiteral("Changes"),
-                       QStringLiteral("Dates away and days played at other times than the week; "
-                                      "double click to edit"));
+    lstChanges = named(new QListWidget, "lstChanges", tr("Changes"),
+                       tr("Dates away and days played at other times than the week; "
+                          "double click to edit"));
     lstChanges->setSelectionMode(QAbstractItemView::SingleSelection);
     lblNoChanges = hintLabel("lblNoChanges");
-    chkShowPast = named(new QCheckBox(QStringLiteral("Show past changes")), "chkShowPast",
-                        QStringLiteral("Show past changes"));
-    cmdAddChange
-        = named(new QPushButton(QStringLiteral("Add")), "cmdAddChange", QStringLiteral("Add change"));
-    cmdEditChange
-        = named(new QPushButton(QStringLiteral("Edit")), "cmdEditChange", QStringLiteral("Edit change"));
-    cmdRemoveChange = named(new QPushButton(QStringLiteral("Remove")), "cmdRemoveChange",
-                            QStringLiteral("Remove change"));
+    chkShowPast = named(new QCheckBox(tr("Show past changes")), "chkShowPast", tr("Show past changes"));
+    cmdAddChange = named(new QPushButton(tr("Add")), "cmdAddChange", tr("Add change"));
+    cmdEditChange = named(new QPushButton(tr("Edit")), "cmdEditChange", tr("Edit change"));
+    cmdRemoveChange = named(new QPushButton(tr("Remove")), "cmdRemoveChange", tr("Remove change"));
 
-    frmeChange = named(new QGroupBox(IdleTitle), "frmeChange", IdleTitle);
-    txtFirstDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtFirstDate",
-                         QStringLiteral("First date"), QStringLiteral("MM/DD/YYYY"));
-    txtLastDate
-        = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtLastDate", QStringLiteral("Last date"),
-                QStringLiteral("MM/DD/YYYY; empty for the first date alone"));
-    txtFirstDate->setPlaceholderText(QStringLiteral("MM/DD/YYYY"));
-    txtLastDate->setPlaceholderText(QStringLiteral("same day"));
-    optAway = named(new QRadioButton(QStringLiteral("Away")), "optAway", QStringLiteral("Away"),
-                    QStringLiteral("Not listed on these dates at any time"));
-    optInstead = named(new QRadioButton(QStringLiteral("These times instead")), "optInstead",
-                       QStringLiteral("These times instead"),
-                       QStringLiteral("Plays these times on each of the dates instead of the week's"));
+    frmeChange = named(new QGroupBox(idleTitle()), "frmeChange", idleTitle());
+    txtFirstDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtFirstDate", tr("First date"),
+                         tr("MM/DD/YYYY"));
+    txtLastDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtLastDate", tr("Last date"),
+                        tr("MM/DD/YYYY; empty for the first date alone"));
+    txtFirstDate->setPlaceholderText(tr("MM/DD/YYYY"));
+    txtLastDate->setPlaceholderText(tr("same day"));
+    optAway = named(new QRadioButton(tr("Away")), "optAway", tr("Away"),
+                    tr("Not listed on these dates at any time"));
+    optInstead = named(new QRadioButton(tr("These times instead")), "optInstead", tr("These times instead"),
+                       tr("Plays these times on each of the dates instead of the week's"));
     auto* kind = new QButtonGroup(this);
     kind->addButton(optAway);
     kind->addButton(optInstead);
     const std::array<const char*, 4> slotNames {"txtChangeSlot1Start", "txtChangeSlot1End",
                                                 "txtChangeSlot2Start", "txtChangeSlot2End"};
-    const std::array<const char*, 4> slotWords {"Slot 1 start", "Slot 1 end", "Slot 2 start", "Slot 2 end"};
+    const std::array<const char*, 4> slotWords {QT_TR_NOOP("Slot 1 start"), QT_TR_NOOP("Slot 1 end"),
+                                                QT_TR_NOOP("Slot 2 start"), QT_TR_NOOP("Slot 2 end")};
     for (int s = 0; s < 4; ++s)
-        txtSlots[s] = named(new TimeEntryField(TimeEntryField::Kind::Slot), slotNames[s],
-                            QLatin1String(slotWords[s]));
-    txtChangeNote = named(new QLineEdit, "txtChangeNote", QStringLiteral("Note"),
-                          QStringLiteral("Why, in a few words: holiday, exams"));
+        txtSlots[s] = named(new TimeEntryField(TimeEntryField::Kind::Slot), slotNames[s], tr(slotWords[s]));
+    txtChangeNote
+        = named(new QLineEdit, "txtChangeNote", tr("Note"), tr("Why, in a few words: holiday, exams"));
     txtChangeNote->setMaxLength(MemberChange::MaxNoteLength);
-    cmdSaveChange
-        = named(new QPushButton(QStringLiteral("Save")), "cmdSaveChange", QStringLiteral("Save change"));
-    cmdCancelChange = named(new QPushButton(QStringLiteral("Cancel")), "cmdCancelChange",
-                            QStringLiteral("Cancel change"));
-    cmdCloseChanges
-        = named(new QPushButton(QStringLiteral("Close")), "cmdCloseChanges", QStringLiteral("Close"));
+    cmdSaveChange = named(new QPushButton(tr("Save")), "cmdSaveChange", tr("Save change"));
+    cmdCancelChange = named(new QPushButton(tr("Cancel")), "cmdCancelChange", tr("Cancel change"));
+    cmdCloseChanges = named(new QPushButton(tr("Close")), "cmdCloseChanges", tr("Close"));
 
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(chkShowPast);
@@ -103,14 +98,14 @@ frmMemberChanges::frmMemberChanges(Roster& roster, const RecordKey& member, cons
 
     auto* dates = new QHBoxLayout;
     dates->addWidget(txtFirstDate);
-    dates->addWidget(captionFor(txtLastDate, QStringLiteral("to")));
+    dates->addWidget(captionFor(txtLastDate, tr("to")));
     dates->addWidget(txtLastDate);
     auto* times = new QGridLayout;
     times->addWidget(optInstead, 0, 0);
     for (int s = 0; s < 4; ++s)
         times->addWidget(txtSlots[s], s / 2, s % 2 == 0 ? 1 : 3);
     for (int row = 0; row < 2; ++row)
-        times->addWidget(new QLabel(QStringLiteral("to")), row, 2);
+        times->addWidget(new QLabel(tr("to")), row, 2);
     times->setColumnStretch(1, 1);
     times->setColumnStretch(3, 1);
     auto* formButtons = new QHBoxLayout;
@@ -119,10 +114,10 @@ frmMemberChanges::frmMemberChanges(Roster& roster, const RecordKey& member, cons
     formButtons->addWidget(cmdCancelChange);
     auto* form = new QFormLayout(frmeChange);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(captionFor(txtFirstDate, QStringLiteral("Dates")), dates);
+    form->addRow(captionFor(txtFirstDate, tr("Dates")), dates);
     form->addRow(QString(), optAway);
     form->addRow(QString(), times);
-    form->addRow(captionFor(txtChangeNote, QStringLiteral("Note")), txtChangeNote);
+    form->addRow(captionFor(txtChangeNote, tr("Note")), txtChangeNote);
     form->addRow(formButtons);
 
     auto* closeRow = new QHBoxLayout;
@@ -185,8 +180,8 @@ void frmMemberChanges::LoadChanges()
     }
     fillList(lstChanges, entries);
     showHint(lblNoChanges,
-             entries.isEmpty() ? QStringLiteral("No changes: %1 plays the week as it stands. "
-                                                "Add one for dates away or played otherwise.")
+             entries.isEmpty() ? tr("No changes: %1 plays the week as it stands. "
+                                    "Add one for dates away or played otherwise.")
                                      .arg(m_player)
                                : QString());
 }
@@ -195,8 +190,8 @@ RecordKey frmMemberChanges::selectedChange()
 {
     const QList<QListWidgetItem*> selected = lstChanges->selectedItems();
     if (selected.isEmpty()) {
-        Messages::show(this, QStringLiteral("Selection Error"),
-                       QStringLiteral("You must first highlight a change!"), Messages::Icon::Critical);
+        Messages::show(this, tr("Selection Error"), tr("You must first highlight a change!"),
+                       Messages::Icon::Critical);
         return {};
     }
     return selected.first()->data(Qt::UserRole).toByteArray();
@@ -212,8 +207,8 @@ void frmMemberChanges::closeForm()
         slot->clear();
     optAway->setChecked(true);
     showTimesEnabled();
-    frmeChange->setTitle(IdleTitle);
-    frmeChange->setAccessibleName(IdleTitle);
+    frmeChange->setTitle(idleTitle());
+    frmeChange->setAccessibleName(idleTitle());
     // Closed, nothing in it can be typed or tabbed to.
     frmeChange->setEnabled(false);
 }
@@ -236,7 +231,7 @@ void frmMemberChanges::showTimesEnabled()
 void frmMemberChanges::cmdAddChange_Click()
 {
     closeForm();
-    openForm(QStringLiteral("New change"));
+    openForm(tr("New change"));
 }
 
 void frmMemberChanges::cmdEditChange_Click()
@@ -262,7 +257,7 @@ void frmMemberChanges::cmdEditChange_Click()
         txtSlots[s * 2 + 1]->setText(fieldTime(change.times[s].end));
     }
     txtChangeNote->setText(change.note);
-    openForm(QStringLiteral("Edit change of ") + change.dates());
+    openForm(tr("Edit change of %1").arg(change.dates()));
 }
 
 void frmMemberChanges::cmdRemoveChange_Click()
@@ -272,9 +267,7 @@ void frmMemberChanges::cmdRemoveChange_Click()
         return;
     try {
         // Asked whatever the Options say about confirmations, as every deletion is.
-        if (!Messages::confirm(this,
-                               QStringLiteral("Remove ") + lstChanges->selectedItems().first()->text()
-                                   + QLatin1Char('?')))
+        if (!Messages::confirm(this, tr("Remove %1?").arg(lstChanges->selectedItems().first()->text())))
             return;
         m_roster.removeMemberChange(key);
     } catch (const RosterError& error) {

@@ -35,6 +35,10 @@ public:
     QCheckBox* chkApplyDST = nullptr;
     // For a zone with a real time zone, what its clock does today, in tallyhold-cli's words.
     QLabel* lblDaylight = nullptr;
+    // The language and clock of the window, saved for the user and used from the next start.
+    QComboBox* cmbLanguage = nullptr;
+    QComboBox* cmbClock = nullptr;
+    QLabel* lblLanguageNote = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdRestore = nullptr;
     QPushButton* cmdCancel = nullptr;

@@ -27,32 +27,29 @@ frmPlanMatch::frmPlanMatch(Roster& roster, const MatchForm& form, const RecordKe
     , m_loaded(form)
 {
     setObjectName(QStringLiteral("frmPlanMatch"));
-    setWindowTitle(match.isEmpty() ? QStringLiteral("Plan Match") : QStringLiteral("Edit Match"));
-    txtMatchTitle = named(new QLineEdit(form.title), "txtMatchTitle", QStringLiteral("Title"));
+    setWindowTitle(match.isEmpty() ? tr("Plan Match") : tr("Edit Match"));
+    txtMatchTitle = named(new QLineEdit(form.title), "txtMatchTitle", tr("Title"));
     txtMatchTitle->setMaxLength(Match::MaxTitleLength);
     txtMatchTitle->setPlaceholderText(QString::fromLatin1(MatchAnnouncement::DefaultTitle));
     const QString at = form.at.simplified();
-    txtPlanDate
-        = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtPlanDate", QStringLiteral("Date"));
+    txtPlanDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtPlanDate", tr("Date"));
     // A date has no blank; a time alone ("8:00 PM") leaves the date to be typed.
     const bool dated = at.section(QLatin1Char(' '), 0, 0).contains(QLatin1Char('/'));
     txtPlanDate->setText(dated ? at.section(QLatin1Char(' '), 0, 0) : QString());
-    txtPlanTime
-        = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtPlanTime", QStringLiteral("Time"));
+    txtPlanTime = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtPlanTime", tr("Time"));
     txtPlanTime->setText(dated ? at.section(QLatin1Char(' '), 1) : at);
     // The start is read on the user's own clock; saying which spares a guess.
     const QString zone = m_roster.viewpoint().userTimeZone.trimmed();
-    lblPlanZone = named(new QLabel(QStringLiteral("on your clock (%1)").arg(zone)), "lblPlanZone",
-                        QStringLiteral("on your clock (%1)").arg(zone));
-    txtPlanLength = named(new QLineEdit(form.length), "txtPlanLength", QStringLiteral("Length (minutes)"),
-                          QStringLiteral("Minutes, 15 to 1440"));
-    txtPlanMinimum = named(new QLineEdit(form.minimum), "txtPlanMinimum", QStringLiteral("Minimum players"),
-                           QStringLiteral("How many must say yes for the match to go ahead"));
-    tblPlanPlayers = named(new QTableWidget(0, 2), "tblPlanPlayers", QStringLiteral("Players"),
-                           QStringLiteral("Tick who is invited and who must play; Space ticks the "
-                                          "highlighted box"));
-    tblPlanPlayers->setHorizontalHeaderLabels(
-        {QStringLiteral("Invited players"), QStringLiteral("Required")});
+    lblPlanZone = named(new QLabel(tr("on your clock (%1)").arg(zone)), "lblPlanZone",
+                        tr("on your clock (%1)").arg(zone));
+    txtPlanLength = named(new QLineEdit(form.length), "txtPlanLength", tr("Length (minutes)"),
+                          tr("Minutes, 15 to 1440"));
+    txtPlanMinimum = named(new QLineEdit(form.minimum), "txtPlanMinimum", tr("Minimum players"),
+                           tr("How many must say yes for the match to go ahead"));
+    tblPlanPlayers = named(new QTableWidget(0, 2), "tblPlanPlayers", tr("Players"),
+                           tr("Tick who is invited and who must play; Space ticks the "
+                              "highlighted box"));
+    tblPlanPlayers->setHorizontalHeaderLabels({tr("Invited players"), tr("Required")});
     tblPlanPlayers->horizontalHeader()->setSectionResizeMode(Invited, QHeaderView::Stretch);
     tblPlanPlayers->horizontalHeader()->setSectionResizeMode(Required, QHeaderView::ResizeToContents);
     tblPlanPlayers->verticalHeader()->hide();
@@ -60,29 +57,29 @@ frmPlanMatch::frmPlanMatch(Roster& roster, const MatchForm& form, const RecordKe
     tblPlanPlayers->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPlanPlayers->setTabKeyNavigation(false);
     lblPlanInvited = named(new QLabel, "lblPlanInvited", QString());
-    txtMatchNotes = named(new QPlainTextEdit(form.notes), "txtMatchNotes", QStringLiteral("Notes"),
-                          QStringLiteral("Shown with the match in every player's calendar"));
+    txtMatchNotes = named(new QPlainTextEdit(form.notes), "txtMatchNotes", tr("Notes"),
+                          tr("Shown with the match in every player's calendar"));
     txtMatchNotes->setTabChangesFocus(true);
     txtMatchNotes->setMaximumHeight(4 * txtMatchNotes->fontMetrics().lineSpacing());
-    cmdSaveMatch = named(new QPushButton(QStringLiteral("Save")), "cmdSaveMatch", QStringLiteral("Save"));
+    cmdSaveMatch = named(new QPushButton(tr("Save")), "cmdSaveMatch", tr("Save"));
     cmdSaveMatch->setDefault(true);
 
     auto* when = new QHBoxLayout;
     when->addWidget(txtPlanDate);
-    when->addWidget(captionFor(txtPlanTime, QStringLiteral("Time")));
+    when->addWidget(captionFor(txtPlanTime, tr("Time")));
     when->addWidget(txtPlanTime);
     when->addWidget(lblPlanZone, 1);
     auto* fields = new QFormLayout;
-    fields->addRow(captionFor(txtMatchTitle, QStringLiteral("Title")), txtMatchTitle);
-    fields->addRow(captionFor(txtPlanDate, QStringLiteral("Date")), when);
-    fields->addRow(captionFor(txtPlanLength, QStringLiteral("Length (minutes)")), txtPlanLength);
-    fields->addRow(captionFor(txtPlanMinimum, QStringLiteral("Minimum players")), txtPlanMinimum);
-    fields->addRow(captionFor(txtMatchNotes, QStringLiteral("Notes")), txtMatchNotes);
+    fields->addRow(captionFor(txtMatchTitle, tr("Title")), txtMatchTitle);
+    fields->addRow(captionFor(txtPlanDate, tr("Date")), when);
+    fields->addRow(captionFor(txtPlanLength, tr("Length (minutes)")), txtPlanLength);
+    fields->addRow(captionFor(txtPlanMinimum, tr("Minimum players")), txtPlanMinimum);
+    fields->addRow(captionFor(txtMatchNotes, tr("Notes")), txtMatchNotes);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel);
     buttons->addButton(cmdSaveMatch, QDialogButtonBox::AcceptRole);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addWidget(captionFor(tblPlanPlayers, QStringLiteral("Players")));
+    layout->addWidget(captionFor(tblPlanPlayers, tr("Players")));
     layout->addWidget(tblPlanPlayers, 1);
     layout->addWidget(lblPlanInvited);
     layout->addWidget(buttons);
@@ -161,7 +158,7 @@ void frmPlanMatch::fillPlayers(const MatchForm& form)
         auto* required = new QTableWidgetItem;
         required->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         required->setCheckState(form.required.contains(key) ? Qt::Checked : Qt::Unchecked);
-        required->setData(Qt::AccessibleTextRole, QStringLiteral("Required: ") + name);
+        required->setData(Qt::AccessibleTextRole, tr("Required: %1").arg(name));
         tblPlanPlayers->setItem(row, Invited, player);
         tblPlanPlayers->setItem(row, Required, required);
     }
@@ -178,7 +175,7 @@ void frmPlanMatch::countInvited()
         invited += tblPlanPlayers->item(row, Invited)->checkState() == Qt::Checked ? 1 : 0;
         required += tblPlanPlayers->item(row, Required)->checkState() == Qt::Checked ? 1 : 0;
     }
-    const QString text = QStringLiteral("%1 invited, %2 required").arg(invited).arg(required);
+    const QString text = tr("%1 invited, %2 required").arg(invited).arg(required);
     lblPlanInvited->setText(text);
     lblPlanInvited->setAccessibleName(text);
 }
@@ -247,10 +244,10 @@ void frmPlanMatch::cmdSaveMatch_Click()
                 = DateTime::parse(typed.at.simplified()) != DateTime::parse(m_loaded.at.simplified())
                 || typed.length.trimmed().toInt() != m_loaded.length.trimmed().toInt();
             if (answered && moved
-                && Messages::show(this, QStringLiteral("Edit Match"),
-                                  QStringLiteral("Moving the match or changing its length sets every "
-                                                 "answer back to no answer; the players are asked again. "
-                                                 "Save it?"),
+                && Messages::show(this, tr("Edit Match"),
+                                  tr("Moving the match or changing its length sets every "
+                                     "answer back to no answer; the players are asked again. "
+                                     "Save it?"),
                                   Messages::Icon::Question, Messages::Buttons::YesNo)
                     != Messages::Answer::Yes)
                 return;

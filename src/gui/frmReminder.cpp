@@ -19,33 +19,31 @@ frmReminder::frmReminder(const QString& title, const MatchReminder& reminder, QW
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmReminder"));
-    setWindowTitle(QStringLiteral("Reminder: %1").arg(title));
+    setWindowTitle(tr("Reminder: %1").arg(title));
     const QString names = reminder.names.isEmpty()
-        ? QStringLiteral("Everyone has answered.")
-        : QStringLiteral("Not answered yet: ") + reminder.names.join(QStringLiteral(", "));
+        ? tr("Everyone has answered.")
+        : tr("Not answered yet: %1").arg(reminder.names.join(QStringLiteral(", ")));
     lblReminderNames = named(new QLabel(names), "lblReminderNames", names);
     lblReminderNames->setWordWrap(true);
     txtReminderDiscord
-        = named(new QPlainTextEdit(reminder.discord), "txtReminderDiscord", QStringLiteral("Discord message"),
-                QStringLiteral("Discord shows the start in each reader's own time"));
+        = named(new QPlainTextEdit(reminder.discord), "txtReminderDiscord", tr("Discord message"),
+                tr("Discord shows the start in each reader's own time"));
     txtReminderDiscord->setReadOnly(true);
     txtReminderDiscord->setTabChangesFocus(true);
     txtReminderDiscord->setMaximumHeight(5 * txtReminderDiscord->fontMetrics().lineSpacing());
-    cmdCopyReminderDiscord = named(new QPushButton(QStringLiteral("Copy")), "cmdCopyReminderDiscord",
-                                   QStringLiteral("Copy Discord message"));
-    txtReminderMailto
-        = named(new QLineEdit(reminder.mailto), "txtReminderMailto", QStringLiteral("E-mail link"),
-                QStringLiteral("A mailto link to those who have not answered"));
+    cmdCopyReminderDiscord
+        = named(new QPushButton(tr("Copy")), "cmdCopyReminderDiscord", tr("Copy Discord message"));
+    txtReminderMailto = named(new QLineEdit(reminder.mailto), "txtReminderMailto", tr("E-mail link"),
+                              tr("A mailto link to those who have not answered"));
     txtReminderMailto->setReadOnly(true);
     txtReminderMailto->setCursorPosition(0);
-    cmdCopyReminderMailto = named(new QPushButton(QStringLiteral("Copy")), "cmdCopyReminderMailto",
-                                  QStringLiteral("Copy e-mail link"));
-    cmdReminderEmail = named(new QPushButton(QStringLiteral("E-mail")), "cmdReminderEmail",
-                             QStringLiteral("E-mail"), QStringLiteral("The reminder in your mail program"));
+    cmdCopyReminderMailto
+        = named(new QPushButton(tr("Copy")), "cmdCopyReminderMailto", tr("Copy e-mail link"));
+    cmdReminderEmail = named(new QPushButton(tr("E-mail")), "cmdReminderEmail", tr("E-mail"),
+                             tr("The reminder in your mail program"));
     const QString without = reminder.withoutEmail.isEmpty()
         ? QString()
-        : QStringLiteral("No e-mail (left out of the link): ")
-            + reminder.withoutEmail.join(QStringLiteral(", "));
+        : tr("No e-mail (left out of the link): %1").arg(reminder.withoutEmail.join(QStringLiteral(", ")));
     lblReminderNoEmail = named(new QLabel(without), "lblReminderNoEmail", without);
     lblReminderNoEmail->setWordWrap(true);
     lblReminderNoEmail->setVisible(!without.isEmpty());
@@ -54,10 +52,10 @@ frmReminder::frmReminder(const QString& title, const MatchReminder& reminder, QW
     cmdReminderEmail->setEnabled(anyone);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(captionFor(txtReminderDiscord, QStringLiteral("Discord message")), 0, 0, 1, 2);
+    grid->addWidget(captionFor(txtReminderDiscord, tr("Discord message")), 0, 0, 1, 2);
     grid->addWidget(txtReminderDiscord, 1, 0);
     grid->addWidget(cmdCopyReminderDiscord, 1, 1, Qt::AlignTop);
-    grid->addWidget(captionFor(txtReminderMailto, QStringLiteral("E-mail link")), 2, 0, 1, 2);
+    grid->addWidget(captionFor(txtReminderMailto, tr("E-mail link")), 2, 0, 1, 2);
     grid->addWidget(txtReminderMailto, 3, 0);
     grid->addWidget(cmdCopyReminderMailto, 3, 1);
     grid->addWidget(lblReminderNoEmail, 4, 0, 1, 2);
@@ -77,7 +75,7 @@ frmReminder::frmReminder(const QString& title, const MatchReminder& reminder, QW
             [this] { QGuiApplication::clipboard()->setText(txtReminderMailto->text()); });
     connect(cmdReminderEmail, &QPushButton::clicked, this, [this] {
         if (!QDesktopServices::openUrl(QUrl(txtReminderMailto->text())))
-            Messages::inform(this, QStringLiteral("No mail program could be opened for the message."),
+            Messages::inform(this, tr("No mail program could be opened for the message."),
                              Messages::Icon::Exclamation);
     });
     cmdCopyReminderDiscord->setFocus();

@@ -28,35 +28,33 @@ frmSignupLinks::frmSignupLinks(Roster& roster, const RecordKey& member, const QS
     , m_player(player)
 {
     setObjectName(QStringLiteral("frmSignupLinks"));
-    setWindowTitle(QStringLiteral("Sign-up Links - ") + player);
-    txtAddress
-        = named(new QLineEdit(SignupLink::address()), "txtAddress", QStringLiteral("Server Address"),
-                QStringLiteral("Where members reach tallyhold-web, such as https://roster.example.org"));
+    setWindowTitle(tr("Sign-up Links - %1").arg(player));
+    txtAddress = named(new QLineEdit(SignupLink::address()), "txtAddress", tr("Server Address"),
+                       tr("Where members reach tallyhold-web, such as https://roster.example.org"));
     lblAddressNote = named(new QLabel, "lblAddressNote", QString());
     lblAddressNote->setWordWrap(true);
-    cmdMakeLink
-        = named(new QPushButton(QStringLiteral("Make Link")), "cmdMakeLink", QStringLiteral("Make Link"),
-                QStringLiteral("A new private link for this member, valid for 60 days"));
-    txtLink = named(new QLineEdit, "txtLink", QStringLiteral("New Link"),
-                    QStringLiteral("Shown once: the roster keeps only a hash of it"));
+    cmdMakeLink = named(new QPushButton(tr("Make Link")), "cmdMakeLink", tr("Make Link"),
+                        tr("A new private link for this member, valid for 60 days"));
+    txtLink = named(new QLineEdit, "txtLink", tr("New Link"),
+                    tr("Shown once: the roster keeps only a hash of it"));
     txtLink->setReadOnly(true);
-    cmdCopyLink = named(new QPushButton(QStringLiteral("Copy")), "cmdCopyLink", QStringLiteral("Copy"));
-    cmdMailLink = named(new QPushButton(QStringLiteral("E-mail")), "cmdMailLink", QStringLiteral("E-mail"),
-                        QStringLiteral("A message with the link, in your mail program"));
-    lstLinks = named(new QListWidget, "lstLinks", QStringLiteral("Links"));
-    cmdRevoke = named(new QPushButton(QStringLiteral("Revoke")), "cmdRevoke", QStringLiteral("Revoke"),
-                      QStringLiteral("The member can no longer use the selected link"));
+    cmdCopyLink = named(new QPushButton(tr("Copy")), "cmdCopyLink", tr("Copy"));
+    cmdMailLink = named(new QPushButton(tr("E-mail")), "cmdMailLink", tr("E-mail"),
+                        tr("A message with the link, in your mail program"));
+    lstLinks = named(new QListWidget, "lstLinks", tr("Links"));
+    cmdRevoke = named(new QPushButton(tr("Revoke")), "cmdRevoke", tr("Revoke"),
+                      tr("The member can no longer use the selected link"));
 
     auto* link = new QHBoxLayout;
     link->addWidget(txtLink, 1);
     link->addWidget(cmdCopyLink);
     link->addWidget(cmdMailLink);
     auto* fields = new QFormLayout;
-    fields->addRow(captionFor(txtAddress, QStringLiteral("Server Address")), txtAddress);
+    fields->addRow(captionFor(txtAddress, tr("Server Address")), txtAddress);
     fields->addRow(QString(), lblAddressNote);
     fields->addRow(QString(), cmdMakeLink);
-    fields->addRow(captionFor(txtLink, QStringLiteral("New Link")), link);
-    fields->addRow(captionFor(lstLinks, QStringLiteral("Links")), lstLinks);
+    fields->addRow(captionFor(txtLink, tr("New Link")), link);
+    fields->addRow(captionFor(lstLinks, tr("Links")), lstLinks);
     fields->addRow(QString(), cmdRevoke);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     auto* layout = new QVBoxLayout(this);
@@ -82,18 +80,18 @@ void frmSignupLinks::showReach()
     QString note;
     switch (SignupLink::reach(txtAddress->text())) {
     case SignupLink::Reach::ThisComputer:
-        note = QStringLiteral("Links to this address open only on this computer. Give the address at which "
-                              "members reach tallyhold-web.");
+        note = tr("Links to this address open only on this computer. Give the address at which "
+                  "members reach tallyhold-web.");
         break;
     case SignupLink::Reach::LocalNetwork:
-        note = QStringLiteral("Links to this address open only on your local network, not for members "
-                              "elsewhere.");
+        note = tr("Links to this address open only on your local network, not for members "
+                  "elsewhere.");
         break;
     case SignupLink::Reach::Anywhere:
         break;
     }
     lblAddressNote->setText(note);
-    lblAddressNote->setAccessibleName(note.isEmpty() ? QStringLiteral("Server Address note") : note);
+    lblAddressNote->setAccessibleName(note.isEmpty() ? tr("Server Address note") : note);
     lblAddressNote->setVisible(!note.isEmpty());
 }
 
@@ -104,8 +102,7 @@ void frmSignupLinks::fillLinks()
     try {
         for (const Invitation& link : m_roster.invitations(m_member)) {
             auto* item = new QListWidgetItem(
-                QStringLiteral("Made %1 - %2")
-                    .arg(link.created.toString(QStringLiteral("M/d/yyyy")), link.describe(now)),
+                tr("Made %1 - %2").arg(link.created.toString(QStringLiteral("M/d/yyyy")), link.describe(now)),
                 lstLinks);
             item->setData(Qt::UserRole, link.key);
         }
@@ -144,15 +141,14 @@ void frmSignupLinks::cmdMailLink_Click()
     }
     QUrl mail(QStringLiteral("mailto:") + email);
     QUrlQuery query;
-    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Your week for the clan"));
-    query.addQueryItem(
-        QStringLiteral("body"),
-        QStringLiteral("Hi %1,\n\nPlease set the times you can play on your own page (keep the "
-                       "link to yourself):\n%2\n")
-            .arg(m_player, txtLink->text()));
+    query.addQueryItem(QStringLiteral("subject"), tr("Your week for the clan"));
+    query.addQueryItem(QStringLiteral("body"),
+                       tr("Hi %1,\n\nPlease set the times you can play on your own page (keep the "
+                          "link to yourself):\n%2\n")
+                           .arg(m_player, txtLink->text()));
     mail.setQuery(query);
     if (!QDesktopServices::openUrl(mail))
-        Messages::inform(this, QStringLiteral("No mail program could be opened for the message."),
+        Messages::inform(this, tr("No mail program could be opened for the message."),
                          Messages::Icon::Exclamation);
 }
 
@@ -160,11 +156,11 @@ void frmSignupLinks::cmdRevoke_Click()
 {
     const QListWidgetItem* item = lstLinks->currentItem();
     if (!item) {
-        Messages::show(this, QStringLiteral("Selection Error"),
-                       QStringLiteral("You must first highlight a link!"), Messages::Icon::Critical);
+        Messages::show(this, tr("Selection Error"), tr("You must first highlight a link!"),
+                       Messages::Icon::Critical);
         return;
     }
-    if (!Messages::confirm(this, QStringLiteral("Revoke this link? %1 can no longer use it.").arg(m_player)))
+    if (!Messages::confirm(this, tr("Revoke this link? %1 can no longer use it.").arg(m_player)))
         return;
     try {
         m_roster.revokeInvitation(item->data(Qt::UserRole).toByteArray());

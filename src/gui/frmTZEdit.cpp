@@ -27,25 +27,24 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     , m_roster(roster)
 {
     setObjectName(QStringLiteral("frmTZEdit"));
-    setWindowTitle(QStringLiteral("Time Zone Edits"));
+    setWindowTitle(tr("Time Zone Edits"));
     setModal(true);
 
-    lstTimeZone = named(new QListWidget, "lstTimeZone", QStringLiteral("Time zones"));
+    lstTimeZone = named(new QListWidget, "lstTimeZone", tr("Time zones"));
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
-    txtTZName = named(new QLineEdit, "txtTZName", QStringLiteral("TZ Name"));
-    txtTZDescription = named(new QLineEdit, "txtTZDescription", QStringLiteral("Description"));
-    txtGMTOffset
-        = named(new QLineEdit, "txtGMTOffset", QStringLiteral("GMT Offset"),
-                QStringLiteral("Minutes to add to the local time to get GMT, such as 300 for Eastern "
-                               "or -60 for Central Europe"));
-    chkApplyDST = named(new QCheckBox(QStringLiteral("Apply Daylight Savings Time")), "chkApplyDST",
-                        QStringLiteral("Apply Daylight Savings Time"));
-    cmbRealZone = named(new QComboBox, "cmbRealZone", QStringLiteral("Real Time Zone"),
-                        QStringLiteral("Where the zone's clock is, so daylight saving follows the date; "
-                                       "type to search"));
+    txtTZName = named(new QLineEdit, "txtTZName", tr("TZ Name"));
+    txtTZDescription = named(new QLineEdit, "txtTZDescription", tr("Description"));
+    txtGMTOffset = named(new QLineEdit, "txtGMTOffset", tr("GMT Offset"),
+                         tr("Minutes to add to the local time to get GMT, such as 300 for Eastern "
+                            "or -60 for Central Europe"));
+    chkApplyDST = named(new QCheckBox(tr("Apply Daylight Savings Time")), "chkApplyDST",
+                        tr("Apply Daylight Savings Time"));
+    cmbRealZone = named(new QComboBox, "cmbRealZone", tr("Real Time Zone"),
+                        tr("Where the zone's clock is, so daylight saving follows the date; "
+                           "type to search"));
     cmbRealZone->setEditable(true);
     cmbRealZone->setInsertPolicy(QComboBox::NoInsert);
-    cmbRealZone->addItem(QStringLiteral("(none)"), QString());
+    cmbRealZone->addItem(tr("(none)"), QString());
     const QDateTime now = QDateTime::currentDateTimeUtc();
     for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) {
         const int east = QTimeZone(id).offsetFromUtc(now) / 60;
@@ -59,22 +58,21 @@ frmTZEdit::frmTZEdit(Roster& roster, QWidget* parent)
     cmbRealZone->completer()->setFilterMode(Qt::MatchContains);
     cmbRealZone->completer()->setCompletionMode(QCompleter::PopupCompletion);
     // "(none)" is shown, not held as text: typing "London" must not become "(none)London".
-    cmbRealZone->lineEdit()->setPlaceholderText(QStringLiteral("(none)"));
+    cmbRealZone->lineEdit()->setPlaceholderText(tr("(none)"));
     lblRealZoneNote = named(new QLabel, "lblRealZoneNote", QString());
     lblRealZoneNote->setWordWrap(true);
-    cmdSelect = named(new QPushButton(QStringLiteral("Select")), "cmdSelect", QStringLiteral("Select"));
-    cmdNew
-        = named(new QPushButton(QStringLiteral("New Time Zone")), "cmdNew", QStringLiteral("New Time Zone"));
-    cmdSave = named(new QPushButton(QStringLiteral("Save")), "cmdSave", QStringLiteral("Save"));
-    cmdDelete = named(new QPushButton(QStringLiteral("Delete")), "cmdDelete", QStringLiteral("Delete"));
-    cmdExit = named(new QPushButton(QStringLiteral("Exit")), "cmdExit", QStringLiteral("Exit"));
+    cmdSelect = named(new QPushButton(tr("Select")), "cmdSelect", tr("Select"));
+    cmdNew = named(new QPushButton(tr("New Time Zone")), "cmdNew", tr("New Time Zone"));
+    cmdSave = named(new QPushButton(tr("Save")), "cmdSave", tr("Save"));
+    cmdDelete = named(new QPushButton(tr("Delete")), "cmdDelete", tr("Delete"));
+    cmdExit = named(new QPushButton(tr("Exit")), "cmdExit", tr("Exit"));
 
     auto* fields = new QFormLayout;
-    fields->addRow(captionFor(txtTZName, QStringLiteral("TZ Name")), txtTZName);
-    fields->addRow(captionFor(txtTZDescription, QStringLiteral("Description")), txtTZDescription);
-    fields->addRow(captionFor(txtGMTOffset, QStringLiteral("GMT Offset")), txtGMTOffset);
+    fields->addRow(captionFor(txtTZName, tr("TZ Name")), txtTZName);
+    fields->addRow(captionFor(txtTZDescription, tr("Description")), txtTZDescription);
+    fields->addRow(captionFor(txtGMTOffset, tr("GMT Offset")), txtGMTOffset);
     fields->addRow(chkApplyDST);
-    fields->addRow(captionFor(cmbRealZone, QStringLiteral("Real Time Zone")), cmbRealZone);
+    fields->addRow(captionFor(cmbRealZone, tr("Real Time Zone")), cmbRealZone);
     fields->addRow(lblRealZoneNote);
 
     // No default button: Enter in a field would otherwise click Select, and Enter in the list
@@ -162,8 +160,8 @@ std::optional<int> frmTZEdit::selectedZone()
 {
     const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
     if (selected.isEmpty()) {
-        Messages::show(this, QStringLiteral("Selection Error"),
-                       QStringLiteral("You must first highlight a Time Zone!"), Messages::Icon::Critical);
+        Messages::show(this, tr("Selection Error"), tr("You must first highlight a Time Zone!"),
+                       Messages::Icon::Critical);
         return std::nullopt;
     }
     return selected.first()->data(Qt::UserRole).toInt();
@@ -204,13 +202,13 @@ void frmTZEdit::showRealZoneNote()
     const QTimeZone zone = iana ? QTimeZone(id.toUtf8()) : QTimeZone();
     QString note;
     if (zone.isValid() && !zone.hasDaylightTime()) {
-        note = QStringLiteral("%1 has no summer time: its clock never changes.").arg(id);
+        note = tr("%1 has no summer time: its clock never changes.").arg(id);
         if (zone.standardTimeOffset(QDateTime::currentDateTimeUtc()) == 0)
-            note += QStringLiteral(" Members in Britain or Ireland need a zone with Europe/London or "
-                                   "Europe/Dublin: type London above.");
+            note += tr(" Members in Britain or Ireland need a zone with Europe/London or "
+                       "Europe/Dublin: type London above.");
     }
     lblRealZoneNote->setText(note);
-    lblRealZoneNote->setAccessibleName(note.isEmpty() ? QStringLiteral("Real Time Zone note") : note);
+    lblRealZoneNote->setAccessibleName(note.isEmpty() ? tr("Real Time Zone note") : note);
     lblRealZoneNote->setVisible(!note.isEmpty());
 }
 
@@ -269,9 +267,7 @@ void frmTZEdit::cmdSave_Click()
             = ZoneStore::read(txtTZName->text(), txtTZDescription->text(), txtGMTOffset->text(),
                               chkApplyDST->isChecked(), realZone());
         if (!m_roster.preferences().verifyOff
-            && !Messages::confirm(this,
-                                  (m_editMode ? QStringLiteral("Update ") : QStringLiteral("Add "))
-                                      + fields.name + QLatin1Char('?')))
+            && !Messages::confirm(this, (m_editMode ? tr("Update %1?") : tr("Add %1?")).arg(fields.name)))
             return;
         if (m_editMode)
             m_roster.updateZone(m_editing, fields);
@@ -297,7 +293,7 @@ void frmTZEdit::cmdDelete_Click()
     try {
         const QString name = m_roster.checkZoneDeletion(*key);
         // Asked even with confirmations switched off.
-        if (!Messages::confirm(this, QStringLiteral("Delete ") + name + QLatin1Char('?')))
+        if (!Messages::confirm(this, tr("Delete %1?").arg(name)))
             return;
         m_roster.deleteZone(*key);
     } catch (const RosterError& error) {

@@ -1,5 +1,7 @@
 #include "frmTallyhold.h"
 
+#include "languages/Languages.h"
+
 #include "ListFill.h"
 #include "gui/ClansTab.h"
 #include "gui/ControlNames.h"
@@ -60,7 +62,7 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
 
     TabClan = new QTabWidget;
     TabClan->setObjectName(QStringLiteral("TabClan"));
-    TabClan->setAccessibleName(QStringLiteral("Tallyhold tabs"));
+    TabClan->setAccessibleName(tr("Tallyhold tabs"));
     pbar1 = new QProgressBar;
     m_membersInfo = new MembersInfoTab(m_roster);
     m_memberForm = new MemberFormTab(m_roster);
@@ -68,15 +70,15 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
     m_scheduling = new SchedulingTab(m_roster, *pbar1);
     m_matches = new MatchesTab(m_roster);
     m_exchange = new ExchangeTab(m_roster, *pbar1);
-    TabClan->addTab(m_membersInfo, QStringLiteral("Members Info"));
-    TabClan->addTab(m_memberForm, QStringLiteral("Add / Edit Members"));
-    TabClan->addTab(m_clans, QStringLiteral("Clans / Divisions"));
-    TabClan->addTab(m_scheduling, QStringLiteral("Scheduling"));
-    TabClan->addTab(m_matches, QStringLiteral("Matches"));
-    TabClan->addTab(m_exchange, QStringLiteral("Export / Import"));
+    TabClan->addTab(m_membersInfo, tr("Members Info"));
+    TabClan->addTab(m_memberForm, tr("Add / Edit Members"));
+    TabClan->addTab(m_clans, tr("Clans / Divisions"));
+    TabClan->addTab(m_scheduling, tr("Scheduling"));
+    TabClan->addTab(m_matches, tr("Matches"));
+    TabClan->addTab(m_exchange, tr("Export / Import"));
 
     pbar1->setObjectName(QStringLiteral("pbar1"));
-    pbar1->setAccessibleName(QStringLiteral("Progress"));
+    pbar1->setAccessibleName(tr("Progress"));
     pbar1->setRange(0, 100);
     pbar1->hide();
 
@@ -132,34 +134,33 @@ frmTallyhold::frmTallyhold(Roster& roster, QWidget* parent)
 
 void frmTallyhold::createMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpenShared = mnuFile->addAction(QStringLiteral("Open &Shared Roster\u2026"), this,
-                                       &frmTallyhold::mnuOpenShared_Click);
+    mnuOpenShared
+        = mnuFile->addAction(tr("Open &Shared Roster\u2026"), this, &frmTallyhold::mnuOpenShared_Click);
     mnuOpenShared->setObjectName(QStringLiteral("mnuOpenShared"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &frmTallyhold::mnuExit_Click);
+    mnuExit = mnuFile->addAction(tr("E&xit"), this, &frmTallyhold::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView = menuBar()->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuRefresh = mnuView->addAction(QStringLiteral("&Refresh"), &m_roster, &Roster::refresh);
+    mnuRefresh = mnuView->addAction(tr("&Refresh"), &m_roster, &Roster::refresh);
     mnuRefresh->setObjectName(QStringLiteral("mnuRefresh"));
     mnuRefresh->setShortcut(Qt::Key_F5);
 
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    mnuTools = menuBar()->addMenu(tr("&Tools"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuEditTZ = mnuTools->addAction(QStringLiteral("Time &Zone Edits"), this, &frmTallyhold::mnuEditTZ_Click);
+    mnuEditTZ = mnuTools->addAction(tr("Time &Zone Edits"), this, &frmTallyhold::mnuEditTZ_Click);
     mnuEditTZ->setObjectName(QStringLiteral("mnuEditTZ"));
-    mnuOptions = mnuTools->addAction(QStringLiteral("&Options"), this, &frmTallyhold::mnuOptions_Click);
+    mnuOptions = mnuTools->addAction(tr("&Options"), this, &frmTallyhold::mnuOptions_Click);
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
 
-    mnuHelpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelpMenu = menuBar()->addMenu(tr("&Help"));
     mnuHelpMenu->setObjectName(QStringLiteral("mnuHelpMenu"));
-    mnuHelp = mnuHelpMenu->addAction(QStringLiteral("Tallyhold &Help"), this, &frmTallyhold::mnuHelp_Click);
+    mnuHelp = mnuHelpMenu->addAction(tr("Tallyhold &Help"), this, &frmTallyhold::mnuHelp_Click);
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->setShortcut(QKeySequence::HelpContents);
-    mnuAbout
-        = mnuHelpMenu->addAction(QStringLiteral("&About Tallyhold"), this, &frmTallyhold::mnuAbout_Click);
+    mnuAbout = mnuHelpMenu->addAction(tr("&About Tallyhold"), this, &frmTallyhold::mnuAbout_Click);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
@@ -184,20 +185,19 @@ void frmTallyhold::showHints()
 {
     const bool noClans = m_clans->lstDivision->count() == 0;
     const bool noMembers = m_membersInfo->lstMembers->count() == 0;
-    const QString firstRun = QStringLiteral(
-        "No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own "
-        "time zone, in which times are shown, is set in Tools › Options.");
+    const QString firstRun
+        = tr("No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own "
+             "time zone, in which times are shown, is set in Tools › Options.");
     const QString membersFirst = noClans ? firstRun
-        : noMembers
-        ? QStringLiteral("No members listed yet: add them on Add / Edit Members (members of hidden clans are "
+        : noMembers ? tr("No members listed yet: add them on Add / Edit Members (members of hidden clans are "
                          "not listed)")
-        : QString();
+                    : QString();
     showHint(m_membersInfo->lblMembersHint, membersFirst);
     showHint(m_clans->lblClansHint, noClans ? firstRun : QString());
     showHint(m_scheduling->lblSchedulesHint,
-             membersFirst.isEmpty() ? QString() : QStringLiteral("Nobody to choose from. ") + membersFirst);
+             membersFirst.isEmpty() ? QString() : tr("Nobody to choose from. %1").arg(membersFirst));
     showHint(m_exchange->lblExportHint,
-             noClans ? QStringLiteral("No clans to export yet: add one on Clans / Divisions") : QString());
+             noClans ? tr("No clans to export yet: add one on Clans / Divisions") : QString());
 }
 
 void frmTallyhold::LoadTimeZoneLists()
@@ -230,17 +230,16 @@ void frmTallyhold::LoadExportDivisionList()
 void frmTallyhold::mnuOpenShared_Click()
 {
     const QString address
-        = Messages::askText(
-              this, QStringLiteral("Open Shared Roster"),
-              QStringLiteral("Address of the shared roster (postgresql://user@host[:port]/dbname).\n"
-                             "The password comes from ~/.pgpass or PGPASSWORD, or is asked for."),
-              LoadLastSharedRoster())
+        = Messages::askText(this, tr("Open Shared Roster"),
+                            tr("Address of the shared roster (postgresql://user@host[:port]/dbname).\n"
+                               "The password comes from ~/.pgpass or PGPASSWORD, or is asked for."),
+                            LoadLastSharedRoster())
               .trimmed();
     if (address.isEmpty())
         return;
     if (!RosterServer::isAddress(address)) {
-        Messages::show(this, QStringLiteral("Open Shared Roster"),
-                       QStringLiteral("A shared roster's address starts with postgresql://"),
+        Messages::show(this, tr("Open Shared Roster"),
+                       tr("A shared roster's address starts with postgresql://"),
                        Messages::Icon::Exclamation);
         return;
     }
@@ -277,10 +276,11 @@ void frmTallyhold::mnuHelp_Click()
 void frmTallyhold::mnuAbout_Click()
 {
     Messages::show(
-        this, QStringLiteral("About Tallyhold"),
-        QStringLiteral("Tallyhold %1\n\nKeeps a clan's roster and finds when to play.\n\n"
-                       "Licence: GNU General Public License, version 3 or later\n\nRoster: %2")
-            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(m_roster.path())),
+        this, tr("About Tallyhold"),
+        tr("Tallyhold %1\n\nKeeps a clan's roster and finds when to play.\n\n"
+           "Licence: GNU General Public License, version 3 or later\n\nRoster: %2\n\nLanguages: %3")
+            .arg(QCoreApplication::applicationVersion(), QDir::toNativeSeparators(m_roster.path()),
+                 Languages::builtInNames()),
         Messages::Icon::Information);
 }
 

@@ -1,9 +1,11 @@
 #include "gui/Messages.h"
 #include "gui/frmTallyhold.h"
+#include "languages/Languages.h"
 #include "roster/Roster.h"
 #include "roster/RosterLocation.h"
 #include "store/RosterError.h"
 #include "store/RosterFile.h"
+#include "time/DateTime.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -27,7 +29,7 @@ std::optional<RosterFile> openRoster(const QString& path, QWidget* parent = null
                 *status = isStoreFailure(error.kind()) ? 2 : 1;
             if (error.kind() == ErrorKind::PasswordNeeded) {
                 const QString password = Messages::askText(
-                    parent, QStringLiteral("Password"),
+                    parent, QCoreApplication::translate("main", "Password"),
                     error.text() + QStringLiteral("\n\n") + error.detail(), QString(), true);
                 if (password.isEmpty())
                     return std::nullopt;
@@ -38,7 +40,7 @@ std::optional<RosterFile> openRoster(const QString& path, QWidget* parent = null
                 Messages::error(parent, error);
                 return std::nullopt;
             }
-            if (Messages::show(parent, QStringLiteral("Roster In Use"), error.text(),
+            if (Messages::show(parent, QCoreApplication::translate("main", "Roster In Use"), error.text(),
                                Messages::Icon::Exclamation, Messages::Buttons::RetryExit, error.detail())
                 != Messages::Answer::Retry)
                 return std::nullopt;
@@ -56,6 +58,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(TALLYHOLD_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(TALLYHOLD_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(TALLYHOLD_APP_ID)));
+    // Before any window or box: the language is chosen once per run.
+    Languages::install(app);
+    DateTime::setShown24Hour(Languages::uses24HourClock());
 
     QCommandLineParser parser;
     parser.addHelpOption();

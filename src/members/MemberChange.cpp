@@ -14,7 +14,7 @@ QString dateText(const QDate& date)
 
 QString timeText(int minute)
 {
-    return DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm();
+    return DateTime::fromTime(minute / 60, minute % 60).toShownTime();
 }
 
 } // namespace

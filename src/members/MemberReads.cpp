@@ -28,7 +28,7 @@ std::optional<QSqlRecord> dayTimes(const Database& db, const QSqlRecord& schedul
 QString slotText(const QVariant& stored, const ToLocal& toLocal)
 {
     const auto value = DateTime::fromStorageText(stored.toString());
-    return value ? toLocal(*value).toHhMmAmPm() : QString();
+    return value ? toLocal(*value).toShownTime() : QString();
 }
 
 // The member's zone row; nothing when it has none or the row is gone.
@@ -83,8 +83,8 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
         if (to <= from && *end > *start)
             to += 1440;
         const DateTime midnight = DateTime::fromDate(date);
-        return user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(from))).toHhMmAmPm()
-            + QStringLiteral(" - ") + user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(to))).toHhMmAmPm();
+        return user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(from))).toShownTime()
+            + QStringLiteral(" - ") + user.fromGMT(clock.toGMTOrLater(midnight.addMinutes(to))).toShownTime();
     };
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         if (days->value(ScheduleColumns::flag(day)).toInt() == 0)

@@ -53,7 +53,7 @@ QString shownStart(const ZoneRule& clock, const DateTime& start, bool withYear =
     const DateTime local = clock.fromGMT(start);
     // QDate's format names days in English whatever the system's language.
     return local.date().toString(withYear ? QStringLiteral("ddd MM/dd/yyyy") : QStringLiteral("ddd MM/dd"))
-        + QLatin1Char(' ') + local.toHhMmAmPm();
+        + QLatin1Char(' ') + local.toShownTime();
 }
 
 } // namespace
@@ -151,7 +151,7 @@ MatchForm Roster::matchForm(const Viewpoint& view, const RecordKey& key) const
     cTimeFuncs times(ZoneStore(m_db).rows());
     const DateTime local = times.rule(view.userTimeZone, view.userDST).fromGMT(found.start);
     MatchForm form;
-    form.at = local.date().toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char(' ') + local.toHhMmAmPm();
+    form.at = local.date().toString(QStringLiteral("MM/dd/yyyy")) + QLatin1Char(' ') + local.toShownTime();
     form.length = QString::number(found.length);
     form.title = found.title;
     form.notes = found.notes;

@@ -16,7 +16,7 @@ QString bestTimeLine(const BestTimeTally& tally)
     const int minute = tally.weekMinute % 1440;
     return QCoreApplication::translate("RosterTexts", "%n member(s) - %1 - %2", nullptr, tally.Count)
         .arg(QCoreApplication::translate("RosterTexts", days[tally.weekMinute / 1440]),
-             DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm());
+             DateTime::fromTime(minute / 60, minute % 60).toShownTime());
 }
 
 QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan)

@@ -12,7 +12,7 @@ MatchFields MatchFields::forWeekMinute(int weekMinute, const QDate& weekOf)
     while (date.dayOfWeek() != dayOfWeek)
         date = date.addDays(1);
     return {date.toString(QStringLiteral("MM/dd/yyyy")),
-            DateTime::fromTime(minute / 60, minute % 60).toHhMmAmPm()};
+            DateTime::fromTime(minute / 60, minute % 60).toShownTime()};
 }
 
 DateTime MatchFields::moment() const

@@ -1,5 +1,7 @@
 #include "DateTime.h"
 
+#include <atomic>
+
 #include <QRegularExpression>
 
 namespace {
@@ -48,6 +50,9 @@ std::optional<QDate> parseDate(const QString& text)
         return std::nullopt;
     return date;
 }
+
+// Set once at start-up, before any thread reads it.
+std::atomic<bool> shown24Hour = false;
 
 QString clock12(const DateTime& value, bool twoDigitHour, bool withSeconds)
 {
@@ -141,6 +146,20 @@ QString DateTime::toStorageText() const
 QString DateTime::toHhMmAmPm() const
 {
     return clock12(*this, true, false);
+}
+
+QString DateTime::toShownTime() const
+{
+    if (!shown24Hour)
+        return toHhMmAmPm();
+    return QStringLiteral("%1:%2")
+        .arg(hour(), 2, 10, QLatin1Char('0'))
+        .arg(minute(), 2, 10, QLatin1Char('0'));
+}
+
+void DateTime::setShown24Hour(bool on)
+{
+    shown24Hour = on;
 }
 
 QString DateTime::toGeneralText() const

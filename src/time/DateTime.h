@@ -45,6 +45,11 @@ public:
     QString toStorageText() const;
     // "hh:mm AMPM": "07:30 PM", midnight "12:00 AM".
     QString toHhMmAmPm() const;
+    // A time of day as the window shows it: toHhMmAmPm(), or "19:30" on a 24-hour clock.
+    QString toShownTime() const;
+    // The clock toShownTime() uses in this run: 12-hour unless the window chooses the 24-hour one.
+    // Stored times, the exchange file and --json never use it.
+    static void setShown24Hour(bool on);
     // "7:30:00 PM" on day zero, "12/31/1899 1:30:00 AM" on another day, "12/31/1899" at its midnight.
     QString toGeneralText() const;
 

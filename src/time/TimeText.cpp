@@ -46,5 +46,5 @@ QString TimeFieldText(const QString& text)
     const std::optional<DateTime> value = DateTime::parse(rewritten);
     if (!value || value->seconds() < 0 || value->seconds() >= 86400 || value->seconds() % 60 != 0)
         return rewritten;
-    return value->toHhMmAmPm();
+    return value->toShownTime();
 }

@@ -1,0 +1,1846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ClansTab</name>
+    <message>
+        <source>Clan Name</source>
+        <translation>Clanname</translation>
+    </message>
+    <message>
+        <source>Clans / Divisions</source>
+        <translation>Clans / Divisionen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Hide Members from Lists</source>
+        <translation>Mitglieder in Listen ausblenden</translation>
+    </message>
+    <message>
+        <source>New Clan</source>
+        <translation>Neuer Clan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Clear Fields</source>
+        <translation>Felder leeren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>You must first highlight a division!</source>
+        <translation>Bitte zuerst eine Division markieren!</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>%1 hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeTab</name>
+    <message>
+        <source>Chose which Clans/Divisions then click Export</source>
+        <translation>Clans/Divisionen wählen, dann auf Exportieren klicken</translation>
+    </message>
+    <message>
+        <source>Export divisions</source>
+        <translation>Zu exportierende Divisionen</translation>
+    </message>
+    <message>
+        <source>Click Import</source>
+        <translation>Auf Importieren klicken</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>Export File Name</source>
+        <translation>Name der Exportdatei</translation>
+    </message>
+    <message>
+        <source>Export Function</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>This Export File Already Exists... Overwrite?</source>
+        <translation>Diese Exportdatei gibt es schon … Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Export Completed!</source>
+        <translation>Export abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Import File Name</source>
+        <translation>Name der Importdatei</translation>
+    </message>
+    <message>
+        <source>Import Completed!</source>
+        <translation>Import abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>Tallyhold Export (*.tlx)|*.tlx</source>
+        <translation>Tallyhold-Export (*.tlx)|*.tlx</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>ListFill</name>
+    <message>
+        <source>Hidden: its members are left out of the member lists</source>
+        <translation>Ausgeblendet: seine Mitglieder fehlen in den Mitgliederlisten</translation>
+    </message>
+</context>
+<context>
+    <name>MatchesTab</name>
+    <message>
+        <source>Show past matches</source>
+        <translation>Vergangene Matches zeigen</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Upcoming matches, earliest first, with their answers counted</source>
+        <translation>Anstehende Matches, das nächste zuerst, mit gezählten Antworten</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>When and answers</source>
+        <translation>Wann und Antworten</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Edit Match…</source>
+        <translation>Match bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Change the time, players, title or notes; a new time asks everyone again</source>
+        <translation>Zeit, Spieler, Titel oder Notizen ändern; bei neuer Zeit werden alle erneut gefragt</translation>
+    </message>
+    <message>
+        <source>Cancel Match</source>
+        <translation>Match absagen</translation>
+    </message>
+    <message>
+        <source>Mark the match cancelled in every calendar; it can be restored</source>
+        <translation>Das Match in jedem Kalender als abgesagt markieren; lässt sich wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete Match</source>
+        <translation>Match löschen</translation>
+    </message>
+    <message>
+        <source>Remove the match with its answers and attendance</source>
+        <translation>Das Match samt Antworten und Anwesenheit entfernen</translation>
+    </message>
+    <message>
+        <source>Reminder…</source>
+        <translation>Erinnerung…</translation>
+    </message>
+    <message>
+        <source>A message for those who have not answered</source>
+        <translation>Eine Nachricht an alle, die noch nicht geantwortet haben</translation>
+    </message>
+    <message>
+        <source>Attendance…</source>
+        <translation>Anwesenheit…</translation>
+    </message>
+    <message>
+        <source>Once the match has started: tick who came</source>
+        <translation>Sobald das Match begonnen hat: abhaken, wer da war</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Their week</source>
+        <translation>Ihre Woche</translation>
+    </message>
+    <message>
+        <source>Came</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>The answer the highlighted player gave you</source>
+        <translation>Die Antwort, die dir der markierte Spieler gegeben hat</translation>
+    </message>
+    <message>
+        <source>Set Answer</source>
+        <translation>Antwort setzen</translation>
+    </message>
+    <message>
+        <source>Answer for the highlighted player, as they told you</source>
+        <translation>Antwort für den markierten Spieler, so wie er sie dir gesagt hat</translation>
+    </message>
+    <message>
+        <source>Attendance history</source>
+        <translation>Anwesenheitsverlauf</translation>
+    </message>
+    <message>
+        <source>Last matches counted</source>
+        <translation>Gezählte letzte Matches</translation>
+    </message>
+    <message>
+        <source>Matches that started and were not cancelled, latest first</source>
+        <translation>Begonnene, nicht abgesagte Matches, das letzte zuerst</translation>
+    </message>
+    <message>
+        <source>Per member over the last matches; click a heading to sort</source>
+        <translation>Je Mitglied über die letzten Matches; zum Sortieren auf eine Überschrift klicken</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Mitglied</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Eingeladen</translation>
+    </message>
+    <message>
+        <source>Said
+yes</source>
+        <translation>Zu-
+gesagt</translation>
+    </message>
+    <message>
+        <source>Said yes but
+did not come</source>
+        <translation>Zugesagt, aber
+nicht gekommen</translation>
+    </message>
+    <message>
+        <source>Highlighted player&apos;s answer</source>
+        <translation>Antwort des Spielers</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>No past matches</source>
+        <translation>Keine vergangenen Matches</translation>
+    </message>
+    <message>
+        <source>Past matches, latest first</source>
+        <translation>Vergangene Matches, das letzte zuerst</translation>
+    </message>
+    <message>
+        <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
+        <translation>Noch keine Matches geplant: unter Planung Mitglieder wählen und auf Match planen… klicken</translation>
+    </message>
+    <message>
+        <source>Restore Match</source>
+        <translation>Match wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Highlight a match to see its players.</source>
+        <translation>Ein Match markieren, um seine Spieler zu sehen.</translation>
+    </message>
+    <message>
+        <source>Players of %1</source>
+        <translation>Spieler von %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
+        <translation>%1 Minuten, mindestens %2 müssen zusagen; geplant nach der Uhr von %3</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>⚠ cannot play</source>
+        <translation>⚠ kann nicht</translation>
+    </message>
+    <message>
+        <source>%1&apos;s week or away dates say they cannot play all of this match</source>
+        <translation>Laut Woche oder Abwesenheit kann %1 nicht das ganze Match spielen</translation>
+    </message>
+    <message>
+        <source>can play</source>
+        <translation>kann spielen</translation>
+    </message>
+    <message>
+        <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
+        <translation>Das Match „%1“ vom %2 samt Antworten und Anwesenheit löschen?</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>You must first highlight a player!</source>
+        <translation>Bitte zuerst einen Spieler markieren!</translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Abgesagt. %1</translation>
+    </message>
+    <message>
+        <source>Started: answers are closed, attendance can be taken. %1</source>
+        <translation>Begonnen: keine Antworten mehr, die Anwesenheit kann erfasst werden. %1</translation>
+    </message>
+    <message>
+        <source>%1 (required)</source>
+        <translation>%1 (Pflicht)</translation>
+    </message>
+</context>
+<context>
+    <name>MemberFormTab</name>
+    <message>
+        <source>Player Name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Clan / Division</source>
+        <translation>Clan / Division</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Actual First Name</source>
+        <translation>Echter Vorname</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Default EMail</source>
+        <translation>Haupt-E-Mail</translation>
+    </message>
+    <message>
+        <source>Secondary Email</source>
+        <translation>Zweite E-Mail</translation>
+    </message>
+    <message>
+        <source>Other Contact Info</source>
+        <translation>Weitere Kontaktdaten</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Member Notes</source>
+        <translation>Notizen zum Mitglied</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Clear Fields</source>
+        <translation>Felder leeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Away / Changes…</source>
+        <translation>Abwesend / Änderungen…</translation>
+    </message>
+    <message>
+        <source>Playing Schedules</source>
+        <translation>Spielzeiten</translation>
+    </message>
+    <message>
+        <source>Zone of the times</source>
+        <translation>Zeitzone der Zeiten</translation>
+    </message>
+    <message>
+        <source>Plays</source>
+        <translation>Spielt</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
+        <translation>Erst das Mitglied speichern: Abwesenheiten und einmalige Änderungen gehören zu einem Mitglied im Kader. Um sie einzutragen, unter Mitgliederinfo auf Mitglied bearbeiten klicken.</translation>
+    </message>
+    <message>
+        <source>Dates the member is away, or plays other times than the week below</source>
+        <translation>Tage, an denen das Mitglied abwesend ist oder zu anderen Zeiten als unten spielt</translation>
+    </message>
+    <message>
+        <source>Times Not Saved</source>
+        <translation>Zeiten nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
+        <translation>Die für %1 eingetragenen Zeiten werden nicht gespeichert, solange beim Tag „Spielt“ nicht angehakt ist. Ohne sie speichern?</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday / Sunday</source>
+        <translation>Samstag / Sonntag</translation>
+    </message>
+    <message>
+        <source>%1 slot 1 start</source>
+        <translation>%1 Zeitfenster 1 Beginn</translation>
+    </message>
+    <message>
+        <source>%1 slot 1 end</source>
+        <translation>%1 Zeitfenster 1 Ende</translation>
+    </message>
+    <message>
+        <source>%1 slot 2 start</source>
+        <translation>%1 Zeitfenster 2 Beginn</translation>
+    </message>
+    <message>
+        <source>%1 slot 2 end</source>
+        <translation>%1 Zeitfenster 2 Ende</translation>
+    </message>
+    <message>
+        <source>Update %1?</source>
+        <translation>%1 aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>%1 hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Playing Schedules - Note:  All times are %1</source>
+        <translation>Spielzeiten – Hinweis: Alle Zeiten in %1</translation>
+    </message>
+    <message>
+        <source>Times in %1</source>
+        <translation>Zeiten in %1</translation>
+    </message>
+</context>
+<context>
+    <name>MembersInfoTab</name>
+    <message>
+        <source>Members</source>
+        <translation>Mitglieder</translation>
+    </message>
+    <message>
+        <source>Single Click to view / Double Click to Edit</source>
+        <translation>Einfacher Klick zum Ansehen / Doppelklick zum Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Member</source>
+        <translation>Mitglied bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Member</source>
+        <translation>Mitglied löschen</translation>
+    </message>
+    <message>
+        <source>Sign-up Links…</source>
+        <translation>Anmeldelinks…</translation>
+    </message>
+    <message>
+        <source>Private links with which members keep their own week</source>
+        <translation>Private Links, mit denen Mitglieder ihre Woche selbst pflegen</translation>
+    </message>
+    <message>
+        <source>Member Info (read only)</source>
+        <translation>Mitgliederinfo (nur lesen)</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Echt</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Aktualisiert</translation>
+    </message>
+    <message>
+        <source>When the member last saved their own week through a sign-up link</source>
+        <translation>Wann das Mitglied seine Woche zuletzt über einen Anmeldelink gespeichert hat</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Availability this week</source>
+        <translation>Verfügbarkeit diese Woche</translation>
+    </message>
+    <message>
+        <source>Place mouse over days to display times</source>
+        <translation>Maus über die Tage halten, um die Zeiten zu sehen</translation>
+    </message>
+    <message>
+        <source>Zone of the times</source>
+        <translation>Zeitzone der Zeiten</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Sat/Sun</source>
+        <translation>Sa/So</translation>
+    </message>
+    <message>
+        <source>Saturday / Sunday</source>
+        <translation>Samstag / Sonntag</translation>
+    </message>
+    <message>
+        <source>No Scheduling Information Present</source>
+        <translation>Keine Spielzeiten eingetragen</translation>
+    </message>
+    <message>
+        <source>Away and one-off changes, on the member&apos;s clock</source>
+        <translation>Abwesenheiten und einmalige Änderungen, nach der Uhr des Mitglieds</translation>
+    </message>
+    <message>
+        <source>Set on Add / Edit Members with Away / Changes…</source>
+        <translation>Einzutragen unter Mitglieder bearbeiten mit Abwesend / Änderungen…</translation>
+    </message>
+    <message>
+        <source>Away and one-off changes</source>
+        <translation>Abwesenheiten und einmalige Änderungen</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>You must first highlight a Member!</source>
+        <translation>Bitte zuerst ein Mitglied markieren!</translation>
+    </message>
+    <message>
+        <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
+        <translation>Letzte %1 Matches: eingeladen %2 · zugesagt %3 · da %4 · zugesagt, aber nicht gekommen %5</translation>
+    </message>
+    <message>
+        <source>by the member, %1</source>
+        <translation>vom Mitglied, %1</translation>
+    </message>
+    <message>
+        <source>Times in %1</source>
+        <translation>Zeiten in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not invited to any of the last %n matches</source>
+        <translation>
+            <numerusform>Zum letzten Match nicht eingeladen</numerusform>
+            <numerusform>Zu keinem der letzten %n Matches eingeladen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation>Datenbankfehler</translation>
+    </message>
+    <message>
+        <source>Database Access Error</source>
+        <translation>Fehler beim Datenbankzugriff</translation>
+    </message>
+    <message>
+        <source>Roster Not Opened</source>
+        <translation>Kader nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Roster In Use</source>
+        <translation>Kader wird benutzt</translation>
+    </message>
+    <message>
+        <source>Roster Damaged</source>
+        <translation>Kader beschädigt</translation>
+    </message>
+    <message>
+        <source>Read-Only Roster</source>
+        <translation>Kader nur lesbar</translation>
+    </message>
+    <message>
+        <source>Recoverable Error</source>
+        <translation>Behebbarer Fehler</translation>
+    </message>
+    <message>
+        <source>Record Key Error</source>
+        <translation>Fehler im Datensatzschlüssel</translation>
+    </message>
+    <message>
+        <source>Time Zone Error</source>
+        <translation>Zeitzonenfehler</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>Save/Update Error</source>
+        <translation>Fehler beim Speichern</translation>
+    </message>
+    <message>
+        <source>Data Format Error</source>
+        <translation>Formatfehler</translation>
+    </message>
+    <message>
+        <source>Clan Division Not Found</source>
+        <translation>Clan-Division nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Time Zone Not Found</source>
+        <translation>Zeitzone nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Schedule Process Error</source>
+        <translation>Fehler bei der Planung</translation>
+    </message>
+    <message>
+        <source>Deletion Criteria Not Met</source>
+        <translation>Löschen nicht möglich</translation>
+    </message>
+    <message>
+        <source>Import Aborted</source>
+        <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Export Function</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>File Not Saved</source>
+        <translation>Datei nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Changed by Another Officer</source>
+        <translation>Von einem anderen Offizier geändert</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulingTab</name>
+    <message>
+        <source>Select Member(s)</source>
+        <translation>Mitglieder wählen</translation>
+    </message>
+    <message>
+        <source>Who can make the match</source>
+        <translation>Wer beim Match dabei sein kann</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Show Available</source>
+        <translation>Verfügbare zeigen</translation>
+    </message>
+    <message>
+        <source>Available members</source>
+        <translation>Verfügbare Mitglieder</translation>
+    </message>
+    <message>
+        <source>Best Times for Matches</source>
+        <translation>Beste Zeiten für Matches</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Woche ab</translation>
+    </message>
+    <message>
+        <source>Best times and the week count the seven days from this date, clock changes included</source>
+        <translation>Beste Zeiten und Woche zählen die sieben Tage ab diesem Datum, Zeitumstellungen eingerechnet</translation>
+    </message>
+    <message>
+        <source>Show Best Times</source>
+        <translation>Beste Zeiten zeigen</translation>
+    </message>
+    <message>
+        <source>Best times</source>
+        <translation>Beste Zeiten</translation>
+    </message>
+    <message>
+        <source>Double click on a time and show who!</source>
+        <translation>Doppelklick auf eine Zeit zeigt, wer kann!</translation>
+    </message>
+    <message>
+        <source>Announce…</source>
+        <translation>Ankündigen…</translation>
+    </message>
+    <message>
+        <source>Tell the chosen members when the match is, each in their own time</source>
+        <translation>Den gewählten Mitgliedern sagen, wann das Match ist, jedem in seiner eigenen Zeit</translation>
+    </message>
+    <message>
+        <source>Plan Match…</source>
+        <translation>Match planen…</translation>
+    </message>
+    <message>
+        <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
+        <translation>Die gewählten Mitglieder zu einem Match um diese Zeit einladen und ihre Antworten unter Matches sammeln</translation>
+    </message>
+    <message>
+        <source>Match plan</source>
+        <translation>Matchplan</translation>
+    </message>
+    <message>
+        <source>Match length</source>
+        <translation>Matchdauer</translation>
+    </message>
+    <message>
+        <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
+        <translation>Minuten, 15 bis 1440; leer oder 1 für einen einzelnen Zeitpunkt</translation>
+    </message>
+    <message>
+        <source>Minimum players</source>
+        <translation>Mindestzahl Spieler</translation>
+    </message>
+    <message>
+        <source>How many must be able to play at least</source>
+        <translation>Wie viele mindestens spielen können müssen</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Pflicht</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the highlighted members as required</source>
+        <translation>Markierte Mitglieder als Pflicht setzen oder aufheben</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Nobody required</source>
+        <translation>Niemand ist Pflicht</translation>
+    </message>
+    <message>
+        <source>You must Select Member(s) from the list!</source>
+        <translation>Bitte Mitglieder aus der Liste wählen!</translation>
+    </message>
+    <message>
+        <source>Select members to see their week.</source>
+        <translation>Mitglieder wählen, um ihre Woche zu sehen.</translation>
+    </message>
+    <message>
+        <source>Required: %1</source>
+        <translation>Pflicht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntryField</name>
+    <message>
+        <source>Data Format Error</source>
+        <translation>Formatfehler</translation>
+    </message>
+    <message>
+        <source>This field must be in a valid date format!  MM/DD/YYYY</source>
+        <translation>Dieses Feld braucht ein gültiges Datum!  MM/TT/JJJJ</translation>
+    </message>
+    <message>
+        <source>This field must be in a valid time format!  HH:MM AM/PM</source>
+        <translation>Dieses Feld braucht eine gültige Uhrzeit!  HH:MM</translation>
+    </message>
+</context>
+<context>
+    <name>WeekHeatmap</name>
+    <message>
+        <source>Week heatmap</source>
+        <translation>Wochenübersicht</translation>
+    </message>
+    <message>
+        <source>Click a time and show who!</source>
+        <translation>Klick auf eine Zeit zeigt, wer kann!</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Skala</translation>
+    </message>
+    <message>
+        <source>plan not met</source>
+        <translation>Plan nicht erfüllt</translation>
+    </message>
+    <message>
+        <source>Select members to see their week.</source>
+        <translation>Mitglieder wählen, um ihre Woche zu sehen.</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 Spieler</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 of %4</source>
+        <translation>%1 %2: %3 von %4</translation>
+    </message>
+    <message>
+        <source>, plan not met</source>
+        <translation>, Plan nicht erfüllt</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players</source>
+        <translation>
+            <numerusform>%n Spieler</numerusform>
+            <numerusform>%n Spieler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Darker: more of the %n players can play. Click a time to see who.</source>
+        <translation>
+            <numerusform>Dunkler: mehr der %n Spieler können. Auf eine Zeit klicken, um zu sehen, wer.</numerusform>
+            <numerusform>Dunkler: mehr der %n Spieler können. Auf eine Zeit klicken, um zu sehen, wer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> und %n weiterer</numerusform>
+            <numerusform> und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmAnnounce</name>
+    <message>
+        <source>Announce Match</source>
+        <translation>Match ankündigen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Minutes, 15 to 1440</source>
+        <translation>Minuten, 15 bis 1440</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Ankündigung</translation>
+    </message>
+    <message>
+        <source>Edit the text before copying or sending it</source>
+        <translation>Den Text vor dem Kopieren oder Senden anpassen</translation>
+    </message>
+    <message>
+        <source>Copy text</source>
+        <translation>Text kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Discord line</source>
+        <translation>Discord-Zeile kopieren</translation>
+    </message>
+    <message>
+        <source>Discord shows the start in each reader&apos;s own time</source>
+        <translation>Discord zeigt den Beginn jedem Leser in seiner eigenen Zeit</translation>
+    </message>
+    <message>
+        <source>Save invitation…</source>
+        <translation>Einladung speichern…</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>A message to those who can play, in your mail program</source>
+        <translation>Eine Nachricht an alle, die spielen können, in deinem Mailprogramm</translation>
+    </message>
+    <message>
+        <source>Length (minutes)</source>
+        <translation>Dauer (Minuten)</translation>
+    </message>
+    <message>
+        <source>Save Invitation</source>
+        <translation>Einladung speichern</translation>
+    </message>
+    <message>
+        <source>Calendar invitation (*.ics)|*.ics</source>
+        <translation>Kalendereinladung (*.ics)|*.ics</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 gibt es schon. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>None of the members who can play has an e-mail address.</source>
+        <translation>Keines der Mitglieder, die spielen können, hat eine E-Mail-Adresse.</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened for the message.</source>
+        <translation>Für die Nachricht ließ sich kein Mailprogramm öffnen.</translation>
+    </message>
+    <message>
+        <source>No e-mail (left out of the invitation): %1</source>
+        <translation>Ohne E-Mail (nicht in der Einladung): %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAttendance</name>
+    <message>
+        <source>Attendance: %1</source>
+        <translation>Anwesenheit: %1</translation>
+    </message>
+    <message>
+        <source>Who came</source>
+        <translation>Wer da war</translation>
+    </message>
+    <message>
+        <source>Tick everyone who played; Space ticks the highlighted player</source>
+        <translation>Alle abhaken, die gespielt haben; die Leertaste hakt den markierten Spieler ab</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>said %1</source>
+        <translation>sagte %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMemberChanges</name>
+    <message>
+        <source>Dates and times are on %1&apos;s own clock.</source>
+        <translation>Daten und Zeiten nach der eigenen Uhr von %1.</translation>
+    </message>
+    <message>
+        <source>Dates and times are on %1&apos;s own clock (%2).</source>
+        <translation>Daten und Zeiten nach der eigenen Uhr von %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Dates away and days played at other times than the week; double click to edit</source>
+        <translation>Abwesenheiten und Tage mit anderen Zeiten als sonst; Doppelklick zum Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Show past changes</source>
+        <translation>Vergangene Änderungen zeigen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add change</source>
+        <translation>Änderung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit change</source>
+        <translation>Änderung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Remove change</source>
+        <translation>Änderung entfernen</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>MM/TT/JJJJ</translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>MM/DD/YYYY; empty for the first date alone</source>
+        <translation>MM/TT/JJJJ; leer für nur den ersten Tag</translation>
+    </message>
+    <message>
+        <source>same day</source>
+        <translation>selber Tag</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Abwesend</translation>
+    </message>
+    <message>
+        <source>Not listed on these dates at any time</source>
+        <translation>An diesen Tagen zu keiner Zeit eingeplant</translation>
+    </message>
+    <message>
+        <source>These times instead</source>
+        <translation>Stattdessen diese Zeiten</translation>
+    </message>
+    <message>
+        <source>Plays these times on each of the dates instead of the week&apos;s</source>
+        <translation>Spielt an jedem dieser Tage zu diesen statt zu den üblichen Zeiten</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Why, in a few words: holiday, exams</source>
+        <translation>Warum, in wenigen Worten: Urlaub, Prüfungen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save change</source>
+        <translation>Änderung speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel change</source>
+        <translation>Änderung verwerfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
+        <translation>Keine Änderungen: %1 spielt die Woche wie eingetragen. Für Abwesenheiten oder andere Zeiten eine hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>You must first highlight a change!</source>
+        <translation>Bitte zuerst eine Änderung markieren!</translation>
+    </message>
+    <message>
+        <source>New change</source>
+        <translation>Neue Änderung</translation>
+    </message>
+    <message>
+        <source>Change (choose Add or Edit)</source>
+        <translation>Änderung (Hinzufügen oder Bearbeiten wählen)</translation>
+    </message>
+    <message>
+        <source>Away / Changes - %1</source>
+        <translation>Abwesend / Änderungen – %1</translation>
+    </message>
+    <message>
+        <source>Slot 1 start</source>
+        <translation>Zeitfenster 1 Beginn</translation>
+    </message>
+    <message>
+        <source>Slot 1 end</source>
+        <translation>Zeitfenster 1 Ende</translation>
+    </message>
+    <message>
+        <source>Slot 2 start</source>
+        <translation>Zeitfenster 2 Beginn</translation>
+    </message>
+    <message>
+        <source>Slot 2 end</source>
+        <translation>Zeitfenster 2 Ende</translation>
+    </message>
+    <message>
+        <source>Edit change of %1</source>
+        <translation>Änderung vom %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>%1 entfernen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Best Times Granularity</source>
+        <translation>Raster der besten Zeiten</translation>
+    </message>
+    <message>
+        <source>15 Min</source>
+        <translation>15 Min.</translation>
+    </message>
+    <message>
+        <source>30 Min</source>
+        <translation>30 Min.</translation>
+    </message>
+    <message>
+        <source>60 Min</source>
+        <translation>60 Min.</translation>
+    </message>
+    <message>
+        <source>Disable Message Box Verifications</source>
+        <translation>Sicherheitsabfragen abschalten</translation>
+    </message>
+    <message>
+        <source>Max Return on Show Best Times</source>
+        <translation>Höchstzahl bei Beste Zeiten zeigen</translation>
+    </message>
+    <message>
+        <source>Your Information</source>
+        <translation>Deine Angaben</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>EMail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>Deine Zeitzone</translation>
+    </message>
+    <message>
+        <source>Apply DST</source>
+        <translation>Sommerzeit anwenden</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation>Einstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cancel / Exit</source>
+        <translation>Abbrechen / Schließen</translation>
+    </message>
+    <message>
+        <source>Your zone&apos;s real time zone is on daylight saving time today</source>
+        <translation>Die echte Zeitzone deiner Zone hat heute Sommerzeit</translation>
+    </message>
+    <message>
+        <source>Your zone&apos;s real time zone is on standard time today</source>
+        <translation>Die echte Zeitzone deiner Zone hat heute Normalzeit</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Wie in der Sprache üblich</translation>
+    </message>
+    <message>
+        <source>12-hour (8:00 PM)</source>
+        <translation>12 Stunden (8:00 PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (20:00)</source>
+        <translation>24 Stunden (20:00)</translation>
+    </message>
+    <message>
+        <source>Language and clock change at the next start of Tallyhold.</source>
+        <translation>Sprache und Uhr ändern sich beim nächsten Start von Tallyhold.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlanMatch</name>
+    <message>
+        <source>Plan Match</source>
+        <translation>Match planen</translation>
+    </message>
+    <message>
+        <source>Edit Match</source>
+        <translation>Match bearbeiten</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>on your clock (%1)</source>
+        <translation>nach deiner Uhr (%1)</translation>
+    </message>
+    <message>
+        <source>Length (minutes)</source>
+        <translation>Dauer (Minuten)</translation>
+    </message>
+    <message>
+        <source>Minutes, 15 to 1440</source>
+        <translation>Minuten, 15 bis 1440</translation>
+    </message>
+    <message>
+        <source>Minimum players</source>
+        <translation>Mindestzahl Spieler</translation>
+    </message>
+    <message>
+        <source>How many must say yes for the match to go ahead</source>
+        <translation>Wie viele zusagen müssen, damit das Match stattfindet</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
+        <translation>Abhaken, wer eingeladen ist und wer spielen muss; die Leertaste hakt das markierte Feld ab</translation>
+    </message>
+    <message>
+        <source>Invited players</source>
+        <translation>Eingeladene Spieler</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Pflicht</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Shown with the match in every player&apos;s calendar</source>
+        <translation>Steht beim Match im Kalender jedes Spielers</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>%1 invited, %2 required</source>
+        <translation>%1 eingeladen, %2 Pflicht</translation>
+    </message>
+    <message>
+        <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
+        <translation>Wird das Match verschoben oder seine Dauer geändert, werden alle Antworten zurückgesetzt und die Spieler erneut gefragt. Speichern?</translation>
+    </message>
+    <message>
+        <source>Required: %1</source>
+        <translation>Pflicht: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminder</name>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Erinnerung: %1</translation>
+    </message>
+    <message>
+        <source>Everyone has answered.</source>
+        <translation>Alle haben geantwortet.</translation>
+    </message>
+    <message>
+        <source>Discord message</source>
+        <translation>Discord-Nachricht</translation>
+    </message>
+    <message>
+        <source>Discord shows the start in each reader&apos;s own time</source>
+        <translation>Discord zeigt den Beginn jedem Leser in seiner eigenen Zeit</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Discord message</source>
+        <translation>Discord-Nachricht kopieren</translation>
+    </message>
+    <message>
+        <source>E-mail link</source>
+        <translation>E-Mail-Link</translation>
+    </message>
+    <message>
+        <source>A mailto link to those who have not answered</source>
+        <translation>Ein mailto-Link an alle, die noch nicht geantwortet haben</translation>
+    </message>
+    <message>
+        <source>Copy e-mail link</source>
+        <translation>E-Mail-Link kopieren</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>The reminder in your mail program</source>
+        <translation>Die Erinnerung in deinem Mailprogramm</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened for the message.</source>
+        <translation>Für die Nachricht ließ sich kein Mailprogramm öffnen.</translation>
+    </message>
+    <message>
+        <source>Not answered yet: %1</source>
+        <translation>Noch keine Antwort: %1</translation>
+    </message>
+    <message>
+        <source>No e-mail (left out of the link): %1</source>
+        <translation>Ohne E-Mail (nicht im Link): %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmSignupLinks</name>
+    <message>
+        <source>Server Address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
+        <translation>Wo Mitglieder tallyhold-web erreichen, etwa https://roster.example.org</translation>
+    </message>
+    <message>
+        <source>Make Link</source>
+        <translation>Link erstellen</translation>
+    </message>
+    <message>
+        <source>A new private link for this member, valid for 60 days</source>
+        <translation>Ein neuer privater Link für dieses Mitglied, 60 Tage gültig</translation>
+    </message>
+    <message>
+        <source>New Link</source>
+        <translation>Neuer Link</translation>
+    </message>
+    <message>
+        <source>Shown once: the roster keeps only a hash of it</source>
+        <translation>Wird nur einmal gezeigt: der Kader speichert nur einen Hash davon</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>A message with the link, in your mail program</source>
+        <translation>Eine Nachricht mit dem Link, in deinem Mailprogramm</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>The member can no longer use the selected link</source>
+        <translation>Das Mitglied kann den gewählten Link nicht mehr benutzen</translation>
+    </message>
+    <message>
+        <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
+        <translation>Links zu dieser Adresse öffnen sich nur auf diesem Computer. Gib die Adresse an, unter der Mitglieder tallyhold-web erreichen.</translation>
+    </message>
+    <message>
+        <source>Links to this address open only on your local network, not for members elsewhere.</source>
+        <translation>Links zu dieser Adresse öffnen sich nur in deinem lokalen Netz, nicht für Mitglieder anderswo.</translation>
+    </message>
+    <message>
+        <source>Server Address note</source>
+        <translation>Hinweis zur Serveradresse</translation>
+    </message>
+    <message>
+        <source>Made %1 - %2</source>
+        <translation>Erstellt %1 – %2</translation>
+    </message>
+    <message>
+        <source>Your week for the clan</source>
+        <translation>Deine Woche für den Clan</translation>
+    </message>
+    <message>
+        <source>Hi %1,
+
+Please set the times you can play on your own page (keep the link to yourself):
+%2
+</source>
+        <translation>Hallo %1,
+
+bitte trag auf deiner eigenen Seite ein, wann du spielen kannst (behalte den Link für dich):
+%2
+</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened for the message.</source>
+        <translation>Für die Nachricht ließ sich kein Mailprogramm öffnen.</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>You must first highlight a link!</source>
+        <translation>Bitte zuerst einen Link markieren!</translation>
+    </message>
+    <message>
+        <source>Revoke this link? %1 can no longer use it.</source>
+        <translation>Diesen Link widerrufen? %1 kann ihn dann nicht mehr benutzen.</translation>
+    </message>
+    <message>
+        <source>Sign-up Links - %1</source>
+        <translation>Anmeldelinks – %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmTZEdit</name>
+    <message>
+        <source>Time Zone Edits</source>
+        <translation>Zeitzonen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>Zeitzonen</translation>
+    </message>
+    <message>
+        <source>TZ Name</source>
+        <translation>Zonenname</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>GMT-Versatz</translation>
+    </message>
+    <message>
+        <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
+        <translation>Minuten, die zur Ortszeit addiert GMT ergeben, etwa 300 für Eastern oder -60 für Mitteleuropa</translation>
+    </message>
+    <message>
+        <source>Apply Daylight Savings Time</source>
+        <translation>Sommerzeit anwenden</translation>
+    </message>
+    <message>
+        <source>Real Time Zone</source>
+        <translation>Echte Zeitzone</translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
+        <translation>Wo die Uhr der Zone geht, damit die Sommerzeit dem Datum folgt; zum Suchen tippen</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>New Time Zone</source>
+        <translation>Neue Zeitzone</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Auswahlfehler</translation>
+    </message>
+    <message>
+        <source>You must first highlight a Time Zone!</source>
+        <translation>Bitte zuerst eine Zeitzone markieren!</translation>
+    </message>
+    <message>
+        <source>%1 has no summer time: its clock never changes.</source>
+        <translation>%1 hat keine Sommerzeit: die Uhr wird nie umgestellt.</translation>
+    </message>
+    <message>
+        <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
+        <translation> Mitglieder in Großbritannien oder Irland brauchen eine Zone mit Europe/London oder Europe/Dublin: oben London tippen.</translation>
+    </message>
+    <message>
+        <source>Real Time Zone note</source>
+        <translation>Hinweis zur echten Zeitzone</translation>
+    </message>
+    <message>
+        <source>Update %1?</source>
+        <translation>%1 aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>%1 hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmTallyhold</name>
+    <message>
+        <source>Tallyhold tabs</source>
+        <translation>Tallyhold-Reiter</translation>
+    </message>
+    <message>
+        <source>Members Info</source>
+        <translation>Mitgliederinfo</translation>
+    </message>
+    <message>
+        <source>Add / Edit Members</source>
+        <translation>Mitglieder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clans / Divisions</source>
+        <translation>Clans / Divisionen</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Planung</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matches</translation>
+    </message>
+    <message>
+        <source>Export / Import</source>
+        <translation>Export / Import</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open &amp;Shared Roster…</source>
+        <translation>&amp;Gemeinsamen Kader öffnen…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Time &amp;Zone Edits</source>
+        <translation>&amp;Zeitzonen bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Tallyhold &amp;Help</source>
+        <translation>Tallyhold-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Tallyhold</source>
+        <translation>Ü&amp;ber Tallyhold</translation>
+    </message>
+    <message>
+        <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
+        <translation>Noch keine Clans: unter Clans / Divisionen einen anlegen, dann unter Mitglieder bearbeiten Mitglieder hinzufügen. Deine eigene Zeitzone, in der die Zeiten erscheinen, stellst du unter Extras › Optionen ein.</translation>
+    </message>
+    <message>
+        <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
+        <translation>Noch keine Mitglieder: unter Mitglieder bearbeiten hinzufügen (Mitglieder ausgeblendeter Clans stehen nicht in der Liste)</translation>
+    </message>
+    <message>
+        <source>No clans to export yet: add one on Clans / Divisions</source>
+        <translation>Noch keine Clans zum Exportieren: unter Clans / Divisionen einen anlegen</translation>
+    </message>
+    <message>
+        <source>Open Shared Roster</source>
+        <translation>Gemeinsamen Kader öffnen</translation>
+    </message>
+    <message>
+        <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
+The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
+        <translation>Adresse des gemeinsamen Kaders (postgresql://benutzer@host[:port]/datenbank).
+Das Passwort kommt aus ~/.pgpass oder PGPASSWORD oder wird abgefragt.</translation>
+    </message>
+    <message>
+        <source>A shared roster&apos;s address starts with postgresql://</source>
+        <translation>Die Adresse eines gemeinsamen Kaders beginnt mit postgresql://</translation>
+    </message>
+    <message>
+        <source>About Tallyhold</source>
+        <translation>Über Tallyhold</translation>
+    </message>
+    <message>
+        <source>Nobody to choose from. %1</source>
+        <translation>Niemand zur Auswahl. %1</translation>
+    </message>
+    <message>
+        <source>Tallyhold %1
+
+Keeps a clan&apos;s roster and finds when to play.
+
+Licence: GNU General Public License, version 3 or later
+
+Roster: %2
+
+Languages: %3</source>
+        <translation>Tallyhold %1
+
+Führt den Kader eines Clans und findet, wann gespielt werden kann.
+
+Lizenz: GNU General Public License, Version 3 oder neuer
+
+Kader: %2
+
+Sprachen: %3</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Roster In Use</source>
+        <translation>Kader wird benutzt</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1846 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ClansTab</name>
+    <message>
+        <source>Clan Name</source>
+        <translation>Nom du clan</translation>
+    </message>
+    <message>
+        <source>Clans / Divisions</source>
+        <translation>Clans / Divisions</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Hide Members from Lists</source>
+        <translation>Masquer les membres des listes</translation>
+    </message>
+    <message>
+        <source>New Clan</source>
+        <translation>Nouveau clan</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Clear Fields</source>
+        <translation>Vider les champs</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>You must first highlight a division!</source>
+        <translation>Sélectionnez d&apos;abord une division !</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>Ajouter %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeTab</name>
+    <message>
+        <source>Chose which Clans/Divisions then click Export</source>
+        <translation>Choisissez les clans/divisions puis cliquez sur Exporter</translation>
+    </message>
+    <message>
+        <source>Export divisions</source>
+        <translation>Divisions à exporter</translation>
+    </message>
+    <message>
+        <source>Click Import</source>
+        <translation>Cliquez sur Importer</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Export File Name</source>
+        <translation>Nom du fichier d&apos;export</translation>
+    </message>
+    <message>
+        <source>Export Function</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>This Export File Already Exists... Overwrite?</source>
+        <translation>Ce fichier d&apos;export existe déjà… L&apos;écraser ?</translation>
+    </message>
+    <message>
+        <source>Export Completed!</source>
+        <translation>Export terminé !</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Import File Name</source>
+        <translation>Nom du fichier d&apos;import</translation>
+    </message>
+    <message>
+        <source>Import Completed!</source>
+        <translation>Import terminé !</translation>
+    </message>
+    <message>
+        <source>Tallyhold Export (*.tlx)|*.tlx</source>
+        <translation>Export Tallyhold (*.tlx)|*.tlx</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+</context>
+<context>
+    <name>ListFill</name>
+    <message>
+        <source>Hidden: its members are left out of the member lists</source>
+        <translation>Masqué : ses membres ne figurent pas dans les listes de membres</translation>
+    </message>
+</context>
+<context>
+    <name>MatchesTab</name>
+    <message>
+        <source>Show past matches</source>
+        <translation>Afficher les matchs passés</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matchs</translation>
+    </message>
+    <message>
+        <source>Upcoming matches, earliest first, with their answers counted</source>
+        <translation>Matchs à venir, le plus proche en premier, avec le décompte des réponses</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>When and answers</source>
+        <translation>Quand et réponses</translation>
+    </message>
+    <message>
+        <source>Edit…</source>
+        <translation>Modifier…</translation>
+    </message>
+    <message>
+        <source>Edit Match…</source>
+        <translation>Modifier le match…</translation>
+    </message>
+    <message>
+        <source>Change the time, players, title or notes; a new time asks everyone again</source>
+        <translation>Changer l&apos;heure, les joueurs, le titre ou les notes ; une nouvelle heure redemande à tout le monde</translation>
+    </message>
+    <message>
+        <source>Cancel Match</source>
+        <translation>Annuler le match</translation>
+    </message>
+    <message>
+        <source>Mark the match cancelled in every calendar; it can be restored</source>
+        <translation>Marquer le match comme annulé dans tous les agendas ; il peut être rétabli</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete Match</source>
+        <translation>Supprimer le match</translation>
+    </message>
+    <message>
+        <source>Remove the match with its answers and attendance</source>
+        <translation>Supprimer le match avec ses réponses et sa présence</translation>
+    </message>
+    <message>
+        <source>Reminder…</source>
+        <translation>Relance…</translation>
+    </message>
+    <message>
+        <source>A message for those who have not answered</source>
+        <translation>Un message pour ceux qui n&apos;ont pas répondu</translation>
+    </message>
+    <message>
+        <source>Attendance…</source>
+        <translation>Présence…</translation>
+    </message>
+    <message>
+        <source>Once the match has started: tick who came</source>
+        <translation>Une fois le match commencé : cochez qui est venu</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Their week</source>
+        <translation>Sa semaine</translation>
+    </message>
+    <message>
+        <source>Came</source>
+        <translation>Venu</translation>
+    </message>
+    <message>
+        <source>The answer the highlighted player gave you</source>
+        <translation>La réponse que le joueur sélectionné vous a donnée</translation>
+    </message>
+    <message>
+        <source>Set Answer</source>
+        <translation>Enregistrer la réponse</translation>
+    </message>
+    <message>
+        <source>Answer for the highlighted player, as they told you</source>
+        <translation>Réponse du joueur sélectionné, telle qu&apos;il vous l&apos;a donnée</translation>
+    </message>
+    <message>
+        <source>Attendance history</source>
+        <translation>Historique de présence</translation>
+    </message>
+    <message>
+        <source>Last matches counted</source>
+        <translation>Derniers matchs comptés</translation>
+    </message>
+    <message>
+        <source>Matches that started and were not cancelled, latest first</source>
+        <translation>Matchs commencés et non annulés, le plus récent en premier</translation>
+    </message>
+    <message>
+        <source>Per member over the last matches; click a heading to sort</source>
+        <translation>Par membre sur les derniers matchs ; cliquez sur un en-tête pour trier</translation>
+    </message>
+    <message>
+        <source>Member</source>
+        <translation>Membre</translation>
+    </message>
+    <message>
+        <source>Invited</source>
+        <translation>Invité</translation>
+    </message>
+    <message>
+        <source>Said
+yes</source>
+        <translation>A dit
+oui</translation>
+    </message>
+    <message>
+        <source>Said yes but
+did not come</source>
+        <translation>A dit oui mais
+n&apos;est pas venu</translation>
+    </message>
+    <message>
+        <source>Highlighted player&apos;s answer</source>
+        <translation>Réponse du joueur</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Derniers</translation>
+    </message>
+    <message>
+        <source>matches</source>
+        <translation>matchs</translation>
+    </message>
+    <message>
+        <source>No past matches</source>
+        <translation>Aucun match passé</translation>
+    </message>
+    <message>
+        <source>Past matches, latest first</source>
+        <translation>Matchs passés, le plus récent en premier</translation>
+    </message>
+    <message>
+        <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
+        <translation>Aucun match prévu : choisissez des membres dans Planification et cliquez sur Prévoir un match…</translation>
+    </message>
+    <message>
+        <source>Restore Match</source>
+        <translation>Rétablir le match</translation>
+    </message>
+    <message>
+        <source>Highlight a match to see its players.</source>
+        <translation>Sélectionnez un match pour voir ses joueurs.</translation>
+    </message>
+    <message>
+        <source>Players of %1</source>
+        <translation>Joueurs de %1</translation>
+    </message>
+    <message>
+        <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
+        <translation>%1 minutes, au moins %2 doivent dire oui ; prévu à l&apos;heure de %3</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>⚠ cannot play</source>
+        <translation>⚠ ne peut pas</translation>
+    </message>
+    <message>
+        <source>%1&apos;s week or away dates say they cannot play all of this match</source>
+        <translation>D&apos;après sa semaine ou ses absences, %1 ne peut pas jouer tout le match</translation>
+    </message>
+    <message>
+        <source>can play</source>
+        <translation>peut jouer</translation>
+    </message>
+    <message>
+        <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
+        <translation>Supprimer le match « %1 » du %2 avec ses réponses et sa présence ?</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>You must first highlight a player!</source>
+        <translation>Sélectionnez d&apos;abord un joueur !</translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Annulé. %1</translation>
+    </message>
+    <message>
+        <source>Started: answers are closed, attendance can be taken. %1</source>
+        <translation>Commencé : les réponses sont closes, la présence peut être notée. %1</translation>
+    </message>
+    <message>
+        <source>%1 (required)</source>
+        <translation>%1 (indispensable)</translation>
+    </message>
+</context>
+<context>
+    <name>MemberFormTab</name>
+    <message>
+        <source>Player Name</source>
+        <translation>Pseudo</translation>
+    </message>
+    <message>
+        <source>Clan / Division</source>
+        <translation>Clan / Division</translation>
+    </message>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Actual First Name</source>
+        <translation>Prénom réel</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Default EMail</source>
+        <translation>E-mail principal</translation>
+    </message>
+    <message>
+        <source>Secondary Email</source>
+        <translation>E-mail secondaire</translation>
+    </message>
+    <message>
+        <source>Other Contact Info</source>
+        <translation>Autre contact</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Member Notes</source>
+        <translation>Notes sur le membre</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Clear Fields</source>
+        <translation>Vider les champs</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Away / Changes…</source>
+        <translation>Absences / Changements…</translation>
+    </message>
+    <message>
+        <source>Playing Schedules</source>
+        <translation>Horaires de jeu</translation>
+    </message>
+    <message>
+        <source>Zone of the times</source>
+        <translation>Fuseau des horaires</translation>
+    </message>
+    <message>
+        <source>Plays</source>
+        <translation>Joue</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
+        <translation>Enregistrez d&apos;abord le membre : les absences et changements ponctuels appartiennent à un membre de l&apos;effectif. Pour les saisir, choisissez Modifier le membre dans Infos membres.</translation>
+    </message>
+    <message>
+        <source>Dates the member is away, or plays other times than the week below</source>
+        <translation>Dates où le membre est absent ou joue à d&apos;autres heures que la semaine ci-dessous</translation>
+    </message>
+    <message>
+        <source>Times Not Saved</source>
+        <translation>Horaires non enregistrés</translation>
+    </message>
+    <message>
+        <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
+        <translation>Les horaires saisis pour %1 ne sont pas enregistrés tant que la case Joue du jour n&apos;est pas cochée. Enregistrer sans eux ?</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday / Sunday</source>
+        <translation>Samedi / Dimanche</translation>
+    </message>
+    <message>
+        <source>%1 slot 1 start</source>
+        <translation>%1 créneau 1 début</translation>
+    </message>
+    <message>
+        <source>%1 slot 1 end</source>
+        <translation>%1 créneau 1 fin</translation>
+    </message>
+    <message>
+        <source>%1 slot 2 start</source>
+        <translation>%1 créneau 2 début</translation>
+    </message>
+    <message>
+        <source>%1 slot 2 end</source>
+        <translation>%1 créneau 2 fin</translation>
+    </message>
+    <message>
+        <source>Update %1?</source>
+        <translation>Mettre à jour %1 ?</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>Ajouter %1 ?</translation>
+    </message>
+    <message>
+        <source>Playing Schedules - Note:  All times are %1</source>
+        <translation>Horaires de jeu – Remarque : toutes les heures sont en %1</translation>
+    </message>
+    <message>
+        <source>Times in %1</source>
+        <translation>Heures en %1</translation>
+    </message>
+</context>
+<context>
+    <name>MembersInfoTab</name>
+    <message>
+        <source>Members</source>
+        <translation>Membres</translation>
+    </message>
+    <message>
+        <source>Single Click to view / Double Click to Edit</source>
+        <translation>Clic pour voir / double-clic pour modifier</translation>
+    </message>
+    <message>
+        <source>Edit Member</source>
+        <translation>Modifier le membre</translation>
+    </message>
+    <message>
+        <source>Delete Member</source>
+        <translation>Supprimer le membre</translation>
+    </message>
+    <message>
+        <source>Sign-up Links…</source>
+        <translation>Liens d&apos;inscription…</translation>
+    </message>
+    <message>
+        <source>Private links with which members keep their own week</source>
+        <translation>Liens privés avec lesquels les membres tiennent leur semaine à jour</translation>
+    </message>
+    <message>
+        <source>Member Info (read only)</source>
+        <translation>Infos membre (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Nom réel</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Updated</source>
+        <translation>Mis à jour</translation>
+    </message>
+    <message>
+        <source>When the member last saved their own week through a sign-up link</source>
+        <translation>Quand le membre a enregistré sa semaine pour la dernière fois via un lien d&apos;inscription</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matchs</translation>
+    </message>
+    <message>
+        <source>Availability this week</source>
+        <translation>Disponibilité cette semaine</translation>
+    </message>
+    <message>
+        <source>Place mouse over days to display times</source>
+        <translation>Survolez les jours pour voir les horaires</translation>
+    </message>
+    <message>
+        <source>Zone of the times</source>
+        <translation>Fuseau des horaires</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Mardi</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mercredi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jeudi</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Vendredi</translation>
+    </message>
+    <message>
+        <source>Sat/Sun</source>
+        <translation>Sam/Dim</translation>
+    </message>
+    <message>
+        <source>Saturday / Sunday</source>
+        <translation>Samedi / Dimanche</translation>
+    </message>
+    <message>
+        <source>No Scheduling Information Present</source>
+        <translation>Aucun horaire renseigné</translation>
+    </message>
+    <message>
+        <source>Away and one-off changes, on the member&apos;s clock</source>
+        <translation>Absences et changements ponctuels, à l&apos;heure du membre</translation>
+    </message>
+    <message>
+        <source>Set on Add / Edit Members with Away / Changes…</source>
+        <translation>À saisir dans Ajouter / Modifier des membres avec Absences / Changements…</translation>
+    </message>
+    <message>
+        <source>Away and one-off changes</source>
+        <translation>Absences et changements ponctuels</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>You must first highlight a Member!</source>
+        <translation>Sélectionnez d&apos;abord un membre !</translation>
+    </message>
+    <message>
+        <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
+        <translation>%1 derniers matchs : invité %2 · a dit oui %3 · venu %4 · a dit oui mais n&apos;est pas venu %5</translation>
+    </message>
+    <message>
+        <source>by the member, %1</source>
+        <translation>par le membre, %1</translation>
+    </message>
+    <message>
+        <source>Times in %1</source>
+        <translation>Heures en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not invited to any of the last %n matches</source>
+        <translation>
+            <numerusform>Pas invité au dernier match</numerusform>
+            <numerusform>Invité à aucun des %n derniers matchs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Afficher dans le dossier</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Database Error</source>
+        <translation>Erreur de base de données</translation>
+    </message>
+    <message>
+        <source>Database Access Error</source>
+        <translation>Erreur d&apos;accès à la base de données</translation>
+    </message>
+    <message>
+        <source>Roster Not Opened</source>
+        <translation>Effectif non ouvert</translation>
+    </message>
+    <message>
+        <source>Roster In Use</source>
+        <translation>Effectif déjà utilisé</translation>
+    </message>
+    <message>
+        <source>Roster Damaged</source>
+        <translation>Effectif endommagé</translation>
+    </message>
+    <message>
+        <source>Read-Only Roster</source>
+        <translation>Effectif en lecture seule</translation>
+    </message>
+    <message>
+        <source>Recoverable Error</source>
+        <translation>Erreur récupérable</translation>
+    </message>
+    <message>
+        <source>Record Key Error</source>
+        <translation>Erreur de clé d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Time Zone Error</source>
+        <translation>Erreur de fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>Save/Update Error</source>
+        <translation>Erreur d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Data Format Error</source>
+        <translation>Erreur de format</translation>
+    </message>
+    <message>
+        <source>Clan Division Not Found</source>
+        <translation>Division introuvable</translation>
+    </message>
+    <message>
+        <source>Time Zone Not Found</source>
+        <translation>Fuseau horaire introuvable</translation>
+    </message>
+    <message>
+        <source>Schedule Process Error</source>
+        <translation>Erreur de planification</translation>
+    </message>
+    <message>
+        <source>Deletion Criteria Not Met</source>
+        <translation>Suppression impossible</translation>
+    </message>
+    <message>
+        <source>Import Aborted</source>
+        <translation>Import interrompu</translation>
+    </message>
+    <message>
+        <source>Export Function</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>File Not Saved</source>
+        <translation>Fichier non enregistré</translation>
+    </message>
+    <message>
+        <source>Changed by Another Officer</source>
+        <translation>Modifié par un autre officier</translation>
+    </message>
+    <message>
+        <source>Connection Lost</source>
+        <translation>Connexion perdue</translation>
+    </message>
+</context>
+<context>
+    <name>SchedulingTab</name>
+    <message>
+        <source>Select Member(s)</source>
+        <translation>Choisir les membres</translation>
+    </message>
+    <message>
+        <source>Who can make the match</source>
+        <translation>Qui peut être au match</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Show Available</source>
+        <translation>Voir les disponibles</translation>
+    </message>
+    <message>
+        <source>Available members</source>
+        <translation>Membres disponibles</translation>
+    </message>
+    <message>
+        <source>Best Times for Matches</source>
+        <translation>Meilleurs créneaux pour les matchs</translation>
+    </message>
+    <message>
+        <source>Week of</source>
+        <translation>Semaine du</translation>
+    </message>
+    <message>
+        <source>Best times and the week count the seven days from this date, clock changes included</source>
+        <translation>Les meilleurs créneaux et la semaine comptent les sept jours à partir de cette date, changements d&apos;heure compris</translation>
+    </message>
+    <message>
+        <source>Show Best Times</source>
+        <translation>Voir les meilleurs créneaux</translation>
+    </message>
+    <message>
+        <source>Best times</source>
+        <translation>Meilleurs créneaux</translation>
+    </message>
+    <message>
+        <source>Double click on a time and show who!</source>
+        <translation>Double-cliquez sur une heure pour voir qui !</translation>
+    </message>
+    <message>
+        <source>Announce…</source>
+        <translation>Annoncer…</translation>
+    </message>
+    <message>
+        <source>Tell the chosen members when the match is, each in their own time</source>
+        <translation>Dire aux membres choisis quand a lieu le match, chacun dans son heure</translation>
+    </message>
+    <message>
+        <source>Plan Match…</source>
+        <translation>Prévoir un match…</translation>
+    </message>
+    <message>
+        <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
+        <translation>Inviter les membres choisis à un match à cette heure et recueillir leurs réponses dans l&apos;onglet Matchs</translation>
+    </message>
+    <message>
+        <source>Match plan</source>
+        <translation>Plan du match</translation>
+    </message>
+    <message>
+        <source>Match length</source>
+        <translation>Durée du match</translation>
+    </message>
+    <message>
+        <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
+        <translation>Minutes, de 15 à 1440 ; vide ou 1 pour un seul instant</translation>
+    </message>
+    <message>
+        <source>Minimum players</source>
+        <translation>Joueurs minimum</translation>
+    </message>
+    <message>
+        <source>How many must be able to play at least</source>
+        <translation>Combien doivent au moins pouvoir jouer</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Indispensable</translation>
+    </message>
+    <message>
+        <source>Mark or unmark the highlighted members as required</source>
+        <translation>Marquer ou non les membres sélectionnés comme indispensables</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Nobody required</source>
+        <translation>Personne n&apos;est indispensable</translation>
+    </message>
+    <message>
+        <source>You must Select Member(s) from the list!</source>
+        <translation>Choisissez des membres dans la liste !</translation>
+    </message>
+    <message>
+        <source>Select members to see their week.</source>
+        <translation>Choisissez des membres pour voir leur semaine.</translation>
+    </message>
+    <message>
+        <source>Required: %1</source>
+        <translation>Indispensables : %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeEntryField</name>
+    <message>
+        <source>Data Format Error</source>
+        <translation>Erreur de format</translation>
+    </message>
+    <message>
+        <source>This field must be in a valid date format!  MM/DD/YYYY</source>
+        <translation>Ce champ doit contenir une date valide !  MM/JJ/AAAA</translation>
+    </message>
+    <message>
+        <source>This field must be in a valid time format!  HH:MM AM/PM</source>
+        <translation>Ce champ doit contenir une heure valide !  HH:MM</translation>
+    </message>
+</context>
+<context>
+    <name>WeekHeatmap</name>
+    <message>
+        <source>Week heatmap</source>
+        <translation>Carte de la semaine</translation>
+    </message>
+    <message>
+        <source>Click a time and show who!</source>
+        <translation>Cliquez sur une heure pour voir qui !</translation>
+    </message>
+    <message>
+        <source>Scale</source>
+        <translation>Échelle</translation>
+    </message>
+    <message>
+        <source>plan not met</source>
+        <translation>plan non atteint</translation>
+    </message>
+    <message>
+        <source>Select members to see their week.</source>
+        <translation>Choisissez des membres pour voir leur semaine.</translation>
+    </message>
+    <message>
+        <source>1 player</source>
+        <translation>1 joueur</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 of %4</source>
+        <translation>%1 %2 : %3 sur %4</translation>
+    </message>
+    <message>
+        <source>, plan not met</source>
+        <translation>, plan non atteint</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Ven</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sam</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Dim</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n players</source>
+        <translation>
+            <numerusform>%n joueur</numerusform>
+            <numerusform>%n joueurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Darker: more of the %n players can play. Click a time to see who.</source>
+        <translation>
+            <numerusform>Plus foncé : plus de joueurs parmi les %n peuvent jouer. Cliquez sur une heure pour voir qui.</numerusform>
+            <numerusform>Plus foncé : plus de joueurs parmi les %n peuvent jouer. Cliquez sur une heure pour voir qui.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %n more</source>
+        <translation>
+            <numerusform> et %n autre</numerusform>
+            <numerusform> et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmAnnounce</name>
+    <message>
+        <source>Announce Match</source>
+        <translation>Annoncer le match</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Minutes, 15 to 1440</source>
+        <translation>Minutes, de 15 à 1440</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Annonce</translation>
+    </message>
+    <message>
+        <source>Edit the text before copying or sending it</source>
+        <translation>Retouchez le texte avant de le copier ou de l&apos;envoyer</translation>
+    </message>
+    <message>
+        <source>Copy text</source>
+        <translation>Copier le texte</translation>
+    </message>
+    <message>
+        <source>Copy Discord line</source>
+        <translation>Copier la ligne Discord</translation>
+    </message>
+    <message>
+        <source>Discord shows the start in each reader&apos;s own time</source>
+        <translation>Discord affiche le début dans l&apos;heure de chaque lecteur</translation>
+    </message>
+    <message>
+        <source>Save invitation…</source>
+        <translation>Enregistrer l&apos;invitation…</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>A message to those who can play, in your mail program</source>
+        <translation>Un message à ceux qui peuvent jouer, dans votre messagerie</translation>
+    </message>
+    <message>
+        <source>Length (minutes)</source>
+        <translation>Durée (minutes)</translation>
+    </message>
+    <message>
+        <source>Save Invitation</source>
+        <translation>Enregistrer l&apos;invitation</translation>
+    </message>
+    <message>
+        <source>Calendar invitation (*.ics)|*.ics</source>
+        <translation>Invitation d&apos;agenda (*.ics)|*.ics</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it?</source>
+        <translation>%1 existe déjà. Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>None of the members who can play has an e-mail address.</source>
+        <translation>Aucun des membres qui peuvent jouer n&apos;a d&apos;adresse e-mail.</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened for the message.</source>
+        <translation>Aucune messagerie n&apos;a pu être ouverte pour le message.</translation>
+    </message>
+    <message>
+        <source>No e-mail (left out of the invitation): %1</source>
+        <translation>Sans e-mail (hors de l&apos;invitation) : %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAttendance</name>
+    <message>
+        <source>Attendance: %1</source>
+        <translation>Présence : %1</translation>
+    </message>
+    <message>
+        <source>Who came</source>
+        <translation>Qui est venu</translation>
+    </message>
+    <message>
+        <source>Tick everyone who played; Space ticks the highlighted player</source>
+        <translation>Cochez tous ceux qui ont joué ; Espace coche le joueur sélectionné</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>said %1</source>
+        <translation>a dit %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmMemberChanges</name>
+    <message>
+        <source>Dates and times are on %1&apos;s own clock.</source>
+        <translation>Dates et heures à l&apos;heure de %1.</translation>
+    </message>
+    <message>
+        <source>Dates and times are on %1&apos;s own clock (%2).</source>
+        <translation>Dates et heures à l&apos;heure de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changements</translation>
+    </message>
+    <message>
+        <source>Dates away and days played at other times than the week; double click to edit</source>
+        <translation>Absences et jours joués à d&apos;autres heures que d&apos;habitude ; double-clic pour modifier</translation>
+    </message>
+    <message>
+        <source>Show past changes</source>
+        <translation>Afficher les changements passés</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Add change</source>
+        <translation>Ajouter un changement</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Edit change</source>
+        <translation>Modifier le changement</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Remove change</source>
+        <translation>Retirer le changement</translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation>Première date</translation>
+    </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>MM/JJ/AAAA</translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <translation>Dernière date</translation>
+    </message>
+    <message>
+        <source>MM/DD/YYYY; empty for the first date alone</source>
+        <translation>MM/JJ/AAAA ; vide pour la première date seule</translation>
+    </message>
+    <message>
+        <source>same day</source>
+        <translation>même jour</translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation>Absent</translation>
+    </message>
+    <message>
+        <source>Not listed on these dates at any time</source>
+        <translation>N&apos;apparaît à aucune heure ces jours-là</translation>
+    </message>
+    <message>
+        <source>These times instead</source>
+        <translation>Ces horaires à la place</translation>
+    </message>
+    <message>
+        <source>Plays these times on each of the dates instead of the week&apos;s</source>
+        <translation>Joue à ces heures chacun de ces jours au lieu de celles de la semaine</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Why, in a few words: holiday, exams</source>
+        <translation>Pourquoi, en quelques mots : vacances, examens</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save change</source>
+        <translation>Enregistrer le changement</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel change</source>
+        <translation>Abandonner le changement</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message>
+        <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
+        <translation>Aucun changement : %1 joue la semaine telle quelle. Ajoutez-en un pour une absence ou d&apos;autres horaires.</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>You must first highlight a change!</source>
+        <translation>Sélectionnez d&apos;abord un changement !</translation>
+    </message>
+    <message>
+        <source>New change</source>
+        <translation>Nouveau changement</translation>
+    </message>
+    <message>
+        <source>Change (choose Add or Edit)</source>
+        <translation>Changement (choisissez Ajouter ou Modifier)</translation>
+    </message>
+    <message>
+        <source>Away / Changes - %1</source>
+        <translation>Absences / Changements – %1</translation>
+    </message>
+    <message>
+        <source>Slot 1 start</source>
+        <translation>Créneau 1 début</translation>
+    </message>
+    <message>
+        <source>Slot 1 end</source>
+        <translation>Créneau 1 fin</translation>
+    </message>
+    <message>
+        <source>Slot 2 start</source>
+        <translation>Créneau 2 début</translation>
+    </message>
+    <message>
+        <source>Slot 2 end</source>
+        <translation>Créneau 2 fin</translation>
+    </message>
+    <message>
+        <source>Edit change of %1</source>
+        <translation>Modifier le changement du %1</translation>
+    </message>
+    <message>
+        <source>Remove %1?</source>
+        <translation>Retirer %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Best Times Granularity</source>
+        <translation>Pas des meilleurs créneaux</translation>
+    </message>
+    <message>
+        <source>15 Min</source>
+        <translation>15 min</translation>
+    </message>
+    <message>
+        <source>30 Min</source>
+        <translation>30 min</translation>
+    </message>
+    <message>
+        <source>60 Min</source>
+        <translation>60 min</translation>
+    </message>
+    <message>
+        <source>Disable Message Box Verifications</source>
+        <translation>Désactiver les confirmations</translation>
+    </message>
+    <message>
+        <source>Max Return on Show Best Times</source>
+        <translation>Nombre maximal de meilleurs créneaux</translation>
+    </message>
+    <message>
+        <source>Your Information</source>
+        <translation>Vos informations</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>EMail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Your Time Zone</source>
+        <translation>Votre fuseau horaire</translation>
+    </message>
+    <message>
+        <source>Apply DST</source>
+        <translation>Appliquer l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Daylight saving</source>
+        <translation>Heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>Restore Settings</source>
+        <translation>Rétablir les réglages</translation>
+    </message>
+    <message>
+        <source>Cancel / Exit</source>
+        <translation>Annuler / Fermer</translation>
+    </message>
+    <message>
+        <source>Your zone&apos;s real time zone is on daylight saving time today</source>
+        <translation>Le fuseau réel de votre zone est à l&apos;heure d&apos;été aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Your zone&apos;s real time zone is on standard time today</source>
+        <translation>Le fuseau réel de votre zone est à l&apos;heure d&apos;hiver aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>Clock</source>
+        <translation>Horloge</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Selon la langue</translation>
+    </message>
+    <message>
+        <source>12-hour (8:00 PM)</source>
+        <translation>12 heures (8:00 PM)</translation>
+    </message>
+    <message>
+        <source>24-hour (20:00)</source>
+        <translation>24 heures (20:00)</translation>
+    </message>
+    <message>
+        <source>Language and clock change at the next start of Tallyhold.</source>
+        <translation>La langue et l’horloge changent au prochain démarrage de Tallyhold.</translation>
+    </message>
+</context>
+<context>
+    <name>frmPlanMatch</name>
+    <message>
+        <source>Plan Match</source>
+        <translation>Prévoir un match</translation>
+    </message>
+    <message>
+        <source>Edit Match</source>
+        <translation>Modifier le match</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>on your clock (%1)</source>
+        <translation>à votre heure (%1)</translation>
+    </message>
+    <message>
+        <source>Length (minutes)</source>
+        <translation>Durée (minutes)</translation>
+    </message>
+    <message>
+        <source>Minutes, 15 to 1440</source>
+        <translation>Minutes, de 15 à 1440</translation>
+    </message>
+    <message>
+        <source>Minimum players</source>
+        <translation>Joueurs minimum</translation>
+    </message>
+    <message>
+        <source>How many must say yes for the match to go ahead</source>
+        <translation>Combien doivent dire oui pour que le match ait lieu</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
+        <translation>Cochez qui est invité et qui doit jouer ; Espace coche la case sélectionnée</translation>
+    </message>
+    <message>
+        <source>Invited players</source>
+        <translation>Joueurs invités</translation>
+    </message>
+    <message>
+        <source>Required</source>
+        <translation>Indispensable</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Shown with the match in every player&apos;s calendar</source>
+        <translation>Affiché avec le match dans l&apos;agenda de chaque joueur</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 invited, %2 required</source>
+        <translation>%1 invités, %2 indispensables</translation>
+    </message>
+    <message>
+        <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
+        <translation>Déplacer le match ou changer sa durée efface toutes les réponses ; les joueurs sont redemandés. Enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Required: %1</source>
+        <translation>Indispensables : %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmReminder</name>
+    <message>
+        <source>Reminder: %1</source>
+        <translation>Relance : %1</translation>
+    </message>
+    <message>
+        <source>Everyone has answered.</source>
+        <translation>Tout le monde a répondu.</translation>
+    </message>
+    <message>
+        <source>Discord message</source>
+        <translation>Message Discord</translation>
+    </message>
+    <message>
+        <source>Discord shows the start in each reader&apos;s own time</source>
+        <translation>Discord affiche le début dans l&apos;heure de chaque lecteur</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Copy Discord message</source>
+        <translation>Copier le message Discord</translation>
+    </message>
+    <message>
+        <source>E-mail link</source>
+        <translation>Lien e-mail</translation>
+    </message>
+    <message>
+        <source>A mailto link to those who have not answered</source>
+        <translation>Un lien mailto vers ceux qui n&apos;ont pas répondu</translation>
+    </message>
+    <message>
+        <source>Copy e-mail link</source>
+        <translation>Copier le lien e-mail</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>The reminder in your mail program</source>
+        <translation>La relance dans votre messagerie</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened for the message.</source>
+        <translation>Aucune messagerie n&apos;a pu être ouverte pour le message.</translation>
+    </message>
+    <message>
+        <source>Not answered yet: %1</source>
+        <translation>Pas encore répondu : %1</translation>
+    </message>
+    <message>
+        <source>No e-mail (left out of the link): %1</source>
+        <translation>Sans e-mail (hors du lien) : %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmSignupLinks</name>
+    <message>
+        <source>Server Address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
+        <translation>Où les membres joignent tallyhold-web, par exemple https://roster.example.org</translation>
+    </message>
+    <message>
+        <source>Make Link</source>
+        <translation>Créer un lien</translation>
+    </message>
+    <message>
+        <source>A new private link for this member, valid for 60 days</source>
+        <translation>Un nouveau lien privé pour ce membre, valable 60 jours</translation>
+    </message>
+    <message>
+        <source>New Link</source>
+        <translation>Nouveau lien</translation>
+    </message>
+    <message>
+        <source>Shown once: the roster keeps only a hash of it</source>
+        <translation>Affiché une seule fois : l&apos;effectif n&apos;en garde qu&apos;une empreinte</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>A message with the link, in your mail program</source>
+        <translation>Un message avec le lien, dans votre messagerie</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Révoquer</translation>
+    </message>
+    <message>
+        <source>The member can no longer use the selected link</source>
+        <translation>Le membre ne peut plus utiliser le lien sélectionné</translation>
+    </message>
+    <message>
+        <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
+        <translation>Les liens vers cette adresse ne s&apos;ouvrent que sur cet ordinateur. Indiquez l&apos;adresse où les membres joignent tallyhold-web.</translation>
+    </message>
+    <message>
+        <source>Links to this address open only on your local network, not for members elsewhere.</source>
+        <translation>Les liens vers cette adresse ne s&apos;ouvrent que sur votre réseau local, pas pour les membres ailleurs.</translation>
+    </message>
+    <message>
+        <source>Server Address note</source>
+        <translation>Remarque sur l&apos;adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Made %1 - %2</source>
+        <translation>Créé le %1 – %2</translation>
+    </message>
+    <message>
+        <source>Your week for the clan</source>
+        <translation>Ta semaine pour le clan</translation>
+    </message>
+    <message>
+        <source>Hi %1,
+
+Please set the times you can play on your own page (keep the link to yourself):
+%2
+</source>
+        <translation>Salut %1,
+
+Indique sur ta page les heures où tu peux jouer (garde le lien pour toi) :
+%2
+</translation>
+    </message>
+    <message>
+        <source>No mail program could be opened for the message.</source>
+        <translation>Aucune messagerie n&apos;a pu être ouverte pour le message.</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>You must first highlight a link!</source>
+        <translation>Sélectionnez d&apos;abord un lien !</translation>
+    </message>
+    <message>
+        <source>Revoke this link? %1 can no longer use it.</source>
+        <translation>Révoquer ce lien ? %1 ne pourra plus l’utiliser.</translation>
+    </message>
+    <message>
+        <source>Sign-up Links - %1</source>
+        <translation>Liens d&apos;inscription – %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmTZEdit</name>
+    <message>
+        <source>Time Zone Edits</source>
+        <translation>Modifier les fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>Fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>TZ Name</source>
+        <translation>Nom du fuseau</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>GMT Offset</source>
+        <translation>Décalage GMT</translation>
+    </message>
+    <message>
+        <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
+        <translation>Minutes à ajouter à l&apos;heure locale pour obtenir GMT, par exemple 300 pour Eastern ou -60 pour l&apos;Europe centrale</translation>
+    </message>
+    <message>
+        <source>Apply Daylight Savings Time</source>
+        <translation>Appliquer l&apos;heure d&apos;été</translation>
+    </message>
+    <message>
+        <source>Real Time Zone</source>
+        <translation>Fuseau réel</translation>
+    </message>
+    <message>
+        <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
+        <translation>Où se trouve l&apos;horloge de la zone, pour que l&apos;heure d&apos;été suive la date ; tapez pour chercher</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>New Time Zone</source>
+        <translation>Nouveau fuseau</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Selection Error</source>
+        <translation>Erreur de sélection</translation>
+    </message>
+    <message>
+        <source>You must first highlight a Time Zone!</source>
+        <translation>Sélectionnez d&apos;abord un fuseau horaire !</translation>
+    </message>
+    <message>
+        <source>%1 has no summer time: its clock never changes.</source>
+        <translation>%1 n&apos;a pas d&apos;heure d&apos;été : son horloge ne change jamais.</translation>
+    </message>
+    <message>
+        <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
+        <translation> Les membres au Royaume-Uni ou en Irlande ont besoin d’une zone avec Europe/London ou Europe/Dublin : tapez London ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Real Time Zone note</source>
+        <translation>Remarque sur le fuseau réel</translation>
+    </message>
+    <message>
+        <source>Update %1?</source>
+        <translation>Mettre à jour %1 ?</translation>
+    </message>
+    <message>
+        <source>Add %1?</source>
+        <translation>Ajouter %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
+    </message>
+</context>
+<context>
+    <name>frmTallyhold</name>
+    <message>
+        <source>Tallyhold tabs</source>
+        <translation>Onglets de Tallyhold</translation>
+    </message>
+    <message>
+        <source>Members Info</source>
+        <translation>Infos membres</translation>
+    </message>
+    <message>
+        <source>Add / Edit Members</source>
+        <translation>Ajouter / Modifier des membres</translation>
+    </message>
+    <message>
+        <source>Clans / Divisions</source>
+        <translation>Clans / Divisions</translation>
+    </message>
+    <message>
+        <source>Scheduling</source>
+        <translation>Planification</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Matchs</translation>
+    </message>
+    <message>
+        <source>Export / Import</source>
+        <translation>Export / Import</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;Shared Roster…</source>
+        <translation>Ouvrir un effectif &amp;partagé…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Time &amp;Zone Edits</source>
+        <translation>&amp;Fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;ptions</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Tallyhold &amp;Help</source>
+        <translation>&amp;Aide de Tallyhold</translation>
+    </message>
+    <message>
+        <source>&amp;About Tallyhold</source>
+        <translation>À &amp;propos de Tallyhold</translation>
+    </message>
+    <message>
+        <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
+        <translation>Aucun clan pour l&apos;instant : ajoutez-en un dans Clans / Divisions, puis des membres dans Ajouter / Modifier des membres. Votre propre fuseau horaire, dans lequel les heures s&apos;affichent, se règle dans Outils › Options.</translation>
+    </message>
+    <message>
+        <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
+        <translation>Aucun membre pour l&apos;instant : ajoutez-les dans Ajouter / Modifier des membres (les membres des clans masqués n&apos;apparaissent pas)</translation>
+    </message>
+    <message>
+        <source>No clans to export yet: add one on Clans / Divisions</source>
+        <translation>Aucun clan à exporter : ajoutez-en un dans Clans / Divisions</translation>
+    </message>
+    <message>
+        <source>Open Shared Roster</source>
+        <translation>Ouvrir un effectif partagé</translation>
+    </message>
+    <message>
+        <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
+The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
+        <translation>Adresse de l&apos;effectif partagé (postgresql://utilisateur@hôte[:port]/base).
+Le mot de passe vient de ~/.pgpass ou de PGPASSWORD, sinon il est demandé.</translation>
+    </message>
+    <message>
+        <source>A shared roster&apos;s address starts with postgresql://</source>
+        <translation>L&apos;adresse d&apos;un effectif partagé commence par postgresql://</translation>
+    </message>
+    <message>
+        <source>About Tallyhold</source>
+        <translation>À propos de Tallyhold</translation>
+    </message>
+    <message>
+        <source>Nobody to choose from. %1</source>
+        <translation>Personne à choisir. %1</translation>
+    </message>
+    <message>
+        <source>Tallyhold %1
+
+Keeps a clan&apos;s roster and finds when to play.
+
+Licence: GNU General Public License, version 3 or later
+
+Roster: %2
+
+Languages: %3</source>
+        <translation>Tallyhold %1
+
+Tient l&apos;effectif d&apos;un clan et trouve quand jouer.
+
+Licence : GNU General Public License, version 3 ou ultérieure
+
+Effectif : %2
+
+Langues : %3</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Roster In Use</source>
+        <translation>Effectif déjà utilisé</translation>
+    </message>
+</context>
+</TS>
