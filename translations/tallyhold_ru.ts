@@ -57,6 +57,867 @@
     </message>
 </context>
 <context>
+    <name>CliCommands</name>
+    <message>
+        <source>New player name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clan / division, by name or key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The member&apos;s time zone, by name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Active member (a new one is).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Actual first name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Secondary e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other contact info.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Member notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday / Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the members of a division (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a member by name or key (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your time zone for this command (default: options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply daylight saving time (default: options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The match length, 15 to 1440 minutes (default: a moment).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A member who must be able to play (repeatable; joins the chosen).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At least this many must be able to play.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last date (default: the first alone).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short note, such as holiday.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The length, 15 to 1440 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title (default: Clan match).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite a member, by name or key (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A member who must say yes (repeatable; invited too).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At least this many must say yes (default 1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes for the players.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uninvite a member (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invite the members of a division (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Division notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the members from the lists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply daylight saving time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the members as the window does (&quot;Division - Player&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this division&apos;s members (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Members of hidden divisions too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show a member, times in your time zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a member.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the given fields of a member.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a member and its schedule.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove an away range or one-off change by its key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Past ones too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the clans / divisions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a division.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change a division.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the division.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a division that has no members.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the time zones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a time zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change a time zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name of the time zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a time zone that no member uses.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Who of the chosen members (default: everyone listed) can make a match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The match length, 15 to 1440 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Also write a calendar invitation to FILE.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The best match times of the chosen members (default: everyone listed).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At most this many times (default: options).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count the seven days from this date (default: today).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan a match for the members chosen and ask each for an answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move, rename, lengthen or change the players of a match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The upcoming matches with their answers, earliest first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The matches that are over, latest first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for a member: yes, maybe, late or no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The member&apos;s note (at most 500 characters).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel a match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the cancellation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a match with its answers and attendance.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whether a member came, once the match has started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Discord message and an e-mail link for those who have not answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every match with every player (the default).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this member&apos;s matches, with their answers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .ics file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count the last N matches (default 10).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A division to export (repeatable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite FILE when it exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import a .tlx file: checked whole, then added in one go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days until the link expires (default 60, at most 3650).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the sign-up links, newest first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only this member&apos;s links.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoke a sign-up link by its key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show your preferences, or set the given ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your time zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best times grid: 15, 30 or 60 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max return on best times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable the window&apos;s confirmation boxes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your e-mail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster copied: a file or a server&apos;s address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new roster: a file (created) or an empty server database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A zone name (letter case aside) or its number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link&apos;s key, as links shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change&apos;s key, as member changes shows it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The exchange file (.tlx).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>member&apos;s NAME or KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Scheduling Information Present</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away and one-off changes, on the member&apos;s clock:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the first date: --from MM/DD/YYYY.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added for %1: %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no away dates or changes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no away dates or changes from today on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change&apos;s KEY (member changes NAME shows it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed from %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>division&apos;s NAME or KEY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (GMT offset %2%3%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, daylight saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time zone&apos;s NAME or NUMBER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Results field must be a number greater than zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n chosen member(s) can play then.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n chosen member(s) plays at any time.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No e-mail: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FILE to export to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This Export File Already Exists... (--force overwrites it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Completed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Divisions: %1, members: %n</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>FILE to import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Completed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Time Zone: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best Times Granularity: %1 Min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Max Return on Show Best Times: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Message Box Verifications: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EMail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy needs --from and --to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Copied %n member(s) to %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There is a roster file %1 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made a new roster in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Planned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No past matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No upcoming matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>required</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot play then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>came</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>did not come</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer is yes, maybe, late or no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 said %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes or no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Say yes or no: did %1 come?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> came.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> did not come.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give --all or --member, not both.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendar written: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No match has been played yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print one JSON document instead of text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Tallyhold roster and match finder from a terminal.
+
+Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 1 start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 1 end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 2 start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 2 end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COMMAND [options]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give a command; tallyhold-cli --help lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Saturday and Sunday are one day: --weekend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> tallyhold-cli %1 --help lists its options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--roster needs a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
@@ -765,6 +1626,53 @@ did not come</source>
     </message>
 </context>
 <context>
+    <name>RosterTexts</name>
+    <message>
+        <source>Mon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n member(s) - %1 - %2</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time zones not found: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SchedulingTab</name>
     <message>
         <source>Select Member(s)</source>
@@ -876,6 +1784,348 @@ did not come</source>
     </message>
     <message>
         <source>Required: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignupPage</name>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday / Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 1 start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 1 end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 2 start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 2 end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away dates and one-off changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leave the last date empty for one day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On those dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These times instead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instead %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holiday, exams</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maybe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Late</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n said yes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This match was cancelled. It can no longer be answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This match has started. It can no longer be answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have not answered yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note for the leader (optional; sent with the answer you pick)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times in your time zone (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No matches planned for you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In your calendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe to your matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your week - Tallyhold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clan / Division</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A match waits for your answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches wait for your answer</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your matches (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved, in the leader&apos;s time (%1): %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last saved by you: %1 GMT</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignupServer</name>
+    <message>
+        <source>Too many tries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait a few minutes, then open your link again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not understood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the link you were given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This link is no longer valid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask your clan leader for a new link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This page is out of date. Open your link again and save again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -250,4 +250,4 @@ private slots:
 };
 
 QTEST_MAIN(tst_Translations)
-#include "tst_translations.moc"
+#include "tst_windowlanguages.moc"
