@@ -600,7 +600,7 @@ CliOutput CliCommands::best()
         times.append(
             QJsonObject {{QStringLiteral("count"), tally.Count},
                          {QStringLiteral("weekMinute"), tally.weekMinute},
-                         {QStringLiteral("line"), out.lines.last()},
+                         {QStringLiteral("line"), RosterTexts::bestTimeLine(tally, plan, RosterTexts::Words::Source)},
                          {QStringLiteral("next"), next.matchDate + QLatin1Char(' ') + next.matchTime}});
     }
     if (!best.reason.isEmpty())

@@ -36,7 +36,7 @@ QString builtInMatch(const QString& uiLanguage)
     const QString base = code.section(QLatin1Char('_'), 0, 0);
     if (base == QLatin1String("en"))
         return QStringLiteral("en");
-    if (base == QLatin1String("pt"))
+    if (base == QLatin1String("pt") && isBuiltIn(QStringLiteral("pt_BR")))
         return QStringLiteral("pt_BR");
     return isBuiltIn(base) ? base : QString();
 }
@@ -45,13 +45,21 @@ QString builtInMatch(const QString& uiLanguage)
 
 QList<Languages::Language> Languages::builtIn()
 {
-    return {{QString(), QStringLiteral("English")},
-            {QStringLiteral("de"), QStringLiteral("Deutsch")},
-            {QStringLiteral("fr"), QStringLiteral("Français")},
-            {QStringLiteral("es"), QStringLiteral("Español")},
-            {QStringLiteral("ru"), QStringLiteral("Русский")},
-            {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
-            {QStringLiteral("pl"), QStringLiteral("Polski")}};
+    static const QList<Language> all {{QString(), QStringLiteral("English")},
+                                      {QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                      {QStringLiteral("fr"), QStringLiteral("Français")},
+                                      {QStringLiteral("es"), QStringLiteral("Español")},
+                                      {QStringLiteral("ru"), QStringLiteral("Русский")},
+                                      {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
+                                      {QStringLiteral("pl"), QStringLiteral("Polski")}};
+    // Only a language whose catalogue was built in is offered: one still being translated is not.
+    const QStringList built = Translations::available();
+    QList<Language> offered;
+    for (const Language& language : all) {
+        if (language.code.isEmpty() || built.contains(language.code))
+            offered.append(language);
+    }
+    return offered;
 }
 
 QString Languages::builtInNames()

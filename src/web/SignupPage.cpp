@@ -1,5 +1,7 @@
 #include "SignupPage.h"
 
+#include "languages/Languages.h"
+
 #include "store/RecordKey.h"
 #include "time/DateTime.h"
 
@@ -314,10 +316,13 @@ QString languageLinks(const SignupPage::State& state, const QString& token)
         return {};
     QStringList links;
     for (const PageLanguage& language : state.languages) {
-        const QLocale locale(language.code());
-        QString name = locale.nativeLanguageName();
-        if (locale.territory() != QLocale::AnyTerritory && language.code().contains(QLatin1Char('_')))
-            name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+        // The names Options offers in the window: "English", "Deutsch", "Français".
+        QString name = QLocale(language.code()).nativeLanguageName();
+        for (const Languages::Language& builtIn : Languages::builtIn()) {
+            if (builtIn.code == language.code()
+                || (builtIn.code.isEmpty() && language.code() == QLatin1String("en")))
+                name = builtIn.name;
+        }
         links.append(language.code() == state.language.code()
                          ? QStringLiteral("<strong lang=\"%1\">%2</strong>").arg(language.tag(), esc(name))
                          : QStringLiteral("<a href=\"/m/%1?lang=%2\" hreflang=\"%3\" lang=\"%3\">%4</a>")

@@ -127,21 +127,25 @@ private slots:
         QTest::newRow("German system") << ""
                                        << "de_AT"
                                        << "de";
-        QTest::newRow("Portuguese system") << ""
-                                           << "pt_PT"
-                                           << "pt_BR";
+        QTest::newRow("French system") << ""
+                                       << "fr_CA"
+                                       << "fr";
+        // Catalogues still being translated are not offered.
         QTest::newRow("Russian system") << ""
                                         << "ru_RU"
-                                        << "ru";
+                                        << "";
+        QTest::newRow("Portuguese system") << ""
+                                           << "pt_PT"
+                                           << "";
         QTest::newRow("Japanese system") << ""
                                          << "ja_JP"
                                          << "";
         QTest::newRow("English chosen") << "en"
                                         << "de_DE"
                                         << "";
-        QTest::newRow("Polish chosen") << "pl"
+        QTest::newRow("French chosen") << "fr"
                                        << "en_US"
-                                       << "pl";
+                                       << "fr";
         QTest::newRow("unknown saved") << "xx"
                                        << "fr_FR"
                                        << "fr";
@@ -205,7 +209,8 @@ private slots:
             before = windowTexts(w);
             // Options saves the choice with the other settings.
             frmOptions* options = w.window.options();
-            QCOMPARE(options->cmbLanguage->count(), 8);
+            // System, then every language built in.
+            QCOMPARE(options->cmbLanguage->count(), Languages::builtIn().size() + 1);
             options->cmbLanguage->setCurrentIndex(options->cmbLanguage->findText(language));
             options->txtMaxResults->setText("10");
             options->cmbTZ->setEditText("GMT");

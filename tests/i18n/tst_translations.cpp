@@ -48,7 +48,8 @@ void tst_Translations::load()
 {
     QFETCH(QString, locale);
     QFETCH(QString, expected);
-    QCOMPARE(Translations::available(), QStringList({"de", "pt_BR"}));
+    // The test's catalogues beside those built in.
+    QVERIFY(Translations::available().contains("de") && Translations::available().contains("pt_BR"));
     const std::unique_ptr<QTranslator> translator = Translations::load(QLocale(locale));
     QCOMPARE(translator ? translator->translate("CommandLine", "Revoked") : QString(), expected);
 }
