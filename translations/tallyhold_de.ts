@@ -60,857 +60,860 @@
     <name>CliCommands</name>
     <message>
         <source>New player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Spielername.</translation>
     </message>
     <message>
         <source>Clan / division, by name or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clan / Division, nach Name oder Schlüssel.</translation>
     </message>
     <message>
         <source>The member&apos;s time zone, by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone des Mitglieds, nach Name.</translation>
     </message>
     <message>
         <source>Active member (a new one is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktives Mitglied (ein neues ist es).</translation>
     </message>
     <message>
         <source>Actual first name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Echter Vorname.</translation>
     </message>
     <message>
         <source>Last name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachname.</translation>
     </message>
     <message>
         <source>Default e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haupt-E-Mail.</translation>
     </message>
     <message>
         <source>Secondary e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zweite E-Mail.</translation>
     </message>
     <message>
         <source>Other contact info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Kontaktdaten.</translation>
     </message>
     <message>
         <source>Member notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen zum Mitglied.</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Montag</translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Dienstag</translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Mittwoch</translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Donnerstag</translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Freitag</translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished">Samstag / Sonntag</translation>
+        <translation>Samstag / Sonntag</translation>
     </message>
     <message>
         <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ein oder zwei Zeitfenster in der Zone des Mitglieds, z. B. 19:00-23:00,01:00-02:00; off leert den Tag.</translation>
     </message>
     <message>
         <source>Choose the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder einer Division wählen (mehrfach möglich).</translation>
     </message>
     <message>
         <source>Choose a member by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied nach Name oder Schlüssel wählen (mehrfach möglich).</translation>
     </message>
     <message>
         <source>Your time zone for this command (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zeitzone für diesen Befehl (Standard: Optionen).</translation>
     </message>
     <message>
         <source>Apply daylight saving time (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit anwenden (Standard: Optionen).</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes (default: a moment).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matchdauer, 15 bis 1440 Minuten (Standard: ein Zeitpunkt).</translation>
     </message>
     <message>
         <source>A member who must be able to play (repeatable; joins the chosen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied, das spielen können muss (mehrfach möglich; kommt zu den gewählten dazu).</translation>
     </message>
     <message>
         <source>At least this many must be able to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens so viele müssen spielen können.</translation>
     </message>
     <message>
         <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das erste Datum, in der Zone des Mitglieds: MM/DD/YYYY oder YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>The last date (default: the first alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das letzte Datum (Standard: nur das erste).</translation>
     </message>
     <message>
         <source>A short note, such as holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine kurze Notiz, z. B. Urlaub.</translation>
     </message>
     <message>
         <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein oder zwei Zeitfenster in der Zone des Mitglieds statt der aus der Woche, z. B. 22:00-01:00 oder 6pm-8pm,10pm-1am; ein Ende vor dem Beginn geht über Mitternacht.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn nach deiner Uhr, z. B. &quot;12/12/2026 8:00 PM&quot;; eine Verschiebung fragt alle Spieler erneut.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn nach deiner Uhr, z. B. &quot;12/12/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dauer, 15 bis 1440 Minuten.</translation>
     </message>
     <message>
         <source>The title (default: Clan match).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel (Standard: Clan-Match).</translation>
     </message>
     <message>
         <source>Invite a member, by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied einladen, nach Name oder Schlüssel (mehrfach möglich).</translation>
     </message>
     <message>
         <source>A member who must say yes (repeatable; invited too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied, das zusagen muss (mehrfach möglich; wird auch eingeladen).</translation>
     </message>
     <message>
         <source>At least this many must say yes (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestens so viele müssen zusagen (Standard 1).</translation>
     </message>
     <message>
         <source>Notes for the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen für die Spieler.</translation>
     </message>
     <message>
         <source>Uninvite a member (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied ausladen (mehrfach möglich).</translation>
     </message>
     <message>
         <source>Invite the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder einer Division einladen (mehrfach möglich).</translation>
     </message>
     <message>
         <source>Division notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen zur Division.</translation>
     </message>
     <message>
         <source>Hide the members from the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder in den Listen ausblenden.</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten, die zur Ortszeit addiert GMT ergeben (300 für Eastern).</translation>
     </message>
     <message>
         <source>Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung.</translation>
     </message>
     <message>
         <source>Apply daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit anwenden.</translation>
     </message>
     <message>
         <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die echte Zeitzone, z. B. America/New_York (&quot;none&quot; für keine); ihr Standardversatz und ihre Sommerzeit füllen --offset und --dst.</translation>
     </message>
     <message>
         <source>List the members as the window does (&quot;Division - Player&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder wie im Fenster auflisten („Division - Spieler“).</translation>
     </message>
     <message>
         <source>Only this division&apos;s members (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Mitglieder dieser Division (mehrfach möglich).</translation>
     </message>
     <message>
         <source>Members of hidden divisions too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Mitglieder ausgeblendeter Divisionen.</translation>
     </message>
     <message>
         <source>Show a member, times in your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied zeigen, Zeiten in deiner Zeitzone.</translation>
     </message>
     <message>
         <source>Add a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied hinzufügen.</translation>
     </message>
     <message>
         <source>Change the given fields of a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die angegebenen Felder eines Mitglieds ändern.</translation>
     </message>
     <message>
         <source>Delete a member and its schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied samt seinen Spielzeiten löschen.</translation>
     </message>
     <message>
         <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Mitglied von --from bis --to als abwesend eintragen: an diesen Tagen wird es bei keiner Auswertung mitgezählt.</translation>
     </message>
     <message>
         <source>Remove an away range or one-off change by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Abwesenheit oder einmalige Änderung über ihren Schlüssel entfernen.</translation>
     </message>
     <message>
         <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einem Mitglied von --from bis --to andere Zeitfenster statt der aus seiner Woche geben.</translation>
     </message>
     <message>
         <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesenheiten und einmalige Änderungen eines Mitglieds ab heute auflisten, mit ihren Schlüsseln.</translation>
     </message>
     <message>
         <source>Past ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch vergangene.</translation>
     </message>
     <message>
         <source>List the clans / divisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Clans / Divisionen auflisten.</translation>
     </message>
     <message>
         <source>Add a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Division hinzufügen.</translation>
     </message>
     <message>
         <source>Change a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Division ändern.</translation>
     </message>
     <message>
         <source>New name of the division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name der Division.</translation>
     </message>
     <message>
         <source>Delete a division that has no members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Division ohne Mitglieder löschen.</translation>
     </message>
     <message>
         <source>List the time zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzonen auflisten.</translation>
     </message>
     <message>
         <source>Add a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeitzone hinzufügen.</translation>
     </message>
     <message>
         <source>Change a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeitzone ändern.</translation>
     </message>
     <message>
         <source>New name of the time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name der Zeitzone.</translation>
     </message>
     <message>
         <source>Delete a time zone that no member uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeitzone löschen, die kein Mitglied nutzt.</translation>
     </message>
     <message>
         <source>Who of the chosen members (default: everyone listed) can make a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wer von den gewählten Mitgliedern (Standard: alle aufgelisteten) bei einem Match kann.</translation>
     </message>
     <message>
         <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit des Matches, z. B. &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Match den gewählten Mitgliedern ankündigen (Standard: alle aufgelisteten): die Ortszeit jedes Einzelnen, wer spielen kann, eine Discord-Zeile und ein E-Mail-Link.</translation>
     </message>
     <message>
         <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Beginn des Matches, z. B. &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matchdauer, 15 bis 1440 Minuten.</translation>
     </message>
     <message>
         <source>Also write a calendar invitation to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusätzlich eine Kalendereinladung nach FILE schreiben.</translation>
     </message>
     <message>
         <source>The best match times of the chosen members (default: everyone listed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die besten Zeiten für ein Match der gewählten Mitglieder (Standard: alle aufgelisteten).</translation>
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster: 15, 30 oder 60 Minuten (Standard: Optionen).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstens so viele Zeiten (Standard: Optionen).</translation>
     </message>
     <message>
         <source>Count the seven days from this date (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die sieben Tage ab diesem Datum zählen (Standard: heute).</translation>
     </message>
     <message>
         <source>Plan a match for the members chosen and ask each for an answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Match für die gewählten Mitglieder planen und jeden um eine Antwort bitten.</translation>
     </message>
     <message>
         <source>Move, rename, lengthen or change the players of a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Match verschieben, umbenennen, verlängern oder seine Spieler ändern.</translation>
     </message>
     <message>
         <source>The upcoming matches with their answers, earliest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die anstehenden Matches mit ihren Antworten, das nächste zuerst.</translation>
     </message>
     <message>
         <source>The matches that are over, latest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die vergangenen Matches, das letzte zuerst.</translation>
     </message>
     <message>
         <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spieler eines Matches: ihre Antworten, Notizen und wer laut seiner Woche nicht kann.</translation>
     </message>
     <message>
         <source>Answer for a member: yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort für ein Mitglied: yes, maybe, late oder no.</translation>
     </message>
     <message>
         <source>The member&apos;s note (at most 500 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz des Mitglieds (höchstens 500 Zeichen).</translation>
     </message>
     <message>
         <source>Cancel a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Match absagen.</translation>
     </message>
     <message>
         <source>Undo the cancellation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Absage zurücknehmen.</translation>
     </message>
     <message>
         <source>Delete a match with its answers and attendance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Match samt Antworten und Anwesenheit löschen.</translation>
     </message>
     <message>
         <source>Whether a member came, once the match has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob ein Mitglied da war, sobald das Match begonnen hat.</translation>
     </message>
     <message>
         <source>A Discord message and an e-mail link for those who have not answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Discord-Nachricht und ein E-Mail-Link für alle, die noch nicht geantwortet haben.</translation>
     </message>
     <message>
         <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die anstehenden Matches und die der letzten 30 Tage als Kalenderdatei schreiben.</translation>
     </message>
     <message>
         <source>Every match with every player (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Match mit jedem Spieler (Standard).</translation>
     </message>
     <message>
         <source>Only this member&apos;s matches, with their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Matches dieses Mitglieds, mit seinen Antworten.</translation>
     </message>
     <message>
         <source>The .ics file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu schreibende .ics-Datei.</translation>
     </message>
     <message>
         <source>Count the last N matches (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten N Matches zählen (Standard 10).</translation>
     </message>
     <message>
         <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisionen mit ihren Mitgliedern, Spielzeiten und Zonen in eine .tlx-Datei exportieren.</translation>
     </message>
     <message>
         <source>A division to export (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine zu exportierende Division (mehrfach möglich).</translation>
     </message>
     <message>
         <source>Overwrite FILE when it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE überschreiben, wenn es schon existiert.</translation>
     </message>
     <message>
         <source>Import a .tlx file: checked whole, then added in one go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine .tlx-Datei importieren: erst ganz geprüft, dann in einem Rutsch hinzugefügt.</translation>
     </message>
     <message>
         <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen privaten Anmeldelink eines Mitglieds für tallyhold-web erstellen; nur sein Hash wird gespeichert, also kopiere ihn jetzt.</translation>
     </message>
     <message>
         <source>Days until the link expires (default 60, at most 3650).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage, bis der Link abläuft (Standard 60, höchstens 3650).</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wo Mitglieder tallyhold-web erreichen, z. B. https://roster.example.org (wird für die nächsten Links gemerkt; Standard http://127.0.0.1:8080).</translation>
     </message>
     <message>
         <source>List the sign-up links, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmeldelinks auflisten, den neuesten zuerst.</translation>
     </message>
     <message>
         <source>Only this member&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Links dieses Mitglieds.</translation>
     </message>
     <message>
         <source>Revoke a sign-up link by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Anmeldelink über seinen Schlüssel widerrufen.</translation>
     </message>
     <message>
         <source>Show your preferences, or set the given ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Einstellungen zeigen oder die angegebenen setzen.</translation>
     </message>
     <message>
         <source>Your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zeitzone.</translation>
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster der besten Zeiten: 15, 30 oder 60 Minuten.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl bei den besten Zeiten.</translation>
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherheitsabfragen des Fensters abschalten.</translation>
     </message>
     <message>
         <source>Your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name.</translation>
     </message>
     <message>
         <source>Your e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine E-Mail.</translation>
     </message>
     <message>
         <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen ganzen Kader mit allen Schlüsseln zwischen einer Datei und einem Server (in beide Richtungen) in einen neuen Kader kopieren, in einer Transaktion.</translation>
     </message>
     <message>
         <source>The roster copied: a file or a server&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der kopierte Kader: eine Datei oder die Adresse eines Servers.</translation>
     </message>
     <message>
         <source>The new roster: a file (created) or an empty server database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Kader: eine Datei (wird erstellt) oder eine leere Server-Datenbank.</translation>
     </message>
     <message>
         <source>A zone name (letter case aside) or its number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zonenname (Groß-/Kleinschreibung egal) oder seine Nummer.</translation>
     </message>
     <message>
         <source>The link&apos;s key, as links shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel des Links, wie links ihn zeigt.</translation>
     </message>
     <message>
         <source>The change&apos;s key, as member changes shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schlüssel der Änderung, wie member changes ihn zeigt.</translation>
     </message>
     <message>
         <source>The exchange file (.tlx).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Austauschdatei (.tlx).</translation>
     </message>
     <message>
         <source>The name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name.</translation>
     </message>
     <message>
         <source>Give the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib %1 an.</translation>
     </message>
     <message>
         <source>member&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME oder KEY des Mitglieds</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Spieler</translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished">Echt</translation>
+        <translation>Echt</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Status</translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished">E-Mail</translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished">Kontakt</translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished">Zeitzone</translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notizen</translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished">Keine Spielzeiten eingetragen</translation>
+        <translation>Keine Spielzeiten eingetragen</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesenheiten und einmalige Änderungen, nach der Uhr des Mitglieds:</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinzugefügt</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aktualisiert</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gelöscht</translation>
     </message>
     <message>
         <source>Give the first date: --from MM/DD/YYYY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib das erste Datum an: --from MM/DD/YYYY.</translation>
     </message>
     <message>
         <source>Added for %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 hinzugefügt: %2 (%3)</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Abwesenheiten oder Änderungen.</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes from today on.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat ab heute keine Abwesenheiten oder Änderungen.</translation>
     </message>
     <message>
         <source>change&apos;s KEY (member changes NAME shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY der Änderung (member changes NAME zeigt ihn)</translation>
     </message>
     <message>
         <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Änderung hat den Schlüssel „%1“; tallyhold-cli member changes NAME --all listet die Änderungen eines Mitglieds mit ihren Schlüsseln.</translation>
     </message>
     <message>
         <source>Removed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 entfernt: %2</translation>
     </message>
     <message>
         <source>division&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME oder KEY der Division</translation>
     </message>
     <message>
         <source>%1  (GMT offset %2%3%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (GMT-Versatz %2%3%4)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, Sommerzeit</translation>
     </message>
     <message>
         <source>time zone&apos;s NAME or NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME oder NUMBER der Zeitzone</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld Höchstzahl muss eine Zahl größer als null sein</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das gewählte Mitglied (%n) kann dann nicht spielen.</numerusform>
+            <numerusform>Keines der %n gewählten Mitglieder kann dann spielen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) plays at any time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das gewählte Mitglied (%n) spielt zu keiner Zeit.</numerusform>
+            <numerusform>Keines der %n gewählten Mitglieder spielt zu irgendeiner Zeit.</numerusform>
         </translation>
     </message>
     <message>
         <source>No e-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Keine E-Mail: </translation>
     </message>
     <message>
         <source>FILE to export to</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE für den Export</translation>
     </message>
     <message>
         <source>This Export File Already Exists... (--force overwrites it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Exportdatei gibt es schon... (--force überschreibt sie)</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished">Export abgeschlossen!</translation>
+        <translation>Export abgeschlossen!</translation>
     </message>
     <message numerus="yes">
         <source>Divisions: %1, members: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Divisionen: %1, Mitglieder: %n</numerusform>
+            <numerusform>Divisionen: %1, Mitglieder: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>FILE to import</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE für den Import</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished">Import abgeschlossen!</translation>
+        <translation>Import abgeschlossen!</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Your Time Zone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zeitzone: </translation>
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Raster der besten Zeiten: %1 Min.</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höchstzahl bei Beste Zeiten zeigen: %1</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherheitsabfragen abschalten: </translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>EMail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: %1</translation>
     </message>
     <message>
         <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY des Links (tallyhold-cli links zeigt ihn)</translation>
     </message>
     <message>
         <source>Revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerrufen</translation>
     </message>
     <message>
         <source>copy needs --from and --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>copy braucht --from und --to.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n member(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Mitglied nach %1 kopiert</numerusform>
+            <numerusform>%n Mitglieder nach %1 kopiert</numerusform>
         </translation>
     </message>
     <message>
         <source>There is a roster file %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon eine Kader-Datei %1.</translation>
     </message>
     <message>
         <source>Made a new roster in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Kader in %1 angelegt</translation>
     </message>
     <message>
         <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Match heißt „%1“; matches --past listet alle.</translation>
     </message>
     <message>
         <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Matches heißen „%2“; gib einen ihrer Schlüssel an:</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplant</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Geändert</translation>
     </message>
     <message>
         <source>No past matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine vergangenen Matches.</translation>
     </message>
     <message>
         <source>No upcoming matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine anstehenden Matches.</translation>
     </message>
     <message>
         <source>Notes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen: %1</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>Pflicht</translation>
     </message>
     <message>
         <source>cannot play then</source>
-        <translation type="unfinished"></translation>
+        <translation>kann dann nicht</translation>
     </message>
     <message>
         <source>came</source>
-        <translation type="unfinished"></translation>
+        <translation>war da</translation>
     </message>
     <message>
         <source>did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>war nicht da</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">keine Antwort</translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <source>The answer is yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort ist yes, maybe, late oder no.</translation>
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat mit %2 geantwortet.</translation>
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgesagt</translation>
     </message>
     <message>
         <source>yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>yes oder no</translation>
     </message>
     <message>
         <source>Say yes or no: did %1 come?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sag yes oder no: War %1 da?</translation>
     </message>
     <message>
         <source> came.</source>
-        <translation type="unfinished"></translation>
+        <translation> war da.</translation>
     </message>
     <message>
         <source> did not come.</source>
-        <translation type="unfinished"></translation>
+        <translation> war nicht da.</translation>
     </message>
     <message>
         <source>Give --all or --member, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib --all oder --member an, nicht beides.</translation>
     </message>
     <message>
         <source>Calendar written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender geschrieben: </translation>
     </message>
     <message>
         <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eingeladen %2, zugesagt %3, da %4, zugesagt, aber nicht da %5</translation>
     </message>
     <message>
         <source>No match has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde noch kein Match gespielt.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Status: 0 erledigt; 1 Befehl abgelehnt oder falsche Eingabe (nichts wurde geschrieben); 2 der Kader lässt sich nicht öffnen oder ändern (leer, beschädigt, in Benutzung, schreibgeschützt, neuer) oder die Datenbank hat versagt (nichts wurde geschrieben). Fehler gehen nach stderr.</translation>
     </message>
     <message>
         <source>Print one JSON document instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein JSON-Dokument statt Text ausgeben.</translation>
     </message>
     <message>
         <source>The Tallyhold roster and match finder from a terminal.
 
 Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kader und Match-Finder von Tallyhold im Terminal.
+
+Befehle (tallyhold-cli BEFEHL --help zeigt die Optionen eines Befehls):
+</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 1 Beginn</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 1 Ende</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 2 Beginn</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 2 Ende</translation>
     </message>
     <message>
         <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
-        <translation type="unfinished"></translation>
+        <translation> Zeiten gehen auch als 7:30pm, 7pm, 19:30 oder 1930.</translation>
     </message>
     <message>
         <source>One of the commands above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer der Befehle oben.</translation>
     </message>
     <message>
         <source>COMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>BEFEHL [Optionen]</translation>
     </message>
     <message>
         <source>Give a command; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib einen Befehl an; tallyhold-cli --help listet sie.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Befehl „%1“; tallyhold-cli --help listet sie.</translation>
     </message>
     <message>
         <source> Saturday and Sunday are one day: --weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation> Samstag und Sonntag sind ein Tag: --weekend.</translation>
     </message>
     <message>
         <source> tallyhold-cli %1 --help lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation> tallyhold-cli %1 --help listet seine Optionen.</translation>
     </message>
     <message>
         <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Argumente für %1: %2 (einen Namen mit Leerzeichen in Anführungszeichen setzen).</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: </translation>
     </message>
     <message>
         <source>--roster needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--roster braucht einen Dateinamen.</translation>
     </message>
 </context>
 <context>
@@ -1626,46 +1629,46 @@ nicht gekommen</translation>
     <name>RosterTexts</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished">Mo</translation>
+        <translation>Mo</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished">Di</translation>
+        <translation>Di</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished">Mi</translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished">Do</translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished">Fr</translation>
+        <translation>Fr</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished">Sa</translation>
+        <translation>Sa</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">So</translation>
+        <translation>So</translation>
     </message>
     <message numerus="yes">
         <source>%n member(s) - %1 - %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Mitglied - %1 - %2</numerusform>
+            <numerusform>%n Mitglieder - %1 - %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 - %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 Min.</translation>
     </message>
     <message>
         <source>Time zones not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
@@ -1787,338 +1790,338 @@ nicht gekommen</translation>
     <name>SignupPage</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Montag</translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Dienstag</translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Mittwoch</translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Donnerstag</translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Freitag</translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished">Samstag / Sonntag</translation>
+        <translation>Samstag / Sonntag</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 1 Beginn</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 1 Ende</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 2 Beginn</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 2 Ende</translation>
     </message>
     <message>
         <source>Away dates and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesenheiten und einmalige Änderungen</translation>
     </message>
     <message>
         <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage, an denen du nicht spielen kannst oder zu anderen Zeiten als in deiner Woche, in deiner eigenen Zeitzone. Hinzufügen speichert jeden Eintrag sofort; Speichern oben speichert nur deine Woche.</translation>
     </message>
     <message>
         <source>Added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzugefügt.</translation>
     </message>
     <message>
         <source>Removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt.</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine.</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished">%1 entfernen? {1?}</translation>
+        <translation>%1 entfernen</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Entfernen</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Add a change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung hinzufügen</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished">Erster Tag</translation>
+        <translation>Erster Tag</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished">Letzter Tag</translation>
+        <translation>Letzter Tag</translation>
     </message>
     <message>
         <source>Leave the last date empty for one day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für nur einen Tag den letzten Tag leer lassen.</translation>
     </message>
     <message>
         <source>On those dates</source>
-        <translation type="unfinished"></translation>
+        <translation>An diesen Tagen</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished">Abwesend</translation>
+        <translation>Abwesend</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished">Stattdessen diese Zeiten</translation>
+        <translation>Stattdessen diese Zeiten</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>and from</source>
-        <translation type="unfinished"></translation>
+        <translation>und von</translation>
     </message>
     <message>
         <source>Instead %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen %1</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished">bis</translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>Urlaub, Prüfungen</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Hinzufügen</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stunde</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Std. %2 Min.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vielleicht</translation>
     </message>
     <message>
         <source>Late</source>
-        <translation type="unfinished"></translation>
+        <translation>Komme später</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n said yes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n hat zugesagt</numerusform>
+            <numerusform>%1 von %n haben zugesagt</numerusform>
         </translation>
     </message>
     <message>
         <source>This match was cancelled. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Match wurde abgesagt. Antworten ist nicht mehr möglich.</translation>
     </message>
     <message>
         <source>This match has started. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Match hat begonnen. Antworten ist nicht mehr möglich.</translation>
     </message>
     <message>
         <source>You have not answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast noch nicht geantwortet.</translation>
     </message>
     <message>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Antwort: %1</translation>
     </message>
     <message>
         <source>Answer saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort gespeichert.</translation>
     </message>
     <message>
         <source>Note for the leader (optional; sent with the answer you pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz an den Leader (optional; wird mit der gewählten Antwort gesendet)</translation>
     </message>
     <message>
         <source>Answer for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort für %1</translation>
     </message>
     <message>
         <source>Your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Matches</translation>
     </message>
     <message>
         <source>Times in your time zone (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten in deiner Zeitzone (%1).</translation>
     </message>
     <message>
         <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten in der Zeitzone des Leaders (%1), bis du oben deine wählst.</translation>
     </message>
     <message>
         <source>No matches planned for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für dich sind keine Matches geplant.</translation>
     </message>
     <message>
         <source>In your calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>In deinem Kalender</translation>
     </message>
     <message>
         <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einmal abonnieren, und deine Kalender-App hat deine Matches und ihre Änderungen immer aktuell. Wie der Link dieser Seite gehört die Adresse nur dir.</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Matches abonnieren</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder diese Adresse in deinem Kalender hinzufügen (Google Kalender: Weitere Kalender, Per URL)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Sprache</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Your week - Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Woche - Tallyhold</translation>
     </message>
     <message>
         <source>Your week</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Woche</translation>
     </message>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished">Spielername</translation>
+        <translation>Spielername</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished">Clan / Division</translation>
+        <translation>Clan / Division</translation>
     </message>
     <message>
         <source>A match waits for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Match wartet auf deine Antwort</translation>
     </message>
     <message numerus="yes">
         <source>%n matches wait for your answer</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Match wartet auf deine Antwort</numerusform>
+            <numerusform>%n Matches warten auf deine Antwort</numerusform>
         </translation>
     </message>
     <message>
         <source>Your matches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Matches (%1)</translation>
     </message>
     <message>
         <source>Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert.</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished">Zeitzone</translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib die Zeiten in deiner eigenen Zeitzone ein oder wähle sie aus. Jeder Tag nimmt ein oder zwei Zeiten, zu denen du spielen kannst; lass die zweite leer, wenn du nur eine brauchst.</translation>
     </message>
     <message>
         <source>Saved, in the leader&apos;s time (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert, in der Zeit des Leaders (%1): %2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Speichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Last saved by you: %1 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt von dir gespeichert: %1 GMT</translation>
     </message>
 </context>
 <context>
     <name>SignupServer</name>
     <message>
         <source>Too many tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Versuche</translation>
     </message>
     <message>
         <source>Wait a few minutes, then open your link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Warte ein paar Minuten und öffne dann deinen Link erneut.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <source>Too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu groß</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verstanden</translation>
     </message>
     <message>
         <source>Open the link you were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne den Link, den du bekommen hast.</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert</translation>
     </message>
     <message>
         <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kader ist gerade nicht erreichbar. Es wurde nichts geändert; versuch es später noch einmal.</translation>
     </message>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Link ist nicht mehr gültig</translation>
     </message>
     <message>
         <source>Ask your clan leader for a new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte deinen Clan-Leader um einen neuen Link.</translation>
     </message>
     <message>
         <source>This page is out of date. Open your link again and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite ist veraltet. Öffne deinen Link erneut und speichere noch einmal.</translation>
     </message>
 </context>
 <context>
