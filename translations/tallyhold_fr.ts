@@ -60,857 +60,860 @@
     <name>CliCommands</name>
     <message>
         <source>New player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau pseudo.</translation>
     </message>
     <message>
         <source>Clan / division, by name or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clan / division, par nom ou clé.</translation>
     </message>
     <message>
         <source>The member&apos;s time zone, by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire du membre, par nom.</translation>
     </message>
     <message>
         <source>Active member (a new one is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Membre actif (un nouveau l&apos;est).</translation>
     </message>
     <message>
         <source>Actual first name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom réel.</translation>
     </message>
     <message>
         <source>Last name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de famille.</translation>
     </message>
     <message>
         <source>Default e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail principal.</translation>
     </message>
     <message>
         <source>Secondary e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail secondaire.</translation>
     </message>
     <message>
         <source>Other contact info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre contact.</translation>
     </message>
     <message>
         <source>Member notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes sur le membre.</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Lundi</translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Mardi</translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Mercredi</translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Jeudi</translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Vendredi</translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished">Samedi / Dimanche</translation>
+        <translation>Samedi / Dimanche</translation>
     </message>
     <message>
         <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un ou deux créneaux dans le fuseau du membre, par exemple 19:00-23:00,01:00-02:00 ; off pour vider le jour.</translation>
     </message>
     <message>
         <source>Choose the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les membres d&apos;une division (répétable).</translation>
     </message>
     <message>
         <source>Choose a member by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un membre par nom ou clé (répétable).</translation>
     </message>
     <message>
         <source>Your time zone for this command (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fuseau horaire pour cette commande (par défaut : options).</translation>
     </message>
     <message>
         <source>Apply daylight saving time (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;heure d&apos;été (par défaut : options).</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes (default: a moment).</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du match, de 15 à 1440 minutes (par défaut : un instant).</translation>
     </message>
     <message>
         <source>A member who must be able to play (repeatable; joins the chosen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un membre qui doit pouvoir jouer (répétable ; s&apos;ajoute aux membres choisis).</translation>
     </message>
     <message>
         <source>At least this many must be able to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au moins ce nombre doit pouvoir jouer.</translation>
     </message>
     <message>
         <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>La première date, dans le fuseau du membre : MM/DD/YYYY ou YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>The last date (default: the first alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière date (par défaut : la première seule).</translation>
     </message>
     <message>
         <source>A short note, such as holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une courte note, par exemple vacances.</translation>
     </message>
     <message>
         <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ou deux créneaux dans le fuseau du membre au lieu de ceux de la semaine, par exemple 22:00-01:00 ou 6pm-8pm,10pm-1am ; une fin avant le début passe minuit.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début à votre heure, par exemple &quot;12/12/2026 8:00 PM&quot; ; le déplacer redemande à chaque joueur.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début à votre heure, par exemple &quot;12/12/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée, de 15 à 1440 minutes.</translation>
     </message>
     <message>
         <source>The title (default: Clan match).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre (par défaut : Clan match).</translation>
     </message>
     <message>
         <source>Invite a member, by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter un membre, par nom ou clé (répétable).</translation>
     </message>
     <message>
         <source>A member who must say yes (repeatable; invited too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un membre qui doit dire oui (répétable ; invité aussi).</translation>
     </message>
     <message>
         <source>At least this many must say yes (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Au moins ce nombre doit dire oui (1 par défaut).</translation>
     </message>
     <message>
         <source>Notes for the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes pour les joueurs.</translation>
     </message>
     <message>
         <source>Uninvite a member (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer l&apos;invitation d&apos;un membre (répétable).</translation>
     </message>
     <message>
         <source>Invite the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inviter les membres d&apos;une division (répétable).</translation>
     </message>
     <message>
         <source>Division notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes sur la division.</translation>
     </message>
     <message>
         <source>Hide the members from the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les membres des listes.</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes à ajouter à l&apos;heure locale pour obtenir GMT (300 pour Eastern).</translation>
     </message>
     <message>
         <source>Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Description.</translation>
     </message>
     <message>
         <source>Apply daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;heure d&apos;été.</translation>
     </message>
     <message>
         <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le vrai fuseau horaire, par exemple America/New_York (&quot;none&quot; pour aucun) ; son décalage standard et son heure d&apos;été remplissent --offset et --dst.</translation>
     </message>
     <message>
         <source>List the members as the window does (&quot;Division - Player&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les membres comme la fenêtre (&quot;Division - Joueur&quot;).</translation>
     </message>
     <message>
         <source>Only this division&apos;s members (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les membres de cette division (répétable).</translation>
     </message>
     <message>
         <source>Members of hidden divisions too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres des divisions masquées aussi.</translation>
     </message>
     <message>
         <source>Show a member, times in your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un membre, heures dans votre fuseau horaire.</translation>
     </message>
     <message>
         <source>Add a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un membre.</translation>
     </message>
     <message>
         <source>Change the given fields of a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les champs donnés d&apos;un membre.</translation>
     </message>
     <message>
         <source>Delete a member and its schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer un membre et ses horaires.</translation>
     </message>
     <message>
         <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marquer un membre absent de --from à --to : ces jours-là, aucun résultat ne le compte.</translation>
     </message>
     <message>
         <source>Remove an away range or one-off change by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer une absence ou un changement ponctuel par sa clé.</translation>
     </message>
     <message>
         <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner à un membre d&apos;autres créneaux de --from à --to au lieu de ceux de sa semaine.</translation>
     </message>
     <message>
         <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les absences et changements ponctuels d&apos;un membre à partir d&apos;aujourd&apos;hui, avec leurs clés.</translation>
     </message>
     <message>
         <source>Past ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les passés aussi.</translation>
     </message>
     <message>
         <source>List the clans / divisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les clans / divisions.</translation>
     </message>
     <message>
         <source>Add a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une division.</translation>
     </message>
     <message>
         <source>Change a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier une division.</translation>
     </message>
     <message>
         <source>New name of the division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom de la division.</translation>
     </message>
     <message>
         <source>Delete a division that has no members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer une division sans membres.</translation>
     </message>
     <message>
         <source>List the time zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les fuseaux horaires.</translation>
     </message>
     <message>
         <source>Add a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un fuseau horaire.</translation>
     </message>
     <message>
         <source>Change a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier un fuseau horaire.</translation>
     </message>
     <message>
         <source>New name of the time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau nom du fuseau horaire.</translation>
     </message>
     <message>
         <source>Delete a time zone that no member uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer un fuseau horaire qu&apos;aucun membre n&apos;utilise.</translation>
     </message>
     <message>
         <source>Who of the chosen members (default: everyone listed) can make a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui parmi les membres choisis (par défaut : tous ceux listés) peut jouer un match.</translation>
     </message>
     <message>
         <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date et l&apos;heure du match, par exemple &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoncer un match aux membres choisis (par défaut : tous ceux listés) : l&apos;heure locale de chacun, qui peut jouer, une ligne Discord et un lien e-mail.</translation>
     </message>
     <message>
         <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début du match, par exemple &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du match, de 15 à 1440 minutes.</translation>
     </message>
     <message>
         <source>Also write a calendar invitation to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire aussi une invitation d&apos;agenda dans FILE.</translation>
     </message>
     <message>
         <source>The best match times of the chosen members (default: everyone listed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs créneaux de match des membres choisis (par défaut : tous ceux listés).</translation>
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de la grille : 15, 30 ou 60 minutes (par défaut : options).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Au plus ce nombre de créneaux (par défaut : options).</translation>
     </message>
     <message>
         <source>Count the seven days from this date (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les sept jours à partir de cette date (par défaut : aujourd&apos;hui).</translation>
     </message>
     <message>
         <source>Plan a match for the members chosen and ask each for an answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévoir un match pour les membres choisis et demander une réponse à chacun.</translation>
     </message>
     <message>
         <source>Move, rename, lengthen or change the players of a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer, renommer, allonger un match ou en changer les joueurs.</translation>
     </message>
     <message>
         <source>The upcoming matches with their answers, earliest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les matchs à venir avec leurs réponses, le plus proche en premier.</translation>
     </message>
     <message>
         <source>The matches that are over, latest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les matchs terminés, le plus récent en premier.</translation>
     </message>
     <message>
         <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs d&apos;un match : leurs réponses, leurs notes, et qui ne peut pas le jouer d&apos;après sa semaine.</translation>
     </message>
     <message>
         <source>Answer for a member: yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répondre pour un membre : yes, maybe, late ou no.</translation>
     </message>
     <message>
         <source>The member&apos;s note (at most 500 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>La note du membre (500 caractères au plus).</translation>
     </message>
     <message>
         <source>Cancel a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler un match.</translation>
     </message>
     <message>
         <source>Undo the cancellation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler l&apos;annulation.</translation>
     </message>
     <message>
         <source>Delete a match with its answers and attendance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer un match avec ses réponses et sa présence.</translation>
     </message>
     <message>
         <source>Whether a member came, once the match has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un membre est venu, une fois le match commencé.</translation>
     </message>
     <message>
         <source>A Discord message and an e-mail link for those who have not answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un message Discord et un lien e-mail pour ceux qui n&apos;ont pas répondu.</translation>
     </message>
     <message>
         <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les matchs à venir et ceux des 30 derniers jours dans un fichier d&apos;agenda.</translation>
     </message>
     <message>
         <source>Every match with every player (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque match avec chaque joueur (par défaut).</translation>
     </message>
     <message>
         <source>Only this member&apos;s matches, with their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les matchs de ce membre, avec ses réponses.</translation>
     </message>
     <message>
         <source>The .ics file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier .ics à écrire.</translation>
     </message>
     <message>
         <source>Count the last N matches (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter les N derniers matchs (10 par défaut).</translation>
     </message>
     <message>
         <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter des divisions avec leurs membres, horaires et fuseaux dans un fichier .tlx.</translation>
     </message>
     <message>
         <source>A division to export (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une division à exporter (répétable).</translation>
     </message>
     <message>
         <source>Overwrite FILE when it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écraser FILE s&apos;il existe.</translation>
     </message>
     <message>
         <source>Import a .tlx file: checked whole, then added in one go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un fichier .tlx : vérifié en entier, puis ajouté d&apos;un coup.</translation>
     </message>
     <message>
         <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer le lien d&apos;inscription privé d&apos;un membre pour tallyhold-web ; seule son empreinte est gardée, copiez-le donc maintenant.</translation>
     </message>
     <message>
         <source>Days until the link expires (default 60, at most 3650).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jours avant l&apos;expiration du lien (60 par défaut, 3650 au plus).</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
-        <translation type="unfinished"></translation>
+        <translation>Où les membres joignent tallyhold-web, par exemple https://roster.example.org (gardé pour les liens suivants ; par défaut http://127.0.0.1:8080).</translation>
     </message>
     <message>
         <source>List the sign-up links, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les liens d&apos;inscription, le plus récent en premier.</translation>
     </message>
     <message>
         <source>Only this member&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les liens de ce membre.</translation>
     </message>
     <message>
         <source>Revoke a sign-up link by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoquer un lien d&apos;inscription par sa clé.</translation>
     </message>
     <message>
         <source>Show your preferences, or set the given ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher vos préférences, ou régler celles données.</translation>
     </message>
     <message>
         <source>Your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fuseau horaire.</translation>
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille des meilleurs créneaux : 15, 30 ou 60 minutes.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de meilleurs créneaux.</translation>
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les confirmations de la fenêtre.</translation>
     </message>
     <message>
         <source>Your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom.</translation>
     </message>
     <message>
         <source>Your e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre e-mail.</translation>
     </message>
     <message>
         <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier un effectif entier, clés comprises, entre un fichier et un serveur (dans un sens ou l&apos;autre) vers un nouvel effectif, en une seule transaction.</translation>
     </message>
     <message>
         <source>The roster copied: a file or a server&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effectif copié : un fichier ou l&apos;adresse d&apos;un serveur.</translation>
     </message>
     <message>
         <source>The new roster: a file (created) or an empty server database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouvel effectif : un fichier (créé) ou une base de serveur vide.</translation>
     </message>
     <message>
         <source>A zone name (letter case aside) or its number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de fuseau (sans tenir compte de la casse) ou son numéro.</translation>
     </message>
     <message>
         <source>The link&apos;s key, as links shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé du lien, telle que links l&apos;affiche.</translation>
     </message>
     <message>
         <source>The change&apos;s key, as member changes shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé du changement, telle que member changes l&apos;affiche.</translation>
     </message>
     <message>
         <source>The exchange file (.tlx).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;échange (.tlx).</translation>
     </message>
     <message>
         <source>The name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom.</translation>
     </message>
     <message>
         <source>Give the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez %1.</translation>
     </message>
     <message>
         <source>member&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>le NOM ou la CLÉ du membre</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished">Joueur</translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished">Nom réel</translation>
+        <translation>Nom réel</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">Statut</translation>
+        <translation>Statut</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished">Contact</translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished">Fuseau horaire</translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished">Aucun horaire renseigné</translation>
+        <translation>Aucun horaire renseigné</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences et changements ponctuels, à l&apos;heure du membre :</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté : %1</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis à jour : %1</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé : %1</translation>
     </message>
     <message>
         <source>Give the first date: --from MM/DD/YYYY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la première date : --from MM/DD/YYYY.</translation>
     </message>
     <message>
         <source>Added for %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté pour %1 : %2 (%3)</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a ni absence ni changement.</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes from today on.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a ni absence ni changement à partir d&apos;aujourd&apos;hui.</translation>
     </message>
     <message>
         <source>change&apos;s KEY (member changes NAME shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>la CLÉ du changement (member changes NOM l&apos;affiche)</translation>
     </message>
     <message>
         <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun changement n&apos;a la clé &quot;%1&quot; ; tallyhold-cli member changes NOM --all liste les changements d&apos;un membre avec leurs clés.</translation>
     </message>
     <message>
         <source>Removed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé pour %1 : %2</translation>
     </message>
     <message>
         <source>division&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>le NOM ou la CLÉ de la division</translation>
     </message>
     <message>
         <source>%1  (GMT offset %2%3%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (décalage GMT %2%3%4)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, heure d&apos;été</translation>
     </message>
     <message>
         <source>time zone&apos;s NAME or NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>le NOM ou le NUMÉRO du fuseau horaire</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Nombre maximal doit être un nombre supérieur à zéro</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sur %n membre choisi, aucun ne peut jouer à ce moment-là.</numerusform>
+            <numerusform>Sur %n membres choisis, aucun ne peut jouer à ce moment-là.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) plays at any time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sur %n membre choisi, aucun n&apos;a d&apos;heures de jeu.</numerusform>
+            <numerusform>Sur %n membres choisis, aucun n&apos;a d&apos;heures de jeu.</numerusform>
         </translation>
     </message>
     <message>
         <source>No e-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sans e-mail : </translation>
     </message>
     <message>
         <source>FILE to export to</source>
-        <translation type="unfinished"></translation>
+        <translation>le FICHIER d&apos;export</translation>
     </message>
     <message>
         <source>This Export File Already Exists... (--force overwrites it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier d&apos;export existe déjà… (--force l&apos;écrase)</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished">Export terminé !</translation>
+        <translation>Export terminé !</translation>
     </message>
     <message numerus="yes">
         <source>Divisions: %1, members: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Divisions : %1, membre : %n</numerusform>
+            <numerusform>Divisions : %1, membres : %n</numerusform>
         </translation>
     </message>
     <message>
         <source>FILE to import</source>
-        <translation type="unfinished"></translation>
+        <translation>le FICHIER à importer</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished">Import terminé !</translation>
+        <translation>Import terminé !</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Your Time Zone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Votre fuseau horaire : </translation>
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas des meilleurs créneaux : %1 min</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de meilleurs créneaux : %1</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications: </source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver les confirmations : </translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>EMail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail : %1</translation>
     </message>
     <message>
         <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>la CLÉ du lien (tallyhold-cli links l&apos;affiche)</translation>
     </message>
     <message>
         <source>Revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoqué</translation>
     </message>
     <message>
         <source>copy needs --from and --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>copy a besoin de --from et --to.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n member(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n membre copié vers %1</numerusform>
+            <numerusform>%n membres copiés vers %1</numerusform>
         </translation>
     </message>
     <message>
         <source>There is a roster file %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un fichier d&apos;effectif %1.</translation>
     </message>
     <message>
         <source>Made a new roster in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel effectif créé dans %1</translation>
     </message>
     <message>
         <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match ne s&apos;intitule &quot;%1&quot; ; matches --past les liste tous.</translation>
     </message>
     <message>
         <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 matchs s&apos;intitulent &quot;%2&quot; ; indiquez une de leurs clés :</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévu</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifié</translation>
     </message>
     <message>
         <source>No past matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match passé.</translation>
     </message>
     <message>
         <source>No upcoming matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match à venir.</translation>
     </message>
     <message>
         <source>Notes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes : %1</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>indispensable</translation>
     </message>
     <message>
         <source>cannot play then</source>
-        <translation type="unfinished"></translation>
+        <translation>ne peut pas jouer à ce moment-là</translation>
     </message>
     <message>
         <source>came</source>
-        <translation type="unfinished"></translation>
+        <translation>venu</translation>
     </message>
     <message>
         <source>did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>pas venu</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">pas de réponse</translation>
+        <translation>pas de réponse</translation>
     </message>
     <message>
         <source>The answer is yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse est yes, maybe, late ou no.</translation>
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a dit %2.</translation>
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétabli</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message>
         <source>yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>yes ou no</translation>
     </message>
     <message>
         <source>Say yes or no: did %1 come?</source>
-        <translation type="unfinished"></translation>
+        <translation>Répondez yes ou no : %1 est-il venu ?</translation>
     </message>
     <message>
         <source> came.</source>
-        <translation type="unfinished"></translation>
+        <translation> est venu.</translation>
     </message>
     <message>
         <source> did not come.</source>
-        <translation type="unfinished"></translation>
+        <translation> n&apos;est pas venu.</translation>
     </message>
     <message>
         <source>Give --all or --member, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez --all ou --member, pas les deux.</translation>
     </message>
     <message>
         <source>Calendar written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda écrit : </translation>
     </message>
     <message>
         <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : invité %2, a dit oui %3, venu %4, a dit oui mais pas venu %5</translation>
     </message>
     <message>
         <source>No match has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match n&apos;a encore été joué.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie : 0 fait ; 1 commande refusée ou mauvaise saisie (rien n&apos;a été écrit) ; 2 l&apos;effectif ne peut pas être ouvert ou modifié (vide, endommagé, déjà utilisé, en lecture seule, plus récent) ou la base de données a échoué (rien n&apos;a été écrit). Les erreurs vont sur stderr.</translation>
     </message>
     <message>
         <source>Print one JSON document instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un seul document JSON au lieu du texte.</translation>
     </message>
     <message>
         <source>The Tallyhold roster and match finder from a terminal.
 
 Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effectif et le chercheur de matchs Tallyhold dans un terminal.
+
+Commandes (tallyhold-cli COMMANDE --help affiche les options d&apos;une commande) :
+</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 1 début</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 1 fin</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 2 début</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 2 fin</translation>
     </message>
     <message>
         <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les heures peuvent aussi s&apos;écrire 7:30pm, 7pm, 19:30 ou 1930.</translation>
     </message>
     <message>
         <source>One of the commands above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une des commandes ci-dessus.</translation>
     </message>
     <message>
         <source>COMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>COMMANDE [options]</translation>
     </message>
     <message>
         <source>Give a command; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez une commande ; tallyhold-cli --help les liste.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue &quot;%1&quot; ; tallyhold-cli --help les liste.</translation>
     </message>
     <message>
         <source> Saturday and Sunday are one day: --weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation> Samedi et dimanche comptent pour un jour : --weekend.</translation>
     </message>
     <message>
         <source> tallyhold-cli %1 --help lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation> tallyhold-cli %1 --help liste ses options.</translation>
     </message>
     <message>
         <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop d&apos;arguments pour %1 : %2 (mettez un nom avec des espaces entre guillemets).</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement : </translation>
     </message>
     <message>
         <source>--roster needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--roster a besoin d&apos;un nom de fichier.</translation>
     </message>
 </context>
 <context>
@@ -1626,46 +1629,46 @@ n&apos;est pas venu</translation>
     <name>RosterTexts</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished">Lun</translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished">Mar</translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished">Mer</translation>
+        <translation>Mer</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished">Jeu</translation>
+        <translation>Jeu</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished">Ven</translation>
+        <translation>Ven</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished">Sam</translation>
+        <translation>Sam</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished">Dim</translation>
+        <translation>Dim</translation>
     </message>
     <message numerus="yes">
         <source>%n member(s) - %1 - %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n membre - %1 - %2</numerusform>
+            <numerusform>%n membres - %1 - %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 - %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 min</translation>
     </message>
     <message>
         <source>Time zones not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseaux horaires introuvables : %1</translation>
     </message>
 </context>
 <context>
@@ -1787,338 +1790,338 @@ n&apos;est pas venu</translation>
     <name>SignupPage</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished">Lundi</translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished">Mardi</translation>
+        <translation>Mardi</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished">Mercredi</translation>
+        <translation>Mercredi</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished">Jeudi</translation>
+        <translation>Jeudi</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished">Vendredi</translation>
+        <translation>Vendredi</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished">Samedi / Dimanche</translation>
+        <translation>Samedi / Dimanche</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 1 début</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 1 fin</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 2 début</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>créneau 2 fin</translation>
     </message>
     <message>
         <source>Away dates and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Absences et changements ponctuels</translation>
     </message>
     <message>
         <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates où tu ne peux pas jouer, ou où tu joues à d&apos;autres heures que ta semaine, dans ton propre fuseau horaire. Ajouter enregistre chacune tout de suite ; Enregistrer plus haut n&apos;enregistre que ta semaine.</translation>
     </message>
     <message>
         <source>Added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté.</translation>
     </message>
     <message>
         <source>Removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimé.</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun.</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished">Retirer %1 ? {1?}</translation>
+        <translation>Supprimer %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished">Retirer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Add a change</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un changement</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished">Première date</translation>
+        <translation>Première date</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished">Dernière date</translation>
+        <translation>Dernière date</translation>
     </message>
     <message>
         <source>Leave the last date empty for one day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laisse la dernière date vide pour un seul jour.</translation>
     </message>
     <message>
         <source>On those dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces jours-là</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished">Absent</translation>
+        <translation>Absent</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished">Ces horaires à la place</translation>
+        <translation>Ces heures à la place</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>and from</source>
-        <translation type="unfinished"></translation>
+        <translation>et de</translation>
     </message>
     <message>
         <source>Instead %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À la place, %1</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished">à</translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>vacances, examens</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Ajouter</translation>
+        <translation>Ajouter</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 heure</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Peut-être</translation>
     </message>
     <message>
         <source>Late</source>
-        <translation type="unfinished"></translation>
+        <translation>En retard</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n said yes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Oui : %1 sur %n</numerusform>
+            <numerusform>Oui : %1 sur %n</numerusform>
         </translation>
     </message>
     <message>
         <source>This match was cancelled. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce match a été annulé. On ne peut plus y répondre.</translation>
     </message>
     <message>
         <source>This match has started. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce match a commencé. On ne peut plus y répondre.</translation>
     </message>
     <message>
         <source>You have not answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu n&apos;as pas encore répondu.</translation>
     </message>
     <message>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse : %1</translation>
     </message>
     <message>
         <source>Answer saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse enregistrée.</translation>
     </message>
     <message>
         <source>Note for the leader (optional; sent with the answer you pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Note pour le chef (facultatif ; envoyée avec la réponse que tu choisis)</translation>
     </message>
     <message>
         <source>Answer for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse pour %1</translation>
     </message>
     <message>
         <source>Your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes matchs</translation>
     </message>
     <message>
         <source>Times in your time zone (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures dans ton fuseau horaire (%1).</translation>
     </message>
     <message>
         <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures dans le fuseau horaire du chef (%1) tant que tu n&apos;as pas choisi le tien plus haut.</translation>
     </message>
     <message>
         <source>No matches planned for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun match prévu pour toi.</translation>
     </message>
     <message>
         <source>In your calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans ton agenda</translation>
     </message>
     <message>
         <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonne-toi une fois et ton appli d&apos;agenda garde tes matchs et leurs changements. Comme le lien de cette page, l&apos;adresse n&apos;est qu&apos;à toi.</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Abonne-toi à tes matchs</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou ajoute cette adresse à ton agenda (Google Agenda : Autres agendas, À partir de l&apos;URL)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished">Langue</translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Your week - Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta semaine - Tallyhold</translation>
     </message>
     <message>
         <source>Your week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta semaine</translation>
     </message>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished">Pseudo</translation>
+        <translation>Pseudo</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished">Clan / Division</translation>
+        <translation>Clan / Division</translation>
     </message>
     <message>
         <source>A match waits for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Un match attend ta réponse</translation>
     </message>
     <message numerus="yes">
         <source>%n matches wait for your answer</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n match attend ta réponse</numerusform>
+            <numerusform>%n matchs attendent ta réponse</numerusform>
         </translation>
     </message>
     <message>
         <source>Your matches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes matchs (%1)</translation>
     </message>
     <message>
         <source>Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré.</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished">Fuseau horaire</translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisis ou choisis les heures dans ton propre fuseau horaire. Chaque jour prend un ou deux créneaux où tu peux jouer ; laisse le second vide si un seul te suffit.</translation>
     </message>
     <message>
         <source>Saved, in the leader&apos;s time (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré, à l&apos;heure du chef (%1) : %2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished">Enregistrer</translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Last saved by you: %1 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier enregistrement par toi : %1 GMT</translation>
     </message>
 </context>
 <context>
     <name>SignupServer</name>
     <message>
         <source>Too many tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop d&apos;essais</translation>
     </message>
     <message>
         <source>Wait a few minutes, then open your link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attends quelques minutes, puis rouvre ton lien.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
     <message>
         <source>Too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop volumineux</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompris</translation>
     </message>
     <message>
         <source>Open the link you were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le lien qu&apos;on t&apos;a donné.</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré</translation>
     </message>
     <message>
         <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effectif est injoignable pour le moment. Rien n&apos;a été modifié ; réessaie plus tard.</translation>
     </message>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien n&apos;est plus valide</translation>
     </message>
     <message>
         <source>Ask your clan leader for a new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande un nouveau lien au chef de ton clan.</translation>
     </message>
     <message>
         <source>This page is out of date. Open your link again and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette page n&apos;est plus à jour. Rouvre ton lien et enregistre à nouveau.</translation>
     </message>
 </context>
 <context>
