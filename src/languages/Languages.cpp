@@ -3,10 +3,8 @@
 #include "i18n/Translations.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
-#include <QTranslator>
 
 namespace {
 

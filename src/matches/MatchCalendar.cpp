@@ -1,23 +1,16 @@
 #include "MatchCalendar.h"
 
+#include "scheduling/CalendarWriter.h"
 #include "scheduling/MatchAnnouncement.h"
 #include "store/RosterError.h"
 
 #include <QUuid>
-#include <cstdlib>
-#include <libical/ical.h>
-#include <memory>
 
 namespace {
 
-struct ComponentFree
-{
-    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
-};
-
 icaltimetype utc(const DateTime& moment)
 {
-    return icaltime_from_timet_with_zone(time_t(moment.toUnixSeconds()), 0, icaltimezone_get_utc_timezone());
+    return CalendarWriter::utc(moment.toUnixSeconds());
 }
 
 icalparameter_partstat partstat(MatchAnswer answer)
@@ -40,18 +33,15 @@ icalparameter_partstat partstat(MatchAnswer answer)
 QByteArray address(const MatchPlayer& player)
 {
     if (IsEmailAddress(player.email))
-        return QByteArrayLiteral("mailto:") + player.email.toUtf8();
+        return CalendarWriter::mailto(player.email);
     return QByteArrayLiteral("urn:uuid:")
         + QUuid::fromRfc4122(player.member).toByteArray(QUuid::WithoutBraces);
 }
 
 icalproperty* attendee(const MatchPlayer& player)
 {
-    icalproperty* property = icalproperty_new_attendee(address(player).constData());
-    if (!player.name.isEmpty())
-        icalproperty_add_parameter(
-            property,
-            icalparameter_new_cn(player.name.simplified().remove(QLatin1Char('"')).toUtf8().constData()));
+    icalproperty* property
+        = CalendarWriter::person(icalproperty_new_attendee(address(player).constData()), player.name);
     icalproperty_add_parameter(
         property,
         icalparameter_new_role(player.required ? ICAL_ROLE_REQPARTICIPANT : ICAL_ROLE_OPTPARTICIPANT));
@@ -76,16 +66,12 @@ icalcomponent* event(const Match& match, const RecordKey& member, const QString&
         icalcomponent_add_property(event, icalproperty_new_description(match.notes.toUtf8().constData()));
     icalcomponent_add_property(
         event, icalproperty_new_status(match.cancelled ? ICAL_STATUS_CANCELLED : ICAL_STATUS_CONFIRMED));
-    if (IsEmailAddress(organiserEmail)) {
-        icalproperty* organiser = icalproperty_new_organizer(
-            (QByteArrayLiteral("mailto:") + organiserEmail.toUtf8()).constData());
-        if (!organiserName.trimmed().isEmpty())
-            icalproperty_add_parameter(
-                organiser,
-                icalparameter_new_cn(
-                    organiserName.simplified().remove(QLatin1Char('"')).toUtf8().constData()));
-        icalcomponent_add_property(event, organiser);
-    }
+    if (IsEmailAddress(organiserEmail))
+        icalcomponent_add_property(
+            event,
+            CalendarWriter::person(
+                icalproperty_new_organizer(CalendarWriter::mailto(organiserEmail).constData()),
+                organiserName));
     for (const MatchPlayer& player : match.players) {
         if (member.isEmpty() || player.member == member)
             icalcomponent_add_property(event, attendee(player));
@@ -98,24 +84,8 @@ icalcomponent* event(const Match& match, const RecordKey& member, const QString&
 QByteArray MatchCalendar(const QList<Match>& matches, const RecordKey& member, const QString& organiserName,
                          const QString& organiserEmail)
 {
-    std::unique_ptr<icalcomponent, ComponentFree> calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Quillmoor//Tallyhold//EN"));
+    CalendarWriter calendar;
     for (const Match& match : matches)
-        icalcomponent_add_component(calendar.get(), event(match, member, organiserName, organiserEmail));
-
-    // The check adds an X-LIC-ERROR property for each fault it finds.
-    icalrestriction_check(calendar.get());
-    if (icalcomponent_count_errors(calendar.get()) > 0) {
-        icalproperty* error = nullptr;
-        for (icalcomponent* event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
-             event && !error; event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT))
-            error = icalcomponent_get_first_property(event, ICAL_XLICERROR_PROPERTY);
-        throw RosterError(ErrorKind::Programming, QStringLiteral("The match calendar is not valid."),
-                          error ? QString::fromUtf8(icalproperty_get_xlicerror(error)) : QString());
-    }
-    char* text = icalcomponent_as_ical_string_r(calendar.get());
-    const QByteArray ics(text);
-    std::free(text);
-    return ics;
+        calendar.add(event(match, member, organiserName, organiserEmail));
+    return calendar.text(QStringLiteral("The match calendar is not valid."));
 }

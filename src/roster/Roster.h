@@ -213,6 +213,9 @@ public:
     // no longer valid.
     void answerSignupMatch(const Invitation& link, const RecordKey& match, MatchAnswer answer,
                            const QString& note);
+    // The same for a token; refused as no longer valid when it is not an active link's.
+    void answerSignupMatch(const QString& token, const RecordKey& match, MatchAnswer answer,
+                           const QString& note = {});
     // Whether a link command was refused because the link is no longer valid, or was used on
     // what is not its member's.
     static bool isLinkInvalid(const RosterError& error);
@@ -242,9 +245,7 @@ public:
     // An answer by the leader for a player; refused once the match is cancelled or has started.
     void answerMatch(const RecordKey& match, const RecordKey& member, MatchAnswer answer,
                      const QString& note = {});
-    // The same by the member through their sign-up link; RowVanished when the link is not valid.
-    void answerMatchByLink(const QString& token, const RecordKey& match, MatchAnswer answer,
-                           const QString& note = {});
+    // The same by the member through their sign-up link: answerSignupMatch.
     // Refused before the match starts.
     void markAttended(const RecordKey& match, const RecordKey& member, bool attended);
     // For those who have not answered, on the viewpoint's clock.

@@ -200,6 +200,17 @@ void Roster::answerSignupMatch(const Invitation& link, const RecordKey& match, M
     emit matchesChanged();
 }
 
+void Roster::answerSignupMatch(const QString& token, const RecordKey& match, MatchAnswer answer,
+                               const QString& note)
+{
+    Transaction transaction(m_db);
+    const std::optional<Invitation> link = invitation(token);
+    if (!link)
+        throw linkInvalid();
+    answerSignupMatch(*link, match, answer, note);
+    transaction.commit();
+}
+
 QDateTime Roster::selfUpdated(const RecordKey& member) const
 {
     return InvitationStore(m_db).lastSaved(member);

@@ -342,21 +342,6 @@ void Roster::answerMatch(const RecordKey& key, const RecordKey& member, MatchAns
     emit matchesChanged();
 }
 
-void Roster::answerMatchByLink(const QString& token, const RecordKey& key, MatchAnswer answer,
-                               const QString& note)
-{
-    m_db.checkWritable();
-    announceIfGone(*this, &Roster::matchesChanged, [&] {
-        Transaction transaction(m_db);
-        const std::optional<Invitation> link = invitation(token);
-        if (!link)
-            throw RosterError(ErrorKind::RowVanished, QStringLiteral("This link is no longer valid"));
-        writeAnswer(key, link->member, answer, note);
-        transaction.commit();
-    });
-    emit matchesChanged();
-}
-
 void Roster::markAttended(const RecordKey& key, const RecordKey& member, bool attended)
 {
     m_db.checkWritable();

@@ -135,7 +135,7 @@ private slots:
         // Answers through the members' links, as their pages give them; the tab follows.
         const QString answers = "yyymn-";
         for (int i = 0; i < 5; ++i)
-            w.session().answerMatchByLink(w.session().makeInvitation(w.players[i]).token, match,
+            w.session().answerSignupMatch(w.session().makeInvitation(w.players[i]).token, match,
                                           MatchAnswer(QString("-ymln").indexOf(answers[i])),
                                           "note " + w.names[i]);
         QTRY_COMPARE(m.lstMatches->topLevelItem(0)->text(1),

@@ -232,7 +232,7 @@ void tst_Matches::refusals()
          "SaveRefused: \"Cup final\" was cancelled; it cannot be answered."},
         {[&] { roster.answerMatch(squad.match, ann, MatchAnswer::Yes, QString(501, 'x')); },
          "SaveRefused: The note may hold at most 500 characters."},
-        {[&] { roster.answerMatchByLink("no such token", squad.match, MatchAnswer::Yes); },
+        {[&] { roster.answerSignupMatch("no such token", squad.match, MatchAnswer::Yes); },
          "RowVanished: This link is no longer valid"},
         {[&] { roster.answerMatch(QByteArray(16, 'x'), ann, MatchAnswer::Yes); },
          "RowVanished: That match was deleted in the meantime."},
@@ -252,7 +252,7 @@ void tst_Matches::refusals()
 
     // Through the member's own link: theirs alone.
     const NewInvitation link = roster.makeInvitation(ann);
-    roster.answerMatchByLink(link.token, squad.match, MatchAnswer::Late, "traffic");
+    roster.answerSignupMatch(link.token, squad.match, MatchAnswer::Late, "traffic");
     QCOMPARE(squad.answers(squad.match).section(' ', 0, 1), "late:traffic none:");
 }
 
