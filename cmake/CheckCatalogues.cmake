@@ -8,7 +8,7 @@ set(failed)
 foreach(language ${COMPLETE})
     set(ts ${WORK}/tallyhold_${language}.ts)
     file(COPY_FILE ${CATALOGUES}/tallyhold_${language}.ts ${ts})
-    execute_process(COMMAND ${LUPDATE} -locations none ${SOURCES} -ts ${ts}
+    execute_process(COMMAND ${LUPDATE} -locations none -tr-function-alias QT_TRANSLATE_NOOP+=CoreText ${SOURCES} -ts ${ts}
                     OUTPUT_VARIABLE updated ERROR_VARIABLE updated RESULT_VARIABLE status)
     execute_process(COMMAND ${LRELEASE} ${ts} -qm ${WORK}/tallyhold_${language}.qm
                     OUTPUT_VARIABLE released ERROR_VARIABLE released RESULT_VARIABLE status2)

@@ -43,8 +43,9 @@ void DivisionStore::update(const RecordKey& key, const Fields& fields) const
     Transaction transaction(m_db);
     if (m_db.update(QStringLiteral("Divisions"), QStringLiteral("DIV_PK"), key, columns(fields)) != 1)
         throw RosterError(ErrorKind::RowVanished,
-                          QStringLiteral("This division is no longer in the roster, so nothing was saved. "
-                                         "Save again to add it as a new division."));
+                          CoreText("DivisionStore",
+                                   "This division is no longer in the roster, so nothing was saved. "
+                                   "Save again to add it as a new division."));
     transaction.commit();
 }
 
@@ -65,13 +66,14 @@ void DivisionStore::checkEmpty(const RecordKey& key) const
     const QStringList members = memberNames(key);
     if (members.isEmpty())
         return;
-    QString text = QStringLiteral("The following Members are in this Division: \n");
+    QString names;
     for (const QString& name : members)
-        text += name + QLatin1Char('\n');
+        names += name + QLatin1Char('\n');
     throw RosterError(ErrorKind::DeletionRefused,
-                      text
-                          + QStringLiteral("You will need to remove/update these members before this "
-                                           "Division can be deleted!"));
+                      CoreText("DivisionStore",
+                               "The following Members are in this Division: \n%1You will need to "
+                               "remove/update these members before this Division can be deleted!")
+                          .arg(names));
 }
 
 void DivisionStore::remove(const RecordKey& key) const

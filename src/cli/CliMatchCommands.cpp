@@ -38,7 +38,7 @@ QJsonObject matchJson(const MatchSummary& summary)
             {QStringLiteral("answers"), counts(summary)},
             {QStringLiteral("minimumMet"), summary.minimumMet},
             {QStringLiteral("requiredIn"), summary.requiredIn},
-            {QStringLiteral("line"), summary.line}};
+            {QStringLiteral("line"), summary.words.english()}};
 }
 
 QString summaryText(const MatchSummary& summary)
@@ -249,8 +249,8 @@ CliOutput CliCommands::matchReminder()
     }
     out.json = {{QStringLiteral("key"), KeyToHex(key)},
                 {QStringLiteral("notAnswered"), QJsonArray::fromStringList(reminder.names)},
-                {QStringLiteral("discord"), reminder.discord},
-                {QStringLiteral("mailto"), reminder.mailto},
+                {QStringLiteral("discord"), reminder.english.discord},
+                {QStringLiteral("mailto"), reminder.english.mailto},
                 {QStringLiteral("noEmail"), QJsonArray::fromStringList(reminder.withoutEmail)}};
     return out;
 }

@@ -1,4 +1,5 @@
 #include "ExchangeReader.h"
+#include "i18n/CoreText.h"
 
 #include "ExchangeFile.h"
 #include "ImportFormatError.h"
@@ -28,7 +29,7 @@ public:
     {
     }
 
-    [[noreturn]] void fault(const QString& problem) const { throw ImportFormatError(m_line, problem); }
+    [[noreturn]] void fault(const CoreText& problem) const { throw ImportFormatError(m_line, problem); }
 
     int line() const { return m_line; }
     const QString& text(int n) const { return m_fields[n - 1]; }
@@ -37,7 +38,7 @@ public:
     {
         const auto key = optionalKey(n, what);
         if (!key)
-            fault(QStringLiteral("field %1 (%2) is empty.").arg(n).arg(QLatin1String(what)));
+            fault(CoreText("ExchangeReader", "field %1 (%2) is empty.").arg(n).arg(QLatin1String(what)));
         return *key;
     }
 
@@ -50,7 +51,8 @@ public:
         if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
             digits = digits.mid(2);
         if (!IsKeyText(digits))
-            fault(QStringLiteral("field %1 (%2) is not a record key of 32 hexadecimal digits: \"%3\".")
+            fault(CoreText("ExchangeReader",
+                           "field %1 (%2) is not a record key of 32 hexadecimal digits: \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
         return HexToKey(digits);
@@ -60,7 +62,7 @@ public:
     {
         const auto value = optionalNumber(n, what, min, max);
         if (!value)
-            fault(QStringLiteral("field %1 (%2) is empty.").arg(n).arg(QLatin1String(what)));
+            fault(CoreText("ExchangeReader", "field %1 (%2) is empty.").arg(n).arg(QLatin1String(what)));
         return *value;
     }
 
@@ -71,7 +73,7 @@ public:
         bool ok = false;
         const int value = text(n).toInt(&ok);
         if (!ok || value < min || value > max)
-            fault(QStringLiteral("field %1 (%2) is not a whole number from %3 to %4: \"%5\".")
+            fault(CoreText("ExchangeReader", "field %1 (%2) is not a whole number from %3 to %4: \"%5\".")
                       .arg(n)
                       .arg(QLatin1String(what))
                       .arg(min)
@@ -89,7 +91,7 @@ public:
         bool ok = false;
         const int value = text(n).toInt(&ok);
         if (!ok || value < -1 || value > 1)
-            fault(QStringLiteral("field %1 (%2) is not a flag (1 or 0): \"%3\".")
+            fault(CoreText("ExchangeReader", "field %1 (%2) is not a flag (1 or 0): \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
         return value == 0 ? 0 : 1;
@@ -100,7 +102,7 @@ public:
     {
         const QDate date = QDate::fromString(text(n), Qt::ISODate);
         if (!date.isValid() || date.year() < 1900 || date.year() > 9999)
-            fault(QStringLiteral("field %1 (%2) is not a date YYYY-MM-DD: \"%3\".")
+            fault(CoreText("ExchangeReader", "field %1 (%2) is not a date YYYY-MM-DD: \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
         return date;
@@ -113,7 +115,7 @@ public:
             return std::nullopt;
         const std::optional<int> minute = MemberChange::fromClockText(text(n));
         if (!minute)
-            fault(QStringLiteral("field %1 (%2) is not a time HH:MM: \"%3\".")
+            fault(CoreText("ExchangeReader", "field %1 (%2) is not a time HH:MM: \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
         return minute;
@@ -130,7 +132,7 @@ public:
             // midnight; a zone's offset (16-bit minutes) moves it up to 23 days.
             const auto value = DateTime::parse(text(n));
             if (!value || value->day() < -23 || value->day() > 24)
-                fault(QStringLiteral("field %1 (%2) is not a time of day: \"%3\".")
+                fault(CoreText("ExchangeReader", "field %1 (%2) is not a time of day: \"%3\".")
                           .arg(n)
                           .arg(QLatin1String(what), text(n)));
             known = m_times.insert(text(n), value->toStorageText());
@@ -197,7 +199,7 @@ public:
 
 private:
     template<class Key>
-    void checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const QString& what);
+    void checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const CoreText& what);
     void readChange(const Fields& f);
 
     int m_records = 0;
@@ -216,11 +218,11 @@ private:
 };
 
 template<class Key>
-void Parser::checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const QString& what)
+void Parser::checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const CoreText& what)
 {
     const int earlier = seen.value(key);
     if (earlier)
-        fields.fault(QStringLiteral("the %1 is also used on line %2.").arg(what).arg(earlier));
+        fields.fault(CoreText("ExchangeReader", "the %1 is also used on line %2.").arg(what).arg(earlier));
     seen.insert(key, fields.line());
 }
 
@@ -238,9 +240,10 @@ void Parser::line(int number, QByteArrayView bytes)
             return;
         }
         if (bytes[0] != '#')
-            throw ImportFormatError(number,
-                                    QStringLiteral("the line is neither a record (1 to %1) nor a \"#\" line.")
-                                        .arg(QLatin1Char(lastTag)));
+            throw ImportFormatError(
+                number,
+                CoreText("ExchangeReader", "the line is neither a record (1 to %1) nor a \"#\" line.")
+                    .arg(QString(QLatin1Char(lastTag))));
         if (content.version >= 3 && !m_endCount) {
             m_endCount = endCount(bytes);
             m_endLine = m_endCount ? number : 0;
@@ -248,13 +251,14 @@ void Parser::line(int number, QByteArrayView bytes)
         return;
     }
     if (m_endCount)
-        throw ImportFormatError(number, QStringLiteral("a record follows the end line %1.").arg(m_endLine));
+        throw ImportFormatError(
+            number, CoreText("ExchangeReader", "a record follows the end line %1.").arg(m_endLine));
     ++m_records;
     const int tag = bytes[0] - '0';
     const RecordKind& kind = Kinds[tag];
     if (bytes.size() < 2 || bytes[1] != '|')
-        throw ImportFormatError(number,
-                                QStringLiteral("the record tag %1 is not followed by \"|\".").arg(tag));
+        throw ImportFormatError(
+            number, CoreText("ExchangeReader", "the record tag %1 is not followed by \"|\".").arg(tag));
     // No field within bounds takes more than three bytes a character: refuse before decoding.
     const QByteArrayView record = bytes.sliced(2);
     for (qsizetype start = 0, field = 1; start <= record.size(); ++field) {
@@ -263,7 +267,8 @@ void Parser::line(int number, QByteArrayView bytes)
             end = record.size();
         if (end - start > 3 * ExchangeFile::MaxFieldLength)
             throw ImportFormatError(
-                number, QStringLiteral("field %1 is longer than 1,000,000 characters.").arg(field));
+                number,
+                CoreText("ExchangeReader", "field %1 is longer than 1,000,000 characters.").arg(field));
         start = end + 1;
     }
 
@@ -272,7 +277,7 @@ void Parser::line(int number, QByteArrayView bytes)
         QStringDecoder decoder(QStringDecoder::Utf8);
         text = decoder(bytes.sliced(2));
         if (decoder.hasError())
-            throw ImportFormatError(number, QStringLiteral("the line is not UTF-8 text."));
+            throw ImportFormatError(number, CoreText("ExchangeReader", "the line is not UTF-8 text."));
     } else {
         text = ExchangeFile::fromWindows1252(bytes.sliced(2));
     }
@@ -280,7 +285,7 @@ void Parser::line(int number, QByteArrayView bytes)
     text = QString();
     if (list.size() != kind.fieldCount)
         throw ImportFormatError(number,
-                                QStringLiteral("the %1 record has %2 fields; it needs %3.")
+                                CoreText("ExchangeReader", "the %1 record has %2 fields; it needs %3.")
                                     .arg(QLatin1String(kind.name))
                                     .arg(list.size())
                                     .arg(kind.fieldCount));
@@ -289,14 +294,16 @@ void Parser::line(int number, QByteArrayView bytes)
             auto plain = ExchangeFile::unescape(list[i]);
             if (!plain)
                 throw ImportFormatError(number,
-                                        QStringLiteral("field %1 holds a \"\\\" that is not one of "
-                                                       "\\\\, \\p, \\r or \\n.")
+                                        CoreText("ExchangeReader",
+                                                 "field %1 holds a \"\\\" that is not one of "
+                                                 "\\\\, \\p, \\r or \\n.")
                                             .arg(i + 1));
             list[i] = *plain;
         }
         if (list[i].size() > ExchangeFile::MaxFieldLength)
             throw ImportFormatError(
-                number, QStringLiteral("field %1 is longer than 1,000,000 characters.").arg(i + 1));
+                number,
+                CoreText("ExchangeReader", "field %1 is longer than 1,000,000 characters.").arg(i + 1));
     }
     const Fields f(number, std::move(list), m_times);
 
@@ -304,7 +311,8 @@ void Parser::line(int number, QByteArrayView bytes)
     case 1: {
         ExchangeContent::Division d {number, f.key(1, "division key"), f.text(2), f.text(3),
                                      f.flag(4, "hide flag")};
-        checkUnique(m_divisionLines, d.key, f, QStringLiteral("division key 0x") + KeyToHex(d.key));
+        checkUnique(m_divisionLines, d.key, f,
+                    CoreText("ExchangeReader", "division key 0x%1").arg(KeyToHex(d.key)));
         content.divisions.append(std::move(d));
         break;
     }
@@ -322,7 +330,8 @@ void Parser::line(int number, QByteArrayView bytes)
         m.emailSecondary = f.text(9);
         m.otherContact = f.text(10);
         m.notes = f.text(11);
-        checkUnique(m_memberLines, m.key, f, QStringLiteral("member key 0x") + KeyToHex(m.key));
+        checkUnique(m_memberLines, m.key, f,
+                    CoreText("ExchangeReader", "member key 0x%1").arg(KeyToHex(m.key)));
         content.members.append(std::move(m));
         break;
     }
@@ -337,17 +346,17 @@ void Parser::line(int number, QByteArrayView bytes)
             s.times[day] = f.optionalKey(2 * day + 3, keyName.constData());
             // A playing day without its times would fail every reader of the schedule.
             if (s.flags[day].toInt() != 0 && !s.times[day])
-                f.fault(QStringLiteral("field %1 (%2) is empty, but %3 is set.")
+                f.fault(CoreText("ExchangeReader", "field %1 (%2) is empty, but %3 is set.")
                             .arg(2 * day + 3)
                             .arg(QLatin1String(keyName), QLatin1String(DayNames[day])));
             // Shared times would go with whichever member is deleted first.
             if (s.times[day])
                 checkUnique(m_scheduledTimes, *s.times[day], f,
-                            QStringLiteral("times 0x%1 of %2")
+                            CoreText("ExchangeReader", "times 0x%1 of %2")
                                 .arg(KeyToHex(*s.times[day]), QLatin1String(DayNames[day])));
         }
         checkUnique(m_scheduleLines, s.member, f,
-                    QStringLiteral("schedule's member key 0x") + KeyToHex(s.member));
+                    CoreText("ExchangeReader", "schedule's member key 0x%1").arg(KeyToHex(s.member)));
         content.schedules.append(std::move(s));
         break;
     }
@@ -359,7 +368,8 @@ void Parser::line(int number, QByteArrayView bytes)
         // The second slot exists only when it has a start.
         if (t.slotTexts[2].isNull())
             t.slotTexts[3] = QVariant();
-        checkUnique(m_timesLines, t.key, f, QStringLiteral("times key 0x") + KeyToHex(t.key));
+        checkUnique(m_timesLines, t.key, f,
+                    CoreText("ExchangeReader", "times key 0x%1").arg(KeyToHex(t.key)));
         content.times.append(std::move(t));
         break;
     }
@@ -377,7 +387,7 @@ void Parser::line(int number, QByteArrayView bytes)
             content.zones.append(std::move(z));
         } else if (earlier->name != z.name || earlier->description != z.description
                    || earlier->offset != z.offset || earlier->daylight != z.daylight) {
-            f.fault(QStringLiteral("the zone key %1 is also used on line %2 for another zone.")
+            f.fault(CoreText("ExchangeReader", "the zone key %1 is also used on line %2 for another zone.")
                         .arg(z.key)
                         .arg(earlier->line));
         }
@@ -387,11 +397,11 @@ void Parser::line(int number, QByteArrayView bytes)
         const int key = f.number(1, "zone key", 1, 32767);
         const auto zone = m_zones.find(key);
         if (zone == m_zones.end())
-            f.fault(QStringLiteral("no zone record before it has the zone key %1.").arg(key));
+            f.fault(CoreText("ExchangeReader", "no zone record before it has the zone key %1.").arg(key));
         if (f.text(2).trimmed().isEmpty())
-            f.fault(QStringLiteral("field 2 (real time zone) is empty."));
+            f.fault(CoreText("ExchangeReader", "field 2 (real time zone) is empty."));
         if (!zone->iana.isEmpty() && zone->iana != f.text(2).trimmed())
-            f.fault(QStringLiteral("the zone key %1 already has the real time zone %2.")
+            f.fault(CoreText("ExchangeReader", "the zone key %1 already has the real time zone %2.")
                         .arg(key)
                         .arg(zone->iana));
         zone->iana = f.text(2).trimmed();
@@ -416,15 +426,15 @@ void Parser::readChange(const Fields& f)
     change.key = f.key(1, "change key");
     change.member = f.key(2, "member key");
     if (!m_memberLines.contains(change.member))
-        f.fault(QStringLiteral("no member record before it has the member key 0x%1.")
+        f.fault(CoreText("ExchangeReader", "no member record before it has the member key 0x%1.")
                     .arg(KeyToHex(change.member)));
     change.first = f.date(3, "first date");
     change.last = f.date(4, "last date");
     if (change.last < change.first)
-        f.fault(QStringLiteral("field 4 (last date) is before field 3 (first date)."));
+        f.fault(CoreText("ExchangeReader", "field 4 (last date) is before field 3 (first date)."));
     const QVariant away = f.flag(5, "away flag");
     if (away.isNull())
-        f.fault(QStringLiteral("field 5 (away flag) is empty."));
+        f.fault(CoreText("ExchangeReader", "field 5 (away flag) is empty."));
     change.away = away.toInt() != 0;
     const char* const names[4] = {"slot 1 start", "slot 1 end", "slot 2 start", "slot 2 end"};
     for (int slot = 0; slot < MemberChange::MaxSlots; ++slot) {
@@ -434,31 +444,33 @@ void Parser::readChange(const Fields& f)
         if (!start && !end)
             continue;
         if (change.away)
-            f.fault(QStringLiteral("field %1 holds a time, but the member is away (field 5).")
+            f.fault(CoreText("ExchangeReader", "field %1 holds a time, but the member is away (field 5).")
                         .arg(start ? n : n + 1));
         if (!start || !end)
-            f.fault(QStringLiteral("field %1 (%2) is empty, but field %3 holds a time.")
+            f.fault(CoreText("ExchangeReader", "field %1 (%2) is empty, but field %3 holds a time.")
                         .arg(start ? n + 1 : n)
                         .arg(QLatin1String(names[2 * slot + (start ? 1 : 0)]))
                         .arg(start ? n : n + 1));
         if (*start == *end)
-            f.fault(QStringLiteral("slot %1 ends when it starts.").arg(slot + 1));
+            f.fault(CoreText("ExchangeReader", "slot %1 ends when it starts.").arg(slot + 1));
         if (change.times.size() != slot)
-            f.fault(QStringLiteral("slot 2 is given without slot 1."));
+            f.fault(CoreText("ExchangeReader", "slot 2 is given without slot 1."));
         change.times.append({*start, *end});
     }
     if (!change.away && change.times.isEmpty())
-        f.fault(QStringLiteral("fields 6 and 7 (slot 1) are empty, but the member is not away (field 5)."));
+        f.fault(CoreText("ExchangeReader",
+                         "fields 6 and 7 (slot 1) are empty, but the member is not away (field 5)."));
     change.note = f.text(10);
     if (change.note.size() > MemberChange::MaxNoteLength)
-        f.fault(
-            QStringLiteral("field 10 (note) is longer than %1 characters.").arg(MemberChange::MaxNoteLength));
-    checkUnique(m_changeLines, change.key, f, QStringLiteral("change key 0x") + KeyToHex(change.key));
+        f.fault(CoreText("ExchangeReader", "field 10 (note) is longer than %1 characters.")
+                    .arg(MemberChange::MaxNoteLength));
+    checkUnique(m_changeLines, change.key, f,
+                CoreText("ExchangeReader", "change key 0x%1").arg(KeyToHex(change.key)));
     QList<qsizetype>& earlier = m_memberChanges[change.member];
     for (const qsizetype index : std::as_const(earlier)) {
         const ExchangeContent::Change& other = content.changes[index];
         if (other.change.first <= change.last && change.first <= other.change.last)
-            f.fault(QStringLiteral("the dates overlap the change of the same member on line %1.")
+            f.fault(CoreText("ExchangeReader", "the dates overlap the change of the same member on line %1.")
                         .arg(other.line));
     }
     earlier.append(content.changes.size());
@@ -468,13 +480,15 @@ void Parser::readChange(const Fields& f)
 void Parser::finish()
 {
     if (m_records == 0)
-        throw RosterError(ErrorKind::ImportAborted, QStringLiteral("The file holds no roster records"));
+        throw RosterError(ErrorKind::ImportAborted,
+                          CoreText("ExchangeReader", "The file holds no roster records"));
     if (content.version >= 3 && m_endCount != m_records)
-        throw ImportFormatError(m_endLine,
-                                QStringLiteral("the end line counts %1 records; the file holds %2.")
-                                    .arg(m_endCount.value_or(0))
-                                    .arg(m_records),
-                                ImportFormatError::CutOffText);
+        throw ImportFormatError(
+            m_endLine,
+            CoreText("ExchangeReader", "the end line counts %1 records; the file holds %2.")
+                .arg(m_endCount.value_or(0))
+                .arg(m_records),
+            ImportFormatError::CutOffText);
 }
 
 } // namespace
@@ -483,8 +497,8 @@ ExchangeContent ExchangeReader::read(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw RosterError(ErrorKind::ImportAborted, QStringLiteral("The Import File cannot be read."),
-                          file.errorString());
+        throw RosterError(ErrorKind::ImportAborted,
+                          CoreText("ExchangeReader", "The Import File cannot be read."), file.errorString());
     // Mapped, not copied: the file's pages stay the system's to drop.
     QByteArray copy;
     const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
@@ -515,18 +529,20 @@ ExchangeContent ExchangeReader::read(const QString& path)
                 if (!ok || parser.content.version < 1)
                     throw ImportFormatError(
                         1,
-                        QStringLiteral("the header \"%1\" names no version of the format.")
+                        CoreText("ExchangeReader", "the header \"%1\" names no version of the format.")
                             .arg(QString::fromUtf8(line)));
                 if (parser.content.version > ExchangeFile::Version)
                     throw ImportFormatError(1,
-                                            QStringLiteral("the file was written by a newer version of "
-                                                           "Tallyhold (\"%1\").")
+                                            CoreText("ExchangeReader",
+                                                     "the file was written by a newer version of "
+                                                     "Tallyhold (\"%1\").")
                                                 .arg(QString::fromUtf8(line)));
                 // Checked first, so that a record cut short is reported as what it is.
                 if (parser.content.version >= 3 && !endCount(lastLine(rest)))
                     throw RosterError(
                         ErrorKind::ImportAborted, QString::fromLatin1(ImportFormatError::CutOffText),
-                        QStringLiteral("The end line \"#end\" with the number of records is missing."));
+                        CoreText("ExchangeReader",
+                                 "The end line \"#end\" with the number of records is missing."));
                 parser.utf8 = true;
                 continue;
             }

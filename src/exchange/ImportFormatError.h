@@ -7,12 +7,14 @@
 class ImportFormatError : public RosterError
 {
 public:
-    static constexpr const char* FormatText = "There is a problem with the format of the Import File!";
-    static constexpr const char* CutOffText = "The file ends early; it may have been cut off while copying";
+    static constexpr const char* FormatText
+        = QT_TRANSLATE_NOOP("ImportFormatError", "There is a problem with the format of the Import File!");
+    static constexpr const char* CutOffText = QT_TRANSLATE_NOOP(
+        "ImportFormatError", "The file ends early; it may have been cut off while copying");
 
-    ImportFormatError(int line, const QString& problem, const char* text = FormatText)
-        : RosterError(ErrorKind::ImportAborted, QString::fromLatin1(text),
-                      QStringLiteral("Line %1: %2").arg(line).arg(problem))
+    ImportFormatError(int line, const CoreText& problem, const char* text = FormatText)
+        : RosterError(ErrorKind::ImportAborted, CoreText("ImportFormatError", text),
+                      CoreText("ImportFormatError", "Line %1: %2").arg(line).arg(problem))
         , m_line(line)
     {
     }

@@ -14,9 +14,10 @@
 
 namespace {
 
-[[noreturn]] void programmingError(const QString& detail)
+[[noreturn]] void programmingError(const CoreText& detail)
 {
-    throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"), detail);
+    throw RosterError(ErrorKind::Programming, CoreText("RosterExport", "Critical dB Programming Error!"),
+                      detail);
 }
 
 class RecordWriter
@@ -67,7 +68,7 @@ QString timeText(const QVariant& stored, const RecordKey& timesKey, TimeTexts& k
     if (found == known.cend()) {
         const auto value = DateTime::fromStorageText(text);
         if (!value)
-            programmingError(QStringLiteral("The Times row %1 holds \"%2\", which is not a time.")
+            programmingError(CoreText("RosterExport", "The Times row %1 holds \"%2\", which is not a time.")
                                  .arg(KeyToHex(timesKey), text));
         found = known.insert(text, value->toGeneralText());
     }
@@ -124,7 +125,7 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
         {divisionKey});
     if (!division)
         programmingError(
-            QStringLiteral("The division 0x%1 is not in the roster.").arg(KeyToHex(divisionKey)));
+            CoreText("RosterExport", "The division 0x%1 is not in the roster.").arg(KeyToHex(divisionKey)));
     out.write(1,
               {prefixed(division->value(0)), division->value(1).toString(), division->value(2).toString(),
                number(division->value(3))});
@@ -150,8 +151,9 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
                 }
                 const RecordKey timesKey = member.value(c + 1).toByteArray();
                 if (member.value(c + 2).isNull())
-                    programmingError(QStringLiteral("The Times row 0x%1 of player %2 is not in the roster.")
-                                         .arg(KeyToHex(timesKey), member.value(3).toString()));
+                    programmingError(
+                        CoreText("RosterExport", "The Times row 0x%1 of player %2 is not in the roster.")
+                            .arg(KeyToHex(timesKey), member.value(3).toString()));
                 schedule << KeyToHex(timesKey);
                 QStringList slotTexts {KeyToHex(timesKey)};
                 for (int slot = 0; slot < 4; ++slot)
@@ -177,7 +179,7 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
         if (found == zones.cend() && RosterSchema::standardZone(zone.toInt()))
             continue;
         if (found == zones.cend())
-            programmingError(QStringLiteral("The time zone %1 of player %2 is not in the roster.")
+            programmingError(CoreText("RosterExport", "The time zone %1 of player %2 is not in the roster.")
                                  .arg(zone.toInt())
                                  .arg(member.value(3).toString()));
         if (ZoneStore::isStandard(*found))
@@ -204,7 +206,8 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     // it removes its temporary file, so every way out leaves the target as it was.
     QSaveFile file(path);
     const auto writeFailed = [&] {
-        return RosterError(ErrorKind::ExportFailed, QStringLiteral("The Export File could not be written."),
+        return RosterError(ErrorKind::ExportFailed,
+                           CoreText("RosterExport", "The Export File could not be written."),
                            QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
     };
     if (!file.open(QIODevice::WriteOnly))

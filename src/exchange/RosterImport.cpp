@@ -1,4 +1,5 @@
 #include "RosterImport.h"
+#include "i18n/CoreText.h"
 #include "members/MemberChangeStore.h"
 #include "store/RosterSchema.h"
 #include "store/ScheduleColumns.h"
@@ -54,8 +55,9 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
         members.insert(m.key);
         if (!divisions.contains(m.division))
             throw ImportFormatError(m.line,
-                                    QStringLiteral("the member's division 0x%1 is neither in the file "
-                                                   "nor in this roster.")
+                                    CoreText("RosterImport",
+                                             "the member's division 0x%1 is neither in the file "
+                                             "nor in this roster.")
                                         .arg(KeyToHex(m.division)));
     }
     QSet<RecordKey> times = roster.times;
@@ -64,20 +66,23 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
     for (const auto& s : content.schedules) {
         if (!members.contains(s.member))
             throw ImportFormatError(s.line,
-                                    QStringLiteral("the schedule's member 0x%1 is neither in the file "
-                                                   "nor in this roster.")
+                                    CoreText("RosterImport",
+                                             "the schedule's member 0x%1 is neither in the file "
+                                             "nor in this roster.")
                                         .arg(KeyToHex(s.member)));
         const bool added = !roster.members.contains(s.member) && !roster.schedules.contains(s.member);
         for (const auto& key : s.times) {
             if (key && !times.contains(*key))
                 throw ImportFormatError(s.line,
-                                        QStringLiteral("the times 0x%1 are neither in the file nor in "
-                                                       "this roster.")
+                                        CoreText("RosterImport",
+                                                 "the times 0x%1 are neither in the file nor in "
+                                                 "this roster.")
                                             .arg(KeyToHex(*key)));
             if (key && added && roster.scheduledTimes.contains(*key))
-                throw ImportFormatError(s.line,
-                                        QStringLiteral("the times 0x%1 belong to a schedule of this roster.")
-                                            .arg(KeyToHex(*key)));
+                throw ImportFormatError(
+                    s.line,
+                    CoreText("RosterImport", "the times 0x%1 belong to a schedule of this roster.")
+                        .arg(KeyToHex(*key)));
         }
     }
     // The file's own members only (the reader checks); one already present keeps its changes.
@@ -85,7 +90,7 @@ void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
         if (!roster.members.contains(c.change.member) && roster.changes.contains(c.change.key))
             throw ImportFormatError(
                 c.line,
-                QStringLiteral("the change 0x%1 belongs to another member of this roster.")
+                CoreText("RosterImport", "the change 0x%1 belongs to another member of this roster.")
                     .arg(KeyToHex(c.change.key)));
     }
 }
@@ -121,23 +126,32 @@ int standardZoneFor(const ZoneStore& zones, int key, ImportResult& result)
 
 QString ImportResult::detail() const
 {
-    QString text = QStringLiteral("Divisions added: %1, already present: %2\n"
-                                  "Members added: %3, already present: %4\n"
-                                  "Time zones added: %5, matched to existing zones: %6")
-                       .arg(divisionsAdded)
-                       .arg(divisionsPresent)
-                       .arg(membersAdded)
-                       .arg(membersPresent)
-                       .arg(zonesAdded)
-                       .arg(zonesReused);
+    CoreText text = CoreText("RosterImport",
+                             "Divisions added: %1, already present: %2\n"
+                             "Members added: %3, already present: %4\n"
+                             "Time zones added: %5, matched to existing zones: %6")
+                        .arg(divisionsAdded)
+                        .arg(divisionsPresent)
+                        .arg(membersAdded)
+                        .arg(membersPresent)
+                        .arg(zonesAdded)
+                        .arg(zonesReused);
     if (version < 3)
-        text += QStringLiteral("\nThe file was written by an older version of Tallyhold and could not be "
-                               "checked for completeness.");
+        text = CoreText(QStringLiteral("%1%2"))
+                   .arg(text)
+                   .arg(CoreText("RosterImport",
+                                 "\nThe file was written by an older version of Tallyhold and could not be "
+                                 "checked for completeness."));
     if (skippedLines > 0)
-        text += QStringLiteral("\nLines skipped because they hold no record: %1").arg(skippedLines);
-    return text
-        + QStringLiteral("\nThe roster as it was before the import is saved in %1")
-              .arg(QDir::toNativeSeparators(QFileInfo(backupPath).absoluteFilePath()));
+        text = CoreText(QStringLiteral("%1%2"))
+                   .arg(text)
+                   .arg(CoreText("RosterImport", "\nLines skipped because they hold no record: %1")
+                            .arg(skippedLines));
+    return CoreText(QStringLiteral("%1%2"))
+        .arg(text)
+        .arg(CoreText("RosterImport", "\nThe roster as it was before the import is saved in %1")
+                 .arg(QDir::toNativeSeparators(QFileInfo(backupPath).absoluteFilePath())))
+        .shown();
 }
 
 ImportResult ImportFile(const Database& db, const QString& path, const ExchangeProgress& progress)

@@ -91,7 +91,7 @@ MatchesTab::MatchesTab(Roster& roster, QWidget* parent)
         = named(new QComboBox, "cmbAnswer", tr("Answer"), tr("The answer the highlighted player gave you"));
     for (const MatchAnswer answer :
          {MatchAnswer::Yes, MatchAnswer::Maybe, MatchAnswer::Late, MatchAnswer::No})
-        cmbAnswer->addItem(AnswerName(answer), int(answer));
+        cmbAnswer->addItem(AnswerWords(answer).shown(), int(answer));
     txtAnswerNote = named(new QLineEdit, "txtAnswerNote", tr("Note"));
     txtAnswerNote->setMaxLength(MatchPlayer::MaxNoteLength);
     // Long captions in other languages must not squeeze the note to nothing.
@@ -327,8 +327,7 @@ void MatchesTab::showMatch(bool reportZones)
         auto* name = cell(p.required ? tr("%1 (required)").arg(p.name) : p.name);
         name->setData(Qt::UserRole, p.member);
         tblMatchPlayers->setItem(row, Player, name);
-        tblMatchPlayers->setItem(
-            row, Answer, cell(p.answer == MatchAnswer::None ? tr("no answer") : AnswerName(p.answer)));
+        tblMatchPlayers->setItem(row, Answer, cell(AnswerWords(p.answer).shown()));
         tblMatchPlayers->setItem(row, Note, cell(p.note, p.note));
         // Only those who cannot play are marked, so they stand out.
         auto* week = player.canPlay

@@ -24,7 +24,7 @@ frmAttendance::frmAttendance(Roster& roster, const Match& match, QWidget* parent
         // What they said beside the name: the usual no-shows stand out.
         const QString said = player.answer == MatchAnswer::None
             ? tr("no answer")
-            : tr("said %1").arg(AnswerName(player.answer));
+            : tr("said %1").arg(AnswerWords(player.answer).shown());
         auto* item = new QListWidgetItem(QStringLiteral("%1 (%2)").arg(player.name, said));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(player.attended == Attended::Yes ? Qt::Checked : Qt::Unchecked);

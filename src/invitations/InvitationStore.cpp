@@ -65,21 +65,21 @@ Invitation::State Invitation::state(const QDateTime& now) const
 QString Invitation::describe(const QDateTime& now) const
 {
     const QString format = QStringLiteral("M/d/yyyy");
-    QString text;
+    CoreText text;
     switch (state(now)) {
     case State::Active:
-        text = QStringLiteral("Active until ") + expires.toString(format);
+        text = CoreText("InvitationStore", "Active until %1").arg(expires.toString(format));
         break;
     case State::Expired:
-        text = QStringLiteral("Expired ") + expires.toString(format);
+        text = CoreText("InvitationStore", "Expired %1").arg(expires.toString(format));
         break;
     case State::Revoked:
-        text = QStringLiteral("Revoked ") + revoked.toString(format);
+        text = CoreText("InvitationStore", "Revoked %1").arg(revoked.toString(format));
         break;
     }
     if (lastSaved.isValid())
-        text += QStringLiteral(", last saved ") + lastSaved.toString(format);
-    return text;
+        text = CoreText("InvitationStore", "%1, last saved %2").arg(text, lastSaved.toString(format));
+    return text.shown();
 }
 
 InvitationStore::InvitationStore(const Database& db)
@@ -91,11 +91,12 @@ NewInvitation InvitationStore::make(const RecordKey& member, int days, const QDa
 {
     if (days < 1 || days > MaximumDays)
         throw RosterError(ErrorKind::ValueOutOfRange,
-                          QStringLiteral("A sign-up link lasts 1 to %1 days.").arg(MaximumDays));
+                          CoreText("InvitationStore", "A sign-up link lasts 1 to %1 days.").arg(MaximumDays));
     const auto row
         = m_db.first(QStringLiteral("SELECT MBR_Online_Player_Name FROM Members WHERE MBR_PK = ?"), {member});
     if (!row)
-        throw RosterError(ErrorKind::RowVanished, QStringLiteral("That member is no longer in the roster."));
+        throw RosterError(ErrorKind::RowVanished,
+                          CoreText("InvitationStore", "That member is no longer in the roster."));
     QByteArray bytes(TokenBytes, Qt::Uninitialized);
     QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(bytes.data()), TokenBytes / 4);
     NewInvitation made {{NewRecordKey(),
@@ -135,7 +136,7 @@ void InvitationStore::revoke(const RecordKey& key, const QDateTime& now) const
         = m_db.first(QStringLiteral("SELECT INV_Revoked FROM Invitations WHERE INV_PK = ?"), {key});
     if (!row)
         throw RosterError(ErrorKind::RowVanished,
-                          QStringLiteral("That sign-up link is no longer in the roster."));
+                          CoreText("InvitationStore", "That sign-up link is no longer in the roster."));
     if (row->value(0).isNull())
         m_db.update(QStringLiteral("Invitations"), QStringLiteral("INV_PK"), key,
                     {{QStringLiteral("INV_Revoked"), storageText(now)}});

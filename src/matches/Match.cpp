@@ -12,6 +12,23 @@ QString AnswerName(MatchAnswer answer)
     return QLatin1String(AnswerNames[int(answer)]);
 }
 
+CoreText AnswerWords(MatchAnswer answer)
+{
+    switch (answer) {
+    case MatchAnswer::Yes:
+        return CoreText("Match", "yes");
+    case MatchAnswer::Maybe:
+        return CoreText("Match", "maybe");
+    case MatchAnswer::Late:
+        return CoreText("Match", "late");
+    case MatchAnswer::No:
+        return CoreText("Match", "no");
+    case MatchAnswer::None:
+        break;
+    }
+    return CoreText("Match", "no answer");
+}
+
 std::optional<MatchAnswer> ReadAnswer(const QString& text)
 {
     for (int i = 0; i < int(std::size(AnswerNames)); ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/CoreText.h"
 #include "store/RecordKey.h"
 #include "time/DateTime.h"
 
@@ -15,6 +16,8 @@ enum class Attended { Unknown = 0, Yes = 1, No = 2 };
 
 // "none", "yes", "maybe", "late", "no": the words --json, the page and the CLI use.
 QString AnswerName(MatchAnswer answer);
+// The answer as a reader sees it: "yes", "maybe" … in their language.
+CoreText AnswerWords(MatchAnswer answer);
 std::optional<MatchAnswer> ReadAnswer(const QString& text);
 QString AttendedName(Attended attended);
 
@@ -71,6 +74,7 @@ struct MatchSummary
     // "Sat 12/12 08:00 PM · 5 yes · 1 maybe · 1 no · 2 no answer — minimum 6 not met", on the
     // viewpoint's clock.
     QString line;
+    CoreText words; // the line, for each reader's language
 
     int count(MatchAnswer answer) const { return answers[size_t(answer)]; }
 };
@@ -97,6 +101,12 @@ struct MatchReminder
     QString discord; // names them with the match's <t:UNIX:F> stamp
     QString mailto; // their primary e-mails, URL-encoded
     QStringList withoutEmail;
+    // discord and mailto in English, for what scripts read.
+    struct
+    {
+        QString discord;
+        QString mailto;
+    } english;
 };
 
 // One member's record over the last matches.

@@ -87,5 +87,5 @@ QByteArray MatchCalendar(const QList<Match>& matches, const RecordKey& member, c
     CalendarWriter calendar;
     for (const Match& match : matches)
         calendar.add(event(match, member, organiserName, organiserEmail));
-    return calendar.text(QStringLiteral("The match calendar is not valid."));
+    return calendar.text(CoreText("MatchCalendar", "The match calendar is not valid.").shown());
 }

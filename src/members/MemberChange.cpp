@@ -1,4 +1,5 @@
 #include "MemberChange.h"
+#include "i18n/CoreText.h"
 
 #include "time/DateTime.h"
 
@@ -37,14 +38,14 @@ QString MemberChange::dates() const
     return first == last ? dateText(first) : dateText(first) + QStringLiteral(" – ") + dateText(last);
 }
 
-QString MemberChange::text() const
+CoreText MemberChange::words() const
 {
-    QString text = away ? QStringLiteral("Away ") + dates() : dates();
+    CoreText text = CoreText("MemberChange", "Away %1").arg(dates());
     if (!away) {
         QStringList played;
         for (const Slot& slot : times)
             played << timeText(slot.start) + QStringLiteral(" – ") + timeText(slot.end);
-        text += QStringLiteral(": ") + played.join(QStringLiteral(", "));
+        text = dates() + QStringLiteral(": ") + played.join(QStringLiteral(", "));
     }
-    return note.isEmpty() ? text : text + QStringLiteral(": ") + note;
+    return note.isEmpty() ? text : CoreText(QStringLiteral("%1: %2")).arg(text, note);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/CoreText.h"
 #include "store/RecordKey.h"
 
 #include <QDate>
@@ -41,7 +42,8 @@ struct MemberChange
     QString dates() const;
     // As the member view and the lists show it: "Away 12/21/2026 – 01/03/2027: holiday",
     // "12/11/2026: 10:00 PM – 01:00 AM: late".
-    QString text() const;
+    QString text() const { return words().shown(); }
+    CoreText words() const;
     bool operator==(const MemberChange&) const = default;
 };
 

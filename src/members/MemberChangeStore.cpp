@@ -1,4 +1,5 @@
 #include "MemberChangeStore.h"
+#include "i18n/CoreText.h"
 
 #include "time/DateTime.h"
 #include "time/TimeText.h"
@@ -30,16 +31,16 @@ QVariantList values(const MemberChange& change)
 
 using Kind = FormField::Kind;
 
-RosterError refusal(const QString& text, Kind field, int slot = -1)
+RosterError refusal(const CoreText& text, Kind field, int slot = -1)
 {
     return RosterError(ErrorKind::SaveRefused, text, {}, FormField {field, -1, slot});
 }
 
-QDate readDate(const QString& typed, const QString& which, Kind field)
+QDate readDate(const QString& typed, const CoreText& missing, Kind field)
 {
     const QString text = typed.trimmed();
     if (text.isEmpty())
-        throw refusal(QStringLiteral("The %1 date must be filled!").arg(which), field);
+        throw refusal(missing, field);
     QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid()) {
         const std::optional<DateTime> parsed = DateTime::parse(text);
@@ -48,7 +49,7 @@ QDate readDate(const QString& typed, const QString& which, Kind field)
     }
     if (!date.isValid() || date.year() < 1900 || date.year() > 9999)
         throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a date (MM/DD/YYYY).").arg(text), {},
+                          CoreText("MemberChangeStore", "\"%1\" is not a date (MM/DD/YYYY).").arg(text), {},
                           FormField {field});
     return date;
 }
@@ -61,10 +62,11 @@ std::optional<int> readTime(const QString& typed, int slot)
         return std::nullopt;
     const std::optional<DateTime> parsed = DateTime::parse(text);
     if (!parsed || parsed->day() != 0 || parsed->second() != 0)
-        throw RosterError(ErrorKind::TimeFormat,
-                          QStringLiteral("\"%1\" is not a time of day (HH:MM AM/PM or 24-hour HH:MM).")
-                              .arg(typed.trimmed()),
-                          {}, FormField {Kind::ChangeSlot, -1, slot});
+        throw RosterError(
+            ErrorKind::TimeFormat,
+            CoreText("MemberChangeStore", "\"%1\" is not a time of day (HH:MM AM/PM or 24-hour HH:MM).")
+                .arg(typed.trimmed()),
+            {}, FormField {Kind::ChangeSlot, -1, slot});
     return parsed->minuteOfDay();
 }
 
@@ -103,12 +105,15 @@ QList<MemberChange> readAll(Rows rows)
 MemberChange MemberChangeStore::read(const MemberChangeForm& form)
 {
     MemberChange change;
-    change.first = readDate(form.first, QStringLiteral("first"), Kind::ChangeFirst);
+    change.first = readDate(form.first, CoreText("MemberChangeStore", "The first date must be filled!"),
+                            Kind::ChangeFirst);
     change.last = form.last.trimmed().isEmpty()
         ? change.first
-        : readDate(form.last, QStringLiteral("last"), Kind::ChangeLast);
+        : readDate(form.last, CoreText("MemberChangeStore", "The last date must be filled!"),
+                   Kind::ChangeLast);
     if (change.last < change.first)
-        throw refusal(QStringLiteral("The last date must not be before the first."), Kind::ChangeLast);
+        throw refusal(CoreText("MemberChangeStore", "The last date must not be before the first."),
+                      Kind::ChangeLast);
     change.away = form.away;
     for (int slot = 0; !form.away && slot < MemberChange::MaxSlots; ++slot) {
         const std::optional<int> start = readTime(form.slotTexts[slot * 2], slot * 2);
@@ -116,21 +121,22 @@ MemberChange MemberChangeStore::read(const MemberChangeForm& form)
         if (!start && !end)
             continue;
         if (!start || !end)
-            throw refusal(QStringLiteral("Slot %1 needs both a start and an end.").arg(slot + 1),
-                          Kind::ChangeSlot, slot * 2 + (start ? 1 : 0));
+            throw refusal(
+                CoreText("MemberChangeStore", "Slot %1 needs both a start and an end.").arg(slot + 1),
+                Kind::ChangeSlot, slot * 2 + (start ? 1 : 0));
         if (*start == *end)
-            throw refusal(QStringLiteral("Ending time must be greater than starting time!"), Kind::ChangeSlot,
-                          slot * 2 + 1);
+            throw refusal(CoreText("MemberChangeStore", "Ending time must be greater than starting time!"),
+                          Kind::ChangeSlot, slot * 2 + 1);
         change.times.append({*start, *end});
     }
     if (!change.away && change.times.isEmpty())
-        throw refusal(QStringLiteral("Type the times played on those dates, or choose Away."),
+        throw refusal(CoreText("MemberChangeStore", "Type the times played on those dates, or choose Away."),
                       Kind::ChangeSlot, 0);
     change.note = form.note.trimmed();
     if (change.note.size() > MemberChange::MaxNoteLength)
-        throw refusal(
-            QStringLiteral("The note may hold at most %1 characters.").arg(MemberChange::MaxNoteLength),
-            Kind::ChangeNote);
+        throw refusal(CoreText("MemberChangeStore", "The note may hold at most %1 characters.")
+                          .arg(MemberChange::MaxNoteLength),
+                      Kind::ChangeNote);
     return change;
 }
 
@@ -166,12 +172,14 @@ RecordKey MemberChangeStore::save(MemberChange change) const
         throw DataError(1016);
     const bool isNew = change.key.isEmpty();
     if (!isNew && !load(change.key))
-        throw RosterError(ErrorKind::RowVanished,
-                          QStringLiteral("That change was removed in the meantime; nothing was saved."));
+        throw RosterError(
+            ErrorKind::RowVanished,
+            CoreText("MemberChangeStore", "That change was removed in the meantime; nothing was saved."));
     for (const MemberChange& other : forMember(change.member)) {
         if (other.key != change.key && other.first <= change.last && change.first <= other.last)
-            throw refusal(QStringLiteral("These dates overlap another change: %1.").arg(other.text()),
-                          Kind::ChangeFirst);
+            throw refusal(
+                CoreText("MemberChangeStore", "These dates overlap another change: %1.").arg(other.words()),
+                Kind::ChangeFirst);
     }
     if (isNew)
         change.key = NewRecordKey();
@@ -198,7 +206,8 @@ void MemberChangeStore::insertAll(const QList<MemberChange>& changes) const
 void MemberChangeStore::remove(const RecordKey& key) const
 {
     if (m_db.remove(QStringLiteral("MemberChanges"), QStringLiteral("CHG_PK"), key) == 0)
-        throw RosterError(ErrorKind::RowVanished, QStringLiteral("That change was removed in the meantime."));
+        throw RosterError(ErrorKind::RowVanished,
+                          CoreText("MemberChangeStore", "That change was removed in the meantime."));
 }
 
 void MemberChangeStore::removeFor(const RecordKey& member) const

@@ -30,7 +30,8 @@ RecordKey findDivision(const Database& db, const MemberForm& form)
     if (!row)
         throw RosterError(
             ErrorKind::DivisionNotFound,
-            QStringLiteral("Make sure that the new Member's Division is set right, then try to Save again."),
+            CoreText("MemberWrites",
+                     "Make sure that the new Member's Division is set right, then try to Save again."),
             {}, FormField {FormField::Kind::Division});
     return row->value(0).toByteArray();
 }
@@ -43,7 +44,8 @@ Zone findZone(const Database& db, const MemberForm& form)
     if (!row)
         throw RosterError(
             ErrorKind::ZoneNotFound,
-            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to Save again."),
+            CoreText("MemberWrites",
+                     "Make sure that the new Member's Time Zone is set right, then try to Save again."),
             {}, FormField {FormField::Kind::TimeZone});
     return {row->key, row->name.trimmed(), row->daylight.toInt() != 0};
 }

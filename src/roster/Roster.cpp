@@ -99,11 +99,11 @@ void Roster::checkUnchanged(Row row, const QVariant& key) const
     const QVariant now = rowVersion(row, key);
     // A row gone is the command's own to report.
     if (!now.isNull() && now != loaded->version)
-        throw RosterError(
-            ErrorKind::RowChanged,
-            QStringLiteral("%1 was changed by another officer since you loaded %2; reload to see "
-                           "the change")
-                .arg(loaded->name, QLatin1String(t.pronoun)));
+        throw RosterError(ErrorKind::RowChanged,
+                          CoreText("Roster",
+                                   "%1 was changed by another officer since you loaded %2; reload to see "
+                                   "the change")
+                              .arg(loaded->name, QLatin1String(t.pronoun)));
 }
 
 void Roster::refresh()
@@ -125,15 +125,15 @@ OptionsForm Roster::optionsForm() const
 void Roster::saveOptions(const OptionsForm& form)
 {
     if (!ZoneStore(m_db).contains(form.userTimeZone))
-        throw RosterError(
-            ErrorKind::ZoneNotFound,
-            QStringLiteral("Make sure that the new Member's Time Zone is set right, then try to "
-                           "Save again."),
-            {}, FormField {FormField::Kind::UserTimeZone});
+        throw RosterError(ErrorKind::ZoneNotFound,
+                          CoreText("Roster",
+                                   "Make sure that the new Member's Time Zone is set right, then try to "
+                                   "Save again."),
+                          {}, FormField {FormField::Kind::UserTimeZone});
     const std::optional<int> maxResults = Preferences::readMaxResults(form.maxResults);
     if (!maxResults)
         throw RosterError(ErrorKind::ValueOutOfRange,
-                          QStringLiteral("Maximum Results field must be a number greater than zero"), {},
+                          CoreText("Roster", "Maximum Results field must be a number greater than zero"), {},
                           FormField {FormField::Kind::MaxResults});
     // The planner's values are not the dialog's: they stay as they are.
     Preferences preferences = m_preferences;
@@ -163,7 +163,7 @@ QString Roster::daylightText(const QString& zoneName, bool userDST) const
 {
     const std::optional<bool> today = daylightToday(zoneName);
     if (!today)
-        return QStringLiteral("Apply DST: ") + (userDST ? QStringLiteral("yes") : QStringLiteral("no"));
+        return (userDST ? CoreText("Roster", "Apply DST: yes") : CoreText("Roster", "Apply DST: no")).shown();
     QString iana;
     for (const ZoneRow& zone : ZoneStore(m_db).rows()) {
         if (zone.name.trimmed().compare(zoneName.trimmed(), Qt::CaseInsensitive) == 0) {
@@ -171,9 +171,10 @@ QString Roster::daylightText(const QString& zoneName, bool userDST) const
             break;
         }
     }
-    return QStringLiteral("follows %1: %2")
-        .arg(iana,
-             *today ? QStringLiteral("daylight saving today") : QStringLiteral("no daylight saving today"));
+    return (*today ? CoreText("Roster", "follows %1: daylight saving today")
+                   : CoreText("Roster", "follows %1: no daylight saving today"))
+        .arg(iana)
+        .shown();
 }
 
 void Roster::restorePreferences()

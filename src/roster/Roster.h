@@ -67,7 +67,7 @@ public:
     QString path() const { return m_db.path(); }
     // Why this roster may not be changed (a read-only file, a login that may only read); empty
     // when it may.
-    QString readOnlyReason() const { return m_db.refusal(); }
+    QString readOnlyReason() const { return m_db.refusal().shown(); }
 
     // The shared lists, in the order they are shown.
     QList<RosterListEntry> divisionList() const;

@@ -1,5 +1,6 @@
 // The roster session's division and time zone commands.
 #include "RosterPrivate.h"
+#include "i18n/CoreText.h"
 
 using RosterPrivate::announceIfGone;
 
@@ -18,7 +19,8 @@ DivisionStore::Fields Roster::division(const RecordKey& key) const
     const auto [fields, version]
         = versioned(Row::Division, key, [&] { return DivisionStore(m_db).load(key); });
     if (!fields)
-        throw RosterError(ErrorKind::Programming, QStringLiteral("Critical dB Programming Error!"));
+        throw RosterError(ErrorKind::Programming,
+                          CoreText("RosterDivisionsZones", "Critical dB Programming Error!"));
     remember(Row::Division, key, version, fields->name);
     return *fields;
 }
@@ -26,7 +28,8 @@ DivisionStore::Fields Roster::division(const RecordKey& key) const
 void Roster::checkDivision(const DivisionStore::Fields& fields) const
 {
     if (fields.name.trimmed().isEmpty())
-        throw RosterError(ErrorKind::SaveRefused, QStringLiteral("You must enter a Division Name"), {},
+        throw RosterError(ErrorKind::SaveRefused,
+                          CoreText("RosterDivisionsZones", "You must enter a Division Name"), {},
                           FormField {FormField::Kind::DivisionName});
 }
 
@@ -105,8 +108,9 @@ QString Roster::checkZoneDeletion(int key) const
     const QString name = fields->name.trimmed();
     if (isUserZone(name))
         throw RosterError(ErrorKind::DeletionRefused,
-                          QStringLiteral("%1 is your own time zone, set in Options. Choose another time zone "
-                                         "there before deleting this one.")
+                          CoreText("RosterDivisionsZones",
+                                   "%1 is your own time zone, set in Options. Choose another time zone "
+                                   "there before deleting this one.")
                               .arg(name));
     store.checkUnused(key);
     return name;

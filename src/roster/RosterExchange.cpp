@@ -1,5 +1,6 @@
 // The roster session's exchange file commands.
 #include "RosterPrivate.h"
+#include "i18n/CoreText.h"
 
 #include "exchange/RosterExport.h"
 
@@ -9,7 +10,7 @@ using RosterPrivate::checkChosen;
 
 void Roster::checkExport(const QList<RecordKey>& divisions) const
 {
-    checkChosen(divisions, QStringLiteral("You must make selection(s) from the list first!"));
+    checkChosen(divisions, CoreText("RosterExchange", "You must make selection(s) from the list first!"));
 }
 
 QString Roster::exportPath(const QString& path)

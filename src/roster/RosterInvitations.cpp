@@ -18,7 +18,7 @@ QDateTime now()
 
 RosterError linkInvalid()
 {
-    return RosterError(ErrorKind::RowVanished, QStringLiteral("This link is no longer valid"));
+    return RosterError(ErrorKind::RowVanished, CoreText("RosterInvitations", "This link is no longer valid"));
 }
 
 // "Sat 12/12/2026 08:00 PM"; QDate's format names days in English whatever the system's language.

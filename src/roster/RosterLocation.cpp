@@ -1,4 +1,5 @@
 #include "RosterLocation.h"
+#include "i18n/CoreText.h"
 
 #include "store/Database.h"
 #include "store/RosterServer.h"
@@ -17,14 +18,18 @@ const QString UserRosterOption = QStringLiteral("user-roster");
 QList<QCommandLineOption> RosterLocation::options()
 {
     return {QCommandLineOption(RosterOption,
-                               QStringLiteral("The roster file (default: ClanRoster.mdb here), or a shared "
-                                              "roster's address "
-                                              "postgresql://user@host[:port]/dbname."),
+                               CoreText("RosterLocation",
+                                        "The roster file (default: ClanRoster.mdb here), or a shared "
+                                        "roster's address "
+                                        "postgresql://user@host[:port]/dbname.")
+                                   .shown(),
                                QStringLiteral("PATH-OR-URL")),
             QCommandLineOption(UserRosterOption,
-                               QStringLiteral("Use ClanRoster.mdb in your data directory (%1), as the menu "
-                                              "entry does.")
-                                   .arg(QDir::toNativeSeparators(dataDirectory())))};
+                               CoreText("RosterLocation",
+                                        "Use ClanRoster.mdb in your data directory (%1), as the menu "
+                                        "entry does.")
+                                   .arg(QDir::toNativeSeparators(dataDirectory()))
+                                   .shown())};
 }
 
 QString RosterLocation::choose(const QString& rosterOption, bool userRoster, const QString& dataDirectory)
@@ -67,9 +72,10 @@ QString RosterLocation::missingText(const QCommandLineParser& parser, const QStr
     if (typed.contains(QLatin1Char(' ')))
         typed = QLatin1Char('"') + typed + QLatin1Char('"');
     const bool userRoster = parser.isSet(UserRosterOption) && !parser.isSet(RosterOption);
-    return QStringLiteral("There is no roster file %1; tallyhold-cli %2 init makes a new one.")
+    return CoreText("RosterLocation", "There is no roster file %1; tallyhold-cli %2 init makes a new one.")
         .arg(QDir::toNativeSeparators(path),
-             userRoster ? QStringLiteral("--user-roster") : QStringLiteral("--roster ") + typed);
+             userRoster ? QStringLiteral("--user-roster") : QStringLiteral("--roster ") + typed)
+        .shown();
 }
 
 QString RosterLocation::folderBeside(const QString& rosterPath, const QString& name)

@@ -1,5 +1,6 @@
 // The roster session's planned matches: plan, edit, answers, attendance, reminders, calendar.
 #include "RosterPrivate.h"
+#include "i18n/CoreText.h"
 
 #include "matches/MatchCalendar.h"
 #include "matches/MatchStore.h"
@@ -28,14 +29,15 @@ DateTime latest()
     return DateTime::fromDate(QDate(9999, 12, 31));
 }
 
-RosterError refusal(const QString& text)
+RosterError refusal(const CoreText& text)
 {
     return RosterError(ErrorKind::SaveRefused, text);
 }
 
 RosterError matchGone()
 {
-    return RosterError(ErrorKind::RowVanished, QStringLiteral("That match was deleted in the meantime."));
+    return RosterError(ErrorKind::RowVanished,
+                       CoreText("RosterMatches", "That match was deleted in the meantime."));
 }
 
 const MatchPlayer& playerOf(const Match& match, const RecordKey& member)
@@ -44,7 +46,7 @@ const MatchPlayer& playerOf(const Match& match, const RecordKey& member)
         if (player.member == member)
             return player;
     }
-    throw refusal(QStringLiteral("That member is not invited to \"%1\".").arg(match.title));
+    throw refusal(CoreText("RosterMatches", "That member is not invited to \"%1\".").arg(match.title));
 }
 
 // "Sat 12/12 08:00 PM" on the clock given.
@@ -71,20 +73,22 @@ Match Roster::readMatchForm(const Viewpoint& view, const MatchForm& form) const
     Match match;
     const QString at = form.at.simplified();
     if (at.isEmpty())
-        throw RosterError(ErrorKind::ScheduleInput, QStringLiteral("Give the match's date and time."), {},
+        throw RosterError(ErrorKind::ScheduleInput,
+                          CoreText("RosterMatches", "Give the match's date and time."), {},
                           FormField {FormField::Kind::MatchDate});
     const std::optional<DateTime> local = DateTime::parse(at);
     // A time alone lies on day zero; a match needs its date.
     if (!local || local->day() == 0)
         throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a valid date and time.").arg(at), {},
+                          CoreText("RosterMatches", "\"%1\" is not a valid date and time.").arg(at), {},
                           FormField {FormField::Kind::MatchDate});
     cTimeFuncs times(ZoneStore(m_db).rows());
     const std::optional<DateTime> start = times.rule(view.userTimeZone, view.userDST).toGMT(*local);
     if (!start)
         throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("%1 does not happen on your clock: it is skipped when the clocks "
-                                         "go forward.")
+                          CoreText("RosterMatches",
+                                   "%1 does not happen on your clock: it is skipped when the clocks "
+                                   "go forward.")
                               .arg(at),
                           {}, FormField {FormField::Kind::MatchTime});
     match.start = *start;
@@ -92,24 +96,27 @@ Match Roster::readMatchForm(const Viewpoint& view, const MatchForm& form) const
     if (!length || *length == 1)
         throw PlanInputError(
             PlanInputError::Field::MatchLength,
-            QStringLiteral("Match length must be a whole number of minutes from 15 to 1440."));
+            CoreText("RosterMatches", "Match length must be a whole number of minutes from 15 to 1440."));
     match.length = *length;
     match.zone = view.userTimeZone.trimmed();
     match.title = form.title.simplified();
     if (match.title.isEmpty())
         match.title = QLatin1String(MatchAnnouncement::DefaultTitle);
     if (match.title.size() > Match::MaxTitleLength)
-        throw refusal(QStringLiteral("The title may hold at most %1 characters.").arg(Match::MaxTitleLength));
+        throw refusal(CoreText("RosterMatches", "The title may hold at most %1 characters.")
+                          .arg(Match::MaxTitleLength));
     match.notes = form.notes.trimmed();
     if (match.notes.size() > Match::MaxNotesLength)
-        throw refusal(QStringLiteral("The notes may hold at most %1 characters.").arg(Match::MaxNotesLength));
+        throw refusal(CoreText("RosterMatches", "The notes may hold at most %1 characters.")
+                          .arg(Match::MaxNotesLength));
 
     QList<RecordKey> members;
     for (const RecordKey& key : form.members + form.required) {
         if (!members.contains(key))
             members.append(key);
     }
-    RosterPrivate::checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
+    RosterPrivate::checkChosen(members,
+                               CoreText("RosterMatches", "You must Select Member(s) from the list!"));
     for (const RecordKey& key : std::as_const(members)) {
         if (!PlayerName(m_db, key))
             throw DataError(1016);
@@ -120,15 +127,17 @@ Match Roster::readMatchForm(const Viewpoint& view, const MatchForm& form) const
     if (!minimum.isEmpty()) {
         const std::optional<int> players = Preferences::readMinimumPlayers(minimum);
         if (!players)
-            throw PlanInputError(PlanInputError::Field::MinimumPlayers,
-                                 QStringLiteral("Minimum players must be a whole number from 1 on."));
+            throw PlanInputError(
+                PlanInputError::Field::MinimumPlayers,
+                CoreText("RosterMatches", "Minimum players must be a whole number from 1 on."));
         match.minimum = *players;
     }
     if (match.minimum > members.size())
-        throw PlanInputError(PlanInputError::Field::MinimumPlayers,
-                             QStringLiteral("The minimum of %1 players is more than the %2 invited.")
-                                 .arg(match.minimum)
-                                 .arg(members.size()));
+        throw PlanInputError(
+            PlanInputError::Field::MinimumPlayers,
+            CoreText("RosterMatches", "The minimum of %1 players is more than the %2 invited.")
+                .arg(match.minimum)
+                .arg(members.size()));
     return match;
 }
 
@@ -218,25 +227,43 @@ MatchSummary Roster::summary(const ZoneRule& clock, const Match& match, const st
     summary.requiredIn = requiredOut == 0;
     summary.minimumMet = summary.count(MatchAnswer::Yes) >= match.minimum;
 
-    QStringList parts {shownStart(clock, match.start),
-                       QStringLiteral("%1 yes").arg(summary.count(MatchAnswer::Yes))};
+    std::vector<CoreText> parts {shownStart(clock, match.start),
+                                 CoreText("RosterMatches", "%1 yes").arg(summary.count(MatchAnswer::Yes))};
+    const CoreText counted[] = {{},
+                                {},
+                                CoreText("RosterMatches", "%1 maybe"),
+                                CoreText("RosterMatches", "%1 late"),
+                                CoreText("RosterMatches", "%1 no")};
     for (const MatchAnswer answer : {MatchAnswer::Maybe, MatchAnswer::Late, MatchAnswer::No}) {
         if (summary.count(answer) > 0)
-            parts << QStringLiteral("%1 %2").arg(summary.count(answer)).arg(AnswerName(answer));
+            parts.push_back(counted[int(answer)].arg(summary.count(answer)));
     }
     if (summary.count(MatchAnswer::None) > 0)
-        parts << QStringLiteral("%1 no answer").arg(summary.count(MatchAnswer::None));
-    QStringList wanting;
+        parts.push_back(CoreText("RosterMatches", "%1 no answer").arg(summary.count(MatchAnswer::None)));
+    std::vector<CoreText> wanting;
     if (match.cancelled)
-        wanting << QStringLiteral("cancelled");
+        wanting.push_back(CoreText("RosterMatches", "cancelled"));
     else {
         if (!summary.minimumMet)
-            wanting << QStringLiteral("minimum %1 not met").arg(match.minimum);
+            wanting.push_back(CoreText("RosterMatches", "minimum %1 not met").arg(match.minimum));
         if (!summary.requiredIn)
-            wanting << QStringLiteral("%1 required not in").arg(requiredOut);
+            wanting.push_back(CoreText("RosterMatches", "%1 required not in").arg(requiredOut));
     }
-    summary.line = parts.join(QStringLiteral(" · "))
-        + (wanting.isEmpty() ? QString() : QStringLiteral(" — ") + wanting.join(QStringLiteral(", ")));
+    // "a · b · c — d, e", its parts each in the reader's language.
+    QString format;
+    for (size_t i = 0; i < parts.size() + wanting.size(); ++i) {
+        const QString separator = i == 0 ? QString()
+            : i == parts.size()          ? QStringLiteral(" — ")
+            : i < parts.size()           ? QStringLiteral(" · ")
+                                         : QStringLiteral(", ");
+        format += separator + QLatin1Char('%') + QString::number(i + 1);
+    }
+    summary.words = format;
+    for (const CoreText& part : parts)
+        summary.words = summary.words.arg(part);
+    for (const CoreText& part : wanting)
+        summary.words = summary.words.arg(part);
+    summary.line = summary.words.shown();
     return summary;
 }
 
@@ -319,14 +346,16 @@ void Roster::writeAnswer(const RecordKey& key, const RecordKey& member, MatchAns
 {
     const QString text = note.trimmed();
     if (text.size() > MatchPlayer::MaxNoteLength)
-        throw refusal(
-            QStringLiteral("The note may hold at most %1 characters.").arg(MatchPlayer::MaxNoteLength));
+        throw refusal(CoreText("RosterMatches", "The note may hold at most %1 characters.")
+                          .arg(MatchPlayer::MaxNoteLength));
     const Match found = matchForWrite(key);
     playerOf(found, member);
     if (found.cancelled)
-        throw refusal(QStringLiteral("\"%1\" was cancelled; it cannot be answered.").arg(found.title));
+        throw refusal(
+            CoreText("RosterMatches", "\"%1\" was cancelled; it cannot be answered.").arg(found.title));
     if (found.start <= now())
-        throw refusal(QStringLiteral("\"%1\" has started; it cannot be answered any more.").arg(found.title));
+        throw refusal(CoreText("RosterMatches", "\"%1\" has started; it cannot be answered any more.")
+                          .arg(found.title));
     MatchStore(m_db).setAnswer(key, member, answer, text, now());
 }
 
@@ -350,11 +379,11 @@ void Roster::markAttended(const RecordKey& key, const RecordKey& member, bool at
         const Match found = matchForWrite(key);
         playerOf(found, member);
         if (found.cancelled)
-            throw refusal(
-                QStringLiteral("\"%1\" was cancelled; there is no attendance to take.").arg(found.title));
+            throw refusal(CoreText("RosterMatches", "\"%1\" was cancelled; there is no attendance to take.")
+                              .arg(found.title));
         if (found.start > now())
-            throw refusal(
-                QStringLiteral("Attendance can be taken once \"%1\" has started.").arg(found.title));
+            throw refusal(CoreText("RosterMatches", "Attendance can be taken once \"%1\" has started.")
+                              .arg(found.title));
         MatchStore(m_db).setAttended(key, member, attended ? Attended::Yes : Attended::No);
         transaction.commit();
     });
@@ -377,26 +406,32 @@ MatchReminder Roster::matchReminder(const Viewpoint& view, const RecordKey& key)
     }
     to.removeDuplicates();
     const qint64 stamp = found.unixStart();
-    reminder.discord = reminder.names.isEmpty()
-        ? QStringLiteral("Everyone has answered for %1 <t:%2:F>.").arg(found.title).arg(stamp)
-        : QStringLiteral("%1 <t:%2:F> (<t:%2:R>): %3, please answer yes, maybe, late or no.")
+    const CoreText discord = reminder.names.isEmpty()
+        ? CoreText("RosterMatches", "Everyone has answered for %1 <t:%2:F>.").arg(found.title).arg(stamp)
+        : CoreText("RosterMatches", "%1 <t:%2:F> (<t:%2:R>): %3, please answer yes, maybe, late or no.")
               .arg(found.title)
               .arg(stamp)
               .arg(reminder.names.join(QStringLiteral(", ")));
     cTimeFuncs times(ZoneStore(m_db).rows());
     const QString when = shownStart(times.rule(view.userTimeZone, view.userDST), found.start, true)
         + QLatin1Char(' ') + view.userTimeZone.trimmed();
+    const CoreText subject = CoreText("RosterMatches", "Reminder: %1").arg(found.title);
+    const CoreText body
+        = CoreText("RosterMatches", "%1 starts %2 (%3 minutes).\r\nPlease answer yes, maybe, late or no.")
+              .arg(found.title, when)
+              .arg(found.length);
     // Encoded by hand: QUrlQuery leaves "&" and "+" in a value as they are.
-    QByteArray encoded = "mailto:";
-    for (const QString& address : std::as_const(to))
-        encoded += (encoded.endsWith(':') ? "" : ",") + QUrl::toPercentEncoding(address, "@");
-    encoded += "?subject=" + QUrl::toPercentEncoding(QStringLiteral("Reminder: ") + found.title);
-    encoded += "&body="
-        + QUrl::toPercentEncoding(
-                   QStringLiteral("%1 starts %2 (%3 minutes).\r\nPlease answer yes, maybe, late or no.")
-                       .arg(found.title, when)
-                       .arg(found.length));
-    reminder.mailto = QString::fromLatin1(encoded);
+    const auto mailto = [&](const QString& subject, const QString& body) {
+        QByteArray encoded = "mailto:";
+        for (const QString& address : std::as_const(to))
+            encoded += (encoded.endsWith(':') ? "" : ",") + QUrl::toPercentEncoding(address, "@");
+        encoded += "?subject=" + QUrl::toPercentEncoding(subject);
+        encoded += "&body=" + QUrl::toPercentEncoding(body);
+        return QString::fromLatin1(encoded);
+    };
+    reminder.discord = discord.shown();
+    reminder.mailto = mailto(subject.shown(), body.shown());
+    reminder.english = {discord.english(), mailto(subject.english(), body.english())};
     return reminder;
 }
 
@@ -424,15 +459,15 @@ void Roster::saveMatchCalendar(const QString& path, const RecordKey& member) con
     const QByteArray calendar = matchCalendar(member);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(calendar) != calendar.size() || !file.commit())
-        throw RosterError(
-            ErrorKind::FileNotSaved,
-            QStringLiteral("The calendar could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
-            file.errorString());
+        throw RosterError(ErrorKind::FileNotSaved,
+                          CoreText("RosterMatches", "The calendar could not be saved to %1.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          file.errorString());
 }
 
 QList<AttendanceRecord> Roster::attendance(int lastMatches) const
 {
     if (lastMatches < 1)
-        throw RosterError(ErrorKind::ValueOutOfRange, QStringLiteral("Count at least one match."));
+        throw RosterError(ErrorKind::ValueOutOfRange, CoreText("RosterMatches", "Count at least one match."));
     return MatchStore(m_db).attendance(now().addMinutes(1), lastMatches);
 }

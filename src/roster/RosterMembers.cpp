@@ -1,5 +1,6 @@
 // The roster session's member commands.
 #include "RosterPrivate.h"
+#include "i18n/CoreText.h"
 
 #include "matches/MatchStore.h"
 #include "members/MemberChangeStore.h"
@@ -134,7 +135,8 @@ MemberChange Roster::memberChange(const RecordKey& change) const
 {
     const std::optional<MemberChange> found = MemberChangeStore(m_db).load(change);
     if (!found)
-        throw RosterError(ErrorKind::RowVanished, QStringLiteral("That change was removed in the meantime."));
+        throw RosterError(ErrorKind::RowVanished,
+                          CoreText("RosterMembers", "That change was removed in the meantime."));
     return *found;
 }
 

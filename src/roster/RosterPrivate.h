@@ -7,7 +7,7 @@
 
 namespace RosterPrivate {
 
-inline void checkChosen(const QList<RecordKey>& keys, const QString& refusal)
+inline void checkChosen(const QList<RecordKey>& keys, const CoreText& refusal)
 {
     if (keys.isEmpty())
         throw RosterError(ErrorKind::Selection, refusal);

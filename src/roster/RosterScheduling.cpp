@@ -1,5 +1,6 @@
 // The roster session's scheduling commands.
 #include "RosterPrivate.h"
+#include "i18n/CoreText.h"
 
 #include "scheduling/MatchFields.h"
 #include "scheduling/MatchInvitation.h"
@@ -8,7 +9,7 @@ using RosterPrivate::checkChosen;
 
 namespace {
 
-void checkFilled(const QString& text, const QString& refusal, FormField::Kind field)
+void checkFilled(const QString& text, const CoreText& refusal, FormField::Kind field)
 {
     if (text.trimmed().isEmpty())
         throw RosterError(ErrorKind::ScheduleInput, refusal, {}, FormField {field});
@@ -20,13 +21,15 @@ void Roster::checkMatch(const QList<RecordKey>& members, const QString& matchDat
                         const QString& matchTime) const
 {
     checkBestTimes(members);
-    checkFilled(matchDate, QStringLiteral("Match Date must be filled!"), FormField::Kind::MatchDate);
-    checkFilled(matchTime, QStringLiteral("Match Time must be filled!"), FormField::Kind::MatchTime);
+    checkFilled(matchDate, CoreText("RosterScheduling", "Match Date must be filled!"),
+                FormField::Kind::MatchDate);
+    checkFilled(matchTime, CoreText("RosterScheduling", "Match Time must be filled!"),
+                FormField::Kind::MatchTime);
 }
 
 void Roster::checkBestTimes(const QList<RecordKey>& members) const
 {
-    checkChosen(members, QStringLiteral("You must Select Member(s) from the list!"));
+    checkChosen(members, CoreText("RosterScheduling", "You must Select Member(s) from the list!"));
 }
 
 Viewpoint Roster::viewpoint(const QDate& weekOf) const
@@ -63,8 +66,9 @@ QDate Roster::readWeekOf(const QString& text)
         return QDate::currentDate();
     const std::optional<DateTime> date = DateTime::parse(text.trimmed());
     if (!date || date->secondsOfDay() != 0)
-        throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a date (MM/DD/YYYY).").arg(text.trimmed()));
+        throw RosterError(
+            ErrorKind::DataFormat,
+            CoreText("RosterScheduling", "\"%1\" is not a date (MM/DD/YYYY).").arg(text.trimmed()));
     return date->date();
 }
 
@@ -118,12 +122,12 @@ MatchAnnouncement Roster::announceMatch(const Viewpoint& view, const QList<Recor
     // A time alone lies on day zero; a calendar needs the real date.
     if (!start || start->day() == 0)
         throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("\"%1\" is not a valid date and time.").arg(text));
+                          CoreText("RosterScheduling", "\"%1\" is not a valid date and time.").arg(text));
     const std::optional<int> minutes = Preferences::readMatchLength(length);
     if (!minutes || *minutes == 1)
         throw PlanInputError(
             PlanInputError::Field::MatchLength,
-            QStringLiteral("Match length must be a whole number of minutes from 15 to 1440."));
+            CoreText("RosterScheduling", "Match length must be a whole number of minutes from 15 to 1440."));
     MatchPlan plan;
     plan.length = *minutes;
     const AvailableMembers available

@@ -1,4 +1,5 @@
 #include "MatchAnnouncement.h"
+#include "i18n/CoreText.h"
 
 #include "WeekAvailability.h"
 #include "time/cTimeFuncs.h"
@@ -105,7 +106,8 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
         match.members.append(member);
 
         const ZoneRow* zone = row->value(2).isNull() ? nullptr : zoneOf.value(row->value(2).toInt());
-        const QString label = zone ? zone->name.trimmed() : QStringLiteral("No time zone (GMT)");
+        const QString label
+            = zone ? zone->name.trimmed() : CoreText("MatchAnnouncement", "No time zone (GMT)").shown();
         auto group = std::find_if(groups.begin(), groups.end(),
                                   [&](const ZoneGroup& g) { return g.label == label; });
         if (group == groups.end()) {
@@ -137,8 +139,8 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
     QStringList cannot;
     for (const AnnouncedMember& member : match.members)
         (member.canPlay ? can : cannot) << member.name;
-    lines << QStringLiteral("Can play the whole match: ") + joined(can);
-    lines << QStringLiteral("Cannot play the whole match: ") + joined(cannot);
+    lines << CoreText("MatchAnnouncement", "Can play the whole match: %1").arg(joined(can)).shown();
+    lines << CoreText("MatchAnnouncement", "Cannot play the whole match: %1").arg(joined(cannot)).shown();
     match.text = lines.join(QLatin1Char('\n'));
     return match;
 }

@@ -20,6 +20,7 @@ DateTime MatchFields::moment() const
     const QString text = matchDate.trimmed() + QLatin1Char(' ') + matchTime.trimmed();
     const std::optional<DateTime> moment = DateTime::parse(text);
     if (!moment)
-        throw RosterError(ErrorKind::DataFormat, QStringLiteral("\"%1\" is not a valid time.").arg(text));
+        throw RosterError(ErrorKind::DataFormat,
+                          CoreText("MatchFields", "\"%1\" is not a valid time.").arg(text));
     return *moment;
 }

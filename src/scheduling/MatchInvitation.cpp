@@ -41,15 +41,15 @@ QByteArray MatchInvitation(const MatchAnnouncement& match, const QString& organi
         icalcomponent_add_property(event, attendee);
     }
     calendar.add(event);
-    return calendar.text(QStringLiteral("The calendar invitation is not valid."));
+    return calendar.text(CoreText("MatchInvitation", "The calendar invitation is not valid.").shown());
 }
 
 void SaveInvitation(const QByteArray& invitation, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(invitation) != invitation.size() || !file.commit())
-        throw RosterError(
-            ErrorKind::FileNotSaved,
-            QStringLiteral("The invitation could not be saved to %1.").arg(QDir::toNativeSeparators(path)),
-            file.errorString());
+        throw RosterError(ErrorKind::FileNotSaved,
+                          CoreText("MatchInvitation", "The invitation could not be saved to %1.")
+                              .arg(QDir::toNativeSeparators(path)),
+                          file.errorString());
 }

@@ -1,4 +1,5 @@
 #include "MatchPlan.h"
+#include "i18n/CoreText.h"
 
 #include "settings/Preferences.h"
 
@@ -10,16 +11,18 @@ MatchPlan MatchPlan::read(const QString& length, const QString& minimum, const Q
         const std::optional<int> minutes = Preferences::readMatchLength(length);
         if (!minutes)
             throw PlanInputError(PlanInputError::Field::MatchLength,
-                                 QStringLiteral("Match length must be a whole number of minutes from 15 to "
-                                                "1440, or empty (or 1) for a single moment."));
+                                 CoreText("MatchPlan",
+                                          "Match length must be a whole number of minutes from 15 to "
+                                          "1440, or empty (or 1) for a single moment."));
         plan.length = *minutes;
     }
     if (!minimum.trimmed().isEmpty()) {
         const std::optional<int> players = Preferences::readMinimumPlayers(minimum);
         if (!players)
             throw PlanInputError(PlanInputError::Field::MinimumPlayers,
-                                 QStringLiteral("Minimum players must be a whole number from 1 to 32767, or "
-                                                "empty for 1."));
+                                 CoreText("MatchPlan",
+                                          "Minimum players must be a whole number from 1 to 32767, or "
+                                          "empty for 1."));
         plan.minimum = *players;
     }
     return plan;

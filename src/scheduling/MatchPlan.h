@@ -25,7 +25,7 @@ class PlanInputError : public RosterError
 public:
     enum class Field { MatchLength, MinimumPlayers };
 
-    PlanInputError(Field field, const QString& text)
+    PlanInputError(Field field, const CoreText& text)
         : RosterError(ErrorKind::DataFormat, text)
         , m_field(field)
     {

@@ -75,7 +75,8 @@ public:
             const QString shown = QString::fromUtf8(text);
             const auto parsed = DateTime::fromStorageText(shown);
             if (!parsed)
-                throw DatabaseError(QStringLiteral("The stored slot time \"%1\" cannot be read.").arg(shown));
+                throw DatabaseError(
+                    CoreText("MemberSchedule", "The stored slot time \"%1\" cannot be read.").arg(shown));
             found = m_read.insert(text, *parsed);
         }
         return *found;

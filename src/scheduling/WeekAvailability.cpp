@@ -1,4 +1,5 @@
 #include "WeekAvailability.h"
+#include "i18n/CoreText.h"
 
 #include "time/cTimeFuncs.h"
 
@@ -14,9 +15,11 @@ int wrapped(int minute)
     return (minute % Week + Week) % Week;
 }
 
-QString forLength(int length)
+// Each reason is a whole sentence with and without the match's length, so that every language
+// words it in its own order.
+QString reason(int length, const CoreText& moment, const CoreText& lasting)
 {
-    return length > 1 ? QStringLiteral(" for %1 minutes").arg(length) : QString();
+    return (length > 1 ? lasting.arg(length) : moment).shown();
 }
 
 } // namespace
@@ -168,17 +171,27 @@ WeekPlan WeekAvailability::plan(const MatchPlan& plan, int step) const
         }
     }
     if (!anySuits && !(plan.isMoment() && plan.minimum <= 1)) {
-        const QString length = forLength(plan.length);
+        const int length = plan.length;
         if (!requiredMeet)
-            result.reason = QStringLiteral("No time suits all required players%1").arg(length);
+            result.reason
+                = reason(length, CoreText("WeekAvailability", "No time suits all required players"),
+                         CoreText("WeekAvailability", "No time suits all required players for %1 minutes"));
         else if (plan.minimum <= 1)
-            result.reason = QStringLiteral("No time suits any player%1").arg(length);
+            result.reason = reason(length, CoreText("WeekAvailability", "No time suits any player"),
+                                   CoreText("WeekAvailability", "No time suits any player for %1 minutes"));
+        else if (plan.required.isEmpty())
+            result.reason = reason(
+                length, CoreText("WeekAvailability", "No time suits at least %1 players").arg(plan.minimum),
+                CoreText("WeekAvailability", "No time suits at least %1 players for %2 minutes")
+                    .arg(plan.minimum));
         else
             result.reason
-                = QStringLiteral("No time suits %1at least %2 players%3")
-                      .arg(plan.required.isEmpty() ? QString() : QStringLiteral("all required and "))
-                      .arg(plan.minimum)
-                      .arg(length);
+                = reason(length,
+                         CoreText("WeekAvailability", "No time suits all required and at least %1 players")
+                             .arg(plan.minimum),
+                         CoreText("WeekAvailability",
+                                  "No time suits all required and at least %1 players for %2 minutes")
+                             .arg(plan.minimum));
     }
     return result;
 }
@@ -238,13 +251,18 @@ AvailableMembers WeekAvailability::available(int weekMinute, const MatchPlan& pl
               return found != m_playerOf.constEnd() && result.names.contains(m_players[*found].name);
           });
     if (gmtOf(weekMinute) == Skipped)
-        result.reason = QStringLiteral("Your clock skips that time that day: the clocks go forward");
-    else if (!requiredCome)
         result.reason
-            = QStringLiteral("Not all required players can play%1 from then").arg(forLength(plan.length));
+            = CoreText("WeekAvailability", "Your clock skips that time that day: the clocks go forward")
+                  .shown();
+    else if (!requiredCome)
+        result.reason = reason(
+            plan.length, CoreText("WeekAvailability", "Not all required players can play from then"),
+            CoreText("WeekAvailability", "Not all required players can play for %1 minutes from then"));
     else if (plan.minimum > 1 && result.names.size() < plan.minimum)
-        result.reason = QStringLiteral("Fewer than %1 players can play%2 from then")
-                            .arg(plan.minimum)
-                            .arg(forLength(plan.length));
+        result.reason = reason(
+            plan.length,
+            CoreText("WeekAvailability", "Fewer than %1 players can play from then").arg(plan.minimum),
+            CoreText("WeekAvailability", "Fewer than %1 players can play for %2 minutes from then")
+                .arg(plan.minimum));
     return result;
 }

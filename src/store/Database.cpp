@@ -63,12 +63,12 @@ QString nativePath(const QString& path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-[[noreturn]] void refuse(const QString& path, const QString& problem, ErrorKind kind = ErrorKind::NotOpened,
-                         const QString& detail = {})
+[[noreturn]] void refuse(const QString& path, const CoreText& problem, ErrorKind kind = ErrorKind::NotOpened,
+                         const CoreText& detail = {})
 {
     throw RosterError(
         kind,
-        QStringLiteral("The roster file %1 cannot be used: %2\n\nThe file has not been changed.")
+        CoreText("Database", "The roster file %1 cannot be used: %2\n\nThe file has not been changed.")
             .arg(nativePath(path), problem),
         detail);
 }
@@ -78,23 +78,23 @@ void checkHeader(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        refuse(path, QStringLiteral("it cannot be read (%1).").arg(file.errorString()));
+        refuse(path, CoreText("Database", "it cannot be read (%1).").arg(file.errorString()));
     const QByteArray header = file.read(16);
     if (header.isEmpty())
-        refuse(path, QStringLiteral("it is empty (0 bytes)."), ErrorKind::RosterEmpty);
+        refuse(path, CoreText("Database", "it is empty (0 bytes)."), ErrorKind::RosterEmpty);
     if (header.mid(4).startsWith("Standard"))
-        refuse(path, QStringLiteral("it is an Access-format database, not an SQLite roster."));
+        refuse(path, CoreText("Database", "it is an Access-format database, not an SQLite roster."));
     if (header != QByteArray("SQLite format 3\0", 16))
-        refuse(path, QStringLiteral("it is not an SQLite database."));
+        refuse(path, CoreText("Database", "it is not an SQLite database."));
 }
 
 // The daily backup is written only from a roster that passed the check: the last good copy.
-QString backupAdvice(const QString& path)
+CoreText backupAdvice(const QString& path)
 {
     const QString backup = nativePath(path + QStringLiteral(".bak"));
     return QFileInfo::exists(backup)
-        ? QStringLiteral("restore a backup such as %1").arg(backup)
-        : QStringLiteral("restore a backup if you keep one (there is none at %1)").arg(backup);
+        ? CoreText("Database", "restore a backup such as %1").arg(backup)
+        : CoreText("Database", "restore a backup if you keep one (there is none at %1)").arg(backup);
 }
 
 // Why the first read of an SQLite file failed, by SQLite's own result code.
@@ -102,22 +102,23 @@ QString backupAdvice(const QString& path)
 {
     const int code = error.nativeErrorCode().toInt();
     if (code == 5 || code == 6) // SQLITE_BUSY, SQLITE_LOCKED
-        refuse(path, QStringLiteral("it is in use by another program."), ErrorKind::RosterInUse,
+        refuse(path, CoreText("Database", "it is in use by another program."), ErrorKind::RosterInUse,
                error.text());
     if (code == 11 || code == 26) // SQLITE_CORRUPT, SQLITE_NOTADB
-        refuse(path, QStringLiteral("it is damaged; %1.").arg(backupAdvice(path)), ErrorKind::RosterDamaged,
-               error.text());
+        refuse(path, CoreText("Database", "it is damaged; %1.").arg(backupAdvice(path)),
+               ErrorKind::RosterDamaged, error.text());
     if (code == 8) // SQLITE_READONLY: a journal to roll back, and no right to do so
         refuse(path,
-               QStringLiteral("a write to it was interrupted and cannot be undone while the file or its "
-                              "folder is read-only."),
+               CoreText("Database",
+                        "a write to it was interrupted and cannot be undone while the file or its "
+                        "folder is read-only."),
                ErrorKind::NotOpened, error.text());
-    refuse(path, QStringLiteral("it cannot be opened (%1).").arg(error.text()));
+    refuse(path, CoreText("Database", "it cannot be opened (%1).").arg(error.text()));
 }
 
-QString readOnlyText(const QString& path)
+CoreText readOnlyText(const QString& path)
 {
-    return QStringLiteral("The roster file %1 can be viewed and scheduled but not changed.")
+    return CoreText("Database", "The roster file %1 can be viewed and scheduled but not changed.")
         .arg(nativePath(path));
 }
 
@@ -140,7 +141,7 @@ Database Database::connect(const QString& path, bool readOnly)
         const QString text = db.lastError().text();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        refuse(path, QStringLiteral("it cannot be opened (%1).").arg(text));
+        refuse(path, CoreText("Database", "it cannot be opened (%1).").arg(text));
     }
     Database result(name, path);
     if (readOnly)
@@ -176,13 +177,14 @@ Database Database::open(const QString& path, Access access)
             // command); from here on the file is only read, so its bytes stay as they are.
             db.close();
             db = connect(path, true);
-            db.m_damage = RosterError(
-                ErrorKind::RosterDamaged,
-                QStringLiteral("The roster file %1 is damaged. Export what can still be read, then "
-                               "%2. Until then the roster can be viewed and scheduled but not "
-                               "changed.")
-                    .arg(nativePath(path), backupAdvice(path)),
-                finding);
+            db.m_damage
+                = RosterError(ErrorKind::RosterDamaged,
+                              CoreText("Database",
+                                       "The roster file %1 is damaged. Export what can still be read, then "
+                                       "%2. Until then the roster can be viewed and scheduled but not "
+                                       "changed.")
+                                  .arg(nativePath(path), backupAdvice(path)),
+                              finding);
             db.prepareFile();
             return db;
         } catch (const RosterError&) {
@@ -219,11 +221,11 @@ QString Database::prepareFile()
         if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")))
             refuseUnreadable(m_path, probe.lastError());
     }
-    if (const QString newer = RosterSchema::newerVersion(connection); !newer.isEmpty())
+    if (const CoreText newer = RosterSchema::newerVersion(connection); !newer.isEmpty())
         refuse(m_path, newer);
-    const QString problem = RosterSchema::problem(connection);
+    const CoreText problem = RosterSchema::problem(connection);
     if (!problem.isEmpty())
-        refuse(m_path, QStringLiteral("it is not a Tallyhold roster: ") + problem);
+        refuse(m_path, CoreText("Database", "it is not a Tallyhold roster: %1").arg(problem));
     if (!m_damage) {
         if (const QString finding = quickCheck(); !finding.isEmpty())
             return finding;
@@ -234,7 +236,7 @@ QString Database::prepareFile()
         else
             RosterSchema::upgrade(connection);
     } catch (const RosterError& error) {
-        refuse(m_path, QStringLiteral("it could not be brought up to this version of Tallyhold."),
+        refuse(m_path, CoreText("Database", "it could not be brought up to this version of Tallyhold."),
                ErrorKind::NotOpened, error.text());
     }
     if (isReadOnly())
@@ -425,7 +427,7 @@ QString Database::backup() const
         const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(fresh);
         throw RosterError(ErrorKind::Database,
-                          QStringLiteral("The backup %1 could not be written.").arg(nativePath(target)),
+                          CoreText("Database", "The backup %1 could not be written.").arg(nativePath(target)),
                           reason);
     }
     return target;

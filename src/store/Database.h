@@ -48,7 +48,7 @@ public:
     QSqlDatabase connection() const;
     bool isReadOnly() const { return !m_refusal.isEmpty(); }
     // The sentence every write to a read-only roster is refused with.
-    const QString& refusal() const { return m_refusal; }
+    const CoreText& refusal() const { return m_refusal; }
     // Throws the ReadOnly error when this roster may not be changed.
     void checkWritable() const;
     // Empty when SQLite's quick check finds the file sound; otherwise its first finding.
@@ -117,7 +117,7 @@ private:
     QString m_connectionName;
     QString m_path;
     // The sentence every write is refused with; empty for a roster that may be changed.
-    QString m_refusal;
+    CoreText m_refusal;
     bool m_server = false;
     std::optional<RosterError> m_damage;
 };

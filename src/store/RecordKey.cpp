@@ -16,7 +16,7 @@ RecordKey NewRecordKey()
 {
     const QString digits = GuidDigits();
     if (digits.isEmpty())
-        throw RosterError(ErrorKind::RecordKey, QStringLiteral("No new record key could be made."));
+        throw RosterError(ErrorKind::RecordKey, CoreText("RecordKey", "No new record key could be made."));
     return HexToKey(digits);
 }
 
@@ -38,7 +38,7 @@ RecordKey HexToKey(const QString& text)
     if (!IsKeyText(text))
         throw RosterError(
             ErrorKind::RecordKey,
-            QStringLiteral("\"%1\" is not a record key: a key is 32 hexadecimal digits.").arg(text));
+            CoreText("RecordKey", "\"%1\" is not a record key: a key is 32 hexadecimal digits.").arg(text));
     return QByteArray::fromHex(text.toLatin1());
 }
 

@@ -37,11 +37,11 @@ void RosterCopy::copy(const Database& from, const Database& to)
 {
     Transaction transaction(to);
     if (!holdsOnlyStandardZones(to))
-        throw RosterError(
-            ErrorKind::ImportAborted,
-            QStringLiteral("The roster %1 already holds rows of its own; a roster is copied only "
-                           "into a new one. Nothing was copied.")
-                .arg(to.path()));
+        throw RosterError(ErrorKind::ImportAborted,
+                          CoreText("RosterCopy",
+                                   "The roster %1 already holds rows of its own; a roster is copied only "
+                                   "into a new one. Nothing was copied.")
+                              .arg(to.path()));
     to.exec(QStringLiteral("DELETE FROM TimeZones"));
     for (const QString& table : RosterSchema::copiedTableNames()) {
         const QStringList target = columns(to, table);

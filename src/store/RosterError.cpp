@@ -1,23 +1,23 @@
 #include "RosterError.h"
 
-RosterError::RosterError(ErrorKind kind, QString text, QString detail, std::optional<FormField> field)
+RosterError::RosterError(ErrorKind kind, CoreText text, CoreText detail, std::optional<FormField> field)
     : m_kind(kind)
     , m_text(std::move(text))
     , m_detail(std::move(detail))
     , m_field(std::move(field))
-    , m_what(m_text.toUtf8())
+    , m_what(m_text.english().toUtf8())
 {
 }
 
-DatabaseError::DatabaseError(const QString& driverText)
+DatabaseError::DatabaseError(const CoreText& driverText)
     : RosterError(ErrorKind::Database,
-                  QStringLiteral("The roster database reported an error:\n") + driverText)
+                  CoreText("RosterError", "The roster database reported an error:\n%1").arg(driverText))
 {
 }
 
 DataError::DataError(int number, const QString& detail)
     : RosterError(ErrorKind::DataLost,
-                  QStringLiteral("Unrecoverable Data Error.  Number ") + QString::number(number), detail)
+                  CoreText("RosterError", "Unrecoverable Data Error.  Number %1").arg(number), detail)
     , m_number(number)
 {
 }

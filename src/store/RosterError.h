@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/CoreText.h"
+
 #include <QString>
 #include <exception>
 #include <optional>
@@ -75,22 +77,26 @@ struct FormField
 };
 
 // Every failure a core command can report: its kind, the words to show, extra detail (a line
-// number, the driver's own words) and, for refused input, the field to correct.
+// number, the driver's own words) and, for refused input, the field to correct. The words are kept
+// as their source so that each front end shows them in its reader's language.
 class RosterError : public std::exception
 {
 public:
-    RosterError(ErrorKind kind, QString text, QString detail = {}, std::optional<FormField> field = {});
+    RosterError(ErrorKind kind, CoreText text, CoreText detail = {}, std::optional<FormField> field = {});
 
     ErrorKind kind() const { return m_kind; }
-    const QString& text() const { return m_text; }
-    const QString& detail() const { return m_detail; }
+    // In the language of the process's catalogues.
+    QString text() const { return m_text.shown(); }
+    QString detail() const { return m_detail.shown(); }
+    const CoreText& words() const { return m_text; }
+    const CoreText& detailWords() const { return m_detail; }
     const std::optional<FormField>& field() const { return m_field; }
     const char* what() const noexcept override { return m_what.constData(); }
 
 private:
     ErrorKind m_kind;
-    QString m_text;
-    QString m_detail;
+    CoreText m_text;
+    CoreText m_detail;
     std::optional<FormField> m_field;
     QByteArray m_what;
 };
@@ -99,7 +105,7 @@ private:
 class DatabaseError : public RosterError
 {
 public:
-    explicit DatabaseError(const QString& driverText);
+    explicit DatabaseError(const CoreText& driverText);
 };
 
 // A row that a command relies on is missing: "Unrecoverable Data Error.  Number 1014".

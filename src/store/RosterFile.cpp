@@ -1,5 +1,6 @@
 #include "RosterFile.h"
 #include "RosterServer.h"
+#include "i18n/CoreText.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -16,7 +17,8 @@ RosterFile RosterFile::open(const QString& path)
         if (server.m_db.isReadOnly())
             server.m_warnings.append(RosterError(
                 ErrorKind::ReadOnly, server.m_db.refusal(),
-                QStringLiteral(
+                CoreText(
+                    "RosterFile",
                     "Changes need a login with the right to add, change and delete the roster's rows.")));
         return server;
     }
@@ -30,7 +32,7 @@ RosterFile RosterFile::open(const QString& path)
         if (file.m_lock->error() == QLockFile::LockFailedError)
             throw RosterError(
                 ErrorKind::RosterOpenElsewhere,
-                QStringLiteral("The roster file %1 is open in another Tallyhold window.").arg(shown));
+                CoreText("RosterFile", "The roster file %1 is open in another Tallyhold window.").arg(shown));
         file.m_lock.reset();
     }
 
@@ -41,7 +43,7 @@ RosterFile RosterFile::open(const QString& path)
     }
     if (file.m_db.isReadOnly()) {
         file.m_warnings.append(RosterError(ErrorKind::ReadOnly, file.m_db.refusal(),
-                                           QStringLiteral("The file or its folder is read-only.")));
+                                           CoreText("RosterFile", "The file or its folder is read-only.")));
         return file;
     }
     // The first start of a day finds yesterday's copy (or none) and writes today's.

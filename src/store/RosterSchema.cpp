@@ -334,15 +334,16 @@ int RosterSchema::version(const QSqlDatabase& db)
     return query.next() ? query.value(0).toInt() : 0;
 }
 
-QString RosterSchema::newerVersion(const QSqlDatabase& db)
+CoreText RosterSchema::newerVersion(const QSqlDatabase& db)
 {
     const int stored = version(db);
-    return stored <= CurrentVersion
-        ? QString()
-        : QStringLiteral("it was written by a newer version of Tallyhold (roster "
-                         "version %1; this version reads rosters up to version %2).")
-              .arg(stored)
-              .arg(CurrentVersion);
+    if (stored <= CurrentVersion)
+        return {};
+    return CoreText("RosterSchema",
+                    "it was written by a newer version of Tallyhold (roster "
+                    "version %1; this version reads rosters up to version %2).")
+        .arg(stored)
+        .arg(CurrentVersion);
 }
 
 void RosterSchema::upgrade(QSqlDatabase& db)
@@ -379,7 +380,7 @@ void RosterSchema::showUpgraded(QSqlDatabase& db)
     }
 }
 
-QString RosterSchema::problem(QSqlDatabase& db)
+CoreText RosterSchema::problem(QSqlDatabase& db)
 {
     const bool server = onServer(db);
     for (const Table& table : server ? ServerTables : Tables) {
@@ -387,11 +388,11 @@ QString RosterSchema::problem(QSqlDatabase& db)
         QSqlQuery query(db);
         // Unquoted: the server keeps the names in lower case.
         if (!query.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(name)))
-            return QStringLiteral("it has no table %1.").arg(name);
+            return CoreText("RosterSchema", "it has no table %1.").arg(name);
         const QSqlRecord record = query.record();
         for (const QString& column : columnNames(table.columns)) {
             if (record.indexOf(column) < 0)
-                return QStringLiteral("its table %1 has no column %2.").arg(name, column);
+                return CoreText("RosterSchema", "its table %1 has no column %2.").arg(name, column);
         }
     }
     return {};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/CoreText.h"
+
 #include <QSqlDatabase>
 #include <QSqlRecord>
 #include <QString>
@@ -33,12 +35,12 @@ public:
     // Creates the tables, indexes and standard zones in an empty database, at CurrentVersion.
     static void create(QSqlDatabase& db);
     // Empty when db holds every table and column of a version-0 roster; otherwise what is wrong.
-    static QString problem(QSqlDatabase& db);
+    static CoreText problem(QSqlDatabase& db);
     // Sign-up links (only a hash of each token), added to new and older rosters alike.
     static void addInvitations(QSqlDatabase& db);
     static int version(const QSqlDatabase& db);
     // Why a roster of a later version is not opened; empty for this version or an earlier one.
-    static QString newerVersion(const QSqlDatabase& db);
+    static CoreText newerVersion(const QSqlDatabase& db);
     // Runs the steps from db's version on, and sets the version, in one transaction. Throws
     // DatabaseError, leaving the roster as it was.
     static void upgrade(QSqlDatabase& db);

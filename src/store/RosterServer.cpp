@@ -19,24 +19,27 @@ QString newConnectionName()
     return QStringLiteral("tallyhold-server-%1").arg(++counter);
 }
 
-[[noreturn]] void refuse(const QString& address, const QString& problem, const QString& detail = {})
+[[noreturn]] void refuse(const QString& address, const CoreText& problem, const CoreText& detail = {})
 {
-    throw RosterError(ErrorKind::NotOpened,
-                      QStringLiteral("The shared roster %1 cannot be used: %2\n\nNothing has been changed.")
-                          .arg(RosterServer::shownName(address), problem),
-                      detail);
+    throw RosterError(
+        ErrorKind::NotOpened,
+        CoreText("RosterServer", "The shared roster %1 cannot be used: %2\n\nNothing has been changed.")
+            .arg(RosterServer::shownName(address), problem),
+        detail);
 }
 
-QString readOnlyText(const QString& address)
+CoreText readOnlyText(const QString& address)
 {
-    return QStringLiteral("Your login may view and schedule the shared roster %1 but may not change it.")
+    return CoreText("RosterServer",
+                    "Your login may view and schedule the shared roster %1 but may not change it.")
         .arg(RosterServer::shownName(address));
 }
 
-QString lostText(const QString& address)
+CoreText lostText(const QString& address)
 {
-    return QStringLiteral("The connection to the shared roster %1 was lost; nothing of the last command was "
-                          "saved. Try it again once the server can be reached.")
+    return CoreText("RosterServer",
+                    "The connection to the shared roster %1 was lost; nothing of the last command was "
+                    "saved. Try it again once the server can be reached.")
         .arg(RosterServer::shownName(address));
 }
 
@@ -47,12 +50,13 @@ void configure(QSqlDatabase& db, const QString& address)
     const QUrl url(address);
     if (!url.isValid() || url.path().size() < 2)
         refuse(address,
-               QStringLiteral("the address does not name a database (postgresql://user@host/dbname)."));
+               CoreText("RosterServer",
+                        "the address does not name a database (postgresql://user@host/dbname)."));
     if (!url.password().isEmpty())
-        refuse(
-            address,
-            QStringLiteral("the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it "
-                           "is never stored with the address."));
+        refuse(address,
+               CoreText("RosterServer",
+                        "the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it "
+                        "is never stored with the address."));
     QUrlQuery query(url);
     QString host = url.host();
     QStringList options {QStringLiteral("connect_timeout=10")};
@@ -148,22 +152,23 @@ Database RosterServer::open(const QString& address, Database::Access access)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
     try {
         if (!db.isValid())
-            refuse(
-                address,
-                QStringLiteral("Qt's PostgreSQL driver is not installed (Debian package libqt6sql6-psql)."));
+            refuse(address,
+                   CoreText("RosterServer",
+                            "Qt's PostgreSQL driver is not installed (Debian package libqt6sql6-psql)."));
         configure(db, address);
         if (!db.open()) {
             const QString why = db.lastError().databaseText().trimmed();
             if (why.contains(QLatin1String("password")))
                 throw RosterError(ErrorKind::PasswordNeeded,
-                                  QStringLiteral("The shared roster %1 needs the login's password.")
+                                  CoreText("RosterServer", "The shared roster %1 needs the login's password.")
                                       .arg(shownName(address)),
                                   why);
-            refuse(address, QStringLiteral("the server cannot be reached or refused the login."), why);
+            refuse(address, CoreText("RosterServer", "the server cannot be reached or refused the login."),
+                   why);
         }
         if (isEmpty(db)) {
             if (access == Database::Access::ReadOnly)
-                refuse(address, QStringLiteral("the database holds no roster yet."));
+                refuse(address, CoreText("RosterServer", "the database holds no roster yet."));
             // Two officers starting on a new database at once make one roster between them.
             db.transaction();
             QSqlQuery(db).exec(QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('tallyhold roster'))"));
@@ -173,16 +178,18 @@ Database RosterServer::open(const QString& address, Database::Access access)
             } catch (const RosterError& error) {
                 db.rollback();
                 refuse(address,
-                       QStringLiteral("the database holds no roster, and one could not be made in it."),
+                       CoreText("RosterServer",
+                                "the database holds no roster, and one could not be made in it."),
                        error.text());
             }
             db.commit();
         }
-        if (const QString newer = RosterSchema::newerVersion(db); !newer.isEmpty())
+        if (const CoreText newer = RosterSchema::newerVersion(db); !newer.isEmpty())
             refuse(address, newer);
-        const QString problem = RosterSchema::problem(db);
+        const CoreText problem = RosterSchema::problem(db);
         if (!problem.isEmpty())
-            refuse(address, QStringLiteral("the database is not a Tallyhold roster: ") + problem);
+            refuse(address,
+                   CoreText("RosterServer", "the database is not a Tallyhold roster: %1").arg(problem));
         if (access == Database::Access::ReadOnly || !mayWrite(db)) {
             result.m_refusal = readOnlyText(address);
             RosterSchema::showUpgraded(db);
@@ -190,7 +197,8 @@ Database RosterServer::open(const QString& address, Database::Access access)
             try {
                 RosterSchema::upgrade(db);
             } catch (const RosterError& error) {
-                refuse(address, QStringLiteral("it could not be brought up to this version of Tallyhold."),
+                refuse(address,
+                       CoreText("RosterServer", "it could not be brought up to this version of Tallyhold."),
                        error.text());
             }
             // A login that may write rows but not make tables still opens; the sign-up link

@@ -42,9 +42,10 @@ const cTimeFuncs::Zone& cTimeFuncs::lookup(const QString& inZone)
             // Half-way values round to the even neighbour.
             const double rounded = std::nearbyint(minutes);
             if (!ok || rounded < -32768 || rounded > 32767)
-                throw RosterError(ErrorKind::ZoneOffset,
-                                  QStringLiteral("The time zone %1 has no usable GMT offset (\"%2\").")
-                                      .arg(name, value.toString()));
+                throw RosterError(
+                    ErrorKind::ZoneOffset,
+                    CoreText("cTimeFuncs", "The time zone %1 has no usable GMT offset (\"%2\").")
+                        .arg(name, value.toString()));
             zone.offset = int(rounded);
             zone.iana = row->iana.trimmed();
             // Standard time stands in where this computer does not know the zone.
@@ -85,7 +86,8 @@ DateTime cTimeFuncs::toGMT(const QString& inTime, const QString& inZone, bool us
 {
     const auto value = DateTime::parse(inTime);
     if (!value)
-        throw RosterError(ErrorKind::DataFormat, QStringLiteral("\"%1\" is not a valid time.").arg(inTime));
+        throw RosterError(ErrorKind::DataFormat,
+                          CoreText("cTimeFuncs", "\"%1\" is not a valid time.").arg(inTime));
     return toGMT(*value, inZone, useDST);
 }
 

@@ -136,29 +136,31 @@ std::optional<int> ZoneStore::nextKey() const
 
 int ZoneStore::add(const Fields& fields) const
 {
-    return insert(columns(fields), QStringLiteral("The time zone was not added."));
+    return insert(columns(fields), CoreText("ZoneStore", "The time zone was not added."));
 }
 
 int ZoneStore::addImported(const ZoneRow& zone) const
 {
-    return insert({{QStringLiteral("TZ_Name"), zone.name},
-                   {QStringLiteral("TZ_Description"), zone.description},
-                   {QStringLiteral("TZ_GMT_Offset"), zone.offset},
-                   {QStringLiteral("TZ_Daylight_Savings"), zone.daylight},
-                   {QStringLiteral("TZ_IANA"), zone.iana.isEmpty() ? QVariant() : QVariant(zone.iana)}},
-                  QStringLiteral("The file's time zone %1 could not be added, so nothing was imported.")
-                      .arg(zone.name.trimmed()));
+    return insert(
+        {{QStringLiteral("TZ_Name"), zone.name},
+         {QStringLiteral("TZ_Description"), zone.description},
+         {QStringLiteral("TZ_GMT_Offset"), zone.offset},
+         {QStringLiteral("TZ_Daylight_Savings"), zone.daylight},
+         {QStringLiteral("TZ_IANA"), zone.iana.isEmpty() ? QVariant() : QVariant(zone.iana)}},
+        CoreText("ZoneStore", "The file's time zone %1 could not be added, so nothing was imported.")
+            .arg(zone.name.trimmed()));
 }
 
-int ZoneStore::insert(const Database::Columns& columns, const QString& notAdded) const
+int ZoneStore::insert(const Database::Columns& columns, const CoreText& notAdded) const
 {
     Transaction transaction(m_db);
     const std::optional<int> key = nextKey();
     if (!key) {
-        throw RosterError(ErrorKind::SaveRefused,
-                          QStringLiteral("No zone key is left: the greatest zone key is already %1. %2")
-                              .arg(LastKey)
-                              .arg(notAdded));
+        throw RosterError(
+            ErrorKind::SaveRefused,
+            CoreText("ZoneStore", "No zone key is left: the greatest zone key is already %1. %2")
+                .arg(LastKey)
+                .arg(notAdded));
     }
     m_db.insert(QStringLiteral("TimeZones"), Database::Columns {{QStringLiteral("TZ_PK"), *key}} + columns);
     transaction.commit();
@@ -190,13 +192,14 @@ void ZoneStore::checkUnused(int key) const
     const QStringList members = memberNames(key);
     if (members.isEmpty())
         return;
-    QString text = QStringLiteral("The following Members are located in this Time Zone: \n");
+    QString names;
     for (const QString& name : members)
-        text += name + QLatin1Char('\n');
+        names += name + QLatin1Char('\n');
     throw RosterError(ErrorKind::DeletionRefused,
-                      text
-                          + QStringLiteral("You will need to remove/update these members before this Time "
-                                           "Zone can be deleted!"));
+                      CoreText("ZoneStore",
+                               "The following Members are located in this Time Zone: \n%1You will need "
+                               "to remove/update these members before this Time Zone can be deleted!")
+                          .arg(names));
 }
 
 void ZoneStore::remove(int key) const
@@ -212,13 +215,14 @@ ZoneStore::Fields ZoneStore::read(const QString& name, const QString& descriptio
                                   bool daylight, const QString& iana)
 {
     if (name.trimmed().isEmpty())
-        throw RosterError(ErrorKind::DataFormat, QStringLiteral("Time Zone Name must be non blank!"), {},
-                          FormField {FormField::Kind::ZoneName});
+        throw RosterError(ErrorKind::DataFormat, CoreText("ZoneStore", "Time Zone Name must be non blank!"),
+                          {}, FormField {FormField::Kind::ZoneName});
     const QString id = iana.trimmed();
     if (!id.isEmpty() && !QTimeZone::isTimeZoneIdAvailable(id.toUtf8()))
         throw RosterError(ErrorKind::DataFormat,
-                          QStringLiteral("%1 is not a real time zone known to this computer (such as "
-                                         "America/New_York).")
+                          CoreText("ZoneStore",
+                                   "%1 is not a real time zone known to this computer (such as "
+                                   "America/New_York).")
                               .arg(id),
                           {}, FormField {FormField::Kind::ZoneIana});
     return {name, description, offsetOf(offset), daylight, id};
@@ -240,7 +244,7 @@ int ZoneStore::offsetOf(const QString& text)
 {
     const std::optional<int> minutes = readOffset(text);
     if (!minutes)
-        throw RosterError(ErrorKind::DataFormat, QStringLiteral("GMT Offset must be numeric!"), {},
+        throw RosterError(ErrorKind::DataFormat, CoreText("ZoneStore", "GMT Offset must be numeric!"), {},
                           FormField {FormField::Kind::ZoneOffset});
     return *minutes;
 }

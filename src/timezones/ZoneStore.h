@@ -88,7 +88,7 @@ public:
     static std::optional<int> readOffset(const QString& text);
 
 private:
-    int insert(const Database::Columns& columns, const QString& notAdded) const;
+    int insert(const Database::Columns& columns, const CoreText& notAdded) const;
 
     Database m_db;
 };

@@ -19,6 +19,13 @@ QString PageLanguage::translate(const char* context, const char* source, const c
     return text;
 }
 
+QString PageLanguage::say(const CoreText& text) const
+{
+    return text.in([this](const char* context, const char* source, const char* disambiguation, int n) {
+        return translate(context, source, disambiguation, n);
+    });
+}
+
 PageLanguages::PageLanguages()
 {
     for (const QString& code : Translations::available())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/CoreText.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
@@ -25,6 +27,8 @@ public:
     // Reads only the catalogue loaded at start, so any thread may ask at any time.
     QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
                       int n = -1) const;
+    // A text of the core in this language.
+    QString say(const CoreText& text) const;
 
 private:
     QString m_code = QStringLiteral("en");

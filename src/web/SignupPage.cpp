@@ -33,9 +33,10 @@ QString head(const PageLanguage& lang, const QString& title)
         .arg(esc(title), lang.tag());
 }
 
-QString errorLine(const RosterError& error, const QString& id)
+QString errorLine(const PageLanguage& lang, const RosterError& error, const QString& id)
 {
-    return QStringLiteral("<p class=\"error\" id=\"%1\" role=\"alert\">%2</p>\n").arg(id, esc(error.text()));
+    return QStringLiteral("<p class=\"error\" id=\"%1\" role=\"alert\">%2</p>\n")
+        .arg(id, esc(lang.say(error.words())));
 }
 
 // An input of type time takes "HH:MM"; text that is no time is dropped rather than shown wrongly.
@@ -87,14 +88,14 @@ QString changesSection(const SignupSheet& sheet, const QString& token, const QSt
                              ? lang.translate("SignupPage", "Added.")
                              : lang.translate("SignupPage", "Removed."));
     if (state.changeRefusal && !state.typedChange)
-        html += errorLine(*state.changeRefusal, QStringLiteral("change-error"));
+        html += errorLine(state.language, *state.changeRefusal, QStringLiteral("change-error"));
     if (sheet.changes.isEmpty())
         html += QStringLiteral("<p class=\"none\" id=\"no-changes\">%1</p>\n")
                     .arg(lang.translate("SignupPage", "None."));
     else
         html += QStringLiteral("<ul class=\"changes\" id=\"change-list\">\n");
     for (const MemberChange& change : sheet.changes) {
-        const QString text = esc(change.text());
+        const QString text = esc(lang.say(change.words()));
         html += QStringLiteral(
                     "<li><span class=\"text\">%1</span><form method=\"post\" action=\"/m/%2%3#changes\">")
                     .arg(text, token, languageQuery(state))
@@ -114,7 +115,7 @@ QString changesSection(const SignupSheet& sheet, const QString& token, const QSt
         + hiddenFields(csrf, QStringLiteral("change"));
     html += QStringLiteral("<h3>%1</h3>\n").arg(lang.translate("SignupPage", "Add a change"));
     if (state.changeRefusal && state.typedChange)
-        html += errorLine(*state.changeRefusal, QStringLiteral("change-error"));
+        html += errorLine(state.language, *state.changeRefusal, QStringLiteral("change-error"));
     html += QStringLiteral("<p class=\"dates\"><label><span>%3</span> <input type=\"date\" name=\"first\" "
                            "id=\"first\" value=\"%1\"></label> <label><span>%4</span> <input type=\"date\" "
                            "name=\"last\" id=\"last\" value=\"%2\"></label></p>\n"
@@ -234,7 +235,7 @@ QString matchArticle(const SignupMatch& match, const QString& token, const QStri
         html += QStringLiteral("<p class=\"saved\" id=\"answered-%1\" role=\"status\">%2</p>\n")
                     .arg(id, lang.translate("SignupPage", "Answer saved."));
     if (refused)
-        html += errorLine(*state.answerRefusal, QStringLiteral("answer-error"));
+        html += errorLine(state.language, *state.answerRefusal, QStringLiteral("answer-error"));
     if (!answerable(match))
         return html + QStringLiteral("</article>\n");
 
@@ -282,7 +283,7 @@ QString matchesSection(const SignupSheet& sheet, const QString& token, const QSt
         = std::any_of(sheet.matches.cbegin(), sheet.matches.cend(),
                       [&](const SignupMatch& match) { return match.key == state.refusedMatch; });
     if (state.answerRefusal && !listed)
-        html += errorLine(*state.answerRefusal, QStringLiteral("answer-error"));
+        html += errorLine(state.language, *state.answerRefusal, QStringLiteral("answer-error"));
     if (sheet.matches.isEmpty())
         html += QStringLiteral("<p class=\"none\" id=\"no-matches\">%1</p>\n")
                     .arg(lang.translate("SignupPage", "No matches planned for you."));
@@ -369,7 +370,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
         html += QStringLiteral("<p class=\"saved\" id=\"saved\" role=\"status\">%1</p>\n")
                     .arg(lang.translate("SignupPage", "Saved."));
     if (state.refusal && !onSlot && !onZone)
-        html += errorLine(*state.refusal, QStringLiteral("error"));
+        html += errorLine(state.language, *state.refusal, QStringLiteral("error"));
 
     html += QStringLiteral("<form method=\"post\" action=\"/m/%1%3\" autocomplete=\"off\">\n"
                            "<input type=\"hidden\" name=\"csrf\" value=\"%2\">\n")
@@ -387,7 +388,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
                          esc(zone.text));
     html += QStringLiteral("</select></p>\n");
     if (onZone)
-        html += errorLine(*state.refusal, QStringLiteral("error"));
+        html += errorLine(state.language, *state.refusal, QStringLiteral("error"));
     html += QStringLiteral("<p class=\"hint\">%1</p>\n")
                 .arg(lang.translate("SignupPage",
                                     "Type or pick the times in your own time zone. Each day takes "
@@ -420,7 +421,7 @@ QByteArray SignupPage::render(const SignupSheet& sheet, const QString& token, co
                 : QStringLiteral("</p>\n");
         }
         if (onSlot && field.day == day)
-            html += errorLine(*state.refusal, QStringLiteral("error"));
+            html += errorLine(state.language, *state.refusal, QStringLiteral("error"));
         if (sheet.preview[day])
             html += QStringLiteral("<p class=\"preview\" id=\"preview%1\">%2</p>\n")
                         .arg(day)

@@ -174,7 +174,7 @@ SignupServer::SignupServer(Roster& roster, const Database& store, const QString&
             } catch (const RosterError& failure) {
                 // The driver's words go to the log only; the member sees no detail.
                 std::fprintf(stderr, "roster error: %s %s\n", failure.what(),
-                             failure.detail().toLocal8Bit().constData());
+                             failure.detailWords().english().toLocal8Bit().constData());
             } catch (const std::exception& failure) {
                 std::fprintf(stderr, "error: %s\n", failure.what());
             } catch (...) {

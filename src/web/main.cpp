@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
                      + store.damage()->detail() + QLatin1Char(')'),
                  0);
         else if (store.isReadOnly())
-            fail(QStringLiteral("warning: ") + store.refusal(), 0);
+            fail(QStringLiteral("warning: ") + store.refusal().shown(), 0);
         Roster roster(store, LoadSettings());
         SignupServer server(roster, store, certificate, key);
         server.setTrustedProxies(proxies);
