@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation>Paso de la cuadrícula: 15, 30 o 60 minutos (por defecto: opciones).</translation>
+        <translation>Intervalo de la cuadrícula: 15, 30 o 60 minutos (por defecto: opciones).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
@@ -480,7 +480,7 @@
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation>Cuadrícula de mejores horarios: 15, 30 o 60 minutos.</translation>
+        <translation>Intervalo de los mejores horarios: 15, 30 o 60 minutos.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
@@ -636,7 +636,7 @@
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation>El campo Máximo de resultados debe ser un número mayor que cero</translation>
+        <translation>El campo Máximo de mejores horarios debe ser un número mayor que cero</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
@@ -697,7 +697,7 @@
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation>Paso de los mejores horarios: %1 min</translation>
+        <translation>Intervalo de mejores horarios: %1 min</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
@@ -1078,7 +1078,7 @@ Comandos (tallyhold-cli COMANDO --help muestra las opciones de un comando):
     </message>
     <message>
         <source>Set Answer</source>
-        <translation>Poner respuesta</translation>
+        <translation>Anotar respuesta</translation>
     </message>
     <message>
         <source>Answer for the highlighted player, as they told you</source>
@@ -1743,7 +1743,7 @@ no vino</translation>
     </message>
     <message>
         <source>Match length</source>
-        <translation>Duración de la partida</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
@@ -2011,7 +2011,7 @@ no vino</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation>Suscribirte a tus partidas</translation>
+        <translation>Suscríbete a tus partidas</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
@@ -2508,7 +2508,7 @@ no vino</translation>
     </message>
     <message>
         <source>Best Times Granularity</source>
-        <translation>Paso de mejores horarios</translation>
+        <translation>Intervalo de mejores horarios</translation>
     </message>
     <message>
         <source>15 Min</source>
@@ -2679,7 +2679,7 @@ no vino</translation>
     </message>
     <message>
         <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
-        <translation>Mover la partida o cambiar su duración devuelve todas las respuestas a sin respuesta; se vuelve a preguntar a los jugadores. ¿Guardar?</translation>
+        <translation>Mover la partida o cambiar su duración borra todas las respuestas; se vuelve a preguntar a los jugadores. ¿Guardar?</translation>
     </message>
     <message>
         <source>Required: %1</source>
@@ -2694,7 +2694,7 @@ no vino</translation>
     </message>
     <message>
         <source>Everyone has answered.</source>
-        <translation>Ya ha respondido todo el mundo.</translation>
+        <translation>Todos han respondido.</translation>
     </message>
     <message>
         <source>Discord message</source>
