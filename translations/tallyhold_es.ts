@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation>Ausencias y cambios puntuales, en la hora del miembro:</translation>
+        <translation>Ausencias y cambios puntuales, según la hora del miembro:</translation>
     </message>
     <message>
         <source>Added %1</source>
@@ -1158,7 +1158,7 @@ no vino</translation>
     </message>
     <message>
         <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
-        <translation>%1 minutos, al menos %2 deben decir que sí; planificada en la hora de %3</translation>
+        <translation>%1 minutos, al menos %2 deben decir que sí; planificada en hora %3</translation>
     </message>
     <message>
         <source>no answer</source>
@@ -1480,7 +1480,7 @@ no vino</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock</source>
-        <translation>Ausencias y cambios puntuales, en la hora del miembro</translation>
+        <translation>Ausencias y cambios puntuales, según la hora del miembro</translation>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
@@ -2333,11 +2333,11 @@ no vino</translation>
     <name>frmMemberChanges</name>
     <message>
         <source>Dates and times are on %1&apos;s own clock.</source>
-        <translation>Fechas y horas en la hora de %1.</translation>
+        <translation>Fechas y horas según el reloj de %1.</translation>
     </message>
     <message>
         <source>Dates and times are on %1&apos;s own clock (%2).</source>
-        <translation>Fechas y horas en la hora de %1 (%2).</translation>
+        <translation>Fechas y horas según el reloj de %1 (%2).</translation>
     </message>
     <message>
         <source>Changes</source>
