@@ -5,2216 +5,2221 @@
     <name>ClansTab</name>
     <message>
         <source>Clan Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del clan</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Clanes / Divisiones</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Hide Members from Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar miembros en las listas</translation>
     </message>
     <message>
         <source>New Clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo clan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar campos</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>You must first highlight a division!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero selecciona una división!</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar %1?</translation>
     </message>
 </context>
 <context>
     <name>CliCommands</name>
     <message>
         <source>New player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de jugador.</translation>
     </message>
     <message>
         <source>Clan / division, by name or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clan / división, por nombre o clave.</translation>
     </message>
     <message>
         <source>The member&apos;s time zone, by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria del miembro, por nombre.</translation>
     </message>
     <message>
         <source>Active member (a new one is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembro activo (uno nuevo lo es).</translation>
     </message>
     <message>
         <source>Actual first name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre real.</translation>
     </message>
     <message>
         <source>Last name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido.</translation>
     </message>
     <message>
         <source>Default e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo principal.</translation>
     </message>
     <message>
         <source>Secondary e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo secundario.</translation>
     </message>
     <message>
         <source>Other contact info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro contacto.</translation>
     </message>
     <message>
         <source>Member notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas sobre el miembro.</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: una o dos franjas en la zona del miembro, como 19:00-23:00,01:00-02:00; off para vaciar el día.</translation>
     </message>
     <message>
         <source>Choose the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir a los miembros de una división (repetible).</translation>
     </message>
     <message>
         <source>Choose a member by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir a un miembro por nombre o clave (repetible).</translation>
     </message>
     <message>
         <source>Your time zone for this command (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu zona horaria para este comando (por defecto: opciones).</translation>
     </message>
     <message>
         <source>Apply daylight saving time (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el horario de verano (por defecto: opciones).</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes (default: a moment).</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración de la partida, de 15 a 1440 minutos (por defecto: un instante).</translation>
     </message>
     <message>
         <source>A member who must be able to play (repeatable; joins the chosen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un miembro que debe poder jugar (repetible; se suma a los elegidos).</translation>
     </message>
     <message>
         <source>At least this many must be able to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al menos esta cantidad debe poder jugar.</translation>
     </message>
     <message>
         <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera fecha, en la zona del miembro: MM/DD/YYYY o YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>The last date (default: the first alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>La última fecha (por defecto: solo la primera).</translation>
     </message>
     <message>
         <source>A short note, such as holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una nota breve, como vacaciones.</translation>
     </message>
     <message>
         <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una o dos franjas en la zona del miembro en lugar de las de la semana, como 22:00-01:00 o 6pm-8pm,10pm-1am; un fin antes del inicio pasa de medianoche.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio en tu hora, como &quot;12/12/2026 8:00 PM&quot;; moverla vuelve a preguntar a cada jugador.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio en tu hora, como &quot;12/12/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración, de 15 a 1440 minutos.</translation>
     </message>
     <message>
         <source>The title (default: Clan match).</source>
-        <translation type="unfinished"></translation>
+        <translation>El título (por defecto: Clan match).</translation>
     </message>
     <message>
         <source>Invite a member, by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar a un miembro, por nombre o clave (repetible).</translation>
     </message>
     <message>
         <source>A member who must say yes (repeatable; invited too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un miembro que debe decir que sí (repetible; también invitado).</translation>
     </message>
     <message>
         <source>At least this many must say yes (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Al menos esta cantidad debe decir que sí (por defecto 1).</translation>
     </message>
     <message>
         <source>Notes for the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas para los jugadores.</translation>
     </message>
     <message>
         <source>Uninvite a member (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirar la invitación a un miembro (repetible).</translation>
     </message>
     <message>
         <source>Invite the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitar a los miembros de una división (repetible).</translation>
     </message>
     <message>
         <source>Division notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas sobre la división.</translation>
     </message>
     <message>
         <source>Hide the members from the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar a los miembros en las listas.</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos que sumar a la hora local para obtener GMT (300 para Eastern).</translation>
     </message>
     <message>
         <source>Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción.</translation>
     </message>
     <message>
         <source>Apply daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el horario de verano.</translation>
     </message>
     <message>
         <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria real, como America/New_York (&quot;none&quot; para ninguna); su desfase estándar y su horario de verano rellenan --offset y --dst.</translation>
     </message>
     <message>
         <source>List the members as the window does (&quot;Division - Player&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar los miembros como la ventana (&quot;División - Jugador&quot;).</translation>
     </message>
     <message>
         <source>Only this division&apos;s members (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo los miembros de esta división (repetible).</translation>
     </message>
     <message>
         <source>Members of hidden divisions too.</source>
-        <translation type="unfinished"></translation>
+        <translation>También los miembros de divisiones ocultas.</translation>
     </message>
     <message>
         <source>Show a member, times in your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar un miembro, con las horas en tu zona horaria.</translation>
     </message>
     <message>
         <source>Add a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un miembro.</translation>
     </message>
     <message>
         <source>Change the given fields of a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar los campos indicados de un miembro.</translation>
     </message>
     <message>
         <source>Delete a member and its schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar un miembro y su horario.</translation>
     </message>
     <message>
         <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar a un miembro ausente de --from a --to: en esas fechas ningún resultado lo cuenta.</translation>
     </message>
     <message>
         <source>Remove an away range or one-off change by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar una ausencia o un cambio puntual por su clave.</translation>
     </message>
     <message>
         <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar a un miembro otras franjas de --from a --to en lugar de las de su semana.</translation>
     </message>
     <message>
         <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar las ausencias y cambios puntuales de un miembro desde hoy, con sus claves.</translation>
     </message>
     <message>
         <source>Past ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>También los pasados.</translation>
     </message>
     <message>
         <source>List the clans / divisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar los clanes / divisiones.</translation>
     </message>
     <message>
         <source>Add a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una división.</translation>
     </message>
     <message>
         <source>Change a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar una división.</translation>
     </message>
     <message>
         <source>New name of the division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de la división.</translation>
     </message>
     <message>
         <source>Delete a division that has no members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar una división sin miembros.</translation>
     </message>
     <message>
         <source>List the time zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar las zonas horarias.</translation>
     </message>
     <message>
         <source>Add a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una zona horaria.</translation>
     </message>
     <message>
         <source>Change a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar una zona horaria.</translation>
     </message>
     <message>
         <source>New name of the time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre de la zona horaria.</translation>
     </message>
     <message>
         <source>Delete a time zone that no member uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar una zona horaria que ningún miembro usa.</translation>
     </message>
     <message>
         <source>Who of the chosen members (default: everyone listed) can make a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién de los miembros elegidos (por defecto: todos los listados) puede estar en una partida.</translation>
     </message>
     <message>
         <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fecha y hora de la partida, como &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar una partida a los miembros elegidos (por defecto: todos los listados): la hora local de cada uno, quién puede jugar, una línea para Discord y un enlace de correo.</translation>
     </message>
     <message>
         <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El inicio de la partida, como &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración de la partida, de 15 a 1440 minutos.</translation>
     </message>
     <message>
         <source>Also write a calendar invitation to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir también una invitación de calendario en FILE.</translation>
     </message>
     <message>
         <source>The best match times of the chosen members (default: everyone listed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mejores horarios de partida de los miembros elegidos (por defecto: todos los listados).</translation>
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de la cuadrícula: 15, 30 o 60 minutos (por defecto: opciones).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Como mucho esta cantidad de horarios (por defecto: opciones).</translation>
     </message>
     <message>
         <source>Count the seven days from this date (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar los siete días desde esta fecha (por defecto: hoy).</translation>
     </message>
     <message>
         <source>Plan a match for the members chosen and ask each for an answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificar una partida para los miembros elegidos y pedir a cada uno su respuesta.</translation>
     </message>
     <message>
         <source>Move, rename, lengthen or change the players of a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover, renombrar, alargar o cambiar los jugadores de una partida.</translation>
     </message>
     <message>
         <source>The upcoming matches with their answers, earliest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las próximas partidas con sus respuestas, la más cercana primero.</translation>
     </message>
     <message>
         <source>The matches that are over, latest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las partidas terminadas, la más reciente primero.</translation>
     </message>
     <message>
         <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los jugadores de una partida: sus respuestas, notas y quién no puede jugarla según su semana.</translation>
     </message>
     <message>
         <source>Answer for a member: yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder por un miembro: yes, maybe, late o no.</translation>
     </message>
     <message>
         <source>The member&apos;s note (at most 500 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota del miembro (500 caracteres como mucho).</translation>
     </message>
     <message>
         <source>Cancel a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar una partida.</translation>
     </message>
     <message>
         <source>Undo the cancellation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la cancelación.</translation>
     </message>
     <message>
         <source>Delete a match with its answers and attendance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar una partida con sus respuestas y su asistencia.</translation>
     </message>
     <message>
         <source>Whether a member came, once the match has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si un miembro vino, una vez empezada la partida.</translation>
     </message>
     <message>
         <source>A Discord message and an e-mail link for those who have not answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje para Discord y un enlace de correo para quienes no han respondido.</translation>
     </message>
     <message>
         <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir las próximas partidas y las de los últimos 30 días en un archivo de calendario.</translation>
     </message>
     <message>
         <source>Every match with every player (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada partida con cada jugador (por defecto).</translation>
     </message>
     <message>
         <source>Only this member&apos;s matches, with their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo las partidas de este miembro, con sus respuestas.</translation>
     </message>
     <message>
         <source>The .ics file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo .ics que escribir.</translation>
     </message>
     <message>
         <source>Count the last N matches (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar las últimas N partidas (por defecto 10).</translation>
     </message>
     <message>
         <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar divisiones con sus miembros, horarios y zonas a un archivo .tlx.</translation>
     </message>
     <message>
         <source>A division to export (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Una división que exportar (repetible).</translation>
     </message>
     <message>
         <source>Overwrite FILE when it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir FILE si ya existe.</translation>
     </message>
     <message>
         <source>Import a .tlx file: checked whole, then added in one go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar un archivo .tlx: se comprueba entero y luego se añade de una vez.</translation>
     </message>
     <message>
         <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear el enlace de registro privado de un miembro para tallyhold-web; solo se guarda su hash, así que cópialo ahora.</translation>
     </message>
     <message>
         <source>Days until the link expires (default 60, at most 3650).</source>
-        <translation type="unfinished"></translation>
+        <translation>Días hasta que caduca el enlace (por defecto 60, como mucho 3650).</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde llegan los miembros a tallyhold-web, como https://roster.example.org (se guarda para los próximos enlaces; por defecto http://127.0.0.1:8080).</translation>
     </message>
     <message>
         <source>List the sign-up links, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar los enlaces de registro, el más reciente primero.</translation>
     </message>
     <message>
         <source>Only this member&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo los enlaces de este miembro.</translation>
     </message>
     <message>
         <source>Revoke a sign-up link by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocar un enlace de registro por su clave.</translation>
     </message>
     <message>
         <source>Show your preferences, or set the given ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar tus preferencias, o cambiar las indicadas.</translation>
     </message>
     <message>
         <source>Your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu zona horaria.</translation>
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de los mejores horarios: 15, 30 o 60 minutos.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de mejores horarios mostrados.</translation>
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar los avisos de confirmación de la ventana.</translation>
     </message>
     <message>
         <source>Your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu nombre.</translation>
     </message>
     <message>
         <source>Your e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu correo.</translation>
     </message>
     <message>
         <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar una plantilla entera, con sus claves, entre un archivo y un servidor (en cualquier sentido) a una plantilla nueva, en una sola transacción.</translation>
     </message>
     <message>
         <source>The roster copied: a file or a server&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla copiada: un archivo o la dirección de un servidor.</translation>
     </message>
     <message>
         <source>The new roster: a file (created) or an empty server database.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla nueva: un archivo (se crea) o una base de datos vacía en un servidor.</translation>
     </message>
     <message>
         <source>A zone name (letter case aside) or its number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre de zona (sin importar mayúsculas) o su número.</translation>
     </message>
     <message>
         <source>The link&apos;s key, as links shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave del enlace, como la muestra links.</translation>
     </message>
     <message>
         <source>The change&apos;s key, as member changes shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La clave del cambio, como la muestra member changes.</translation>
     </message>
     <message>
         <source>The exchange file (.tlx).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de intercambio (.tlx).</translation>
     </message>
     <message>
         <source>The name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre.</translation>
     </message>
     <message>
         <source>Give the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica %1.</translation>
     </message>
     <message>
         <source>member&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>el NOMBRE o la CLAVE del miembro</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre real</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin horarios registrados</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias y cambios puntuales, según la hora del miembro:</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido: %1</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizado: %1</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminado: %1</translation>
     </message>
     <message>
         <source>Give the first date: --from MM/DD/YYYY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la primera fecha: --from MM/DD/YYYY.</translation>
     </message>
     <message>
         <source>Added for %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido para %1: %2 (%3)</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ausencias ni cambios.</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes from today on.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ausencias ni cambios desde hoy.</translation>
     </message>
     <message>
         <source>change&apos;s KEY (member changes NAME shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>la CLAVE del cambio (member changes NOMBRE la muestra)</translation>
     </message>
     <message>
         <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún cambio tiene la clave &quot;%1&quot;; tallyhold-cli member changes NOMBRE --all lista los cambios de un miembro con sus claves.</translation>
     </message>
     <message>
         <source>Removed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitado de %1: %2</translation>
     </message>
     <message>
         <source>division&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>el NOMBRE o la CLAVE de la división</translation>
     </message>
     <message>
         <source>%1  (GMT offset %2%3%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (desfase GMT %2%3%4)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, horario de verano</translation>
     </message>
     <message>
         <source>time zone&apos;s NAME or NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>el NOMBRE o el NÚMERO de la zona horaria</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo Máximo de mejores horarios debe ser un número mayor que cero</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El miembro elegido (%n) no puede jugar a esa hora.</numerusform>
+            <numerusform>Ninguno de los %n miembros elegidos puede jugar a esa hora.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) plays at any time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El miembro elegido (%n) no juega a ninguna hora.</numerusform>
+            <numerusform>Ninguno de los %n miembros elegidos juega a ninguna hora.</numerusform>
         </translation>
     </message>
     <message>
         <source>No e-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sin correo: </translation>
     </message>
     <message>
         <source>FILE to export to</source>
-        <translation type="unfinished"></translation>
+        <translation>el ARCHIVO al que exportar</translation>
     </message>
     <message>
         <source>This Export File Already Exists... (--force overwrites it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de exportación ya existe... (--force lo sobrescribe)</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Exportación completada!</translation>
     </message>
     <message numerus="yes">
         <source>Divisions: %1, members: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Divisiones: %1, miembros: %n</numerusform>
+            <numerusform>Divisiones: %1, miembros: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>FILE to import</source>
-        <translation type="unfinished"></translation>
+        <translation>el ARCHIVO que importar</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Importación completada!</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Your Time Zone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tu zona horaria: </translation>
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de mejores horarios: %1 min</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de mejores horarios: %1</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications: </source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar avisos de confirmación: </translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <source>EMail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo: %1</translation>
     </message>
     <message>
         <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>la CLAVE del enlace (tallyhold-cli links la muestra)</translation>
     </message>
     <message>
         <source>Revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocado</translation>
     </message>
     <message>
         <source>copy needs --from and --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>copy necesita --from y --to.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n member(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n miembro copiado a %1</numerusform>
+            <numerusform>%n miembros copiados a %1</numerusform>
         </translation>
     </message>
     <message>
         <source>There is a roster file %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay un archivo de plantilla %1.</translation>
     </message>
     <message>
         <source>Made a new roster in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla nueva creada en %1</translation>
     </message>
     <message>
         <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna partida se titula &quot;%1&quot;; matches --past las lista todas.</translation>
     </message>
     <message>
         <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partidas se titulan &quot;%2&quot;; indica una de sus claves:</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificada</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificada</translation>
     </message>
     <message>
         <source>No past matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay partidas pasadas.</translation>
     </message>
     <message>
         <source>No upcoming matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay próximas partidas.</translation>
     </message>
     <message>
         <source>Notes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas: %1</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>imprescindible</translation>
     </message>
     <message>
         <source>cannot play then</source>
-        <translation type="unfinished"></translation>
+        <translation>no puede jugar a esa hora</translation>
     </message>
     <message>
         <source>came</source>
-        <translation type="unfinished"></translation>
+        <translation>vino</translation>
     </message>
     <message>
         <source>did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>no vino</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>The answer is yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta es yes, maybe, late o no.</translation>
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dijo %2.</translation>
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurada</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelada</translation>
     </message>
     <message>
         <source>yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>yes o no</translation>
     </message>
     <message>
         <source>Say yes or no: did %1 come?</source>
-        <translation type="unfinished"></translation>
+        <translation>Responde yes o no: ¿vino %1?</translation>
     </message>
     <message>
         <source> came.</source>
-        <translation type="unfinished"></translation>
+        <translation> vino.</translation>
     </message>
     <message>
         <source> did not come.</source>
-        <translation type="unfinished"></translation>
+        <translation> no vino.</translation>
     </message>
     <message>
         <source>Give --all or --member, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica --all o --member, no los dos.</translation>
     </message>
     <message>
         <source>Calendar written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Calendario escrito: </translation>
     </message>
     <message>
         <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: invitado %2, dijo sí %3, vino %4, dijo sí pero no vino %5</translation>
     </message>
     <message>
         <source>No match has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha jugado ninguna partida.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de salida: 0 hecho; 1 comando rechazado o entrada no válida (no se escribió nada); 2 la plantilla no se puede abrir ni cambiar (vacía, dañada, en uso, de solo lectura, más nueva) o la base de datos falló (no se escribió nada). Los errores van a stderr.</translation>
     </message>
     <message>
         <source>Print one JSON document instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir un solo documento JSON en lugar de texto.</translation>
     </message>
     <message>
         <source>The Tallyhold roster and match finder from a terminal.
 
 Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla y el buscador de partidas de Tallyhold desde un terminal.
+
+Comandos (tallyhold-cli COMANDO --help muestra las opciones de un comando):
+</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio de la franja 1</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de la franja 1</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio de la franja 2</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de la franja 2</translation>
     </message>
     <message>
         <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
-        <translation type="unfinished"></translation>
+        <translation> Las horas también se pueden escribir como 7:30pm, 7pm, 19:30 o 1930.</translation>
     </message>
     <message>
         <source>One of the commands above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno de los comandos de arriba.</translation>
     </message>
     <message>
         <source>COMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>COMANDO [opciones]</translation>
     </message>
     <message>
         <source>Give a command; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica un comando; tallyhold-cli --help los lista.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconocido &quot;%1&quot;; tallyhold-cli --help los lista.</translation>
     </message>
     <message>
         <source> Saturday and Sunday are one day: --weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sábado y domingo cuentan como un día: --weekend.</translation>
     </message>
     <message>
         <source> tallyhold-cli %1 --help lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation> tallyhold-cli %1 --help lista sus opciones.</translation>
     </message>
     <message>
         <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados argumentos para %1: %2 (pon entre comillas un nombre con espacios).</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: </translation>
     </message>
     <message>
         <source>--roster needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--roster necesita un nombre de archivo.</translation>
     </message>
 </context>
 <context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige los clanes/divisiones y pulsa Exportar</translation>
     </message>
     <message>
         <source>Export divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisiones que exportar</translation>
     </message>
     <message>
         <source>Click Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Importar</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo de exportación</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación</translation>
     </message>
     <message>
         <source>This Export File Already Exists... Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo de exportación ya existe... ¿Sobrescribirlo?</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Exportación completada!</translation>
     </message>
     <message>
         <source>Saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado como %1</translation>
     </message>
     <message>
         <source>Import File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del archivo de importación</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Importación completada!</translation>
     </message>
     <message>
         <source>Tallyhold Export (*.tlx)|*.tlx</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación de Tallyhold (*.tlx)|*.tlx</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>ListFill</name>
     <message>
         <source>Hidden: its members are left out of the member lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculto: sus miembros no aparecen en las listas de miembros</translation>
     </message>
 </context>
 <context>
     <name>MatchesTab</name>
     <message>
         <source>Show past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar partidas pasadas</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Upcoming matches, earliest first, with their answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximas partidas, la más cercana primero, con sus respuestas contadas</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>When and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo y respuestas</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar…</translation>
     </message>
     <message>
         <source>Edit Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar partida…</translation>
     </message>
     <message>
         <source>Change the time, players, title or notes; a new time asks everyone again</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la hora, los jugadores, el título o las notas; una hora nueva vuelve a preguntar a todos</translation>
     </message>
     <message>
         <source>Cancel Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar partida</translation>
     </message>
     <message>
         <source>Mark the match cancelled in every calendar; it can be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca la partida como cancelada en todos los calendarios; se puede restaurar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Delete Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar partida</translation>
     </message>
     <message>
         <source>Remove the match with its answers and attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita la partida con sus respuestas y su asistencia</translation>
     </message>
     <message>
         <source>Reminder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorio…</translation>
     </message>
     <message>
         <source>A message for those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje para quienes no han respondido</translation>
     </message>
     <message>
         <source>Attendance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia…</translation>
     </message>
     <message>
         <source>Once the match has started: tick who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuando la partida ha empezado: marca quién vino</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Their week</source>
-        <translation type="unfinished"></translation>
+        <translation>Su semana</translation>
     </message>
     <message>
         <source>Came</source>
-        <translation type="unfinished"></translation>
+        <translation>Vino</translation>
     </message>
     <message>
         <source>The answer the highlighted player gave you</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta que te dio el jugador seleccionado</translation>
     </message>
     <message>
         <source>Set Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar respuesta</translation>
     </message>
     <message>
         <source>Answer for the highlighted player, as they told you</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta del jugador seleccionado, tal como te la dio</translation>
     </message>
     <message>
         <source>Attendance history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de asistencia</translation>
     </message>
     <message>
         <source>Last matches counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas partidas contadas</translation>
     </message>
     <message>
         <source>Matches that started and were not cancelled, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas empezadas y no canceladas, la más reciente primero</translation>
     </message>
     <message>
         <source>Per member over the last matches; click a heading to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Por miembro en las últimas partidas; pulsa un encabezado para ordenar</translation>
     </message>
     <message>
         <source>Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembro</translation>
     </message>
     <message>
         <source>Invited</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitado</translation>
     </message>
     <message>
         <source>Said
 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Dijo
+sí</translation>
     </message>
     <message>
         <source>Said yes but
 did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>Dijo sí pero
+no vino</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta del jugador</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>partidas</translation>
     </message>
     <message>
         <source>No past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay partidas pasadas</translation>
     </message>
     <message>
         <source>Past matches, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas pasadas, la más reciente primero</translation>
     </message>
     <message>
         <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay partidas: elige miembros en Planificación y pulsa Planificar partida…</translation>
     </message>
     <message>
         <source>Restore Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar partida</translation>
     </message>
     <message>
         <source>Highlight a match to see its players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona una partida para ver sus jugadores.</translation>
     </message>
     <message>
         <source>Players of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores de %1</translation>
     </message>
     <message>
         <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutos, al menos %2 deben decir que sí; planificada en hora %3</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>⚠ cannot play</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ no puede</translation>
     </message>
     <message>
         <source>%1&apos;s week or away dates say they cannot play all of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>La semana o las ausencias de %1 dicen que no puede jugar toda esta partida</translation>
     </message>
     <message>
         <source>can play</source>
-        <translation type="unfinished"></translation>
+        <translation>puede jugar</translation>
     </message>
     <message>
         <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la partida &quot;%1&quot; del %2 con sus respuestas y su asistencia?</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>You must first highlight a player!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero selecciona un jugador!</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelada. %1</translation>
     </message>
     <message>
         <source>Started: answers are closed, attendance can be taken. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezada: las respuestas están cerradas, se puede pasar lista. %1</translation>
     </message>
     <message>
         <source>%1 (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (imprescindible)</translation>
     </message>
 </context>
 <context>
     <name>MemberFormTab</name>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de jugador</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Clan / División</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo</translation>
     </message>
     <message>
         <source>Actual First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre real</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Apellido</translation>
     </message>
     <message>
         <source>Default EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo principal</translation>
     </message>
     <message>
         <source>Secondary Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo secundario</translation>
     </message>
     <message>
         <source>Other Contact Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro contacto</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Member Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas del miembro</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar campos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias / Cambios…</translation>
     </message>
     <message>
         <source>Playing Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Horarios de juego</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de las horas</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda primero el miembro: las ausencias y los cambios puntuales pertenecen a un miembro de la plantilla. Para añadirlos a un miembro, elige Editar miembro en Info de miembros.</translation>
     </message>
     <message>
         <source>Dates the member is away, or plays other times than the week below</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas en que el miembro está ausente o juega a otras horas que en la semana de abajo</translation>
     </message>
     <message>
         <source>Times Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas sin guardar</translation>
     </message>
     <message>
         <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Las horas escritas para %1 no se guardan mientras la casilla Juega del día no esté marcada. ¿Guardar sin ellas?</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>%1 slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, inicio de la franja 1</translation>
     </message>
     <message>
         <source>%1 slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fin de la franja 1</translation>
     </message>
     <message>
         <source>%1 slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, inicio de la franja 2</translation>
     </message>
     <message>
         <source>%1 slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fin de la franja 2</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Actualizar %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir %1?</translation>
     </message>
     <message>
         <source>Playing Schedules - Note:  All times are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horarios de juego - Nota:  Todas las horas están en %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas en %1</translation>
     </message>
 </context>
 <context>
     <name>MembersInfoTab</name>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros</translation>
     </message>
     <message>
         <source>Single Click to view / Double Click to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic para ver / doble clic para editar</translation>
     </message>
     <message>
         <source>Edit Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar miembro</translation>
     </message>
     <message>
         <source>Delete Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar miembro</translation>
     </message>
     <message>
         <source>Sign-up Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces de registro…</translation>
     </message>
     <message>
         <source>Private links with which members keep their own week</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces privados con los que los miembros llevan su propia semana</translation>
     </message>
     <message>
         <source>Member Info (read only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Info del miembro (solo lectura)</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre real</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizado</translation>
     </message>
     <message>
         <source>When the member last saved their own week through a sign-up link</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo guardó el miembro su semana por última vez con un enlace de registro</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Availability this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilidad esta semana</translation>
     </message>
     <message>
         <source>Place mouse over days to display times</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa el ratón por los días para ver las horas</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de las horas</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Sat/Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb/Dom</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin horarios registrados</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias y cambios puntuales, según la hora del miembro</translation>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ponen en Añadir / Editar miembros con Ausencias / Cambios…</translation>
     </message>
     <message>
         <source>Away and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias y cambios puntuales</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>You must first highlight a Member!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero selecciona un miembro!</translation>
     </message>
     <message>
         <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas %1 partidas: invitado %2 · dijo sí %3 · vino %4 · dijo sí pero no vino %5</translation>
     </message>
     <message>
         <source>by the member, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>por el miembro, %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas en %1</translation>
     </message>
     <message numerus="yes">
         <source>Not invited to any of the last %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No invitado a la última partida</numerusform>
+            <numerusform>No invitado a ninguna de las últimas %n partidas</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar %1?</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en la carpeta</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de base de datos</translation>
     </message>
     <message>
         <source>Database Access Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a la base de datos</translation>
     </message>
     <message>
         <source>Roster Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla no abierta</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla en uso</translation>
     </message>
     <message>
         <source>Roster Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla dañada</translation>
     </message>
     <message>
         <source>Read-Only Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla de solo lectura</translation>
     </message>
     <message>
         <source>Recoverable Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error recuperable</translation>
     </message>
     <message>
         <source>Record Key Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de clave de registro</translation>
     </message>
     <message>
         <source>Time Zone Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de zona horaria</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>Save/Update Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de formato</translation>
     </message>
     <message>
         <source>Clan Division Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>División no encontrada</translation>
     </message>
     <message>
         <source>Time Zone Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria no encontrada</translation>
     </message>
     <message>
         <source>Schedule Process Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de planificación</translation>
     </message>
     <message>
         <source>Deletion Criteria Not Met</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede eliminar</translation>
     </message>
     <message>
         <source>Import Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Importación cancelada</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación</translation>
     </message>
     <message>
         <source>File Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no guardado</translation>
     </message>
     <message>
         <source>Changed by Another Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado por otro oficial</translation>
     </message>
     <message>
         <source>Connection Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexión perdida</translation>
     </message>
 </context>
 <context>
     <name>RosterTexts</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message numerus="yes">
         <source>%n member(s) - %1 - %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n miembro - %1 - %2</numerusform>
+            <numerusform>%n miembros - %1 - %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 - %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 min</translation>
     </message>
     <message>
         <source>Time zones not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonas horarias no encontradas: %1</translation>
     </message>
 </context>
 <context>
     <name>SchedulingTab</name>
     <message>
         <source>Select Member(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir miembros</translation>
     </message>
     <message>
         <source>Who can make the match</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién puede estar en la partida</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Show Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver disponibles</translation>
     </message>
     <message>
         <source>Available members</source>
-        <translation type="unfinished"></translation>
+        <translation>Miembros disponibles</translation>
     </message>
     <message>
         <source>Best Times for Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores horarios para partidas</translation>
     </message>
     <message>
         <source>Week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana del</translation>
     </message>
     <message>
         <source>Best times and the week count the seven days from this date, clock changes included</source>
-        <translation type="unfinished"></translation>
+        <translation>Los mejores horarios y la semana cuentan los siete días desde esta fecha, con los cambios de hora</translation>
     </message>
     <message>
         <source>Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver mejores horarios</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores horarios</translation>
     </message>
     <message>
         <source>Double click on a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Doble clic en una hora para ver quién!</translation>
     </message>
     <message>
         <source>Announce…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar…</translation>
     </message>
     <message>
         <source>Tell the chosen members when the match is, each in their own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dice a los miembros elegidos cuándo es la partida, a cada uno en su hora</translation>
     </message>
     <message>
         <source>Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificar partida…</translation>
     </message>
     <message>
         <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Invita a los miembros elegidos a una partida a esta hora y recoge sus respuestas en la pestaña Partidas</translation>
     </message>
     <message>
         <source>Match plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de partida</translation>
     </message>
     <message>
         <source>Match length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos, de 15 a 1440; vacío o 1 para un solo instante</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo de jugadores</translation>
     </message>
     <message>
         <source>How many must be able to play at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos deben poder jugar como mínimo</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprescindible</translation>
     </message>
     <message>
         <source>Mark or unmark the highlighted members as required</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca o desmarca a los miembros seleccionados como imprescindibles</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Nobody required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadie imprescindible</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Elige miembros de la lista!</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige miembros para ver su semana.</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprescindibles: %1</translation>
     </message>
 </context>
 <context>
     <name>SignupPage</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Viernes</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio de la franja 1</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de la franja 1</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio de la franja 2</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de la franja 2</translation>
     </message>
     <message>
         <source>Away dates and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias y cambios puntuales</translation>
     </message>
     <message>
         <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas en que no puedes jugar, o juegas a otras horas que en tu semana, en tu propia zona horaria. Añadir guarda cada una al momento; Guardar, más arriba, solo guarda tu semana.</translation>
     </message>
     <message>
         <source>Added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido.</translation>
     </message>
     <message>
         <source>Removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitado.</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno.</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Add a change</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un cambio</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera fecha</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Última fecha</translation>
     </message>
     <message>
         <source>Leave the last date empty for one day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deja la última fecha vacía para un solo día.</translation>
     </message>
     <message>
         <source>On those dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Esos días</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas horas en su lugar</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>and from</source>
-        <translation type="unfinished"></translation>
+        <translation>y de</translation>
     </message>
     <message>
         <source>Instead %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En su lugar, %1</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>vacaciones, exámenes</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Quizá</translation>
     </message>
     <message>
         <source>Late</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarde</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n said yes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sí: %1 de %n</numerusform>
+            <numerusform>Sí: %1 de %n</numerusform>
         </translation>
     </message>
     <message>
         <source>This match was cancelled. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida se canceló. Ya no se puede responder.</translation>
     </message>
     <message>
         <source>This match has started. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida ya empezó. Ya no se puede responder.</translation>
     </message>
     <message>
         <source>You have not answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no has respondido.</translation>
     </message>
     <message>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta: %1</translation>
     </message>
     <message>
         <source>Answer saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta guardada.</translation>
     </message>
     <message>
         <source>Note for the leader (optional; sent with the answer you pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota para el líder (opcional; se envía con la respuesta que elijas)</translation>
     </message>
     <message>
         <source>Answer for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta para %1</translation>
     </message>
     <message>
         <source>Your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus partidas</translation>
     </message>
     <message>
         <source>Times in your time zone (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas en tu zona horaria (%1).</translation>
     </message>
     <message>
         <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas en la zona horaria del líder (%1) hasta que elijas la tuya arriba.</translation>
     </message>
     <message>
         <source>No matches planned for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tienes partidas planificadas.</translation>
     </message>
     <message>
         <source>In your calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>En tu calendario</translation>
     </message>
     <message>
         <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscríbete una vez y tu app de calendario tendrá tus partidas y sus cambios. Como el enlace de esta página, la dirección es solo tuya.</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Suscríbete a tus partidas</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
-        <translation type="unfinished"></translation>
+        <translation>O añade esta dirección a tu calendario (Google Calendar: Otros calendarios, Desde URL)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Your week - Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu semana - Tallyhold</translation>
     </message>
     <message>
         <source>Your week</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu semana</translation>
     </message>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de jugador</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Clan / División</translation>
     </message>
     <message>
         <source>A match waits for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Una partida espera tu respuesta</translation>
     </message>
     <message numerus="yes">
         <source>%n matches wait for your answer</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n partida espera tu respuesta</numerusform>
+            <numerusform>%n partidas esperan tu respuesta</numerusform>
         </translation>
     </message>
     <message>
         <source>Your matches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus partidas (%1)</translation>
     </message>
     <message>
         <source>Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado.</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe o elige las horas en tu propia zona horaria. Cada día admite una o dos franjas en las que puedes jugar; deja la segunda vacía si solo necesitas una.</translation>
     </message>
     <message>
         <source>Saved, in the leader&apos;s time (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado, en la hora del líder (%1): %2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Last saved by you: %1 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo guardaste por última vez: %1 GMT</translation>
     </message>
 </context>
 <context>
     <name>SignupServer</name>
     <message>
         <source>Too many tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiados intentos</translation>
     </message>
     <message>
         <source>Wait a few minutes, then open your link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera unos minutos y vuelve a abrir tu enlace.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No encontrado</translation>
     </message>
     <message>
         <source>Too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiado grande</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>No se entiende</translation>
     </message>
     <message>
         <source>Open the link you were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el enlace que te dieron.</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardado</translation>
     </message>
     <message>
         <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora mismo no se puede llegar a la plantilla. No se cambió nada; inténtalo más tarde.</translation>
     </message>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Este enlace ya no es válido</translation>
     </message>
     <message>
         <source>Ask your clan leader for a new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pide un enlace nuevo al líder de tu clan.</translation>
     </message>
     <message>
         <source>This page is out of date. Open your link again and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta página está desactualizada. Vuelve a abrir tu enlace y guarda otra vez.</translation>
     </message>
 </context>
 <context>
     <name>TimeEntryField</name>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de formato</translation>
     </message>
     <message>
         <source>This field must be in a valid date format!  MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este campo necesita una fecha válida!  MM/DD/AAAA</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Este campo necesita una hora válida!  HH:MM</translation>
     </message>
 </context>
 <context>
     <name>WeekHeatmap</name>
     <message>
         <source>Week heatmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de calor de la semana</translation>
     </message>
     <message>
         <source>Click a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Pulsa una hora para ver quién!</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>plan no cumplido</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige miembros para ver su semana.</translation>
     </message>
     <message>
         <source>1 player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jugador</translation>
     </message>
     <message>
         <source>%1 %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 de %4</translation>
     </message>
     <message>
         <source>, plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>, plan no cumplido</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lun</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Mar</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mié</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Jue</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jugador</numerusform>
+            <numerusform>%n jugadores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Darker: more of the %n players can play. Click a time to see who.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Más oscuro: más de los %n jugadores pueden jugar. Pulsa una hora para ver quién.</numerusform>
+            <numerusform>Más oscuro: más de los %n jugadores pueden jugar. Pulsa una hora para ver quién.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> y %n más</numerusform>
+            <numerusform> y %n más</numerusform>
         </translation>
     </message>
 </context>
@@ -2222,593 +2227,593 @@ did not come</source>
     <name>frmAnnounce</name>
     <message>
         <source>Announce Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar partida</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos, de 15 a 1440</translation>
     </message>
     <message>
         <source>Announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncio</translation>
     </message>
     <message>
         <source>Edit the text before copying or sending it</source>
-        <translation type="unfinished"></translation>
+        <translation>Retoca el texto antes de copiarlo o enviarlo</translation>
     </message>
     <message>
         <source>Copy text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar texto</translation>
     </message>
     <message>
         <source>Copy Discord line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar línea de Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord muestra el inicio en la hora de cada lector</translation>
     </message>
     <message>
         <source>Save invitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar invitación…</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>A message to those who can play, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje para quienes pueden jugar, en tu programa de correo</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración (minutos)</translation>
     </message>
     <message>
         <source>Save Invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar invitación</translation>
     </message>
     <message>
         <source>Calendar invitation (*.ics)|*.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Invitación de calendario (*.ics)|*.ics</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. ¿Reemplazarlo?</translation>
     </message>
     <message>
         <source>None of the members who can play has an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno de los miembros que pueden jugar tiene dirección de correo.</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún programa de correo para el mensaje.</translation>
     </message>
     <message>
         <source>No e-mail (left out of the invitation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin correo (fuera de la invitación): %1</translation>
     </message>
 </context>
 <context>
     <name>frmAttendance</name>
     <message>
         <source>Attendance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Asistencia: %1</translation>
     </message>
     <message>
         <source>Who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién vino</translation>
     </message>
     <message>
         <source>Tick everyone who played; Space ticks the highlighted player</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca a todos los que jugaron; Espacio marca al jugador seleccionado</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>said %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dijo %1</translation>
     </message>
 </context>
 <context>
     <name>frmMemberChanges</name>
     <message>
         <source>Dates and times are on %1&apos;s own clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas y horas según el reloj de %1.</translation>
     </message>
     <message>
         <source>Dates and times are on %1&apos;s own clock (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas y horas según el reloj de %1 (%2).</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios</translation>
     </message>
     <message>
         <source>Dates away and days played at other times than the week; double click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias y días jugados a otras horas que en la semana; doble clic para editar</translation>
     </message>
     <message>
         <source>Show past changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar cambios pasados</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Add change</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir cambio</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Edit change</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cambio</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Remove change</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar cambio</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera fecha</translation>
     </message>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/AAAA</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Última fecha</translation>
     </message>
     <message>
         <source>MM/DD/YYYY; empty for the first date alone</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/AAAA; vacía para solo la primera fecha</translation>
     </message>
     <message>
         <source>same day</source>
-        <translation type="unfinished"></translation>
+        <translation>mismo día</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>Not listed on these dates at any time</source>
-        <translation type="unfinished"></translation>
+        <translation>No aparece a ninguna hora en esas fechas</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas horas en su lugar</translation>
     </message>
     <message>
         <source>Plays these times on each of the dates instead of the week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega a estas horas en cada una de las fechas en lugar de las de la semana</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Why, in a few words: holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>El motivo, en pocas palabras: vacaciones, exámenes</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save change</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar cambio</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Cancel change</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar cambio</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas</translation>
     </message>
     <message>
         <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin cambios: %1 juega la semana tal cual. Añade uno para ausencias o fechas con otras horas.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>You must first highlight a change!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero selecciona un cambio!</translation>
     </message>
     <message>
         <source>New change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio nuevo</translation>
     </message>
     <message>
         <source>Change (choose Add or Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio (elige Añadir o Editar)</translation>
     </message>
     <message>
         <source>Away / Changes - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausencias / Cambios - %1</translation>
     </message>
     <message>
         <source>Slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la franja 1</translation>
     </message>
     <message>
         <source>Slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la franja 1</translation>
     </message>
     <message>
         <source>Slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio de la franja 2</translation>
     </message>
     <message>
         <source>Slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la franja 2</translation>
     </message>
     <message>
         <source>Edit change of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar cambio del %1</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1?</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias</translation>
     </message>
     <message>
         <source>Best Times Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de mejores horarios</translation>
     </message>
     <message>
         <source>15 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar avisos de confirmación</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de mejores horarios</translation>
     </message>
     <message>
         <source>Your Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus datos</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>Your Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu zona horaria</translation>
     </message>
     <message>
         <source>Apply DST</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horario de verano</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Horario de verano</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar ajustes</translation>
     </message>
     <message>
         <source>Restore Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar ajustes</translation>
     </message>
     <message>
         <source>Cancel / Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar / Salir</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on daylight saving time today</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria real de tu zona está hoy en horario de verano</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on standard time today</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria real de tu zona está hoy en horario estándar</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Según el idioma</translation>
     </message>
     <message>
         <source>12-hour (8:00 PM)</source>
-        <translation type="unfinished"></translation>
+        <translation>12 horas (8:00 PM)</translation>
     </message>
     <message>
         <source>24-hour (20:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>24 horas (20:00)</translation>
     </message>
     <message>
         <source>Language and clock change at the next start of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma y el reloj cambian la próxima vez que se inicie Tallyhold.</translation>
     </message>
 </context>
 <context>
     <name>frmPlanMatch</name>
     <message>
         <source>Plan Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificar partida</translation>
     </message>
     <message>
         <source>Edit Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar partida</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>on your clock (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>en tu hora (%1)</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración (minutos)</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos, de 15 a 1440</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo de jugadores</translation>
     </message>
     <message>
         <source>How many must say yes for the match to go ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos deben decir que sí para que la partida se juegue</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca quién está invitado y quién debe jugar; Espacio marca la casilla seleccionada</translation>
     </message>
     <message>
         <source>Invited players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores invitados</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprescindible</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Shown with the match in every player&apos;s calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra con la partida en el calendario de cada jugador</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>%1 invited, %2 required</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 invitados, %2 imprescindibles</translation>
     </message>
     <message>
         <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la partida o cambiar su duración borra todas las respuestas; se vuelve a preguntar a los jugadores. ¿Guardar?</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprescindibles: %1</translation>
     </message>
 </context>
 <context>
     <name>frmReminder</name>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordatorio: %1</translation>
     </message>
     <message>
         <source>Everyone has answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos han respondido.</translation>
     </message>
     <message>
         <source>Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje de Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord muestra el inicio en la hora de cada lector</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar mensaje de Discord</translation>
     </message>
     <message>
         <source>E-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace de correo</translation>
     </message>
     <message>
         <source>A mailto link to those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enlace mailto para quienes no han respondido</translation>
     </message>
     <message>
         <source>Copy e-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar enlace de correo</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>The reminder in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>El recordatorio en tu programa de correo</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún programa de correo para el mensaje.</translation>
     </message>
     <message>
         <source>Not answered yet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún sin responder: %1</translation>
     </message>
     <message>
         <source>No e-mail (left out of the link): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin correo (fuera del enlace): %1</translation>
     </message>
 </context>
 <context>
     <name>frmSignupLinks</name>
     <message>
         <source>Server Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección del servidor</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde llegan los miembros a tallyhold-web, como https://roster.example.org</translation>
     </message>
     <message>
         <source>Make Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear enlace</translation>
     </message>
     <message>
         <source>A new private link for this member, valid for 60 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enlace privado nuevo para este miembro, válido 60 días</translation>
     </message>
     <message>
         <source>New Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace nuevo</translation>
     </message>
     <message>
         <source>Shown once: the roster keeps only a hash of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Se muestra una sola vez: la plantilla solo guarda su hash</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <source>A message with the link, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mensaje con el enlace, en tu programa de correo</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocar</translation>
     </message>
     <message>
         <source>The member can no longer use the selected link</source>
-        <translation type="unfinished"></translation>
+        <translation>El miembro ya no puede usar el enlace seleccionado</translation>
     </message>
     <message>
         <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los enlaces a esta dirección solo se abren en este ordenador. Indica la dirección en la que los miembros llegan a tallyhold-web.</translation>
     </message>
     <message>
         <source>Links to this address open only on your local network, not for members elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los enlaces a esta dirección solo se abren en tu red local, no para miembros de fuera.</translation>
     </message>
     <message>
         <source>Server Address note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sobre la dirección del servidor</translation>
     </message>
     <message>
         <source>Made %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Creado el %1 - %2</translation>
     </message>
     <message>
         <source>Your week for the clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu semana para el clan</translation>
     </message>
     <message>
         <source>Hi %1,
@@ -2816,234 +2821,239 @@ did not come</source>
 Please set the times you can play on your own page (keep the link to yourself):
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hola, %1:
+
+Pon en tu propia página las horas en que puedes jugar (no compartas el enlace):
+%2
+</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún programa de correo para el mensaje.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>You must first highlight a link!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero selecciona un enlace!</translation>
     </message>
     <message>
         <source>Revoke this link? %1 can no longer use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Revocar este enlace? %1 ya no podrá usarlo.</translation>
     </message>
     <message>
         <source>Sign-up Links - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces de registro - %1</translation>
     </message>
 </context>
 <context>
     <name>frmTZEdit</name>
     <message>
         <source>Time Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar zonas horarias</translation>
     </message>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonas horarias</translation>
     </message>
     <message>
         <source>TZ Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de zona</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>GMT Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfase GMT</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos que sumar a la hora local para obtener GMT, como 300 para Eastern o -60 para Europa central</translation>
     </message>
     <message>
         <source>Apply Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horario de verano</translation>
     </message>
     <message>
         <source>Real Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria real</translation>
     </message>
     <message>
         <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde está el reloj de la zona, para que el horario de verano siga la fecha; escribe para buscar</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>New Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona nueva</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de selección</translation>
     </message>
     <message>
         <source>You must first highlight a Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero selecciona una zona horaria!</translation>
     </message>
     <message>
         <source>%1 has no summer time: its clock never changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene horario de verano: su reloj nunca cambia.</translation>
     </message>
     <message>
         <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
-        <translation type="unfinished"></translation>
+        <translation> Los miembros en el Reino Unido o Irlanda necesitan una zona con Europe/London o Europe/Dublin: escribe London arriba.</translation>
     </message>
     <message>
         <source>Real Time Zone note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota sobre la zona horaria real</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Actualizar %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Añadir %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar %1?</translation>
     </message>
 </context>
 <context>
     <name>frmTallyhold</name>
     <message>
         <source>Tallyhold tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestañas de Tallyhold</translation>
     </message>
     <message>
         <source>Members Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info de miembros</translation>
     </message>
     <message>
         <source>Add / Edit Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir / Editar miembros</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Clanes / Divisiones</translation>
     </message>
     <message>
         <source>Scheduling</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificación</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Export / Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar / Importar</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>Open &amp;Shared Roster…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plantilla &amp;compartida…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>Time &amp;Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zonas horarias</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Tallyhold &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda de Tallyhold</translation>
     </message>
     <message>
         <source>&amp;About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de Tallyhold</translation>
     </message>
     <message>
         <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay clanes: añade uno en Clanes / Divisiones y luego miembros en Añadir / Editar miembros. Tu propia zona horaria, en la que se muestran las horas, se elige en Herramientas › Opciones.</translation>
     </message>
     <message>
         <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay miembros: añádelos en Añadir / Editar miembros (los miembros de clanes ocultos no aparecen)</translation>
     </message>
     <message>
         <source>No clans to export yet: add one on Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay clanes que exportar: añade uno en Clanes / Divisiones</translation>
     </message>
     <message>
         <source>Open Shared Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plantilla compartida</translation>
     </message>
     <message>
         <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
 The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de la plantilla compartida (postgresql://usuario@servidor[:puerto]/base).
+La contraseña sale de ~/.pgpass o PGPASSWORD, o se pide.</translation>
     </message>
     <message>
         <source>A shared roster&apos;s address starts with postgresql://</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección de una plantilla compartida empieza por postgresql://</translation>
     </message>
     <message>
         <source>About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tallyhold</translation>
     </message>
     <message>
         <source>Nobody to choose from. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadie para elegir. %1</translation>
     </message>
     <message>
         <source>Tallyhold %1
@@ -3055,18 +3065,26 @@ Licence: GNU General Public License, version 3 or later
 Roster: %2
 
 Languages: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyhold %1
+
+Lleva la plantilla de un clan y encuentra cuándo jugar.
+
+Licencia: GNU General Public License, versión 3 o posterior
+
+Plantilla: %2
+
+Idiomas: %3</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla en uso</translation>
     </message>
 </context>
 </TS>

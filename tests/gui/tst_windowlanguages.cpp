@@ -188,6 +188,9 @@ private slots:
                                                           "Export / Import"}
                             << QStringList {"Options", "Erreur de sélection",
                                             "Sélectionnez d'abord un membre !", "Annuler"};
+        QTest::newRow("es") << "Español" << QStringList {}
+                            << QStringList {"Opciones", "Error de selección",
+                                            "¡Primero selecciona un miembro!", "Cancelar"};
     }
     void windowSpeaksTheChosenLanguage()
     {
