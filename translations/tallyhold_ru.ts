@@ -800,7 +800,7 @@
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation>%1 ответил: %2.</translation>
+        <translation>%1 — ответ: %2.</translation>
     </message>
     <message>
         <source>Restored</source>
