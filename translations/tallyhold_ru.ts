@@ -1115,18 +1115,18 @@ Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
     <message>
         <source>Said
 yes</source>
-        <translation>Ответил
+        <translation>Ответ
 «да»</translation>
     </message>
     <message>
         <source>Said yes but
 did not come</source>
-        <translation>Ответил «да»,
-но не пришёл</translation>
+        <translation>«Да», но
+не пришёл</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation>Ответ выделенного игрока</translation>
+        <translation>Ответ игрока</translation>
     </message>
     <message>
         <source>Last</source>
@@ -1488,7 +1488,7 @@ did not come</source>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
-        <translation>Задаётся на вкладке «Правка участников» кнопкой «Нет на месте / изменения…»</translation>
+        <translation>Правка участников › Нет на месте / изменения…</translation>
     </message>
     <message>
         <source>Away and one-off changes</source>
