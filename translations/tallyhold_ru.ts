@@ -5,2229 +5,2234 @@
     <name>ClansTab</name>
     <message>
         <source>Clan Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название клана</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Кланы / отряды</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Hide Members from Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть участников в списках</translation>
     </message>
     <message>
         <source>New Clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый клан</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить поля</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>You must first highlight a division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выделите отряд!</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения в %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1?</translation>
     </message>
 </context>
 <context>
     <name>CliCommands</name>
     <message>
         <source>New player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый ник.</translation>
     </message>
     <message>
         <source>Clan / division, by name or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Клан / отряд, по названию или ключу.</translation>
     </message>
     <message>
         <source>The member&apos;s time zone, by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс участника, по названию.</translation>
     </message>
     <message>
         <source>Active member (a new one is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Активный участник (новый — активен).</translation>
     </message>
     <message>
         <source>Actual first name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настоящее имя.</translation>
     </message>
     <message>
         <source>Last name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фамилия.</translation>
     </message>
     <message>
         <source>Default e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной e-mail.</translation>
     </message>
     <message>
         <source>Secondary e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запасной e-mail.</translation>
     </message>
     <message>
         <source>Other contact info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие контакты.</translation>
     </message>
     <message>
         <source>Member notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки об участнике.</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Понедельник</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторник</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Среда</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Четверг</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Пятница</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Суббота / воскресенье</translation>
     </message>
     <message>
         <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: одно или два окна в поясе участника, например 19:00-23:00,01:00-02:00; off очищает день.</translation>
     </message>
     <message>
         <source>Choose the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать участников отряда (можно повторять).</translation>
     </message>
     <message>
         <source>Choose a member by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать участника по нику или ключу (можно повторять).</translation>
     </message>
     <message>
         <source>Your time zone for this command (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш часовой пояс для этой команды (по умолчанию: из настроек).</translation>
     </message>
     <message>
         <source>Apply daylight saving time (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Учитывать летнее время (по умолчанию: из настроек).</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes (default: a moment).</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность матча, от 15 до 1440 минут (по умолчанию: один момент).</translation>
     </message>
     <message>
         <source>A member who must be able to play (repeatable; joins the chosen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Участник, который обязателен (можно повторять; добавляется к выбранным).</translation>
     </message>
     <message>
         <source>At least this many must be able to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько участников как минимум должны мочь играть.</translation>
     </message>
     <message>
         <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый день, по часам участника: MM/DD/YYYY или YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>The last date (default: the first alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний день (по умолчанию: только первый).</translation>
     </message>
     <message>
         <source>A short note, such as holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Короткая заметка, например отпуск.</translation>
     </message>
     <message>
         <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одно или два окна в поясе участника вместо окон недели, например 22:00-01:00 или 6pm-8pm,10pm-1am; конец раньше начала переходит за полночь.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало по вашим часам, например &quot;12/12/2026 8:00 PM&quot;; при переносе всех игроков спросят заново.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало по вашим часам, например &quot;12/12/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность, от 15 до 1440 минут.</translation>
     </message>
     <message>
         <source>The title (default: Clan match).</source>
-        <translation type="unfinished"></translation>
+        <translation>Название (по умолчанию: Clan match).</translation>
     </message>
     <message>
         <source>Invite a member, by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Пригласить участника, по нику или ключу (можно повторять).</translation>
     </message>
     <message>
         <source>A member who must say yes (repeatable; invited too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Участник, который обязан ответить «да» (можно повторять; тоже приглашён).</translation>
     </message>
     <message>
         <source>At least this many must say yes (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько как минимум должны ответить «да» (по умолчанию 1).</translation>
     </message>
     <message>
         <source>Notes for the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки для игроков.</translation>
     </message>
     <message>
         <source>Uninvite a member (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить приглашение участника (можно повторять).</translation>
     </message>
     <message>
         <source>Invite the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Пригласить участников отряда (можно повторять).</translation>
     </message>
     <message>
         <source>Division notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки об отряде.</translation>
     </message>
     <message>
         <source>Hide the members from the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыть участников в списках.</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько минут прибавить к местному времени, чтобы получить GMT (300 для Eastern).</translation>
     </message>
     <message>
         <source>Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание.</translation>
     </message>
     <message>
         <source>Apply daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Учитывать летнее время.</translation>
     </message>
     <message>
         <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Настоящий часовой пояс, например America/New_York (&quot;none&quot; — нет); его стандартное смещение и летнее время задают --offset и --dst.</translation>
     </message>
     <message>
         <source>List the members as the window does (&quot;Division - Player&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести участников как в окне («Отряд - Игрок»).</translation>
     </message>
     <message>
         <source>Only this division&apos;s members (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Только участники этого отряда (можно повторять).</translation>
     </message>
     <message>
         <source>Members of hidden divisions too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Также участники скрытых отрядов.</translation>
     </message>
     <message>
         <source>Show a member, times in your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать участника, время в вашем часовом поясе.</translation>
     </message>
     <message>
         <source>Add a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить участника.</translation>
     </message>
     <message>
         <source>Change the given fields of a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить указанные поля участника.</translation>
     </message>
     <message>
         <source>Delete a member and its schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить участника вместе с его расписанием.</translation>
     </message>
     <message>
         <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметить участника как «нет на месте» с --from по --to: в эти дни его нигде не учитывают.</translation>
     </message>
     <message>
         <source>Remove an away range or one-off change by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать «нет на месте» или разовое изменение по его ключу.</translation>
     </message>
     <message>
         <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дать участнику другие окна с --from по --to вместо окон его недели.</translation>
     </message>
     <message>
         <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать «нет на месте» и разовые изменения участника начиная с сегодня, с ключами.</translation>
     </message>
     <message>
         <source>Past ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>И прошедшие тоже.</translation>
     </message>
     <message>
         <source>List the clans / divisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать кланы / отряды.</translation>
     </message>
     <message>
         <source>Add a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить отряд.</translation>
     </message>
     <message>
         <source>Change a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить отряд.</translation>
     </message>
     <message>
         <source>New name of the division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новое название отряда.</translation>
     </message>
     <message>
         <source>Delete a division that has no members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить отряд без участников.</translation>
     </message>
     <message>
         <source>List the time zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать часовые пояса.</translation>
     </message>
     <message>
         <source>Add a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить часовой пояс.</translation>
     </message>
     <message>
         <source>Change a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить часовой пояс.</translation>
     </message>
     <message>
         <source>New name of the time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новое название часового пояса.</translation>
     </message>
     <message>
         <source>Delete a time zone that no member uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить часовой пояс, который никто не использует.</translation>
     </message>
     <message>
         <source>Who of the chosen members (default: everyone listed) can make a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кто из выбранных участников (по умолчанию: все в списке) свободен для матча.</translation>
     </message>
     <message>
         <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата и время матча, например &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Объявить матч выбранным участникам (по умолчанию: всем в списке): местное время каждого, кто свободен, строка для Discord и ссылка для e-mail.</translation>
     </message>
     <message>
         <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало матча, например &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность матча, от 15 до 1440 минут.</translation>
     </message>
     <message>
         <source>Also write a calendar invitation to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Также записать приглашение в календарь в FILE.</translation>
     </message>
     <message>
         <source>The best match times of the chosen members (default: everyone listed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее время для матча выбранных участников (по умолчанию: всех в списке).</translation>
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг сетки: 15, 30 или 60 минут (по умолчанию: из настроек).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Не больше стольких вариантов (по умолчанию: из настроек).</translation>
     </message>
     <message>
         <source>Count the seven days from this date (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать семь дней с этой даты (по умолчанию: с сегодня).</translation>
     </message>
     <message>
         <source>Plan a match for the members chosen and ask each for an answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначить матч выбранным участникам и запросить у каждого ответ.</translation>
     </message>
     <message>
         <source>Move, rename, lengthen or change the players of a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перенести, переименовать, продлить матч или сменить его игроков.</translation>
     </message>
     <message>
         <source>The upcoming matches with their answers, earliest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Предстоящие матчи с ответами, ближайшие первыми.</translation>
     </message>
     <message>
         <source>The matches that are over, latest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошедшие матчи, последние первыми.</translation>
     </message>
     <message>
         <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игроки матча: их ответы, заметки и кто не может играть по своей неделе.</translation>
     </message>
     <message>
         <source>Answer for a member: yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ за участника: yes, maybe, late или no.</translation>
     </message>
     <message>
         <source>The member&apos;s note (at most 500 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметка участника (не больше 500 символов).</translation>
     </message>
     <message>
         <source>Cancel a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить матч.</translation>
     </message>
     <message>
         <source>Undo the cancellation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть отменённый матч.</translation>
     </message>
     <message>
         <source>Delete a match with its answers and attendance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить матч вместе с ответами и посещаемостью.</translation>
     </message>
     <message>
         <source>Whether a member came, once the match has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пришёл ли участник, когда матч уже начался.</translation>
     </message>
     <message>
         <source>A Discord message and an e-mail link for those who have not answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение для Discord и ссылка для e-mail тем, кто ещё не ответил.</translation>
     </message>
     <message>
         <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать предстоящие матчи и матчи за последние 30 дней в файл календаря.</translation>
     </message>
     <message>
         <source>Every match with every player (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Все матчи со всеми игроками (по умолчанию).</translation>
     </message>
     <message>
         <source>Only this member&apos;s matches, with their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Только матчи этого участника, с его ответами.</translation>
     </message>
     <message>
         <source>The .ics file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл .ics для записи.</translation>
     </message>
     <message>
         <source>Count the last N matches (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать последние N матчей (по умолчанию 10).</translation>
     </message>
     <message>
         <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт отрядов с участниками, расписаниями и поясами в файл .tlx.</translation>
     </message>
     <message>
         <source>A division to export (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Отряд для экспорта (можно повторять).</translation>
     </message>
     <message>
         <source>Overwrite FILE when it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезаписать FILE, если он уже есть.</translation>
     </message>
     <message>
         <source>Import a .tlx file: checked whole, then added in one go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт файла .tlx: сначала проверяется целиком, затем добавляется за один раз.</translation>
     </message>
     <message>
         <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать личную ссылку для записи участника в tallyhold-web; хранится только её хеш, так что скопируйте её сейчас.</translation>
     </message>
     <message>
         <source>Days until the link expires (default 60, at most 3650).</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько дней действует ссылка (по умолчанию 60, не больше 3650).</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес, по которому участники открывают tallyhold-web, например https://roster.example.org (запоминается для следующих ссылок; по умолчанию http://127.0.0.1:8080).</translation>
     </message>
     <message>
         <source>List the sign-up links, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать ссылки для записи, новые первыми.</translation>
     </message>
     <message>
         <source>Only this member&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Только ссылки этого участника.</translation>
     </message>
     <message>
         <source>Revoke a sign-up link by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отозвать ссылку для записи по её ключу.</translation>
     </message>
     <message>
         <source>Show your preferences, or set the given ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать ваши настройки или задать указанные.</translation>
     </message>
     <message>
         <source>Your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш часовой пояс.</translation>
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг лучшего времени: 15, 30 или 60 минут.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько вариантов лучшего времени показывать.</translation>
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить подтверждения в окне.</translation>
     </message>
     <message>
         <source>Your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваше имя.</translation>
     </message>
     <message>
         <source>Your e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш e-mail.</translation>
     </message>
     <message>
         <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировать весь состав с ключами между файлом и сервером (в любую сторону) в новый состав, одной транзакцией.</translation>
     </message>
     <message>
         <source>The roster copied: a file or a server&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Копируемый состав: файл или адрес сервера.</translation>
     </message>
     <message>
         <source>The new roster: a file (created) or an empty server database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый состав: файл (будет создан) или пустая база данных на сервере.</translation>
     </message>
     <message>
         <source>A zone name (letter case aside) or its number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название пояса (регистр неважен) или его номер.</translation>
     </message>
     <message>
         <source>The link&apos;s key, as links shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ ссылки, как его показывает links.</translation>
     </message>
     <message>
         <source>The change&apos;s key, as member changes shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ключ изменения, как его показывает member changes.</translation>
     </message>
     <message>
         <source>The exchange file (.tlx).</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл обмена (.tlx).</translation>
     </message>
     <message>
         <source>The name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Название.</translation>
     </message>
     <message>
         <source>Give the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите %1.</translation>
     </message>
     <message>
         <source>member&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME или KEY участника</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Игрок</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Отряд</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Контакты</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Расписание не заполнено</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>«Нет на месте» и разовые изменения, по часам участника:</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавлен: %1</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновлён: %1</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалён: %1</translation>
     </message>
     <message>
         <source>Give the first date: --from MM/DD/YYYY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите первый день: --from MM/DD/YYYY.</translation>
     </message>
     <message>
         <source>Added for %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавлено для %1: %2 (%3)</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>У %1 нет дней «нет на месте» и изменений.</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes from today on.</source>
-        <translation type="unfinished"></translation>
+        <translation>У %1 нет дней «нет на месте» и изменений начиная с сегодня.</translation>
     </message>
     <message>
         <source>change&apos;s KEY (member changes NAME shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY изменения (его показывает member changes NAME)</translation>
     </message>
     <message>
         <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет изменения с ключом «%1»; tallyhold-cli member changes NAME --all показывает изменения участника с ключами.</translation>
     </message>
     <message>
         <source>Removed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалено у %1: %2</translation>
     </message>
     <message>
         <source>division&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME или KEY отряда</translation>
     </message>
     <message>
         <source>%1  (GMT offset %2%3%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (смещение от GMT %2%3%4)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, летнее время</translation>
     </message>
     <message>
         <source>time zone&apos;s NAME or NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME или NUMBER часового пояса</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Поле «Макс. вариантов» должно быть числом больше нуля</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ни один из %n выбранного участника не может играть в это время.</numerusform>
+            <numerusform>Ни один из %n выбранных участников не может играть в это время.</numerusform>
+            <numerusform>Ни один из %n выбранных участников не может играть в это время.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) plays at any time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ни один из %n выбранного участника не играет ни в какое время.</numerusform>
+            <numerusform>Ни один из %n выбранных участников не играет ни в какое время.</numerusform>
+            <numerusform>Ни один из %n выбранных участников не играет ни в какое время.</numerusform>
         </translation>
     </message>
     <message>
         <source>No e-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Нет e-mail: </translation>
     </message>
     <message>
         <source>FILE to export to</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE для экспорта</translation>
     </message>
     <message>
         <source>This Export File Already Exists... (--force overwrites it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Такой файл экспорта уже есть... (--force перезапишет его)</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт завершён!</translation>
     </message>
     <message numerus="yes">
         <source>Divisions: %1, members: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Отрядов: %1, участников: %n</numerusform>
+            <numerusform>Отрядов: %1, участников: %n</numerusform>
+            <numerusform>Отрядов: %1, участников: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>FILE to import</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE для импорта</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт завершён!</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>да</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Your Time Zone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш часовой пояс: </translation>
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг лучшего времени: %1 мин</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. вариантов лучшего времени: %1</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications: </source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить подтверждения: </translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя: %1</translation>
     </message>
     <message>
         <source>EMail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY ссылки (его показывает tallyhold-cli links)</translation>
     </message>
     <message>
         <source>Revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>Отозвана</translation>
     </message>
     <message>
         <source>copy needs --from and --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>copy нужны --from и --to.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n member(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Скопирован %n участник в %1</numerusform>
+            <numerusform>Скопировано %n участника в %1</numerusform>
+            <numerusform>Скопировано %n участников в %1</numerusform>
         </translation>
     </message>
     <message>
         <source>There is a roster file %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл состава %1 уже есть.</translation>
     </message>
     <message>
         <source>Made a new roster in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Создан новый состав в %1</translation>
     </message>
     <message>
         <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет матча с названием «%1»; matches --past показывает все.</translation>
     </message>
     <message>
         <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>Матчей с названием «%2»: %1; укажите ключ одного из них:</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначен</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменён</translation>
     </message>
     <message>
         <source>No past matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошедших матчей нет.</translation>
     </message>
     <message>
         <source>No upcoming matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Предстоящих матчей нет.</translation>
     </message>
     <message>
         <source>Notes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки: %1</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>обязателен</translation>
     </message>
     <message>
         <source>cannot play then</source>
-        <translation type="unfinished"></translation>
+        <translation>не может в это время</translation>
     </message>
     <message>
         <source>came</source>
-        <translation type="unfinished"></translation>
+        <translation>пришёл</translation>
     </message>
     <message>
         <source>did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>не пришёл</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>нет ответа</translation>
     </message>
     <message>
         <source>The answer is yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ: yes, maybe, late или no.</translation>
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ответ: %2.</translation>
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Восстановлен</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменён</translation>
     </message>
     <message>
         <source>yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>yes или no</translation>
     </message>
     <message>
         <source>Say yes or no: did %1 come?</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите yes или no: пришёл ли %1?</translation>
     </message>
     <message>
         <source> came.</source>
-        <translation type="unfinished"></translation>
+        <translation> пришёл.</translation>
     </message>
     <message>
         <source> did not come.</source>
-        <translation type="unfinished"></translation>
+        <translation> не пришёл.</translation>
     </message>
     <message>
         <source>Give --all or --member, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите --all или --member, но не оба.</translation>
     </message>
     <message>
         <source>Calendar written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Календарь записан: </translation>
     </message>
     <message>
         <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: приглашён %2, ответил «да» %3, пришёл %4, ответил «да», но не пришёл %5</translation>
     </message>
     <message>
         <source>No match has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё не сыграно ни одного матча.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Код выхода: 0 — готово; 1 — команда отклонена или неверный ввод (ничего не записано); 2 — состав нельзя открыть или изменить (пуст, повреждён, занят, только для чтения, более новый) или сбой базы данных (ничего не записано). Ошибки выводятся в stderr.</translation>
     </message>
     <message>
         <source>Print one JSON document instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вывести один документ JSON вместо текста.</translation>
     </message>
     <message>
         <source>The Tallyhold roster and match finder from a terminal.
 
 Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Состав и поиск времени для матчей Tallyhold в терминале.
+
+Команды (tallyhold-cli КОМАНДА --help показывает параметры команды):
+</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>начало окна 1</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>конец окна 1</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>начало окна 2</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>конец окна 2</translation>
     </message>
     <message>
         <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
-        <translation type="unfinished"></translation>
+        <translation> Время можно вводить и как 7:30pm, 7pm, 19:30 или 1930.</translation>
     </message>
     <message>
         <source>One of the commands above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Одна из команд выше.</translation>
     </message>
     <message>
         <source>COMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>КОМАНДА [параметры]</translation>
     </message>
     <message>
         <source>Give a command; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Укажите команду; tallyhold-cli --help показывает их список.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная команда «%1»; tallyhold-cli --help показывает их список.</translation>
     </message>
     <message>
         <source> Saturday and Sunday are one day: --weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation> Суббота и воскресенье — один день: --weekend.</translation>
     </message>
     <message>
         <source> tallyhold-cli %1 --help lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation> tallyhold-cli %1 --help показывает её параметры.</translation>
     </message>
     <message>
         <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком много аргументов для %1: %2 (имя с пробелами возьмите в кавычки).</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>предупреждение: </translation>
     </message>
     <message>
         <source>--roster needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--roster нужно имя файла.</translation>
     </message>
 </context>
 <context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите кланы/отряды и нажмите «Экспорт»</translation>
     </message>
     <message>
         <source>Export divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Отряды для экспорта</translation>
     </message>
     <message>
         <source>Click Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите «Импорт»</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>Export File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла экспорта</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>This Export File Already Exists... Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Такой файл экспорта уже есть... Перезаписать?</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт завершён!</translation>
     </message>
     <message>
         <source>Saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено как %1</translation>
     </message>
     <message>
         <source>Import File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла импорта</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт завершён!</translation>
     </message>
     <message>
         <source>Tallyhold Export (*.tlx)|*.tlx</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт Tallyhold (*.tlx)|*.tlx</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
 </context>
 <context>
     <name>ListFill</name>
     <message>
         <source>Hidden: its members are left out of the member lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Скрыт: его участников нет в списках участников</translation>
     </message>
 </context>
 <context>
     <name>MatchesTab</name>
     <message>
         <source>Show past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать прошедшие матчи</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Матчи</translation>
     </message>
     <message>
         <source>Upcoming matches, earliest first, with their answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Предстоящие матчи, ближайшие первыми, с подсчётом ответов</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Матч</translation>
     </message>
     <message>
         <source>When and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда и ответы</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить…</translation>
     </message>
     <message>
         <source>Edit Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить матч…</translation>
     </message>
     <message>
         <source>Change the time, players, title or notes; a new time asks everyone again</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить время, игроков, название или заметки; при новом времени всех спросят заново</translation>
     </message>
     <message>
         <source>Cancel Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить матч</translation>
     </message>
     <message>
         <source>Mark the match cancelled in every calendar; it can be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметить матч отменённым во всех календарях; его можно вернуть</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Delete Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить матч</translation>
     </message>
     <message>
         <source>Remove the match with its answers and attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить матч вместе с ответами и посещаемостью</translation>
     </message>
     <message>
         <source>Reminder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Напомнить…</translation>
     </message>
     <message>
         <source>A message for those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение для тех, кто ещё не ответил</translation>
     </message>
     <message>
         <source>Attendance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Посещаемость…</translation>
     </message>
     <message>
         <source>Once the match has started: tick who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда матч начался: отметьте, кто пришёл</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Игроки</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Игрок</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметка</translation>
     </message>
     <message>
         <source>Their week</source>
-        <translation type="unfinished"></translation>
+        <translation>Неделя</translation>
     </message>
     <message>
         <source>Came</source>
-        <translation type="unfinished"></translation>
+        <translation>Пришёл</translation>
     </message>
     <message>
         <source>The answer the highlighted player gave you</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ, который дал вам выделенный игрок</translation>
     </message>
     <message>
         <source>Set Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать ответ</translation>
     </message>
     <message>
         <source>Answer for the highlighted player, as they told you</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ за выделенного игрока, как он вам сказал</translation>
     </message>
     <message>
         <source>Attendance history</source>
-        <translation type="unfinished"></translation>
+        <translation>История посещаемости</translation>
     </message>
     <message>
         <source>Last matches counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько последних матчей</translation>
     </message>
     <message>
         <source>Matches that started and were not cancelled, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Начавшиеся и не отменённые матчи, последние первыми</translation>
     </message>
     <message>
         <source>Per member over the last matches; click a heading to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>По участникам за последние матчи; нажмите на заголовок для сортировки</translation>
     </message>
     <message>
         <source>Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Участник</translation>
     </message>
     <message>
         <source>Invited</source>
-        <translation type="unfinished"></translation>
+        <translation>Приглашён</translation>
     </message>
     <message>
         <source>Said
 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ
+«да»</translation>
     </message>
     <message>
         <source>Said yes but
 did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>«Да», но
+не пришёл</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ игрока</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>матчей</translation>
     </message>
     <message>
         <source>No past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошедших матчей нет</translation>
     </message>
     <message>
         <source>Past matches, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошедшие матчи, последние первыми</translation>
     </message>
     <message>
         <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Матчей пока нет: выберите участников на вкладке «Планирование» и нажмите «Назначить матч…»</translation>
     </message>
     <message>
         <source>Restore Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть матч</translation>
     </message>
     <message>
         <source>Highlight a match to see its players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выделите матч, чтобы увидеть его игроков.</translation>
     </message>
     <message>
         <source>Players of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Игроки: %1</translation>
     </message>
     <message>
         <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 мин, нужно не меньше %2 «да»; время по часам участника %3</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>нет ответа</translation>
     </message>
     <message>
         <source>⚠ cannot play</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ не может</translation>
     </message>
     <message>
         <source>%1&apos;s week or away dates say they cannot play all of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>По неделе или дням «нет на месте» участник %1 не может сыграть весь матч</translation>
     </message>
     <message>
         <source>can play</source>
-        <translation type="unfinished"></translation>
+        <translation>может играть</translation>
     </message>
     <message>
         <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить матч «%1» от %2 вместе с ответами и посещаемостью?</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>You must first highlight a player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выделите игрока!</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменён. %1</translation>
     </message>
     <message>
         <source>Started: answers are closed, attendance can be taken. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Начался: ответы закрыты, можно отмечать посещаемость. %1</translation>
     </message>
     <message>
         <source>%1 (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (обязателен)</translation>
     </message>
 </context>
 <context>
     <name>MemberFormTab</name>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ник</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Клан / отряд</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Активен</translation>
     </message>
     <message>
         <source>Actual First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Фамилия</translation>
     </message>
     <message>
         <source>Default EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>Основной e-mail</translation>
     </message>
     <message>
         <source>Secondary Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Запасной e-mail</translation>
     </message>
     <message>
         <source>Other Contact Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Другие контакты</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс</translation>
     </message>
     <message>
         <source>Member Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки об участнике</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить поля</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет на месте / изменения…</translation>
     </message>
     <message>
         <source>Playing Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровое расписание</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Пояс для времени</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Играет</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>до</translation>
     </message>
     <message>
         <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала сохраните участника: дни «нет на месте» и разовые изменения относятся к участнику в составе. Чтобы их внести, выберите «Изменить участника» на вкладке «Участники».</translation>
     </message>
     <message>
         <source>Dates the member is away, or plays other times than the week below</source>
-        <translation type="unfinished"></translation>
+        <translation>Дни, когда участника нет на месте или он играет не в обычное время</translation>
     </message>
     <message>
         <source>Times Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Время не сохранено</translation>
     </message>
     <message>
         <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Время, введённое для дня «%1», не сохранится, пока у этого дня не отмечено «Играет». Сохранить без него?</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Понедельник</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторник</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Среда</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Четверг</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Пятница</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Суббота / воскресенье</translation>
     </message>
     <message>
         <source>%1 slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: начало окна 1</translation>
     </message>
     <message>
         <source>%1 slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: конец окна 1</translation>
     </message>
     <message>
         <source>%1 slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: начало окна 2</translation>
     </message>
     <message>
         <source>%1 slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: конец окна 2</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить %1?</translation>
     </message>
     <message>
         <source>Playing Schedules - Note:  All times are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Игровое расписание — всё время в поясе %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Время в поясе %1</translation>
     </message>
 </context>
 <context>
     <name>MembersInfoTab</name>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Участники</translation>
     </message>
     <message>
         <source>Single Click to view / Double Click to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Клик — просмотр / двойной клик — правка</translation>
     </message>
     <message>
         <source>Edit Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить участника</translation>
     </message>
     <message>
         <source>Delete Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить участника</translation>
     </message>
     <message>
         <source>Sign-up Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки для записи…</translation>
     </message>
     <message>
         <source>Private links with which members keep their own week</source>
-        <translation type="unfinished"></translation>
+        <translation>Личные ссылки, по которым участники сами ведут свою неделю</translation>
     </message>
     <message>
         <source>Member Info (read only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Об участнике (только чтение)</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Статус</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Контакты</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновлено</translation>
     </message>
     <message>
         <source>When the member last saved their own week through a sign-up link</source>
-        <translation type="unfinished"></translation>
+        <translation>Когда участник в последний раз сам сохранил свою неделю по ссылке для записи</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Матчи</translation>
     </message>
     <message>
         <source>Availability this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободное время на этой неделе</translation>
     </message>
     <message>
         <source>Place mouse over days to display times</source>
-        <translation type="unfinished"></translation>
+        <translation>Наведите мышь на день, чтобы увидеть время</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Пояс для времени</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Пн</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Понедельник</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Вт</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторник</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ср</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Среда</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Чт</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Четверг</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Пт</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Пятница</translation>
     </message>
     <message>
         <source>Sat/Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Сб/Вс</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Суббота / воскресенье</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Расписание не заполнено</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>«Нет на месте» и разовые изменения, по часам участника</translation>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка участников › Нет на месте / изменения…</translation>
     </message>
     <message>
         <source>Away and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>«Нет на месте» и разовые изменения</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>You must first highlight a Member!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выделите участника!</translation>
     </message>
     <message>
         <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние матчи (%1): приглашён %2 · ответил «да» %3 · пришёл %4 · ответил «да», но не пришёл %5</translation>
     </message>
     <message>
         <source>by the member, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>самим участником, %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Время в поясе %1</translation>
     </message>
     <message numerus="yes">
         <source>Not invited to any of the last %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не приглашён ни на один из %n последних матчей</numerusform>
+            <numerusform>Не приглашён ни на один из %n последних матчей</numerusform>
+            <numerusform>Не приглашён ни на один из %n последних матчей</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1?</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать в папке</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Выйти</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка базы данных</translation>
     </message>
     <message>
         <source>Database Access Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка доступа к базе данных</translation>
     </message>
     <message>
         <source>Roster Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Состав не открыт</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Состав занят</translation>
     </message>
     <message>
         <source>Roster Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Состав повреждён</translation>
     </message>
     <message>
         <source>Read-Only Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Состав только для чтения</translation>
     </message>
     <message>
         <source>Recoverable Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Исправимая ошибка</translation>
     </message>
     <message>
         <source>Record Key Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка ключа записи</translation>
     </message>
     <message>
         <source>Time Zone Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка часового пояса</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>Save/Update Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка сохранения</translation>
     </message>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка формата данных</translation>
     </message>
     <message>
         <source>Clan Division Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Отряд клана не найден</translation>
     </message>
     <message>
         <source>Time Zone Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс не найден</translation>
     </message>
     <message>
         <source>Schedule Process Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка планирования</translation>
     </message>
     <message>
         <source>Deletion Criteria Not Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаление невозможно</translation>
     </message>
     <message>
         <source>Import Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт прерван</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>File Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не сохранён</translation>
     </message>
     <message>
         <source>Changed by Another Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменено другим офицером</translation>
     </message>
     <message>
         <source>Connection Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Связь потеряна</translation>
     </message>
 </context>
 <context>
     <name>RosterTexts</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Пн</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Вт</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ср</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Чт</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Пт</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Сб</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Вс</translation>
     </message>
     <message numerus="yes">
         <source>%n member(s) - %1 - %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n участник - %1 - %2</numerusform>
+            <numerusform>%n участника - %1 - %2</numerusform>
+            <numerusform>%n участников - %1 - %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 - %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 мин</translation>
     </message>
     <message>
         <source>Time zones not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовые пояса не найдены: %1</translation>
     </message>
 </context>
 <context>
     <name>SchedulingTab</name>
     <message>
         <source>Select Member(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите участников</translation>
     </message>
     <message>
         <source>Who can make the match</source>
-        <translation type="unfinished"></translation>
+        <translation>Кто свободен для матча</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>Show Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Кто свободен</translation>
     </message>
     <message>
         <source>Available members</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободные участники</translation>
     </message>
     <message>
         <source>Best Times for Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее время для матчей</translation>
     </message>
     <message>
         <source>Week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Неделя с</translation>
     </message>
     <message>
         <source>Best times and the week count the seven days from this date, clock changes included</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее время и неделя считают семь дней с этой даты, с учётом перевода часов</translation>
     </message>
     <message>
         <source>Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее время</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее время</translation>
     </message>
     <message>
         <source>Double click on a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Двойной клик по времени — кто свободен!</translation>
     </message>
     <message>
         <source>Announce…</source>
-        <translation type="unfinished"></translation>
+        <translation>Объявить…</translation>
     </message>
     <message>
         <source>Tell the chosen members when the match is, each in their own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщить выбранным участникам время матча, каждому по его часам</translation>
     </message>
     <message>
         <source>Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначить матч…</translation>
     </message>
     <message>
         <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Пригласить выбранных участников на матч в это время и собрать их ответы на вкладке «Матчи»</translation>
     </message>
     <message>
         <source>Match plan</source>
-        <translation type="unfinished"></translation>
+        <translation>План матча</translation>
     </message>
     <message>
         <source>Match length</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Минуты, от 15 до 1440; пусто или 1 — один момент</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. игроков</translation>
     </message>
     <message>
         <source>How many must be able to play at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько как минимум должны мочь играть</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Обязателен</translation>
     </message>
     <message>
         <source>Mark or unmark the highlighted members as required</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметить выделенных участников обязательными или снять отметку</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Неделя</translation>
     </message>
     <message>
         <source>Nobody required</source>
-        <translation type="unfinished"></translation>
+        <translation>Обязательных нет</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите участников в списке!</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите участников, чтобы увидеть их неделю.</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обязательны: %1</translation>
     </message>
 </context>
 <context>
     <name>SignupPage</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Понедельник</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Вторник</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Среда</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Четверг</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Пятница</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Суббота / воскресенье</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>начало окна 1</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>конец окна 1</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>начало окна 2</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>конец окна 2</translation>
     </message>
     <message>
         <source>Away dates and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Дни «нет на месте» и разовые изменения</translation>
     </message>
     <message>
         <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Дни, когда ты не можешь играть или играешь не в обычное время, в твоём часовом поясе. «Добавить» сохраняет каждую запись сразу; «Сохранить» выше сохраняет только твою неделю.</translation>
     </message>
     <message>
         <source>Added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавлено.</translation>
     </message>
     <message>
         <source>Removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрано.</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет.</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать</translation>
     </message>
     <message>
         <source>Add a change</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить изменение</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый день</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний день</translation>
     </message>
     <message>
         <source>Leave the last date empty for one day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для одного дня оставь последний день пустым.</translation>
     </message>
     <message>
         <source>On those dates</source>
-        <translation type="unfinished"></translation>
+        <translation>В эти дни</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет на месте</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое время</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>С</translation>
     </message>
     <message>
         <source>and from</source>
-        <translation type="unfinished"></translation>
+        <translation>и с</translation>
     </message>
     <message>
         <source>Instead %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместо этого %1</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>до</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметка</translation>
     </message>
     <message>
         <source>holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>отпуск, экзамены</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 час</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n час</numerusform>
+            <numerusform>%n часа</numerusform>
+            <numerusform>%n часов</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ч %2 мин</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Да</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Может быть</translation>
     </message>
     <message>
         <source>Late</source>
-        <translation type="unfinished"></translation>
+        <translation>Опоздаю</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n said yes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«Да»: %1 из %n</numerusform>
+            <numerusform>«Да»: %1 из %n</numerusform>
+            <numerusform>«Да»: %1 из %n</numerusform>
         </translation>
     </message>
     <message>
         <source>This match was cancelled. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот матч отменён. Ответить на него уже нельзя.</translation>
     </message>
     <message>
         <source>This match has started. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот матч уже начался. Ответить на него уже нельзя.</translation>
     </message>
     <message>
         <source>You have not answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответа от тебя пока нет.</translation>
     </message>
     <message>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Твой ответ: %1</translation>
     </message>
     <message>
         <source>Answer saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ сохранён.</translation>
     </message>
     <message>
         <source>Note for the leader (optional; sent with the answer you pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметка для лидера (необязательно; уйдёт вместе с выбранным ответом)</translation>
     </message>
     <message>
         <source>Answer for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ответ на %1</translation>
     </message>
     <message>
         <source>Your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Твои матчи</translation>
     </message>
     <message>
         <source>Times in your time zone (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Время в твоём часовом поясе (%1).</translation>
     </message>
     <message>
         <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Время в часовом поясе лидера (%1), пока ты не выберешь свой выше.</translation>
     </message>
     <message>
         <source>No matches planned for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для тебя матчей не назначено.</translation>
     </message>
     <message>
         <source>In your calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>В твоём календаре</translation>
     </message>
     <message>
         <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подпишись один раз — и твой календарь сам будет показывать твои матчи и их изменения. Как и ссылка на эту страницу, этот адрес только твой.</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Подписаться на свои матчи</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Или добавь этот адрес в свой календарь (Google Календарь: Другие календари, Добавить по URL)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Your week - Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя неделя - Tallyhold</translation>
     </message>
     <message>
         <source>Your week</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя неделя</translation>
     </message>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ник</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Клан / отряд</translation>
     </message>
     <message>
         <source>A match waits for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Матч ждёт твоего ответа</translation>
     </message>
     <message numerus="yes">
         <source>%n matches wait for your answer</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n матч ждёт твоего ответа</numerusform>
+            <numerusform>%n матча ждут твоего ответа</numerusform>
+            <numerusform>%n матчей ждут твоего ответа</numerusform>
         </translation>
     </message>
     <message>
         <source>Your matches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Твои матчи (%1)</translation>
     </message>
     <message>
         <source>Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено.</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовой пояс</translation>
     </message>
     <message>
         <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введи или выбери время в своём часовом поясе. В каждом дне одно или два окна, когда ты можешь играть; если нужно одно, второе оставь пустым.</translation>
     </message>
     <message>
         <source>Saved, in the leader&apos;s time (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено, по времени лидера (%1): %2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Last saved by you: %1 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний раз сохранено тобой: %1 GMT</translation>
     </message>
 </context>
 <context>
     <name>SignupServer</name>
     <message>
         <source>Too many tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком много попыток</translation>
     </message>
     <message>
         <source>Wait a few minutes, then open your link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подожди несколько минут и снова открой свою ссылку.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Не найдено</translation>
     </message>
     <message>
         <source>Too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком большой запрос</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>Запрос не понят</translation>
     </message>
     <message>
         <source>Open the link you were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открой ссылку, которую тебе дали.</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Не сохранено</translation>
     </message>
     <message>
         <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Состав сейчас недоступен. Ничего не изменено; попробуй позже.</translation>
     </message>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта ссылка больше не действует</translation>
     </message>
     <message>
         <source>Ask your clan leader for a new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Попроси у лидера клана новую ссылку.</translation>
     </message>
     <message>
         <source>This page is out of date. Open your link again and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Страница устарела. Открой свою ссылку заново и сохрани ещё раз.</translation>
     </message>
 </context>
 <context>
     <name>TimeEntryField</name>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка формата данных</translation>
     </message>
     <message>
         <source>This field must be in a valid date format!  MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом поле нужна правильная дата!  ММ/ДД/ГГГГ</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом поле нужно правильное время!  ЧЧ:ММ</translation>
     </message>
 </context>
 <context>
     <name>WeekHeatmap</name>
     <message>
         <source>Week heatmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Карта недели</translation>
     </message>
     <message>
         <source>Click a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите на время — увидите, кто свободен!</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Шкала</translation>
     </message>
     <message>
         <source>plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>план не выполнен</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите участников, чтобы увидеть их неделю.</translation>
     </message>
     <message>
         <source>1 player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 игрок</translation>
     </message>
     <message>
         <source>%1 %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 из %4</translation>
     </message>
     <message>
         <source>, plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>, план не выполнен</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Пн</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Вт</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ср</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Чт</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Пт</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Сб</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Вс</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n игрок</numerusform>
+            <numerusform>%n игрока</numerusform>
+            <numerusform>%n игроков</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Darker: more of the %n players can play. Click a time to see who.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Темнее — больше свободных из %n игрока. Нажмите на время, чтобы увидеть, кто.</numerusform>
+            <numerusform>Темнее — больше свободных из %n игроков. Нажмите на время, чтобы увидеть, кто.</numerusform>
+            <numerusform>Темнее — больше свободных из %n игроков. Нажмите на время, чтобы увидеть, кто.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> и ещё %n</numerusform>
+            <numerusform> и ещё %n</numerusform>
+            <numerusform> и ещё %n</numerusform>
         </translation>
     </message>
 </context>
@@ -2235,593 +2240,593 @@ did not come</source>
     <name>frmAnnounce</name>
     <message>
         <source>Announce Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Объявить матч</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Минуты, от 15 до 1440</translation>
     </message>
     <message>
         <source>Announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Объявление</translation>
     </message>
     <message>
         <source>Edit the text before copying or sending it</source>
-        <translation type="unfinished"></translation>
+        <translation>Поправьте текст перед копированием или отправкой</translation>
     </message>
     <message>
         <source>Copy text</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать текст</translation>
     </message>
     <message>
         <source>Copy Discord line</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать для Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord показывает начало каждому читателю по его времени</translation>
     </message>
     <message>
         <source>Save invitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить приглашение…</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Письмо</translation>
     </message>
     <message>
         <source>A message to those who can play, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Письмо тем, кто свободен, в вашей почтовой программе</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность (мин)</translation>
     </message>
     <message>
         <source>Save Invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить приглашение</translation>
     </message>
     <message>
         <source>Calendar invitation (*.ics)|*.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Приглашение в календарь (*.ics)|*.ics</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже есть. Заменить?</translation>
     </message>
     <message>
         <source>None of the members who can play has an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни у кого из свободных участников нет адреса e-mail.</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть почтовую программу для этого сообщения.</translation>
     </message>
     <message>
         <source>No e-mail (left out of the invitation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Без e-mail (нет в приглашении): %1</translation>
     </message>
 </context>
 <context>
     <name>frmAttendance</name>
     <message>
         <source>Attendance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Посещаемость: %1</translation>
     </message>
     <message>
         <source>Who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Кто пришёл</translation>
     </message>
     <message>
         <source>Tick everyone who played; Space ticks the highlighted player</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте всех, кто играл; пробел отмечает выделенного игрока</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>нет ответа</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>said %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ответ: %1</translation>
     </message>
 </context>
 <context>
     <name>frmMemberChanges</name>
     <message>
         <source>Dates and times are on %1&apos;s own clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Даты и время — по часам участника %1.</translation>
     </message>
     <message>
         <source>Dates and times are on %1&apos;s own clock (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Даты и время — по часам участника %1 (%2).</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменения</translation>
     </message>
     <message>
         <source>Dates away and days played at other times than the week; double click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Дни «нет на месте» и дни с другим временем игры; двойной клик — правка</translation>
     </message>
     <message>
         <source>Show past changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать прошедшие</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Add change</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить изменение</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Edit change</source>
-        <translation type="unfinished"></translation>
+        <translation>Править изменение</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать</translation>
     </message>
     <message>
         <source>Remove change</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать изменение</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый день</translation>
     </message>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>ММ/ДД/ГГГГ</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний день</translation>
     </message>
     <message>
         <source>MM/DD/YYYY; empty for the first date alone</source>
-        <translation type="unfinished"></translation>
+        <translation>ММ/ДД/ГГГГ; пусто — только первый день</translation>
     </message>
     <message>
         <source>same day</source>
-        <translation type="unfinished"></translation>
+        <translation>тот же день</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет на месте</translation>
     </message>
     <message>
         <source>Not listed on these dates at any time</source>
-        <translation type="unfinished"></translation>
+        <translation>В эти дни не играет ни в какое время</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Другое время</translation>
     </message>
     <message>
         <source>Plays these times on each of the dates instead of the week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>В каждый из этих дней играет в это время вместо обычного</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметка</translation>
     </message>
     <message>
         <source>Why, in a few words: holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротко, почему: отпуск, экзамены</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Save change</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменение</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Cancel change</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить правку</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>до</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Дни</translation>
     </message>
     <message>
         <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменений нет: %1 играет по своей неделе. Добавьте изменение для дней «нет на месте» или с другим временем.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>You must first highlight a change!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выделите изменение!</translation>
     </message>
     <message>
         <source>New change</source>
-        <translation type="unfinished"></translation>
+        <translation>Новое изменение</translation>
     </message>
     <message>
         <source>Change (choose Add or Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение (выберите «Добавить» или «Изменить»)</translation>
     </message>
     <message>
         <source>Away / Changes - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет на месте / изменения — %1</translation>
     </message>
     <message>
         <source>Slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало окна 1</translation>
     </message>
     <message>
         <source>Slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец окна 1</translation>
     </message>
     <message>
         <source>Slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало окна 2</translation>
     </message>
     <message>
         <source>Slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Конец окна 2</translation>
     </message>
     <message>
         <source>Edit change of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка изменения от %1</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Убрать %1?</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры</translation>
     </message>
     <message>
         <source>Best Times Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг лучшего времени</translation>
     </message>
     <message>
         <source>15 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 мин</translation>
     </message>
     <message>
         <source>30 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 мин</translation>
     </message>
     <message>
         <source>60 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 мин</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключить подтверждения</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Макс. вариантов лучшего времени</translation>
     </message>
     <message>
         <source>Your Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваши данные</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Your Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш часовой пояс</translation>
     </message>
     <message>
         <source>Apply DST</source>
-        <translation type="unfinished"></translation>
+        <translation>Летнее время</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Летнее время</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить настройки</translation>
     </message>
     <message>
         <source>Restore Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть настройки</translation>
     </message>
     <message>
         <source>Cancel / Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена / выход</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on daylight saving time today</source>
-        <translation type="unfinished"></translation>
+        <translation>В настоящем поясе вашей зоны сегодня летнее время</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on standard time today</source>
-        <translation type="unfinished"></translation>
+        <translation>В настоящем поясе вашей зоны сегодня стандартное время</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Часы</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Как принято в языке</translation>
     </message>
     <message>
         <source>12-hour (8:00 PM)</source>
-        <translation type="unfinished"></translation>
+        <translation>12 часов (8:00 PM)</translation>
     </message>
     <message>
         <source>24-hour (20:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>24 часа (20:00)</translation>
     </message>
     <message>
         <source>Language and clock change at the next start of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык и часы сменятся при следующем запуске Tallyhold.</translation>
     </message>
 </context>
 <context>
     <name>frmPlanMatch</name>
     <message>
         <source>Plan Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначить матч</translation>
     </message>
     <message>
         <source>Edit Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить матч</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время</translation>
     </message>
     <message>
         <source>on your clock (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>по вашим часам (%1)</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность (мин)</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Минуты, от 15 до 1440</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Мин. игроков</translation>
     </message>
     <message>
         <source>How many must say yes for the match to go ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько игроков должны ответить «да», чтобы матч состоялся</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Игроки</translation>
     </message>
     <message>
         <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
-        <translation type="unfinished"></translation>
+        <translation>Отметьте, кто приглашён и кто обязателен; пробел отмечает выделенное поле</translation>
     </message>
     <message>
         <source>Invited players</source>
-        <translation type="unfinished"></translation>
+        <translation>Приглашённые игроки</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Обязателен</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Заметки</translation>
     </message>
     <message>
         <source>Shown with the match in every player&apos;s calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Видны у матча в календаре каждого игрока</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>%1 invited, %2 required</source>
-        <translation type="unfinished"></translation>
+        <translation>Приглашено: %1, обязательны: %2</translation>
     </message>
     <message>
         <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>При переносе матча или смене длительности все ответы сбрасываются и игроков спросят заново. Сохранить?</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обязательны: %1</translation>
     </message>
 </context>
 <context>
     <name>frmReminder</name>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Напоминание: %1</translation>
     </message>
     <message>
         <source>Everyone has answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Все ответили.</translation>
     </message>
     <message>
         <source>Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Сообщение для Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord показывает начало каждому читателю по его времени</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Copy Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать сообщение для Discord</translation>
     </message>
     <message>
         <source>E-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка для письма</translation>
     </message>
     <message>
         <source>A mailto link to those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылка mailto для тех, кто ещё не ответил</translation>
     </message>
     <message>
         <source>Copy e-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать ссылку для письма</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Письмо</translation>
     </message>
     <message>
         <source>The reminder in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Напоминание в вашей почтовой программе</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть почтовую программу для этого сообщения.</translation>
     </message>
     <message>
         <source>Not answered yet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ещё не ответили: %1</translation>
     </message>
     <message>
         <source>No e-mail (left out of the link): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Без e-mail (нет в ссылке): %1</translation>
     </message>
 </context>
 <context>
     <name>frmSignupLinks</name>
     <message>
         <source>Server Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес сервера</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес, по которому участники открывают tallyhold-web, например https://roster.example.org</translation>
     </message>
     <message>
         <source>Make Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Создать ссылку</translation>
     </message>
     <message>
         <source>A new private link for this member, valid for 60 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая личная ссылка для этого участника, действует 60 дней</translation>
     </message>
     <message>
         <source>New Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Новая ссылка</translation>
     </message>
     <message>
         <source>Shown once: the roster keeps only a hash of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Показывается один раз: в составе хранится только её хеш</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Письмо</translation>
     </message>
     <message>
         <source>A message with the link, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Письмо со ссылкой в вашей почтовой программе</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Отозвать</translation>
     </message>
     <message>
         <source>The member can no longer use the selected link</source>
-        <translation type="unfinished"></translation>
+        <translation>Участник больше не сможет открыть выбранную ссылку</translation>
     </message>
     <message>
         <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки на этот адрес открываются только на этом компьютере. Укажите адрес, по которому участники открывают tallyhold-web.</translation>
     </message>
     <message>
         <source>Links to this address open only on your local network, not for members elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки на этот адрес открываются только в вашей локальной сети, а не у участников в других местах.</translation>
     </message>
     <message>
         <source>Server Address note</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание об адресе сервера</translation>
     </message>
     <message>
         <source>Made %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Создана %1 — %2</translation>
     </message>
     <message>
         <source>Your week for the clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Твоя неделя в клане</translation>
     </message>
     <message>
         <source>Hi %1,
@@ -2829,234 +2834,239 @@ did not come</source>
 Please set the times you can play on your own page (keep the link to yourself):
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Привет, %1!
+
+Отметь на своей странице, когда ты можешь играть (ссылку никому не передавай):
+%2
+</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть почтовую программу для этого сообщения.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>You must first highlight a link!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выделите ссылку!</translation>
     </message>
     <message>
         <source>Revoke this link? %1 can no longer use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Отозвать эту ссылку? %1 больше не сможет ей пользоваться.</translation>
     </message>
     <message>
         <source>Sign-up Links - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки для записи — %1</translation>
     </message>
 </context>
 <context>
     <name>frmTZEdit</name>
     <message>
         <source>Time Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовые пояса</translation>
     </message>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Часовые пояса</translation>
     </message>
     <message>
         <source>TZ Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Название</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Описание</translation>
     </message>
     <message>
         <source>GMT Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Смещение GMT</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Сколько минут прибавить к местному времени, чтобы получить GMT, например 300 для Eastern или -60 для Центральной Европы</translation>
     </message>
     <message>
         <source>Apply Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Учитывать летнее время</translation>
     </message>
     <message>
         <source>Real Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Настоящий пояс</translation>
     </message>
     <message>
         <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Где идут часы этого пояса, чтобы летнее время следовало дате; начните вводить для поиска</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(нет)</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать</translation>
     </message>
     <message>
         <source>New Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый пояс</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка выбора</translation>
     </message>
     <message>
         <source>You must first highlight a Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выделите часовой пояс!</translation>
     </message>
     <message>
         <source>%1 has no summer time: its clock never changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 нет летнего времени: часы там не переводят.</translation>
     </message>
     <message>
         <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
-        <translation type="unfinished"></translation>
+        <translation> Участникам из Великобритании или Ирландии нужен пояс с Europe/London или Europe/Dublin: введите London выше.</translation>
     </message>
     <message>
         <source>Real Time Zone note</source>
-        <translation type="unfinished"></translation>
+        <translation>Примечание о настоящем поясе</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1?</translation>
     </message>
 </context>
 <context>
     <name>frmTallyhold</name>
     <message>
         <source>Tallyhold tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкладки Tallyhold</translation>
     </message>
     <message>
         <source>Members Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Участники</translation>
     </message>
     <message>
         <source>Add / Edit Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка участников</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Кланы / отряды</translation>
     </message>
     <message>
         <source>Scheduling</source>
-        <translation type="unfinished"></translation>
+        <translation>Планирование</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Матчи</translation>
     </message>
     <message>
         <source>Export / Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт / импорт</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход выполнения</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>Open &amp;Shared Roster…</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть &amp;общий состав…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обновить</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>С&amp;ервис</translation>
     </message>
     <message>
         <source>Time &amp;Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Часовые пояса</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Настройки</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>Tallyhold &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка &amp;Tallyhold</translation>
     </message>
     <message>
         <source>&amp;About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе Tallyhold</translation>
     </message>
     <message>
         <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кланов пока нет: добавьте клан на вкладке «Кланы / отряды», затем участников на вкладке «Правка участников». Ваш часовой пояс, в котором показывается время, задаётся в меню Сервис › Настройки.</translation>
     </message>
     <message>
         <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Участников пока нет: добавьте их на вкладке «Правка участников» (участники скрытых кланов в список не входят)</translation>
     </message>
     <message>
         <source>No clans to export yet: add one on Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Кланов для экспорта пока нет: добавьте клан на вкладке «Кланы / отряды»</translation>
     </message>
     <message>
         <source>Open Shared Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть общий состав</translation>
     </message>
     <message>
         <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
 The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес общего состава (postgresql://пользователь@хост[:порт]/база).
+Пароль берётся из ~/.pgpass или PGPASSWORD, иначе будет запрошен.</translation>
     </message>
     <message>
         <source>A shared roster&apos;s address starts with postgresql://</source>
-        <translation type="unfinished"></translation>
+        <translation>Адрес общего состава начинается с postgresql://</translation>
     </message>
     <message>
         <source>About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Tallyhold</translation>
     </message>
     <message>
         <source>Nobody to choose from. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбирать не из кого. %1</translation>
     </message>
     <message>
         <source>Tallyhold %1
@@ -3068,18 +3078,26 @@ Licence: GNU General Public License, version 3 or later
 Roster: %2
 
 Languages: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyhold %1
+
+Ведёт состав клана и находит время для игры.
+
+Лицензия: GNU General Public License версии 3 или новее
+
+Состав: %2
+
+Языки: %3</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Состав занят</translation>
     </message>
 </context>
 </TS>

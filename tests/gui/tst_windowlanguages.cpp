@@ -130,10 +130,10 @@ private slots:
         QTest::newRow("French system") << ""
                                        << "fr_CA"
                                        << "fr";
-        // Catalogues still being translated are not offered.
         QTest::newRow("Russian system") << ""
-                                        << "ru_RU"
-                                        << "";
+                                        << "ru_UA"
+                                        << "ru";
+        // Catalogues still being translated are not offered.
         QTest::newRow("Portuguese system") << ""
                                            << "pt_PT"
                                            << "";
@@ -191,6 +191,9 @@ private slots:
         QTest::newRow("es") << "Español" << QStringList {}
                             << QStringList {"Opciones", "Error de selección",
                                             "¡Primero selecciona un miembro!", "Cancelar"};
+        QTest::newRow("ru") << "Русский" << QStringList {}
+                            << QStringList {"Настройки", "Ошибка выбора", "Сначала выделите участника!",
+                                            "Отмена"};
     }
     void windowSpeaksTheChosenLanguage()
     {
