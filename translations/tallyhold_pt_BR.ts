@@ -1711,7 +1711,7 @@ não veio</translation>
     </message>
     <message>
         <source>Show Best Times</source>
-        <translation>Melhores horários</translation>
+        <translation>Mostrar melhores horários</translation>
     </message>
     <message>
         <source>Best times</source>

@@ -130,13 +130,14 @@ private slots:
         QTest::newRow("French system") << ""
                                        << "fr_CA"
                                        << "fr";
+        // Portugal's Portuguese falls back to the Brazilian catalogue.
+        QTest::newRow("Portuguese system") << ""
+                                           << "pt_PT"
+                                           << "pt_BR";
         // Catalogues still being translated are not offered.
         QTest::newRow("Russian system") << ""
                                         << "ru_RU"
                                         << "";
-        QTest::newRow("Portuguese system") << ""
-                                           << "pt_PT"
-                                           << "";
         QTest::newRow("Japanese system") << ""
                                          << "ja_JP"
                                          << "";
@@ -188,6 +189,9 @@ private slots:
                                                           "Export / Import"}
                             << QStringList {"Options", "Erreur de sélection",
                                             "Sélectionnez d'abord un membre !", "Annuler"};
+        QTest::newRow("pt_BR") << "Português (Brasil)" << QStringList {"Status"}
+                               << QStringList {"Opções", "Erro de seleção", "Selecione um membro primeiro!",
+                                               "Cancelar"};
     }
     void windowSpeaksTheChosenLanguage()
     {
