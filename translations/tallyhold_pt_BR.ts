@@ -5,2216 +5,2221 @@
     <name>ClansTab</name>
     <message>
         <source>Clan Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do clã</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Clãs / Divisões</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Hide Members from Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar membros das listas</translation>
     </message>
     <message>
         <source>New Clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo clã</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar campos</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>You must first highlight a division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma divisão primeiro!</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações em %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir %1?</translation>
     </message>
 </context>
 <context>
     <name>CliCommands</name>
     <message>
         <source>New player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo nome do jogador.</translation>
     </message>
     <message>
         <source>Clan / division, by name or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clã / divisão, pelo nome ou chave.</translation>
     </message>
     <message>
         <source>The member&apos;s time zone, by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso horário do membro, pelo nome.</translation>
     </message>
     <message>
         <source>Active member (a new one is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Membro ativo (um novo já é).</translation>
     </message>
     <message>
         <source>Actual first name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro nome real.</translation>
     </message>
     <message>
         <source>Last name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrenome.</translation>
     </message>
     <message>
         <source>Default e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail principal.</translation>
     </message>
     <message>
         <source>Secondary e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail secundário.</translation>
     </message>
     <message>
         <source>Other contact info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros contatos.</translation>
     </message>
     <message>
         <source>Member notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas sobre o membro.</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda-feira</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Terça-feira</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta-feira</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: um ou dois horários no fuso do membro, como 19:00-23:00,01:00-02:00; off limpa o dia.</translation>
     </message>
     <message>
         <source>Choose the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher os membros de uma divisão (pode repetir).</translation>
     </message>
     <message>
         <source>Choose a member by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher um membro pelo nome ou chave (pode repetir).</translation>
     </message>
     <message>
         <source>Your time zone for this command (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu fuso horário para este comando (padrão: opções).</translation>
     </message>
     <message>
         <source>Apply daylight saving time (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horário de verão (padrão: opções).</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes (default: a moment).</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração da partida, de 15 a 1440 minutos (padrão: um instante).</translation>
     </message>
     <message>
         <source>A member who must be able to play (repeatable; joins the chosen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Um membro que precisa poder jogar (pode repetir; entra junto com os escolhidos).</translation>
     </message>
     <message>
         <source>At least this many must be able to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelo menos esta quantidade precisa poder jogar.</translation>
     </message>
     <message>
         <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira data, no fuso do próprio membro: MM/DD/YYYY ou YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>The last date (default: the first alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>A última data (padrão: só a primeira).</translation>
     </message>
     <message>
         <source>A short note, such as holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma nota curta, como férias.</translation>
     </message>
     <message>
         <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ou dois horários no fuso do membro em vez dos da semana, como 22:00-01:00 ou 6pm-8pm,10pm-1am; um fim antes do início passa da meia-noite.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O início no seu relógio, como &quot;12/12/2026 8:00 PM&quot;; mudar o início pergunta de novo a todos os jogadores.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O início no seu relógio, como &quot;12/12/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração, de 15 a 1440 minutos.</translation>
     </message>
     <message>
         <source>The title (default: Clan match).</source>
-        <translation type="unfinished"></translation>
+        <translation>O título (padrão: Partida do clã).</translation>
     </message>
     <message>
         <source>Invite a member, by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Convidar um membro, pelo nome ou chave (pode repetir).</translation>
     </message>
     <message>
         <source>A member who must say yes (repeatable; invited too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Um membro que precisa confirmar (pode repetir; também é convidado).</translation>
     </message>
     <message>
         <source>At least this many must say yes (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pelo menos esta quantidade precisa confirmar (padrão 1).</translation>
     </message>
     <message>
         <source>Notes for the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas para os jogadores.</translation>
     </message>
     <message>
         <source>Uninvite a member (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconvidar um membro (pode repetir).</translation>
     </message>
     <message>
         <source>Invite the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Convidar os membros de uma divisão (pode repetir).</translation>
     </message>
     <message>
         <source>Division notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas sobre a divisão.</translation>
     </message>
     <message>
         <source>Hide the members from the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar os membros das listas.</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos a somar à hora local para obter o GMT (300 para Eastern).</translation>
     </message>
     <message>
         <source>Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição.</translation>
     </message>
     <message>
         <source>Apply daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horário de verão.</translation>
     </message>
     <message>
         <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso horário real, como America/New_York (&quot;none&quot; para nenhum); a diferença padrão e o horário de verão dele preenchem --offset e --dst.</translation>
     </message>
     <message>
         <source>List the members as the window does (&quot;Division - Player&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar os membros como a janela mostra (&quot;Divisão - Jogador&quot;).</translation>
     </message>
     <message>
         <source>Only this division&apos;s members (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Só os membros desta divisão (pode repetir).</translation>
     </message>
     <message>
         <source>Members of hidden divisions too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir membros de divisões ocultas.</translation>
     </message>
     <message>
         <source>Show a member, times in your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar um membro, com os horários no seu fuso horário.</translation>
     </message>
     <message>
         <source>Add a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um membro.</translation>
     </message>
     <message>
         <source>Change the given fields of a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar os campos informados de um membro.</translation>
     </message>
     <message>
         <source>Delete a member and its schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir um membro e seus horários.</translation>
     </message>
     <message>
         <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar um membro como ausente de --from até --to: nessas datas ele não entra em nenhuma contagem.</translation>
     </message>
     <message>
         <source>Remove an away range or one-off change by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover uma ausência ou mudança pontual pela chave.</translation>
     </message>
     <message>
         <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar a um membro outros horários de --from até --to em vez dos da semana dele.</translation>
     </message>
     <message>
         <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar as ausências e mudanças pontuais de um membro a partir de hoje, com as chaves.</translation>
     </message>
     <message>
         <source>Past ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluir as passadas.</translation>
     </message>
     <message>
         <source>List the clans / divisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar os clãs / divisões.</translation>
     </message>
     <message>
         <source>Add a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma divisão.</translation>
     </message>
     <message>
         <source>Change a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar uma divisão.</translation>
     </message>
     <message>
         <source>New name of the division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo nome da divisão.</translation>
     </message>
     <message>
         <source>Delete a division that has no members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir uma divisão sem membros.</translation>
     </message>
     <message>
         <source>List the time zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar os fusos horários.</translation>
     </message>
     <message>
         <source>Add a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar um fuso horário.</translation>
     </message>
     <message>
         <source>Change a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar um fuso horário.</translation>
     </message>
     <message>
         <source>New name of the time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo nome do fuso horário.</translation>
     </message>
     <message>
         <source>Delete a time zone that no member uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir um fuso horário que nenhum membro usa.</translation>
     </message>
     <message>
         <source>Who of the chosen members (default: everyone listed) can make a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem dos membros escolhidos (padrão: todos os listados) pode jogar uma partida.</translation>
     </message>
     <message>
         <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A data e a hora da partida, como &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar uma partida aos membros escolhidos (padrão: todos os listados): a hora local de cada um, quem pode jogar, uma linha para o Discord e um link de e-mail.</translation>
     </message>
     <message>
         <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>O início da partida, como &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração da partida, de 15 a 1440 minutos.</translation>
     </message>
     <message>
         <source>Also write a calendar invitation to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Também gravar um convite de calendário em FILE.</translation>
     </message>
     <message>
         <source>The best match times of the chosen members (default: everyone listed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Os melhores horários de partida dos membros escolhidos (padrão: todos os listados).</translation>
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo da grade: 15, 30 ou 60 minutos (padrão: opções).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>No máximo esta quantidade de horários (padrão: opções).</translation>
     </message>
     <message>
         <source>Count the seven days from this date (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar os sete dias a partir desta data (padrão: hoje).</translation>
     </message>
     <message>
         <source>Plan a match for the members chosen and ask each for an answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar uma partida para os membros escolhidos e pedir a resposta de cada um.</translation>
     </message>
     <message>
         <source>Move, rename, lengthen or change the players of a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar a hora, o nome, a duração ou os jogadores de uma partida.</translation>
     </message>
     <message>
         <source>The upcoming matches with their answers, earliest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>As próximas partidas com as respostas, a mais próxima primeiro.</translation>
     </message>
     <message>
         <source>The matches that are over, latest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>As partidas já encerradas, a mais recente primeiro.</translation>
     </message>
     <message>
         <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os jogadores de uma partida: respostas, notas e quem não pode jogar pela semana dele.</translation>
     </message>
     <message>
         <source>Answer for a member: yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta de um membro: yes, maybe, late ou no.</translation>
     </message>
     <message>
         <source>The member&apos;s note (at most 500 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>A nota do membro (no máximo 500 caracteres).</translation>
     </message>
     <message>
         <source>Cancel a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar uma partida.</translation>
     </message>
     <message>
         <source>Undo the cancellation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer o cancelamento.</translation>
     </message>
     <message>
         <source>Delete a match with its answers and attendance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir uma partida com as respostas e a presença.</translation>
     </message>
     <message>
         <source>Whether a member came, once the match has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se um membro compareceu, depois que a partida começou.</translation>
     </message>
     <message>
         <source>A Discord message and an e-mail link for those who have not answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma mensagem para o Discord e um link de e-mail para quem ainda não respondeu.</translation>
     </message>
     <message>
         <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar as próximas partidas e as dos últimos 30 dias num arquivo de calendário.</translation>
     </message>
     <message>
         <source>Every match with every player (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as partidas com todos os jogadores (o padrão).</translation>
     </message>
     <message>
         <source>Only this member&apos;s matches, with their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só as partidas deste membro, com as respostas dele.</translation>
     </message>
     <message>
         <source>The .ics file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo .ics a gravar.</translation>
     </message>
     <message>
         <source>Count the last N matches (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar as últimas N partidas (padrão 10).</translation>
     </message>
     <message>
         <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar divisões com seus membros, horários e fusos para um arquivo .tlx.</translation>
     </message>
     <message>
         <source>A division to export (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma divisão a exportar (pode repetir).</translation>
     </message>
     <message>
         <source>Overwrite FILE when it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescrever FILE se ele já existir.</translation>
     </message>
     <message>
         <source>Import a .tlx file: checked whole, then added in one go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar um arquivo .tlx: verificado por inteiro, depois adicionado de uma vez.</translation>
     </message>
     <message>
         <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar o link de inscrição privado de um membro para o tallyhold-web; só o hash dele fica guardado, então copie agora.</translation>
     </message>
     <message>
         <source>Days until the link expires (default 60, at most 3650).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dias até o link expirar (padrão 60, no máximo 3650).</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde os membros acessam o tallyhold-web, como https://roster.example.org (fica guardado para os próximos links; padrão http://127.0.0.1:8080).</translation>
     </message>
     <message>
         <source>List the sign-up links, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar os links de inscrição, o mais novo primeiro.</translation>
     </message>
     <message>
         <source>Only this member&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só os links deste membro.</translation>
     </message>
     <message>
         <source>Revoke a sign-up link by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revogar um link de inscrição pela chave.</translation>
     </message>
     <message>
         <source>Show your preferences, or set the given ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar suas preferências ou definir as informadas.</translation>
     </message>
     <message>
         <source>Your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu fuso horário.</translation>
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade dos melhores horários: 15, 30 ou 60 minutos.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de resultados nos melhores horários.</translation>
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar as caixas de confirmação da janela.</translation>
     </message>
     <message>
         <source>Your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome.</translation>
     </message>
     <message>
         <source>Your e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu e-mail.</translation>
     </message>
     <message>
         <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar um elenco inteiro, mantendo as chaves, entre um arquivo e um servidor (em qualquer sentido) para um elenco novo, numa única transação.</translation>
     </message>
     <message>
         <source>The roster copied: a file or a server&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco copiado: um arquivo ou o endereço de um servidor.</translation>
     </message>
     <message>
         <source>The new roster: a file (created) or an empty server database.</source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco novo: um arquivo (será criado) ou um banco de dados vazio no servidor.</translation>
     </message>
     <message>
         <source>A zone name (letter case aside) or its number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um nome de fuso (maiúsculas ou minúsculas, tanto faz) ou o número dele.</translation>
     </message>
     <message>
         <source>The link&apos;s key, as links shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A chave do link, como links mostra.</translation>
     </message>
     <message>
         <source>The change&apos;s key, as member changes shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>A chave da mudança, como member changes mostra.</translation>
     </message>
     <message>
         <source>The exchange file (.tlx).</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de troca (.tlx).</translation>
     </message>
     <message>
         <source>The name.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome.</translation>
     </message>
     <message>
         <source>Give the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe %1.</translation>
     </message>
     <message>
         <source>member&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME ou KEY do membro</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome real</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contato</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário cadastrado</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências e mudanças pontuais, no relógio do membro:</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 adicionado</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 atualizado</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 excluído</translation>
     </message>
     <message>
         <source>Give the first date: --from MM/DD/YYYY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe a primeira data: --from MM/DD/YYYY.</translation>
     </message>
     <message>
         <source>Added for %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionado para %1: %2 (%3)</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem ausências nem mudanças.</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes from today on.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem ausências nem mudanças a partir de hoje.</translation>
     </message>
     <message>
         <source>change&apos;s KEY (member changes NAME shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY da mudança (member changes NAME mostra)</translation>
     </message>
     <message>
         <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma mudança tem a chave &quot;%1&quot;; tallyhold-cli member changes NAME --all lista as mudanças de um membro com as chaves.</translation>
     </message>
     <message>
         <source>Removed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Removido de %1: %2</translation>
     </message>
     <message>
         <source>division&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME ou KEY da divisão</translation>
     </message>
     <message>
         <source>%1  (GMT offset %2%3%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (diferença do GMT %2%3%4)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, horário de verão</translation>
     </message>
     <message>
         <source>time zone&apos;s NAME or NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME ou NUMBER do fuso horário</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>O campo Máximo de resultados deve ser um número maior que zero</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O membro escolhido (%n) não pode jogar nessa hora.</numerusform>
+            <numerusform>Nenhum dos %n membros escolhidos pode jogar nessa hora.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) plays at any time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O membro escolhido (%n) não joga em nenhum horário.</numerusform>
+            <numerusform>Nenhum dos %n membros escolhidos joga em algum horário.</numerusform>
         </translation>
     </message>
     <message>
         <source>No e-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Sem e-mail: </translation>
     </message>
     <message>
         <source>FILE to export to</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE para exportar</translation>
     </message>
     <message>
         <source>This Export File Already Exists... (--force overwrites it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo de exportação já existe... (--force sobrescreve)</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportação concluída!</translation>
     </message>
     <message numerus="yes">
         <source>Divisions: %1, members: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Divisões: %1, membros: %n</numerusform>
+            <numerusform>Divisões: %1, membros: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>FILE to import</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE para importar</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importação concluída!</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>Your Time Zone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Seu fuso horário: </translation>
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade dos melhores horários: %1 min</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Máximo de resultados em Mostrar melhores horários: %1</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications: </source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar caixas de confirmação: </translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome: %1</translation>
     </message>
     <message>
         <source>EMail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY do link (tallyhold-cli links mostra)</translation>
     </message>
     <message>
         <source>Revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>Revogado</translation>
     </message>
     <message>
         <source>copy needs --from and --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>copy precisa de --from e --to.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n member(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n membro copiado para %1</numerusform>
+            <numerusform>%n membros copiados para %1</numerusform>
         </translation>
     </message>
     <message>
         <source>There is a roster file %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um arquivo de elenco %1.</translation>
     </message>
     <message>
         <source>Made a new roster in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo elenco criado em %1</translation>
     </message>
     <message>
         <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida tem o título &quot;%1&quot;; matches --past lista todas.</translation>
     </message>
     <message>
         <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partidas têm o título &quot;%2&quot;; informe uma das chaves:</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcada</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterada</translation>
     </message>
     <message>
         <source>No past matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida passada.</translation>
     </message>
     <message>
         <source>No upcoming matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida marcada.</translation>
     </message>
     <message>
         <source>Notes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas: %1</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>obrigatório</translation>
     </message>
     <message>
         <source>cannot play then</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode nessa hora</translation>
     </message>
     <message>
         <source>came</source>
-        <translation type="unfinished"></translation>
+        <translation>compareceu</translation>
     </message>
     <message>
         <source>did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>não compareceu</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sem resposta</translation>
     </message>
     <message>
         <source>The answer is yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>A resposta é yes, maybe, late ou no.</translation>
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 respondeu %2.</translation>
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurada</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelada</translation>
     </message>
     <message>
         <source>yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>yes ou no</translation>
     </message>
     <message>
         <source>Say yes or no: did %1 come?</source>
-        <translation type="unfinished"></translation>
+        <translation>Responda yes ou no: %1 compareceu?</translation>
     </message>
     <message>
         <source> came.</source>
-        <translation type="unfinished"></translation>
+        <translation> compareceu.</translation>
     </message>
     <message>
         <source> did not come.</source>
-        <translation type="unfinished"></translation>
+        <translation> não compareceu.</translation>
     </message>
     <message>
         <source>Give --all or --member, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe --all ou --member, não os dois.</translation>
     </message>
     <message>
         <source>Calendar written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Calendário gravado: </translation>
     </message>
     <message>
         <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: convidado %2, confirmou %3, compareceu %4, confirmou mas não compareceu %5</translation>
     </message>
     <message>
         <source>No match has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida foi jogada ainda.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Status de saída: 0 concluído; 1 comando recusado ou entrada inválida (nada foi gravado); 2 o elenco não pode ser aberto ou alterado (vazio, danificado, em uso, somente leitura, mais novo) ou o banco de dados falhou (nada foi gravado). Os erros vão para stderr.</translation>
     </message>
     <message>
         <source>Print one JSON document instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir um documento JSON em vez de texto.</translation>
     </message>
     <message>
         <source>The Tallyhold roster and match finder from a terminal.
 
 Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco e o localizador de partidas do Tallyhold no terminal.
+
+Comandos (tallyhold-cli COMANDO --help mostra as opções de um comando):
+</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 1 início</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 1 fim</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 2 início</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 2 fim</translation>
     </message>
     <message>
         <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
-        <translation type="unfinished"></translation>
+        <translation> As horas também podem ser digitadas como 7:30pm, 7pm, 19:30 ou 1930.</translation>
     </message>
     <message>
         <source>One of the commands above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um dos comandos acima.</translation>
     </message>
     <message>
         <source>COMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>COMANDO [opções]</translation>
     </message>
     <message>
         <source>Give a command; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe um comando; tallyhold-cli --help lista todos.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando desconhecido &quot;%1&quot;; tallyhold-cli --help lista todos.</translation>
     </message>
     <message>
         <source> Saturday and Sunday are one day: --weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sábado e domingo são um dia só: --weekend.</translation>
     </message>
     <message>
         <source> tallyhold-cli %1 --help lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation> tallyhold-cli %1 --help lista as opções dele.</translation>
     </message>
     <message>
         <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Argumentos demais para %1: %2 (coloque entre aspas um nome com espaços).</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>aviso: </translation>
     </message>
     <message>
         <source>--roster needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--roster precisa de um nome de arquivo.</translation>
     </message>
 </context>
 <context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha os clãs/divisões e clique em Exportar</translation>
     </message>
     <message>
         <source>Export divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisões a exportar</translation>
     </message>
     <message>
         <source>Click Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique em Importar</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo de exportação</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportação</translation>
     </message>
     <message>
         <source>This Export File Already Exists... Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo de exportação já existe... Sobrescrever?</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportação concluída!</translation>
     </message>
     <message>
         <source>Saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo como %1</translation>
     </message>
     <message>
         <source>Import File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do arquivo de importação</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Importação concluída!</translation>
     </message>
     <message>
         <source>Tallyhold Export (*.tlx)|*.tlx</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportação do Tallyhold (*.tlx)|*.tlx</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>ListFill</name>
     <message>
         <source>Hidden: its members are left out of the member lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Oculto: seus membros ficam fora das listas de membros</translation>
     </message>
 </context>
 <context>
     <name>MatchesTab</name>
     <message>
         <source>Show past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar partidas passadas</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Upcoming matches, earliest first, with their answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximas partidas, a mais próxima primeiro, com as respostas contadas</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Partida</translation>
     </message>
     <message>
         <source>When and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando e respostas</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar…</translation>
     </message>
     <message>
         <source>Edit Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar partida…</translation>
     </message>
     <message>
         <source>Change the time, players, title or notes; a new time asks everyone again</source>
-        <translation type="unfinished"></translation>
+        <translation>Mude a hora, os jogadores, o título ou as notas; uma nova hora pergunta a todos de novo</translation>
     </message>
     <message>
         <source>Cancel Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar partida</translation>
     </message>
     <message>
         <source>Mark the match cancelled in every calendar; it can be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca a partida como cancelada em todos os calendários; dá para restaurar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Delete Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir partida</translation>
     </message>
     <message>
         <source>Remove the match with its answers and attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove a partida com as respostas e a presença</translation>
     </message>
     <message>
         <source>Reminder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrete…</translation>
     </message>
     <message>
         <source>A message for those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma mensagem para quem ainda não respondeu</translation>
     </message>
     <message>
         <source>Attendance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Presença…</translation>
     </message>
     <message>
         <source>Once the match has started: tick who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois que a partida começar: marque quem compareceu</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadores</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogador</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Their week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana dele</translation>
     </message>
     <message>
         <source>Came</source>
-        <translation type="unfinished"></translation>
+        <translation>Veio</translation>
     </message>
     <message>
         <source>The answer the highlighted player gave you</source>
-        <translation type="unfinished"></translation>
+        <translation>A resposta que o jogador selecionado deu a você</translation>
     </message>
     <message>
         <source>Set Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir resposta</translation>
     </message>
     <message>
         <source>Answer for the highlighted player, as they told you</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta do jogador selecionado, como ele disse a você</translation>
     </message>
     <message>
         <source>Attendance history</source>
-        <translation type="unfinished"></translation>
+        <translation>Histórico de presença</translation>
     </message>
     <message>
         <source>Last matches counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas partidas contadas</translation>
     </message>
     <message>
         <source>Matches that started and were not cancelled, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas que começaram e não foram canceladas, a mais recente primeiro</translation>
     </message>
     <message>
         <source>Per member over the last matches; click a heading to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Por membro nas últimas partidas; clique num cabeçalho para ordenar</translation>
     </message>
     <message>
         <source>Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Membro</translation>
     </message>
     <message>
         <source>Invited</source>
-        <translation type="unfinished"></translation>
+        <translation>Convidado</translation>
     </message>
     <message>
         <source>Said
 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Confir-
+mou</translation>
     </message>
     <message>
         <source>Said yes but
 did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmou mas
+não veio</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta do jogador</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>partidas</translation>
     </message>
     <message>
         <source>No past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida passada</translation>
     </message>
     <message>
         <source>Past matches, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas passadas, a mais recente primeiro</translation>
     </message>
     <message>
         <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida marcada ainda: escolha membros em Agenda e clique em Marcar partida…</translation>
     </message>
     <message>
         <source>Restore Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar partida</translation>
     </message>
     <message>
         <source>Highlight a match to see its players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma partida para ver os jogadores.</translation>
     </message>
     <message>
         <source>Players of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadores de %1</translation>
     </message>
     <message>
         <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutos, pelo menos %2 precisam confirmar; marcada no relógio de %3</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sem resposta</translation>
     </message>
     <message>
         <source>⚠ cannot play</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ não pode</translation>
     </message>
     <message>
         <source>%1&apos;s week or away dates say they cannot play all of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>Pela semana ou ausências, %1 não pode jogar a partida inteira</translation>
     </message>
     <message>
         <source>can play</source>
-        <translation type="unfinished"></translation>
+        <translation>pode jogar</translation>
     </message>
     <message>
         <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir a partida &quot;%1&quot; de %2 com as respostas e a presença?</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>You must first highlight a player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um jogador primeiro!</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelada. %1</translation>
     </message>
     <message>
         <source>Started: answers are closed, attendance can be taken. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Começou: respostas encerradas, a presença pode ser registrada. %1</translation>
     </message>
     <message>
         <source>%1 (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (obrigatório)</translation>
     </message>
 </context>
 <context>
     <name>MemberFormTab</name>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do jogador</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Clã / Divisão</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativo</translation>
     </message>
     <message>
         <source>Actual First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro nome real</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobrenome</translation>
     </message>
     <message>
         <source>Default EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail principal</translation>
     </message>
     <message>
         <source>Secondary Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail secundário</translation>
     </message>
     <message>
         <source>Other Contact Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Outros contatos</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário</translation>
     </message>
     <message>
         <source>Member Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas do membro</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar campos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências / Mudanças…</translation>
     </message>
     <message>
         <source>Playing Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários de jogo</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso dos horários</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Joga</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>até</translation>
     </message>
     <message>
         <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salve o membro primeiro: ausências e mudanças pontuais pertencem a um membro do elenco. Para registrá-las, escolha Editar membro em Info dos membros.</translation>
     </message>
     <message>
         <source>Dates the member is away, or plays other times than the week below</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas em que o membro está ausente ou joga em outros horários que não os da semana abaixo</translation>
     </message>
     <message>
         <source>Times Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários não salvos</translation>
     </message>
     <message>
         <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Os horários digitados para %1 não são salvos enquanto a caixa Joga do dia não estiver marcada. Salvar sem eles?</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda-feira</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Terça-feira</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta-feira</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>%1 slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 horário 1 início</translation>
     </message>
     <message>
         <source>%1 slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 horário 1 fim</translation>
     </message>
     <message>
         <source>%1 slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 horário 2 início</translation>
     </message>
     <message>
         <source>%1 slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 horário 2 fim</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar %1?</translation>
     </message>
     <message>
         <source>Playing Schedules - Note:  All times are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários de jogo - Obs.: todos os horários em %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários em %1</translation>
     </message>
 </context>
 <context>
     <name>MembersInfoTab</name>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membros</translation>
     </message>
     <message>
         <source>Single Click to view / Double Click to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para ver / Clique duplo para editar</translation>
     </message>
     <message>
         <source>Edit Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar membro</translation>
     </message>
     <message>
         <source>Delete Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir membro</translation>
     </message>
     <message>
         <source>Sign-up Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Links de inscrição…</translation>
     </message>
     <message>
         <source>Private links with which members keep their own week</source>
-        <translation type="unfinished"></translation>
+        <translation>Links privados com os quais os membros cuidam da própria semana</translation>
     </message>
     <message>
         <source>Member Info (read only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Info do membro (só leitura)</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome real</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contato</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizado</translation>
     </message>
     <message>
         <source>When the member last saved their own week through a sign-up link</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando o membro salvou a própria semana pela última vez por um link de inscrição</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Availability this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponibilidade nesta semana</translation>
     </message>
     <message>
         <source>Place mouse over days to display times</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe o mouse sobre os dias para ver os horários</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso dos horários</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda-feira</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ter</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Terça-feira</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Qua</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta-feira</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira</translation>
     </message>
     <message>
         <source>Sat/Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb/Dom</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário cadastrado</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências e mudanças pontuais, no relógio do membro</translation>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Definidas em Editar membros, com Ausências / Mudanças…</translation>
     </message>
     <message>
         <source>Away and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências e mudanças pontuais</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>You must first highlight a Member!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um membro primeiro!</translation>
     </message>
     <message>
         <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Últimas %1 partidas: convidado %2 · confirmou %3 · compareceu %4 · confirmou mas não compareceu %5</translation>
     </message>
     <message>
         <source>by the member, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pelo membro, %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários em %1</translation>
     </message>
     <message numerus="yes">
         <source>Not invited to any of the last %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi convidado para a última partida</numerusform>
+            <numerusform>Não foi convidado para nenhuma das últimas %n partidas</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir %1?</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar na pasta</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentar de novo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmação</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no banco de dados</translation>
     </message>
     <message>
         <source>Database Access Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de acesso ao banco de dados</translation>
     </message>
     <message>
         <source>Roster Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco não aberto</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco em uso</translation>
     </message>
     <message>
         <source>Roster Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco danificado</translation>
     </message>
     <message>
         <source>Read-Only Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco somente leitura</translation>
     </message>
     <message>
         <source>Recoverable Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro recuperável</translation>
     </message>
     <message>
         <source>Record Key Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro na chave do registro</translation>
     </message>
     <message>
         <source>Time Zone Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de fuso horário</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>Save/Update Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao salvar</translation>
     </message>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de formato</translation>
     </message>
     <message>
         <source>Clan Division Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisão do clã não encontrada</translation>
     </message>
     <message>
         <source>Time Zone Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário não encontrado</translation>
     </message>
     <message>
         <source>Schedule Process Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro no agendamento</translation>
     </message>
     <message>
         <source>Deletion Criteria Not Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível excluir</translation>
     </message>
     <message>
         <source>Import Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Importação interrompida</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportação</translation>
     </message>
     <message>
         <source>File Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo não salvo</translation>
     </message>
     <message>
         <source>Changed by Another Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterado por outro oficial</translation>
     </message>
     <message>
         <source>Connection Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Conexão perdida</translation>
     </message>
 </context>
 <context>
     <name>RosterTexts</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ter</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Qua</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message numerus="yes">
         <source>%n member(s) - %1 - %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n membro - %1 - %2</numerusform>
+            <numerusform>%n membros - %1 - %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 - %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 min</translation>
     </message>
     <message>
         <source>Time zones not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusos horários não encontrados: %1</translation>
     </message>
 </context>
 <context>
     <name>SchedulingTab</name>
     <message>
         <source>Select Member(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher membros</translation>
     </message>
     <message>
         <source>Who can make the match</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem pode jogar a partida</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Show Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar disponíveis</translation>
     </message>
     <message>
         <source>Available members</source>
-        <translation type="unfinished"></translation>
+        <translation>Membros disponíveis</translation>
     </message>
     <message>
         <source>Best Times for Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhores horários para partidas</translation>
     </message>
     <message>
         <source>Week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana de</translation>
     </message>
     <message>
         <source>Best times and the week count the seven days from this date, clock changes included</source>
-        <translation type="unfinished"></translation>
+        <translation>Os melhores horários e a semana contam os sete dias a partir desta data, com as mudanças de horário incluídas</translation>
     </message>
     <message>
         <source>Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar melhores horários</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhores horários</translation>
     </message>
     <message>
         <source>Double click on a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique duplo num horário para ver quem pode!</translation>
     </message>
     <message>
         <source>Announce…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar…</translation>
     </message>
     <message>
         <source>Tell the chosen members when the match is, each in their own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar os membros escolhidos quando é a partida, cada um no próprio horário</translation>
     </message>
     <message>
         <source>Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar partida…</translation>
     </message>
     <message>
         <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Convidar os membros escolhidos para uma partida neste horário e juntar as respostas na aba Partidas</translation>
     </message>
     <message>
         <source>Match plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano da partida</translation>
     </message>
     <message>
         <source>Match length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos, de 15 a 1440; vazio ou 1 para um único instante</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. de jogadores</translation>
     </message>
     <message>
         <source>How many must be able to play at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantos, no mínimo, precisam poder jogar</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrigatório</translation>
     </message>
     <message>
         <source>Mark or unmark the highlighted members as required</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar ou desmarcar os membros selecionados como obrigatórios</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Semana</translation>
     </message>
     <message>
         <source>Nobody required</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguém obrigatório</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha membros da lista!</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha membros para ver a semana deles.</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrigatórios: %1</translation>
     </message>
 </context>
 <context>
     <name>SignupPage</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda-feira</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Terça-feira</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta-feira</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado / Domingo</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 1 início</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 1 fim</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 2 início</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>horário 2 fim</translation>
     </message>
     <message>
         <source>Away dates and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências e mudanças pontuais</translation>
     </message>
     <message>
         <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas em que você não pode jogar, ou joga em outros horários que não os da sua semana, no seu próprio fuso horário. Adicionar salva cada uma na hora; Salvar, lá em cima, salva só a sua semana.</translation>
     </message>
     <message>
         <source>Added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionado.</translation>
     </message>
     <message>
         <source>Removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Removido.</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma.</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Add a change</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma mudança</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira data</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Última data</translation>
     </message>
     <message>
         <source>Leave the last date empty for one day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixe a última data vazia para um dia só.</translation>
     </message>
     <message>
         <source>On those dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessas datas</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes horários no lugar</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>and from</source>
-        <translation type="unfinished"></translation>
+        <translation>e de</translation>
     </message>
     <message>
         <source>Instead %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Em vez disso, %1</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>até</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>férias, provas</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 hora</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Talvez</translation>
     </message>
     <message>
         <source>Late</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrasado</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n said yes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n confirmou</numerusform>
+            <numerusform>%1 de %n confirmaram</numerusform>
         </translation>
     </message>
     <message>
         <source>This match was cancelled. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida foi cancelada. Não dá mais para responder.</translation>
     </message>
     <message>
         <source>This match has started. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta partida já começou. Não dá mais para responder.</translation>
     </message>
     <message>
         <source>You have not answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você ainda não respondeu.</translation>
     </message>
     <message>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua resposta: %1</translation>
     </message>
     <message>
         <source>Answer saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta salva.</translation>
     </message>
     <message>
         <source>Note for the leader (optional; sent with the answer you pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota para o líder (opcional; vai junto com a resposta que você escolher)</translation>
     </message>
     <message>
         <source>Answer for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resposta para %1</translation>
     </message>
     <message>
         <source>Your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas partidas</translation>
     </message>
     <message>
         <source>Times in your time zone (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários no seu fuso horário (%1).</translation>
     </message>
     <message>
         <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horários no fuso horário do líder (%1) até você escolher o seu acima.</translation>
     </message>
     <message>
         <source>No matches planned for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida marcada para você.</translation>
     </message>
     <message>
         <source>In your calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>No seu calendário</translation>
     </message>
     <message>
         <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Assine uma vez e o app de calendário mantém suas partidas e as mudanças delas em dia. Como o link desta página, o endereço é só seu.</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinar suas partidas</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou adicione este endereço ao seu calendário (Google Agenda: Outras agendas, Do URL)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Your week - Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua semana - Tallyhold</translation>
     </message>
     <message>
         <source>Your week</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua semana</translation>
     </message>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do jogador</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Clã / Divisão</translation>
     </message>
     <message>
         <source>A match waits for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma partida espera sua resposta</translation>
     </message>
     <message numerus="yes">
         <source>%n matches wait for your answer</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n partida espera sua resposta</numerusform>
+            <numerusform>%n partidas esperam sua resposta</numerusform>
         </translation>
     </message>
     <message>
         <source>Your matches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas partidas (%1)</translation>
     </message>
     <message>
         <source>Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo.</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário</translation>
     </message>
     <message>
         <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite ou escolha os horários no seu próprio fuso horário. Cada dia aceita um ou dois horários em que você pode jogar; deixe o segundo vazio se precisar de só um.</translation>
     </message>
     <message>
         <source>Saved, in the leader&apos;s time (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo, no horário do líder (%1): %2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Last saved by you: %1 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo por você pela última vez: %1 GMT</translation>
     </message>
 </context>
 <context>
     <name>SignupServer</name>
     <message>
         <source>Too many tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativas demais</translation>
     </message>
     <message>
         <source>Wait a few minutes, then open your link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere alguns minutos e abra seu link de novo.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Não encontrado</translation>
     </message>
     <message>
         <source>Too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande demais</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>Não entendido</translation>
     </message>
     <message>
         <source>Open the link you were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra o link que você recebeu.</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvo</translation>
     </message>
     <message>
         <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco não pode ser acessado agora. Nada foi alterado; tente de novo mais tarde.</translation>
     </message>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Este link não vale mais</translation>
     </message>
     <message>
         <source>Ask your clan leader for a new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peça um link novo ao líder do seu clã.</translation>
     </message>
     <message>
         <source>This page is out of date. Open your link again and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta página está desatualizada. Abra seu link de novo e salve outra vez.</translation>
     </message>
 </context>
 <context>
     <name>TimeEntryField</name>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de formato</translation>
     </message>
     <message>
         <source>This field must be in a valid date format!  MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>Este campo precisa de uma data válida!  MM/DD/AAAA</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>Este campo precisa de uma hora válida!  HH:MM</translation>
     </message>
 </context>
 <context>
     <name>WeekHeatmap</name>
     <message>
         <source>Week heatmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa da semana</translation>
     </message>
     <message>
         <source>Click a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique num horário para ver quem pode!</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala</translation>
     </message>
     <message>
         <source>plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>plano não atendido</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha membros para ver a semana deles.</translation>
     </message>
     <message>
         <source>1 player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jogador</translation>
     </message>
     <message>
         <source>%1 %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 de %4</translation>
     </message>
     <message>
         <source>, plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>, plano não atendido</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Seg</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ter</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Qua</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Sex</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sáb</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Dom</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n jogador</numerusform>
+            <numerusform>%n jogadores</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Darker: more of the %n players can play. Click a time to see who.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mais escuro: mais dos %n jogadores podem jogar. Clique num horário para ver quem.</numerusform>
+            <numerusform>Mais escuro: mais dos %n jogadores podem jogar. Clique num horário para ver quem.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> e mais %n</numerusform>
+            <numerusform> e mais %n</numerusform>
         </translation>
     </message>
 </context>
@@ -2222,593 +2227,593 @@ did not come</source>
     <name>frmAnnounce</name>
     <message>
         <source>Announce Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciar partida</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos, de 15 a 1440</translation>
     </message>
     <message>
         <source>Announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Anúncio</translation>
     </message>
     <message>
         <source>Edit the text before copying or sending it</source>
-        <translation type="unfinished"></translation>
+        <translation>Edite o texto antes de copiar ou enviar</translation>
     </message>
     <message>
         <source>Copy text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar texto</translation>
     </message>
     <message>
         <source>Copy Discord line</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar linha do Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>O Discord mostra o início no horário de cada leitor</translation>
     </message>
     <message>
         <source>Save invitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar convite…</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>A message to those who can play, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma mensagem para quem pode jogar, no seu programa de e-mail</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração (minutos)</translation>
     </message>
     <message>
         <source>Save Invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar convite</translation>
     </message>
     <message>
         <source>Calendar invitation (*.ics)|*.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Convite de calendário (*.ics)|*.ics</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe. Substituir?</translation>
     </message>
     <message>
         <source>None of the members who can play has an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum dos membros que podem jogar tem endereço de e-mail.</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir um programa de e-mail para a mensagem.</translation>
     </message>
     <message>
         <source>No e-mail (left out of the invitation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem e-mail (fora do convite): %1</translation>
     </message>
 </context>
 <context>
     <name>frmAttendance</name>
     <message>
         <source>Attendance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Presença: %1</translation>
     </message>
     <message>
         <source>Who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Quem compareceu</translation>
     </message>
     <message>
         <source>Tick everyone who played; Space ticks the highlighted player</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque todos que jogaram; Espaço marca o jogador selecionado</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sem resposta</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>said %1</source>
-        <translation type="unfinished"></translation>
+        <translation>disse %1</translation>
     </message>
 </context>
 <context>
     <name>frmMemberChanges</name>
     <message>
         <source>Dates and times are on %1&apos;s own clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas e horários no relógio do próprio %1.</translation>
     </message>
     <message>
         <source>Dates and times are on %1&apos;s own clock (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas e horários no relógio do próprio %1 (%2).</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudanças</translation>
     </message>
     <message>
         <source>Dates away and days played at other times than the week; double click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências e dias jogados em outros horários que não os da semana; clique duplo para editar</translation>
     </message>
     <message>
         <source>Show past changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar mudanças passadas</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Add change</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar mudança</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Edit change</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar mudança</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover</translation>
     </message>
     <message>
         <source>Remove change</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover mudança</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira data</translation>
     </message>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/AAAA</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Última data</translation>
     </message>
     <message>
         <source>MM/DD/YYYY; empty for the first date alone</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/AAAA; vazio para só a primeira data</translation>
     </message>
     <message>
         <source>same day</source>
-        <translation type="unfinished"></translation>
+        <translation>mesmo dia</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>Not listed on these dates at any time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fora das listas nessas datas, em qualquer horário</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Estes horários no lugar</translation>
     </message>
     <message>
         <source>Plays these times on each of the dates instead of the week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Joga nestes horários em cada uma das datas, no lugar dos da semana</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Why, in a few words: holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>O motivo, em poucas palavras: férias, provas</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Save change</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar mudança</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Cancel change</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar mudança</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>até</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas</translation>
     </message>
     <message>
         <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma mudança: %1 joga a semana como está. Adicione uma para ausências ou outros horários.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>You must first highlight a change!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma mudança primeiro!</translation>
     </message>
     <message>
         <source>New change</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova mudança</translation>
     </message>
     <message>
         <source>Change (choose Add or Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudança (escolha Adicionar ou Editar)</translation>
     </message>
     <message>
         <source>Away / Changes - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausências / Mudanças - %1</translation>
     </message>
     <message>
         <source>Slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Horário 1 início</translation>
     </message>
     <message>
         <source>Slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Horário 1 fim</translation>
     </message>
     <message>
         <source>Slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Horário 2 início</translation>
     </message>
     <message>
         <source>Slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Horário 2 fim</translation>
     </message>
     <message>
         <source>Edit change of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar mudança de %1</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover %1?</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferências</translation>
     </message>
     <message>
         <source>Best Times Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>Grade dos melhores horários</translation>
     </message>
     <message>
         <source>15 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativar caixas de confirmação</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. de resultados em Melhores horários</translation>
     </message>
     <message>
         <source>Your Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Seus dados</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Your Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu fuso horário</translation>
     </message>
     <message>
         <source>Apply DST</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horário de verão</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Horário de verão</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar configurações</translation>
     </message>
     <message>
         <source>Restore Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar configurações</translation>
     </message>
     <message>
         <source>Cancel / Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar / Sair</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on daylight saving time today</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso real da sua zona está em horário de verão hoje</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on standard time today</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso real da sua zona está em horário padrão hoje</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Relógio</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Conforme o idioma</translation>
     </message>
     <message>
         <source>12-hour (8:00 PM)</source>
-        <translation type="unfinished"></translation>
+        <translation>12 horas (8:00 PM)</translation>
     </message>
     <message>
         <source>24-hour (20:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>24 horas (20:00)</translation>
     </message>
     <message>
         <source>Language and clock change at the next start of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>O idioma e o relógio mudam na próxima vez que o Tallyhold for aberto.</translation>
     </message>
 </context>
 <context>
     <name>frmPlanMatch</name>
     <message>
         <source>Plan Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar partida</translation>
     </message>
     <message>
         <source>Edit Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar partida</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>on your clock (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no seu relógio (%1)</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração (minutos)</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos, de 15 a 1440</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. de jogadores</translation>
     </message>
     <message>
         <source>How many must say yes for the match to go ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantos precisam confirmar para a partida acontecer</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadores</translation>
     </message>
     <message>
         <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque quem é convidado e quem precisa jogar; Espaço marca a caixa selecionada</translation>
     </message>
     <message>
         <source>Invited players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadores convidados</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrigatório</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Shown with the match in every player&apos;s calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Aparece com a partida no calendário de cada jogador</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>%1 invited, %2 required</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 convidados, %2 obrigatórios</translation>
     </message>
     <message>
         <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar a partida de horário ou a duração dela volta todas as respostas para sem resposta; os jogadores serão consultados de novo. Salvar?</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrigatórios: %1</translation>
     </message>
 </context>
 <context>
     <name>frmReminder</name>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lembrete: %1</translation>
     </message>
     <message>
         <source>Everyone has answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos já responderam.</translation>
     </message>
     <message>
         <source>Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem do Discord</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>O Discord mostra o início no horário de cada leitor</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar mensagem do Discord</translation>
     </message>
     <message>
         <source>E-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link de e-mail</translation>
     </message>
     <message>
         <source>A mailto link to those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Um link mailto para quem ainda não respondeu</translation>
     </message>
     <message>
         <source>Copy e-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar link de e-mail</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>The reminder in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>O lembrete no seu programa de e-mail</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir um programa de e-mail para a mensagem.</translation>
     </message>
     <message>
         <source>Not answered yet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ainda sem resposta: %1</translation>
     </message>
     <message>
         <source>No e-mail (left out of the link): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem e-mail (fora do link): %1</translation>
     </message>
 </context>
 <context>
     <name>frmSignupLinks</name>
     <message>
         <source>Server Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do servidor</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde os membros acessam o tallyhold-web, como https://roster.example.org</translation>
     </message>
     <message>
         <source>Make Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar link</translation>
     </message>
     <message>
         <source>A new private link for this member, valid for 60 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Um novo link privado para este membro, válido por 60 dias</translation>
     </message>
     <message>
         <source>New Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo link</translation>
     </message>
     <message>
         <source>Shown once: the roster keeps only a hash of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrado uma vez só: o elenco guarda só um hash dele</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>A message with the link, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma mensagem com o link, no seu programa de e-mail</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Revogar</translation>
     </message>
     <message>
         <source>The member can no longer use the selected link</source>
-        <translation type="unfinished"></translation>
+        <translation>O membro não poderá mais usar o link selecionado</translation>
     </message>
     <message>
         <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
-        <translation type="unfinished"></translation>
+        <translation>Links para este endereço só abrem neste computador. Informe o endereço em que os membros acessam o tallyhold-web.</translation>
     </message>
     <message>
         <source>Links to this address open only on your local network, not for members elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Links para este endereço só abrem na sua rede local, não para membros em outros lugares.</translation>
     </message>
     <message>
         <source>Server Address note</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso sobre o endereço do servidor</translation>
     </message>
     <message>
         <source>Made %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Criado %1 - %2</translation>
     </message>
     <message>
         <source>Your week for the clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua semana no clã</translation>
     </message>
     <message>
         <source>Hi %1,
@@ -2816,234 +2821,239 @@ did not come</source>
 Please set the times you can play on your own page (keep the link to yourself):
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Oi, %1,
+
+Defina os horários em que você pode jogar na sua própria página (não passe o link para ninguém):
+%2
+</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir um programa de e-mail para a mensagem.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>You must first highlight a link!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um link primeiro!</translation>
     </message>
     <message>
         <source>Revoke this link? %1 can no longer use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Revogar este link? %1 não poderá mais usá-lo.</translation>
     </message>
     <message>
         <source>Sign-up Links - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Links de inscrição - %1</translation>
     </message>
 </context>
 <context>
     <name>frmTZEdit</name>
     <message>
         <source>Time Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar fusos horários</translation>
     </message>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusos horários</translation>
     </message>
     <message>
         <source>TZ Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do fuso</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrição</translation>
     </message>
     <message>
         <source>GMT Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferença do GMT</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos a somar à hora local para obter o GMT, como 300 para Eastern ou -60 para a Europa Central</translation>
     </message>
     <message>
         <source>Apply Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horário de verão</translation>
     </message>
     <message>
         <source>Real Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuso horário real</translation>
     </message>
     <message>
         <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde fica o relógio do fuso, para o horário de verão seguir a data; digite para buscar</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum)</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher</translation>
     </message>
     <message>
         <source>New Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo fuso horário</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de seleção</translation>
     </message>
     <message>
         <source>You must first highlight a Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um fuso horário primeiro!</translation>
     </message>
     <message>
         <source>%1 has no summer time: its clock never changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem horário de verão: o relógio nunca muda.</translation>
     </message>
     <message>
         <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
-        <translation type="unfinished"></translation>
+        <translation> Membros no Reino Unido ou na Irlanda precisam de um fuso com Europe/London ou Europe/Dublin: digite London acima.</translation>
     </message>
     <message>
         <source>Real Time Zone note</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso sobre o fuso horário real</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir %1?</translation>
     </message>
 </context>
 <context>
     <name>frmTallyhold</name>
     <message>
         <source>Tallyhold tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Abas do Tallyhold</translation>
     </message>
     <message>
         <source>Members Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info dos membros</translation>
     </message>
     <message>
         <source>Add / Edit Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar membros</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Clãs / Divisões</translation>
     </message>
     <message>
         <source>Scheduling</source>
-        <translation type="unfinished"></translation>
+        <translation>Agenda</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Export / Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar / Importar</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Open &amp;Shared Roster…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir elenco &amp;compartilhado…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atualizar</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferramentas</translation>
     </message>
     <message>
         <source>Time &amp;Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar &amp;fusos horários</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opções</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>Tallyhold &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda do Tallyhold</translation>
     </message>
     <message>
         <source>&amp;About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Tallyhold</translation>
     </message>
     <message>
         <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum clã ainda: adicione um em Clãs / Divisões e depois adicione membros em Editar membros. O seu próprio fuso horário, em que os horários aparecem, fica em Ferramentas › Opções.</translation>
     </message>
     <message>
         <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum membro na lista ainda: adicione em Editar membros (membros de clãs ocultos não aparecem na lista)</translation>
     </message>
     <message>
         <source>No clans to export yet: add one on Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum clã para exportar ainda: adicione um em Clãs / Divisões</translation>
     </message>
     <message>
         <source>Open Shared Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir elenco compartilhado</translation>
     </message>
     <message>
         <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
 The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço do elenco compartilhado (postgresql://usuario@host[:porta]/banco).
+A senha vem de ~/.pgpass ou PGPASSWORD, ou é pedida.</translation>
     </message>
     <message>
         <source>A shared roster&apos;s address starts with postgresql://</source>
-        <translation type="unfinished"></translation>
+        <translation>O endereço de um elenco compartilhado começa com postgresql://</translation>
     </message>
     <message>
         <source>About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Tallyhold</translation>
     </message>
     <message>
         <source>Nobody to choose from. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguém para escolher. %1</translation>
     </message>
     <message>
         <source>Tallyhold %1
@@ -3055,18 +3065,26 @@ Licence: GNU General Public License, version 3 or later
 Roster: %2
 
 Languages: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyhold %1
+
+Cuida do elenco de um clã e descobre quando dá para jogar.
+
+Licença: GNU General Public License, versão 3 ou posterior
+
+Elenco: %2
+
+Idiomas: %3</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco em uso</translation>
     </message>
 </context>
 </TS>

@@ -133,10 +133,10 @@ private slots:
         QTest::newRow("Russian system") << ""
                                         << "ru_UA"
                                         << "ru";
-        // Catalogues still being translated are not offered.
+        // Portugal's Portuguese falls back to the Brazilian catalogue.
         QTest::newRow("Portuguese system") << ""
                                            << "pt_PT"
-                                           << "";
+                                           << "pt_BR";
         QTest::newRow("Japanese system") << ""
                                          << "ja_JP"
                                          << "";
@@ -194,6 +194,9 @@ private slots:
         QTest::newRow("ru") << "Русский" << QStringList {}
                             << QStringList {"Настройки", "Ошибка выбора", "Сначала выделите участника!",
                                             "Отмена"};
+        QTest::newRow("pt_BR") << "Português (Brasil)" << QStringList {"Status"}
+                               << QStringList {"Opções", "Erro de seleção", "Selecione um membro primeiro!",
+                                               "Cancelar"};
     }
     void windowSpeaksTheChosenLanguage()
     {
