@@ -1,8 +1,11 @@
 #include "TestRoster.h"
+#include "i18n/CoreText.h"
 #include "i18n/Translations.h"
 
 #include <QCoreApplication>
 #include <QTest>
+
+Q_DECLARE_METATYPE(CoreText)
 
 class tst_Translations : public QObject
 {
@@ -13,6 +16,8 @@ private slots:
     void load_data();
     void load();
     void install();
+    void coreText_data();
+    void coreText();
 
 private:
     QTemporaryDir m_dir;
@@ -60,6 +65,49 @@ void tst_Translations::install()
     QCOMPARE(QCoreApplication::translate("CommandLine", "Revoked"), "Revoked");
     QVERIFY(Translations::install("de_DE"));
     QCOMPARE(QCoreApplication::translate("CommandLine", "Revoked"), "Widerrufen");
+}
+
+// A core text reads the same in English as before it was kept as its source, and in another
+// language takes its places in that language's order.
+void tst_Translations::coreText_data()
+{
+    QTest::addColumn<CoreText>("text");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+    const CoreText lost("Test", "The roster %1 is open in %2.");
+    QTest::newRow("places") << lost.arg("A", "B") << "The roster A is open in B."
+                            << "In B ist der Kader A offen.";
+    QTest::newRow("a value holding a place") << lost.arg("%2", "50%1") << "The roster %2 is open in 50%1."
+                                             << "In 50%1 ist der Kader %2 offen.";
+    QTest::newRow("a text as a value")
+        << lost.arg(CoreText("Test", "Away %1").arg("12/24"), "X") << "The roster Away 12/24 is open in X."
+        << "In X ist der Kader Abwesend 12/24 offen.";
+    QTest::newRow("plain with places")
+        << CoreText(QStringLiteral("%1 · %2")).arg(CoreText("Test", "cancelled"), "3") << "cancelled · 3"
+        << "abgesagt · 3";
+    QTest::newRow("plural") << CoreText("Test", "%n member(s) on %1", nullptr, 2).arg("Tue")
+                            << "2 member(s) on Tue"
+                            << "2 Mitglieder am Tue";
+    QTest::newRow("a place left open") << CoreText("Test", "Away %1") << "Away %1"
+                                       << "Abwesend %1";
+}
+
+void tst_Translations::coreText()
+{
+    QFETCH(CoreText, text);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+    const QHash<QString, QString> catalogue {
+        {"The roster %1 is open in %2.", "In %2 ist der Kader %1 offen."},
+        {"Away %1", "Abwesend %1"},
+        {"cancelled", "abgesagt"},
+        {"%n member(s) on %1", "%n Mitglieder am %1"}};
+    QCOMPARE(text.english(), english);
+    QCOMPARE(text.in([&](const char*, const char* source, const char*, int n) {
+        QString translated = catalogue.value(QString::fromUtf8(source));
+        return translated.replace("%n", QString::number(n));
+    }),
+             german);
 }
 
 QTEST_GUILESS_MAIN(tst_Translations)
