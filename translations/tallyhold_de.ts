@@ -922,250 +922,253 @@ Befehle (tallyhold-cli BEFEHL --help zeigt die Optionen eines Befehls):
         <source>The roster file %1 cannot be used: %2
 
 The file has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kader-Datei %1 lässt sich nicht verwenden: %2
+
+Die Datei wurde nicht verändert.</translation>
     </message>
     <message>
         <source>it cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie lässt sich nicht lesen (%1).</translation>
     </message>
     <message>
         <source>it is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist leer (0 Byte).</translation>
     </message>
     <message>
         <source>it is an Access-format database, not an SQLite roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist eine Datenbank im Access-Format, kein SQLite-Kader.</translation>
     </message>
     <message>
         <source>it is not an SQLite database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine SQLite-Datenbank.</translation>
     </message>
     <message>
         <source>restore a backup such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>stell eine Sicherung wie %1 wieder her</translation>
     </message>
     <message>
         <source>restore a backup if you keep one (there is none at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>stell eine Sicherung wieder her, falls du eine hast (unter %1 gibt es keine)</translation>
     </message>
     <message>
         <source>it is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wird von einem anderen Programm benutzt.</translation>
     </message>
     <message>
         <source>it is damaged; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist beschädigt; %1.</translation>
     </message>
     <message>
         <source>a write to it was interrupted and cannot be undone while the file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Schreibvorgang in ihr wurde unterbrochen und lässt sich nicht rückgängig machen, solange die Datei oder ihr Ordner schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>it cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie lässt sich nicht öffnen (%1).</translation>
     </message>
     <message>
         <source>The roster file %1 can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kader-Datei %1 kann angesehen und zum Planen genutzt, aber nicht geändert werden.</translation>
     </message>
     <message>
         <source>The roster file %1 is damaged. Export what can still be read, then %2. Until then the roster can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kader-Datei %1 ist beschädigt. Exportiere, was sich noch lesen lässt, dann %2. Bis dahin kann der Kader angesehen und zum Planen genutzt, aber nicht geändert werden.</translation>
     </message>
     <message>
         <source>it is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist kein Tallyhold-Kader: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ließ sich nicht auf diese Version von Tallyhold bringen.</translation>
     </message>
     <message>
         <source>The backup %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung %1 ließ sich nicht schreiben.</translation>
     </message>
 </context>
 <context>
     <name>DivisionStore</name>
     <message>
         <source>This division is no longer in the roster, so nothing was saved. Save again to add it as a new division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Division ist nicht mehr im Kader, daher wurde nichts gespeichert. Erneut speichern, um sie als neue Division hinzuzufügen.</translation>
     </message>
     <message>
         <source>The following Members are in this Division: 
 %1You will need to remove/update these members before this Division can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Mitglieder sind in dieser Division: 
+%1Diese Mitglieder müssen erst entfernt oder geändert werden, bevor die Division gelöscht werden kann!</translation>
     </message>
 </context>
 <context>
     <name>ExchangeReader</name>
     <message>
         <source>field %1 (%2) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist leer.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a record key of 32 hexadecimal digits: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist kein Datensatzschlüssel aus 32 Hexadezimalziffern: „%3“.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a whole number from %3 to %4: &quot;%5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist keine ganze Zahl von %3 bis %4: „%5“.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a flag (1 or 0): &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist kein Flag (1 oder 0): „%3“.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a date YYYY-MM-DD: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist kein Datum im Format YYYY-MM-DD: „%3“.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time HH:MM: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist keine Uhrzeit im Format HH:MM: „%3“.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time of day: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist keine gültige Uhrzeit: „%3“.</translation>
     </message>
     <message>
         <source>the %1 is also used on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der %1 steht auch in Zeile %2.</translation>
     </message>
     <message>
         <source>the line is neither a record (1 to %1) nor a &quot;#&quot; line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile ist weder ein Datensatz (1 bis %1) noch eine „#“-Zeile.</translation>
     </message>
     <message>
         <source>a record follows the end line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Endzeile in Zeile %1 folgt noch ein Datensatz.</translation>
     </message>
     <message>
         <source>the record tag %1 is not followed by &quot;|&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Datensatzkennung %1 folgt kein „|“.</translation>
     </message>
     <message>
         <source>field %1 is longer than 1,000,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 ist länger als 1.000.000 Zeichen.</translation>
     </message>
     <message>
         <source>the line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile ist kein UTF-8-Text.</translation>
     </message>
     <message>
         <source>the %1 record has %2 fields; it needs %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz %1 hat %2 Felder; er braucht %3.</translation>
     </message>
     <message>
         <source>field %1 holds a &quot;\&quot; that is not one of \\, \p, \r or \n.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 enthält ein „\“, das nicht zu \\, \p, \r oder \n gehört.</translation>
     </message>
     <message>
         <source>division key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisionsschlüssel 0x%1</translation>
     </message>
     <message>
         <source>member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsschlüssel 0x%1</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but %3 is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist leer, aber %3 ist gesetzt.</translation>
     </message>
     <message>
         <source>times 0x%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitenschlüssel 0x%1 für %2</translation>
     </message>
     <message>
         <source>schedule&apos;s member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitgliedsschlüssel 0x%1 der Spielzeiten</translation>
     </message>
     <message>
         <source>times key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitenschlüssel 0x%1</translation>
     </message>
     <message>
         <source>the zone key %1 is also used on line %2 for another zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zonenschlüssel %1 steht in Zeile %2 auch für eine andere Zone.</translation>
     </message>
     <message>
         <source>no zone record before it has the zone key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zonendatensatz davor hat den Zonenschlüssel %1.</translation>
     </message>
     <message>
         <source>field 2 (real time zone) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld 2 (echte Zeitzone) ist leer.</translation>
     </message>
     <message>
         <source>the zone key %1 already has the real time zone %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zonenschlüssel %1 hat schon die echte Zeitzone %2.</translation>
     </message>
     <message>
         <source>no member record before it has the member key 0x%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Mitgliedsdatensatz davor hat den Mitgliedsschlüssel 0x%1.</translation>
     </message>
     <message>
         <source>field 4 (last date) is before field 3 (first date).</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld 4 (letzter Tag) liegt vor Feld 3 (erster Tag).</translation>
     </message>
     <message>
         <source>field 5 (away flag) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld 5 (Abwesend-Flag) ist leer.</translation>
     </message>
     <message>
         <source>field %1 holds a time, but the member is away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 enthält eine Uhrzeit, aber das Mitglied ist abwesend (Feld 5).</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but field %3 holds a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 (%2) ist leer, aber Feld %3 enthält eine Uhrzeit.</translation>
     </message>
     <message>
         <source>slot %1 ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Zeitfenster %1 sind Beginn und Ende gleich.</translation>
     </message>
     <message>
         <source>slot 2 is given without slot 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster 2 ist ohne Zeitfenster 1 angegeben.</translation>
     </message>
     <message>
         <source>fields 6 and 7 (slot 1) are empty, but the member is not away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Felder 6 und 7 (Zeitfenster 1) sind leer, aber das Mitglied ist nicht abwesend (Feld 5).</translation>
     </message>
     <message>
         <source>field 10 (note) is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld 10 (Notiz) ist länger als %1 Zeichen.</translation>
     </message>
     <message>
         <source>change key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsschlüssel 0x%1</translation>
     </message>
     <message>
         <source>the dates overlap the change of the same member on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tage überschneiden sich mit der Änderung desselben Mitglieds in Zeile %1.</translation>
     </message>
     <message>
         <source>The file holds no roster records</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält keine Kader-Datensätze</translation>
     </message>
     <message>
         <source>the end line counts %1 records; the file holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeile zählt %1 Datensätze; die Datei enthält %2.</translation>
     </message>
     <message>
         <source>The Import File cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Importdatei lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>the header &quot;%1&quot; names no version of the format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopfzeile „%1“ nennt keine Version des Formats.</translation>
     </message>
     <message>
         <source>the file was written by a newer version of Tallyhold (&quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei stammt von einer neueren Version von Tallyhold („%1“).</translation>
     </message>
     <message>
         <source>The end line &quot;#end&quot; with the number of records is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Endzeile „#end“ mit der Zahl der Datensätze fehlt.</translation>
     </message>
 </context>
 <context>
@@ -1227,46 +1230,46 @@ The file has not been changed.</source>
     <name>ImportFormatError</name>
     <message>
         <source>There is a problem with the format of the Import File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dem Format der Importdatei stimmt etwas nicht!</translation>
     </message>
     <message>
         <source>The file ends early; it may have been cut off while copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet zu früh; vielleicht wurde sie beim Kopieren abgeschnitten</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>
     <name>InvitationStore</name>
     <message>
         <source>Active until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv bis %1</translation>
     </message>
     <message>
         <source>Expired %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelaufen am %1</translation>
     </message>
     <message>
         <source>Revoked %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerrufen am %1</translation>
     </message>
     <message>
         <source>%1, last saved %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zuletzt gespeichert am %2</translation>
     </message>
     <message>
         <source>A sign-up link lasts 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anmeldelink gilt 1 bis %1 Tage.</translation>
     </message>
     <message>
         <source>That member is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Mitglied ist nicht mehr im Kader.</translation>
     </message>
     <message>
         <source>That sign-up link is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Anmeldelink ist nicht mehr im Kader.</translation>
     </message>
 </context>
 <context>
@@ -1280,74 +1283,74 @@ The file has not been changed.</source>
     <name>Match</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished">ja</translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>vielleicht</translation>
     </message>
     <message>
         <source>late</source>
-        <translation type="unfinished"></translation>
+        <translation>später</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">nein</translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">keine Antwort</translation>
+        <translation>keine Antwort</translation>
     </message>
 </context>
 <context>
     <name>MatchAnnouncement</name>
     <message>
         <source>No time zone (GMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitzone (GMT)</translation>
     </message>
     <message>
         <source>Can play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ganze Match spielen können: %1</translation>
     </message>
     <message>
         <source>Cannot play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht das ganze Match spielen können: %1</translation>
     </message>
 </context>
 <context>
     <name>MatchCalendar</name>
     <message>
         <source>The match calendar is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Matchkalender ist ungültig.</translation>
     </message>
 </context>
 <context>
     <name>MatchFields</name>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Uhrzeit.</translation>
     </message>
 </context>
 <context>
     <name>MatchInvitation</name>
     <message>
         <source>The calendar invitation is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kalendereinladung ist ungültig.</translation>
     </message>
     <message>
         <source>The invitation could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einladung ließ sich nicht unter %1 speichern.</translation>
     </message>
 </context>
 <context>
     <name>MatchPlan</name>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440, or empty (or 1) for a single moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matchdauer muss eine ganze Zahl von Minuten zwischen 15 und 1440 sein, oder leer (oder 1) für einen einzelnen Zeitpunkt.</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 to 32767, or empty for 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mindestzahl Spieler muss eine ganze Zahl von 1 bis 32767 sein, oder leer für 1.</translation>
     </message>
 </context>
 <context>
@@ -1573,89 +1576,89 @@ nicht gekommen</translation>
     <name>MemberChange</name>
     <message>
         <source>Away %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abwesend %1</translation>
     </message>
 </context>
 <context>
     <name>MemberChangeStore</name>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum (MM/TT/JJJJ).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time of day (HH:MM AM/PM or 24-hour HH:MM).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Uhrzeit (HH:MM oder HH:MM AM/PM).</translation>
     </message>
     <message>
         <source>The first date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste Tag muss ausgefüllt sein!</translation>
     </message>
     <message>
         <source>The last date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Tag muss ausgefüllt sein!</translation>
     </message>
     <message>
         <source>The last date must not be before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Tag darf nicht vor dem ersten liegen.</translation>
     </message>
     <message>
         <source>Slot %1 needs both a start and an end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitfenster %1 braucht Beginn und Ende.</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende muss nach dem Beginn liegen!</translation>
     </message>
     <message>
         <source>Type the times played on those dates, or choose Away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die an diesen Tagen gespielten Zeiten eingeben oder Abwesend wählen.</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Änderung wurde inzwischen entfernt; es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>These dates overlap another change: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tage überschneiden sich mit einer anderen Änderung: %1.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Änderung wurde inzwischen entfernt.</translation>
     </message>
 </context>
 <context>
     <name>MemberFormCheck</name>
     <message>
         <source>You must enter in a Player Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Spielernamen eingeben!</translation>
     </message>
     <message>
         <source>You must place member in a Division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte das Mitglied einer Division zuordnen!</translation>
     </message>
     <message>
         <source>For proper scheduling, you must put in the member&apos;s Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Für eine richtige Planung bitte die Zeitzone des Mitglieds angeben!</translation>
     </message>
     <message>
         <source>You must have the first Time Slots filled if this day is checked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist der Tag angehakt, muss das erste Zeitfenster ausgefüllt sein!</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished">Dieses Feld braucht eine gültige Uhrzeit!  HH:MM</translation>
+        <translation>Dieses Feld braucht eine gültige Uhrzeit!  HH:MM</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ende muss nach dem Beginn liegen!</translation>
     </message>
     <message>
         <source>You must fill in both times of the second Time Slot, or leave both empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte beide Zeiten des zweiten Zeitfensters ausfüllen oder beide leer lassen!</translation>
     </message>
 </context>
 <context>
@@ -1809,18 +1812,18 @@ nicht gekommen</translation>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherte Zeit „%1“ eines Zeitfensters lässt sich nicht lesen.</translation>
     </message>
 </context>
 <context>
     <name>MemberWrites</name>
     <message>
         <source>Make sure that the new Member&apos;s Division is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen, ob die Division des neuen Mitglieds stimmt, dann erneut speichern.</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen, ob die Zeitzone des neuen Mitglieds stimmt, dann erneut speichern.</translation>
     </message>
 </context>
 <context>
@@ -2104,64 +2107,64 @@ nicht gekommen</translation>
     <name>RecordKey</name>
     <message>
         <source>No new record key could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ließ sich kein neuer Datensatzschlüssel erzeugen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a record key: a key is 32 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datensatzschlüssel: Ein Schlüssel besteht aus 32 Hexadezimalziffern.</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde seit dem Laden von einem anderen Offizier geändert; neu laden, um die Änderung zu sehen</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte prüfen, ob die Zeitzone des neuen Mitglieds stimmt, dann erneut speichern.</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished">Das Feld Höchstzahl muss eine Zahl größer als null sein</translation>
+        <translation>Das Feld Höchstzahl muss eine Zahl größer als null sein</translation>
     </message>
     <message>
         <source>Apply DST: yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit anwenden: ja</translation>
     </message>
     <message>
         <source>Apply DST: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommerzeit anwenden: nein</translation>
     </message>
     <message>
         <source>follows %1: daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>folgt %1: heute Sommerzeit</translation>
     </message>
     <message>
         <source>follows %1: no daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>folgt %1: heute keine Sommerzeit</translation>
     </message>
 </context>
 <context>
     <name>RosterCopy</name>
     <message>
         <source>The roster %1 already holds rows of its own; a roster is copied only into a new one. Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kader %1 enthält schon eigene Datensätze; ein Kader wird nur in einen neuen kopiert. Es wurde nichts kopiert.</translation>
     </message>
 </context>
 <context>
     <name>RosterDivisionsZones</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Programmierfehler in der Datenbank!</translation>
     </message>
     <message>
         <source>You must enter a Division Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte einen Namen für die Division eingeben</translation>
     </message>
     <message>
         <source>%1 is your own time zone, set in Options. Choose another time zone there before deleting this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist deine eigene Zeitzone, eingestellt in den Optionen. Wähle dort erst eine andere Zeitzone, bevor du diese löschst.</translation>
     </message>
 </context>
 <context>
@@ -2169,299 +2172,306 @@ nicht gekommen</translation>
     <message>
         <source>The roster database reported an error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kader-Datenbank hat einen Fehler gemeldet:
+%1</translation>
     </message>
     <message>
         <source>Unrecoverable Data Error.  Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht behebbarer Datenfehler.  Nummer %1</translation>
     </message>
 </context>
 <context>
     <name>RosterExchange</name>
     <message>
         <source>You must make selection(s) from the list first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte zuerst eine Auswahl in der Liste treffen!</translation>
     </message>
 </context>
 <context>
     <name>RosterExport</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Programmierfehler in der Datenbank!</translation>
     </message>
     <message>
         <source>The Times row %1 holds &quot;%2&quot;, which is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile %1 der Tabelle Times enthält „%2“, und das ist keine Uhrzeit.</translation>
     </message>
     <message>
         <source>The division 0x%1 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Division 0x%1 ist nicht im Kader.</translation>
     </message>
     <message>
         <source>The Times row 0x%1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeile 0x%1 der Tabelle Times von Spieler %2 ist nicht im Kader.</translation>
     </message>
     <message>
         <source>The time zone %1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone %1 von Spieler %2 ist nicht im Kader.</translation>
     </message>
     <message>
         <source>The Export File could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Exportdatei ließ sich nicht schreiben.</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>Changes need a login with the right to add, change and delete the roster&apos;s rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Ändern braucht es einen Login mit dem Recht, Zeilen des Kaders hinzuzufügen, zu ändern und zu löschen.</translation>
     </message>
     <message>
         <source>The roster file %1 is open in another Tallyhold window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kader-Datei %1 ist in einem anderen Tallyhold-Fenster geöffnet.</translation>
     </message>
     <message>
         <source>The file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei oder ihr Ordner ist schreibgeschützt.</translation>
     </message>
 </context>
 <context>
     <name>RosterImport</name>
     <message>
         <source>the member&apos;s division 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Division 0x%1 des Mitglieds ist weder in der Datei noch in diesem Kader.</translation>
     </message>
     <message>
         <source>the schedule&apos;s member 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Mitglied 0x%1 der Spielzeiten ist weder in der Datei noch in diesem Kader.</translation>
     </message>
     <message>
         <source>the times 0x%1 are neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten 0x%1 sind weder in der Datei noch in diesem Kader.</translation>
     </message>
     <message>
         <source>the times 0x%1 belong to a schedule of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten 0x%1 gehören zu Spielzeiten dieses Kaders.</translation>
     </message>
     <message>
         <source>the change 0x%1 belongs to another member of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung 0x%1 gehört zu einem anderen Mitglied dieses Kaders.</translation>
     </message>
     <message>
         <source>Divisions added: %1, already present: %2
 Members added: %3, already present: %4
 Time zones added: %5, matched to existing zones: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisionen hinzugefügt: %1, schon vorhanden: %2
+Mitglieder hinzugefügt: %3, schon vorhanden: %4
+Zeitzonen hinzugefügt: %5, vorhandenen Zonen zugeordnet: %6</translation>
     </message>
     <message>
         <source>
 The file was written by an older version of Tallyhold and could not be checked for completeness.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die Datei stammt von einer älteren Version von Tallyhold und ließ sich nicht auf Vollständigkeit prüfen.</translation>
     </message>
     <message>
         <source>
 Lines skipped because they hold no record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Übersprungene Zeilen ohne Datensatz: %1</translation>
     </message>
     <message>
         <source>
 The roster as it was before the import is saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Der Kader, wie er vor dem Import war, ist gesichert in %1</translation>
     </message>
 </context>
 <context>
     <name>RosterInvitations</name>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished">Dieser Link ist nicht mehr gültig</translation>
+        <translation>Dieser Link ist nicht mehr gültig</translation>
     </message>
 </context>
 <context>
     <name>RosterLocation</name>
     <message>
         <source>The roster file (default: ClanRoster.mdb here), or a shared roster&apos;s address postgresql://user@host[:port]/dbname.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kader-Datei (Standard: ClanRoster.mdb hier) oder die Adresse eines gemeinsamen Kaders postgresql://user@host[:port]/dbname.</translation>
     </message>
     <message>
         <source>Use ClanRoster.mdb in your data directory (%1), as the menu entry does.</source>
-        <translation type="unfinished"></translation>
+        <translation>ClanRoster.mdb in deinem Datenverzeichnis (%1) verwenden, wie es der Menüeintrag tut.</translation>
     </message>
     <message>
         <source>There is no roster file %1; tallyhold-cli %2 init makes a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Kader-Datei %1; tallyhold-cli %2 init legt eine neue an.</translation>
     </message>
 </context>
 <context>
     <name>RosterMatches</name>
     <message>
         <source>That match was deleted in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Match wurde inzwischen gelöscht.</translation>
     </message>
     <message>
         <source>That member is not invited to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Mitglied ist zu „%1“ nicht eingeladen.</translation>
     </message>
     <message>
         <source>Give the match&apos;s date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib Datum und Uhrzeit des Matches an.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiges Datum mit Uhrzeit.</translation>
     </message>
     <message>
         <source>%1 does not happen on your clock: it is skipped when the clocks go forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt es nach deiner Uhr nicht: Diese Zeit wird übersprungen, wenn die Uhren vorgestellt werden.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matchdauer muss eine ganze Zahl von Minuten zwischen 15 und 1440 sein.</translation>
     </message>
     <message>
         <source>The title may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>The notes may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notizen dürfen höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Bitte Mitglieder aus der Liste wählen!</translation>
+        <translation>Bitte Mitglieder aus der Liste wählen!</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mindestzahl Spieler muss eine ganze Zahl ab 1 sein.</translation>
     </message>
     <message>
         <source>The minimum of %1 players is more than the %2 invited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mindestzahl von %1 Spielern ist größer als die %2 eingeladenen.</translation>
     </message>
     <message>
         <source>%1 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ja</translation>
     </message>
     <message>
         <source>%1 maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vielleicht</translation>
     </message>
     <message>
         <source>%1 late</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 später</translation>
     </message>
     <message>
         <source>%1 no</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nein</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ohne Antwort</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgesagt</translation>
     </message>
     <message>
         <source>minimum %1 not met</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindestzahl %1 nicht erreicht</translation>
     </message>
     <message>
         <source>%1 required not in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pflicht nicht dabei</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz darf höchstens %1 Zeichen haben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; it cannot be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde abgesagt; Antworten ist nicht möglich.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has started; it cannot be answered any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat begonnen; Antworten ist nicht mehr möglich.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; there is no attendance to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde abgesagt; es gibt keine Anwesenheit zu erfassen.</translation>
     </message>
     <message>
         <source>Attendance can be taken once &quot;%1&quot; has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwesenheit kann erfasst werden, sobald „%1“ begonnen hat.</translation>
     </message>
     <message>
         <source>Everyone has answered for %1 &lt;t:%2:F&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle haben für %1 &lt;t:%2:F&gt; geantwortet.</translation>
     </message>
     <message>
         <source>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, bitte mit Ja, Vielleicht, Komme später oder Nein antworten.</translation>
     </message>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished">Erinnerung: %1</translation>
+        <translation>Erinnerung: %1</translation>
     </message>
     <message>
         <source>%1 starts %2 (%3 minutes).<byte value="xd"/>
 Please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 beginnt am %2 (%3 Minuten).<byte value="xd"/>
+Bitte mit Ja, Vielleicht, Komme später oder Nein antworten.</translation>
     </message>
     <message>
         <source>The calendar could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kalender ließ sich nicht unter %1 speichern.</translation>
     </message>
     <message>
         <source>Count at least one match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es muss mindestens ein Match gezählt werden.</translation>
     </message>
 </context>
 <context>
     <name>RosterMembers</name>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Änderung wurde inzwischen entfernt.</translation>
     </message>
 </context>
 <context>
     <name>RosterScheduling</name>
     <message>
         <source>Match Date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum des Matches muss ausgefüllt sein!</translation>
     </message>
     <message>
         <source>Match Time must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhrzeit des Matches muss ausgefüllt sein!</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Bitte Mitglieder aus der Liste wählen!</translation>
+        <translation>Bitte Mitglieder aus der Liste wählen!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datum (MM/TT/JJJJ).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiges Datum mit Uhrzeit.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Matchdauer muss eine ganze Zahl von Minuten zwischen 15 und 1440 sein.</translation>
     </message>
 </context>
 <context>
     <name>RosterSchema</name>
     <message>
         <source>it was written by a newer version of Tallyhold (roster version %1; this version reads rosters up to version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ist ein Kader aus einer neueren Version von Tallyhold (Kader-Version %1; diese Version liest Kader bis Version %2).</translation>
     </message>
     <message>
         <source>it has no table %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle %1 fehlt.</translation>
     </message>
     <message>
         <source>its table %1 has no column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Tabelle %1 fehlt die Spalte %2.</translation>
     </message>
 </context>
 <context>
@@ -2470,51 +2480,53 @@ Please answer yes, maybe, late or no.</source>
         <source>The shared roster %1 cannot be used: %2
 
 Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gemeinsame Kader %1 lässt sich nicht verwenden: %2
+
+Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>Your login may view and schedule the shared roster %1 but may not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Login darf den gemeinsamen Kader %1 ansehen und zum Planen nutzen, aber nicht ändern.</translation>
     </message>
     <message>
         <source>The connection to the shared roster %1 was lost; nothing of the last command was saved. Try it again once the server can be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung zum gemeinsamen Kader %1 ist abgebrochen; vom letzten Befehl wurde nichts gespeichert. Versuch es noch einmal, sobald der Server erreichbar ist.</translation>
     </message>
     <message>
         <source>the address does not name a database (postgresql://user@host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse nennt keine Datenbank (postgresql://user@host/dbname).</translation>
     </message>
     <message>
         <source>the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it is never stored with the address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse enthält ein Passwort. Leg es stattdessen in ~/.pgpass oder PGPASSWORD ab, damit es nie mit der Adresse gespeichert wird.</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der PostgreSQL-Treiber von Qt ist nicht installiert (Debian-Paket libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The shared roster %1 needs the login&apos;s password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der gemeinsame Kader %1 braucht das Passwort des Logins.</translation>
     </message>
     <message>
         <source>the server cannot be reached or refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server ist nicht erreichbar oder hat den Login abgelehnt.</translation>
     </message>
     <message>
         <source>the database holds no roster yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank enthält noch keinen Kader.</translation>
     </message>
     <message>
         <source>the database holds no roster, and one could not be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank enthält keinen Kader, und es ließ sich keiner darin anlegen.</translation>
     </message>
     <message>
         <source>the database is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist kein Tallyhold-Kader: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er ließ sich nicht auf diese Version von Tallyhold bringen.</translation>
     </message>
 </context>
 <context>
@@ -3035,55 +3047,55 @@ Nothing has been changed.</source>
     <name>WeekAvailability</name>
     <message>
         <source>No time suits all required players</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt allen Pflichtspielern</translation>
     </message>
     <message>
         <source>No time suits all required players for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt allen Pflichtspielern für %1 Minuten</translation>
     </message>
     <message>
         <source>No time suits any player</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt auch nur einem Spieler</translation>
     </message>
     <message>
         <source>No time suits any player for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt auch nur einem Spieler für %1 Minuten</translation>
     </message>
     <message>
         <source>No time suits at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt mindestens %1 Spielern</translation>
     </message>
     <message>
         <source>No time suits at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt mindestens %1 Spielern für %2 Minuten</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt allen Pflichtspielern und mindestens %1 Spielern</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeit passt allen Pflichtspielern und mindestens %1 Spielern für %2 Minuten</translation>
     </message>
     <message>
         <source>Your clock skips that time that day: the clocks go forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Uhr überspringt diese Zeit an dem Tag: Die Uhren werden vorgestellt</translation>
     </message>
     <message>
         <source>Not all required players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dann können nicht alle Pflichtspieler spielen</translation>
     </message>
     <message>
         <source>Not all required players can play for %1 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dann können nicht alle Pflichtspieler %1 Minuten lang spielen</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dann können weniger als %1 Spieler spielen</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play for %2 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dann können weniger als %1 Spieler %2 Minuten lang spielen</translation>
     </message>
 </context>
 <context>
@@ -3174,43 +3186,44 @@ Nothing has been changed.</source>
     <name>ZoneStore</name>
     <message>
         <source>The time zone was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone wurde nicht hinzugefügt.</translation>
     </message>
     <message>
         <source>The file&apos;s time zone %1 could not be added, so nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone %1 aus der Datei ließ sich nicht hinzufügen, daher wurde nichts importiert.</translation>
     </message>
     <message>
         <source>No zone key is left: the greatest zone key is already %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zonenschlüssel mehr frei: Der größte Zonenschlüssel ist schon %1. %2</translation>
     </message>
     <message>
         <source>The following Members are located in this Time Zone: 
 %1You will need to remove/update these members before this Time Zone can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Mitglieder sind in dieser Zeitzone: 
+%1Diese Mitglieder müssen erst entfernt oder geändert werden, bevor die Zeitzone gelöscht werden kann!</translation>
     </message>
     <message>
         <source>Time Zone Name must be non blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zonenname darf nicht leer sein!</translation>
     </message>
     <message>
         <source>%1 is not a real time zone known to this computer (such as America/New_York).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine echte Zeitzone, die dieser Computer kennt (etwa America/New_York).</translation>
     </message>
     <message>
         <source>GMT Offset must be numeric!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der GMT-Versatz muss eine Zahl sein!</translation>
     </message>
 </context>
 <context>
     <name>cTimeFuncs</name>
     <message>
         <source>The time zone %1 has no usable GMT offset (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone %1 hat keinen brauchbaren GMT-Versatz („%2“).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige Uhrzeit.</translation>
     </message>
 </context>
 <context>
