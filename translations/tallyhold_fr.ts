@@ -922,250 +922,253 @@ Commandes (tallyhold-cli COMMANDE --help affiche les options d&apos;une commande
         <source>The roster file %1 cannot be used: %2
 
 The file has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;effectif %1 est inutilisable : %2
+
+Le fichier n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>it cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est illisible (%1).</translation>
     </message>
     <message>
         <source>it is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>il est vide (0 octet).</translation>
     </message>
     <message>
         <source>it is an Access-format database, not an SQLite roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est une base de données au format Access, pas un effectif SQLite.</translation>
     </message>
     <message>
         <source>it is not an SQLite database.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une base de données SQLite.</translation>
     </message>
     <message>
         <source>restore a backup such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>restaurez une sauvegarde, par exemple %1</translation>
     </message>
     <message>
         <source>restore a backup if you keep one (there is none at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>restaurez une sauvegarde si vous en gardez une (%1 n&apos;existe pas)</translation>
     </message>
     <message>
         <source>it is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est utilisé par un autre programme.</translation>
     </message>
     <message>
         <source>it is damaged; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ; %1.</translation>
     </message>
     <message>
         <source>a write to it was interrupted and cannot be undone while the file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>une écriture y a été interrompue et ne peut pas être annulée tant que le fichier ou son dossier est en lecture seule.</translation>
     </message>
     <message>
         <source>it cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être ouvert (%1).</translation>
     </message>
     <message>
         <source>The roster file %1 can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;effectif %1 permet de consulter et de planifier, mais pas de modifier.</translation>
     </message>
     <message>
         <source>The roster file %1 is damaged. Export what can still be read, then %2. Until then the roster can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;effectif %1 est endommagé. Exportez ce qui peut encore être lu, puis %2. D&apos;ici là, l&apos;effectif permet de consulter et de planifier, mais pas de modifier.</translation>
     </message>
     <message>
         <source>it is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un effectif Tallyhold : %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être mis à niveau pour cette version de Tallyhold.</translation>
     </message>
     <message>
         <source>The backup %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde %1 n&apos;a pas pu être écrite.</translation>
     </message>
 </context>
 <context>
     <name>DivisionStore</name>
     <message>
         <source>This division is no longer in the roster, so nothing was saved. Save again to add it as a new division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette division n&apos;est plus dans l&apos;effectif, rien n&apos;a donc été enregistré. Enregistrez à nouveau pour l&apos;ajouter comme nouvelle division.</translation>
     </message>
     <message>
         <source>The following Members are in this Division: 
 %1You will need to remove/update these members before this Division can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres suivants sont dans cette division : 
+%1Vous devez retirer ou modifier ces membres avant de pouvoir supprimer cette division !</translation>
     </message>
 </context>
 <context>
     <name>ExchangeReader</name>
     <message>
         <source>field %1 (%2) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) est vide.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a record key of 32 hexadecimal digits: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) n&apos;est pas une clé d&apos;enregistrement de 32 chiffres hexadécimaux : &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a whole number from %3 to %4: &quot;%5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) n&apos;est pas un nombre entier de %3 à %4 : &quot;%5&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a flag (1 or 0): &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) n&apos;est pas un indicateur (1 ou 0) : &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a date YYYY-MM-DD: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) n&apos;est pas une date AAAA-MM-JJ : &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time HH:MM: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) n&apos;est pas une heure HH:MM : &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time of day: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) n&apos;est pas une heure de la journée : &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>the %1 is also used on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %2 utilise déjà %1.</translation>
     </message>
     <message>
         <source>the line is neither a record (1 to %1) nor a &quot;#&quot; line.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne n&apos;est ni un enregistrement (1 à %1) ni une ligne &quot;#&quot;.</translation>
     </message>
     <message>
         <source>a record follows the end line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>un enregistrement suit la ligne de fin %1.</translation>
     </message>
     <message>
         <source>the record tag %1 is not followed by &quot;|&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étiquette d&apos;enregistrement %1 n&apos;est pas suivie de &quot;|&quot;.</translation>
     </message>
     <message>
         <source>field %1 is longer than 1,000,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 dépasse 1 000 000 caractères.</translation>
     </message>
     <message>
         <source>the line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne n&apos;est pas du texte UTF-8.</translation>
     </message>
     <message>
         <source>the %1 record has %2 fields; it needs %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement %1 a %2 champs ; il en faut %3.</translation>
     </message>
     <message>
         <source>field %1 holds a &quot;\&quot; that is not one of \\, \p, \r or \n.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 contient un &quot;\&quot; qui n&apos;est ni \\, ni \p, ni \r, ni \n.</translation>
     </message>
     <message>
         <source>division key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de division 0x%1</translation>
     </message>
     <message>
         <source>member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de membre 0x%1</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but %3 is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) est vide, alors que l&apos;indicateur %3 vaut 1.</translation>
     </message>
     <message>
         <source>times 0x%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>les horaires 0x%1 (%2)</translation>
     </message>
     <message>
         <source>schedule&apos;s member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de membre 0x%1 des horaires</translation>
     </message>
     <message>
         <source>times key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé d&apos;horaires 0x%1</translation>
     </message>
     <message>
         <source>the zone key %1 is also used on line %2 for another zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de fuseau %1 sert déjà à la ligne %2 pour un autre fuseau.</translation>
     </message>
     <message>
         <source>no zone record before it has the zone key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun enregistrement de fuseau avant cette ligne n&apos;a la clé de fuseau %1.</translation>
     </message>
     <message>
         <source>field 2 (real time zone) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ 2 (real time zone) est vide.</translation>
     </message>
     <message>
         <source>the zone key %1 already has the real time zone %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de fuseau %1 a déjà le fuseau réel %2.</translation>
     </message>
     <message>
         <source>no member record before it has the member key 0x%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun enregistrement de membre avant cette ligne n&apos;a la clé de membre 0x%1.</translation>
     </message>
     <message>
         <source>field 4 (last date) is before field 3 (first date).</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ 4 (last date) est antérieur au champ 3 (first date).</translation>
     </message>
     <message>
         <source>field 5 (away flag) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ 5 (away flag) est vide.</translation>
     </message>
     <message>
         <source>field %1 holds a time, but the member is away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 contient une heure, mais le membre est absent (champ 5).</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but field %3 holds a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ %1 (%2) est vide, mais le champ %3 contient une heure.</translation>
     </message>
     <message>
         <source>slot %1 ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>le créneau %1 finit à l&apos;heure où il commence.</translation>
     </message>
     <message>
         <source>slot 2 is given without slot 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>le créneau 2 est donné sans le créneau 1.</translation>
     </message>
     <message>
         <source>fields 6 and 7 (slot 1) are empty, but the member is not away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>les champs 6 et 7 (créneau 1) sont vides, mais le membre n&apos;est pas absent (champ 5).</translation>
     </message>
     <message>
         <source>field 10 (note) is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ 10 (note) dépasse %1 caractères.</translation>
     </message>
     <message>
         <source>change key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de changement 0x%1</translation>
     </message>
     <message>
         <source>the dates overlap the change of the same member on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>les dates chevauchent le changement du même membre à la ligne %1.</translation>
     </message>
     <message>
         <source>The file holds no roster records</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun enregistrement d&apos;effectif</translation>
     </message>
     <message>
         <source>the end line counts %1 records; the file holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne de fin compte %1 enregistrements ; le fichier en contient %2.</translation>
     </message>
     <message>
         <source>The Import File cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;import est illisible.</translation>
     </message>
     <message>
         <source>the header &quot;%1&quot; names no version of the format.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête &quot;%1&quot; n&apos;indique aucune version du format.</translation>
     </message>
     <message>
         <source>the file was written by a newer version of Tallyhold (&quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a été écrit par une version plus récente de Tallyhold (&quot;%1&quot;).</translation>
     </message>
     <message>
         <source>The end line &quot;#end&quot; with the number of records is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque la ligne de fin &quot;#end&quot; avec le nombre d&apos;enregistrements.</translation>
     </message>
 </context>
 <context>
@@ -1227,46 +1230,46 @@ The file has not been changed.</source>
     <name>ImportFormatError</name>
     <message>
         <source>There is a problem with the format of the Import File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a un problème de format dans le fichier d&apos;import !</translation>
     </message>
     <message>
         <source>The file ends early; it may have been cut off while copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier s&apos;arrête trop tôt ; il a peut-être été tronqué lors d&apos;une copie</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>InvitationStore</name>
     <message>
         <source>Active until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valable jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Expired %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Expiré le %1</translation>
     </message>
     <message>
         <source>Revoked %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Révoqué le %1</translation>
     </message>
     <message>
         <source>%1, last saved %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, dernier enregistrement le %2</translation>
     </message>
     <message>
         <source>A sign-up link lasts 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un lien d&apos;inscription dure de 1 à %1 jours.</translation>
     </message>
     <message>
         <source>That member is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce membre n&apos;est plus dans l&apos;effectif.</translation>
     </message>
     <message>
         <source>That sign-up link is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce lien d&apos;inscription n&apos;est plus dans l&apos;effectif.</translation>
     </message>
 </context>
 <context>
@@ -1280,74 +1283,74 @@ The file has not been changed.</source>
     <name>Match</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished">oui</translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>peut-être</translation>
     </message>
     <message>
         <source>late</source>
-        <translation type="unfinished"></translation>
+        <translation>en retard</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">non</translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">pas de réponse</translation>
+        <translation>pas de réponse</translation>
     </message>
 </context>
 <context>
     <name>MatchAnnouncement</name>
     <message>
         <source>No time zone (GMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans fuseau horaire (GMT)</translation>
     </message>
     <message>
         <source>Can play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Peuvent jouer tout le match : %1</translation>
     </message>
     <message>
         <source>Cannot play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne peuvent pas jouer tout le match : %1</translation>
     </message>
 </context>
 <context>
     <name>MatchCalendar</name>
     <message>
         <source>The match calendar is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;agenda des matchs n&apos;est pas valide.</translation>
     </message>
 </context>
 <context>
     <name>MatchFields</name>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une heure valide.</translation>
     </message>
 </context>
 <context>
     <name>MatchInvitation</name>
     <message>
         <source>The calendar invitation is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;invitation d&apos;agenda n&apos;est pas valide.</translation>
     </message>
     <message>
         <source>The invitation could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;invitation n&apos;a pas pu être enregistrée dans %1.</translation>
     </message>
 </context>
 <context>
     <name>MatchPlan</name>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440, or empty (or 1) for a single moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du match doit être un nombre entier de minutes de 15 à 1440, ou vide (ou 1) pour un seul instant.</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 to 32767, or empty for 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Joueurs minimum doit être un nombre entier de 1 à 32767, ou vide pour 1.</translation>
     </message>
 </context>
 <context>
@@ -1573,89 +1576,89 @@ n&apos;est pas venu</translation>
     <name>MemberChange</name>
     <message>
         <source>Away %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent %1</translation>
     </message>
 </context>
 <context>
     <name>MemberChangeStore</name>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une date (MM/JJ/AAAA).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time of day (HH:MM AM/PM or 24-hour HH:MM).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une heure de la journée (HH:MM AM/PM ou HH:MM sur 24 heures).</translation>
     </message>
     <message>
         <source>The first date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>La première date doit être renseignée !</translation>
     </message>
     <message>
         <source>The last date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière date doit être renseignée !</translation>
     </message>
     <message>
         <source>The last date must not be before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière date ne doit pas précéder la première.</translation>
     </message>
     <message>
         <source>Slot %1 needs both a start and an end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le créneau %1 a besoin d&apos;un début et d&apos;une fin.</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure de fin doit être après l&apos;heure de début !</translation>
     </message>
     <message>
         <source>Type the times played on those dates, or choose Away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquer les heures jouées ces jours-là, ou choisir Absent.</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La note peut contenir au plus %1 caractères.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce changement a été retiré entre-temps ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>These dates overlap another change: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces dates chevauchent un autre changement : %1.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce changement a été retiré entre-temps.</translation>
     </message>
 </context>
 <context>
     <name>MemberFormCheck</name>
     <message>
         <source>You must enter in a Player Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pseudo doit être renseigné !</translation>
     </message>
     <message>
         <source>You must place member in a Division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le membre doit être placé dans une division !</translation>
     </message>
     <message>
         <source>For proper scheduling, you must put in the member&apos;s Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour bien planifier, le fuseau horaire du membre doit être renseigné !</translation>
     </message>
     <message>
         <source>You must have the first Time Slots filled if this day is checked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le premier créneau doit être rempli si ce jour est coché !</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished">Ce champ doit contenir une heure valide !  HH:MM</translation>
+        <translation>Ce champ doit contenir une heure valide !  HH:MM</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure de fin doit être après l&apos;heure de début !</translation>
     </message>
     <message>
         <source>You must fill in both times of the second Time Slot, or leave both empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux heures du second créneau doivent être remplies, ou les deux laissées vides !</translation>
     </message>
 </context>
 <context>
@@ -1809,18 +1812,18 @@ n&apos;est pas venu</translation>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure de créneau enregistrée &quot;%1&quot; est illisible.</translation>
     </message>
 </context>
 <context>
     <name>MemberWrites</name>
     <message>
         <source>Make sure that the new Member&apos;s Division is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que la division du nouveau membre est correcte, puis réessayez d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le fuseau horaire du nouveau membre est correct, puis réessayez d&apos;enregistrer.</translation>
     </message>
 </context>
 <context>
@@ -2104,64 +2107,64 @@ n&apos;est pas venu</translation>
     <name>RecordKey</name>
     <message>
         <source>No new record key could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune nouvelle clé d&apos;enregistrement n&apos;a pu être créée.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a record key: a key is 32 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une clé d&apos;enregistrement : une clé compte 32 chiffres hexadécimaux.</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre officier a modifié %1 depuis son chargement ; rechargez pour voir la modification</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que le fuseau horaire du nouveau membre est correct, puis réessayez d&apos;enregistrer.</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished">Le champ Nombre maximal doit être un nombre supérieur à zéro</translation>
+        <translation>Le champ Nombre maximal doit être un nombre supérieur à zéro</translation>
     </message>
     <message>
         <source>Apply DST: yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;heure d&apos;été : oui</translation>
     </message>
     <message>
         <source>Apply DST: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;heure d&apos;été : non</translation>
     </message>
     <message>
         <source>follows %1: daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>suit %1 : heure d&apos;été aujourd&apos;hui</translation>
     </message>
     <message>
         <source>follows %1: no daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>suit %1 : pas d&apos;heure d&apos;été aujourd&apos;hui</translation>
     </message>
 </context>
 <context>
     <name>RosterCopy</name>
     <message>
         <source>The roster %1 already holds rows of its own; a roster is copied only into a new one. Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effectif %1 contient déjà ses propres lignes ; un effectif ne se copie que vers un nouvel effectif. Rien n&apos;a été copié.</translation>
     </message>
 </context>
 <context>
     <name>RosterDivisionsZones</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur critique de programmation de la base !</translation>
     </message>
     <message>
         <source>You must enter a Division Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez saisir un nom de division</translation>
     </message>
     <message>
         <source>%1 is your own time zone, set in Options. Choose another time zone there before deleting this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est votre propre fuseau horaire, réglé dans Options. Choisissez-y un autre fuseau horaire avant de supprimer celui-ci.</translation>
     </message>
 </context>
 <context>
@@ -2169,299 +2172,306 @@ n&apos;est pas venu</translation>
     <message>
         <source>The roster database reported an error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données de l&apos;effectif a signalé une erreur :
+%1</translation>
     </message>
     <message>
         <source>Unrecoverable Data Error.  Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de données irrécupérable.  Numéro %1</translation>
     </message>
 </context>
 <context>
     <name>RosterExchange</name>
     <message>
         <source>You must make selection(s) from the list first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites d&apos;abord une sélection dans la liste !</translation>
     </message>
 </context>
 <context>
     <name>RosterExport</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur critique de programmation de la base !</translation>
     </message>
     <message>
         <source>The Times row %1 holds &quot;%2&quot;, which is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne Times %1 contient &quot;%2&quot;, qui n&apos;est pas une heure.</translation>
     </message>
     <message>
         <source>The division 0x%1 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>La division 0x%1 n&apos;est pas dans l&apos;effectif.</translation>
     </message>
     <message>
         <source>The Times row 0x%1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne Times 0x%1 du joueur %2 n&apos;est pas dans l&apos;effectif.</translation>
     </message>
     <message>
         <source>The time zone %1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire %1 du joueur %2 n&apos;est pas dans l&apos;effectif.</translation>
     </message>
     <message>
         <source>The Export File could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;export n&apos;a pas pu être écrit.</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>Changes need a login with the right to add, change and delete the roster&apos;s rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modifications demandent un identifiant autorisé à ajouter, modifier et supprimer les lignes de l&apos;effectif.</translation>
     </message>
     <message>
         <source>The roster file %1 is open in another Tallyhold window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;effectif %1 est ouvert dans une autre fenêtre de Tallyhold.</translation>
     </message>
     <message>
         <source>The file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ou son dossier est en lecture seule.</translation>
     </message>
 </context>
 <context>
     <name>RosterImport</name>
     <message>
         <source>the member&apos;s division 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>la division 0x%1 du membre n&apos;est ni dans le fichier ni dans cet effectif.</translation>
     </message>
     <message>
         <source>the schedule&apos;s member 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>le membre 0x%1 des horaires n&apos;est ni dans le fichier ni dans cet effectif.</translation>
     </message>
     <message>
         <source>the times 0x%1 are neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>les horaires 0x%1 ne sont ni dans le fichier ni dans cet effectif.</translation>
     </message>
     <message>
         <source>the times 0x%1 belong to a schedule of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>les horaires 0x%1 sont déjà ceux d&apos;un membre de cet effectif.</translation>
     </message>
     <message>
         <source>the change 0x%1 belongs to another member of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>le changement 0x%1 appartient à un autre membre de cet effectif.</translation>
     </message>
     <message>
         <source>Divisions added: %1, already present: %2
 Members added: %3, already present: %4
 Time zones added: %5, matched to existing zones: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisions ajoutées : %1, déjà présentes : %2
+Membres ajoutés : %3, déjà présents : %4
+Fuseaux horaires ajoutés : %5, rattachés à des fuseaux existants : %6</translation>
     </message>
     <message>
         <source>
 The file was written by an older version of Tallyhold and could not be checked for completeness.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Le fichier a été écrit par une version plus ancienne de Tallyhold et son intégralité n&apos;a pas pu être vérifiée.</translation>
     </message>
     <message>
         <source>
 Lines skipped because they hold no record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Lignes ignorées car sans enregistrement : %1</translation>
     </message>
     <message>
         <source>
 The roster as it was before the import is saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+L&apos;effectif tel qu&apos;il était avant l&apos;import est sauvegardé dans %1</translation>
     </message>
 </context>
 <context>
     <name>RosterInvitations</name>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished">Ce lien n&apos;est plus valide</translation>
+        <translation>Ce lien n&apos;est plus valide</translation>
     </message>
 </context>
 <context>
     <name>RosterLocation</name>
     <message>
         <source>The roster file (default: ClanRoster.mdb here), or a shared roster&apos;s address postgresql://user@host[:port]/dbname.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;effectif (par défaut : ClanRoster.mdb ici), ou l&apos;adresse d&apos;un effectif partagé postgresql://user@host[:port]/dbname.</translation>
     </message>
     <message>
         <source>Use ClanRoster.mdb in your data directory (%1), as the menu entry does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser ClanRoster.mdb dans votre dossier de données (%1), comme le fait l&apos;entrée du menu.</translation>
     </message>
     <message>
         <source>There is no roster file %1; tallyhold-cli %2 init makes a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de fichier d&apos;effectif %1 ; tallyhold-cli %2 init en crée un nouveau.</translation>
     </message>
 </context>
 <context>
     <name>RosterMatches</name>
     <message>
         <source>That match was deleted in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce match a été supprimé entre-temps.</translation>
     </message>
     <message>
         <source>That member is not invited to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce membre n&apos;est pas invité à &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Give the match&apos;s date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez la date et l&apos;heure du match.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une date et une heure valides.</translation>
     </message>
     <message>
         <source>%1 does not happen on your clock: it is skipped when the clocks go forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas à votre heure : cette heure est sautée quand on avance les horloges.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du match doit être un nombre entier de minutes de 15 à 1440.</translation>
     </message>
     <message>
         <source>The title may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre peut contenir au plus %1 caractères.</translation>
     </message>
     <message>
         <source>The notes may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les notes peuvent contenir au plus %1 caractères.</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Choisissez des membres dans la liste !</translation>
+        <translation>Choisissez des membres dans la liste !</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Joueurs minimum doit être un nombre entier à partir de 1.</translation>
     </message>
     <message>
         <source>The minimum of %1 players is more than the %2 invited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le minimum de %1 joueurs dépasse les %2 invités.</translation>
     </message>
     <message>
         <source>%1 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oui</translation>
     </message>
     <message>
         <source>%1 maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 peut-être</translation>
     </message>
     <message>
         <source>%1 late</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en retard</translation>
     </message>
     <message>
         <source>%1 no</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans réponse</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>minimum %1 not met</source>
-        <translation type="unfinished"></translation>
+        <translation>minimum %1 non atteint</translation>
     </message>
     <message>
         <source>%1 required not in</source>
-        <translation type="unfinished"></translation>
+        <translation>indispensables manquants : %1</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La note peut contenir au plus %1 caractères.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; it cannot be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; a été annulé ; on ne peut plus y répondre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has started; it cannot be answered any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; a commencé ; on ne peut plus y répondre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; there is no attendance to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; a été annulé ; il n&apos;y a pas de présence à noter.</translation>
     </message>
     <message>
         <source>Attendance can be taken once &quot;%1&quot; has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La présence peut être notée une fois que &quot;%1&quot; a commencé.</translation>
     </message>
     <message>
         <source>Everyone has answered for %1 &lt;t:%2:F&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le monde a répondu pour %1 &lt;t:%2:F&gt;.</translation>
     </message>
     <message>
         <source>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;) : %3, merci de répondre oui, peut-être, en retard ou non.</translation>
     </message>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished">Relance : %1</translation>
+        <translation>Relance : %1</translation>
     </message>
     <message>
         <source>%1 starts %2 (%3 minutes).<byte value="xd"/>
 Please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : début %2 (%3 minutes).<byte value="xd"/>
+Merci de répondre oui, peut-être, en retard ou non.</translation>
     </message>
     <message>
         <source>The calendar could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;agenda n&apos;a pas pu être enregistré dans %1.</translation>
     </message>
     <message>
         <source>Count at least one match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il faut compter au moins un match.</translation>
     </message>
 </context>
 <context>
     <name>RosterMembers</name>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce changement a été retiré entre-temps.</translation>
     </message>
 </context>
 <context>
     <name>RosterScheduling</name>
     <message>
         <source>Match Date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>La date du match doit être renseignée !</translation>
     </message>
     <message>
         <source>Match Time must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;heure du match doit être renseignée !</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Choisissez des membres dans la liste !</translation>
+        <translation>Choisissez des membres dans la liste !</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une date (MM/JJ/AAAA).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une date et une heure valides.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du match doit être un nombre entier de minutes de 15 à 1440.</translation>
     </message>
 </context>
 <context>
     <name>RosterSchema</name>
     <message>
         <source>it was written by a newer version of Tallyhold (roster version %1; this version reads rosters up to version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Tallyhold (version d&apos;effectif %1 ; cette version lit les effectifs jusqu&apos;à la version %2).</translation>
     </message>
     <message>
         <source>it has no table %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas de table %1.</translation>
     </message>
     <message>
         <source>its table %1 has no column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>sa table %1 n&apos;a pas de colonne %2.</translation>
     </message>
 </context>
 <context>
@@ -2470,51 +2480,53 @@ Please answer yes, maybe, late or no.</source>
         <source>The shared roster %1 cannot be used: %2
 
 Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effectif partagé %1 est inutilisable : %2
+
+Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Your login may view and schedule the shared roster %1 but may not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre identifiant permet de consulter l&apos;effectif partagé %1 et de planifier, mais pas de le modifier.</translation>
     </message>
     <message>
         <source>The connection to the shared roster %1 was lost; nothing of the last command was saved. Try it again once the server can be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à l&apos;effectif partagé %1 a été perdue ; rien de la dernière commande n&apos;a été enregistré. Réessayez dès que le serveur est joignable.</translation>
     </message>
     <message>
         <source>the address does not name a database (postgresql://user@host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse n&apos;indique aucune base de données (postgresql://user@host/dbname).</translation>
     </message>
     <message>
         <source>the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it is never stored with the address.</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse contient un mot de passe. Gardez-le plutôt dans ~/.pgpass ou PGPASSWORD, pour qu&apos;il ne soit jamais enregistré avec l&apos;adresse.</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote PostgreSQL de Qt n&apos;est pas installé (paquet Debian libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The shared roster %1 needs the login&apos;s password.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;effectif partagé %1 demande le mot de passe de l&apos;identifiant.</translation>
     </message>
     <message>
         <source>the server cannot be reached or refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur est injoignable ou a refusé la connexion.</translation>
     </message>
     <message>
         <source>the database holds no roster yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données ne contient pas encore d&apos;effectif.</translation>
     </message>
     <message>
         <source>the database holds no roster, and one could not be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données ne contient pas d&apos;effectif, et aucun n&apos;a pu y être créé.</translation>
     </message>
     <message>
         <source>the database is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de données n&apos;est pas un effectif Tallyhold : %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être mis à niveau pour cette version de Tallyhold.</translation>
     </message>
 </context>
 <context>
@@ -3035,55 +3047,55 @@ Nothing has been changed.</source>
     <name>WeekAvailability</name>
     <message>
         <source>No time suits all required players</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau ne convient à tous les joueurs indispensables</translation>
     </message>
     <message>
         <source>No time suits all required players for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau de %1 minutes ne convient à tous les joueurs indispensables</translation>
     </message>
     <message>
         <source>No time suits any player</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau ne convient au moindre joueur</translation>
     </message>
     <message>
         <source>No time suits any player for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau de %1 minutes ne convient au moindre joueur</translation>
     </message>
     <message>
         <source>No time suits at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau ne convient à au moins %1 joueurs</translation>
     </message>
     <message>
         <source>No time suits at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau de %2 minutes ne convient à au moins %1 joueurs</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau ne convient à tous les indispensables et à au moins %1 joueurs</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun créneau de %2 minutes ne convient à tous les indispensables et à au moins %1 joueurs</translation>
     </message>
     <message>
         <source>Your clock skips that time that day: the clocks go forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre horloge saute cette heure ce jour-là : on avance l&apos;heure</translation>
     </message>
     <message>
         <source>Not all required players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs indispensables ne peuvent pas tous jouer à partir de cette heure</translation>
     </message>
     <message>
         <source>Not all required players can play for %1 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Les joueurs indispensables ne peuvent pas tous jouer %1 minutes à partir de cette heure</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de %1 joueurs peuvent jouer à partir de cette heure</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play for %2 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de %1 joueurs peuvent jouer %2 minutes à partir de cette heure</translation>
     </message>
 </context>
 <context>
@@ -3174,43 +3186,44 @@ Nothing has been changed.</source>
     <name>ZoneStore</name>
     <message>
         <source>The time zone was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire n&apos;a pas été ajouté.</translation>
     </message>
     <message>
         <source>The file&apos;s time zone %1 could not be added, so nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire %1 du fichier n&apos;a pas pu être ajouté, donc rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>No zone key is left: the greatest zone key is already %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne reste aucune clé de fuseau : la plus grande vaut déjà %1. %2</translation>
     </message>
     <message>
         <source>The following Members are located in this Time Zone: 
 %1You will need to remove/update these members before this Time Zone can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres suivants sont dans ce fuseau horaire : 
+%1Vous devez retirer ou modifier ces membres avant de pouvoir supprimer ce fuseau horaire !</translation>
     </message>
     <message>
         <source>Time Zone Name must be non blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom du fuseau ne doit pas être vide !</translation>
     </message>
     <message>
         <source>%1 is not a real time zone known to this computer (such as America/New_York).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fuseau réel connu de cet ordinateur (comme America/New_York).</translation>
     </message>
     <message>
         <source>GMT Offset must be numeric!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le décalage GMT doit être numérique !</translation>
     </message>
 </context>
 <context>
     <name>cTimeFuncs</name>
     <message>
         <source>The time zone %1 has no usable GMT offset (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire %1 n&apos;a pas de décalage GMT utilisable (&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas une heure valide.</translation>
     </message>
 </context>
 <context>
