@@ -922,250 +922,253 @@ Comandos (tallyhold-cli COMANDO --help muestra las opciones de un comando):
         <source>The roster file %1 cannot be used: %2
 
 The file has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plantilla %1 no se puede usar: %2
+
+El archivo no se ha modificado.</translation>
     </message>
     <message>
         <source>it cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1).</translation>
     </message>
     <message>
         <source>it is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>está vacío (0 bytes).</translation>
     </message>
     <message>
         <source>it is an Access-format database, not an SQLite roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una base de datos en formato Access, no una plantilla SQLite.</translation>
     </message>
     <message>
         <source>it is not an SQLite database.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una base de datos SQLite.</translation>
     </message>
     <message>
         <source>restore a backup such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>restaura una copia de seguridad, como %1</translation>
     </message>
     <message>
         <source>restore a backup if you keep one (there is none at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>restaura una copia de seguridad si tienes alguna (no hay ninguna en %1)</translation>
     </message>
     <message>
         <source>it is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa lo está usando.</translation>
     </message>
     <message>
         <source>it is damaged; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado; %1.</translation>
     </message>
     <message>
         <source>a write to it was interrupted and cannot be undone while the file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>se interrumpió una escritura en él y no se puede deshacer mientras el archivo o su carpeta sean de solo lectura.</translation>
     </message>
     <message>
         <source>it cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir (%1).</translation>
     </message>
     <message>
         <source>The roster file %1 can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plantilla %1 se puede ver y usar para planificar, pero no cambiar.</translation>
     </message>
     <message>
         <source>The roster file %1 is damaged. Export what can still be read, then %2. Until then the roster can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plantilla %1 está dañado. Exporta lo que aún se pueda leer y luego %2. Hasta entonces, la plantilla se puede ver y usar para planificar, pero no cambiar.</translation>
     </message>
     <message>
         <source>it is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una plantilla de Tallyhold: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo actualizar a esta versión de Tallyhold.</translation>
     </message>
     <message>
         <source>The backup %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la copia de seguridad %1.</translation>
     </message>
 </context>
 <context>
     <name>DivisionStore</name>
     <message>
         <source>This division is no longer in the roster, so nothing was saved. Save again to add it as a new division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta división ya no está en la plantilla, así que no se guardó nada. Guarda otra vez para añadirla como división nueva.</translation>
     </message>
     <message>
         <source>The following Members are in this Division: 
 %1You will need to remove/update these members before this Division can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos miembros están en esta división: 
+%1¡Tendrás que quitar o cambiar estos miembros antes de poder eliminar la división!</translation>
     </message>
 </context>
 <context>
     <name>ExchangeReader</name>
     <message>
         <source>field %1 (%2) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) está vacío.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a record key of 32 hexadecimal digits: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) no es una clave de registro de 32 dígitos hexadecimales: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a whole number from %3 to %4: &quot;%5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) no es un número entero de %3 a %4: &quot;%5&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a flag (1 or 0): &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) no es una marca (1 o 0): &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a date YYYY-MM-DD: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) no es una fecha AAAA-MM-DD: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time HH:MM: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) no es una hora HH:MM: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time of day: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) no es una hora del día: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>the %1 is also used on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la %1 también se usa en la línea %2.</translation>
     </message>
     <message>
         <source>the line is neither a record (1 to %1) nor a &quot;#&quot; line.</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea no es un registro (1 a %1) ni una línea &quot;#&quot;.</translation>
     </message>
     <message>
         <source>a record follows the end line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay un registro después de la línea final (línea %1).</translation>
     </message>
     <message>
         <source>the record tag %1 is not followed by &quot;|&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>la etiqueta de registro %1 no va seguida de &quot;|&quot;.</translation>
     </message>
     <message>
         <source>field %1 is longer than 1,000,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 tiene más de 1.000.000 de caracteres.</translation>
     </message>
     <message>
         <source>the line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea no es texto UTF-8.</translation>
     </message>
     <message>
         <source>the %1 record has %2 fields; it needs %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro %1 tiene %2 campos; necesita %3.</translation>
     </message>
     <message>
         <source>field %1 holds a &quot;\&quot; that is not one of \\, \p, \r or \n.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 contiene un &quot;\&quot; que no es ninguno de \\, \p, \r o \n.</translation>
     </message>
     <message>
         <source>division key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de división 0x%1</translation>
     </message>
     <message>
         <source>member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de miembro 0x%1</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but %3 is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) está vacío, pero %3 está marcado.</translation>
     </message>
     <message>
         <source>times 0x%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de horas 0x%1 de %2</translation>
     </message>
     <message>
         <source>schedule&apos;s member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de miembro 0x%1 del horario</translation>
     </message>
     <message>
         <source>times key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de horas 0x%1</translation>
     </message>
     <message>
         <source>the zone key %1 is also used on line %2 for another zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de zona %1 también se usa en la línea %2 para otra zona.</translation>
     </message>
     <message>
         <source>no zone record before it has the zone key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún registro de zona anterior tiene la clave de zona %1.</translation>
     </message>
     <message>
         <source>field 2 (real time zone) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo 2 (zona horaria real) está vacío.</translation>
     </message>
     <message>
         <source>the zone key %1 already has the real time zone %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave de zona %1 ya tiene la zona horaria real %2.</translation>
     </message>
     <message>
         <source>no member record before it has the member key 0x%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún registro de miembro anterior tiene la clave de miembro 0x%1.</translation>
     </message>
     <message>
         <source>field 4 (last date) is before field 3 (first date).</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo 4 (última fecha) es anterior al campo 3 (primera fecha).</translation>
     </message>
     <message>
         <source>field 5 (away flag) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo 5 (marca de ausencia) está vacío.</translation>
     </message>
     <message>
         <source>field %1 holds a time, but the member is away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 contiene una hora, pero el miembro está ausente (campo 5).</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but field %3 holds a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo %1 (%2) está vacío, pero el campo %3 contiene una hora.</translation>
     </message>
     <message>
         <source>slot %1 ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>la franja %1 termina cuando empieza.</translation>
     </message>
     <message>
         <source>slot 2 is given without slot 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la franja 2 aparece sin la franja 1.</translation>
     </message>
     <message>
         <source>fields 6 and 7 (slot 1) are empty, but the member is not away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>los campos 6 y 7 (franja 1) están vacíos, pero el miembro no está ausente (campo 5).</translation>
     </message>
     <message>
         <source>field 10 (note) is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>el campo 10 (nota) tiene más de %1 caracteres.</translation>
     </message>
     <message>
         <source>change key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave de cambio 0x%1</translation>
     </message>
     <message>
         <source>the dates overlap the change of the same member on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>las fechas se solapan con el cambio del mismo miembro en la línea %1.</translation>
     </message>
     <message>
         <source>The file holds no roster records</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene registros de plantilla</translation>
     </message>
     <message>
         <source>the end line counts %1 records; the file holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea final cuenta %1 registros; el archivo contiene %2.</translation>
     </message>
     <message>
         <source>The Import File cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de importación.</translation>
     </message>
     <message>
         <source>the header &quot;%1&quot; names no version of the format.</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado &quot;%1&quot; no indica ninguna versión del formato.</translation>
     </message>
     <message>
         <source>the file was written by a newer version of Tallyhold (&quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo se escribió con una versión más nueva de Tallyhold (&quot;%1&quot;).</translation>
     </message>
     <message>
         <source>The end line &quot;#end&quot; with the number of records is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la línea final &quot;#end&quot; con el número de registros.</translation>
     </message>
 </context>
 <context>
@@ -1227,46 +1230,46 @@ The file has not been changed.</source>
     <name>ImportFormatError</name>
     <message>
         <source>There is a problem with the format of the Import File!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hay un problema con el formato del archivo de importación!</translation>
     </message>
     <message>
         <source>The file ends early; it may have been cut off while copying</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina antes de tiempo; puede que se cortara al copiarlo</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
 </context>
 <context>
     <name>InvitationStore</name>
     <message>
         <source>Active until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Activo hasta el %1</translation>
     </message>
     <message>
         <source>Expired %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caducado el %1</translation>
     </message>
     <message>
         <source>Revoked %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revocado el %1</translation>
     </message>
     <message>
         <source>%1, last saved %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, último guardado el %2</translation>
     </message>
     <message>
         <source>A sign-up link lasts 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enlace de registro dura de 1 a %1 días.</translation>
     </message>
     <message>
         <source>That member is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese miembro ya no está en la plantilla.</translation>
     </message>
     <message>
         <source>That sign-up link is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese enlace de registro ya no está en la plantilla.</translation>
     </message>
 </context>
 <context>
@@ -1280,74 +1283,74 @@ The file has not been changed.</source>
     <name>Match</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished">sí</translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>quizá</translation>
     </message>
     <message>
         <source>late</source>
-        <translation type="unfinished"></translation>
+        <translation>tarde</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">sin respuesta</translation>
+        <translation>sin respuesta</translation>
     </message>
 </context>
 <context>
     <name>MatchAnnouncement</name>
     <message>
         <source>No time zone (GMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin zona horaria (GMT)</translation>
     </message>
     <message>
         <source>Can play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pueden jugar toda la partida: %1</translation>
     </message>
     <message>
         <source>Cannot play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No pueden jugar toda la partida: %1</translation>
     </message>
 </context>
 <context>
     <name>MatchCalendar</name>
     <message>
         <source>The match calendar is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>El calendario de partidas no es válido.</translation>
     </message>
 </context>
 <context>
     <name>MatchFields</name>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una hora válida.</translation>
     </message>
 </context>
 <context>
     <name>MatchInvitation</name>
     <message>
         <source>The calendar invitation is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>La invitación de calendario no es válida.</translation>
     </message>
     <message>
         <source>The invitation could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la invitación en %1.</translation>
     </message>
 </context>
 <context>
     <name>MatchPlan</name>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440, or empty (or 1) for a single moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración de la partida debe ser un número entero de minutos de 15 a 1440, o vacía (o 1) para un solo instante.</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 to 32767, or empty for 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mínimo de jugadores debe ser un número entero de 1 a 32767, o vacío para 1.</translation>
     </message>
 </context>
 <context>
@@ -1573,89 +1576,89 @@ no vino</translation>
     <name>MemberChange</name>
     <message>
         <source>Away %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente %1</translation>
     </message>
 </context>
 <context>
     <name>MemberChangeStore</name>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha (MM/DD/AAAA).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time of day (HH:MM AM/PM or 24-hour HH:MM).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una hora del día (HH:MM AM/PM o HH:MM de 24 horas).</translation>
     </message>
     <message>
         <source>The first date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hay que rellenar la primera fecha!</translation>
     </message>
     <message>
         <source>The last date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hay que rellenar la última fecha!</translation>
     </message>
     <message>
         <source>The last date must not be before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La última fecha no puede ser anterior a la primera.</translation>
     </message>
     <message>
         <source>Slot %1 needs both a start and an end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La franja %1 necesita un inicio y un fin.</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La hora de fin debe ser posterior a la de inicio!</translation>
     </message>
     <message>
         <source>Type the times played on those dates, or choose Away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe las horas que juega en esas fechas o elige Ausente.</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota admite como mucho %1 caracteres.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese cambio se quitó mientras tanto; no se guardó nada.</translation>
     </message>
     <message>
         <source>These dates overlap another change: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas fechas se solapan con otro cambio: %1.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese cambio se quitó mientras tanto.</translation>
     </message>
 </context>
 <context>
     <name>MemberFormCheck</name>
     <message>
         <source>You must enter in a Player Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tienes que escribir un nombre de jugador!</translation>
     </message>
     <message>
         <source>You must place member in a Division!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tienes que poner al miembro en una división!</translation>
     </message>
     <message>
         <source>For proper scheduling, you must put in the member&apos;s Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Para planificar bien, tienes que indicar la zona horaria del miembro!</translation>
     </message>
     <message>
         <source>You must have the first Time Slots filled if this day is checked!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Si este día está marcado, tienes que rellenar la primera franja!</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished">¡Este campo necesita una hora válida!  HH:MM</translation>
+        <translation>¡Este campo necesita una hora válida!  HH:MM</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La hora de fin debe ser posterior a la de inicio!</translation>
     </message>
     <message>
         <source>You must fill in both times of the second Time Slot, or leave both empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Rellena las dos horas de la segunda franja o deja las dos vacías!</translation>
     </message>
 </context>
 <context>
@@ -1809,18 +1812,18 @@ no vino</translation>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la hora de franja guardada &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
     <name>MemberWrites</name>
     <message>
         <source>Make sure that the new Member&apos;s Division is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba que la división del miembro nuevo está bien puesta e intenta Guardar otra vez.</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba que la zona horaria del miembro nuevo está bien puesta e intenta Guardar otra vez.</translation>
     </message>
 </context>
 <context>
@@ -2104,64 +2107,64 @@ no vino</translation>
     <name>RecordKey</name>
     <message>
         <source>No new record key could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear una clave de registro nueva.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a record key: a key is 32 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una clave de registro: una clave tiene 32 dígitos hexadecimales.</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro oficial cambió %1 desde que cargaste %2; vuelve a cargar para ver el cambio</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprueba que la zona horaria del miembro nuevo está bien puesta e intenta Guardar otra vez.</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished">El campo Máximo de mejores horarios debe ser un número mayor que cero</translation>
+        <translation>El campo Máximo de mejores horarios debe ser un número mayor que cero</translation>
     </message>
     <message>
         <source>Apply DST: yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horario de verano: sí</translation>
     </message>
     <message>
         <source>Apply DST: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horario de verano: no</translation>
     </message>
     <message>
         <source>follows %1: daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>sigue %1: hoy con horario de verano</translation>
     </message>
     <message>
         <source>follows %1: no daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>sigue %1: hoy sin horario de verano</translation>
     </message>
 </context>
 <context>
     <name>RosterCopy</name>
     <message>
         <source>The roster %1 already holds rows of its own; a roster is copied only into a new one. Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla %1 ya tiene filas propias; una plantilla solo se copia a una nueva. No se copió nada.</translation>
     </message>
 </context>
 <context>
     <name>RosterDivisionsZones</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error crítico de programación de la base de datos!</translation>
     </message>
     <message>
         <source>You must enter a Division Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tienes que escribir el nombre del clan</translation>
     </message>
     <message>
         <source>%1 is your own time zone, set in Options. Choose another time zone there before deleting this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es tu propia zona horaria, puesta en Opciones. Elige allí otra zona horaria antes de eliminar esta.</translation>
     </message>
 </context>
 <context>
@@ -2169,299 +2172,306 @@ no vino</translation>
     <message>
         <source>The roster database reported an error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de la plantilla informó de un error:
+%1</translation>
     </message>
     <message>
         <source>Unrecoverable Data Error.  Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de datos irrecuperable.  Número %1</translation>
     </message>
 </context>
 <context>
     <name>RosterExchange</name>
     <message>
         <source>You must make selection(s) from the list first!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Primero elige algo de la lista!</translation>
     </message>
 </context>
 <context>
     <name>RosterExport</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error crítico de programación de la base de datos!</translation>
     </message>
     <message>
         <source>The Times row %1 holds &quot;%2&quot;, which is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila %1 de Times contiene &quot;%2&quot;, que no es una hora.</translation>
     </message>
     <message>
         <source>The division 0x%1 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>La división 0x%1 no está en la plantilla.</translation>
     </message>
     <message>
         <source>The Times row 0x%1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila 0x%1 de Times del jugador %2 no está en la plantilla.</translation>
     </message>
     <message>
         <source>The time zone %1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria %1 del jugador %2 no está en la plantilla.</translation>
     </message>
     <message>
         <source>The Export File could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo de exportación.</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>Changes need a login with the right to add, change and delete the roster&apos;s rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para hacer cambios hace falta un usuario con permiso para añadir, cambiar y eliminar las filas de la plantilla.</translation>
     </message>
     <message>
         <source>The roster file %1 is open in another Tallyhold window.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plantilla %1 está abierto en otra ventana de Tallyhold.</translation>
     </message>
     <message>
         <source>The file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo o su carpeta son de solo lectura.</translation>
     </message>
 </context>
 <context>
     <name>RosterImport</name>
     <message>
         <source>the member&apos;s division 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>la división 0x%1 del miembro no está ni en el archivo ni en esta plantilla.</translation>
     </message>
     <message>
         <source>the schedule&apos;s member 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>el miembro 0x%1 del horario no está ni en el archivo ni en esta plantilla.</translation>
     </message>
     <message>
         <source>the times 0x%1 are neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>las horas 0x%1 no están ni en el archivo ni en esta plantilla.</translation>
     </message>
     <message>
         <source>the times 0x%1 belong to a schedule of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>las horas 0x%1 pertenecen a un horario de esta plantilla.</translation>
     </message>
     <message>
         <source>the change 0x%1 belongs to another member of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>el cambio 0x%1 pertenece a otro miembro de esta plantilla.</translation>
     </message>
     <message>
         <source>Divisions added: %1, already present: %2
 Members added: %3, already present: %4
 Time zones added: %5, matched to existing zones: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisiones añadidas: %1, ya presentes: %2
+Miembros añadidos: %3, ya presentes: %4
+Zonas horarias añadidas: %5, asociadas a zonas existentes: %6</translation>
     </message>
     <message>
         <source>
 The file was written by an older version of Tallyhold and could not be checked for completeness.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+El archivo se escribió con una versión anterior de Tallyhold y no se pudo comprobar si está completo.</translation>
     </message>
     <message>
         <source>
 Lines skipped because they hold no record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Líneas omitidas porque no contienen ningún registro: %1</translation>
     </message>
     <message>
         <source>
 The roster as it was before the import is saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+La plantilla tal como estaba antes de la importación está guardada en %1</translation>
     </message>
 </context>
 <context>
     <name>RosterInvitations</name>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished">Este enlace ya no es válido</translation>
+        <translation>Este enlace ya no es válido</translation>
     </message>
 </context>
 <context>
     <name>RosterLocation</name>
     <message>
         <source>The roster file (default: ClanRoster.mdb here), or a shared roster&apos;s address postgresql://user@host[:port]/dbname.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de plantilla (por defecto: ClanRoster.mdb aquí) o la dirección de una plantilla compartida postgresql://user@host[:port]/dbname.</translation>
     </message>
     <message>
         <source>Use ClanRoster.mdb in your data directory (%1), as the menu entry does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar ClanRoster.mdb en tu carpeta de datos (%1), como hace la entrada del menú.</translation>
     </message>
     <message>
         <source>There is no roster file %1; tallyhold-cli %2 init makes a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún archivo de plantilla %1; tallyhold-cli %2 init crea uno nuevo.</translation>
     </message>
 </context>
 <context>
     <name>RosterMatches</name>
     <message>
         <source>That match was deleted in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esa partida se eliminó mientras tanto.</translation>
     </message>
     <message>
         <source>That member is not invited to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese miembro no está invitado a &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Give the match&apos;s date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indica la fecha y hora de la partida.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha y hora válida.</translation>
     </message>
     <message>
         <source>%1 does not happen on your clock: it is skipped when the clocks go forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe en tu reloj: se salta cuando se adelantan los relojes.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración de la partida debe ser un número entero de minutos de 15 a 1440.</translation>
     </message>
     <message>
         <source>The title may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El título admite como mucho %1 caracteres.</translation>
     </message>
     <message>
         <source>The notes may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las notas admiten como mucho %1 caracteres.</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">¡Elige miembros de la lista!</translation>
+        <translation>¡Elige miembros de la lista!</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mínimo de jugadores debe ser un número entero de 1 en adelante.</translation>
     </message>
     <message>
         <source>The minimum of %1 players is more than the %2 invited.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mínimo de %1 jugadores es mayor que los %2 invitados.</translation>
     </message>
     <message>
         <source>%1 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sí</translation>
     </message>
     <message>
         <source>%1 maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 quizá</translation>
     </message>
     <message>
         <source>%1 late</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tarde</translation>
     </message>
     <message>
         <source>%1 no</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin respuesta</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelada</translation>
     </message>
     <message>
         <source>minimum %1 not met</source>
-        <translation type="unfinished"></translation>
+        <translation>mínimo de %1 no alcanzado</translation>
     </message>
     <message>
         <source>%1 required not in</source>
-        <translation type="unfinished"></translation>
+        <translation>faltan imprescindibles: %1</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nota admite como mucho %1 caracteres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; it cannot be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; se canceló; no se puede responder.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has started; it cannot be answered any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ya empezó; ya no se puede responder.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; there is no attendance to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; se canceló; no hay lista que pasar.</translation>
     </message>
     <message>
         <source>Attendance can be taken once &quot;%1&quot; has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se puede pasar lista cuando &quot;%1&quot; haya empezado.</translation>
     </message>
     <message>
         <source>Everyone has answered for %1 &lt;t:%2:F&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos han respondido a %1 &lt;t:%2:F&gt;.</translation>
     </message>
     <message>
         <source>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, por favor, responded sí, quizá, tarde o no.</translation>
     </message>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished">Recordatorio: %1</translation>
+        <translation>Recordatorio: %1</translation>
     </message>
     <message>
         <source>%1 starts %2 (%3 minutes).<byte value="xd"/>
 Please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 empieza el %2 (%3 minutos).<byte value="xd"/>
+Por favor, responded sí, quizá, tarde o no.</translation>
     </message>
     <message>
         <source>The calendar could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el calendario en %1.</translation>
     </message>
     <message>
         <source>Count at least one match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta al menos una partida.</translation>
     </message>
 </context>
 <context>
     <name>RosterMembers</name>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ese cambio se quitó mientras tanto.</translation>
     </message>
 </context>
 <context>
     <name>RosterScheduling</name>
     <message>
         <source>Match Date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hay que rellenar la fecha de la partida!</translation>
     </message>
     <message>
         <source>Match Time must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hay que rellenar la hora de la partida!</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">¡Elige miembros de la lista!</translation>
+        <translation>¡Elige miembros de la lista!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha (MM/DD/AAAA).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una fecha y hora válida.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>La duración de la partida debe ser un número entero de minutos de 15 a 1440.</translation>
     </message>
 </context>
 <context>
     <name>RosterSchema</name>
     <message>
         <source>it was written by a newer version of Tallyhold (roster version %1; this version reads rosters up to version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>se escribió con una versión más nueva de Tallyhold (versión de plantilla %1; esta versión lee plantillas hasta la versión %2).</translation>
     </message>
     <message>
         <source>it has no table %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene la tabla %1.</translation>
     </message>
     <message>
         <source>its table %1 has no column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>su tabla %1 no tiene la columna %2.</translation>
     </message>
 </context>
 <context>
@@ -2470,51 +2480,53 @@ Please answer yes, maybe, late or no.</source>
         <source>The shared roster %1 cannot be used: %2
 
 Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla compartida %1 no se puede usar: %2
+
+No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Your login may view and schedule the shared roster %1 but may not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu usuario puede ver la plantilla compartida %1 y usarla para planificar, pero no cambiarla.</translation>
     </message>
     <message>
         <source>The connection to the shared roster %1 was lost; nothing of the last command was saved. Try it again once the server can be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión con la plantilla compartida %1; no se guardó nada del último comando. Vuelve a intentarlo cuando se pueda llegar al servidor.</translation>
     </message>
     <message>
         <source>the address does not name a database (postgresql://user@host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección no indica ninguna base de datos (postgresql://user@host/dbname).</translation>
     </message>
     <message>
         <source>the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it is never stored with the address.</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección contiene una contraseña. Guárdala en ~/.pgpass o en PGPASSWORD, para que nunca se guarde con la dirección.</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>El controlador PostgreSQL de Qt no está instalado (paquete de Debian libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The shared roster %1 needs the login&apos;s password.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plantilla compartida %1 necesita la contraseña del usuario.</translation>
     </message>
     <message>
         <source>the server cannot be reached or refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede llegar al servidor o este rechazó el inicio de sesión.</translation>
     </message>
     <message>
         <source>the database holds no roster yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos aún no contiene ninguna plantilla.</translation>
     </message>
     <message>
         <source>the database holds no roster, and one could not be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos no contiene ninguna plantilla y no se pudo crear una en ella.</translation>
     </message>
     <message>
         <source>the database is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos no es una plantilla de Tallyhold: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo actualizar a esta versión de Tallyhold.</translation>
     </message>
 </context>
 <context>
@@ -3035,55 +3047,55 @@ Nothing has been changed.</source>
     <name>WeekAvailability</name>
     <message>
         <source>No time suits all required players</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a todos los jugadores imprescindibles</translation>
     </message>
     <message>
         <source>No time suits all required players for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a todos los jugadores imprescindibles durante %1 minutos</translation>
     </message>
     <message>
         <source>No time suits any player</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a ningún jugador</translation>
     </message>
     <message>
         <source>No time suits any player for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a ningún jugador durante %1 minutos</translation>
     </message>
     <message>
         <source>No time suits at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a al menos %1 jugadores</translation>
     </message>
     <message>
         <source>No time suits at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a al menos %1 jugadores durante %2 minutos</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a todos los imprescindibles y a al menos %1 jugadores</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hora va bien a todos los imprescindibles y a al menos %1 jugadores durante %2 minutos</translation>
     </message>
     <message>
         <source>Your clock skips that time that day: the clocks go forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu reloj se salta esa hora ese día: se adelantan los relojes</translation>
     </message>
     <message>
         <source>Not all required players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>No todos los jugadores imprescindibles pueden jugar a partir de esa hora</translation>
     </message>
     <message>
         <source>Not all required players can play for %1 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>No todos los jugadores imprescindibles pueden jugar %1 minutos a partir de esa hora</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de %1 jugadores pueden jugar a partir de esa hora</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play for %2 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de %1 jugadores pueden jugar %2 minutos a partir de esa hora</translation>
     </message>
 </context>
 <context>
@@ -3174,43 +3186,44 @@ Nothing has been changed.</source>
     <name>ZoneStore</name>
     <message>
         <source>The time zone was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió la zona horaria.</translation>
     </message>
     <message>
         <source>The file&apos;s time zone %1 could not be added, so nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo añadir la zona horaria %1 del archivo, así que no se importó nada.</translation>
     </message>
     <message>
         <source>No zone key is left: the greatest zone key is already %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda ninguna clave de zona: la mayor clave de zona ya es %1. %2</translation>
     </message>
     <message>
         <source>The following Members are located in this Time Zone: 
 %1You will need to remove/update these members before this Time Zone can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos miembros están en esta zona horaria: 
+%1¡Tendrás que quitar o cambiar estos miembros antes de poder eliminar la zona horaria!</translation>
     </message>
     <message>
         <source>Time Zone Name must be non blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El nombre de zona no puede estar vacío!</translation>
     </message>
     <message>
         <source>%1 is not a real time zone known to this computer (such as America/New_York).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una zona horaria real conocida por este ordenador (como America/New_York).</translation>
     </message>
     <message>
         <source>GMT Offset must be numeric!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El desfase GMT debe ser un número!</translation>
     </message>
 </context>
 <context>
     <name>cTimeFuncs</name>
     <message>
         <source>The time zone %1 has no usable GMT offset (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria %1 no tiene un desfase GMT utilizable (&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una hora válida.</translation>
     </message>
 </context>
 <context>
