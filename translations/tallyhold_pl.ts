@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation>Wyłącz okna potwierdzeń w oknie programu.</translation>
+        <translation>Wyłącz pytania o potwierdzenie w oknie programu.</translation>
     </message>
     <message>
         <source>Your name.</source>

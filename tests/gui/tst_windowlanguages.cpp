@@ -188,6 +188,8 @@ private slots:
                                                           "Export / Import"}
                             << QStringList {"Options", "Erreur de sélection",
                                             "Sélectionnez d'abord un membre !", "Annuler"};
+        QTest::newRow("pl") << "Polski" << QStringList {"Status", "E-mail"}
+                            << QStringList {"Opcje", "Błąd wyboru", "Najpierw zaznacz członka!", "Anuluj"};
     }
     void windowSpeaksTheChosenLanguage()
     {
