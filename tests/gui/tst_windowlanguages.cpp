@@ -188,7 +188,7 @@ private slots:
                                                           "Export / Import"}
                             << QStringList {"Options", "Erreur de sélection",
                                             "Sélectionnez d'abord un membre !", "Annuler"};
-        QTest::newRow("pl") << "Polski" << QStringList {"Status", "E-mail"}
+        QTest::newRow("pl") << "Polski" << QStringList {"Status"}
                             << QStringList {"Opcje", "Błąd wyboru", "Najpierw zaznacz członka!", "Anuluj"};
     }
     void windowSpeaksTheChosenLanguage()
