@@ -1293,7 +1293,7 @@ bez obecności</translation>
     </message>
     <message>
         <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
-        <translation>Godziny wpisane na %1 nie zostaną zapisane, dopóki pole „Gra” tego dnia nie jest zaznaczone. Zapisać bez nich?</translation>
+        <translation>Godziny wpisane dla dnia %1 nie zostaną zapisane, dopóki pole „Gra” nie jest zaznaczone. Zapisać bez nich?</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -1713,7 +1713,7 @@ bez obecności</translation>
     </message>
     <message>
         <source>Best times and the week count the seven days from this date, clock changes included</source>
-        <translation>Najlepsze terminy i tydzień liczą siedem dni od tej daty, ze zmianą czasu</translation>
+        <translation>Najlepsze terminy i tydzień liczą siedem dni od tej daty, wliczając zmiany czasu</translation>
     </message>
     <message>
         <source>Show Best Times</source>
@@ -2897,7 +2897,7 @@ wpisz na swojej stronie, kiedy możesz grać (zachowaj ten link dla siebie):
     </message>
     <message>
         <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
-        <translation>Gdzie jest zegar tej strefy, by czas letni szedł za datą; pisz, by szukać</translation>
+        <translation>Gdzie leży ta strefa, by czas letni zmieniał się z datą; pisz, by szukać</translation>
     </message>
     <message>
         <source>(none)</source>
@@ -2933,7 +2933,7 @@ wpisz na swojej stronie, kiedy możesz grać (zachowaj ten link dla siebie):
     </message>
     <message>
         <source>%1 has no summer time: its clock never changes.</source>
-        <translation>%1 nie ma czasu letniego: jej zegar nigdy się nie zmienia.</translation>
+        <translation>%1 nie ma czasu letniego: zegar nigdy nie jest przestawiany.</translation>
     </message>
     <message>
         <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
@@ -3054,7 +3054,7 @@ wpisz na swojej stronie, kiedy możesz grać (zachowaj ten link dla siebie):
         <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
 The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
         <translation>Adres wspólnego składu (postgresql://użytkownik@host[:port]/baza).
-Hasło pochodzi z ~/.pgpass lub PGPASSWORD albo jest pytane.</translation>
+Hasło pochodzi z ~/.pgpass lub PGPASSWORD albo program o nie zapyta.</translation>
     </message>
     <message>
         <source>A shared roster&apos;s address starts with postgresql://</source>
