@@ -5,2229 +5,2234 @@
     <name>ClansTab</name>
     <message>
         <source>Clan Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa klanu</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Klany / dywizje</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki</translation>
     </message>
     <message>
         <source>Hide Members from Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryj członków na listach</translation>
     </message>
     <message>
         <source>New Clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy klan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść pola</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>You must first highlight a division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz dywizję!</translation>
     </message>
     <message>
         <source>Save changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisać zmiany w %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodać %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć %1?</translation>
     </message>
 </context>
 <context>
     <name>CliCommands</name>
     <message>
         <source>New player name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy nick.</translation>
     </message>
     <message>
         <source>Clan / division, by name or key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klan / dywizja, po nazwie lub kluczu.</translation>
     </message>
     <message>
         <source>The member&apos;s time zone, by name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa członka, po nazwie.</translation>
     </message>
     <message>
         <source>Active member (a new one is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywny członek (nowy jest aktywny).</translation>
     </message>
     <message>
         <source>Actual first name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdziwe imię.</translation>
     </message>
     <message>
         <source>Last name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwisko.</translation>
     </message>
     <message>
         <source>Default e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Główny e-mail.</translation>
     </message>
     <message>
         <source>Secondary e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi e-mail.</translation>
     </message>
     <message>
         <source>Other contact info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inne dane kontaktowe.</translation>
     </message>
     <message>
         <source>Member notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki o członku.</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota / niedziela</translation>
     </message>
     <message>
         <source>%1: one or two slots in the member&apos;s zone, such as 19:00-23:00,01:00-02:00; off to clear the day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: jeden lub dwa przedziały w strefie członka, np. 19:00-23:00,01:00-02:00; off czyści dzień.</translation>
     </message>
     <message>
         <source>Choose the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz członków dywizji (można powtarzać).</translation>
     </message>
     <message>
         <source>Choose a member by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz członka po nazwie lub kluczu (można powtarzać).</translation>
     </message>
     <message>
         <source>Your time zone for this command (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja strefa czasowa dla tego polecenia (domyślnie: z opcji).</translation>
     </message>
     <message>
         <source>Apply daylight saving time (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosuj czas letni (domyślnie: z opcji).</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes (default: a moment).</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość meczu, od 15 do 1440 minut (domyślnie: jedna chwila).</translation>
     </message>
     <message>
         <source>A member who must be able to play (repeatable; joins the chosen).</source>
-        <translation type="unfinished"></translation>
+        <translation>Członek, który musi móc grać (można powtarzać; dochodzi do wybranych).</translation>
     </message>
     <message>
         <source>At least this many must be able to play.</source>
-        <translation type="unfinished"></translation>
+        <translation>Co najmniej tylu musi móc grać.</translation>
     </message>
     <message>
         <source>The first date, in the member&apos;s own zone: MM/DD/YYYY or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwsza data, w strefie członka: MM/DD/YYYY lub YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>The last date (default: the first alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnia data (domyślnie: tylko pierwsza).</translation>
     </message>
     <message>
         <source>A short note, such as holiday.</source>
-        <translation type="unfinished"></translation>
+        <translation>Krótka notatka, np. urlop.</translation>
     </message>
     <message>
         <source>One or two slots in the member&apos;s zone instead of the week&apos;s, such as 22:00-01:00 or 6pm-8pm,10pm-1am; an end before the start runs past midnight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden lub dwa przedziały w strefie członka zamiast tych z tygodnia, np. 22:00-01:00 albo 6pm-8pm,10pm-1am; koniec przed początkiem oznacza grę po północy.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;; moving it asks every player again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek według twojego zegara, np. &quot;12/12/2026 8:00 PM&quot;; przesunięcie pyta każdego gracza od nowa.</translation>
     </message>
     <message>
         <source>The start on your clock, such as &quot;12/12/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek według twojego zegara, np. &quot;12/12/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość, od 15 do 1440 minut.</translation>
     </message>
     <message>
         <source>The title (default: Clan match).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł (domyślnie: Clan match).</translation>
     </message>
     <message>
         <source>Invite a member, by name or key (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproś członka, po nazwie lub kluczu (można powtarzać).</translation>
     </message>
     <message>
         <source>A member who must say yes (repeatable; invited too).</source>
-        <translation type="unfinished"></translation>
+        <translation>Członek, który musi potwierdzić (można powtarzać; też zaproszony).</translation>
     </message>
     <message>
         <source>At least this many must say yes (default 1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Co najmniej tylu musi potwierdzić (domyślnie 1).</translation>
     </message>
     <message>
         <source>Notes for the players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki dla graczy.</translation>
     </message>
     <message>
         <source>Uninvite a member (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij zaproszenie członka (można powtarzać).</translation>
     </message>
     <message>
         <source>Invite the members of a division (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproś członków dywizji (można powtarzać).</translation>
     </message>
     <message>
         <source>Division notes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki o dywizji.</translation>
     </message>
     <message>
         <source>Hide the members from the lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryj członków na listach.</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT (300 for Eastern).</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty, które trzeba dodać do czasu lokalnego, by dostać GMT (300 dla Eastern).</translation>
     </message>
     <message>
         <source>Description.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis.</translation>
     </message>
     <message>
         <source>Apply daylight saving time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosuj czas letni.</translation>
     </message>
     <message>
         <source>The real time zone, such as America/New_York (&quot;none&quot; for none); its standard offset and daylight saving fill --offset and --dst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdziwa strefa czasowa, np. America/New_York (&quot;none&quot; – brak); jej standardowe przesunięcie i czas letni wypełniają --offset i --dst.</translation>
     </message>
     <message>
         <source>List the members as the window does (&quot;Division - Player&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz członków jak w oknie („Dywizja - Gracz”).</translation>
     </message>
     <message>
         <source>Only this division&apos;s members (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko członkowie tej dywizji (można powtarzać).</translation>
     </message>
     <message>
         <source>Members of hidden divisions too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Także członkowie ukrytych dywizji.</translation>
     </message>
     <message>
         <source>Show a member, times in your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż członka, godziny w twojej strefie czasowej.</translation>
     </message>
     <message>
         <source>Add a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj członka.</translation>
     </message>
     <message>
         <source>Change the given fields of a member.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień podane pola członka.</translation>
     </message>
     <message>
         <source>Delete a member and its schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń członka razem z jego godzinami gry.</translation>
     </message>
     <message>
         <source>Mark a member away from --from to --to: no answer on those dates counts them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznacz członka jako nieobecnego od --from do --to: w te dni nie jest nigdzie liczony.</translation>
     </message>
     <message>
         <source>Remove an away range or one-off change by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń nieobecność lub jednorazową zmianę po jej kluczu.</translation>
     </message>
     <message>
         <source>Give a member other slots from --from to --to instead of their week&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daj członkowi inne przedziały od --from do --to zamiast tych z jego tygodnia.</translation>
     </message>
     <message>
         <source>List a member&apos;s away ranges and one-off changes from today on, with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz nieobecności i jednorazowe zmiany członka od dziś, z ich kluczami.</translation>
     </message>
     <message>
         <source>Past ones too.</source>
-        <translation type="unfinished"></translation>
+        <translation>Także minione.</translation>
     </message>
     <message>
         <source>List the clans / divisions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz klany / dywizje.</translation>
     </message>
     <message>
         <source>Add a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj dywizję.</translation>
     </message>
     <message>
         <source>Change a division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień dywizję.</translation>
     </message>
     <message>
         <source>New name of the division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa nazwa dywizji.</translation>
     </message>
     <message>
         <source>Delete a division that has no members.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń dywizję bez członków.</translation>
     </message>
     <message>
         <source>List the time zones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz strefy czasowe.</translation>
     </message>
     <message>
         <source>Add a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj strefę czasową.</translation>
     </message>
     <message>
         <source>Change a time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień strefę czasową.</translation>
     </message>
     <message>
         <source>New name of the time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa nazwa strefy czasowej.</translation>
     </message>
     <message>
         <source>Delete a time zone that no member uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń strefę czasową, której nie używa żaden członek.</translation>
     </message>
     <message>
         <source>Who of the chosen members (default: everyone listed) can make a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kto z wybranych członków (domyślnie: wszyscy wypisani) może zagrać mecz.</translation>
     </message>
     <message>
         <source>The match date and time, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data i godzina meczu, np. &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>Announce a match to the chosen members (default: everyone listed): each one&apos;s local time, who can play, a Discord line and an e-mail link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogłoś mecz wybranym członkom (domyślnie: wszystkim wypisanym): lokalna godzina każdego, kto może grać, linia na Discorda i link e-mail.</translation>
     </message>
     <message>
         <source>The match start, such as &quot;12/7/2026 8:00 PM&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek meczu, np. &quot;12/7/2026 8:00 PM&quot;.</translation>
     </message>
     <message>
         <source>The match length, 15 to 1440 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość meczu, od 15 do 1440 minut.</translation>
     </message>
     <message>
         <source>Also write a calendar invitation to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz też zaproszenie do kalendarza w FILE.</translation>
     </message>
     <message>
         <source>The best match times of the chosen members (default: everyone listed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze terminy meczu dla wybranych członków (domyślnie: wszystkich wypisanych).</translation>
     </message>
     <message>
         <source>Grid step: 15, 30 or 60 minutes (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Siatka: 15, 30 lub 60 minut (domyślnie: z opcji).</translation>
     </message>
     <message>
         <source>At most this many times (default: options).</source>
-        <translation type="unfinished"></translation>
+        <translation>Najwyżej tyle terminów (domyślnie: z opcji).</translation>
     </message>
     <message>
         <source>Count the seven days from this date (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz siedem dni od tej daty (domyślnie: od dziś).</translation>
     </message>
     <message>
         <source>Plan a match for the members chosen and ask each for an answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaplanuj mecz dla wybranych członków i poproś każdego o odpowiedź.</translation>
     </message>
     <message>
         <source>Move, rename, lengthen or change the players of a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesuń mecz, zmień jego nazwę, długość lub graczy.</translation>
     </message>
     <message>
         <source>The upcoming matches with their answers, earliest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadchodzące mecze z odpowiedziami, najbliższy pierwszy.</translation>
     </message>
     <message>
         <source>The matches that are over, latest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecze, które się skończyły, ostatni pierwszy.</translation>
     </message>
     <message>
         <source>A match&apos;s players: their answers, notes, and who cannot play it by their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze meczu: ich odpowiedzi, notatki i kto według swojego tygodnia nie może zagrać.</translation>
     </message>
     <message>
         <source>Answer for a member: yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź za członka: yes, maybe, late lub no.</translation>
     </message>
     <message>
         <source>The member&apos;s note (at most 500 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka członka (najwyżej 500 znaków).</translation>
     </message>
     <message>
         <source>Cancel a match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwołaj mecz.</translation>
     </message>
     <message>
         <source>Undo the cancellation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cofnij odwołanie.</translation>
     </message>
     <message>
         <source>Delete a match with its answers and attendance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń mecz razem z odpowiedziami i obecnością.</translation>
     </message>
     <message>
         <source>Whether a member came, once the match has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy członek przyszedł, gdy mecz już się zaczął.</translation>
     </message>
     <message>
         <source>A Discord message and an e-mail link for those who have not answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość na Discorda i link e-mail dla tych, którzy jeszcze nie odpowiedzieli.</translation>
     </message>
     <message>
         <source>Write the upcoming matches and those of the last 30 days as a calendar file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz nadchodzące mecze i te z ostatnich 30 dni jako plik kalendarza.</translation>
     </message>
     <message>
         <source>Every match with every player (the default).</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy mecz z każdym graczem (domyślnie).</translation>
     </message>
     <message>
         <source>Only this member&apos;s matches, with their answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko mecze tego członka, z jego odpowiedziami.</translation>
     </message>
     <message>
         <source>The .ics file to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik .ics do zapisania.</translation>
     </message>
     <message>
         <source>Count the last N matches (default 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz ostatnie N meczów (domyślnie 10).</translation>
     </message>
     <message>
         <source>Export divisions with their members, schedules and zones to a .tlx file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj dywizje z członkami, godzinami gry i strefami do pliku .tlx.</translation>
     </message>
     <message>
         <source>A division to export (repeatable).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dywizja do eksportu (można powtarzać).</translation>
     </message>
     <message>
         <source>Overwrite FILE when it exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadpisz FILE, jeśli istnieje.</translation>
     </message>
     <message>
         <source>Import a .tlx file: checked whole, then added in one go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj plik .tlx: najpierw sprawdzany w całości, potem dodawany za jednym razem.</translation>
     </message>
     <message>
         <source>Make a member&apos;s private sign-up link for tallyhold-web; only its hash is kept, so copy it now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz prywatny link zapisu członka do tallyhold-web; zapisywany jest tylko jego hash, więc skopiuj go teraz.</translation>
     </message>
     <message>
         <source>Days until the link expires (default 60, at most 3650).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni do wygaśnięcia linku (domyślnie 60, najwyżej 3650).</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org (kept for the next links; default http://127.0.0.1:8080).</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres, pod którym członkowie otwierają tallyhold-web, np. https://roster.example.org (zapamiętany dla kolejnych linków; domyślnie http://127.0.0.1:8080).</translation>
     </message>
     <message>
         <source>List the sign-up links, newest first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz linki zapisu, najnowszy pierwszy.</translation>
     </message>
     <message>
         <source>Only this member&apos;s links.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tylko linki tego członka.</translation>
     </message>
     <message>
         <source>Revoke a sign-up link by its key.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unieważnij link zapisu po jego kluczu.</translation>
     </message>
     <message>
         <source>Show your preferences, or set the given ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż twoje ustawienia albo ustaw podane.</translation>
     </message>
     <message>
         <source>Your time zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja strefa czasowa.</translation>
     </message>
     <message>
         <source>Best times grid: 15, 30 or 60 minutes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siatka najlepszych terminów: 15, 30 lub 60 minut.</translation>
     </message>
     <message>
         <source>Max return on best times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maksymalna liczba najlepszych terminów.</translation>
     </message>
     <message>
         <source>Disable the window&apos;s confirmation boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz pytania o potwierdzenie w oknie programu.</translation>
     </message>
     <message>
         <source>Your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje imię.</translation>
     </message>
     <message>
         <source>Your e-mail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój e-mail.</translation>
     </message>
     <message>
         <source>Copy a whole roster, keys kept, between a file and a server (either way) into a new roster, in one transaction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skopiuj cały skład, z kluczami, między plikiem a serwerem (w obie strony) do nowego składu, w jednej transakcji.</translation>
     </message>
     <message>
         <source>The roster copied: a file or a server&apos;s address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiowany skład: plik lub adres serwera.</translation>
     </message>
     <message>
         <source>The new roster: a file (created) or an empty server database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy skład: plik (zostanie utworzony) lub pusta baza danych na serwerze.</translation>
     </message>
     <message>
         <source>A zone name (letter case aside) or its number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa strefy (wielkość liter bez znaczenia) lub jej numer.</translation>
     </message>
     <message>
         <source>The link&apos;s key, as links shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz linku, tak jak pokazuje go links.</translation>
     </message>
     <message>
         <source>The change&apos;s key, as member changes shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klucz zmiany, tak jak pokazuje go member changes.</translation>
     </message>
     <message>
         <source>The exchange file (.tlx).</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wymiany (.tlx).</translation>
     </message>
     <message>
         <source>The name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa.</translation>
     </message>
     <message>
         <source>Give the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj %1.</translation>
     </message>
     <message>
         <source>member&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME lub KEY członka</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz</translation>
     </message>
     <message>
         <source>Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Dywizja</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak godzin gry</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecności i jednorazowe zmiany, według zegara członka:</translation>
     </message>
     <message>
         <source>Added %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano %1</translation>
     </message>
     <message>
         <source>Updated %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaktualizowano %1</translation>
     </message>
     <message>
         <source>Deleted %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto %1</translation>
     </message>
     <message>
         <source>Give the first date: --from MM/DD/YYYY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj pierwszą datę: --from MM/DD/YYYY.</translation>
     </message>
     <message>
         <source>Added for %1: %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano dla %1: %2 (%3)</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma nieobecności ani zmian.</translation>
     </message>
     <message>
         <source>%1 has no away dates or changes from today on.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma nieobecności ani zmian od dziś.</translation>
     </message>
     <message>
         <source>change&apos;s KEY (member changes NAME shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY zmiany (pokazuje go member changes NAME)</translation>
     </message>
     <message>
         <source>No change has the key &quot;%1&quot;; tallyhold-cli member changes NAME --all lists a member&apos;s changes with their keys.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna zmiana nie ma klucza „%1”; tallyhold-cli member changes NAME --all wypisuje zmiany członka z ich kluczami.</translation>
     </message>
     <message>
         <source>Removed from %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto u %1: %2</translation>
     </message>
     <message>
         <source>division&apos;s NAME or KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME lub KEY dywizji</translation>
     </message>
     <message>
         <source>%1  (GMT offset %2%3%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (przesunięcie GMT %2%3%4)</translation>
     </message>
     <message>
         <source>, daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>, czas letni</translation>
     </message>
     <message>
         <source>time zone&apos;s NAME or NUMBER</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME lub NUMBER strefy czasowej</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole Maks. wyników musi być liczbą większą od zera</translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) can play then.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wybrany członek (%n) nie może wtedy grać.</numerusform>
+            <numerusform>Żaden z %n wybranych członków nie może wtedy grać.</numerusform>
+            <numerusform>Żaden z %n wybranych członków nie może wtedy grać.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>None of the %n chosen member(s) plays at any time.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Wybrany członek (%n) nie gra o żadnej porze.</numerusform>
+            <numerusform>Żaden z %n wybranych członków nie gra o żadnej porze.</numerusform>
+            <numerusform>Żaden z %n wybranych członków nie gra o żadnej porze.</numerusform>
         </translation>
     </message>
     <message>
         <source>No e-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bez e-maila: </translation>
     </message>
     <message>
         <source>FILE to export to</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE do eksportu</translation>
     </message>
     <message>
         <source>This Export File Already Exists... (--force overwrites it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik eksportu już istnieje... (--force go nadpisze)</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport zakończony!</translation>
     </message>
     <message numerus="yes">
         <source>Divisions: %1, members: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dywizje: %1, członkowie: %n</numerusform>
+            <numerusform>Dywizje: %1, członkowie: %n</numerusform>
+            <numerusform>Dywizje: %1, członkowie: %n</numerusform>
         </translation>
     </message>
     <message>
         <source>FILE to import</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE do importu</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import zakończony!</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>tak</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>Your Time Zone: </source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja strefa czasowa: </translation>
     </message>
     <message>
         <source>Best Times Granularity: %1 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>Siatka najlepszych terminów: %1 min</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. wyników w Pokaż najlepsze terminy: %1</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications: </source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz potwierdzenia: </translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię: %1</translation>
     </message>
     <message>
         <source>EMail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>link&apos;s KEY (tallyhold-cli links shows it)</source>
-        <translation type="unfinished"></translation>
+        <translation>KEY linku (pokazuje go tallyhold-cli links)</translation>
     </message>
     <message>
         <source>Revoked</source>
-        <translation type="unfinished"></translation>
+        <translation>Unieważniono</translation>
     </message>
     <message>
         <source>copy needs --from and --to.</source>
-        <translation type="unfinished"></translation>
+        <translation>copy potrzebuje --from i --to.</translation>
     </message>
     <message numerus="yes">
         <source>Copied %n member(s) to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Skopiowano %n członka do %1</numerusform>
+            <numerusform>Skopiowano %n członków do %1</numerusform>
+            <numerusform>Skopiowano %n członków do %1</numerusform>
         </translation>
     </message>
     <message>
         <source>There is a roster file %1 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik składu %1 już istnieje.</translation>
     </message>
     <message>
         <source>Made a new roster in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utworzono nowy skład w %1</translation>
     </message>
     <message>
         <source>No match is titled &quot;%1&quot;; matches --past lists them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden mecz nie ma tytułu „%1”; matches --past wypisuje wszystkie.</translation>
     </message>
     <message>
         <source>%1 matches are titled &quot;%2&quot;; give one of their keys:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mecze mają tytuł „%2”; podaj jeden z ich kluczy:</translation>
     </message>
     <message>
         <source>Planned</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaplanowano</translation>
     </message>
     <message>
         <source>Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmieniono</translation>
     </message>
     <message>
         <source>No past matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak minionych meczów.</translation>
     </message>
     <message>
         <source>No upcoming matches.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak nadchodzących meczów.</translation>
     </message>
     <message>
         <source>Notes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki: %1</translation>
     </message>
     <message>
         <source>required</source>
-        <translation type="unfinished"></translation>
+        <translation>wymagany</translation>
     </message>
     <message>
         <source>cannot play then</source>
-        <translation type="unfinished"></translation>
+        <translation>nie może wtedy grać</translation>
     </message>
     <message>
         <source>came</source>
-        <translation type="unfinished"></translation>
+        <translation>był(a)</translation>
     </message>
     <message>
         <source>did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>nie był(a)</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi</translation>
     </message>
     <message>
         <source>The answer is yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź to yes, maybe, late lub no.</translation>
     </message>
     <message>
         <source>%1 said %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 odpowiada: %2.</translation>
     </message>
     <message>
         <source>Restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywrócono</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwołano</translation>
     </message>
     <message>
         <source>yes or no</source>
-        <translation type="unfinished"></translation>
+        <translation>yes lub no</translation>
     </message>
     <message>
         <source>Say yes or no: did %1 come?</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj yes lub no: czy %1 był(a) na meczu?</translation>
     </message>
     <message>
         <source> came.</source>
-        <translation type="unfinished"></translation>
+        <translation> był(a) na meczu.</translation>
     </message>
     <message>
         <source> did not come.</source>
-        <translation type="unfinished"></translation>
+        <translation> nie był(a) na meczu.</translation>
     </message>
     <message>
         <source>Give --all or --member, not both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj --all albo --member, nie oba naraz.</translation>
     </message>
     <message>
         <source>Calendar written: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano kalendarz: </translation>
     </message>
     <message>
         <source>%1: invited %2, said yes %3, came %4, said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: zaproszony %2, na tak %3, obecność %4, na tak, ale bez obecności %5</translation>
     </message>
     <message>
         <source>No match has been played yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie rozegrano jeszcze żadnego meczu.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Exit status: 0 done; 1 command refused or bad input (nothing was written); 2 the roster cannot be opened or changed (empty, damaged, in use, read-only, newer) or the database failed (nothing was written). Errors go to stderr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod wyjścia: 0 gotowe; 1 polecenie odrzucone lub złe dane (nic nie zapisano); 2 nie da się otworzyć ani zmienić składu (pusty, uszkodzony, w użyciu, tylko do odczytu, nowszy) albo baza danych zawiodła (nic nie zapisano). Błędy trafiają na stderr.</translation>
     </message>
     <message>
         <source>Print one JSON document instead of text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypisz jeden dokument JSON zamiast tekstu.</translation>
     </message>
     <message>
         <source>The Tallyhold roster and match finder from a terminal.
 
 Commands (tallyhold-cli COMMAND --help shows a command&apos;s options):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Skład i wyszukiwarka meczów Tallyhold w terminalu.
+
+Polecenia (tallyhold-cli POLECENIE --help pokazuje opcje polecenia):
+</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>początek przedziału 1</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec przedziału 1</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>początek przedziału 2</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec przedziału 2</translation>
     </message>
     <message>
         <source> Times may also be typed as 7:30pm, 7pm, 19:30 or 1930.</source>
-        <translation type="unfinished"></translation>
+        <translation> Godziny można też wpisać jako 7:30pm, 7pm, 19:30 lub 1930.</translation>
     </message>
     <message>
         <source>One of the commands above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedno z powyższych poleceń.</translation>
     </message>
     <message>
         <source>COMMAND [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>POLECENIE [opcje]</translation>
     </message>
     <message>
         <source>Give a command; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj polecenie; tallyhold-cli --help je wypisuje.</translation>
     </message>
     <message>
         <source>Unknown command &quot;%1&quot;; tallyhold-cli --help lists them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznane polecenie „%1”; tallyhold-cli --help wypisuje polecenia.</translation>
     </message>
     <message>
         <source> Saturday and Sunday are one day: --weekend.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sobota i niedziela to jeden dzień: --weekend.</translation>
     </message>
     <message>
         <source> tallyhold-cli %1 --help lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation> tallyhold-cli %1 --help wypisuje jego opcje.</translation>
     </message>
     <message>
         <source>Too many arguments for %1: %2 (put a name with blanks in quotes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Za dużo argumentów dla %1: %2 (nazwę ze spacjami ujmij w cudzysłów).</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>ostrzeżenie: </translation>
     </message>
     <message>
         <source>--roster needs a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>--roster potrzebuje nazwy pliku.</translation>
     </message>
 </context>
 <context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz klany/dywizje, potem kliknij Eksportuj</translation>
     </message>
     <message>
         <source>Export divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Dywizje do eksportu</translation>
     </message>
     <message>
         <source>Click Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij Importuj</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj</translation>
     </message>
     <message>
         <source>Export File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku eksportu</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport</translation>
     </message>
     <message>
         <source>This Export File Already Exists... Overwrite?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik eksportu już istnieje... Nadpisać?</translation>
     </message>
     <message>
         <source>Export Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport zakończony!</translation>
     </message>
     <message>
         <source>Saved as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano jako %1</translation>
     </message>
     <message>
         <source>Import File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku importu</translation>
     </message>
     <message>
         <source>Import Completed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Import zakończony!</translation>
     </message>
     <message>
         <source>Tallyhold Export (*.tlx)|*.tlx</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport Tallyhold (*.tlx)|*.tlx</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj</translation>
     </message>
 </context>
 <context>
     <name>ListFill</name>
     <message>
         <source>Hidden: its members are left out of the member lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukryty: jego członków nie ma na listach członków</translation>
     </message>
 </context>
 <context>
     <name>MatchesTab</name>
     <message>
         <source>Show past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż minione mecze</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecze</translation>
     </message>
     <message>
         <source>Upcoming matches, earliest first, with their answers counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadchodzące mecze, najbliższy pierwszy, z policzonymi odpowiedziami</translation>
     </message>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecz</translation>
     </message>
     <message>
         <source>When and answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiedy i odpowiedzi</translation>
     </message>
     <message>
         <source>Edit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj…</translation>
     </message>
     <message>
         <source>Edit Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj mecz…</translation>
     </message>
     <message>
         <source>Change the time, players, title or notes; a new time asks everyone again</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmień godzinę, graczy, tytuł lub notatki; nowa godzina pyta wszystkich od nowa</translation>
     </message>
     <message>
         <source>Cancel Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwołaj mecz</translation>
     </message>
     <message>
         <source>Mark the match cancelled in every calendar; it can be restored</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznacz mecz jako odwołany w każdym kalendarzu; można go przywrócić</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Delete Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń mecz</translation>
     </message>
     <message>
         <source>Remove the match with its answers and attendance</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń mecz razem z odpowiedziami i obecnością</translation>
     </message>
     <message>
         <source>Reminder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypomnienie…</translation>
     </message>
     <message>
         <source>A message for those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość dla tych, którzy nie odpowiedzieli</translation>
     </message>
     <message>
         <source>Attendance…</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecność…</translation>
     </message>
     <message>
         <source>Once the match has started: tick who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy mecz się zaczął: zaznacz, kto przyszedł</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracz</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka</translation>
     </message>
     <message>
         <source>Their week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich tydzień</translation>
     </message>
     <message>
         <source>Came</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecność</translation>
     </message>
     <message>
         <source>The answer the highlighted player gave you</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź, którą dał ci zaznaczony gracz</translation>
     </message>
     <message>
         <source>Set Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustaw odpowiedź</translation>
     </message>
     <message>
         <source>Answer for the highlighted player, as they told you</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź za zaznaczonego gracza, tak jak ci ją przekazał</translation>
     </message>
     <message>
         <source>Attendance history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia obecności</translation>
     </message>
     <message>
         <source>Last matches counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczone ostatnie mecze</translation>
     </message>
     <message>
         <source>Matches that started and were not cancelled, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecze, które się zaczęły i nie zostały odwołane, ostatni pierwszy</translation>
     </message>
     <message>
         <source>Per member over the last matches; click a heading to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Na członka z ostatnich meczów; kliknij nagłówek, by sortować</translation>
     </message>
     <message>
         <source>Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Członek</translation>
     </message>
     <message>
         <source>Invited</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszony</translation>
     </message>
     <message>
         <source>Said
 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Na
+tak</translation>
     </message>
     <message>
         <source>Said yes but
 did not come</source>
-        <translation type="unfinished"></translation>
+        <translation>Na tak, ale
+bez obecności</translation>
     </message>
     <message>
         <source>Highlighted player&apos;s answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź gracza</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie</translation>
     </message>
     <message>
         <source>matches</source>
-        <translation type="unfinished"></translation>
+        <translation>meczów</translation>
     </message>
     <message>
         <source>No past matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak minionych meczów</translation>
     </message>
     <message>
         <source>Past matches, latest first</source>
-        <translation type="unfinished"></translation>
+        <translation>Minione mecze, ostatni pierwszy</translation>
     </message>
     <message>
         <source>No matches planned yet: choose members on Scheduling and press Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zaplanowano jeszcze meczów: wybierz członków w Planowaniu i kliknij Zaplanuj mecz…</translation>
     </message>
     <message>
         <source>Restore Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć mecz</translation>
     </message>
     <message>
         <source>Highlight a match to see its players.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz mecz, by zobaczyć jego graczy.</translation>
     </message>
     <message>
         <source>Players of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze: %1</translation>
     </message>
     <message>
         <source>%1 minutes, at least %2 must say yes; planned on %3&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min, co najmniej %2 musi być na tak; zaplanowany według zegara: %3</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi</translation>
     </message>
     <message>
         <source>⚠ cannot play</source>
-        <translation type="unfinished"></translation>
+        <translation>⚠ nie może</translation>
     </message>
     <message>
         <source>%1&apos;s week or away dates say they cannot play all of this match</source>
-        <translation type="unfinished"></translation>
+        <translation>Według tygodnia lub nieobecności %1 nie może zagrać całego meczu</translation>
     </message>
     <message>
         <source>can play</source>
-        <translation type="unfinished"></translation>
+        <translation>może grać</translation>
     </message>
     <message>
         <source>Delete the match &quot;%1&quot; of %2 with its answers and attendance?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć mecz „%1” z dnia %2 razem z odpowiedziami i obecnością?</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>You must first highlight a player!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz gracza!</translation>
     </message>
     <message>
         <source>Cancelled. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odwołany. %1</translation>
     </message>
     <message>
         <source>Started: answers are closed, attendance can be taken. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpoczęty: odpowiedzi zamknięte, można sprawdzić obecność. %1</translation>
     </message>
     <message>
         <source>%1 (required)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wymagany)</translation>
     </message>
 </context>
 <context>
     <name>MemberFormTab</name>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nick</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Klan / dywizja</translation>
     </message>
     <message>
         <source>Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywny</translation>
     </message>
     <message>
         <source>Actual First Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdziwe imię</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwisko</translation>
     </message>
     <message>
         <source>Default EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>Główny e-mail</translation>
     </message>
     <message>
         <source>Secondary Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Drugi e-mail</translation>
     </message>
     <message>
         <source>Other Contact Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny kontakt</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <source>Member Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki o członku</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Clear Fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczyść pola</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecność / zmiany…</translation>
     </message>
     <message>
         <source>Playing Schedules</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny gry</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa godzin</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>Save the member first: dates away and one-off changes belong to a member in the roster. To enter them for a member, choose Edit Member on Members Info.</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zapisz członka: nieobecności i jednorazowe zmiany należą do członka w składzie. Aby je wpisać, wybierz Edytuj członka w zakładce Członkowie.</translation>
     </message>
     <message>
         <source>Dates the member is away, or plays other times than the week below</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni, w które członek jest nieobecny albo gra w innych godzinach niż w tygodniu poniżej</translation>
     </message>
     <message>
         <source>Times Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny nie zapisane</translation>
     </message>
     <message>
         <source>The times typed for %1 are not saved while the day&apos;s Plays box is not ticked. Save without them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny wpisane dla dnia %1 nie zostaną zapisane, dopóki pole „Gra” nie jest zaznaczone. Zapisać bez nich?</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota / niedziela</translation>
     </message>
     <message>
         <source>%1 slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: początek przedziału 1</translation>
     </message>
     <message>
         <source>%1 slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: koniec przedziału 1</translation>
     </message>
     <message>
         <source>%1 slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: początek przedziału 2</translation>
     </message>
     <message>
         <source>%1 slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: koniec przedziału 2</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaktualizować %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodać %1?</translation>
     </message>
     <message>
         <source>Playing Schedules - Note:  All times are %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny gry – uwaga: wszystkie godziny w %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny w %1</translation>
     </message>
 </context>
 <context>
     <name>MembersInfoTab</name>
     <message>
         <source>Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Członkowie</translation>
     </message>
     <message>
         <source>Single Click to view / Double Click to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij, by zobaczyć / kliknij dwukrotnie, by edytować</translation>
     </message>
     <message>
         <source>Edit Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj członka</translation>
     </message>
     <message>
         <source>Delete Member</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń członka</translation>
     </message>
     <message>
         <source>Sign-up Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Linki zapisu…</translation>
     </message>
     <message>
         <source>Private links with which members keep their own week</source>
-        <translation type="unfinished"></translation>
+        <translation>Prywatne linki, przez które członkowie sami wpisują swój tydzień</translation>
     </message>
     <message>
         <source>Member Info (read only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane członka (tylko odczyt)</translation>
     </message>
     <message>
         <source>Real</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualizacja</translation>
     </message>
     <message>
         <source>When the member last saved their own week through a sign-up link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiedy członek ostatnio zapisał swój tydzień przez link zapisu</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecze</translation>
     </message>
     <message>
         <source>Availability this week</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostępność w tym tygodniu</translation>
     </message>
     <message>
         <source>Place mouse over days to display times</source>
-        <translation type="unfinished"></translation>
+        <translation>Najedź myszą na dzień, by zobaczyć godziny</translation>
     </message>
     <message>
         <source>Zone of the times</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa godzin</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pn</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wt</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Śr</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cz</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek</translation>
     </message>
     <message>
         <source>Sat/Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>So/Nd</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota / niedziela</translation>
     </message>
     <message>
         <source>No Scheduling Information Present</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak godzin gry</translation>
     </message>
     <message>
         <source>Away and one-off changes, on the member&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecności i jednorazowe zmiany, według zegara członka</translation>
     </message>
     <message>
         <source>Set on Add / Edit Members with Away / Changes…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawiane w Edycji członków przyciskiem Nieobecność / zmiany…</translation>
     </message>
     <message>
         <source>Away and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecności i jednorazowe zmiany</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>You must first highlight a Member!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz członka!</translation>
     </message>
     <message>
         <source>Last %1 matches: invited %2 · said yes %3 · came %4 · said yes but did not come %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie mecze (%1): zaproszony %2 · na tak %3 · obecność %4 · na tak, ale bez obecności %5</translation>
     </message>
     <message>
         <source>by the member, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przez członka, %1</translation>
     </message>
     <message>
         <source>Times in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny w %1</translation>
     </message>
     <message numerus="yes">
         <source>Not invited to any of the last %n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bez zaproszenia na ostatni mecz</numerusform>
+            <numerusform>Bez zaproszenia na żaden z ostatnich %n meczów</numerusform>
+            <numerusform>Bez zaproszenia na żaden z ostatnich %n meczów</numerusform>
         </translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć %1?</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż w folderze</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponów</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdzenie</translation>
     </message>
     <message>
         <source>Database Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd bazy danych</translation>
     </message>
     <message>
         <source>Database Access Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd dostępu do bazy danych</translation>
     </message>
     <message>
         <source>Roster Not Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład nie otwarty</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład w użyciu</translation>
     </message>
     <message>
         <source>Roster Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład uszkodzony</translation>
     </message>
     <message>
         <source>Read-Only Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład tylko do odczytu</translation>
     </message>
     <message>
         <source>Recoverable Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd do naprawienia</translation>
     </message>
     <message>
         <source>Record Key Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd klucza rekordu</translation>
     </message>
     <message>
         <source>Time Zone Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd strefy czasowej</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>Save/Update Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd zapisu</translation>
     </message>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd formatu danych</translation>
     </message>
     <message>
         <source>Clan Division Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono dywizji</translation>
     </message>
     <message>
         <source>Time Zone Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono strefy czasowej</translation>
     </message>
     <message>
         <source>Schedule Process Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd planowania</translation>
     </message>
     <message>
         <source>Deletion Criteria Not Met</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można usunąć</translation>
     </message>
     <message>
         <source>Import Aborted</source>
-        <translation type="unfinished"></translation>
+        <translation>Import przerwany</translation>
     </message>
     <message>
         <source>Export Function</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport</translation>
     </message>
     <message>
         <source>File Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie zapisany</translation>
     </message>
     <message>
         <source>Changed by Another Officer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienione przez innego oficera</translation>
     </message>
     <message>
         <source>Connection Lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie</translation>
     </message>
 </context>
 <context>
     <name>RosterTexts</name>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pn</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wt</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Śr</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cz</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nd</translation>
     </message>
     <message numerus="yes">
         <source>%n member(s) - %1 - %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n członek - %1 - %2</numerusform>
+            <numerusform>%n członków - %1 - %2</numerusform>
+            <numerusform>%n członków - %1 - %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 - %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 min</translation>
     </message>
     <message>
         <source>Time zones not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono stref czasowych: %1</translation>
     </message>
 </context>
 <context>
     <name>SchedulingTab</name>
     <message>
         <source>Select Member(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz członków</translation>
     </message>
     <message>
         <source>Who can make the match</source>
-        <translation type="unfinished"></translation>
+        <translation>Kto może zagrać mecz</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina</translation>
     </message>
     <message>
         <source>Show Available</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż dostępnych</translation>
     </message>
     <message>
         <source>Available members</source>
-        <translation type="unfinished"></translation>
+        <translation>Dostępni członkowie</translation>
     </message>
     <message>
         <source>Best Times for Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze terminy meczów</translation>
     </message>
     <message>
         <source>Week of</source>
-        <translation type="unfinished"></translation>
+        <translation>Tydzień od</translation>
     </message>
     <message>
         <source>Best times and the week count the seven days from this date, clock changes included</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze terminy i tydzień liczą siedem dni od tej daty, wliczając zmiany czasu</translation>
     </message>
     <message>
         <source>Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż najlepsze terminy</translation>
     </message>
     <message>
         <source>Best times</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsze terminy</translation>
     </message>
     <message>
         <source>Double click on a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij dwukrotnie godzinę, by zobaczyć kto!</translation>
     </message>
     <message>
         <source>Announce…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogłoś…</translation>
     </message>
     <message>
         <source>Tell the chosen members when the match is, each in their own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiedz wybranym członkom, kiedy jest mecz, każdemu w jego czasie</translation>
     </message>
     <message>
         <source>Plan Match…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaplanuj mecz…</translation>
     </message>
     <message>
         <source>Invite the chosen members to a match at this time and collect their answers on the Matches tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproś wybranych członków na mecz o tej godzinie i zbieraj ich odpowiedzi w zakładce Mecze</translation>
     </message>
     <message>
         <source>Match plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan meczu</translation>
     </message>
     <message>
         <source>Match length</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość meczu</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440; empty or 1 for a single moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty, od 15 do 1440; puste lub 1 dla jednej chwili</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. graczy</translation>
     </message>
     <message>
         <source>How many must be able to play at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilu co najmniej musi móc grać</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymagany</translation>
     </message>
     <message>
         <source>Mark or unmark the highlighted members as required</source>
-        <translation type="unfinished"></translation>
+        <translation>Oznacz lub odznacz zaznaczonych członków jako wymaganych</translation>
     </message>
     <message>
         <source>Week</source>
-        <translation type="unfinished"></translation>
+        <translation>Tydzień</translation>
     </message>
     <message>
         <source>Nobody required</source>
-        <translation type="unfinished"></translation>
+        <translation>Nikt nie jest wymagany</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Musisz wybrać członków z listy!</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz członków, by zobaczyć ich tydzień.</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymagani: %1</translation>
     </message>
 </context>
 <context>
     <name>SignupPage</name>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Poniedziałek</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtorek</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Środa</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Czwartek</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Piątek</translation>
     </message>
     <message>
         <source>Saturday / Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobota / niedziela</translation>
     </message>
     <message>
         <source>slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>początek przedziału 1</translation>
     </message>
     <message>
         <source>slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec przedziału 1</translation>
     </message>
     <message>
         <source>slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>początek przedziału 2</translation>
     </message>
     <message>
         <source>slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>koniec przedziału 2</translation>
     </message>
     <message>
         <source>Away dates and one-off changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecności i jednorazowe zmiany</translation>
     </message>
     <message>
         <source>Dates you cannot play, or play other times than your week, in your own time zone. Add keeps each at once; Save above keeps only your week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dni, w które nie możesz grać albo grasz w innych godzinach niż w swoim tygodniu, w twojej strefie czasowej. Dodaj zapisuje każdy wpis od razu; Zapisz powyżej zapisuje tylko twój tydzień.</translation>
     </message>
     <message>
         <source>Added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodano.</translation>
     </message>
     <message>
         <source>Removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunięto.</translation>
     </message>
     <message>
         <source>None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak.</translation>
     </message>
     <message>
         <source>Remove %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Add a change</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj zmianę</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy dzień</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni dzień</translation>
     </message>
     <message>
         <source>Leave the last date empty for one day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zostaw ostatni dzień pusty, jeśli to jeden dzień.</translation>
     </message>
     <message>
         <source>On those dates</source>
-        <translation type="unfinished"></translation>
+        <translation>W te dni</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecny</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamiast tego te godziny</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Od</translation>
     </message>
     <message>
         <source>and from</source>
-        <translation type="unfinished"></translation>
+        <translation>i od</translation>
     </message>
     <message>
         <source>Instead %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamiast tego %1</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka</translation>
     </message>
     <message>
         <source>holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>urlop, egzaminy</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message numerus="yes">
         <source>%n minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
         </translation>
     </message>
     <message>
         <source>1 hour</source>
-        <translation type="unfinished"></translation>
+        <translation>1 godzina</translation>
     </message>
     <message numerus="yes">
         <source>%n hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n godzina</numerusform>
+            <numerusform>%n godziny</numerusform>
+            <numerusform>%n godzin</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 godz. %2 min</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>Maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>Może</translation>
     </message>
     <message>
         <source>Late</source>
-        <translation type="unfinished"></translation>
+        <translation>Spóźnię się</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n said yes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Na tak: %1 z %n</numerusform>
+            <numerusform>Na tak: %1 z %n</numerusform>
+            <numerusform>Na tak: %1 z %n</numerusform>
         </translation>
     </message>
     <message>
         <source>This match was cancelled. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten mecz został odwołany. Nie można już na niego odpowiedzieć.</translation>
     </message>
     <message>
         <source>This match has started. It can no longer be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten mecz już się zaczął. Nie można już na niego odpowiedzieć.</translation>
     </message>
     <message>
         <source>You have not answered yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeszcze nie ma twojej odpowiedzi.</translation>
     </message>
     <message>
         <source>Your answer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja odpowiedź: %1</translation>
     </message>
     <message>
         <source>Answer saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź zapisana.</translation>
     </message>
     <message>
         <source>Note for the leader (optional; sent with the answer you pick)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka dla lidera (opcjonalna; wysyłana z wybraną odpowiedzią)</translation>
     </message>
     <message>
         <source>Answer for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiedź na %1</translation>
     </message>
     <message>
         <source>Your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje mecze</translation>
     </message>
     <message>
         <source>Times in your time zone (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny w twojej strefie czasowej (%1).</translation>
     </message>
     <message>
         <source>Times in the leader&apos;s time zone (%1) until you choose yours above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny w strefie czasowej lidera (%1), dopóki nie wybierzesz swojej powyżej.</translation>
     </message>
     <message>
         <source>No matches planned for you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie masz zaplanowanych meczów.</translation>
     </message>
     <message>
         <source>In your calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>W twoim kalendarzu</translation>
     </message>
     <message>
         <source>Subscribe once and your calendar app keeps your matches and their changes. Like this page&apos;s link, the address is yours alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasubskrybuj raz, a twoja aplikacja kalendarza będzie mieć twoje mecze i ich zmiany. Tak jak link tej strony, ten adres jest tylko twój.</translation>
     </message>
     <message>
         <source>Subscribe to your matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Subskrybuj swoje mecze</translation>
     </message>
     <message>
         <source>Or add this address to your calendar (Google Calendar: Other calendars, From URL)</source>
-        <translation type="unfinished"></translation>
+        <translation>Albo dodaj ten adres do swojego kalendarza (Kalendarz Google: Inne kalendarze, Z adresu URL)</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>Your week - Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój tydzień - Tallyhold</translation>
     </message>
     <message>
         <source>Your week</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój tydzień</translation>
     </message>
     <message>
         <source>Player Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nick</translation>
     </message>
     <message>
         <source>Clan / Division</source>
-        <translation type="unfinished"></translation>
+        <translation>Klan / dywizja</translation>
     </message>
     <message>
         <source>A match waits for your answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecz czeka na twoją odpowiedź</translation>
     </message>
     <message numerus="yes">
         <source>%n matches wait for your answer</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n mecz czeka na twoją odpowiedź</numerusform>
+            <numerusform>%n mecze czekają na twoją odpowiedź</numerusform>
+            <numerusform>%n meczów czeka na twoją odpowiedź</numerusform>
         </translation>
     </message>
     <message>
         <source>Your matches (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje mecze (%1)</translation>
     </message>
     <message>
         <source>Saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano.</translation>
     </message>
     <message>
         <source>Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa</translation>
     </message>
     <message>
         <source>Type or pick the times in your own time zone. Each day takes one or two times you can play; leave the second empty if you need only one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz lub wybierz godziny w swojej strefie czasowej. Każdy dzień przyjmuje jeden lub dwa przedziały, w których możesz grać; zostaw drugi pusty, jeśli wystarczy ci jeden.</translation>
     </message>
     <message>
         <source>Saved, in the leader&apos;s time (%1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisano, w czasie lidera (%1): %2</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Last saved by you: %1 GMT</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnio zapisane przez ciebie: %1 GMT</translation>
     </message>
 </context>
 <context>
     <name>SignupServer</name>
     <message>
         <source>Too many tries</source>
-        <translation type="unfinished"></translation>
+        <translation>Za dużo prób</translation>
     </message>
     <message>
         <source>Wait a few minutes, then open your link again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poczekaj kilka minut, potem otwórz swój link ponownie.</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono</translation>
     </message>
     <message>
         <source>Too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Za duże</translation>
     </message>
     <message>
         <source>Not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zrozumiano</translation>
     </message>
     <message>
         <source>Open the link you were given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz link, który ci wysłano.</translation>
     </message>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie zapisano</translation>
     </message>
     <message>
         <source>The roster cannot be reached just now. Nothing was changed; try again later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład jest teraz niedostępny. Nic nie zmieniono; spróbuj ponownie później.</translation>
     </message>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten link jest już nieważny</translation>
     </message>
     <message>
         <source>Ask your clan leader for a new link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poproś lidera klanu o nowy link.</translation>
     </message>
     <message>
         <source>This page is out of date. Open your link again and save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta strona jest nieaktualna. Otwórz swój link ponownie i zapisz jeszcze raz.</translation>
     </message>
 </context>
 <context>
     <name>TimeEntryField</name>
     <message>
         <source>Data Format Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd formatu danych</translation>
     </message>
     <message>
         <source>This field must be in a valid date format!  MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>To pole wymaga poprawnej daty!  MM/DD/RRRR</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished"></translation>
+        <translation>To pole wymaga poprawnej godziny!  GG:MM</translation>
     </message>
 </context>
 <context>
     <name>WeekHeatmap</name>
     <message>
         <source>Week heatmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa tygodnia</translation>
     </message>
     <message>
         <source>Click a time and show who!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kliknij godzinę, by zobaczyć kto!</translation>
     </message>
     <message>
         <source>Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Skala</translation>
     </message>
     <message>
         <source>plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>plan niespełniony</translation>
     </message>
     <message>
         <source>Select members to see their week.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz członków, by zobaczyć ich tydzień.</translation>
     </message>
     <message>
         <source>1 player</source>
-        <translation type="unfinished"></translation>
+        <translation>1 gracz</translation>
     </message>
     <message>
         <source>%1 %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: %3 z %4</translation>
     </message>
     <message>
         <source>, plan not met</source>
-        <translation type="unfinished"></translation>
+        <translation>, plan niespełniony</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pn</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation type="unfinished"></translation>
+        <translation>Wt</translation>
     </message>
     <message>
         <source>Wed</source>
-        <translation type="unfinished"></translation>
+        <translation>Śr</translation>
     </message>
     <message>
         <source>Thu</source>
-        <translation type="unfinished"></translation>
+        <translation>Cz</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation type="unfinished"></translation>
+        <translation>Pt</translation>
     </message>
     <message>
         <source>Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>So</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Nd</translation>
     </message>
     <message numerus="yes">
         <source>%n players</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n gracz</numerusform>
+            <numerusform>%n graczy</numerusform>
+            <numerusform>%n graczy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Darker: more of the %n players can play. Click a time to see who.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ciemniej: więcej graczy może grać (z %n). Kliknij godzinę, by zobaczyć kto.</numerusform>
+            <numerusform>Ciemniej: więcej graczy może grać (z %n). Kliknij godzinę, by zobaczyć kto.</numerusform>
+            <numerusform>Ciemniej: więcej graczy może grać (z %n). Kliknij godzinę, by zobaczyć kto.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source> and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform> i jeszcze %n</numerusform>
+            <numerusform> i jeszcze %n</numerusform>
+            <numerusform> i jeszcze %n</numerusform>
         </translation>
     </message>
 </context>
@@ -2235,593 +2240,593 @@ did not come</source>
     <name>frmAnnounce</name>
     <message>
         <source>Announce Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogłoś mecz</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty, od 15 do 1440</translation>
     </message>
     <message>
         <source>Announcement</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogłoszenie</translation>
     </message>
     <message>
         <source>Edit the text before copying or sending it</source>
-        <translation type="unfinished"></translation>
+        <translation>Popraw tekst przed skopiowaniem lub wysłaniem</translation>
     </message>
     <message>
         <source>Copy text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj tekst</translation>
     </message>
     <message>
         <source>Copy Discord line</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj linię Discorda</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord pokazuje początek każdemu czytelnikowi w jego czasie</translation>
     </message>
     <message>
         <source>Save invitation…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz zaproszenie…</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>A message to those who can play, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość do tych, którzy mogą grać, w twoim programie pocztowym</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość (minuty)</translation>
     </message>
     <message>
         <source>Save Invitation</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz zaproszenie</translation>
     </message>
     <message>
         <source>Calendar invitation (*.ics)|*.ics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszenie do kalendarza (*.ics)|*.ics</translation>
     </message>
     <message>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 już istnieje. Zastąpić?</translation>
     </message>
     <message>
         <source>None of the members who can play has an e-mail address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden z członków, którzy mogą grać, nie ma adresu e-mail.</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć programu pocztowego dla tej wiadomości.</translation>
     </message>
     <message>
         <source>No e-mail (left out of the invitation): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez e-maila (pominięci w zaproszeniu): %1</translation>
     </message>
 </context>
 <context>
     <name>frmAttendance</name>
     <message>
         <source>Attendance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecność: %1</translation>
     </message>
     <message>
         <source>Who came</source>
-        <translation type="unfinished"></translation>
+        <translation>Kto przyszedł</translation>
     </message>
     <message>
         <source>Tick everyone who played; Space ticks the highlighted player</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz każdego, kto grał; spacja zaznacza podświetlonego gracza</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>said %1</source>
-        <translation type="unfinished"></translation>
+        <translation>odpowiedź: %1</translation>
     </message>
 </context>
 <context>
     <name>frmMemberChanges</name>
     <message>
         <source>Dates and times are on %1&apos;s own clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Daty i godziny według zegara członka %1.</translation>
     </message>
     <message>
         <source>Dates and times are on %1&apos;s own clock (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Daty i godziny według zegara członka %1 (%2).</translation>
     </message>
     <message>
         <source>Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiany</translation>
     </message>
     <message>
         <source>Dates away and days played at other times than the week; double click to edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecności i dni z innymi godzinami niż w tygodniu; kliknij dwukrotnie, by edytować</translation>
     </message>
     <message>
         <source>Show past changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaż minione zmiany</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj</translation>
     </message>
     <message>
         <source>Add change</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj zmianę</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj</translation>
     </message>
     <message>
         <source>Edit change</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj zmianę</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Remove change</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń zmianę</translation>
     </message>
     <message>
         <source>First date</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy dzień</translation>
     </message>
     <message>
         <source>MM/DD/YYYY</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/RRRR</translation>
     </message>
     <message>
         <source>Last date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni dzień</translation>
     </message>
     <message>
         <source>MM/DD/YYYY; empty for the first date alone</source>
-        <translation type="unfinished"></translation>
+        <translation>MM/DD/RRRR; puste, jeśli tylko pierwszy dzień</translation>
     </message>
     <message>
         <source>same day</source>
-        <translation type="unfinished"></translation>
+        <translation>ten sam dzień</translation>
     </message>
     <message>
         <source>Away</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecny</translation>
     </message>
     <message>
         <source>Not listed on these dates at any time</source>
-        <translation type="unfinished"></translation>
+        <translation>W te dni nie pojawia się na listach o żadnej porze</translation>
     </message>
     <message>
         <source>These times instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamiast tego te godziny</translation>
     </message>
     <message>
         <source>Plays these times on each of the dates instead of the week&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra w te godziny w każdym z tych dni zamiast tych z tygodnia</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka</translation>
     </message>
     <message>
         <source>Why, in a few words: holiday, exams</source>
-        <translation type="unfinished"></translation>
+        <translation>Dlaczego, w kilku słowach: urlop, egzaminy</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Save change</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz zmianę</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Cancel change</source>
-        <translation type="unfinished"></translation>
+        <translation>Porzuć zmianę</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>do</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Daty</translation>
     </message>
     <message>
         <source>No changes: %1 plays the week as it stands. Add one for dates away or played otherwise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak zmian: %1 gra według tygodnia. Dodaj zmianę na nieobecność lub inne godziny.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>You must first highlight a change!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz zmianę!</translation>
     </message>
     <message>
         <source>New change</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa zmiana</translation>
     </message>
     <message>
         <source>Change (choose Add or Edit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiana (wybierz Dodaj lub Edytuj)</translation>
     </message>
     <message>
         <source>Away / Changes - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecność / zmiany – %1</translation>
     </message>
     <message>
         <source>Slot 1 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek przedziału 1</translation>
     </message>
     <message>
         <source>Slot 1 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec przedziału 1</translation>
     </message>
     <message>
         <source>Slot 2 start</source>
-        <translation type="unfinished"></translation>
+        <translation>Początek przedziału 2</translation>
     </message>
     <message>
         <source>Slot 2 end</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec przedziału 2</translation>
     </message>
     <message>
         <source>Edit change of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj zmianę z dnia %1</translation>
     </message>
     <message>
         <source>Remove %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć %1?</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustawienia</translation>
     </message>
     <message>
         <source>Best Times Granularity</source>
-        <translation type="unfinished"></translation>
+        <translation>Siatka najlepszych terminów</translation>
     </message>
     <message>
         <source>15 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>60 Min</source>
-        <translation type="unfinished"></translation>
+        <translation>60 min</translation>
     </message>
     <message>
         <source>Disable Message Box Verifications</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyłącz potwierdzenia</translation>
     </message>
     <message>
         <source>Max Return on Show Best Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Maks. wyników najlepszych terminów</translation>
     </message>
     <message>
         <source>Your Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoje dane</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Imię</translation>
     </message>
     <message>
         <source>EMail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Your Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Twoja strefa czasowa</translation>
     </message>
     <message>
         <source>Apply DST</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosuj czas letni</translation>
     </message>
     <message>
         <source>Daylight saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas letni</translation>
     </message>
     <message>
         <source>Save Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz ustawienia</translation>
     </message>
     <message>
         <source>Restore Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć ustawienia</translation>
     </message>
     <message>
         <source>Cancel / Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj / zamknij</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on daylight saving time today</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdziwa strefa czasowa twojej strefy ma dziś czas letni</translation>
     </message>
     <message>
         <source>Your zone&apos;s real time zone is on standard time today</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdziwa strefa czasowa twojej strefy ma dziś czas standardowy</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Język</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemowy</translation>
     </message>
     <message>
         <source>Clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Zegar</translation>
     </message>
     <message>
         <source>As the language has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak w danym języku</translation>
     </message>
     <message>
         <source>12-hour (8:00 PM)</source>
-        <translation type="unfinished"></translation>
+        <translation>12-godzinny (8:00 PM)</translation>
     </message>
     <message>
         <source>24-hour (20:00)</source>
-        <translation type="unfinished"></translation>
+        <translation>24-godzinny (20:00)</translation>
     </message>
     <message>
         <source>Language and clock change at the next start of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Język i zegar zmienią się przy następnym uruchomieniu Tallyhold.</translation>
     </message>
 </context>
 <context>
     <name>frmPlanMatch</name>
     <message>
         <source>Plan Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaplanuj mecz</translation>
     </message>
     <message>
         <source>Edit Match</source>
-        <translation type="unfinished"></translation>
+        <translation>Edytuj mecz</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina</translation>
     </message>
     <message>
         <source>on your clock (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>według twojego zegara (%1)</translation>
     </message>
     <message>
         <source>Length (minutes)</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość (minuty)</translation>
     </message>
     <message>
         <source>Minutes, 15 to 1440</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty, od 15 do 1440</translation>
     </message>
     <message>
         <source>Minimum players</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. graczy</translation>
     </message>
     <message>
         <source>How many must say yes for the match to go ahead</source>
-        <translation type="unfinished"></translation>
+        <translation>Ilu musi być na tak, żeby mecz się odbył</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Gracze</translation>
     </message>
     <message>
         <source>Tick who is invited and who must play; Space ticks the highlighted box</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz, kto jest zaproszony, a kto musi grać; spacja zaznacza podświetlone pole</translation>
     </message>
     <message>
         <source>Invited players</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszeni gracze</translation>
     </message>
     <message>
         <source>Required</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymagany</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki</translation>
     </message>
     <message>
         <source>Shown with the match in every player&apos;s calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Widoczne przy meczu w kalendarzu każdego gracza</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>%1 invited, %2 required</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszeni: %1, wymagani: %2</translation>
     </message>
     <message>
         <source>Moving the match or changing its length sets every answer back to no answer; the players are asked again. Save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesunięcie meczu lub zmiana jego długości cofa wszystkie odpowiedzi na brak odpowiedzi; gracze zostaną zapytani od nowa. Zapisać?</translation>
     </message>
     <message>
         <source>Required: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymagani: %1</translation>
     </message>
 </context>
 <context>
     <name>frmReminder</name>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypomnienie: %1</translation>
     </message>
     <message>
         <source>Everyone has answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszyscy odpowiedzieli.</translation>
     </message>
     <message>
         <source>Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość na Discorda</translation>
     </message>
     <message>
         <source>Discord shows the start in each reader&apos;s own time</source>
-        <translation type="unfinished"></translation>
+        <translation>Discord pokazuje początek każdemu czytelnikowi w jego czasie</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>Copy Discord message</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj wiadomość na Discorda</translation>
     </message>
     <message>
         <source>E-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link e-mail</translation>
     </message>
     <message>
         <source>A mailto link to those who have not answered</source>
-        <translation type="unfinished"></translation>
+        <translation>Link mailto do tych, którzy nie odpowiedzieli</translation>
     </message>
     <message>
         <source>Copy e-mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj link e-mail</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>The reminder in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Przypomnienie w twoim programie pocztowym</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć programu pocztowego dla tej wiadomości.</translation>
     </message>
     <message>
         <source>Not answered yet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez odpowiedzi: %1</translation>
     </message>
     <message>
         <source>No e-mail (left out of the link): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez e-maila (pominięci w linku): %1</translation>
     </message>
 </context>
 <context>
     <name>frmSignupLinks</name>
     <message>
         <source>Server Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres serwera</translation>
     </message>
     <message>
         <source>Where members reach tallyhold-web, such as https://roster.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres, pod którym członkowie otwierają tallyhold-web, np. https://roster.example.org</translation>
     </message>
     <message>
         <source>Make Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwórz link</translation>
     </message>
     <message>
         <source>A new private link for this member, valid for 60 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy prywatny link dla tego członka, ważny 60 dni</translation>
     </message>
     <message>
         <source>New Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy link</translation>
     </message>
     <message>
         <source>Shown once: the roster keeps only a hash of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokazywany tylko raz: skład zapisuje tylko jego hash</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiuj</translation>
     </message>
     <message>
         <source>E-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>A message with the link, in your mail program</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiadomość z linkiem, w twoim programie pocztowym</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Linki</translation>
     </message>
     <message>
         <source>Revoke</source>
-        <translation type="unfinished"></translation>
+        <translation>Unieważnij</translation>
     </message>
     <message>
         <source>The member can no longer use the selected link</source>
-        <translation type="unfinished"></translation>
+        <translation>Członek nie będzie mógł już użyć wybranego linku</translation>
     </message>
     <message>
         <source>Links to this address open only on this computer. Give the address at which members reach tallyhold-web.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linki pod tym adresem otwierają się tylko na tym komputerze. Podaj adres, pod którym członkowie otwierają tallyhold-web.</translation>
     </message>
     <message>
         <source>Links to this address open only on your local network, not for members elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Linki pod tym adresem otwierają się tylko w twojej sieci lokalnej, nie dla członków spoza niej.</translation>
     </message>
     <message>
         <source>Server Address note</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga o adresie serwera</translation>
     </message>
     <message>
         <source>Made %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utworzono %1 – %2</translation>
     </message>
     <message>
         <source>Your week for the clan</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój tydzień dla klanu</translation>
     </message>
     <message>
         <source>Hi %1,
@@ -2829,234 +2834,239 @@ did not come</source>
 Please set the times you can play on your own page (keep the link to yourself):
 %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cześć %1,
+
+wpisz na swojej stronie, kiedy możesz grać (zachowaj ten link dla siebie):
+%2
+</translation>
     </message>
     <message>
         <source>No mail program could be opened for the message.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się otworzyć programu pocztowego dla tej wiadomości.</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>You must first highlight a link!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz link!</translation>
     </message>
     <message>
         <source>Revoke this link? %1 can no longer use it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unieważnić ten link? %1 straci do niego dostęp.</translation>
     </message>
     <message>
         <source>Sign-up Links - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Linki zapisu – %1</translation>
     </message>
 </context>
 <context>
     <name>frmTZEdit</name>
     <message>
         <source>Time Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Edycja stref czasowych</translation>
     </message>
     <message>
         <source>Time zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefy czasowe</translation>
     </message>
     <message>
         <source>TZ Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa strefy</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Opis</translation>
     </message>
     <message>
         <source>GMT Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesunięcie GMT</translation>
     </message>
     <message>
         <source>Minutes to add to the local time to get GMT, such as 300 for Eastern or -60 for Central Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuty, które trzeba dodać do czasu lokalnego, by dostać GMT, np. 300 dla Eastern lub -60 dla Europy Środkowej</translation>
     </message>
     <message>
         <source>Apply Daylight Savings Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosuj czas letni</translation>
     </message>
     <message>
         <source>Real Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Prawdziwa strefa</translation>
     </message>
     <message>
         <source>Where the zone&apos;s clock is, so daylight saving follows the date; type to search</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdzie leży ta strefa, by czas letni zmieniał się z datą; pisz, by szukać</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation>(brak)</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz</translation>
     </message>
     <message>
         <source>New Time Zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa strefa czasowa</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zamknij</translation>
     </message>
     <message>
         <source>Selection Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd wyboru</translation>
     </message>
     <message>
         <source>You must first highlight a Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz strefę czasową!</translation>
     </message>
     <message>
         <source>%1 has no summer time: its clock never changes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie ma czasu letniego: zegar nigdy nie jest przestawiany.</translation>
     </message>
     <message>
         <source> Members in Britain or Ireland need a zone with Europe/London or Europe/Dublin: type London above.</source>
-        <translation type="unfinished"></translation>
+        <translation> Członkowie w Wielkiej Brytanii lub Irlandii potrzebują strefy z Europe/London lub Europe/Dublin: wpisz powyżej London.</translation>
     </message>
     <message>
         <source>Real Time Zone note</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga o prawdziwej strefie</translation>
     </message>
     <message>
         <source>Update %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaktualizować %1?</translation>
     </message>
     <message>
         <source>Add %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodać %1?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Usunąć %1?</translation>
     </message>
 </context>
 <context>
     <name>frmTallyhold</name>
     <message>
         <source>Tallyhold tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakładki Tallyhold</translation>
     </message>
     <message>
         <source>Members Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Członkowie</translation>
     </message>
     <message>
         <source>Add / Edit Members</source>
-        <translation type="unfinished"></translation>
+        <translation>Edycja członków</translation>
     </message>
     <message>
         <source>Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Klany / dywizje</translation>
     </message>
     <message>
         <source>Scheduling</source>
-        <translation type="unfinished"></translation>
+        <translation>Planowanie</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Mecze</translation>
     </message>
     <message>
         <source>Export / Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport / import</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik</translation>
     </message>
     <message>
         <source>Open &amp;Shared Roster…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz &amp;wspólny skład…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Za&amp;kończ</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Widok</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odśwież</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Narzędzia</translation>
     </message>
     <message>
         <source>Time &amp;Zone Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Strefy czasowe</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opcje</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomo&amp;c</translation>
     </message>
     <message>
         <source>Tallyhold &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pomoc Tallyhold</translation>
     </message>
     <message>
         <source>&amp;About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O programie Tallyhold</translation>
     </message>
     <message>
         <source>No clans yet: add one on Clans / Divisions, then add members on Add / Edit Members. Your own time zone, in which times are shown, is set in Tools › Options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze klanów: dodaj klan w zakładce Klany / dywizje, potem dodaj członków w Edycji członków. Twoją strefę czasową, w której pokazywane są godziny, ustawisz w Narzędzia › Opcje.</translation>
     </message>
     <message>
         <source>No members listed yet: add them on Add / Edit Members (members of hidden clans are not listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze członków: dodaj ich w Edycji członków (członków ukrytych klanów nie ma na liście)</translation>
     </message>
     <message>
         <source>No clans to export yet: add one on Clans / Divisions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma jeszcze klanów do eksportu: dodaj klan w zakładce Klany / dywizje</translation>
     </message>
     <message>
         <source>Open Shared Roster</source>
-        <translation type="unfinished"></translation>
+        <translation>Otwórz wspólny skład</translation>
     </message>
     <message>
         <source>Address of the shared roster (postgresql://user@host[:port]/dbname).
 The password comes from ~/.pgpass or PGPASSWORD, or is asked for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres wspólnego składu (postgresql://użytkownik@host[:port]/baza).
+Hasło pochodzi z ~/.pgpass lub PGPASSWORD albo program o nie zapyta.</translation>
     </message>
     <message>
         <source>A shared roster&apos;s address starts with postgresql://</source>
-        <translation type="unfinished"></translation>
+        <translation>Adres wspólnego składu zaczyna się od postgresql://</translation>
     </message>
     <message>
         <source>About Tallyhold</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie Tallyhold</translation>
     </message>
     <message>
         <source>Nobody to choose from. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak członków do wyboru. %1</translation>
     </message>
     <message>
         <source>Tallyhold %1
@@ -3068,18 +3078,26 @@ Licence: GNU General Public License, version 3 or later
 Roster: %2
 
 Languages: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyhold %1
+
+Prowadzi skład klanu i znajduje, kiedy grać.
+
+Licencja: GNU General Public License, wersja 3 lub nowsza
+
+Skład: %2
+
+Języki: %3</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasło</translation>
     </message>
     <message>
         <source>Roster In Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład w użyciu</translation>
     </message>
 </context>
 </TS>

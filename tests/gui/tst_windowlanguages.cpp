@@ -197,6 +197,8 @@ private slots:
         QTest::newRow("pt_BR") << "Português (Brasil)" << QStringList {"Status"}
                                << QStringList {"Opções", "Erro de seleção", "Selecione um membro primeiro!",
                                                "Cancelar"};
+        QTest::newRow("pl") << "Polski" << QStringList {"Status"}
+                            << QStringList {"Opcje", "Błąd wyboru", "Najpierw zaznacz członka!", "Anuluj"};
     }
     void windowSpeaksTheChosenLanguage()
     {
