@@ -921,6 +921,258 @@ Polecenia (tallyhold-cli POLECENIE --help pokazuje opcje polecenia):
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>The roster file %1 cannot be used: %2
+
+The file has not been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is empty (0 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is an Access-format database, not an SQLite roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an SQLite database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore a backup such as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restore a backup if you keep one (there is none at %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged; %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a write to it was interrupted and cannot be undone while the file or its folder is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be opened (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file %1 can be viewed and scheduled but not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file %1 is damaged. Export what can still be read, then %2. Until then the roster can be viewed and scheduled but not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Tallyhold roster: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be brought up to this version of Tallyhold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DivisionStore</name>
+    <message>
+        <source>This division is no longer in the roster, so nothing was saved. Save again to add it as a new division.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following Members are in this Division: 
+%1You will need to remove/update these members before this Division can be deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeReader</name>
+    <message>
+        <source>field %1 (%2) is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is not a record key of 32 hexadecimal digits: &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is not a whole number from %3 to %4: &quot;%5&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is not a flag (1 or 0): &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is not a date YYYY-MM-DD: &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is not a time HH:MM: &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is not a time of day: &quot;%3&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 is also used on line %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is neither a record (1 to %1) nor a &quot;#&quot; line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a record follows the end line %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record tag %1 is not followed by &quot;|&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 is longer than 1,000,000 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the line is not UTF-8 text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 record has %2 fields; it needs %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 holds a &quot;\&quot; that is not one of \\, \p, \r or \n.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>division key 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>member key 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is empty, but %3 is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>times 0x%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>schedule&apos;s member key 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>times key 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zone key %1 is also used on line %2 for another zone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no zone record before it has the zone key %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field 2 (real time zone) is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the zone key %1 already has the real time zone %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no member record before it has the member key 0x%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field 4 (last date) is before field 3 (first date).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field 5 (away flag) is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 holds a time, but the member is away (field 5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field %1 (%2) is empty, but field %3 holds a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot %1 ends when it starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slot 2 is given without slot 1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fields 6 and 7 (slot 1) are empty, but the member is not away (field 5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>field 10 (note) is longer than %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change key 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the dates overlap the change of the same member on line %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file holds no roster records</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the end line counts %1 records; the file holds %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Import File cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header &quot;%1&quot; names no version of the format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file was written by a newer version of Tallyhold (&quot;%1&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The end line &quot;#end&quot; with the number of records is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ExchangeTab</name>
     <message>
         <source>Chose which Clans/Divisions then click Export</source>
@@ -976,10 +1228,130 @@ Polecenia (tallyhold-cli POLECENIE --help pokazuje opcje polecenia):
     </message>
 </context>
 <context>
+    <name>ImportFormatError</name>
+    <message>
+        <source>There is a problem with the format of the Import File!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends early; it may have been cut off while copying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvitationStore</name>
+    <message>
+        <source>Active until %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expired %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revoked %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, last saved %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A sign-up link lasts 1 to %1 days.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That member is no longer in the roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That sign-up link is no longer in the roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ListFill</name>
     <message>
         <source>Hidden: its members are left out of the member lists</source>
         <translation>Ukryty: jego członków nie ma na listach członków</translation>
+    </message>
+</context>
+<context>
+    <name>Match</name>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished">tak</translation>
+    </message>
+    <message>
+        <source>maybe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>late</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished">nie</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation type="unfinished">brak odpowiedzi</translation>
+    </message>
+</context>
+<context>
+    <name>MatchAnnouncement</name>
+    <message>
+        <source>No time zone (GMT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can play the whole match: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot play the whole match: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchCalendar</name>
+    <message>
+        <source>The match calendar is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchFields</name>
+    <message>
+        <source>&quot;%1&quot; is not a valid time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchInvitation</name>
+    <message>
+        <source>The calendar invitation is not valid.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invitation could not be saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchPlan</name>
+    <message>
+        <source>Match length must be a whole number of minutes from 15 to 1440, or empty (or 1) for a single moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimum players must be a whole number from 1 to 32767, or empty for 1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1165,10 +1537,6 @@ bez obecności</translation>
         <translation>%1 min, co najmniej %2 musi być na tak; zaplanowany według zegara: %3</translation>
     </message>
     <message>
-        <source>no answer</source>
-        <translation>brak odpowiedzi</translation>
-    </message>
-    <message>
         <source>⚠ cannot play</source>
         <translation>⚠ nie może</translation>
     </message>
@@ -1203,6 +1571,95 @@ bez obecności</translation>
     <message>
         <source>%1 (required)</source>
         <translation>%1 (wymagany)</translation>
+    </message>
+</context>
+<context>
+    <name>MemberChange</name>
+    <message>
+        <source>Away %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MemberChangeStore</name>
+    <message>
+        <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day (HH:MM AM/PM or 24-hour HH:MM).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The first date must be filled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last date must be filled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last date must not be before the first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slot %1 needs both a start and an end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending time must be greater than starting time!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the times played on those dates, or choose Away.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note may hold at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That change was removed in the meantime; nothing was saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These dates overlap another change: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That change was removed in the meantime.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MemberFormCheck</name>
+    <message>
+        <source>You must enter in a Player Name!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must place member in a Division!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For proper scheduling, you must put in the member&apos;s Time Zone!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must have the first Time Slots filled if this day is checked!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This field must be in a valid time format!  HH:MM AM/PM</source>
+        <translation type="unfinished">To pole wymaga poprawnej godziny!  GG:MM</translation>
+    </message>
+    <message>
+        <source>Ending time must be greater than starting time!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must fill in both times of the second Time Slot, or leave both empty!</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1350,6 +1807,24 @@ bez obecności</translation>
     <message>
         <source>Times in %1</source>
         <translation>Godziny w %1</translation>
+    </message>
+</context>
+<context>
+    <name>MemberSchedule</name>
+    <message>
+        <source>The stored slot time &quot;%1&quot; cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MemberWrites</name>
+    <message>
+        <source>Make sure that the new Member&apos;s Division is set right, then try to Save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1628,6 +2103,423 @@ bez obecności</translation>
     <message>
         <source>Connection Lost</source>
         <translation>Utracono połączenie</translation>
+    </message>
+</context>
+<context>
+    <name>RecordKey</name>
+    <message>
+        <source>No new record key could be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a record key: a key is 32 hexadecimal digits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum Results field must be a number greater than zero</source>
+        <translation type="unfinished">Pole Maks. wyników musi być liczbą większą od zera</translation>
+    </message>
+    <message>
+        <source>Apply DST: yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply DST: no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>follows %1: daylight saving today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>follows %1: no daylight saving today</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterCopy</name>
+    <message>
+        <source>The roster %1 already holds rows of its own; a roster is copied only into a new one. Nothing was copied.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterDivisionsZones</name>
+    <message>
+        <source>Critical dB Programming Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must enter a Division Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is your own time zone, set in Options. Choose another time zone there before deleting this one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterError</name>
+    <message>
+        <source>The roster database reported an error:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unrecoverable Data Error.  Number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterExchange</name>
+    <message>
+        <source>You must make selection(s) from the list first!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterExport</name>
+    <message>
+        <source>Critical dB Programming Error!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Times row %1 holds &quot;%2&quot;, which is not a time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The division 0x%1 is not in the roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Times row 0x%1 of player %2 is not in the roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The time zone %1 of player %2 is not in the roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Export File could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterFile</name>
+    <message>
+        <source>Changes need a login with the right to add, change and delete the roster&apos;s rows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The roster file %1 is open in another Tallyhold window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file or its folder is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterImport</name>
+    <message>
+        <source>the member&apos;s division 0x%1 is neither in the file nor in this roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the schedule&apos;s member 0x%1 is neither in the file nor in this roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the times 0x%1 are neither in the file nor in this roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the times 0x%1 belong to a schedule of this roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the change 0x%1 belongs to another member of this roster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divisions added: %1, already present: %2
+Members added: %3, already present: %4
+Time zones added: %5, matched to existing zones: %6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The file was written by an older version of Tallyhold and could not be checked for completeness.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Lines skipped because they hold no record: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The roster as it was before the import is saved in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterInvitations</name>
+    <message>
+        <source>This link is no longer valid</source>
+        <translation type="unfinished">Ten link jest już nieważny</translation>
+    </message>
+</context>
+<context>
+    <name>RosterLocation</name>
+    <message>
+        <source>The roster file (default: ClanRoster.mdb here), or a shared roster&apos;s address postgresql://user@host[:port]/dbname.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use ClanRoster.mdb in your data directory (%1), as the menu entry does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no roster file %1; tallyhold-cli %2 init makes a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterMatches</name>
+    <message>
+        <source>That match was deleted in the meantime.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That member is not invited to &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give the match&apos;s date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not happen on your clock: it is skipped when the clocks go forward.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match length must be a whole number of minutes from 15 to 1440.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The title may hold at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The notes may hold at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must Select Member(s) from the list!</source>
+        <translation type="unfinished">Musisz wybrać członków z listy!</translation>
+    </message>
+    <message>
+        <source>Minimum players must be a whole number from 1 on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The minimum of %1 players is more than the %2 invited.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 maybe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 late</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minimum %1 not met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 required not in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The note may hold at most %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was cancelled; it cannot be answered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has started; it cannot be answered any more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was cancelled; there is no attendance to take.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attendance can be taken once &quot;%1&quot; has started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone has answered for %1 &lt;t:%2:F&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, please answer yes, maybe, late or no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder: %1</source>
+        <translation type="unfinished">Przypomnienie: %1</translation>
+    </message>
+    <message>
+        <source>%1 starts %2 (%3 minutes).<byte value="xd"/>
+Please answer yes, maybe, late or no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The calendar could not be saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count at least one match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterMembers</name>
+    <message>
+        <source>That change was removed in the meantime.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterScheduling</name>
+    <message>
+        <source>Match Date must be filled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match Time must be filled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must Select Member(s) from the list!</source>
+        <translation type="unfinished">Musisz wybrać członków z listy!</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid date and time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match length must be a whole number of minutes from 15 to 1440.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterSchema</name>
+    <message>
+        <source>it was written by a newer version of Tallyhold (roster version %1; this version reads rosters up to version %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has no table %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its table %1 has no column %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RosterServer</name>
+    <message>
+        <source>The shared roster %1 cannot be used: %2
+
+Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your login may view and schedule the shared roster %1 but may not change it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection to the shared roster %1 was lost; nothing of the last command was saved. Try it again once the server can be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address does not name a database (postgresql://user@host/dbname).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it is never stored with the address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared roster %1 needs the login&apos;s password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or refused the login.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database holds no roster yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database holds no roster, and one could not be made in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database is not a Tallyhold roster: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be brought up to this version of Tallyhold.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2150,6 +3042,61 @@ bez obecności</translation>
     </message>
 </context>
 <context>
+    <name>WeekAvailability</name>
+    <message>
+        <source>No time suits all required players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits all required players for %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits any player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits any player for %1 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits at least %1 players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits at least %1 players for %2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits all required and at least %1 players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No time suits all required and at least %1 players for %2 minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your clock skips that time that day: the clocks go forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all required players can play from then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all required players can play for %1 minutes from then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer than %1 players can play from then</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fewer than %1 players can play for %2 minutes from then</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WeekHeatmap</name>
     <message>
         <source>Week heatmap</source>
@@ -2234,6 +3181,49 @@ bez obecności</translation>
             <numerusform> i jeszcze %n</numerusform>
             <numerusform> i jeszcze %n</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ZoneStore</name>
+    <message>
+        <source>The time zone was not added.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file&apos;s time zone %1 could not be added, so nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No zone key is left: the greatest zone key is already %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The following Members are located in this Time Zone: 
+%1You will need to remove/update these members before this Time Zone can be deleted!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Zone Name must be non blank!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a real time zone known to this computer (such as America/New_York).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GMT Offset must be numeric!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cTimeFuncs</name>
+    <message>
+        <source>The time zone %1 has no usable GMT offset (&quot;%2&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid time.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
