@@ -2118,7 +2118,7 @@ no vino</translation>
     <name>Roster</name>
     <message>
         <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
-        <translation>Otro oficial cambió %1 desde que cargaste %2; vuelve a cargar para ver el cambio</translation>
+        <translation>Otro oficial cambió %1 después de que lo cargaras; vuelve a cargar para ver el cambio</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
