@@ -926,250 +926,253 @@ Polecenia (tallyhold-cli POLECENIE --help pokazuje opcje polecenia):
         <source>The roster file %1 cannot be used: %2
 
 The file has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć pliku składu %1: %2
+
+Plik nie został zmieniony.</translation>
     </message>
     <message>
         <source>it cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>nie da się go odczytać (%1).</translation>
     </message>
     <message>
         <source>it is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>jest pusty (0 bajtów).</translation>
     </message>
     <message>
         <source>it is an Access-format database, not an SQLite roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>to baza danych w formacie Access, a nie skład SQLite.</translation>
     </message>
     <message>
         <source>it is not an SQLite database.</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest baza danych SQLite.</translation>
     </message>
     <message>
         <source>restore a backup such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>przywróć kopię zapasową, np. %1</translation>
     </message>
     <message>
         <source>restore a backup if you keep one (there is none at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>przywróć kopię zapasową, jeśli ją masz (w %1 jej nie ma)</translation>
     </message>
     <message>
         <source>it is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>używa go inny program.</translation>
     </message>
     <message>
         <source>it is damaged; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>jest uszkodzony; %1.</translation>
     </message>
     <message>
         <source>a write to it was interrupted and cannot be undone while the file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>zapis do niego został przerwany i nie da się go cofnąć, dopóki plik lub jego folder jest tylko do odczytu.</translation>
     </message>
     <message>
         <source>it cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>nie da się go otworzyć (%1).</translation>
     </message>
     <message>
         <source>The roster file %1 can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik składu %1 można przeglądać i planować w nim mecze, ale nie można go zmieniać.</translation>
     </message>
     <message>
         <source>The roster file %1 is damaged. Export what can still be read, then %2. Until then the roster can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik składu %1 jest uszkodzony. Wyeksportuj to, co da się jeszcze odczytać, potem %2. Do tego czasu skład można przeglądać i planować w nim mecze, ale nie można go zmieniać.</translation>
     </message>
     <message>
         <source>it is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest skład Tallyhold: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się go dostosować do tej wersji Tallyhold.</translation>
     </message>
     <message>
         <source>The backup %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać kopii zapasowej %1.</translation>
     </message>
 </context>
 <context>
     <name>DivisionStore</name>
     <message>
         <source>This division is no longer in the roster, so nothing was saved. Save again to add it as a new division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tej dywizji nie ma już w składzie, więc nic nie zapisano. Zapisz ponownie, by dodać ją jako nową dywizję.</translation>
     </message>
     <message>
         <source>The following Members are in this Division: 
 %1You will need to remove/update these members before this Division can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>W tej dywizji są następujący członkowie: 
+%1Zanim usuniesz tę dywizję, musisz usunąć tych członków albo przenieść ich do innej dywizji!</translation>
     </message>
 </context>
 <context>
     <name>ExchangeReader</name>
     <message>
         <source>field %1 (%2) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) jest puste.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a record key of 32 hexadecimal digits: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) nie jest kluczem rekordu z 32 cyfr szesnastkowych: „%3”.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a whole number from %3 to %4: &quot;%5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) nie jest liczbą całkowitą od %3 do %4: „%5”.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a flag (1 or 0): &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) nie jest flagą (1 lub 0): „%3”.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a date YYYY-MM-DD: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) nie jest datą RRRR-MM-DD: „%3”.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time HH:MM: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) nie jest godziną GG:MM: „%3”.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time of day: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) nie jest poprawną godziną: „%3”.</translation>
     </message>
     <message>
         <source>the %1 is also used on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 występuje też w wierszu %2.</translation>
     </message>
     <message>
         <source>the line is neither a record (1 to %1) nor a &quot;#&quot; line.</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz nie jest ani rekordem (od 1 do %1), ani wierszem „#”.</translation>
     </message>
     <message>
         <source>a record follows the end line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>po wierszu końcowym %1 jest jeszcze rekord.</translation>
     </message>
     <message>
         <source>the record tag %1 is not followed by &quot;|&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>po znaczniku rekordu %1 nie ma „|”.</translation>
     </message>
     <message>
         <source>field %1 is longer than 1,000,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 ma ponad 1 000 000 znaków.</translation>
     </message>
     <message>
         <source>the line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz nie jest tekstem UTF-8.</translation>
     </message>
     <message>
         <source>the %1 record has %2 fields; it needs %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>rekord %1 ma pól: %2, a potrzebuje %3.</translation>
     </message>
     <message>
         <source>field %1 holds a &quot;\&quot; that is not one of \\, \p, \r or \n.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 zawiera „\”, które nie jest żadnym z \\, \p, \r ani \n.</translation>
     </message>
     <message>
         <source>division key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz dywizji 0x%1</translation>
     </message>
     <message>
         <source>member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz członka 0x%1</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but %3 is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) jest puste, choć zaznaczono dzień %3.</translation>
     </message>
     <message>
         <source>times 0x%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz godzin 0x%1 (%2)</translation>
     </message>
     <message>
         <source>schedule&apos;s member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz członka 0x%1 w godzinach gry</translation>
     </message>
     <message>
         <source>times key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz godzin 0x%1</translation>
     </message>
     <message>
         <source>the zone key %1 is also used on line %2 for another zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz strefy %1 występuje też w wierszu %2 dla innej strefy.</translation>
     </message>
     <message>
         <source>no zone record before it has the zone key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>żaden wcześniejszy rekord strefy nie ma klucza strefy %1.</translation>
     </message>
     <message>
         <source>field 2 (real time zone) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole 2 (prawdziwa strefa czasowa) jest puste.</translation>
     </message>
     <message>
         <source>the zone key %1 already has the real time zone %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz strefy %1 ma już prawdziwą strefę czasową %2.</translation>
     </message>
     <message>
         <source>no member record before it has the member key 0x%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>żaden wcześniejszy rekord członka nie ma klucza członka 0x%1.</translation>
     </message>
     <message>
         <source>field 4 (last date) is before field 3 (first date).</source>
-        <translation type="unfinished"></translation>
+        <translation>pole 4 (ostatni dzień) jest wcześniejsze niż pole 3 (pierwszy dzień).</translation>
     </message>
     <message>
         <source>field 5 (away flag) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole 5 (flaga nieobecności) jest puste.</translation>
     </message>
     <message>
         <source>field %1 holds a time, but the member is away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 zawiera godzinę, ale członek jest nieobecny (pole 5).</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but field %3 holds a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole %1 (%2) jest puste, ale pole %3 zawiera godzinę.</translation>
     </message>
     <message>
         <source>slot %1 ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>przedział %1 kończy się wtedy, kiedy się zaczyna.</translation>
     </message>
     <message>
         <source>slot 2 is given without slot 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>podano przedział 2 bez przedziału 1.</translation>
     </message>
     <message>
         <source>fields 6 and 7 (slot 1) are empty, but the member is not away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>pola 6 i 7 (przedział 1) są puste, ale członek nie jest nieobecny (pole 5).</translation>
     </message>
     <message>
         <source>field 10 (note) is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>pole 10 (notatka) ma ponad %1 znaków.</translation>
     </message>
     <message>
         <source>change key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>klucz zmiany 0x%1</translation>
     </message>
     <message>
         <source>the dates overlap the change of the same member on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>daty nakładają się na zmianę tego samego członka w wierszu %1.</translation>
     </message>
     <message>
         <source>The file holds no roster records</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik nie zawiera żadnych rekordów składu</translation>
     </message>
     <message>
         <source>the end line counts %1 records; the file holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersz końcowy podaje liczbę rekordów %1, a plik zawiera %2.</translation>
     </message>
     <message>
         <source>The Import File cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się odczytać pliku importu.</translation>
     </message>
     <message>
         <source>the header &quot;%1&quot; names no version of the format.</source>
-        <translation type="unfinished"></translation>
+        <translation>nagłówek „%1” nie podaje wersji formatu.</translation>
     </message>
     <message>
         <source>the file was written by a newer version of Tallyhold (&quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>plik został zapisany przez nowszą wersję Tallyhold („%1”).</translation>
     </message>
     <message>
         <source>The end line &quot;#end&quot; with the number of records is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brakuje wiersza końcowego „#end” z liczbą rekordów.</translation>
     </message>
 </context>
 <context>
@@ -1231,46 +1234,46 @@ The file has not been changed.</source>
     <name>ImportFormatError</name>
     <message>
         <source>There is a problem with the format of the Import File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik importu ma nieprawidłowy format!</translation>
     </message>
     <message>
         <source>The file ends early; it may have been cut off while copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik kończy się za wcześnie; mógł zostać ucięty podczas kopiowania</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1: %2</translation>
     </message>
 </context>
 <context>
     <name>InvitationStore</name>
     <message>
         <source>Active until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktywny do %1</translation>
     </message>
     <message>
         <source>Expired %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wygasł %1</translation>
     </message>
     <message>
         <source>Revoked %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Unieważniony %1</translation>
     </message>
     <message>
         <source>%1, last saved %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ostatni zapis %2</translation>
     </message>
     <message>
         <source>A sign-up link lasts 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zapisu może być ważny od 1 do %1 dni.</translation>
     </message>
     <message>
         <source>That member is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego członka nie ma już w składzie.</translation>
     </message>
     <message>
         <source>That sign-up link is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego linku zapisu nie ma już w składzie.</translation>
     </message>
 </context>
 <context>
@@ -1284,74 +1287,74 @@ The file has not been changed.</source>
     <name>Match</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished">tak</translation>
+        <translation>tak</translation>
     </message>
     <message>
         <source>maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>może</translation>
     </message>
     <message>
         <source>late</source>
-        <translation type="unfinished"></translation>
+        <translation>spóźnię się</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">nie</translation>
+        <translation>nie</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">brak odpowiedzi</translation>
+        <translation>brak odpowiedzi</translation>
     </message>
 </context>
 <context>
     <name>MatchAnnouncement</name>
     <message>
         <source>No time zone (GMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez strefy czasowej (GMT)</translation>
     </message>
     <message>
         <source>Can play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mogą zagrać cały mecz: %1</translation>
     </message>
     <message>
         <source>Cannot play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie mogą zagrać całego meczu: %1</translation>
     </message>
 </context>
 <context>
     <name>MatchCalendar</name>
     <message>
         <source>The match calendar is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalendarz meczów jest nieprawidłowy.</translation>
     </message>
 </context>
 <context>
     <name>MatchFields</name>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest poprawna godzina.</translation>
     </message>
 </context>
 <context>
     <name>MatchInvitation</name>
     <message>
         <source>The calendar invitation is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaproszenie do kalendarza jest nieprawidłowe.</translation>
     </message>
     <message>
         <source>The invitation could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać zaproszenia w %1.</translation>
     </message>
 </context>
 <context>
     <name>MatchPlan</name>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440, or empty (or 1) for a single moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość meczu musi być całkowitą liczbą minut od 15 do 1440 albo pusta (lub 1) dla jednej chwili.</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 to 32767, or empty for 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole Min. graczy musi być liczbą całkowitą od 1 do 32767 albo puste (wtedy 1).</translation>
     </message>
 </context>
 <context>
@@ -1577,89 +1580,89 @@ bez obecności</translation>
     <name>MemberChange</name>
     <message>
         <source>Away %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieobecność %1</translation>
     </message>
 </context>
 <context>
     <name>MemberChangeStore</name>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest data (MM/DD/RRRR).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time of day (HH:MM AM/PM or 24-hour HH:MM).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest godzina (GG:MM AM/PM albo 24-godzinne GG:MM).</translation>
     </message>
     <message>
         <source>The first date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy dzień musi być wypełniony!</translation>
     </message>
     <message>
         <source>The last date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni dzień musi być wypełniony!</translation>
     </message>
     <message>
         <source>The last date must not be before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni dzień nie może być wcześniejszy niż pierwszy.</translation>
     </message>
     <message>
         <source>Slot %1 needs both a start and an end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przedział %1 wymaga zarówno początku, jak i końca.</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina końca musi być późniejsza niż godzina początku!</translation>
     </message>
     <message>
         <source>Type the times played on those dates, or choose Away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz godziny gry w te dni albo wybierz Nieobecny.</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka może mieć najwyżej %1 znaków.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta zmiana została w międzyczasie usunięta; nic nie zapisano.</translation>
     </message>
     <message>
         <source>These dates overlap another change: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te daty nakładają się na inną zmianę: %1.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta zmiana została w międzyczasie usunięta.</translation>
     </message>
 </context>
 <context>
     <name>MemberFormCheck</name>
     <message>
         <source>You must enter in a Player Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Musisz wpisać nick!</translation>
     </message>
     <message>
         <source>You must place member in a Division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Musisz przypisać członka do dywizji!</translation>
     </message>
     <message>
         <source>For proper scheduling, you must put in the member&apos;s Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aby planowanie działało poprawnie, musisz podać strefę czasową członka!</translation>
     </message>
     <message>
         <source>You must have the first Time Slots filled if this day is checked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeśli ten dzień jest zaznaczony, musisz wypełnić pierwszy przedział!</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished">To pole wymaga poprawnej godziny!  GG:MM</translation>
+        <translation>To pole wymaga poprawnej godziny!  GG:MM</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>Godzina końca musi być późniejsza niż godzina początku!</translation>
     </message>
     <message>
         <source>You must fill in both times of the second Time Slot, or leave both empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Musisz wypełnić obie godziny drugiego przedziału albo zostawić obie puste!</translation>
     </message>
 </context>
 <context>
@@ -1813,18 +1816,18 @@ bez obecności</translation>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie da się odczytać zapisanej godziny przedziału „%1”.</translation>
     </message>
 </context>
 <context>
     <name>MemberWrites</name>
     <message>
         <source>Make sure that the new Member&apos;s Division is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź, czy dywizja nowego członka jest ustawiona poprawnie, i spróbuj ponownie zapisać.</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź, czy strefa czasowa nowego członka jest ustawiona poprawnie, i spróbuj ponownie zapisać.</translation>
     </message>
 </context>
 <context>
@@ -2109,64 +2112,64 @@ bez obecności</translation>
     <name>RecordKey</name>
     <message>
         <source>No new record key could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się utworzyć nowego klucza rekordu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a record key: a key is 32 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest klucz rekordu: klucz ma 32 cyfry szesnastkowe.</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny oficer zmienił %1 od czasu wczytania; odśwież, by zobaczyć zmianę</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź, czy strefa czasowa nowego członka jest ustawiona poprawnie, i spróbuj ponownie zapisać.</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished">Pole Maks. wyników musi być liczbą większą od zera</translation>
+        <translation>Pole Maks. wyników musi być liczbą większą od zera</translation>
     </message>
     <message>
         <source>Apply DST: yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosuj czas letni: tak</translation>
     </message>
     <message>
         <source>Apply DST: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Stosuj czas letni: nie</translation>
     </message>
     <message>
         <source>follows %1: daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>według %1: dziś czas letni</translation>
     </message>
     <message>
         <source>follows %1: no daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>według %1: dziś bez czasu letniego</translation>
     </message>
 </context>
 <context>
     <name>RosterCopy</name>
     <message>
         <source>The roster %1 already holds rows of its own; a roster is copied only into a new one. Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skład %1 ma już własne wiersze; skład kopiuje się tylko do nowego. Nic nie skopiowano.</translation>
     </message>
 </context>
 <context>
     <name>RosterDivisionsZones</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Krytyczny błąd programu w bazie danych!</translation>
     </message>
     <message>
         <source>You must enter a Division Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Musisz wpisać nazwę dywizji</translation>
     </message>
     <message>
         <source>%1 is your own time zone, set in Options. Choose another time zone there before deleting this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 to twoja strefa czasowa, ustawiona w Opcjach. Zanim ją usuniesz, wybierz tam inną strefę czasową.</translation>
     </message>
 </context>
 <context>
@@ -2174,299 +2177,306 @@ bez obecności</translation>
     <message>
         <source>The roster database reported an error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baza danych składu zgłosiła błąd:
+%1</translation>
     </message>
     <message>
         <source>Unrecoverable Data Error.  Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd danych nie do naprawienia.  Numer %1</translation>
     </message>
 </context>
 <context>
     <name>RosterExchange</name>
     <message>
         <source>You must make selection(s) from the list first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Najpierw zaznacz coś na liście!</translation>
     </message>
 </context>
 <context>
     <name>RosterExport</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Krytyczny błąd programu w bazie danych!</translation>
     </message>
     <message>
         <source>The Times row %1 holds &quot;%2&quot;, which is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz Times %1 zawiera „%2”, co nie jest godziną.</translation>
     </message>
     <message>
         <source>The division 0x%1 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dywizji 0x%1 nie ma w składzie.</translation>
     </message>
     <message>
         <source>The Times row 0x%1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersza Times 0x%1 gracza %2 nie ma w składzie.</translation>
     </message>
     <message>
         <source>The time zone %1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefy czasowej %1 gracza %2 nie ma w składzie.</translation>
     </message>
     <message>
         <source>The Export File could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać pliku eksportu.</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>Changes need a login with the right to add, change and delete the roster&apos;s rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmiany wymagają logowania z prawem do dodawania, zmieniania i usuwania wierszy składu.</translation>
     </message>
     <message>
         <source>The roster file %1 is open in another Tallyhold window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik składu %1 jest otwarty w innym oknie Tallyhold.</translation>
     </message>
     <message>
         <source>The file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik lub jego folder jest tylko do odczytu.</translation>
     </message>
 </context>
 <context>
     <name>RosterImport</name>
     <message>
         <source>the member&apos;s division 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>dywizji członka 0x%1 nie ma ani w pliku, ani w tym składzie.</translation>
     </message>
     <message>
         <source>the schedule&apos;s member 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>członka 0x%1 z godzin gry nie ma ani w pliku, ani w tym składzie.</translation>
     </message>
     <message>
         <source>the times 0x%1 are neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>godzin 0x%1 nie ma ani w pliku, ani w tym składzie.</translation>
     </message>
     <message>
         <source>the times 0x%1 belong to a schedule of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>godziny 0x%1 należą do godzin gry z tego składu.</translation>
     </message>
     <message>
         <source>the change 0x%1 belongs to another member of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>zmiana 0x%1 należy do innego członka tego składu.</translation>
     </message>
     <message>
         <source>Divisions added: %1, already present: %2
 Members added: %3, already present: %4
 Time zones added: %5, matched to existing zones: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodane dywizje: %1, już istniejące: %2
+Dodani członkowie: %3, już istniejący: %4
+Dodane strefy czasowe: %5, dopasowane do istniejących: %6</translation>
     </message>
     <message>
         <source>
 The file was written by an older version of Tallyhold and could not be checked for completeness.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Plik został zapisany przez starszą wersję Tallyhold i nie dało się sprawdzić, czy jest kompletny.</translation>
     </message>
     <message>
         <source>
 Lines skipped because they hold no record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Pominięte wiersze bez rekordów: %1</translation>
     </message>
     <message>
         <source>
 The roster as it was before the import is saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Skład sprzed importu zapisano w %1</translation>
     </message>
 </context>
 <context>
     <name>RosterInvitations</name>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished">Ten link jest już nieważny</translation>
+        <translation>Ten link jest już nieważny</translation>
     </message>
 </context>
 <context>
     <name>RosterLocation</name>
     <message>
         <source>The roster file (default: ClanRoster.mdb here), or a shared roster&apos;s address postgresql://user@host[:port]/dbname.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik składu (domyślnie: ClanRoster.mdb w bieżącym folderze) lub adres wspólnego składu postgresql://user@host[:port]/dbname.</translation>
     </message>
     <message>
         <source>Use ClanRoster.mdb in your data directory (%1), as the menu entry does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Użyj ClanRoster.mdb z twojego folderu danych (%1), tak jak pozycja w menu.</translation>
     </message>
     <message>
         <source>There is no roster file %1; tallyhold-cli %2 init makes a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma pliku składu %1; tallyhold-cli %2 init tworzy nowy.</translation>
     </message>
 </context>
 <context>
     <name>RosterMatches</name>
     <message>
         <source>That match was deleted in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten mecz został w międzyczasie usunięty.</translation>
     </message>
     <message>
         <source>That member is not invited to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten członek nie jest zaproszony na „%1”.</translation>
     </message>
     <message>
         <source>Give the match&apos;s date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj datę i godzinę meczu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest poprawna data i godzina.</translation>
     </message>
     <message>
         <source>%1 does not happen on your clock: it is skipped when the clocks go forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>Godziny %1 nie ma na twoim zegarze: zegary przeskakują ją przy zmianie czasu na letni.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość meczu musi być całkowitą liczbą minut od 15 do 1440.</translation>
     </message>
     <message>
         <source>The title may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł może mieć najwyżej %1 znaków.</translation>
     </message>
     <message>
         <source>The notes may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatki mogą mieć najwyżej %1 znaków.</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Musisz wybrać członków z listy!</translation>
+        <translation>Musisz wybrać członków z listy!</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole Min. graczy musi być liczbą całkowitą od 1 wzwyż.</translation>
     </message>
     <message>
         <source>The minimum of %1 players is more than the %2 invited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum %1 graczy to więcej niż liczba zaproszonych (%2).</translation>
     </message>
     <message>
         <source>%1 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>tak: %1</translation>
     </message>
     <message>
         <source>%1 maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>może: %1</translation>
     </message>
     <message>
         <source>%1 late</source>
-        <translation type="unfinished"></translation>
+        <translation>spóźni się: %1</translation>
     </message>
     <message>
         <source>%1 no</source>
-        <translation type="unfinished"></translation>
+        <translation>nie: %1</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>brak odpowiedzi: %1</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>odwołany</translation>
     </message>
     <message>
         <source>minimum %1 not met</source>
-        <translation type="unfinished"></translation>
+        <translation>poniżej minimum %1</translation>
     </message>
     <message>
         <source>%1 required not in</source>
-        <translation type="unfinished"></translation>
+        <translation>brak wymaganych: %1</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notatka może mieć najwyżej %1 znaków.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; it cannot be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” został odwołany; nie można na niego odpowiedzieć.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has started; it cannot be answered any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” już się zaczął; nie można już na niego odpowiedzieć.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; there is no attendance to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” został odwołany; nie ma obecności do sprawdzenia.</translation>
     </message>
     <message>
         <source>Attendance can be taken once &quot;%1&quot; has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecność można sprawdzić, gdy „%1” się zacznie.</translation>
     </message>
     <message>
         <source>Everyone has answered for %1 &lt;t:%2:F&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszyscy odpowiedzieli na %1 &lt;t:%2:F&gt;.</translation>
     </message>
     <message>
         <source>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, prosimy o odpowiedź: tak, może, spóźnię się albo nie.</translation>
     </message>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished">Przypomnienie: %1</translation>
+        <translation>Przypomnienie: %1</translation>
     </message>
     <message>
         <source>%1 starts %2 (%3 minutes).<byte value="xd"/>
 Please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zaczyna się %2 (%3 min).<byte value="xd"/>
+Prosimy o odpowiedź: tak, może, spóźnię się albo nie.</translation>
     </message>
     <message>
         <source>The calendar could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać kalendarza w %1.</translation>
     </message>
     <message>
         <source>Count at least one match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Licz co najmniej jeden mecz.</translation>
     </message>
 </context>
 <context>
     <name>RosterMembers</name>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta zmiana została w międzyczasie usunięta.</translation>
     </message>
 </context>
 <context>
     <name>RosterScheduling</name>
     <message>
         <source>Match Date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole Data musi być wypełnione!</translation>
     </message>
     <message>
         <source>Match Time must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole Godzina musi być wypełnione!</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Musisz wybrać członków z listy!</translation>
+        <translation>Musisz wybrać członków z listy!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest data (MM/DD/RRRR).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest poprawna data i godzina.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość meczu musi być całkowitą liczbą minut od 15 do 1440.</translation>
     </message>
 </context>
 <context>
     <name>RosterSchema</name>
     <message>
         <source>it was written by a newer version of Tallyhold (roster version %1; this version reads rosters up to version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>został zapisany przez nowszą wersję Tallyhold (wersja składu %1; ta wersja czyta składy do wersji %2).</translation>
     </message>
     <message>
         <source>it has no table %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma w nim tabeli %1.</translation>
     </message>
     <message>
         <source>its table %1 has no column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>w jego tabeli %1 nie ma kolumny %2.</translation>
     </message>
 </context>
 <context>
@@ -2475,51 +2485,53 @@ Please answer yes, maybe, late or no.</source>
         <source>The shared roster %1 cannot be used: %2
 
 Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można użyć wspólnego składu %1: %2
+
+Nic nie zostało zmienione.</translation>
     </message>
     <message>
         <source>Your login may view and schedule the shared roster %1 but may not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój login pozwala przeglądać wspólny skład %1 i planować w nim mecze, ale nie zmieniać go.</translation>
     </message>
     <message>
         <source>The connection to the shared roster %1 was lost; nothing of the last command was saved. Try it again once the server can be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie ze wspólnym składem %1; nic z ostatniego polecenia nie zostało zapisane. Spróbuj ponownie, gdy serwer będzie osiągalny.</translation>
     </message>
     <message>
         <source>the address does not name a database (postgresql://user@host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>adres nie wskazuje bazy danych (postgresql://user@host/dbname).</translation>
     </message>
     <message>
         <source>the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it is never stored with the address.</source>
-        <translation type="unfinished"></translation>
+        <translation>adres zawiera hasło. Trzymaj je zamiast tego w ~/.pgpass lub PGPASSWORD, żeby nigdy nie było zapisywane razem z adresem.</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma zainstalowanego sterownika PostgreSQL dla Qt (pakiet Debiana libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The shared roster %1 needs the login&apos;s password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wspólny skład %1 wymaga hasła do tego loginu.</translation>
     </message>
     <message>
         <source>the server cannot be reached or refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>serwer jest nieosiągalny albo odrzucił logowanie.</translation>
     </message>
     <message>
         <source>the database holds no roster yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>baza danych nie zawiera jeszcze składu.</translation>
     </message>
     <message>
         <source>the database holds no roster, and one could not be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>baza danych nie zawiera składu i nie udało się go w niej utworzyć.</translation>
     </message>
     <message>
         <source>the database is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>baza danych nie jest składem Tallyhold: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się go dostosować do tej wersji Tallyhold.</translation>
     </message>
 </context>
 <context>
@@ -3045,55 +3057,55 @@ Nothing has been changed.</source>
     <name>WeekAvailability</name>
     <message>
         <source>No time suits all required players</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje wszystkim wymaganym graczom</translation>
     </message>
     <message>
         <source>No time suits all required players for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje wszystkim wymaganym graczom na %1 min</translation>
     </message>
     <message>
         <source>No time suits any player</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje żadnemu graczowi</translation>
     </message>
     <message>
         <source>No time suits any player for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje żadnemu graczowi na %1 min</translation>
     </message>
     <message>
         <source>No time suits at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje co najmniej %1 graczom</translation>
     </message>
     <message>
         <source>No time suits at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje co najmniej %1 graczom na %2 min</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje wszystkim wymaganym i co najmniej %1 graczom</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna godzina nie pasuje wszystkim wymaganym i co najmniej %1 graczom na %2 min</translation>
     </message>
     <message>
         <source>Your clock skips that time that day: the clocks go forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Tego dnia twój zegar przeskakuje tę godzinę: zmiana czasu na letni</translation>
     </message>
     <message>
         <source>Not all required players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wszyscy wymagani gracze mogą grać od tej godziny</translation>
     </message>
     <message>
         <source>Not all required players can play for %1 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wszyscy wymagani gracze mogą grać przez %1 min od tej godziny</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Mniej niż %1 graczy może grać od tej godziny</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play for %2 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Mniej niż %1 graczy może grać przez %2 min od tej godziny</translation>
     </message>
 </context>
 <context>
@@ -3187,43 +3199,44 @@ Nothing has been changed.</source>
     <name>ZoneStore</name>
     <message>
         <source>The time zone was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa nie została dodana.</translation>
     </message>
     <message>
         <source>The file&apos;s time zone %1 could not be added, so nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się dodać strefy czasowej %1 z pliku, więc nic nie zaimportowano.</translation>
     </message>
     <message>
         <source>No zone key is left: the greatest zone key is already %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie ma już wolnego klucza strefy: największy klucz strefy to już %1. %2</translation>
     </message>
     <message>
         <source>The following Members are located in this Time Zone: 
 %1You will need to remove/update these members before this Time Zone can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>W tej strefie czasowej są następujący członkowie: 
+%1Zanim usuniesz tę strefę czasową, musisz usunąć tych członków albo zmienić im strefę!</translation>
     </message>
     <message>
         <source>Time Zone Name must be non blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pole Nazwa strefy nie może być puste!</translation>
     </message>
     <message>
         <source>%1 is not a real time zone known to this computer (such as America/New_York).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest prawdziwą strefą czasową znaną temu komputerowi (np. America/New_York).</translation>
     </message>
     <message>
         <source>GMT Offset must be numeric!</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesunięcie GMT musi być liczbą!</translation>
     </message>
 </context>
 <context>
     <name>cTimeFuncs</name>
     <message>
         <source>The time zone %1 has no usable GMT offset (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Strefa czasowa %1 nie ma użytecznego przesunięcia GMT („%2”).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” to nie jest poprawna godzina.</translation>
     </message>
 </context>
 <context>
