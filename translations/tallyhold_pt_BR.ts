@@ -922,250 +922,253 @@ Comandos (tallyhold-cli COMANDO --help mostra as opções de um comando):
         <source>The roster file %1 cannot be used: %2
 
 The file has not been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de elenco %1 não pode ser usado: %2
+
+O arquivo não foi alterado.</translation>
     </message>
     <message>
         <source>it cannot be read (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido (%1).</translation>
     </message>
     <message>
         <source>it is empty (0 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>está vazio (0 bytes).</translation>
     </message>
     <message>
         <source>it is an Access-format database, not an SQLite roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>é um banco de dados no formato Access, não um elenco SQLite.</translation>
     </message>
     <message>
         <source>it is not an SQLite database.</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um banco de dados SQLite.</translation>
     </message>
     <message>
         <source>restore a backup such as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>restaure um backup, como %1</translation>
     </message>
     <message>
         <source>restore a backup if you keep one (there is none at %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>restaure um backup, se você tiver um (não há nenhum em %1)</translation>
     </message>
     <message>
         <source>it is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>está em uso por outro programa.</translation>
     </message>
     <message>
         <source>it is damaged; %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>está danificado; %1.</translation>
     </message>
     <message>
         <source>a write to it was interrupted and cannot be undone while the file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>uma gravação nele foi interrompida e não pode ser desfeita enquanto o arquivo ou a pasta dele estiver somente leitura.</translation>
     </message>
     <message>
         <source>it cannot be opened (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser aberto (%1).</translation>
     </message>
     <message>
         <source>The roster file %1 can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de elenco %1 pode ser consultado e usado na agenda, mas não pode ser alterado.</translation>
     </message>
     <message>
         <source>The roster file %1 is damaged. Export what can still be read, then %2. Until then the roster can be viewed and scheduled but not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de elenco %1 está danificado. Exporte o que ainda puder ser lido e depois %2. Até lá, o elenco pode ser consultado e usado na agenda, mas não pode ser alterado.</translation>
     </message>
     <message>
         <source>it is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um elenco do Tallyhold: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>não pôde ser atualizado para esta versão do Tallyhold.</translation>
     </message>
     <message>
         <source>The backup %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o backup %1.</translation>
     </message>
 </context>
 <context>
     <name>DivisionStore</name>
     <message>
         <source>This division is no longer in the roster, so nothing was saved. Save again to add it as a new division.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta divisão não está mais no elenco, então nada foi salvo. Salve de novo para adicioná-la como uma nova divisão.</translation>
     </message>
     <message>
         <source>The following Members are in this Division: 
 %1You will need to remove/update these members before this Division can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Os seguintes membros estão nesta divisão: 
+%1Você precisa remover/atualizar esses membros antes de excluir esta divisão!</translation>
     </message>
 </context>
 <context>
     <name>ExchangeReader</name>
     <message>
         <source>field %1 (%2) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) está vazio.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a record key of 32 hexadecimal digits: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) não é uma chave de registro de 32 dígitos hexadecimais: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a whole number from %3 to %4: &quot;%5&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) não é um número inteiro de %3 a %4: &quot;%5&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a flag (1 or 0): &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) não é um indicador (1 ou 0): &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a date YYYY-MM-DD: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) não é uma data AAAA-MM-DD: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time HH:MM: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) não é uma hora HH:MM: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>field %1 (%2) is not a time of day: &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) não é uma hora do dia: &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>the %1 is also used on line %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 também é usada na linha %2.</translation>
     </message>
     <message>
         <source>the line is neither a record (1 to %1) nor a &quot;#&quot; line.</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha não é um registro (1 a %1) nem uma linha &quot;#&quot;.</translation>
     </message>
     <message>
         <source>a record follows the end line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>um registro vem depois da linha final %1.</translation>
     </message>
     <message>
         <source>the record tag %1 is not followed by &quot;|&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>o marcador de registro %1 não vem seguido de &quot;|&quot;.</translation>
     </message>
     <message>
         <source>field %1 is longer than 1,000,000 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 tem mais de 1.000.000 caracteres.</translation>
     </message>
     <message>
         <source>the line is not UTF-8 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha não é texto UTF-8.</translation>
     </message>
     <message>
         <source>the %1 record has %2 fields; it needs %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>o registro %1 tem %2 campos; são necessários %3.</translation>
     </message>
     <message>
         <source>field %1 holds a &quot;\&quot; that is not one of \\, \p, \r or \n.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 contém um &quot;\&quot; que não faz parte de \\, \p, \r ou \n.</translation>
     </message>
     <message>
         <source>division key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>chave de divisão 0x%1</translation>
     </message>
     <message>
         <source>member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>chave de membro 0x%1</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but %3 is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) está vazio, mas o indicador de %3 está marcado.</translation>
     </message>
     <message>
         <source>times 0x%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>chave de horários 0x%1 (%2)</translation>
     </message>
     <message>
         <source>schedule&apos;s member key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>chave de membro 0x%1 dos horários de jogo</translation>
     </message>
     <message>
         <source>times key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>chave de horários 0x%1</translation>
     </message>
     <message>
         <source>the zone key %1 is also used on line %2 for another zone.</source>
-        <translation type="unfinished"></translation>
+        <translation>a chave de fuso %1 também é usada na linha %2 para outro fuso.</translation>
     </message>
     <message>
         <source>no zone record before it has the zone key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum registro de fuso anterior tem a chave de fuso %1.</translation>
     </message>
     <message>
         <source>field 2 (real time zone) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo 2 (fuso horário real) está vazio.</translation>
     </message>
     <message>
         <source>the zone key %1 already has the real time zone %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>a chave de fuso %1 já tem o fuso horário real %2.</translation>
     </message>
     <message>
         <source>no member record before it has the member key 0x%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum registro de membro anterior tem a chave de membro 0x%1.</translation>
     </message>
     <message>
         <source>field 4 (last date) is before field 3 (first date).</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo 4 (última data) é anterior ao campo 3 (primeira data).</translation>
     </message>
     <message>
         <source>field 5 (away flag) is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo 5 (indicador de ausência) está vazio.</translation>
     </message>
     <message>
         <source>field %1 holds a time, but the member is away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 contém um horário, mas o membro está ausente (campo 5).</translation>
     </message>
     <message>
         <source>field %1 (%2) is empty, but field %3 holds a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo %1 (%2) está vazio, mas o campo %3 contém um horário.</translation>
     </message>
     <message>
         <source>slot %1 ends when it starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>o horário %1 termina na mesma hora em que começa.</translation>
     </message>
     <message>
         <source>slot 2 is given without slot 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>o horário 2 foi informado sem o horário 1.</translation>
     </message>
     <message>
         <source>fields 6 and 7 (slot 1) are empty, but the member is not away (field 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>os campos 6 e 7 (horário 1) estão vazios, mas o membro não está ausente (campo 5).</translation>
     </message>
     <message>
         <source>field 10 (note) is longer than %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>o campo 10 (nota) tem mais de %1 caracteres.</translation>
     </message>
     <message>
         <source>change key 0x%1</source>
-        <translation type="unfinished"></translation>
+        <translation>chave de mudança 0x%1</translation>
     </message>
     <message>
         <source>the dates overlap the change of the same member on line %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>as datas se sobrepõem à mudança do mesmo membro na linha %1.</translation>
     </message>
     <message>
         <source>The file holds no roster records</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo não contém nenhum registro de elenco</translation>
     </message>
     <message>
         <source>the end line counts %1 records; the file holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>a linha final conta %1 registros; o arquivo contém %2.</translation>
     </message>
     <message>
         <source>The Import File cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler o arquivo de importação.</translation>
     </message>
     <message>
         <source>the header &quot;%1&quot; names no version of the format.</source>
-        <translation type="unfinished"></translation>
+        <translation>o cabeçalho &quot;%1&quot; não indica nenhuma versão do formato.</translation>
     </message>
     <message>
         <source>the file was written by a newer version of Tallyhold (&quot;%1&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo foi gravado por uma versão mais nova do Tallyhold (&quot;%1&quot;).</translation>
     </message>
     <message>
         <source>The end line &quot;#end&quot; with the number of records is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta a linha final &quot;#end&quot; com o número de registros.</translation>
     </message>
 </context>
 <context>
@@ -1227,46 +1230,46 @@ The file has not been changed.</source>
     <name>ImportFormatError</name>
     <message>
         <source>There is a problem with the format of the Import File!</source>
-        <translation type="unfinished"></translation>
+        <translation>Há um problema com o formato do arquivo de importação!</translation>
     </message>
     <message>
         <source>The file ends early; it may have been cut off while copying</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo termina antes do esperado; pode ter sido cortado ao ser copiado</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: %2</translation>
     </message>
 </context>
 <context>
     <name>InvitationStore</name>
     <message>
         <source>Active until %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativo até %1</translation>
     </message>
     <message>
         <source>Expired %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Expirado em %1</translation>
     </message>
     <message>
         <source>Revoked %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revogado em %1</translation>
     </message>
     <message>
         <source>%1, last saved %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, salvo pela última vez em %2</translation>
     </message>
     <message>
         <source>A sign-up link lasts 1 to %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um link de inscrição dura de 1 a %1 dias.</translation>
     </message>
     <message>
         <source>That member is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse membro não está mais no elenco.</translation>
     </message>
     <message>
         <source>That sign-up link is no longer in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse link de inscrição não está mais no elenco.</translation>
     </message>
 </context>
 <context>
@@ -1280,74 +1283,74 @@ The file has not been changed.</source>
     <name>Match</name>
     <message>
         <source>yes</source>
-        <translation type="unfinished">sim</translation>
+        <translation>sim</translation>
     </message>
     <message>
         <source>maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>talvez</translation>
     </message>
     <message>
         <source>late</source>
-        <translation type="unfinished"></translation>
+        <translation>atrasado</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished">não</translation>
+        <translation>não</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished">sem resposta</translation>
+        <translation>sem resposta</translation>
     </message>
 </context>
 <context>
     <name>MatchAnnouncement</name>
     <message>
         <source>No time zone (GMT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem fuso horário (GMT)</translation>
     </message>
     <message>
         <source>Can play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pode jogar a partida inteira: %1</translation>
     </message>
     <message>
         <source>Cannot play the whole match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não pode jogar a partida inteira: %1</translation>
     </message>
 </context>
 <context>
     <name>MatchCalendar</name>
     <message>
         <source>The match calendar is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>O calendário de partidas não é válido.</translation>
     </message>
 </context>
 <context>
     <name>MatchFields</name>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma hora válida.</translation>
     </message>
 </context>
 <context>
     <name>MatchInvitation</name>
     <message>
         <source>The calendar invitation is not valid.</source>
-        <translation type="unfinished"></translation>
+        <translation>O convite de calendário não é válido.</translation>
     </message>
     <message>
         <source>The invitation could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o convite em %1.</translation>
     </message>
 </context>
 <context>
     <name>MatchPlan</name>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440, or empty (or 1) for a single moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração da partida deve ser um número inteiro de minutos de 15 a 1440, ou vazia (ou 1) para um único instante.</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 to 32767, or empty for 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mínimo de jogadores deve ser um número inteiro de 1 a 32767, ou vazio para 1.</translation>
     </message>
 </context>
 <context>
@@ -1573,89 +1576,89 @@ não veio</translation>
     <name>MemberChange</name>
     <message>
         <source>Away %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente %1</translation>
     </message>
 </context>
 <context>
     <name>MemberChangeStore</name>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma data (MM/DD/AAAA).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time of day (HH:MM AM/PM or 24-hour HH:MM).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma hora do dia (HH:MM AM/PM ou HH:MM de 24 horas).</translation>
     </message>
     <message>
         <source>The first date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira data precisa ser preenchida!</translation>
     </message>
     <message>
         <source>The last date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>A última data precisa ser preenchida!</translation>
     </message>
     <message>
         <source>The last date must not be before the first.</source>
-        <translation type="unfinished"></translation>
+        <translation>A última data não pode ser anterior à primeira.</translation>
     </message>
     <message>
         <source>Slot %1 needs both a start and an end.</source>
-        <translation type="unfinished"></translation>
+        <translation>O horário %1 precisa de início e fim.</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>O horário final deve ser maior que o inicial!</translation>
     </message>
     <message>
         <source>Type the times played on those dates, or choose Away.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite os horários jogados nessas datas ou escolha Ausente.</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>A nota pode ter no máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime; nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essa mudança foi removida nesse meio-tempo; nada foi salvo.</translation>
     </message>
     <message>
         <source>These dates overlap another change: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essas datas se sobrepõem a outra mudança: %1.</translation>
     </message>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essa mudança foi removida nesse meio-tempo.</translation>
     </message>
 </context>
 <context>
     <name>MemberFormCheck</name>
     <message>
         <source>You must enter in a Player Name!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa informar o nome do jogador!</translation>
     </message>
     <message>
         <source>You must place member in a Division!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa colocar o membro em uma divisão!</translation>
     </message>
     <message>
         <source>For proper scheduling, you must put in the member&apos;s Time Zone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Para a agenda funcionar direito, você precisa informar o fuso horário do membro!</translation>
     </message>
     <message>
         <source>You must have the first Time Slots filled if this day is checked!</source>
-        <translation type="unfinished"></translation>
+        <translation>Preencha o horário 1 se este dia estiver marcado!</translation>
     </message>
     <message>
         <source>This field must be in a valid time format!  HH:MM AM/PM</source>
-        <translation type="unfinished">Este campo precisa de uma hora válida!  HH:MM</translation>
+        <translation>Este campo precisa de uma hora válida!  HH:MM</translation>
     </message>
     <message>
         <source>Ending time must be greater than starting time!</source>
-        <translation type="unfinished"></translation>
+        <translation>O horário final deve ser maior que o inicial!</translation>
     </message>
     <message>
         <source>You must fill in both times of the second Time Slot, or leave both empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>Preencha o início e o fim do horário 2, ou deixe os dois vazios!</translation>
     </message>
 </context>
 <context>
@@ -1809,18 +1812,18 @@ não veio</translation>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O horário salvo &quot;%1&quot; não pode ser lido.</translation>
     </message>
 </context>
 <context>
     <name>MemberWrites</name>
     <message>
         <source>Make sure that the new Member&apos;s Division is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se a divisão do novo membro está correta e tente salvar de novo.</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o fuso horário do novo membro está correto e tente salvar de novo.</translation>
     </message>
 </context>
 <context>
@@ -2104,64 +2107,64 @@ não veio</translation>
     <name>RecordKey</name>
     <message>
         <source>No new record key could be made.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar uma nova chave de registro.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a record key: a key is 32 hexadecimal digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma chave de registro: uma chave tem 32 dígitos hexadecimais.</translation>
     </message>
 </context>
 <context>
     <name>Roster</name>
     <message>
         <source>%1 was changed by another officer since you loaded %2; reload to see the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro oficial alterou %1 desde que você carregou os dados; recarregue para ver a mudança</translation>
     </message>
     <message>
         <source>Make sure that the new Member&apos;s Time Zone is set right, then try to Save again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique se o fuso horário do novo membro está correto e tente salvar de novo.</translation>
     </message>
     <message>
         <source>Maximum Results field must be a number greater than zero</source>
-        <translation type="unfinished">O campo Máximo de resultados deve ser um número maior que zero</translation>
+        <translation>O campo Máximo de resultados deve ser um número maior que zero</translation>
     </message>
     <message>
         <source>Apply DST: yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horário de verão: sim</translation>
     </message>
     <message>
         <source>Apply DST: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar horário de verão: não</translation>
     </message>
     <message>
         <source>follows %1: daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>segue %1: horário de verão hoje</translation>
     </message>
     <message>
         <source>follows %1: no daylight saving today</source>
-        <translation type="unfinished"></translation>
+        <translation>segue %1: sem horário de verão hoje</translation>
     </message>
 </context>
 <context>
     <name>RosterCopy</name>
     <message>
         <source>The roster %1 already holds rows of its own; a roster is copied only into a new one. Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco %1 já contém registros próprios; um elenco só é copiado para um elenco novo. Nada foi copiado.</translation>
     </message>
 </context>
 <context>
     <name>RosterDivisionsZones</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro crítico de programação no banco de dados!</translation>
     </message>
     <message>
         <source>You must enter a Division Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe o nome da divisão</translation>
     </message>
     <message>
         <source>%1 is your own time zone, set in Options. Choose another time zone there before deleting this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é o seu próprio fuso horário, definido em Opções. Escolha outro fuso horário lá antes de excluir este.</translation>
     </message>
 </context>
 <context>
@@ -2169,299 +2172,306 @@ não veio</translation>
     <message>
         <source>The roster database reported an error:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O banco de dados do elenco informou um erro:
+%1</translation>
     </message>
     <message>
         <source>Unrecoverable Data Error.  Number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro irrecuperável nos dados.  Número %1</translation>
     </message>
 </context>
 <context>
     <name>RosterExchange</name>
     <message>
         <source>You must make selection(s) from the list first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha itens da lista primeiro!</translation>
     </message>
 </context>
 <context>
     <name>RosterExport</name>
     <message>
         <source>Critical dB Programming Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro crítico de programação no banco de dados!</translation>
     </message>
     <message>
         <source>The Times row %1 holds &quot;%2&quot;, which is not a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 da tabela Times contém &quot;%2&quot;, que não é uma hora.</translation>
     </message>
     <message>
         <source>The division 0x%1 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>A divisão 0x%1 não está no elenco.</translation>
     </message>
     <message>
         <source>The Times row 0x%1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha 0x%1 da tabela Times do jogador %2 não está no elenco.</translation>
     </message>
     <message>
         <source>The time zone %1 of player %2 is not in the roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso horário %1 do jogador %2 não está no elenco.</translation>
     </message>
     <message>
         <source>The Export File could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o arquivo de exportação.</translation>
     </message>
 </context>
 <context>
     <name>RosterFile</name>
     <message>
         <source>Changes need a login with the right to add, change and delete the roster&apos;s rows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para fazer alterações, é preciso um login com permissão para adicionar, alterar e excluir as linhas do elenco.</translation>
     </message>
     <message>
         <source>The roster file %1 is open in another Tallyhold window.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de elenco %1 está aberto em outra janela do Tallyhold.</translation>
     </message>
     <message>
         <source>The file or its folder is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo ou a pasta dele está somente leitura.</translation>
     </message>
 </context>
 <context>
     <name>RosterImport</name>
     <message>
         <source>the member&apos;s division 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>a divisão 0x%1 do membro não está no arquivo nem neste elenco.</translation>
     </message>
     <message>
         <source>the schedule&apos;s member 0x%1 is neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>o membro 0x%1 dos horários de jogo não está no arquivo nem neste elenco.</translation>
     </message>
     <message>
         <source>the times 0x%1 are neither in the file nor in this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>os horários 0x%1 não estão no arquivo nem neste elenco.</translation>
     </message>
     <message>
         <source>the times 0x%1 belong to a schedule of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>os horários 0x%1 já fazem parte dos horários de jogo deste elenco.</translation>
     </message>
     <message>
         <source>the change 0x%1 belongs to another member of this roster.</source>
-        <translation type="unfinished"></translation>
+        <translation>a mudança 0x%1 pertence a outro membro deste elenco.</translation>
     </message>
     <message>
         <source>Divisions added: %1, already present: %2
 Members added: %3, already present: %4
 Time zones added: %5, matched to existing zones: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisões adicionadas: %1, já existentes: %2
+Membros adicionados: %3, já existentes: %4
+Fusos horários adicionados: %5, associados a fusos existentes: %6</translation>
     </message>
     <message>
         <source>
 The file was written by an older version of Tallyhold and could not be checked for completeness.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+O arquivo foi gravado por uma versão mais antiga do Tallyhold e não pôde ser verificado por completo.</translation>
     </message>
     <message>
         <source>
 Lines skipped because they hold no record: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Linhas ignoradas por não conterem registro: %1</translation>
     </message>
     <message>
         <source>
 The roster as it was before the import is saved in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+O elenco como estava antes da importação está salvo em %1</translation>
     </message>
 </context>
 <context>
     <name>RosterInvitations</name>
     <message>
         <source>This link is no longer valid</source>
-        <translation type="unfinished">Este link não vale mais</translation>
+        <translation>Este link não vale mais</translation>
     </message>
 </context>
 <context>
     <name>RosterLocation</name>
     <message>
         <source>The roster file (default: ClanRoster.mdb here), or a shared roster&apos;s address postgresql://user@host[:port]/dbname.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de elenco (padrão: ClanRoster.mdb aqui) ou o endereço de um elenco compartilhado postgresql://user@host[:port]/dbname.</translation>
     </message>
     <message>
         <source>Use ClanRoster.mdb in your data directory (%1), as the menu entry does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar o ClanRoster.mdb da sua pasta de dados (%1), como faz a entrada do menu.</translation>
     </message>
     <message>
         <source>There is no roster file %1; tallyhold-cli %2 init makes a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não existe o arquivo de elenco %1; tallyhold-cli %2 init cria um novo.</translation>
     </message>
 </context>
 <context>
     <name>RosterMatches</name>
     <message>
         <source>That match was deleted in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essa partida foi excluída nesse meio-tempo.</translation>
     </message>
     <message>
         <source>That member is not invited to &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esse membro não foi convidado para &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Give the match&apos;s date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe a data e a hora da partida.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma data e hora válidas.</translation>
     </message>
     <message>
         <source>%1 does not happen on your clock: it is skipped when the clocks go forward.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não existe no seu relógio: esse horário é pulado quando o relógio é adiantado.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração da partida deve ser um número inteiro de minutos de 15 a 1440.</translation>
     </message>
     <message>
         <source>The title may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O título pode ter no máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>The notes may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>As notas podem ter no máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Escolha membros da lista!</translation>
+        <translation>Escolha membros da lista!</translation>
     </message>
     <message>
         <source>Minimum players must be a whole number from 1 on.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mínimo de jogadores deve ser um número inteiro a partir de 1.</translation>
     </message>
     <message>
         <source>The minimum of %1 players is more than the %2 invited.</source>
-        <translation type="unfinished"></translation>
+        <translation>O mínimo de %1 jogadores é maior que os %2 convidados.</translation>
     </message>
     <message>
         <source>%1 yes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sim</translation>
     </message>
     <message>
         <source>%1 maybe</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 talvez</translation>
     </message>
     <message>
         <source>%1 late</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 com atraso</translation>
     </message>
     <message>
         <source>%1 no</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sem resposta</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelada</translation>
     </message>
     <message>
         <source>minimum %1 not met</source>
-        <translation type="unfinished"></translation>
+        <translation>mínimo de %1 não atingido</translation>
     </message>
     <message>
         <source>%1 required not in</source>
-        <translation type="unfinished"></translation>
+        <translation>obrigatórios sem confirmar: %1</translation>
     </message>
     <message>
         <source>The note may hold at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>A nota pode ter no máximo %1 caracteres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; it cannot be answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; foi cancelada; não dá para responder.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has started; it cannot be answered any more.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; já começou; não dá mais para responder.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was cancelled; there is no attendance to take.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; foi cancelada; não há presença para registrar.</translation>
     </message>
     <message>
         <source>Attendance can be taken once &quot;%1&quot; has started.</source>
-        <translation type="unfinished"></translation>
+        <translation>A presença pode ser registrada depois que &quot;%1&quot; começar.</translation>
     </message>
     <message>
         <source>Everyone has answered for %1 &lt;t:%2:F&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos já responderam para %1 &lt;t:%2:F&gt;.</translation>
     </message>
     <message>
         <source>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;t:%2:F&gt; (&lt;t:%2:R&gt;): %3, falta a sua resposta: Sim, Talvez, Atrasado ou Não.</translation>
     </message>
     <message>
         <source>Reminder: %1</source>
-        <translation type="unfinished">Lembrete: %1</translation>
+        <translation>Lembrete: %1</translation>
     </message>
     <message>
         <source>%1 starts %2 (%3 minutes).<byte value="xd"/>
 Please answer yes, maybe, late or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 começa %2 (%3 minutos).<byte value="xd"/>
+Por favor, responda Sim, Talvez, Atrasado ou Não.</translation>
     </message>
     <message>
         <source>The calendar could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o calendário em %1.</translation>
     </message>
     <message>
         <source>Count at least one match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conte pelo menos uma partida.</translation>
     </message>
 </context>
 <context>
     <name>RosterMembers</name>
     <message>
         <source>That change was removed in the meantime.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essa mudança foi removida nesse meio-tempo.</translation>
     </message>
 </context>
 <context>
     <name>RosterScheduling</name>
     <message>
         <source>Match Date must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>A data da partida precisa ser preenchida!</translation>
     </message>
     <message>
         <source>Match Time must be filled!</source>
-        <translation type="unfinished"></translation>
+        <translation>A hora da partida precisa ser preenchida!</translation>
     </message>
     <message>
         <source>You must Select Member(s) from the list!</source>
-        <translation type="unfinished">Escolha membros da lista!</translation>
+        <translation>Escolha membros da lista!</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date (MM/DD/YYYY).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma data (MM/DD/AAAA).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid date and time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma data e hora válidas.</translation>
     </message>
     <message>
         <source>Match length must be a whole number of minutes from 15 to 1440.</source>
-        <translation type="unfinished"></translation>
+        <translation>A duração da partida deve ser um número inteiro de minutos de 15 a 1440.</translation>
     </message>
 </context>
 <context>
     <name>RosterSchema</name>
     <message>
         <source>it was written by a newer version of Tallyhold (roster version %1; this version reads rosters up to version %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>foi gravado por uma versão mais nova do Tallyhold (versão de elenco %1; esta versão lê elencos até a versão %2).</translation>
     </message>
     <message>
         <source>it has no table %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem a tabela %1.</translation>
     </message>
     <message>
         <source>its table %1 has no column %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>falta a coluna %2 na tabela %1.</translation>
     </message>
 </context>
 <context>
@@ -2470,51 +2480,53 @@ Please answer yes, maybe, late or no.</source>
         <source>The shared roster %1 cannot be used: %2
 
 Nothing has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco compartilhado %1 não pode ser usado: %2
+
+Nada foi alterado.</translation>
     </message>
     <message>
         <source>Your login may view and schedule the shared roster %1 but may not change it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu login pode consultar e usar na agenda o elenco compartilhado %1, mas não pode alterá-lo.</translation>
     </message>
     <message>
         <source>The connection to the shared roster %1 was lost; nothing of the last command was saved. Try it again once the server can be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>A conexão com o elenco compartilhado %1 caiu; nada do último comando foi salvo. Tente de novo quando o servidor estiver acessível.</translation>
     </message>
     <message>
         <source>the address does not name a database (postgresql://user@host/dbname).</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço não indica um banco de dados (postgresql://user@host/dbname).</translation>
     </message>
     <message>
         <source>the address holds a password. Keep it in ~/.pgpass or PGPASSWORD instead, so it is never stored with the address.</source>
-        <translation type="unfinished"></translation>
+        <translation>o endereço contém uma senha. Guarde a senha em ~/.pgpass ou PGPASSWORD, para que ela nunca fique salva junto com o endereço.</translation>
     </message>
     <message>
         <source>Qt&apos;s PostgreSQL driver is not installed (Debian package libqt6sql6-psql).</source>
-        <translation type="unfinished"></translation>
+        <translation>O driver PostgreSQL do Qt não está instalado (pacote Debian libqt6sql6-psql).</translation>
     </message>
     <message>
         <source>The shared roster %1 needs the login&apos;s password.</source>
-        <translation type="unfinished"></translation>
+        <translation>O elenco compartilhado %1 precisa da senha do login.</translation>
     </message>
     <message>
         <source>the server cannot be reached or refused the login.</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor não está acessível ou recusou o login.</translation>
     </message>
     <message>
         <source>the database holds no roster yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>o banco de dados ainda não contém nenhum elenco.</translation>
     </message>
     <message>
         <source>the database holds no roster, and one could not be made in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>o banco de dados não contém nenhum elenco, e não foi possível criar um nele.</translation>
     </message>
     <message>
         <source>the database is not a Tallyhold roster: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o banco de dados não é um elenco do Tallyhold: %1</translation>
     </message>
     <message>
         <source>it could not be brought up to this version of Tallyhold.</source>
-        <translation type="unfinished"></translation>
+        <translation>não pôde ser atualizado para esta versão do Tallyhold.</translation>
     </message>
 </context>
 <context>
@@ -3035,55 +3047,55 @@ Nothing has been changed.</source>
     <name>WeekAvailability</name>
     <message>
         <source>No time suits all required players</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para todos os jogadores obrigatórios</translation>
     </message>
     <message>
         <source>No time suits all required players for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para todos os jogadores obrigatórios por %1 minutos</translation>
     </message>
     <message>
         <source>No time suits any player</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para jogador algum</translation>
     </message>
     <message>
         <source>No time suits any player for %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para jogador algum por %1 minutos</translation>
     </message>
     <message>
         <source>No time suits at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para pelo menos %1 jogadores</translation>
     </message>
     <message>
         <source>No time suits at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para pelo menos %1 jogadores por %2 minutos</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para todos os obrigatórios e pelo menos %1 jogadores</translation>
     </message>
     <message>
         <source>No time suits all required and at least %1 players for %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum horário serve para todos os obrigatórios e pelo menos %1 jogadores por %2 minutos</translation>
     </message>
     <message>
         <source>Your clock skips that time that day: the clocks go forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu relógio pula esse horário nesse dia: o relógio é adiantado</translation>
     </message>
     <message>
         <source>Not all required players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem todos os jogadores obrigatórios podem jogar a partir desse horário</translation>
     </message>
     <message>
         <source>Not all required players can play for %1 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem todos os jogadores obrigatórios podem jogar %1 minutos a partir desse horário</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de %1 jogadores podem jogar a partir desse horário</translation>
     </message>
     <message>
         <source>Fewer than %1 players can play for %2 minutes from then</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de %1 jogadores podem jogar %2 minutos a partir desse horário</translation>
     </message>
 </context>
 <context>
@@ -3174,43 +3186,44 @@ Nothing has been changed.</source>
     <name>ZoneStore</name>
     <message>
         <source>The time zone was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso horário não foi adicionado.</translation>
     </message>
     <message>
         <source>The file&apos;s time zone %1 could not be added, so nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível adicionar o fuso horário %1 do arquivo, então nada foi importado.</translation>
     </message>
     <message>
         <source>No zone key is left: the greatest zone key is already %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há mais chaves de fuso livres: a maior chave de fuso já é %1. %2</translation>
     </message>
     <message>
         <source>The following Members are located in this Time Zone: 
 %1You will need to remove/update these members before this Time Zone can be deleted!</source>
-        <translation type="unfinished"></translation>
+        <translation>Os seguintes membros estão neste fuso horário: 
+%1Você precisa remover/atualizar esses membros antes de excluir este fuso horário!</translation>
     </message>
     <message>
         <source>Time Zone Name must be non blank!</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do fuso não pode ficar em branco!</translation>
     </message>
     <message>
         <source>%1 is not a real time zone known to this computer (such as America/New_York).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um fuso horário real conhecido por este computador (como America/New_York).</translation>
     </message>
     <message>
         <source>GMT Offset must be numeric!</source>
-        <translation type="unfinished"></translation>
+        <translation>A diferença do GMT deve ser numérica!</translation>
     </message>
 </context>
 <context>
     <name>cTimeFuncs</name>
     <message>
         <source>The time zone %1 has no usable GMT offset (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>O fuso horário %1 não tem uma diferença do GMT utilizável (&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a valid time.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma hora válida.</translation>
     </message>
 </context>
 <context>
