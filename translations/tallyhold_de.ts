@@ -838,6 +838,10 @@
         <source>No match has been played yet.</source>
         <translation>Es wurde noch kein Match gespielt.</translation>
     </message>
+    <message>
+        <source>Make a new, empty roster where --roster (or --user-roster) says; every other command opens an existing roster only.</source>
+        <translation>Einen neuen, leeren Kader dort anlegen, wo --roster (oder --user-roster) es angibt; alle anderen Befehle öffnen nur einen vorhandenen Kader.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

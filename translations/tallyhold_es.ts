@@ -838,6 +838,10 @@
         <source>No match has been played yet.</source>
         <translation>Todavía no se ha jugado ninguna partida.</translation>
     </message>
+    <message>
+        <source>Make a new, empty roster where --roster (or --user-roster) says; every other command opens an existing roster only.</source>
+        <translation>Crear una plantilla nueva y vacía donde indique --roster (o --user-roster); las demás órdenes solo abren una plantilla existente.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

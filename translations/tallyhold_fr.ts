@@ -838,6 +838,10 @@
         <source>No match has been played yet.</source>
         <translation>Aucun match n&apos;a encore été joué.</translation>
     </message>
+    <message>
+        <source>Make a new, empty roster where --roster (or --user-roster) says; every other command opens an existing roster only.</source>
+        <translation>Créer un nouvel effectif vide là où l&apos;indique --roster (ou --user-roster) ; toutes les autres commandes n&apos;ouvrent qu&apos;un effectif existant.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

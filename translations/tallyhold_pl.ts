@@ -842,6 +842,10 @@
         <source>No match has been played yet.</source>
         <translation>Nie rozegrano jeszcze żadnego meczu.</translation>
     </message>
+    <message>
+        <source>Make a new, empty roster where --roster (or --user-roster) says; every other command opens an existing roster only.</source>
+        <translation>Utwórz nowy, pusty skład tam, gdzie wskazuje --roster (lub --user-roster); pozostałe polecenia otwierają tylko istniejący skład.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -838,6 +838,10 @@
         <source>No match has been played yet.</source>
         <translation>Nenhuma partida foi jogada ainda.</translation>
     </message>
+    <message>
+        <source>Make a new, empty roster where --roster (or --user-roster) says; every other command opens an existing roster only.</source>
+        <translation>Criar um elenco novo e vazio onde --roster (ou --user-roster) indicar; todos os outros comandos só abrem um elenco existente.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -842,6 +842,10 @@
         <source>No match has been played yet.</source>
         <translation>Ещё не сыграно ни одного матча.</translation>
     </message>
+    <message>
+        <source>Make a new, empty roster where --roster (or --user-roster) says; every other command opens an existing roster only.</source>
+        <translation>Создать новый пустой состав там, где указывает --roster (или --user-roster); все остальные команды открывают только существующий состав.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

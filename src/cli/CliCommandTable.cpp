@@ -164,7 +164,7 @@ QList<CliCommand> CliCommands::rows()
     return {
         {QStringLiteral("init"),
          QString(),
-         QStringLiteral(
+         CliCommands::tr(
              "Make a new, empty roster where --roster (or --user-roster) says; every other command "
              "opens an existing roster only."),
          {},

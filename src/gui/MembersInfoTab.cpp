@@ -5,6 +5,7 @@
 #include "gui/frmSignupLinks.h"
 #include "roster/Roster.h"
 #include "store/RosterError.h"
+#include "time/DateTime.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -218,7 +219,11 @@ void MembersInfoTab::ShowMemberInfo()
     showValue(lblSelfUpdated,
               selfUpdated.isValid()
                   ? tr("by the member, %1")
-                        .arg(selfUpdated.toLocalTime().toString(QStringLiteral("M/d/yyyy h:mm AP")))
+                        .arg(selfUpdated.toLocalTime().date().toString(QStringLiteral("M/d/yyyy"))
+                             + QLatin1Char(' ')
+                             + DateTime::fromTime(selfUpdated.toLocalTime().time().hour(),
+                                                  selfUpdated.toLocalTime().time().minute())
+                                   .toShownTime())
                   : QString());
     showAttendance(*member);
     lblNoSched->setVisible(!info.hasSchedule);

@@ -49,13 +49,18 @@ const MatchPlayer& playerOf(const Match& match, const RecordKey& member)
     throw refusal(CoreText("RosterMatches", "That member is not invited to \"%1\".").arg(match.title));
 }
 
-// "Sat 12/12 08:00 PM" on the clock given.
-QString shownStart(const ZoneRule& clock, const DateTime& start, bool withYear = false)
+// "Sat 12/12 08:00 PM" on the clock given, the day named in the reader's language.
+CoreText shownStart(const ZoneRule& clock, const DateTime& start, bool withYear = false)
 {
+    const CoreText days[]
+        = {CoreText("RosterTexts", "Mon"), CoreText("RosterTexts", "Tue"), CoreText("RosterTexts", "Wed"),
+           CoreText("RosterTexts", "Thu"), CoreText("RosterTexts", "Fri"), CoreText("RosterTexts", "Sat"),
+           CoreText("RosterTexts", "Sun")};
     const DateTime local = clock.fromGMT(start);
-    // QDate's format names days in English whatever the system's language.
-    return local.date().toString(withYear ? QStringLiteral("ddd MM/dd/yyyy") : QStringLiteral("ddd MM/dd"))
-        + QLatin1Char(' ') + local.toShownTime();
+    return CoreText(QStringLiteral("%1 %2 %3"))
+        .arg(days[local.date().dayOfWeek() - 1],
+             local.date().toString(withYear ? QStringLiteral("MM/dd/yyyy") : QStringLiteral("MM/dd")),
+             local.toShownTime());
 }
 
 } // namespace
@@ -413,8 +418,9 @@ MatchReminder Roster::matchReminder(const Viewpoint& view, const RecordKey& key)
               .arg(stamp)
               .arg(reminder.names.join(QStringLiteral(", ")));
     cTimeFuncs times(ZoneStore(m_db).rows());
-    const QString when = shownStart(times.rule(view.userTimeZone, view.userDST), found.start, true)
-        + QLatin1Char(' ') + view.userTimeZone.trimmed();
+    const CoreText when = CoreText(QStringLiteral("%1 %2"))
+                              .arg(shownStart(times.rule(view.userTimeZone, view.userDST), found.start, true),
+                                   view.userTimeZone.trimmed());
     const CoreText subject = CoreText("RosterMatches", "Reminder: %1").arg(found.title);
     const CoreText body
         = CoreText("RosterMatches", "%1 starts %2 (%3 minutes).\r\nPlease answer yes, maybe, late or no.")
