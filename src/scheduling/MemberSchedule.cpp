@@ -2,6 +2,7 @@
 
 #include "members/MemberChangeStore.h"
 #include "store/RosterError.h"
+#include "store/Scan.h"
 #include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
 
@@ -21,26 +22,24 @@ const QString MemberColumns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MB
 const QString ActiveWithSchedule
     = QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK WHERE MBR_FL_Active <> 0");
 
-// The four slot bounds of a Times row (or of a join's alias, "d0."), as bytes where SQLite can.
-QString timesColumns(const Database& db, const QString& alias)
+// The four slot bounds of a Times row (or of a join's alias, "d0.").
+QString timesColumns(const QString& alias)
 {
     QStringList columns;
-    for (const char* name : {"TMS_Slot1_Start", "TMS_Slot1_End", "TMS_Slot2_Start", "TMS_Slot2_End"}) {
-        const QString column = alias + QLatin1String(name);
-        columns << (db.isServer() ? column : QStringLiteral("CAST(%1 AS BLOB)").arg(column));
-    }
+    for (const char* name : {"TMS_Slot1_Start", "TMS_Slot1_End", "TMS_Slot2_Start", "TMS_Slot2_End"})
+        columns << alias + QLatin1String(name);
     return columns.join(QStringLiteral(", "));
 }
 
 // The chosen members with each day's Times row joined: one statement, six lookups per member.
-QString joinedSql(const Database& db, qsizetype keys)
+QString joinedSql(qsizetype keys)
 {
     QString columns = MemberColumns;
     QString joins;
     for (int day = 0; day < 6; ++day) {
         const QString alias = QStringLiteral("d%1").arg(day);
         columns += QStringLiteral(", %1, %2.TMS_PK, %3")
-                       .arg(ScheduleColumns::flag(day), alias, timesColumns(db, alias + QLatin1Char('.')));
+                       .arg(ScheduleColumns::flag(day), alias, timesColumns(alias + QLatin1Char('.')));
         joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = %2")
                      .arg(alias, ScheduleColumns::timesKey(day));
     }
@@ -59,24 +58,22 @@ QString schedulesSql()
     return QStringLiteral("SELECT ") + columns + ActiveWithSchedule;
 }
 
-// Stored times repeat a lot across a roster; reading each text once keeps a big run fast. A file
-// roster hands them over as their UTF-8 bytes (see timesColumns()), sparing a copy in UTF-16 each.
+// Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
 class StoredTimes
 {
 public:
-    std::optional<DateTime> read(const QVariant& value)
+    std::optional<DateTime> read(QByteArrayView text)
     {
-        const QByteArray text
-            = value.typeId() == QMetaType::QByteArray ? value.toByteArray() : value.toString().toUtf8();
         if (text.isEmpty())
             return std::nullopt;
-        auto found = m_read.constFind(text);
+        // Looked up without a copy; only a text not seen before is kept.
+        auto found = m_read.constFind(QByteArray::fromRawData(text.data(), text.size()));
         if (found == m_read.constEnd()) {
             const QString shown = QString::fromUtf8(text);
             const auto parsed = DateTime::fromStorageText(shown);
             if (!parsed)
                 throw DatabaseError(QStringLiteral("The stored slot time \"%1\" cannot be read.").arg(shown));
-            found = m_read.insert(text, *parsed);
+            found = m_read.insert(text.toByteArray(), *parsed);
         }
         return *found;
     }
@@ -91,21 +88,23 @@ using Slots = QList<MemberSchedule::Slot>;
 // of another length (which no copy of this program writes) is reduced to 16 by a digest.
 using PackedKey = std::pair<quint64, quint64>;
 
-PackedKey packed(const QByteArray& key)
+PackedKey packed(QByteArrayView key)
 {
-    const QByteArray bytes = key.size() == 16 ? key : QCryptographicHash::hash(key, QCryptographicHash::Md5);
+    const QByteArray digest
+        = key.size() == 16 ? QByteArray() : QCryptographicHash::hash(key, QCryptographicHash::Md5);
+    const char* bytes = key.size() == 16 ? key.data() : digest.constData();
     PackedKey result;
-    std::memcpy(&result.first, bytes.constData(), 8);
-    std::memcpy(&result.second, bytes.constData() + 8, 8);
+    std::memcpy(&result.first, bytes, 8);
+    std::memcpy(&result.second, bytes + 8, 8);
     return result;
 }
 
-Slots readSlots(StoredTimes& times, const Rows& row, int at)
+Slots readSlots(StoredTimes& times, const Scan& row, int at)
 {
     Slots read;
     for (int slot = 0; slot < 2; ++slot) {
-        const auto start = times.read(row.value(at + slot * 2));
-        const auto end = times.read(row.value(at + 1 + slot * 2));
+        const auto start = times.read(row.bytes(at + slot * 2));
+        const auto end = times.read(row.bytes(at + 1 + slot * 2));
         if (start && end)
             read.append({*start, *end});
     }
@@ -113,17 +112,16 @@ Slots readSlots(StoredTimes& times, const Rows& row, int at)
 }
 
 // A member's row without its days, or nothing when the member is not to be read.
-std::optional<MemberSchedule> memberOf(const Rows& row, const QSet<RecordKey>& selected,
+std::optional<MemberSchedule> memberOf(const Scan& row, const QSet<PackedKey>& selected,
                                        const QHash<int, const ZoneRow*>& zoneOf)
 {
-    const RecordKey key = row.value(0).toByteArray();
-    const QVariant zoneKey = row.value(2);
-    const ZoneRow* zone = zoneKey.isNull() ? nullptr : zoneOf.value(zoneKey.toInt());
-    if (!zone || !selected.contains(key))
+    const ZoneRow* zone = row.isNull(2) ? nullptr : zoneOf.value(int(row.integer(2)));
+    const QByteArrayView key = row.bytes(0);
+    if (!zone || !selected.contains(packed(key)))
         return std::nullopt;
     MemberSchedule member;
-    member.key = key;
-    member.name = row.value(1).toString().trimmed();
+    member.key = key.toByteArray();
+    member.name = row.text(1).trimmed();
     member.zone = zone->name;
     member.daylight = zone->daylight.toInt() != 0;
     return member;
@@ -231,7 +229,10 @@ QList<WeekInterval> SubtractIntervals(const QList<WeekInterval>& from, const QLi
 QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys,
                                                    const QList<ZoneRow>& zones)
 {
-    const QSet<RecordKey> selected(keys.cbegin(), keys.cend());
+    QSet<PackedKey> selected;
+    selected.reserve(keys.size());
+    for (const RecordKey& key : keys)
+        selected.insert(packed(key));
     QList<MemberSchedule> members;
     if (selected.isEmpty())
         return members;
@@ -241,19 +242,21 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     StoredTimes times;
     const QHash<RecordKey, QList<MemberChange>> changes = MemberChangeStore(db).all();
     const auto add = [&](MemberSchedule&& member) {
-        member.changes = changes.value(member.key);
+        if (!changes.isEmpty())
+            member.changes = changes.value(member.key);
         members.append(std::move(member));
     };
 
     if (selected.size() <= ReadByKeyAtMost) {
         // Padded to a power of two, so a handful of statements serve every selection.
-        QVariantList bound(selected.cbegin(), selected.cend());
+        const QSet<RecordKey> distinct(keys.cbegin(), keys.cend());
+        QVariantList bound(distinct.cbegin(), distinct.cend());
         qsizetype width = 1;
         while (width < bound.size())
             width *= 2;
         while (bound.size() < width)
             bound.append(bound.first());
-        Rows row = db.select(joinedSql(db, width), bound);
+        Scan row(db, joinedSql(width), bound);
         while (row.next()) {
             std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
             if (!member)
@@ -261,8 +264,8 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
             for (int day = 0; day < 6; ++day) {
                 const int at = MemberFields + day * DayFields;
                 Day& target = member->days[day];
-                target.flagged = row.value(at).toInt() != 0;
-                target.timesFound = !row.value(at + 1).isNull();
+                target.flagged = row.integer(at) != 0;
+                target.timesFound = !row.isNull(at + 1);
                 if (target.flagged && target.timesFound)
                     target.timeSlots = readSlots(times, row, at + 2);
             }
@@ -284,28 +287,28 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     QHash<PackedKey, qsizetype> firstUse;
     firstUse.reserve(selected.size() * 4);
     members.reserve(selected.size());
-    Rows row = db.select(schedulesSql());
-    while (row.next()) {
-        std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
-        if (!member)
-            continue;
-        for (int day = 0; day < 6; ++day) {
-            member->days[day].flagged = row.value(MemberFields + day * 2).toInt() != 0;
-            const QVariant timesKey = row.value(MemberFields + day * 2 + 1);
-            if (!member->days[day].flagged || timesKey.isNull())
+    {
+        Scan row(db, schedulesSql());
+        while (row.next()) {
+            std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
+            if (!member)
                 continue;
-            const PackedKey key = packed(timesKey.toByteArray());
-            uses.append({members.size(), day, firstUse.value(key, -1)});
-            firstUse.insert(key, uses.size() - 1);
+            for (int day = 0; day < 6; ++day) {
+                member->days[day].flagged = row.integer(MemberFields + day * 2) != 0;
+                if (!member->days[day].flagged || row.isNull(MemberFields + day * 2 + 1))
+                    continue;
+                const PackedKey key = packed(row.bytes(MemberFields + day * 2 + 1));
+                uses.append({members.size(), day, firstUse.value(key, -1)});
+                firstUse.insert(key, uses.size() - 1);
+            }
+            add(std::move(*member));
         }
-        add(std::move(*member));
     }
     if (uses.isEmpty())
         return members;
-    Rows timesRow
-        = db.select(QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(db, QString())));
+    Scan timesRow(db, QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(QString())));
     while (timesRow.next()) {
-        const auto found = firstUse.constFind(packed(timesRow.value(0).toByteArray()));
+        const auto found = firstUse.constFind(packed(timesRow.bytes(0)));
         if (found == firstUse.constEnd())
             continue;
         const Slots read = readSlots(times, timesRow, 1);

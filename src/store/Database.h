@@ -94,6 +94,7 @@ public:
 
 private:
     friend class RosterServer;
+    friend class Scan;
     explicit Database(QString connectionName, QString path);
     static Database connect(const QString& path, bool readOnly);
     friend class Transaction;
