@@ -1,26 +1,23 @@
 #include "MemberSchedule.h"
 
 #include "members/MemberChangeStore.h"
+#include "store/KeyIndex.h"
 #include "store/RosterError.h"
 #include "store/Scan.h"
 #include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
 
-#include <QCryptographicHash>
 #include <QSet>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
 constexpr int MemberFields = 3;
-// Up to this many chosen members are read by key; more, by two plain scans.
+// Up to this many chosen members are read by key; more, by a plain scan of each table.
 constexpr qsizetype ReadByKeyAtMost = 512;
 
 const QString MemberColumns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MBR_FK_TZones");
-const QString ActiveWithSchedule
-    = QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK WHERE MBR_FL_Active <> 0");
 
 // The four slot bounds of a Times row (or of a join's alias, "d0.").
 QString timesColumns(const QString& alias)
@@ -52,10 +49,10 @@ QString joinedSql(qsizetype keys)
 
 QString schedulesSql()
 {
-    QString columns = MemberColumns;
+    QString columns = QStringLiteral("SCH_FK_Member");
     for (int day = 0; day < 6; ++day)
         columns += QStringLiteral(", %1, %2").arg(ScheduleColumns::flag(day), ScheduleColumns::timesKey(day));
-    return QStringLiteral("SELECT ") + columns + ActiveWithSchedule;
+    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM Schedules");
 }
 
 // Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
@@ -84,21 +81,6 @@ private:
 
 using Slots = QList<MemberSchedule::Slot>;
 
-// A record key as two numbers: hashed and compared without a heap copy each. Keys are 16 bytes; one
-// of another length (which no copy of this program writes) is reduced to 16 by a digest.
-using PackedKey = std::pair<quint64, quint64>;
-
-PackedKey packed(QByteArrayView key)
-{
-    const QByteArray digest
-        = key.size() == 16 ? QByteArray() : QCryptographicHash::hash(key, QCryptographicHash::Md5);
-    const char* bytes = key.size() == 16 ? key.data() : digest.constData();
-    PackedKey result;
-    std::memcpy(&result.first, bytes, 8);
-    std::memcpy(&result.second, bytes + 8, 8);
-    return result;
-}
-
 Slots readSlots(StoredTimes& times, const Scan& row, int at)
 {
     Slots read;
@@ -112,12 +94,12 @@ Slots readSlots(StoredTimes& times, const Scan& row, int at)
 }
 
 // A member's row without its days, or nothing when the member is not to be read.
-std::optional<MemberSchedule> memberOf(const Scan& row, const QSet<PackedKey>& selected,
+std::optional<MemberSchedule> memberOf(const Scan& row, const KeyIndex& selected,
                                        const QHash<int, const ZoneRow*>& zoneOf)
 {
     const ZoneRow* zone = row.isNull(2) ? nullptr : zoneOf.value(int(row.integer(2)));
     const QByteArrayView key = row.bytes(0);
-    if (!zone || !selected.contains(packed(key)))
+    if (!zone || selected.value(key) == KeyIndex::None)
         return std::nullopt;
     MemberSchedule member;
     member.key = key.toByteArray();
@@ -229,10 +211,9 @@ QList<WeekInterval> SubtractIntervals(const QList<WeekInterval>& from, const QLi
 QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys,
                                                    const QList<ZoneRow>& zones)
 {
-    QSet<PackedKey> selected;
-    selected.reserve(keys.size());
+    KeyIndex selected(keys.size());
     for (const RecordKey& key : keys)
-        selected.insert(packed(key));
+        selected.exchange(key, 0);
     QList<MemberSchedule> members;
     if (selected.isEmpty())
         return members;
@@ -274,9 +255,24 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         return members;
     }
 
-    // Many members: the schedules, then only the Times rows they name, each table scanned once.
-    // Six joined lookups per member cost SQLite several times as much.
-    // Per Times key the first of its uses, each use chained to the next (a row may serve two days).
+    // Many members: each table scanned once and joined here by key. SQLite's join costs an index
+    // lookup per member, and six per member for the Times rows: several times the scans.
+    // Per member read, its place among members plus one (selected holds 0 until then).
+    members.reserve(selected.size());
+    {
+        Scan row(db,
+                 QStringLiteral("SELECT ") + MemberColumns
+                     + QStringLiteral(" FROM Members WHERE MBR_FL_Active <> 0"));
+        while (row.next()) {
+            std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
+            if (!member)
+                continue;
+            selected.exchange(member->key, members.size() + 1);
+            add(std::move(*member));
+        }
+    }
+    // Per Times key the last of its uses, each use chained to the one before (a row may serve two
+    // days).
     struct Use
     {
         qsizetype member;
@@ -284,39 +280,44 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         qsizetype next;
     };
     QList<Use> uses;
-    QHash<PackedKey, qsizetype> firstUse;
-    firstUse.reserve(selected.size() * 4);
-    members.reserve(selected.size());
+    // A member names three or four Times rows of its own; more only grows the index.
+    KeyIndex lastUse(selected.size() * 3);
+    // Only members with a schedule are read.
+    QList<bool> scheduled(members.size(), false);
     {
         Scan row(db, schedulesSql());
         while (row.next()) {
-            std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
-            if (!member)
+            const qsizetype at = selected.value(row.bytes(0)) - 1;
+            if (at < 0)
                 continue;
+            scheduled[at] = true;
             for (int day = 0; day < 6; ++day) {
-                member->days[day].flagged = row.integer(MemberFields + day * 2) != 0;
-                if (!member->days[day].flagged || row.isNull(MemberFields + day * 2 + 1))
+                members[at].days[day].flagged = row.integer(1 + day * 2) != 0;
+                if (!members[at].days[day].flagged || row.isNull(2 + day * 2))
                     continue;
-                const PackedKey key = packed(row.bytes(MemberFields + day * 2 + 1));
-                uses.append({members.size(), day, firstUse.value(key, -1)});
-                firstUse.insert(key, uses.size() - 1);
+                uses.append({at, day, lastUse.exchange(row.bytes(2 + day * 2), uses.size())});
             }
-            add(std::move(*member));
         }
     }
-    if (uses.isEmpty())
-        return members;
-    Scan timesRow(db, QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(QString())));
-    while (timesRow.next()) {
-        const auto found = firstUse.constFind(packed(timesRow.bytes(0)));
-        if (found == firstUse.constEnd())
-            continue;
-        const Slots read = readSlots(times, timesRow, 1);
-        for (qsizetype use = *found; use >= 0; use = uses[use].next) {
-            MemberSchedule::Day& day = members[uses[use].member].days[uses[use].day];
-            day.timesFound = true;
-            day.timeSlots = read;
+    if (!uses.isEmpty()) {
+        Scan timesRow(db, QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(QString())));
+        while (timesRow.next()) {
+            const qsizetype last = lastUse.value(timesRow.bytes(0));
+            if (last == KeyIndex::None)
+                continue;
+            const Slots read = readSlots(times, timesRow, 1);
+            for (qsizetype use = last; use != KeyIndex::None; use = uses[use].next) {
+                MemberSchedule::Day& day = members[uses[use].member].days[uses[use].day];
+                day.timesFound = true;
+                day.timeSlots = read;
+            }
         }
     }
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        if (scheduled[i])
+            members[kept++] = std::move(members[i]);
+    }
+    members.resize(kept);
     return members;
 }
