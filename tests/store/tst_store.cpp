@@ -166,28 +166,37 @@ void tst_Store::unusableRostersStayUnchanged_data()
     QTest::addColumn<QString>("spoil");
     QTest::addColumn<QString>("opened"); // the refusal, or the warning of a roster opened read-only
     QTest::addColumn<bool>("backup");
+    // Opened as a command that only reads: without the whole-file check unless opening writes.
+    QTest::addColumn<bool>("unchecked");
     const QString kept = "restore a backup such as ";
     const QString damaged
         = "RosterDamaged: The roster file %1 is damaged. Export what can still be read, then ";
-    QTest::newRow("damaged") << "damaged" << damaged + kept << true;
+    QTest::newRow("damaged") << "damaged" << damaged + kept << true << false;
+    QTest::newRow("damaged, unchecked") << "damaged" << damaged + kept << true << true;
+    QTest::newRow("damaged, older version, unchecked")
+        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false
+        << true;
     QTest::newRow("damaged, older version")
-        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false;
+        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false
+        << false;
     // Nothing of it can be read: no use opening it.
     QTest::newRow("cut") << "cut"
-                         << "RosterDamaged: The roster file %1 cannot be used: it is damaged; " + kept
-                         << true;
+                         << "RosterDamaged: The roster file %1 cannot be used: it is damaged; " + kept << true
+                         << false;
     QTest::newRow("0 bytes") << "empty"
-                             << "RosterEmpty: The roster file %1 cannot be used: it is empty" << true;
+                             << "RosterEmpty: The roster file %1 cannot be used: it is empty" << true
+                             << false;
     QTest::newRow("in use") << "in use"
-                            << "RosterInUse: The roster file %1 cannot be used: it is in use" << true;
+                            << "RosterInUse: The roster file %1 cannot be used: it is in use" << true
+                            << false;
     QTest::newRow("read-only") << "read-only"
-                               << "" << true;
+                               << "" << true << false;
     QTest::newRow("newer") << "newer"
                            << "NotOpened: The roster file %1 cannot be used: it was written by a newer"
-                           << true;
+                           << true << false;
     QTest::newRow("upgrade fails half-way")
         << "older failing"
-        << "NotOpened: The roster file %1 cannot be used: it could not be brought up" << true;
+        << "NotOpened: The roster file %1 cannot be used: it could not be brought up" << true << false;
 }
 
 // Every roster that cannot be changed says why, refuses every write, and keeps its bytes.
@@ -197,6 +206,7 @@ void tst_Store::unusableRostersStayUnchanged()
     QFETCH(QString, spoil);
     QFETCH(QString, opened);
     QFETCH(bool, backup);
+    QFETCH(bool, unchecked);
     const QString kept = "restore a backup such as ";
     TestRoster roster;
     roster.addPagesOfMembers(roster.addDivision("A"), 60);
@@ -234,8 +244,11 @@ void tst_Store::unusableRostersStayUnchanged()
     Database db;
     QString said = refusal([&] {
         db = Database::open(path,
-                            spoil == "read-only" ? Database::Access::ReadOnly : Database::Access::ReadWrite);
+                            spoil == "read-only" ? Database::Access::ReadOnly : Database::Access::ReadWrite,
+                            unchecked ? Database::Check::BeforeWrites : Database::Check::Always);
     });
+    // Damage left unchecked shows when asked; a roster due an upgrade is checked before it.
+    QCOMPARE(db.lateDamage().has_value(), unchecked && spoil == "damaged");
     if (db.damage())
         said = refusal([&] { throw *db.damage(); });
     QVERIFY2(opened.isEmpty() ? said.isEmpty() : said.startsWith(opened.arg(QDir::toNativeSeparators(path))),
