@@ -97,13 +97,15 @@ Slots readSlots(StoredTimes& times, const Scan& row, int at)
 std::optional<MemberSchedule> memberOf(const Scan& row, const KeyIndex& selected,
                                        const QHash<int, const ZoneRow*>& zoneOf)
 {
-    const ZoneRow* zone = row.isNull(2) ? nullptr : zoneOf.value(int(row.integer(2)));
     const QByteArrayView key = row.bytes(0);
+    selected.prefetch(key);
+    const ZoneRow* zone = row.isNull(2) ? nullptr : zoneOf.value(int(row.integer(2)));
+    QString name = row.text(1).trimmed();
     if (!zone || selected.value(key) == KeyIndex::None)
         return std::nullopt;
     MemberSchedule member;
     member.key = key.toByteArray();
-    member.name = row.text(1).trimmed();
+    member.name = std::move(name);
     member.zone = zone->name;
     member.daylight = zone->daylight.toInt() != 0;
     return member;
@@ -287,6 +289,12 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     {
         Scan row(db, schedulesSql());
         while (row.next()) {
+            // The places of a row's keys are fetched together, not one after another.
+            selected.prefetch(row.bytes(0));
+            for (int day = 0; day < 6; ++day) {
+                if (!row.isNull(2 + day * 2))
+                    lastUse.prefetch(row.bytes(2 + day * 2));
+            }
             const qsizetype at = selected.value(row.bytes(0)) - 1;
             if (at < 0)
                 continue;
@@ -302,10 +310,12 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     if (!uses.isEmpty()) {
         Scan timesRow(db, QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(QString())));
         while (timesRow.next()) {
+            // Read while the key's place is fetched; a row no one uses costs little more.
+            lastUse.prefetch(timesRow.bytes(0));
+            const Slots read = readSlots(times, timesRow, 1);
             const qsizetype last = lastUse.value(timesRow.bytes(0));
             if (last == KeyIndex::None)
                 continue;
-            const Slots read = readSlots(times, timesRow, 1);
             for (qsizetype use = last; use != KeyIndex::None; use = uses[use].next) {
                 MemberSchedule::Day& day = members[uses[use].member].days[uses[use].day];
                 day.timesFound = true;

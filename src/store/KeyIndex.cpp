@@ -22,16 +22,31 @@ KeyIndex::Entry KeyIndex::packed(QByteArrayView key)
     return entry;
 }
 
-// Linear probing from a mix of both halves: keys made in sequence still spread.
+// A mix of both halves: keys made in sequence still spread.
+std::size_t KeyIndex::home(const Entry& key) const
+{
+    const quint64 mixed = (key.first ^ (key.second * 0x9E3779B97F4A7C15ULL)) * 0xBF58476D1CE4E5B9ULL;
+    return std::size_t(mixed ^ (mixed >> 31)) & (m_entries.size() - 1);
+}
+
+// Linear probing from the key's home.
 std::size_t KeyIndex::find(const Entry& key) const
 {
     const std::size_t mask = m_entries.size() - 1;
-    const quint64 mixed = (key.first ^ (key.second * 0x9E3779B97F4A7C15ULL)) * 0xBF58476D1CE4E5B9ULL;
-    std::size_t i = std::size_t(mixed ^ (mixed >> 31)) & mask;
+    std::size_t i = home(key);
     while (m_entries[i].number != None
            && (m_entries[i].first != key.first || m_entries[i].second != key.second))
         i = (i + 1) & mask;
     return i;
+}
+
+void KeyIndex::prefetch(QByteArrayView key) const
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(&m_entries[home(packed(key))]);
+#else
+    Q_UNUSED(key);
+#endif
 }
 
 qsizetype KeyIndex::value(QByteArrayView key) const

@@ -19,6 +19,8 @@ public:
     qsizetype value(QByteArrayView key) const;
     // Holds number for key; returns the number it held before, or None.
     qsizetype exchange(QByteArrayView key, qsizetype number);
+    // Starts fetching the memory a look for key reads, so that other work can go on meanwhile.
+    void prefetch(QByteArrayView key) const;
     qsizetype size() const { return m_size; }
     bool isEmpty() const { return m_size == 0; }
 
@@ -31,6 +33,7 @@ private:
     };
 
     static Entry packed(QByteArrayView key);
+    std::size_t home(const Entry& key) const;
     // Where key is held, or the free place where it would go.
     std::size_t find(const Entry& key) const;
     void grow();
