@@ -8,6 +8,7 @@
 #include "time/cTimeFuncs.h"
 
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
 
 namespace {
@@ -136,7 +137,8 @@ QList<WeekInterval> MergeIntervals(QList<WeekInterval> intervals)
 QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from, const QDate& to) const
 {
     // Each slot's wall-clock times, recovered exactly by the fixed rule they were stored with.
-    std::array<QList<WeekInterval>, 6> typed;
+    // Held in place: a roster's worth of members would otherwise allocate a list per day each.
+    std::array<QVarLengthArray<WeekInterval, 2>, 6> typed;
     // What fromGMT adds, looked up once: a roster's worth of members asks for it a dozen times each.
     const int shift = -time.effectiveOffset(zone, daylight);
     for (int day = 0; day < 6; ++day) {
@@ -154,13 +156,14 @@ QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from
                              int(clock.toGMTOrLater(midnight.addMinutes(local.end)).seconds() / 60)};
     };
     QList<WeekInterval> free;
+    free.reserve((from.daysTo(to) + 1) * 2);
     QList<WeekInterval> away;
-    QList<WeekInterval> changed;
+    QVarLengthArray<WeekInterval, 2> changed;
     for (QDate date = from; date <= to; date = date.addDays(1)) {
         const DateTime midnight = DateTime::fromDate(date);
         const auto change = std::find_if(changes.cbegin(), changes.cend(),
                                          [&](const MemberChange& c) { return c.covers(date); });
-        const QList<WeekInterval>* played = &typed[scheduleDay(date.dayOfWeek() - 1)];
+        const QVarLengthArray<WeekInterval, 2>* played = &typed[scheduleDay(date.dayOfWeek() - 1)];
         if (change != changes.cend()) {
             if (change->away) {
                 away.append(gmtSpan(midnight, {0, 1440}));
