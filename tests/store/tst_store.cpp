@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "store/KeyIndex.h"
 #include "store/RosterFile.h"
 #include "store/RosterSchema.h"
 #include "store/cGuidMakr.h"
@@ -30,6 +31,7 @@ private slots:
     void transactionsLandWholeOrNotAtAll();
     void keptStatementsHoldNoLock();
     void newKeys();
+    void keyIndexHoldsEveryKey();
     void keyText_data();
     void keyText();
 };
@@ -378,6 +380,26 @@ void tst_Store::newKeys()
     QCOMPARE(NewRecordKey().size(), 16);
     const QString digits = GuidDigits();
     QVERIFY(digits.size() == 32 && IsKeyText(digits) && digits == digits.toUpper());
+}
+
+// Grown many times from its smallest size; keys of other lengths and keys differing in one byte
+// only are told apart.
+void tst_Store::keyIndexHoldsEveryKey()
+{
+    QList<QByteArray> keys {"", "short", QByteArray(17, 'x'), QByteArray(16, 'x')};
+    for (int i = 0; i < 5000; ++i)
+        keys << NewRecordKey();
+    QByteArray nextToLast = keys.last();
+    nextToLast[15] = char(nextToLast[15] ^ 1);
+    KeyIndex index;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        QCOMPARE(index.exchange(keys[i], i), KeyIndex::None);
+    QCOMPARE(index.exchange(keys[7], 1), 7);
+    QCOMPARE(index.size(), keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        QCOMPARE(index.value(keys[i]), i == 7 ? 1 : i);
+    QCOMPARE(index.value(nextToLast), KeyIndex::None);
+    QCOMPARE(index.value(NewRecordKey()), KeyIndex::None);
 }
 
 void tst_Store::keyText_data()
