@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need, when missing.
 set -euo pipefail
-packages=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+packages=(cmake g++ make ccache qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libsqlite3-dev libgl-dev
           xvfb xauth xdg-utils fonts-dejavu-core libical-dev pkg-config
           librsvg2-bin tzdata dpkg-dev file lintian desktop-file-utils appstream libqt6sql6-psql postgresql
           libcpp-httplib-dev libssl-dev chromium chromium-driver python3-selenium vdirsyncer

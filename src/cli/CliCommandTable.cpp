@@ -176,7 +176,9 @@ QList<CliCommand> CliCommands::rows()
          {option(QStringLiteral("division"), CliCommands::tr("Only this division's members (repeatable)."),
                  QStringLiteral("NAME")),
           option(QStringLiteral("all"), CliCommands::tr("Members of hidden divisions too."))},
-         &CliCommands::members},
+         &CliCommands::members,
+         nullptr,
+         true},
         {QStringLiteral("member show"),
          nameOrKey,
          CliCommands::tr("Show a member, times in your time zone."),
@@ -248,7 +250,7 @@ QList<CliCommand> CliCommands::rows()
          selectionOptions() + planOptions() << option(
              QStringLiteral("at"), CliCommands::tr("The match date and time, such as \"12/7/2026 8:00 PM\"."),
              QStringLiteral("WHEN")),
-         &CliCommands::available},
+         &CliCommands::available, nullptr, true},
         {QStringLiteral("announce"), QString(),
          CliCommands::tr("Announce a match to the chosen members (default: everyone listed): each one's "
                          "local time, who can play, a Discord line and an e-mail link."),
@@ -274,7 +276,7 @@ QList<CliCommand> CliCommands::rows()
              << option(QStringLiteral("week-of"),
                        CliCommands::tr("Count the seven days from this date (default: today)."),
                        QStringLiteral("MM/DD/YYYY")),
-         &CliCommands::best},
+         &CliCommands::best, nullptr, true},
         {QStringLiteral("match plan"), QString(),
          CliCommands::tr("Plan a match for the members chosen and ask each for an answer."),
          matchOptions(false), &CliCommands::planMatch},

@@ -28,6 +28,8 @@ struct CliCommand
     // Exactly one is set: a command on the --roster session, or one that opens its own rosters.
     CliOutput (CliCommands::*run)() = nullptr;
     CliOutput (*runAlone)(const QCommandLineParser& parser) = nullptr;
+    // A command that never writes may skip the whole-file check on opening (Database::Check).
+    bool onlyReads = false;
 };
 
 // The commands of tallyhold-cli on one roster session. Options are read from the parser by

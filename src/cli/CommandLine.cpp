@@ -175,14 +175,24 @@ int CommandLine::run(const QStringList& arguments)
         // A mistyped path must not quietly become a new, empty roster.
         if (!RosterServer::isAddress(path) && !QFileInfo::exists(path))
             return fail(RosterLocation::missingText(parser, path), Failed);
-        Database db = Database::open(path);
+        Database db
+            = Database::open(path, Database::Access::ReadWrite,
+                             spec->onlyReads ? Database::Check::BeforeWrites : Database::Check::Always);
         // On every way out: a roster nobody has open is one file, with no empty journal beside it.
         const auto closing = qScopeGuard([&db] { db.close(); });
         // Said before the command runs: a write is then refused with the read-only text.
         if (db.damage())
             fail(tr("warning: ") + errorLine(*db.damage()), Done);
         CliCommands commands(db, LoadSettings(), parser, rest);
-        return print(commands.run(*spec));
+        try {
+            return print(commands.run(*spec));
+        } catch (const RosterError&) {
+            // Unchecked on opening: what failed may be damage, which is then said first, as when
+            // the check found it.
+            if (const std::optional<RosterError> damage = db.lateDamage())
+                fail(tr("warning: ") + errorLine(*damage), Done);
+            throw;
+        }
     } catch (const RosterError& error) {
         return fail(errorLine(error), statusOf(error.kind()));
     } catch (const std::exception& error) {

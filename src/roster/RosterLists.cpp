@@ -1,6 +1,7 @@
 #include "RosterLists.h"
 
 #include "store/Rows.h"
+#include "store/Scan.h"
 #include "timezones/ZoneStore.h"
 
 namespace {
@@ -62,11 +63,12 @@ QList<RecordKey> memberKeys(const Database& db)
 {
     // Same rows as members(): a command that only needs whom to count skips the texts and the sort.
     QList<RecordKey> keys;
-    Rows query = db.select(QStringLiteral("Select MBR_PK From Members, Divisions "
-                                          "Where MBR_FK_Division = DIV_PK And DIV_Hide = ?"),
-                           {0});
+    Scan query(db,
+               QStringLiteral("Select MBR_PK From Members, Divisions "
+                              "Where MBR_FK_Division = DIV_PK And DIV_Hide = ?"),
+               {0});
     while (query.next())
-        keys.append(query.value(0).toByteArray());
+        keys.append(query.bytes(0).toByteArray());
     return keys;
 }
 

@@ -1,46 +1,43 @@
 #include "MemberSchedule.h"
 
 #include "members/MemberChangeStore.h"
+#include "store/KeyIndex.h"
 #include "store/RosterError.h"
+#include "store/Scan.h"
 #include "store/ScheduleColumns.h"
 #include "time/cTimeFuncs.h"
 
-#include <QCryptographicHash>
 #include <QSet>
+#include <QVarLengthArray>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr int DayFields = 6; // flag, Times key, two slots of two bounds
 constexpr int MemberFields = 3;
-// Up to this many chosen members are read by key; more, by two plain scans.
+// Up to this many chosen members are read by key; more, by a plain scan of each table.
 constexpr qsizetype ReadByKeyAtMost = 512;
 
 const QString MemberColumns = QStringLiteral("MBR_PK, MBR_Online_Player_Name, MBR_FK_TZones");
-const QString ActiveWithSchedule
-    = QStringLiteral(" FROM Members JOIN Schedules ON SCH_FK_Member = MBR_PK WHERE MBR_FL_Active <> 0");
 
-// The four slot bounds of a Times row (or of a join's alias, "d0."), as bytes where SQLite can.
-QString timesColumns(const Database& db, const QString& alias)
+// The four slot bounds of a Times row (or of a join's alias, "d0.").
+QString timesColumns(const QString& alias)
 {
     QStringList columns;
-    for (const char* name : {"TMS_Slot1_Start", "TMS_Slot1_End", "TMS_Slot2_Start", "TMS_Slot2_End"}) {
-        const QString column = alias + QLatin1String(name);
-        columns << (db.isServer() ? column : QStringLiteral("CAST(%1 AS BLOB)").arg(column));
-    }
+    for (const char* name : {"TMS_Slot1_Start", "TMS_Slot1_End", "TMS_Slot2_Start", "TMS_Slot2_End"})
+        columns << alias + QLatin1String(name);
     return columns.join(QStringLiteral(", "));
 }
 
 // The chosen members with each day's Times row joined: one statement, six lookups per member.
-QString joinedSql(const Database& db, qsizetype keys)
+QString joinedSql(qsizetype keys)
 {
     QString columns = MemberColumns;
     QString joins;
     for (int day = 0; day < 6; ++day) {
         const QString alias = QStringLiteral("d%1").arg(day);
         columns += QStringLiteral(", %1, %2.TMS_PK, %3")
-                       .arg(ScheduleColumns::flag(day), alias, timesColumns(db, alias + QLatin1Char('.')));
+                       .arg(ScheduleColumns::flag(day), alias, timesColumns(alias + QLatin1Char('.')));
         joins += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = %2")
                      .arg(alias, ScheduleColumns::timesKey(day));
     }
@@ -53,31 +50,29 @@ QString joinedSql(const Database& db, qsizetype keys)
 
 QString schedulesSql()
 {
-    QString columns = MemberColumns;
+    QString columns = QStringLiteral("SCH_FK_Member");
     for (int day = 0; day < 6; ++day)
         columns += QStringLiteral(", %1, %2").arg(ScheduleColumns::flag(day), ScheduleColumns::timesKey(day));
-    return QStringLiteral("SELECT ") + columns + ActiveWithSchedule;
+    return QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM Schedules");
 }
 
-// Stored times repeat a lot across a roster; reading each text once keeps a big run fast. A file
-// roster hands them over as their UTF-8 bytes (see timesColumns()), sparing a copy in UTF-16 each.
+// Stored times repeat a lot across a roster; reading each text once keeps a big run fast.
 class StoredTimes
 {
 public:
-    std::optional<DateTime> read(const QVariant& value)
+    std::optional<DateTime> read(QByteArrayView text)
     {
-        const QByteArray text
-            = value.typeId() == QMetaType::QByteArray ? value.toByteArray() : value.toString().toUtf8();
         if (text.isEmpty())
             return std::nullopt;
-        auto found = m_read.constFind(text);
+        // Looked up without a copy; only a text not seen before is kept.
+        auto found = m_read.constFind(QByteArray::fromRawData(text.data(), text.size()));
         if (found == m_read.constEnd()) {
             const QString shown = QString::fromUtf8(text);
             const auto parsed = DateTime::fromStorageText(shown);
             if (!parsed)
                 throw DatabaseError(
                     CoreText("MemberSchedule", "The stored slot time \"%1\" cannot be read.").arg(shown));
-            found = m_read.insert(text, *parsed);
+            found = m_read.insert(text.toByteArray(), *parsed);
         }
         return *found;
     }
@@ -88,25 +83,12 @@ private:
 
 using Slots = QList<MemberSchedule::Slot>;
 
-// A record key as two numbers: hashed and compared without a heap copy each. Keys are 16 bytes; one
-// of another length (which no copy of this program writes) is reduced to 16 by a digest.
-using PackedKey = std::pair<quint64, quint64>;
-
-PackedKey packed(const QByteArray& key)
-{
-    const QByteArray bytes = key.size() == 16 ? key : QCryptographicHash::hash(key, QCryptographicHash::Md5);
-    PackedKey result;
-    std::memcpy(&result.first, bytes.constData(), 8);
-    std::memcpy(&result.second, bytes.constData() + 8, 8);
-    return result;
-}
-
-Slots readSlots(StoredTimes& times, const Rows& row, int at)
+Slots readSlots(StoredTimes& times, const Scan& row, int at)
 {
     Slots read;
     for (int slot = 0; slot < 2; ++slot) {
-        const auto start = times.read(row.value(at + slot * 2));
-        const auto end = times.read(row.value(at + 1 + slot * 2));
+        const auto start = times.read(row.bytes(at + slot * 2));
+        const auto end = times.read(row.bytes(at + 1 + slot * 2));
         if (start && end)
             read.append({*start, *end});
     }
@@ -114,17 +96,18 @@ Slots readSlots(StoredTimes& times, const Rows& row, int at)
 }
 
 // A member's row without its days, or nothing when the member is not to be read.
-std::optional<MemberSchedule> memberOf(const Rows& row, const QSet<RecordKey>& selected,
+std::optional<MemberSchedule> memberOf(const Scan& row, const KeyIndex& selected,
                                        const QHash<int, const ZoneRow*>& zoneOf)
 {
-    const RecordKey key = row.value(0).toByteArray();
-    const QVariant zoneKey = row.value(2);
-    const ZoneRow* zone = zoneKey.isNull() ? nullptr : zoneOf.value(zoneKey.toInt());
-    if (!zone || !selected.contains(key))
+    const QByteArrayView key = row.bytes(0);
+    selected.prefetch(key);
+    const ZoneRow* zone = row.isNull(2) ? nullptr : zoneOf.value(int(row.integer(2)));
+    QString name = row.text(1).trimmed();
+    if (!zone || selected.value(key) == KeyIndex::None)
         return std::nullopt;
     MemberSchedule member;
-    member.key = key;
-    member.name = row.value(1).toString().trimmed();
+    member.key = key.toByteArray();
+    member.name = std::move(name);
     member.zone = zone->name;
     member.daylight = zone->daylight.toInt() != 0;
     return member;
@@ -155,7 +138,8 @@ QList<WeekInterval> MergeIntervals(QList<WeekInterval> intervals)
 QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from, const QDate& to) const
 {
     // Each slot's wall-clock times, recovered exactly by the fixed rule they were stored with.
-    std::array<QList<WeekInterval>, 6> typed;
+    // Held in place: a roster's worth of members would otherwise allocate a list per day each.
+    std::array<QVarLengthArray<WeekInterval, 2>, 6> typed;
     // What fromGMT adds, looked up once: a roster's worth of members asks for it a dozen times each.
     const int shift = -time.effectiveOffset(zone, daylight);
     for (int day = 0; day < 6; ++day) {
@@ -173,13 +157,14 @@ QList<WeekInterval> MemberSchedule::freeTime(cTimeFuncs& time, const QDate& from
                              int(clock.toGMTOrLater(midnight.addMinutes(local.end)).seconds() / 60)};
     };
     QList<WeekInterval> free;
+    free.reserve((from.daysTo(to) + 1) * 2);
     QList<WeekInterval> away;
-    QList<WeekInterval> changed;
+    QVarLengthArray<WeekInterval, 2> changed;
     for (QDate date = from; date <= to; date = date.addDays(1)) {
         const DateTime midnight = DateTime::fromDate(date);
         const auto change = std::find_if(changes.cbegin(), changes.cend(),
                                          [&](const MemberChange& c) { return c.covers(date); });
-        const QList<WeekInterval>* played = &typed[scheduleDay(date.dayOfWeek() - 1)];
+        const QVarLengthArray<WeekInterval, 2>* played = &typed[scheduleDay(date.dayOfWeek() - 1)];
         if (change != changes.cend()) {
             if (change->away) {
                 away.append(gmtSpan(midnight, {0, 1440}));
@@ -232,7 +217,9 @@ QList<WeekInterval> SubtractIntervals(const QList<WeekInterval>& from, const QLi
 QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QList<RecordKey>& keys,
                                                    const QList<ZoneRow>& zones)
 {
-    const QSet<RecordKey> selected(keys.cbegin(), keys.cend());
+    KeyIndex selected(keys.size());
+    for (const RecordKey& key : keys)
+        selected.exchange(key, 0);
     QList<MemberSchedule> members;
     if (selected.isEmpty())
         return members;
@@ -242,19 +229,21 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
     StoredTimes times;
     const QHash<RecordKey, QList<MemberChange>> changes = MemberChangeStore(db).all();
     const auto add = [&](MemberSchedule&& member) {
-        member.changes = changes.value(member.key);
+        if (!changes.isEmpty())
+            member.changes = changes.value(member.key);
         members.append(std::move(member));
     };
 
     if (selected.size() <= ReadByKeyAtMost) {
         // Padded to a power of two, so a handful of statements serve every selection.
-        QVariantList bound(selected.cbegin(), selected.cend());
+        const QSet<RecordKey> distinct(keys.cbegin(), keys.cend());
+        QVariantList bound(distinct.cbegin(), distinct.cend());
         qsizetype width = 1;
         while (width < bound.size())
             width *= 2;
         while (bound.size() < width)
             bound.append(bound.first());
-        Rows row = db.select(joinedSql(db, width), bound);
+        Scan row(db, joinedSql(width), bound);
         while (row.next()) {
             std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
             if (!member)
@@ -262,8 +251,8 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
             for (int day = 0; day < 6; ++day) {
                 const int at = MemberFields + day * DayFields;
                 Day& target = member->days[day];
-                target.flagged = row.value(at).toInt() != 0;
-                target.timesFound = !row.value(at + 1).isNull();
+                target.flagged = row.integer(at) != 0;
+                target.timesFound = !row.isNull(at + 1);
                 if (target.flagged && target.timesFound)
                     target.timeSlots = readSlots(times, row, at + 2);
             }
@@ -272,9 +261,24 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         return members;
     }
 
-    // Many members: the schedules, then only the Times rows they name, each table scanned once.
-    // Six joined lookups per member cost SQLite several times as much.
-    // Per Times key the first of its uses, each use chained to the next (a row may serve two days).
+    // Many members: each table scanned once and joined here by key. SQLite's join costs an index
+    // lookup per member, and six per member for the Times rows: several times the scans.
+    // Per member read, its place among members plus one (selected holds 0 until then).
+    members.reserve(selected.size());
+    {
+        Scan row(db,
+                 QStringLiteral("SELECT ") + MemberColumns
+                     + QStringLiteral(" FROM Members WHERE MBR_FL_Active <> 0"));
+        while (row.next()) {
+            std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
+            if (!member)
+                continue;
+            selected.exchange(member->key, members.size() + 1);
+            add(std::move(*member));
+        }
+    }
+    // Per Times key the last of its uses, each use chained to the one before (a row may serve two
+    // days).
     struct Use
     {
         qsizetype member;
@@ -282,39 +286,52 @@ QList<MemberSchedule> MemberSchedule::readSelected(const Database& db, const QLi
         qsizetype next;
     };
     QList<Use> uses;
-    QHash<PackedKey, qsizetype> firstUse;
-    firstUse.reserve(selected.size() * 4);
-    members.reserve(selected.size());
-    Rows row = db.select(schedulesSql());
-    while (row.next()) {
-        std::optional<MemberSchedule> member = memberOf(row, selected, zoneOf);
-        if (!member)
-            continue;
-        for (int day = 0; day < 6; ++day) {
-            member->days[day].flagged = row.value(MemberFields + day * 2).toInt() != 0;
-            const QVariant timesKey = row.value(MemberFields + day * 2 + 1);
-            if (!member->days[day].flagged || timesKey.isNull())
+    // A member names three or four Times rows of its own; more only grows the index.
+    KeyIndex lastUse(selected.size() * 3);
+    // Only members with a schedule are read.
+    QList<bool> scheduled(members.size(), false);
+    {
+        Scan row(db, schedulesSql());
+        while (row.next()) {
+            // The places of a row's keys are fetched together, not one after another.
+            selected.prefetch(row.bytes(0));
+            for (int day = 0; day < 6; ++day) {
+                if (!row.isNull(2 + day * 2))
+                    lastUse.prefetch(row.bytes(2 + day * 2));
+            }
+            const qsizetype at = selected.value(row.bytes(0)) - 1;
+            if (at < 0)
                 continue;
-            const PackedKey key = packed(timesKey.toByteArray());
-            uses.append({members.size(), day, firstUse.value(key, -1)});
-            firstUse.insert(key, uses.size() - 1);
-        }
-        add(std::move(*member));
-    }
-    if (uses.isEmpty())
-        return members;
-    Rows timesRow
-        = db.select(QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(db, QString())));
-    while (timesRow.next()) {
-        const auto found = firstUse.constFind(packed(timesRow.value(0).toByteArray()));
-        if (found == firstUse.constEnd())
-            continue;
-        const Slots read = readSlots(times, timesRow, 1);
-        for (qsizetype use = *found; use >= 0; use = uses[use].next) {
-            MemberSchedule::Day& day = members[uses[use].member].days[uses[use].day];
-            day.timesFound = true;
-            day.timeSlots = read;
+            scheduled[at] = true;
+            for (int day = 0; day < 6; ++day) {
+                members[at].days[day].flagged = row.integer(1 + day * 2) != 0;
+                if (!members[at].days[day].flagged || row.isNull(2 + day * 2))
+                    continue;
+                uses.append({at, day, lastUse.exchange(row.bytes(2 + day * 2), uses.size())});
+            }
         }
     }
+    if (!uses.isEmpty()) {
+        Scan timesRow(db, QStringLiteral("SELECT TMS_PK, %1 FROM Times").arg(timesColumns(QString())));
+        while (timesRow.next()) {
+            // Read while the key's place is fetched; a row no one uses costs little more.
+            lastUse.prefetch(timesRow.bytes(0));
+            const Slots read = readSlots(times, timesRow, 1);
+            const qsizetype last = lastUse.value(timesRow.bytes(0));
+            if (last == KeyIndex::None)
+                continue;
+            for (qsizetype use = last; use != KeyIndex::None; use = uses[use].next) {
+                MemberSchedule::Day& day = members[uses[use].member].days[uses[use].day];
+                day.timesFound = true;
+                day.timeSlots = read;
+            }
+        }
+    }
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        if (scheduled[i])
+            members[kept++] = std::move(members[i]);
+    }
+    members.resize(kept);
     return members;
 }

@@ -62,9 +62,10 @@ WeekAvailability WeekAvailability::build(const QList<MemberSchedule>& members, c
     const QDate to = DateTime::fromSeconds(qint64(last) * 60).date().addDays(3);
 
     QHash<QString, int> byName;
-    QList<QList<WeekInterval>> spans;
+    // Players of more than one member, whose spans are merged once all are in.
+    QList<bool> shared;
     byName.reserve(members.size());
-    spans.reserve(members.size());
+    shared.reserve(members.size());
     index.m_players.reserve(members.size());
     index.m_playerOf.reserve(members.size());
     for (const MemberSchedule& member : members) {
@@ -77,14 +78,19 @@ WeekAvailability WeekAvailability::build(const QList<MemberSchedule>& members, c
         auto found = byName.constFind(member.name);
         if (found == byName.constEnd()) {
             found = byName.insert(member.name, int(index.m_players.size()));
-            index.m_players.append({member.name, {}});
-            spans.append(QList<WeekInterval>());
+            // One member's free time comes sorted and merged.
+            index.m_players.append({member.name, member.freeTime(time, from, to)});
+            shared.append(false);
+        } else {
+            index.m_players[*found].free += member.freeTime(time, from, to);
+            shared[*found] = true;
         }
         index.m_playerOf.insert(member.key, *found);
-        spans[*found] += member.freeTime(time, from, to);
     }
-    for (int i = 0; i < index.m_players.size(); ++i)
-        index.m_players[i].free = MergeIntervals(std::move(spans[i]));
+    for (int i = 0; i < index.m_players.size(); ++i) {
+        if (shared[i])
+            index.m_players[i].free = MergeIntervals(std::move(index.m_players[i].free));
+    }
     index.m_missingZones = time.takeMissingZones();
     return index;
 }

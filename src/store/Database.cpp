@@ -116,6 +116,17 @@ CoreText backupAdvice(const QString& path)
     refuse(path, CoreText("Database", "it cannot be opened (%1).").arg(error.text()));
 }
 
+RosterError damageWarning(const QString& path, const QString& finding)
+{
+    return RosterError(ErrorKind::RosterDamaged,
+                       CoreText("Database",
+                                "The roster file %1 is damaged. Export what can still be read, then "
+                                "%2. Until then the roster can be viewed and scheduled but not "
+                                "changed.")
+                           .arg(nativePath(path), backupAdvice(path)),
+                       finding);
+}
+
 CoreText readOnlyText(const QString& path)
 {
     return CoreText("Database", "The roster file %1 can be viewed and scheduled but not changed.")
@@ -159,7 +170,7 @@ Database Database::connect(const QString& path, bool readOnly)
 // deleting it, which spares a file created and removed per commit; an empty journal is no
 // journal to any SQLite, and close() removes it. The mode is the connection's own, never
 // stored in the roster, so older copies of Tallyhold read and write it as before.
-Database Database::open(const QString& path, Access access)
+Database Database::open(const QString& path, Access access, Check check)
 {
     if (RosterServer::isAddress(path))
         return RosterServer::open(path, access);
@@ -170,21 +181,14 @@ Database Database::open(const QString& path, Access access)
                               access == Access::ReadOnly || !file.isWritable()
                                   || !QFileInfo(file.absolutePath()).isWritable());
         try {
-            const QString finding = db.prepareFile();
+            const QString finding = db.prepareFile(check);
             if (finding.isEmpty())
                 return db;
             // Damage is found before anything writes (an upgrade, a table, a backup, a
             // command); from here on the file is only read, so its bytes stay as they are.
             db.close();
             db = connect(path, true);
-            db.m_damage
-                = RosterError(ErrorKind::RosterDamaged,
-                              CoreText("Database",
-                                       "The roster file %1 is damaged. Export what can still be read, then "
-                                       "%2. Until then the roster can be viewed and scheduled but not "
-                                       "changed.")
-                                  .arg(nativePath(path), backupAdvice(path)),
-                              finding);
+            db.m_damage = damageWarning(path, finding);
             db.prepareFile();
             return db;
         } catch (const RosterError&) {
@@ -211,7 +215,7 @@ Database Database::open(const QString& path, Access access)
 
 // Every statement's handle is gone when this returns or throws, so the caller can close the
 // connection without Qt warning that it is still in use.
-QString Database::prepareFile()
+QString Database::prepareFile(Check check)
 {
     QSqlDatabase connection = this->connection();
     {
@@ -226,7 +230,9 @@ QString Database::prepareFile()
     const CoreText problem = RosterSchema::problem(connection);
     if (!problem.isEmpty())
         refuse(m_path, CoreText("Database", "it is not a Tallyhold roster: %1").arg(problem));
-    if (!m_damage) {
+    m_unchecked = !m_damage && check == Check::BeforeWrites
+        && (isReadOnly() || !RosterSchema::wantsWriting(connection));
+    if (!m_damage && !m_unchecked) {
         if (const QString finding = quickCheck(); !finding.isEmpty())
             return finding;
     }
@@ -254,6 +260,19 @@ void Database::checkWritable() const
 {
     if (isReadOnly())
         throw RosterError(ErrorKind::ReadOnly, m_refusal);
+}
+
+std::optional<RosterError> Database::lateDamage()
+{
+    if (!m_unchecked)
+        return std::nullopt;
+    m_unchecked = false;
+    if (const QString finding = quickCheck(); !finding.isEmpty()) {
+        m_damage = damageWarning(m_path, finding);
+        // As for damage found on opening: nothing is written to it any more.
+        m_refusal = readOnlyText(m_path);
+    }
+    return m_damage;
 }
 
 QString Database::quickCheck() const

@@ -37,8 +37,12 @@ public:
     // an interrupted write left with its journal is opened for writing first, so SQLite
     // rolls that write back before anything is read. A read-only file or folder, or
     // Access::ReadOnly, gives a roster whose writes are refused (isReadOnly()).
+    // SQLite's quick check reads every page of a file. A command that only reads may open with
+    // Check::BeforeWrites: the check is then left out unless opening writes (an upgrade due), a
+    // damaged page the command needs fails its read instead, and lateDamage() tells why.
+    enum class Check { Always, BeforeWrites };
     static Database open(const QString& path = QString::fromLatin1(FileName),
-                         Access access = Access::ReadWrite);
+                         Access access = Access::ReadWrite, Check check = Check::Always);
 
     bool isOpen() const;
     void close();
@@ -56,6 +60,10 @@ public:
     // For a file that failed the check when it was opened: the warning that names the last good
     // backup. Such a roster was opened read-only before anything wrote to it.
     const std::optional<RosterError>& damage() const { return m_damage; }
+    // For a file opened without its quick check: runs it now, and returns what damage() would
+    // have held, refusing writes from then on. Nothing for every other roster, and when asked
+    // again.
+    std::optional<RosterError> lateDamage();
     // Writes a consistent copy of the roster beside it (FileName + ".bak"; a server roster's
     // copy is a roster file in dataDirectory()), replacing the previous copy only once the new
     // one is complete; returns the copy's path.
@@ -94,6 +102,7 @@ public:
 
 private:
     friend class RosterServer;
+    friend class Scan;
     explicit Database(QString connectionName, QString path);
     static Database connect(const QString& path, bool readOnly);
     friend class Transaction;
@@ -112,7 +121,7 @@ private:
     static void beforeStatement(const QString& sql);
     // Checks an opened file and brings it up to this version; returns the quick check's finding
     // instead when the file is damaged, having written nothing.
-    QString prepareFile();
+    QString prepareFile(Check check = Check::Always);
 
     QString m_connectionName;
     QString m_path;
@@ -120,6 +129,7 @@ private:
     CoreText m_refusal;
     bool m_server = false;
     std::optional<RosterError> m_damage;
+    bool m_unchecked = false;
 };
 
 // Makes one command's writes land whole or not at all: rolls back unless commit() ran.

@@ -398,18 +398,34 @@ CoreText RosterSchema::problem(QSqlDatabase& db)
     return {};
 }
 
-void RosterSchema::addInvitations(QSqlDatabase& db)
+namespace {
+
+bool hasInvitations(const QSqlDatabase& db)
 {
-    // Times are GMT; INV_Revoked and INV_Last_Saved stay Null until that happens.
     QSqlQuery query(db);
     // Asked first, since a server answers "IF NOT EXISTS" with a notice libpq prints on stderr;
     // asked in a way that cannot fail, which on a server would end the transaction it runs in.
     run(query,
-        onServer(db) ? QStringLiteral("SELECT to_regclass('invitations') IS NOT NULL")
-                     : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
-                                      "name = 'Invitations'"));
-    if (query.next() && query.value(0).toBool())
+        RosterSchema::onServer(db)
+            ? QStringLiteral("SELECT to_regclass('invitations') IS NOT NULL")
+            : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
+                             "name = 'Invitations'"));
+    return query.next() && query.value(0).toBool();
+}
+
+} // namespace
+
+bool RosterSchema::wantsWriting(QSqlDatabase& db)
+{
+    return version(db) < CurrentVersion || !hasInvitations(db);
+}
+
+void RosterSchema::addInvitations(QSqlDatabase& db)
+{
+    if (hasInvitations(db))
         return;
+    // Times are GMT; INV_Revoked and INV_Last_Saved stay Null until that happens.
+    QSqlQuery query(db);
     run(query,
         QStringLiteral("CREATE TABLE IF NOT EXISTS Invitations (INV_PK BLOB PRIMARY KEY, "
                        "INV_FK_Member BLOB, INV_Token_Hash BLOB UNIQUE, INV_Created TEXT, "

@@ -38,6 +38,8 @@ public:
     static CoreText problem(QSqlDatabase& db);
     // Sign-up links (only a hash of each token), added to new and older rosters alike.
     static void addInvitations(QSqlDatabase& db);
+    // Whether upgrade() or addInvitations() would write to db.
+    static bool wantsWriting(QSqlDatabase& db);
     static int version(const QSqlDatabase& db);
     // Why a roster of a later version is not opened; empty for this version or an earlier one.
     static CoreText newerVersion(const QSqlDatabase& db);

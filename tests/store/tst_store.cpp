@@ -1,4 +1,5 @@
 #include "TestRoster.h"
+#include "store/KeyIndex.h"
 #include "store/RosterFile.h"
 #include "store/RosterSchema.h"
 #include "store/cGuidMakr.h"
@@ -30,6 +31,7 @@ private slots:
     void transactionsLandWholeOrNotAtAll();
     void keptStatementsHoldNoLock();
     void newKeys();
+    void keyIndexHoldsEveryKey();
     void keyText_data();
     void keyText();
 };
@@ -166,28 +168,37 @@ void tst_Store::unusableRostersStayUnchanged_data()
     QTest::addColumn<QString>("spoil");
     QTest::addColumn<QString>("opened"); // the refusal, or the warning of a roster opened read-only
     QTest::addColumn<bool>("backup");
+    // Opened as a command that only reads: without the whole-file check unless opening writes.
+    QTest::addColumn<bool>("unchecked");
     const QString kept = "restore a backup such as ";
     const QString damaged
         = "RosterDamaged: The roster file %1 is damaged. Export what can still be read, then ";
-    QTest::newRow("damaged") << "damaged" << damaged + kept << true;
+    QTest::newRow("damaged") << "damaged" << damaged + kept << true << false;
+    QTest::newRow("damaged, unchecked") << "damaged" << damaged + kept << true << true;
+    QTest::newRow("damaged, older version, unchecked")
+        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false
+        << true;
     QTest::newRow("damaged, older version")
-        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false;
+        << "damaged older" << damaged + "restore a backup if you keep one (there is none at " << false
+        << false;
     // Nothing of it can be read: no use opening it.
     QTest::newRow("cut") << "cut"
-                         << "RosterDamaged: The roster file %1 cannot be used: it is damaged; " + kept
-                         << true;
+                         << "RosterDamaged: The roster file %1 cannot be used: it is damaged; " + kept << true
+                         << false;
     QTest::newRow("0 bytes") << "empty"
-                             << "RosterEmpty: The roster file %1 cannot be used: it is empty" << true;
+                             << "RosterEmpty: The roster file %1 cannot be used: it is empty" << true
+                             << false;
     QTest::newRow("in use") << "in use"
-                            << "RosterInUse: The roster file %1 cannot be used: it is in use" << true;
+                            << "RosterInUse: The roster file %1 cannot be used: it is in use" << true
+                            << false;
     QTest::newRow("read-only") << "read-only"
-                               << "" << true;
+                               << "" << true << false;
     QTest::newRow("newer") << "newer"
                            << "NotOpened: The roster file %1 cannot be used: it was written by a newer"
-                           << true;
+                           << true << false;
     QTest::newRow("upgrade fails half-way")
         << "older failing"
-        << "NotOpened: The roster file %1 cannot be used: it could not be brought up" << true;
+        << "NotOpened: The roster file %1 cannot be used: it could not be brought up" << true << false;
 }
 
 // Every roster that cannot be changed says why, refuses every write, and keeps its bytes.
@@ -197,6 +208,7 @@ void tst_Store::unusableRostersStayUnchanged()
     QFETCH(QString, spoil);
     QFETCH(QString, opened);
     QFETCH(bool, backup);
+    QFETCH(bool, unchecked);
     const QString kept = "restore a backup such as ";
     TestRoster roster;
     roster.addPagesOfMembers(roster.addDivision("A"), 60);
@@ -234,8 +246,11 @@ void tst_Store::unusableRostersStayUnchanged()
     Database db;
     QString said = refusal([&] {
         db = Database::open(path,
-                            spoil == "read-only" ? Database::Access::ReadOnly : Database::Access::ReadWrite);
+                            spoil == "read-only" ? Database::Access::ReadOnly : Database::Access::ReadWrite,
+                            unchecked ? Database::Check::BeforeWrites : Database::Check::Always);
     });
+    // Damage left unchecked shows when asked; a roster due an upgrade is checked before it.
+    QCOMPARE(db.lateDamage().has_value(), unchecked && spoil == "damaged");
     if (db.damage())
         said = refusal([&] { throw *db.damage(); });
     QVERIFY2(opened.isEmpty() ? said.isEmpty() : said.startsWith(opened.arg(QDir::toNativeSeparators(path))),
@@ -365,6 +380,26 @@ void tst_Store::newKeys()
     QCOMPARE(NewRecordKey().size(), 16);
     const QString digits = GuidDigits();
     QVERIFY(digits.size() == 32 && IsKeyText(digits) && digits == digits.toUpper());
+}
+
+// Grown many times from its smallest size; keys of other lengths and keys differing in one byte
+// only are told apart.
+void tst_Store::keyIndexHoldsEveryKey()
+{
+    QList<QByteArray> keys {"", "short", QByteArray(17, 'x'), QByteArray(16, 'x')};
+    for (int i = 0; i < 5000; ++i)
+        keys << NewRecordKey();
+    QByteArray nextToLast = keys.last();
+    nextToLast[15] = char(nextToLast[15] ^ 1);
+    KeyIndex index;
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        QCOMPARE(index.exchange(keys[i], i), KeyIndex::None);
+    QCOMPARE(index.exchange(keys[7], 1), 7);
+    QCOMPARE(index.size(), keys.size());
+    for (qsizetype i = 0; i < keys.size(); ++i)
+        QCOMPARE(index.value(keys[i]), i == 7 ? 1 : i);
+    QCOMPARE(index.value(nextToLast), KeyIndex::None);
+    QCOMPARE(index.value(NewRecordKey()), KeyIndex::None);
 }
 
 void tst_Store::keyText_data()
