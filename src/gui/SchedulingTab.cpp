@@ -5,6 +5,7 @@
 #include "gui/ProgressScope.h"
 #include "gui/TimeEntryField.h"
 #include "gui/WeekHeatmap.h"
+#include "gui/WidestEntryDelegate.h"
 #include "gui/frmAnnounce.h"
 #include "gui/frmPlanMatch.h"
 #include "roster/Roster.h"
@@ -31,6 +32,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 {
     lstSchedules = named(new QListWidget, "lstSchedules", tr("Select Member(s)"), tr("Select Member(s)"));
     lstSchedules->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    WidestEntryDelegate::install(lstSchedules);
     Frame8 = named(new QGroupBox(tr("Who can make the match")), "Frame8", tr("Who can make the match"));
     txtMatchDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtMatchDate", tr("Date"));
     txtMatchTime = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtMatchTime", tr("Time"));
