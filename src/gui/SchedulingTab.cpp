@@ -240,16 +240,24 @@ std::optional<MatchPlan> SchedulingTab::readPlan()
 
 void SchedulingTab::markRequired()
 {
+    // This runs on every change of the highlight, over tens of thousands of entries: while nobody
+    // is or was required no entry is looked at, and only an entry whose mark changes is touched
+    // (a refill brings every entry unmarked).
     QStringList names;
-    for (int row = 0; row < lstSchedules->count(); ++row) {
-        QListWidgetItem* item = lstSchedules->item(row);
-        const bool required = m_required.contains(item->data(Qt::UserRole).toByteArray());
-        QFont font = item->font();
-        font.setBold(required);
-        item->setFont(font);
-        item->setData(Qt::AccessibleDescriptionRole, required ? tr("Required") : QVariant());
-        if (required)
-            names << item->text();
+    if (!m_required.isEmpty() || m_marked) {
+        for (int row = 0; row < lstSchedules->count(); ++row) {
+            QListWidgetItem* item = lstSchedules->item(row);
+            const bool required = m_required.contains(item->data(Qt::UserRole).toByteArray());
+            if (required)
+                names << item->text();
+            if (required == item->data(Qt::AccessibleDescriptionRole).isValid())
+                continue;
+            QFont font = item->font();
+            font.setBold(required);
+            item->setFont(font);
+            item->setData(Qt::AccessibleDescriptionRole, required ? tr("Required") : QVariant());
+        }
+        m_marked = !names.isEmpty();
     }
     lblRequired->setText(names.isEmpty() ? tr("Nobody required")
                                          : tr("Required: %1").arg(names.join(QStringLiteral("; "))));
