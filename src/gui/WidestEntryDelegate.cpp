@@ -26,11 +26,17 @@ QSize WidestEntryDelegate::sizeHint(const QStyleOptionViewItem& option, const QM
         }
         return sum;
     };
+    // The few entries in a font of their own (a required member in bold) are measured whole.
+    const auto entryWidth = [&](const QModelIndex& entry) {
+        const QVariant font = entry.data(Qt::FontRole);
+        return font.isValid() ? QFontMetricsF(font.value<QFont>()).horizontalAdvance(entry.data().toString())
+                              : width(entry.data().toString());
+    };
     const QAbstractItemModel* model = index.model();
     qreal widest = 0;
     for (int row = 0, rows = model->rowCount(index.parent()); row < rows; ++row)
-        widest = std::max(widest, width(model->index(row, index.column(), index.parent()).data().toString()));
-    size.setWidth(size.width() + std::max(0, qCeil(widest - width(index.data().toString()))));
+        widest = std::max(widest, entryWidth(model->index(row, index.column(), index.parent())));
+    size.setWidth(size.width() + std::max(0, qCeil(widest - entryWidth(index))));
     return size;
 }
 

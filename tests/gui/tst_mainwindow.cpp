@@ -274,6 +274,13 @@ private slots:
         const QListWidgetItem* wide = list->item(3);
         QVERIFY(list->horizontalScrollBar()->maximum() > 0);
         QVERIFY(list->visualItemRect(wide).width() >= list->fontMetrics().horizontalAdvance(wide->text()));
+        // In bold, once required, after the next refill.
+        list->setCurrentRow(3, QItemSelectionModel::ClearAndSelect);
+        QTest::mouseClick(w.find<QPushButton>("cmdRequired"), Qt::LeftButton);
+        emit w.session().membersChanged();
+        QTRY_VERIFY(list->item(3)->font().bold());
+        QVERIFY(list->visualItemRect(list->item(3)).width()
+                >= QFontMetrics(list->item(3)->font()).horizontalAdvance(list->item(3)->text()));
     }
 
     void hintsExportRefillAndEditFlow()
