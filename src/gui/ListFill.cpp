@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QItemSelection>
 #include <QListWidget>
 #include <QPalette>
 #include <QSet>
@@ -36,26 +37,44 @@ void fillList(QListWidget* list, const QList<RosterListEntry>& entries)
         selected.insert(item->data(Qt::UserRole).toByteArray());
     const QByteArray current
         = list->currentItem() ? list->currentItem()->data(Qt::UserRole).toByteArray() : QByteArray();
+    QStringList texts;
+    texts.reserve(entries.size());
+    for (const RosterListEntry& entry : entries)
+        texts.append(entry.text);
     int kept = 0;
     {
         const QSignalBlocker blocker(list);
         list->clear();
-        for (const RosterListEntry& entry : entries) {
-            // The key goes in before the entry joins the list: a change to an entry already in a
-            // long list costs far more than adding it whole.
-            auto* item = new QListWidgetItem(entry.text);
-            item->setData(Qt::UserRole, entry.key);
-            if (entry.hidden)
-                markHidden(item);
-            list->addItem(item);
-            const QByteArray key = entry.key.toByteArray();
-            if (!current.isEmpty() && key == current)
-                list->setCurrentItem(item, QItemSelectionModel::NoUpdate);
-            if (selected.contains(key)) {
-                item->setSelected(true);
+        // The entries join the list in one insertion, and their keys follow unannounced: an
+        // insertion or a change announced for each entry of a long list costs far more.
+        list->addItems(texts);
+        int currentRow = -1;
+        QItemSelection keep;
+        {
+            const QSignalBlocker quiet(list->model());
+            for (int row = 0; row < entries.size(); ++row) {
+                const RosterListEntry& entry = entries.at(row);
+                QListWidgetItem* item = list->item(row);
+                item->setData(Qt::UserRole, entry.key);
+                if (entry.hidden)
+                    markHidden(item);
+                const QByteArray key = entry.key.toByteArray();
+                if (!current.isEmpty() && key == current)
+                    currentRow = row;
+                if (!selected.contains(key))
+                    continue;
                 ++kept;
+                // Runs of neighbours as one range each: a whole list selected stays one range.
+                const QModelIndex index = list->model()->index(row, 0);
+                if (!keep.isEmpty() && keep.last().bottom() == row - 1)
+                    keep.last() = QItemSelectionRange(keep.last().topLeft(), index);
+                else
+                    keep.append(QItemSelectionRange(index));
             }
         }
+        if (currentRow >= 0)
+            list->setCurrentRow(currentRow, QItemSelectionModel::NoUpdate);
+        list->selectionModel()->select(keep, QItemSelectionModel::Select);
     }
     if (kept != selected.size())
         emit list->itemSelectionChanged();

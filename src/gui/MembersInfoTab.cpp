@@ -2,6 +2,7 @@
 
 #include "gui/ControlNames.h"
 #include "gui/Messages.h"
+#include "gui/WidestEntryDelegate.h"
 #include "gui/frmSignupLinks.h"
 #include "roster/Roster.h"
 #include "store/RosterError.h"
@@ -24,6 +25,8 @@ MembersInfoTab::MembersInfoTab(Roster& roster, QWidget* parent)
     lstMembers = named(new QListWidget, "lstMembers", tr("Members"),
                        tr("Single Click to view / Double Click to Edit"));
     lstMembers->setSelectionMode(QAbstractItemView::SingleSelection);
+    // A league lists 100,000 members: sizing every entry would hold up each show and refill.
+    WidestEntryDelegate::install(lstMembers);
     cmdEdit = named(new QPushButton(tr("Edit Member")), "cmdEdit", tr("Edit Member"));
     cmdDeleteMember = named(new QPushButton(tr("Delete Member")), "cmdDeleteMember", tr("Delete Member"));
     cmdSignupLinks = named(new QPushButton(tr("Sign-up Links…")), "cmdSignupLinks", tr("Sign-up Links…"),

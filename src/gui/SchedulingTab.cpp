@@ -5,6 +5,7 @@
 #include "gui/ProgressScope.h"
 #include "gui/TimeEntryField.h"
 #include "gui/WeekHeatmap.h"
+#include "gui/WidestEntryDelegate.h"
 #include "gui/frmAnnounce.h"
 #include "gui/frmPlanMatch.h"
 #include "roster/Roster.h"
@@ -31,6 +32,7 @@ SchedulingTab::SchedulingTab(Roster& roster, QProgressBar& progress, QWidget* pa
 {
     lstSchedules = named(new QListWidget, "lstSchedules", tr("Select Member(s)"), tr("Select Member(s)"));
     lstSchedules->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    WidestEntryDelegate::install(lstSchedules);
     Frame8 = named(new QGroupBox(tr("Who can make the match")), "Frame8", tr("Who can make the match"));
     txtMatchDate = named(new TimeEntryField(TimeEntryField::Kind::Date), "txtMatchDate", tr("Date"));
     txtMatchTime = named(new TimeEntryField(TimeEntryField::Kind::Time), "txtMatchTime", tr("Time"));
@@ -238,16 +240,24 @@ std::optional<MatchPlan> SchedulingTab::readPlan()
 
 void SchedulingTab::markRequired()
 {
+    // This runs on every change of the highlight, over tens of thousands of entries: while nobody
+    // is or was required no entry is looked at, and only an entry whose mark changes is touched
+    // (a refill brings every entry unmarked).
     QStringList names;
-    for (int row = 0; row < lstSchedules->count(); ++row) {
-        QListWidgetItem* item = lstSchedules->item(row);
-        const bool required = m_required.contains(item->data(Qt::UserRole).toByteArray());
-        QFont font = item->font();
-        font.setBold(required);
-        item->setFont(font);
-        item->setData(Qt::AccessibleDescriptionRole, required ? tr("Required") : QVariant());
-        if (required)
-            names << item->text();
+    if (!m_required.isEmpty() || m_marked) {
+        for (int row = 0; row < lstSchedules->count(); ++row) {
+            QListWidgetItem* item = lstSchedules->item(row);
+            const bool required = m_required.contains(item->data(Qt::UserRole).toByteArray());
+            if (required)
+                names << item->text();
+            if (required == item->data(Qt::AccessibleDescriptionRole).isValid())
+                continue;
+            QFont font = item->font();
+            font.setBold(required);
+            item->setFont(font);
+            item->setData(Qt::AccessibleDescriptionRole, required ? tr("Required") : QVariant());
+        }
+        m_marked = !names.isEmpty();
     }
     lblRequired->setText(names.isEmpty() ? tr("Nobody required")
                                          : tr("Required: %1").arg(names.join(QStringLiteral("; "))));

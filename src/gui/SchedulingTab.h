@@ -90,5 +90,7 @@ private:
     Roster& m_roster;
     QProgressBar& m_progress;
     QList<RecordKey> m_required;
+    // Whether an entry of the member list shows the required mark.
+    bool m_marked = false;
     QTimer* m_refresh = nullptr;
 };

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -245,6 +246,41 @@ private slots:
         // A refill changes the choices, not what the user typed.
         QCOMPARE(division->currentText(), "typed");
         QVERIFY(Messages::shown().isEmpty());
+    }
+
+    void refillKeepsChoicesAndWideEntriesWhole()
+    {
+        MainWindow w;
+        const RecordKey alpha = w.roster.addDivision("Alpha");
+        // The wide entry is neither first nor last: the list measures only one entry itself.
+        for (const QString& name : QStringList {"Ann", "Bob", "Dee", "Eve", QString(150, 'M'), "Zed"})
+            w.roster.addMember(alpha, 7, name);
+        emit w.session().membersChanged();
+        w.showTab(frmTallyhold::Scheduling);
+        auto* list = w.find<QListWidget>("lstSchedules");
+        for (const int row : {0, 1, 3, 5})
+            list->item(row)->setSelected(true);
+        list->setCurrentRow(5, QItemSelectionModel::NoUpdate);
+        QSignalSpy changed(list, &QListWidget::itemSelectionChanged);
+        w.roster.db().exec("DELETE FROM Members WHERE MBR_Online_Player_Name = 'Eve'");
+        emit w.session().membersChanged();
+        QStringList chosen;
+        for (const QListWidgetItem* item : list->selectedItems())
+            chosen << item->text();
+        chosen.sort();
+        QCOMPARE(chosen, QStringList({"Alpha - Ann", "Alpha - Bob", "Alpha - Zed"}));
+        QVERIFY(list->currentRow() == 4 && changed.count() == 1);
+        // Scrolled sideways, the wide entry shows whole.
+        const QListWidgetItem* wide = list->item(3);
+        QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(list->visualItemRect(wide).width() >= list->fontMetrics().horizontalAdvance(wide->text()));
+        // In bold, once required, after the next refill.
+        list->setCurrentRow(3, QItemSelectionModel::ClearAndSelect);
+        QTest::mouseClick(w.find<QPushButton>("cmdRequired"), Qt::LeftButton);
+        emit w.session().membersChanged();
+        QTRY_VERIFY(list->item(3)->font().bold());
+        QVERIFY(list->visualItemRect(list->item(3)).width()
+                >= QFontMetrics(list->item(3)->font()).horizontalAdvance(list->item(3)->text()));
     }
 
     void hintsExportRefillAndEditFlow()

@@ -176,6 +176,13 @@ private slots:
         clickEntry(t.tab.lstSchedules, 1);
         QTest::mouseClick(t.tab.cmdRequired, Qt::LeftButton);
         QVERIFY(t.tab.lstSchedules->item(1)->font().bold() && !t.tab.lstSchedules->item(0)->font().bold());
+        // A refill marks the entry again; a second click takes the mark off.
+        emit t.roster.session().membersChanged();
+        QTRY_VERIFY(t.tab.lstSchedules->item(1)->font().bold());
+        QTest::mouseClick(t.tab.cmdRequired, Qt::LeftButton);
+        QVERIFY(!t.tab.lstSchedules->item(1)->font().bold()
+                && !t.tab.lstSchedules->item(1)->data(Qt::AccessibleDescriptionRole).isValid());
+        QTest::mouseClick(t.tab.cmdRequired, Qt::LeftButton);
         t.tab.lstSchedules->selectAll();
         const auto cellName = [&](int row) {
             return QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(row, 6)->text(
