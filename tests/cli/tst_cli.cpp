@@ -271,6 +271,13 @@ void tst_cli::locales()
     for (const QStringList& arguments :
          {QStringList {"member", "show", key, "--json"}, QStringList {"best", "--json"}})
         QCOMPARE(cli(arguments, roster, "de_DE.UTF-8").out, cli(arguments, roster, "C").out);
+    // A refusal of the roster's own, in the user's language.
+    const QStringList backwards {"member", "away", "Ben", "--from", "12/26/2099", "--to", "12/24/2099"};
+    const Run german = cli(backwards, roster, "de_DE.UTF-8");
+    QCOMPARE(german.status, 1);
+    QVERIFY2(german.err.contains("Der letzte Tag darf nicht vor dem ersten liegen."), qPrintable(german.err));
+    QVERIFY2(cli(backwards, roster, "C").err.contains("The last date must not be before the first."),
+             "English without a catalogue");
     const Run icelandic = cli({"member", "show", key}, roster, "is_IS.UTF-8");
     QCOMPARE(icelandic.out, cli({"member", "show", key}, roster, "C").out);
     QVERIFY(icelandic.out.startsWith("Player: "));
