@@ -63,17 +63,33 @@ public:
     // Either notation: "0x" and 32 digits, or the 32 digits alone.
     std::optional<RecordKey> optionalKey(int n, const char* what) const
     {
-        QString digits = text(n);
+        QStringView digits = text(n);
         if (digits.isEmpty())
             return std::nullopt;
-        if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-            digits = digits.mid(2);
-        if (!IsKeyText(digits))
+        if (digits.startsWith(u"0x", Qt::CaseInsensitive))
+            digits = digits.sliced(2);
+        // Decoded in place: a file holds hundreds of thousands of keys.
+        const auto value = [](QChar c) {
+            const char16_t u = c.unicode();
+            return u >= '0' && u <= '9' ? u - '0'
+                : u >= 'a' && u <= 'f'  ? u - 'a' + 10
+                : u >= 'A' && u <= 'F'  ? u - 'A' + 10
+                                        : -1;
+        };
+        RecordKey key(16, Qt::Uninitialized);
+        bool ok = digits.size() == 32;
+        for (qsizetype i = 0; ok && i < 16; ++i) {
+            const int high = value(digits[2 * i]);
+            const int low = value(digits[2 * i + 1]);
+            ok = high >= 0 && low >= 0;
+            key[i] = char(high << 4 | low);
+        }
+        if (!ok)
             fault(CoreText("ExchangeReader",
                            "field %1 (%2) is not a record key of 32 hexadecimal digits: \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
-        return HexToKey(digits);
+        return key;
     }
 
     int number(int n, const char* what, int min, int max) const

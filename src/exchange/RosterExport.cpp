@@ -126,6 +126,8 @@ class TimesTable
 public:
     explicit TimesTable(const Database& db)
     {
+        if (const auto count = db.first(QStringLiteral("SELECT count(*) FROM Times")))
+            m_rows.reserve(count->value(0).toLongLong());
         Rows rows
             = db.select(QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
                                        "TMS_Slot2_End FROM Times"));
