@@ -3,31 +3,20 @@
 
 #include "ExchangeFile.h"
 #include "ImportFormatError.h"
+#include "PackedKey.h"
 #include "time/DateTime.h"
 
 #include <QFile>
 #include <QHash>
 #include <QStringDecoder>
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
-// A file's key held in place: a check keeps hundreds of thousands of them.
-struct PackedKey
+// A key read from a file always has its 16 bytes.
+PackedKey packed(const RecordKey& key)
 {
-    explicit PackedKey(const RecordKey& key)
-    {
-        // A key read from a file always has its 16 bytes.
-        std::memcpy(bytes.data(), key.constData(), bytes.size());
-    }
-    bool operator==(const PackedKey&) const = default;
-    std::array<char, 16> bytes;
-};
-
-size_t qHash(const PackedKey& key, size_t seed = 0)
-{
-    return qHashBits(key.bytes.data(), key.bytes.size(), seed);
+    return *PackedKey::from(key);
 }
 
 const char* const DayNames[6] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"};
@@ -370,7 +359,7 @@ void Parser::line(int number, QByteArrayView bytes)
                                      f.flag(4, "hide flag")};
         if (m_sink)
             break;
-        checkUnique(m_divisionLines, PackedKey(d.key), f,
+        checkUnique(m_divisionLines, packed(d.key), f,
                     CoreText("ExchangeReader", "division key 0x%1").arg(KeyToHex(d.key)));
         content.divisions.append(std::move(d));
         break;
@@ -393,9 +382,9 @@ void Parser::line(int number, QByteArrayView bytes)
             m_sink->member(m);
             break;
         }
-        checkUnique(m_memberLines, PackedKey(m.key), f,
+        checkUnique(m_memberLines, packed(m.key), f,
                     CoreText("ExchangeReader", "member key 0x%1").arg(KeyToHex(m.key)));
-        if (!m_divisionLines.contains(PackedKey(m.division)) && !m_roster->divisions.contains(m.division))
+        if (!m_divisionLines.contains(packed(m.division)) && !m_roster->divisions.contains(m.division))
             m_memberDivisions.append({number, m.division});
         break;
     }
@@ -415,7 +404,7 @@ void Parser::line(int number, QByteArrayView bytes)
                             .arg(QLatin1String(keyName), QLatin1String(DayNames[day])));
             // Shared times would go with whichever member is deleted first.
             if (s.times[day] && !m_sink) {
-                Scheduled& at = m_scheduledTimes[PackedKey(*s.times[day])];
+                Scheduled& at = m_scheduledTimes[packed(*s.times[day])];
                 if (at.line)
                     f.fault(CoreText("ExchangeReader", "the %1 is also used on line %2.")
                                 .arg(CoreText("ExchangeReader", "times 0x%1 of %2")
@@ -428,7 +417,7 @@ void Parser::line(int number, QByteArrayView bytes)
             m_sink->schedule(s);
             break;
         }
-        checkUnique(m_scheduleLines, PackedKey(s.member), f,
+        checkUnique(m_scheduleLines, packed(s.member), f,
                     CoreText("ExchangeReader", "schedule's member key 0x%1").arg(KeyToHex(s.member)));
         checkSchedule(s, f);
         break;
@@ -445,7 +434,7 @@ void Parser::line(int number, QByteArrayView bytes)
             m_sink->times(t);
             break;
         }
-        checkUnique(m_timesLines, PackedKey(t.key), f,
+        checkUnique(m_timesLines, packed(t.key), f,
                     CoreText("ExchangeReader", "times key 0x%1").arg(KeyToHex(t.key)));
         break;
     }
@@ -506,7 +495,7 @@ void Parser::readChange(const Fields& f)
     MemberChange& change = record.change;
     change.key = f.key(1, "change key");
     change.member = f.key(2, "member key");
-    if (!m_memberLines.contains(PackedKey(change.member)))
+    if (!m_memberLines.contains(packed(change.member)))
         f.fault(CoreText("ExchangeReader", "no member record before it has the member key 0x%1.")
                     .arg(KeyToHex(change.member)));
     change.first = f.date(3, "first date");
@@ -576,7 +565,7 @@ void Parser::finish()
 
 void Parser::checkSchedule(const ExchangeContent::Schedule& s, const Fields& f)
 {
-    if (!m_memberLines.contains(PackedKey(s.member)) && !m_roster->members.contains(s.member))
+    if (!m_memberLines.contains(packed(s.member)) && !m_roster->members.contains(s.member))
         m_scheduleMembers.append({f.line(), s.member});
     // A member already present keeps its own schedule and times.
     const bool added = !m_roster->members.contains(s.member) && !m_roster->schedules.contains(s.member);
@@ -593,7 +582,7 @@ void Parser::checkSchedule(const ExchangeContent::Schedule& s, const Fields& f)
 void Parser::checkReferences() const
 {
     for (const auto& [line, division] : m_memberDivisions) {
-        if (!m_divisionLines.contains(PackedKey(division)))
+        if (!m_divisionLines.contains(packed(division)))
             throw ImportFormatError(line,
                                     CoreText("RosterImport",
                                              "the member's division 0x%1 is neither in the file "
@@ -609,7 +598,7 @@ void Parser::checkReferences() const
             first.emplace(line, rank, makeError());
     };
     for (const auto& [line, member] : m_scheduleMembers) {
-        if (!m_memberLines.contains(PackedKey(member))) {
+        if (!m_memberLines.contains(packed(member))) {
             consider(line, 0, [&, line = line, member = member] {
                 return ImportFormatError(line,
                                          CoreText("RosterImport",
@@ -623,7 +612,7 @@ void Parser::checkReferences() const
     for (auto it = m_scheduledTimes.cbegin(); it != m_scheduledTimes.cend(); ++it) {
         if (m_timesLines.contains(it.key()))
             continue;
-        const RecordKey key(it.key().bytes.data(), it.key().bytes.size());
+        const RecordKey key = it.key().key();
         if (m_roster->times.contains(key))
             continue;
         consider(it->line, 1 + 2 * it->day, [&] {
