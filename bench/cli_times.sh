@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Medians of whole tallyhold-cli processes on one roster: processor time (user + system), elapsed
 # time and peak memory. Several binaries are run alternately, so a busy machine weighs on each alike.
-#   bench/cli_times.sh [-n RUNS] ROSTER BINARY... -- COMMAND [ARGS...]
+#   bench/cli_times.sh [-n RUNS] [-f FRESH] ROSTER BINARY... -- COMMAND [ARGS...]
 # e.g. build/bench/make_roster 100000 1 /tmp/r.mdb
 #      bench/cli_times.sh -n 7 /tmp/r.mdb old/tallyhold-cli build/src/cli/tallyhold-cli -- best
 # A BINARY of "sqlite3" runs sqlite3 ROSTER ARGS instead, for the store's own reading.
+# -f FRESH copies FRESH over ROSTER before every run (outside the timing), for writes into a
+# new roster, e.g. -f empty.mdb ... -- import all.tlx, or -f /dev/null ... sqlite3 -- ".read dump.sql".
 set -euo pipefail
 runs=7
-if [ "${1:-}" = "-n" ]; then runs=$2; shift 2; fi
+fresh=
+while [ "${1:-}" = "-n" ] || [ "${1:-}" = "-f" ]; do
+    if [ "$1" = "-n" ]; then runs=$2; else fresh=$2; fi
+    shift 2
+done
 roster=$1
 shift
 binaries=()
@@ -19,6 +25,7 @@ export HOME=$out QT_QPA_PLATFORM=offscreen
 for ((i = 0; i < runs; i++)); do
     for b in "${binaries[@]}"; do
         log="$out/$(echo "$b" | md5sum | cut -c1-8)"
+        if [ -n "$fresh" ]; then rm -f "$roster" "$roster".*; cp "$fresh" "$roster"; fi
         if [ "$b" = sqlite3 ]; then
             /usr/bin/time -a -o "$log" -f "%U %S %e %M" sqlite3 "$roster" "$@" >/dev/null
         else

@@ -4,6 +4,7 @@
 #include "store/RecordKey.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QVariant>
 #include <array>
@@ -72,10 +73,10 @@ struct ExchangeContent
     // Lines of a file without header that were neither empty nor records.
     int skippedLines = 0;
 
+    // Members, times and schedules are many; they are read again as they are written.
     QList<Division> divisions;
     QList<Zone> zones;
-    QList<Member> members;
-    QList<Times> times;
-    QList<Schedule> schedules;
     QList<Change> changes;
+    // Times of schedules whose member this roster already has: they are not added.
+    QSet<RecordKey> keptTimes;
 };

@@ -3,6 +3,7 @@
 
 #include "ExchangeFile.h"
 #include "ImportFormatError.h"
+#include "PackedKey.h"
 #include "time/DateTime.h"
 
 #include <QFile>
@@ -11,6 +12,12 @@
 #include <algorithm>
 
 namespace {
+
+// A key read from a file always has its 16 bytes.
+PackedKey packed(const RecordKey& key)
+{
+    return *PackedKey::from(key);
+}
 
 const char* const DayNames[6] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday/Sunday"};
 
@@ -45,17 +52,33 @@ public:
     // Either notation: "0x" and 32 digits, or the 32 digits alone.
     std::optional<RecordKey> optionalKey(int n, const char* what) const
     {
-        QString digits = text(n);
+        QStringView digits = text(n);
         if (digits.isEmpty())
             return std::nullopt;
-        if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive))
-            digits = digits.mid(2);
-        if (!IsKeyText(digits))
+        if (digits.startsWith(u"0x", Qt::CaseInsensitive))
+            digits = digits.sliced(2);
+        // Decoded in place: a file holds hundreds of thousands of keys.
+        const auto value = [](QChar c) {
+            const char16_t u = c.unicode();
+            return u >= '0' && u <= '9' ? u - '0'
+                : u >= 'a' && u <= 'f'  ? u - 'a' + 10
+                : u >= 'A' && u <= 'F'  ? u - 'A' + 10
+                                        : -1;
+        };
+        RecordKey key(16, Qt::Uninitialized);
+        bool ok = digits.size() == 32;
+        for (qsizetype i = 0; ok && i < 16; ++i) {
+            const int high = value(digits[2 * i]);
+            const int low = value(digits[2 * i + 1]);
+            ok = high >= 0 && low >= 0;
+            key[i] = char(high << 4 | low);
+        }
+        if (!ok)
             fault(CoreText("ExchangeReader",
                            "field %1 (%2) is not a record key of 32 hexadecimal digits: \"%3\".")
                       .arg(n)
                       .arg(QLatin1String(what), text(n)));
-        return HexToKey(digits);
+        return key;
     }
 
     int number(int n, const char* what, int min, int max) const
@@ -188,9 +211,16 @@ QByteArrayView lastLine(QByteArrayView text)
     return text.sliced(start);
 }
 
+// Checks a file as it is read (given the roster's keys), or reads a checked file again for
+// its sink.
 class Parser
 {
 public:
+    explicit Parser(const RosterKeys* roster, ExchangeReader::Sink* sink)
+        : m_roster(roster)
+        , m_sink(sink)
+    {
+    }
     void line(int number, QByteArrayView bytes);
     // Called after the last line.
     void finish();
@@ -201,16 +231,32 @@ private:
     template<class Key>
     void checkUnique(QHash<Key, int>& seen, const Key& key, const Fields& fields, const CoreText& what);
     void readChange(const Fields& f);
+    void checkSchedule(const ExchangeContent::Schedule& s, const Fields& f);
+    // Every record must point at a row that is in the file or already in this roster; a
+    // member of a division that exists nowhere would be a row no list could ever show.
+    void checkReferences() const;
 
+    const RosterKeys* m_roster;
+    ExchangeReader::Sink* m_sink;
     int m_records = 0;
     int m_endLine = 0;
     std::optional<int> m_endCount;
-    QHash<RecordKey, int> m_divisionLines;
-    QHash<RecordKey, int> m_memberLines;
-    QHash<RecordKey, int> m_timesLines;
-    QHash<RecordKey, int> m_scheduleLines;
-    QHash<RecordKey, int> m_scheduledTimes;
+    QHash<PackedKey, int> m_divisionLines;
+    QHash<PackedKey, int> m_memberLines;
+    QHash<PackedKey, int> m_timesLines;
+    QHash<PackedKey, int> m_scheduleLines;
+    struct Scheduled
+    {
+        int line = 0;
+        int day = 0;
+    };
+    QHash<PackedKey, Scheduled> m_scheduledTimes;
     QHash<RecordKey, int> m_changeLines;
+    // References to records that may still follow, with the line they are on.
+    QList<std::pair<int, RecordKey>> m_memberDivisions;
+    QList<std::pair<int, RecordKey>> m_scheduleMembers;
+    // The first schedule times that belong to a schedule of this roster: line, day and key.
+    std::optional<std::tuple<int, int, RecordKey>> m_takenTimes;
     // Each member's changes so far, as indexes into content.changes.
     QHash<RecordKey, QList<qsizetype>> m_memberChanges;
     QHash<int, ExchangeContent::Zone> m_zones;
@@ -311,7 +357,9 @@ void Parser::line(int number, QByteArrayView bytes)
     case 1: {
         ExchangeContent::Division d {number, f.key(1, "division key"), f.text(2), f.text(3),
                                      f.flag(4, "hide flag")};
-        checkUnique(m_divisionLines, d.key, f,
+        if (m_sink)
+            break;
+        checkUnique(m_divisionLines, packed(d.key), f,
                     CoreText("ExchangeReader", "division key 0x%1").arg(KeyToHex(d.key)));
         content.divisions.append(std::move(d));
         break;
@@ -330,9 +378,14 @@ void Parser::line(int number, QByteArrayView bytes)
         m.emailSecondary = f.text(9);
         m.otherContact = f.text(10);
         m.notes = f.text(11);
-        checkUnique(m_memberLines, m.key, f,
+        if (m_sink) {
+            m_sink->member(m);
+            break;
+        }
+        checkUnique(m_memberLines, packed(m.key), f,
                     CoreText("ExchangeReader", "member key 0x%1").arg(KeyToHex(m.key)));
-        content.members.append(std::move(m));
+        if (!m_divisionLines.contains(packed(m.division)) && !m_roster->divisions.contains(m.division))
+            m_memberDivisions.append({number, m.division});
         break;
     }
     case 3: {
@@ -350,14 +403,23 @@ void Parser::line(int number, QByteArrayView bytes)
                             .arg(2 * day + 3)
                             .arg(QLatin1String(keyName), QLatin1String(DayNames[day])));
             // Shared times would go with whichever member is deleted first.
-            if (s.times[day])
-                checkUnique(m_scheduledTimes, *s.times[day], f,
-                            CoreText("ExchangeReader", "times 0x%1 of %2")
-                                .arg(KeyToHex(*s.times[day]), QLatin1String(DayNames[day])));
+            if (s.times[day] && !m_sink) {
+                Scheduled& at = m_scheduledTimes[packed(*s.times[day])];
+                if (at.line)
+                    f.fault(CoreText("ExchangeReader", "the %1 is also used on line %2.")
+                                .arg(CoreText("ExchangeReader", "times 0x%1 of %2")
+                                         .arg(KeyToHex(*s.times[day]), QLatin1String(DayNames[day])))
+                                .arg(at.line));
+                at = {number, day};
+            }
         }
-        checkUnique(m_scheduleLines, s.member, f,
+        if (m_sink) {
+            m_sink->schedule(s);
+            break;
+        }
+        checkUnique(m_scheduleLines, packed(s.member), f,
                     CoreText("ExchangeReader", "schedule's member key 0x%1").arg(KeyToHex(s.member)));
-        content.schedules.append(std::move(s));
+        checkSchedule(s, f);
         break;
     }
     case 4: {
@@ -368,12 +430,17 @@ void Parser::line(int number, QByteArrayView bytes)
         // The second slot exists only when it has a start.
         if (t.slotTexts[2].isNull())
             t.slotTexts[3] = QVariant();
-        checkUnique(m_timesLines, t.key, f,
+        if (m_sink) {
+            m_sink->times(t);
+            break;
+        }
+        checkUnique(m_timesLines, packed(t.key), f,
                     CoreText("ExchangeReader", "times key 0x%1").arg(KeyToHex(t.key)));
-        content.times.append(std::move(t));
         break;
     }
     case 5: {
+        if (m_sink)
+            break;
         ExchangeContent::Zone z {number,
                                  f.number(1, "zone key", 1, 32767),
                                  f.text(2),
@@ -394,6 +461,8 @@ void Parser::line(int number, QByteArrayView bytes)
         break;
     }
     case 6: {
+        if (m_sink)
+            break;
         const int key = f.number(1, "zone key", 1, 32767);
         const auto zone = m_zones.find(key);
         if (zone == m_zones.end())
@@ -412,7 +481,8 @@ void Parser::line(int number, QByteArrayView bytes)
         break;
     }
     case 7:
-        readChange(f);
+        if (!m_sink)
+            readChange(f);
         break;
     }
 }
@@ -425,7 +495,7 @@ void Parser::readChange(const Fields& f)
     MemberChange& change = record.change;
     change.key = f.key(1, "change key");
     change.member = f.key(2, "member key");
-    if (!m_memberLines.contains(change.member))
+    if (!m_memberLines.contains(packed(change.member)))
         f.fault(CoreText("ExchangeReader", "no member record before it has the member key 0x%1.")
                     .arg(KeyToHex(change.member)));
     change.first = f.date(3, "first date");
@@ -489,11 +559,93 @@ void Parser::finish()
                 .arg(m_endCount.value_or(0))
                 .arg(m_records),
             ImportFormatError::CutOffText);
+    if (!m_sink)
+        checkReferences();
 }
 
-} // namespace
+void Parser::checkSchedule(const ExchangeContent::Schedule& s, const Fields& f)
+{
+    if (!m_memberLines.contains(packed(s.member)) && !m_roster->members.contains(s.member))
+        m_scheduleMembers.append({f.line(), s.member});
+    // A member already present keeps its own schedule and times.
+    const bool added = !m_roster->members.contains(s.member) && !m_roster->schedules.contains(s.member);
+    for (int day = 0; day < 6; ++day) {
+        if (!s.times[day])
+            continue;
+        if (!added)
+            content.keptTimes.insert(*s.times[day]);
+        else if (!m_takenTimes && m_roster->scheduledTimes.contains(*s.times[day]))
+            m_takenTimes = {f.line(), day, *s.times[day]};
+    }
+}
 
-ExchangeContent ExchangeReader::read(const QString& path)
+void Parser::checkReferences() const
+{
+    for (const auto& [line, division] : m_memberDivisions) {
+        if (!m_divisionLines.contains(packed(division)))
+            throw ImportFormatError(line,
+                                    CoreText("RosterImport",
+                                             "the member's division 0x%1 is neither in the file "
+                                             "nor in this roster.")
+                                        .arg(KeyToHex(division)));
+    }
+
+    // A schedule's faults in the order of the file: its member first, then each day's times
+    // (missing, then taken). Ranked by line and that order.
+    std::optional<std::tuple<int, int, ImportFormatError>> first;
+    const auto consider = [&](int line, int rank, auto makeError) {
+        if (!first || std::pair(line, rank) < std::pair(std::get<0>(*first), std::get<1>(*first)))
+            first.emplace(line, rank, makeError());
+    };
+    for (const auto& [line, member] : m_scheduleMembers) {
+        if (!m_memberLines.contains(packed(member))) {
+            consider(line, 0, [&, line = line, member = member] {
+                return ImportFormatError(line,
+                                         CoreText("RosterImport",
+                                                  "the schedule's member 0x%1 is neither in the file "
+                                                  "nor in this roster.")
+                                             .arg(KeyToHex(member)));
+            });
+            break;
+        }
+    }
+    for (auto it = m_scheduledTimes.cbegin(); it != m_scheduledTimes.cend(); ++it) {
+        if (m_timesLines.contains(it.key()))
+            continue;
+        const RecordKey key = it.key().key();
+        if (m_roster->times.contains(key))
+            continue;
+        consider(it->line, 1 + 2 * it->day, [&] {
+            return ImportFormatError(
+                it->line,
+                CoreText("RosterImport", "the times 0x%1 are neither in the file nor in this roster.")
+                    .arg(KeyToHex(key)));
+        });
+    }
+    if (m_takenTimes) {
+        const auto& [line, day, key] = *m_takenTimes;
+        consider(line, 2 + 2 * day, [&] {
+            return ImportFormatError(
+                line,
+                CoreText("RosterImport", "the times 0x%1 belong to a schedule of this roster.")
+                    .arg(KeyToHex(key)));
+        });
+    }
+    if (first)
+        throw std::get<2>(*first);
+
+    // The file's own members only (the reader checks); one already present keeps its changes.
+    for (const auto& c : content.changes) {
+        if (!m_roster->members.contains(c.change.member) && m_roster->changes.contains(c.change.key))
+            throw ImportFormatError(
+                c.line,
+                CoreText("RosterImport", "the change 0x%1 belongs to another member of this roster.")
+                    .arg(KeyToHex(c.change.key)));
+    }
+}
+
+// Reads the file at path line by line into parser.
+void ReadFile(const QString& path, Parser& parser, const ExchangeProgress& progress = {})
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -501,17 +653,35 @@ ExchangeContent ExchangeReader::read(const QString& path)
                           CoreText("ExchangeReader", "The Import File cannot be read."), file.errorString());
     // Mapped, not copied: the file's pages stay the system's to drop.
     QByteArray copy;
-    const uchar* mapped = file.size() > 0 ? file.map(0, file.size()) : nullptr;
+    const qint64 size = file.size();
+    uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
     if (!mapped)
         copy = file.readAll();
-    QByteArrayView bytes = mapped ? QByteArrayView(mapped, file.size()) : QByteArrayView(copy);
+    QByteArrayView bytes = mapped ? QByteArrayView(mapped, size) : QByteArrayView(copy);
+    // Pages read stay resident while mapped; mapping the file afresh now and then lets them go,
+    // so a large file never sits whole in this process.
+    constexpr qsizetype RemapBytes = 16 << 20;
+    const char* remapped = bytes.data();
 
-    Parser parser;
     const bool bom = bytes.startsWith("\xEF\xBB\xBF");
     if (bom)
         bytes = bytes.sliced(3);
     int number = 0;
+    int percent = 0;
     for (QByteArrayView rest = bytes; !rest.isEmpty();) {
+        if (progress && (bytes.size() - rest.size()) * 100 / bytes.size() > percent)
+            progress(percent = int((bytes.size() - rest.size()) * 100 / bytes.size()));
+        if (mapped && rest.data() - remapped > RemapBytes) {
+            const qint64 offset = rest.data() - reinterpret_cast<const char*>(mapped);
+            file.unmap(mapped);
+            mapped = file.map(0, size);
+            if (!mapped)
+                throw RosterError(ErrorKind::ImportAborted,
+                                  CoreText("ExchangeReader", "The Import File cannot be read."),
+                                  file.errorString());
+            rest = QByteArrayView(mapped + offset, size - offset);
+            remapped = rest.data();
+        }
         // CR LF, LF and CR alone all end a line.
         const char* begin = rest.data();
         const char* end
@@ -554,5 +724,19 @@ ExchangeContent ExchangeReader::read(const QString& path)
         parser.line(number, line);
     }
     parser.finish();
+}
+
+} // namespace
+
+ExchangeContent ExchangeReader::check(const QString& path, const RosterKeys& roster)
+{
+    Parser parser(&roster, nullptr);
+    ReadFile(path, parser);
     return std::move(parser.content);
+}
+
+void ExchangeReader::replay(const QString& path, Sink& sink, const ExchangeProgress& progress)
+{
+    Parser parser(nullptr, &sink);
+    ReadFile(path, parser, progress);
 }

@@ -20,28 +20,91 @@ namespace {
                       detail);
 }
 
+// Records are built as UTF-8 bytes in blocks: the escaped characters are ASCII, so escaping
+// the bytes gives what escaping the text would.
 class RecordWriter
 {
 public:
     explicit RecordWriter(QIODevice& out)
         : m_out(out)
     {
+        m_buffer.reserve(BlockSize + 4096);
     }
 
     int records() const { return m_records; }
 
-    void write(int tag, const QStringList& fields)
+    void begin(int tag)
     {
         ++m_records;
-        QString line = QString::number(tag);
-        for (const QString& field : fields)
-            line += QLatin1Char('|') + ExchangeFile::escape(field);
-        line += QLatin1String(ExchangeFile::LineEnd);
-        m_out.write(line.toUtf8());
+        m_buffer += char('0' + tag);
+    }
+    void field(QByteArrayView bytes)
+    {
+        m_buffer += '|';
+        qsizetype from = 0;
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            const char* escaped = nullptr;
+            switch (bytes[i]) {
+            case '\\':
+                escaped = "\\\\";
+                break;
+            case '|':
+                escaped = "\\p";
+                break;
+            case '\r':
+                escaped = "\\r";
+                break;
+            case '\n':
+                escaped = "\\n";
+                break;
+            default:
+                continue;
+            }
+            m_buffer.append(bytes.sliced(from, i - from)).append(escaped);
+            from = i + 1;
+        }
+        m_buffer.append(bytes.sliced(from));
+    }
+    void field(const QString& text) { field(QByteArrayView(text.toUtf8())); }
+    void text(const QVariant& value) { field(value.isNull() ? QString() : value.toString()); }
+    // A key's upper-case digits.
+    void key(const QVariant& value, bool prefixed = true)
+    {
+        m_buffer += prefixed ? "|0x" : "|";
+        m_buffer += value.toByteArray().toHex().toUpper();
+    }
+    // A flag or number; a null value gives an empty field.
+    void number(const QVariant& value)
+    {
+        m_buffer += '|';
+        if (!value.isNull())
+            m_buffer += QByteArray::number(value.toInt());
+    }
+    void end()
+    {
+        m_buffer += ExchangeFile::LineEnd;
+        if (m_buffer.size() >= BlockSize)
+            flush();
+    }
+    void write(int tag, const QStringList& fields)
+    {
+        begin(tag);
+        for (const QString& text : fields)
+            field(text);
+        end();
+    }
+    // Lines that are no records: the header and the end line.
+    void writeLine(QByteArrayView line) { m_buffer.append(line).append(ExchangeFile::LineEnd); }
+    void flush()
+    {
+        m_out.write(m_buffer);
+        m_buffer.resize(0);
     }
 
 private:
+    static constexpr qsizetype BlockSize = 1 << 16;
     QIODevice& m_out;
+    QByteArray m_buffer;
     int m_records = 0;
 };
 
@@ -56,26 +119,67 @@ QString number(const QVariant& value)
     return value.isNull() ? QString() : QString::number(value.toInt());
 }
 
-// Slot times repeat across a roster; each distinct one is converted once.
-using TimeTexts = QHash<QString, QString>;
-
-QString timeText(const QVariant& stored, const RecordKey& timesKey, TimeTexts& known)
+// Every Times row, read in one scan. Slot times repeat across a roster: each distinct stored
+// text is kept once and converted once, when a schedule first needs it.
+class TimesTable
 {
-    if (stored.isNull())
-        return {};
-    const QString text = stored.toString();
-    auto found = known.constFind(text);
-    if (found == known.cend()) {
-        const auto value = DateTime::fromStorageText(text);
-        if (!value)
-            programmingError(CoreText("RosterExport", "The Times row %1 holds \"%2\", which is not a time.")
-                                 .arg(KeyToHex(timesKey), text));
-        found = known.insert(text, value->toGeneralText());
+public:
+    explicit TimesTable(const Database& db)
+    {
+        if (const auto count = db.first(QStringLiteral("SELECT count(*) FROM Times")))
+            m_rows.reserve(count->value(0).toLongLong());
+        Rows rows
+            = db.select(QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
+                                       "TMS_Slot2_End FROM Times"));
+        QHash<QString, int> distinct;
+        while (rows.next()) {
+            Slots row {-1, -1, -1, -1};
+            for (int slot = 0; slot < 4; ++slot) {
+                const QVariant stored = rows.value(slot + 1);
+                if (stored.isNull())
+                    continue;
+                const QString text = stored.toString();
+                auto found = distinct.constFind(text);
+                if (found == distinct.cend()) {
+                    found = distinct.insert(text, int(m_stored.size()));
+                    m_stored.append(text);
+                }
+                row[slot] = *found;
+            }
+            m_rows.insert(rows.value(0).toByteArray(), row);
+        }
+        m_texts.resize(m_stored.size());
     }
-    return *found;
-}
 
-// Members of one division with their schedule and each day's times, one row per member.
+    // Slot indexes into the distinct texts, -1 for a null time.
+    using Slots = std::array<int, 4>;
+    const Slots* find(const RecordKey& key) const
+    {
+        const auto found = m_rows.constFind(key);
+        return found == m_rows.cend() ? nullptr : &*found;
+    }
+
+    const QByteArray& text(int index, const RecordKey& timesKey)
+    {
+        std::optional<QByteArray>& converted = m_texts[index];
+        if (!converted) {
+            const auto value = DateTime::fromStorageText(m_stored[index]);
+            if (!value)
+                programmingError(
+                    CoreText("RosterExport", "The Times row %1 holds \"%2\", which is not a time.")
+                        .arg(KeyToHex(timesKey), m_stored[index]));
+            converted = value->toGeneralText().toUtf8();
+        }
+        return *converted;
+    }
+
+private:
+    QHash<RecordKey, Slots> m_rows;
+    QStringList m_stored;
+    QList<std::optional<QByteArray>> m_texts;
+};
+
+// Members of one division with their schedule, one row per member.
 QString memberStatement()
 {
     static const QString sql = [] {
@@ -83,16 +187,12 @@ QString memberStatement()
             = QStringLiteral("SELECT m.MBR_PK, m.MBR_FK_Division, m.MBR_FK_TZones, m.MBR_Online_Player_Name, "
                              "m.MBR_FL_Active, m.MBR_Real_First, m.MBR_Real_last, m.MBR_Email_Primary, "
                              "m.MBR_Email_Secondary, m.MBR_Other_Contact, m.MBR_Notes, s.SCH_FK_Member");
-        QString from = QStringLiteral(" FROM Members m LEFT JOIN Schedules s ON s.SCH_FK_Member = m.MBR_PK");
-        for (int day = 0; day < 6; ++day) {
-            const QString t = QStringLiteral("t%1").arg(day);
-            const QString suffix = ScheduleColumns::daySuffix(day);
-            select += QStringLiteral(", s.SCH_FL_%1, s.SCH_FK_TIMES_%1, %2.TMS_PK, %2.TMS_Slot1_Start, "
-                                     "%2.TMS_Slot1_End, %2.TMS_Slot2_Start, %2.TMS_Slot2_End")
-                          .arg(suffix, t);
-            from += QStringLiteral(" LEFT JOIN Times %1 ON %1.TMS_PK = s.SCH_FK_TIMES_%2").arg(t, suffix);
-        }
-        return select + from + QStringLiteral(" WHERE m.MBR_FK_Division = ?");
+        for (int day = 0; day < 6; ++day)
+            select += QStringLiteral(", s.%1, s.%2")
+                          .arg(ScheduleColumns::flag(day), ScheduleColumns::timesKey(day));
+        return select
+            + QStringLiteral(" FROM Members m LEFT JOIN Schedules s ON s.SCH_FK_Member = m.MBR_PK"
+                             " WHERE m.MBR_FK_Division = ?");
     }();
     return sql;
 }
@@ -115,10 +215,9 @@ QStringList changeFields(const MemberChange& change)
 
 constexpr int ScheduleColumn = 11;
 constexpr int FirstDayColumn = 12;
-constexpr int ColumnsPerDay = 7;
 
 void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const QHash<int, ZoneRow>& zones,
-                          const Changes& changes, TimeTexts& timeTexts, RecordWriter& out)
+                          const Changes& changes, TimesTable& times, RecordWriter& out)
 {
     const auto division = db.first(
         QStringLiteral("SELECT DIV_PK, DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_PK = ?"),
@@ -131,44 +230,63 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
                number(division->value(3))});
 
     QList<int> zonesWritten;
+    std::array<std::pair<RecordKey, const TimesTable::Slots*>, 6> days;
     Rows member = db.select(memberStatement(), {divisionKey});
     while (member.next()) {
-        QStringList fields {prefixed(member.value(0)), prefixed(member.value(1)), number(member.value(2))};
-        for (int column = 3; column < ScheduleColumn; ++column)
-            fields << (column == 4 ? number(member.value(column)) : member.value(column).toString());
-        out.write(2, fields);
+        out.begin(2);
+        out.key(member.value(0));
+        out.key(member.value(1));
+        out.number(member.value(2));
+        for (int column = 3; column < ScheduleColumn; ++column) {
+            if (column == 4)
+                out.number(member.value(column));
+            else
+                out.text(member.value(column));
+        }
+        out.end();
 
+        const RecordKey memberKey = member.value(0).toByteArray();
         if (!member.value(ScheduleColumn).isNull()) {
-            QStringList schedule {prefixed(member.value(ScheduleColumn))};
-            QList<QStringList> times;
+            out.begin(3);
+            out.key(member.value(ScheduleColumn));
+            int playing = 0;
             for (int day = 0; day < 6; ++day) {
-                const int c = FirstDayColumn + day * ColumnsPerDay;
+                const int c = FirstDayColumn + day * 2;
                 const QVariant flag = member.value(c);
-                schedule << number(flag);
+                out.number(flag);
                 if (flag.toInt() == 0) {
-                    schedule << QString();
+                    out.field(QByteArrayView());
                     continue;
                 }
-                const RecordKey timesKey = member.value(c + 1).toByteArray();
-                if (member.value(c + 2).isNull())
+                RecordKey timesKey = member.value(c + 1).toByteArray();
+                const TimesTable::Slots* timesRow = times.find(timesKey);
+                if (!timesRow)
                     programmingError(
                         CoreText("RosterExport", "The Times row 0x%1 of player %2 is not in the roster.")
                             .arg(KeyToHex(timesKey), member.value(3).toString()));
-                schedule << KeyToHex(timesKey);
-                QStringList slotTexts {KeyToHex(timesKey)};
-                for (int slot = 0; slot < 4; ++slot)
-                    slotTexts << timeText(member.value(c + 3 + slot), timesKey, timeTexts);
-                // Without a second start there is no second slot.
-                if (member.value(c + 5).isNull())
-                    slotTexts[3] = slotTexts[4] = QString();
-                times << slotTexts;
+                out.key(timesKey, false);
+                days[playing++] = {std::move(timesKey), timesRow};
             }
-            out.write(3, schedule);
-            for (const QStringList& slotTexts : std::as_const(times))
-                out.write(4, slotTexts);
+            out.end();
+            for (int i = 0; i < playing; ++i) {
+                const auto& [timesKey, timesRow] = days[i];
+                out.begin(4);
+                out.key(timesKey, false);
+                // Without a second start there is no second slot.
+                const bool second = (*timesRow)[2] >= 0;
+                for (int slot = 0; slot < 4; ++slot) {
+                    const int index = (*timesRow)[slot];
+                    out.field(index >= 0 && (slot < 2 || second) ? QByteArrayView(times.text(index, timesKey))
+                                                                 : QByteArrayView());
+                }
+                out.end();
+            }
         }
-        for (const MemberChange& change : changes.value(member.value(0).toByteArray()))
-            out.write(7, changeFields(change));
+        const auto memberChanges = changes.constFind(memberKey);
+        if (memberChanges != changes.cend()) {
+            for (const MemberChange& change : *memberChanges)
+                out.write(7, changeFields(change));
+        }
 
         // A zone travels by its content unless it is the standard zone of its key, which every
         // roster knows by the key alone.
@@ -213,16 +331,17 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     if (!file.open(QIODevice::WriteOnly))
         throw writeFailed();
     RecordWriter out(file);
-    TimeTexts timeTexts;
+    TimesTable times(db);
     const Changes changes = MemberChangeStore(db).all();
-    file.write(QByteArray(ExchangeFile::Header) + ExchangeFile::LineEnd);
+    out.writeLine(ExchangeFile::Header);
     for (qsizetype i = 0; i < divisions.size(); ++i) {
-        WriteDivisionRecords(db, divisions[i], zones, changes, timeTexts, out);
+        WriteDivisionRecords(db, divisions[i], zones, changes, times, out);
         if (progress)
             progress(int((i + 1) * 100 / divisions.size()));
     }
     // Lets a reader tell a whole file from one cut off while copying.
-    file.write(ExchangeFile::EndPrefix + QByteArray::number(out.records()) + ExchangeFile::LineEnd);
+    out.writeLine(ExchangeFile::EndPrefix + QByteArray::number(out.records()));
+    out.flush();
     if (!file.commit())
         throw writeFailed();
 }

@@ -24,16 +24,6 @@ QSet<RecordKey> keysIn(const Database& db, const QString& sql)
     return keys;
 }
 
-struct RosterKeys
-{
-    QSet<RecordKey> divisions;
-    QSet<RecordKey> members;
-    QSet<RecordKey> times;
-    QSet<RecordKey> schedules;
-    QSet<RecordKey> scheduledTimes;
-    QSet<RecordKey> changes;
-};
-
 QString scheduledTimesStatement()
 {
     QStringList selects;
@@ -41,58 +31,6 @@ QString scheduledTimesStatement()
         selects << QStringLiteral("SELECT %1 FROM Schedules WHERE %1 IS NOT NULL")
                        .arg(ScheduleColumns::timesKey(day));
     return selects.join(QStringLiteral(" UNION ALL "));
-}
-
-// Every record must point at a row that is in the file or already in this roster; a
-// member of a division that exists nowhere would be a row no list could ever show.
-void checkReferences(const ExchangeContent& content, const RosterKeys& roster)
-{
-    QSet<RecordKey> divisions = roster.divisions;
-    for (const auto& d : content.divisions)
-        divisions.insert(d.key);
-    QSet<RecordKey> members = roster.members;
-    for (const auto& m : content.members) {
-        members.insert(m.key);
-        if (!divisions.contains(m.division))
-            throw ImportFormatError(m.line,
-                                    CoreText("RosterImport",
-                                             "the member's division 0x%1 is neither in the file "
-                                             "nor in this roster.")
-                                        .arg(KeyToHex(m.division)));
-    }
-    QSet<RecordKey> times = roster.times;
-    for (const auto& t : content.times)
-        times.insert(t.key);
-    for (const auto& s : content.schedules) {
-        if (!members.contains(s.member))
-            throw ImportFormatError(s.line,
-                                    CoreText("RosterImport",
-                                             "the schedule's member 0x%1 is neither in the file "
-                                             "nor in this roster.")
-                                        .arg(KeyToHex(s.member)));
-        const bool added = !roster.members.contains(s.member) && !roster.schedules.contains(s.member);
-        for (const auto& key : s.times) {
-            if (key && !times.contains(*key))
-                throw ImportFormatError(s.line,
-                                        CoreText("RosterImport",
-                                                 "the times 0x%1 are neither in the file nor in "
-                                                 "this roster.")
-                                            .arg(KeyToHex(*key)));
-            if (key && added && roster.scheduledTimes.contains(*key))
-                throw ImportFormatError(
-                    s.line,
-                    CoreText("RosterImport", "the times 0x%1 belong to a schedule of this roster.")
-                        .arg(KeyToHex(*key)));
-        }
-    }
-    // The file's own members only (the reader checks); one already present keeps its changes.
-    for (const auto& c : content.changes) {
-        if (!roster.members.contains(c.change.member) && roster.changes.contains(c.change.key))
-            throw ImportFormatError(
-                c.line,
-                CoreText("RosterImport", "the change 0x%1 belongs to another member of this roster.")
-                    .arg(KeyToHex(c.change.key)));
-    }
 }
 
 int zoneFor(const ZoneStore& zones, const ExchangeContent::Zone& zone, ImportResult& result)
@@ -121,6 +59,124 @@ int standardZoneFor(const ZoneStore& zones, int key, ImportResult& result)
                     standard->offset, standard->daylight, QString::fromLatin1(standard->iana)},
                    result);
 }
+
+// Rows of one table, written a block at a time as the file is read again.
+class RowBlock
+{
+public:
+    RowBlock(const Database& db, QString table, QStringList columns)
+        : m_db(db)
+        , m_table(std::move(table))
+        , m_columns(std::move(columns))
+    {
+    }
+
+    int added() const { return m_added; }
+
+    void append(QVariantList row)
+    {
+        m_rows.append(std::move(row));
+        ++m_added;
+        if (m_rows.size() == BlockRows)
+            flush();
+    }
+    void flush()
+    {
+        m_db.insertRows(m_table, m_columns, m_rows);
+        m_rows.clear();
+    }
+
+private:
+    static constexpr qsizetype BlockRows = 4096;
+    const Database& m_db;
+    QString m_table;
+    QStringList m_columns;
+    QList<QVariantList> m_rows;
+    int m_added = 0;
+};
+
+QStringList scheduleColumns()
+{
+    QStringList columns {QStringLiteral("SCH_FK_Member")};
+    for (int day = 0; day < 6; ++day)
+        columns << ScheduleColumns::flag(day) << ScheduleColumns::timesKey(day);
+    return columns;
+}
+
+// Adds the members, times and schedules the roster does not hold yet.
+class RosterWriter : public ExchangeReader::Sink
+{
+public:
+    RosterWriter(const Database& db, const RosterKeys& roster, const ExchangeContent& content,
+                 const ZoneStore& zones, QHash<int, int>& zoneMap, ImportResult& result)
+        : m_roster(roster)
+        , m_content(content)
+        , m_zones(zones)
+        , m_zoneMap(zoneMap)
+        , m_result(result)
+        , m_members(db, QStringLiteral("Members"),
+                    {QStringLiteral("MBR_PK"), QStringLiteral("MBR_FK_Division"),
+                     QStringLiteral("MBR_FK_TZones"), QStringLiteral("MBR_Online_Player_Name"),
+                     QStringLiteral("MBR_FL_Active"), QStringLiteral("MBR_Real_First"),
+                     QStringLiteral("MBR_Real_last"), QStringLiteral("MBR_Email_Primary"),
+                     QStringLiteral("MBR_Email_Secondary"), QStringLiteral("MBR_Other_Contact"),
+                     QStringLiteral("MBR_Notes")})
+        , m_times(db, QStringLiteral("Times"),
+                  {QStringLiteral("TMS_PK"), QStringLiteral("TMS_Slot1_Start"),
+                   QStringLiteral("TMS_Slot1_End"), QStringLiteral("TMS_Slot2_Start"),
+                   QStringLiteral("TMS_Slot2_End")})
+        , m_schedules(db, QStringLiteral("Schedules"), scheduleColumns())
+    {
+    }
+
+    void member(const ExchangeContent::Member& m) override
+    {
+        if (m_roster.members.contains(m.key)) {
+            ++m_result.membersPresent;
+            return;
+        }
+        // A user-made zone without its zone record stays unset; the member form can set it.
+        QVariant zone;
+        if (m.zone && !m_zoneMap.contains(*m.zone) && RosterSchema::standardZone(*m.zone))
+            m_zoneMap.insert(*m.zone, standardZoneFor(m_zones, *m.zone, m_result));
+        if (m.zone && m_zoneMap.contains(*m.zone))
+            zone = m_zoneMap.value(*m.zone);
+        m_members.append({m.key, m.division, zone, m.playerName, m.active, m.realFirst, m.realLast,
+                          m.emailPrimary, m.emailSecondary, m.otherContact, m.notes});
+    }
+    void times(const ExchangeContent::Times& t) override
+    {
+        if (!m_roster.times.contains(t.key) && !m_content.keptTimes.contains(t.key))
+            m_times.append({t.key, t.slotTexts[0], t.slotTexts[1], t.slotTexts[2], t.slotTexts[3]});
+    }
+    void schedule(const ExchangeContent::Schedule& s) override
+    {
+        if (m_roster.members.contains(s.member) || m_roster.schedules.contains(s.member))
+            return;
+        QVariantList values {s.member};
+        for (int day = 0; day < 6; ++day)
+            values << s.flags[day] << (s.times[day] ? QVariant(*s.times[day]) : QVariant());
+        m_schedules.append(std::move(values));
+    }
+
+    void finish()
+    {
+        m_members.flush();
+        m_times.flush();
+        m_schedules.flush();
+        m_result.membersAdded = m_members.added();
+    }
+
+private:
+    const RosterKeys& m_roster;
+    const ExchangeContent& m_content;
+    const ZoneStore& m_zones;
+    QHash<int, int>& m_zoneMap;
+    ImportResult& m_result;
+    RowBlock m_members;
+    RowBlock m_times;
+    RowBlock m_schedules;
+};
 
 } // namespace
 
@@ -156,29 +212,17 @@ QString ImportResult::detail() const
 
 ImportResult ImportFile(const Database& db, const QString& path, const ExchangeProgress& progress)
 {
-    const ExchangeContent content = ExchangeReader::read(path);
     const RosterKeys roster {keysIn(db, QStringLiteral("SELECT DIV_PK FROM Divisions")),
                              keysIn(db, QStringLiteral("SELECT MBR_PK FROM Members")),
                              keysIn(db, QStringLiteral("SELECT TMS_PK FROM Times")),
                              keysIn(db, QStringLiteral("SELECT SCH_FK_Member FROM Schedules")),
                              keysIn(db, scheduledTimesStatement()),
                              keysIn(db, QStringLiteral("SELECT CHG_PK FROM MemberChanges"))};
-    checkReferences(content, roster);
+    const ExchangeContent content = ExchangeReader::check(path, roster);
     const auto report = [&](int percent) {
         if (progress)
             progress(percent);
     };
-
-    // A member already present keeps its own schedule and times.
-    QSet<RecordKey> skippedTimes;
-    for (const auto& s : content.schedules) {
-        if (roster.members.contains(s.member) || roster.schedules.contains(s.member)) {
-            for (const auto& key : s.times) {
-                if (key)
-                    skippedTimes.insert(*key);
-            }
-        }
-    }
 
     ImportResult result;
     result.version = content.version;
@@ -206,57 +250,20 @@ ImportResult ImportFile(const Database& db, const QString& path, const ExchangeP
         zoneMap.insert(z.key, zoneFor(zones, z, result));
     report(40);
 
-    rows.clear();
-    for (const auto& m : content.members) {
-        if (roster.members.contains(m.key)) {
-            ++result.membersPresent;
-            continue;
-        }
-        // A user-made zone without its zone record stays unset; the member form can set it.
-        QVariant zone;
-        if (m.zone && !zoneMap.contains(*m.zone) && RosterSchema::standardZone(*m.zone))
-            zoneMap.insert(*m.zone, standardZoneFor(zones, *m.zone, result));
-        if (m.zone && zoneMap.contains(*m.zone))
-            zone = zoneMap.value(*m.zone);
-        rows.append({m.key, m.division, zone, m.playerName, m.active, m.realFirst, m.realLast, m.emailPrimary,
-                     m.emailSecondary, m.otherContact, m.notes});
-    }
-    db.insertRows(QStringLiteral("Members"),
-                  {QStringLiteral("MBR_PK"), QStringLiteral("MBR_FK_Division"),
-                   QStringLiteral("MBR_FK_TZones"), QStringLiteral("MBR_Online_Player_Name"),
-                   QStringLiteral("MBR_FL_Active"), QStringLiteral("MBR_Real_First"),
-                   QStringLiteral("MBR_Real_last"), QStringLiteral("MBR_Email_Primary"),
-                   QStringLiteral("MBR_Email_Secondary"), QStringLiteral("MBR_Other_Contact"),
-                   QStringLiteral("MBR_Notes")},
-                  rows);
-    result.membersAdded = int(rows.size());
-    report(60);
-
-    rows.clear();
-    for (const auto& t : content.times) {
-        if (!roster.times.contains(t.key) && !skippedTimes.contains(t.key))
-            rows.append({t.key, t.slotTexts[0], t.slotTexts[1], t.slotTexts[2], t.slotTexts[3]});
-    }
-    db.insertRows(QStringLiteral("Times"),
-                  {QStringLiteral("TMS_PK"), QStringLiteral("TMS_Slot1_Start"),
-                   QStringLiteral("TMS_Slot1_End"), QStringLiteral("TMS_Slot2_Start"),
-                   QStringLiteral("TMS_Slot2_End")},
-                  rows);
+    RosterWriter writer(db, roster, content, zones, zoneMap, result);
+    bool halfway = false;
+    const auto readHalf = [&] {
+        if (!halfway)
+            report(60);
+        halfway = true;
+    };
+    ExchangeReader::replay(path, writer, [&](int percent) {
+        if (percent >= 50)
+            readHalf();
+    });
+    writer.finish();
+    readHalf();
     report(80);
-
-    QStringList scheduleColumns {QStringLiteral("SCH_FK_Member")};
-    for (int day = 0; day < 6; ++day)
-        scheduleColumns << ScheduleColumns::flag(day) << ScheduleColumns::timesKey(day);
-    rows.clear();
-    for (const auto& s : content.schedules) {
-        if (roster.members.contains(s.member) || roster.schedules.contains(s.member))
-            continue;
-        QVariantList values {s.member};
-        for (int day = 0; day < 6; ++day)
-            values << s.flags[day] << (s.times[day] ? QVariant(*s.times[day]) : QVariant());
-        rows.append(values);
-    }
-    db.insertRows(QStringLiteral("Schedules"), scheduleColumns, rows);
 
     QList<MemberChange> changes;
     for (const auto& c : content.changes) {

@@ -194,6 +194,9 @@ void tst_Exchange::importsWorkedExample_data()
     QTest::newRow("older copy, -1 for true") << example().replace("|Rook|1|", "|Rook|-1|") << 0;
     QTest::newRow("LF line ends") << file(example()).replace("\r\n", "\n") << 5;
     QTest::newRow("CR line ends") << file(example()).replace("\r\n", "\r") << 5;
+    QList<QByteArray> lines = example().split('\n');
+    QTest::newRow("references ahead")
+        << file(lines[1] + '\n' + lines[3] + '\n' + lines[0] + '\n' + lines[2] + '\n' + lines[4] + '\n') << 5;
     QTest::newRow("BOM, case, blanks")
         << "\xEF\xBB\xBF #TALLYHOLD Exchange  5\t" + file(example()).mid(21) << 5;
 }
@@ -382,6 +385,13 @@ void tst_Exchange::faultsWriteNothing_data()
     row("times nowhere", rook + "3|0x" + Rook.toLatin1() + "|1|" + Monday.toLatin1() + "|0||0||0||0||0|\r\n",
         5, "times");
     row("member twice", rook + member + "|1|Rook|1||||||\r\n", 5, "also used on line 4");
+    const QByteArray bishop = QByteArray(32, 'B');
+    row("the first of several references that fail",
+        rook + "2|0x" + bishop + "|0x" + Alpha.toLatin1() + "|1|Bishop|1||||||\r\n3|0x" + Rook.toLatin1()
+            + "|0||1|" + QByteArray(32, '1') + "|0||0||0||1|" + QByteArray(32, '2') + "\r\n3|0x" + bishop
+            + "|1|" + QByteArray(32, '3') + "|0||0||0||0||0|\r\n3|0x" + QByteArray(32, '4')
+            + "|0||0||0||0||0||0|\r\n",
+        6, "the times 0x11111111111111111111111111111111 are neither");
 }
 
 void tst_Exchange::faultsWriteNothing()
