@@ -1813,6 +1813,17 @@ nicht gekommen</translation>
     </message>
 </context>
 <context>
+    <name>MemberReads</name>
+    <message>
+        <source>Active</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inaktiv</translation>
+    </message>
+</context>
+<context>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>

@@ -1813,6 +1813,17 @@ no vino</translation>
     </message>
 </context>
 <context>
+    <name>MemberReads</name>
+    <message>
+        <source>Active</source>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactivo</translation>
+    </message>
+</context>
+<context>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>

@@ -1813,6 +1813,17 @@ n&apos;est pas venu</translation>
     </message>
 </context>
 <context>
+    <name>MemberReads</name>
+    <message>
+        <source>Active</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inactif</translation>
+    </message>
+</context>
+<context>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>

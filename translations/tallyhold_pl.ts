@@ -1817,6 +1817,17 @@ bez obecności</translation>
     </message>
 </context>
 <context>
+    <name>MemberReads</name>
+    <message>
+        <source>Active</source>
+        <translation>Aktywny</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Nieaktywny</translation>
+    </message>
+</context>
+<context>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>

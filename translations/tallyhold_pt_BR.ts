@@ -1813,6 +1813,17 @@ não veio</translation>
     </message>
 </context>
 <context>
+    <name>MemberReads</name>
+    <message>
+        <source>Active</source>
+        <translation>Ativo</translation>
+    </message>
+    <message>
+        <source>Inactive</source>
+        <translation>Inativo</translation>
+    </message>
+</context>
+<context>
     <name>MemberSchedule</name>
     <message>
         <source>The stored slot time &quot;%1&quot; cannot be read.</source>

@@ -203,7 +203,7 @@ CliOutput CliCommands::showMember()
         QString caption;
         QString value;
     } fields[] = {{"player", tr("Player"), member.player},      {"division", tr("Division"), member.division},
-                  {"real", tr("Real"), info.real.trimmed()},    {"status", tr("Status"), info.status},
+                  {"real", tr("Real"), info.real.trimmed()},    {"status", tr("Status"), info.status.shown()},
                   {"email", tr("E-Mail"), info.email},          {"contact", tr("Contact"), info.contact},
                   {"timezone", tr("Time Zone"), info.timeZone}, {"notes", tr("Notes"), info.notes}};
     out.json[QStringLiteral("key")] = KeyToHex(member.key);
@@ -211,6 +211,7 @@ CliOutput CliCommands::showMember()
         out.lines.append(field.caption + QStringLiteral(": ") + field.value);
         out.json[QLatin1String(field.key)] = field.value;
     }
+    out.json[QStringLiteral("status")] = info.status.english();
     QJsonObject days;
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         if (!info.days[day])
@@ -597,11 +598,11 @@ CliOutput CliCommands::best()
         out.lines.append(RosterTexts::bestTimeLine(tally, plan));
         // That moment of the week, in the form "available --at" takes.
         const MatchFields next = MatchFields::forWeekMinute(tally.weekMinute, view.weekOf);
-        times.append(
-            QJsonObject {{QStringLiteral("count"), tally.Count},
-                         {QStringLiteral("weekMinute"), tally.weekMinute},
-                         {QStringLiteral("line"), RosterTexts::bestTimeLine(tally, plan, RosterTexts::Words::Source)},
-                         {QStringLiteral("next"), next.matchDate + QLatin1Char(' ') + next.matchTime}});
+        times.append(QJsonObject {
+            {QStringLiteral("count"), tally.Count},
+            {QStringLiteral("weekMinute"), tally.weekMinute},
+            {QStringLiteral("line"), RosterTexts::bestTimeLine(tally, plan, RosterTexts::Words::Source)},
+            {QStringLiteral("next"), next.matchDate + QLatin1Char(' ') + next.matchTime}});
     }
     if (!best.reason.isEmpty())
         out.lines.append(best.reason);

@@ -214,7 +214,7 @@ void MembersInfoTab::ShowMemberInfo()
         return;
     }
     showValue(lblReal, info.real);
-    showValue(lblStatus, info.status);
+    showValue(lblStatus, info.status.shown());
     showValue(lblEMail, info.email);
     showValue(lblContact, info.contact);
     showValue(lblTimeZone, info.timeZone);

@@ -52,7 +52,8 @@ MemberInfo ShowMemberInfo(const Database& db, cTimeFuncs& times, const RecordKey
 
     MemberInfo info;
     info.real = row->value(0).toString() + QLatin1Char(' ') + row->value(1).toString();
-    info.status = row->value(2).toInt() != 0 ? QStringLiteral("Active") : QStringLiteral("Inactive");
+    info.status = row->value(2).toInt() != 0 ? CoreText("MemberReads", "Active")
+                                             : CoreText("MemberReads", "Inactive");
     info.email = row->value(3).toString();
     info.contact = row->value(4).toString();
     info.notes = row->value(5).toString();

@@ -12,7 +12,7 @@
 struct MemberInfo
 {
     QString real;
-    QString status;
+    CoreText status;
     QString email;
     QString contact;
     QString timeZone;

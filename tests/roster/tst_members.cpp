@@ -168,7 +168,7 @@ void tst_Members::addStoresGmtAndLoadsBack()
     roster.db().update("Members", "MBR_PK", member, {{"MBR_FL_Active", -1}, {"MBR_Notes", QVariant()}});
     edit = session.memberForEdit(member);
     QVERIFY(edit.form.active && edit.form.notes.isEmpty());
-    QVERIFY(session.memberInfo(member).status == "Active"
+    QVERIFY(session.memberInfo(member).status.english() == "Active"
             && session.bestTimes(session.viewpoint(), {member}, {}).tallies.size() > 0);
 }
 
