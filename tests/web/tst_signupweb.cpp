@@ -785,7 +785,9 @@ void tst_SignupWeb::pageInTheBrowsersLanguage()
     QTemporaryDir dir;
     if (!buildCatalogue(dir.path(), "ru",
                         {{"SignupPage", "Your week", "Ваша неделя"},
-                         {"SignupServer", "This link is no longer valid", "Ссылка больше не действует"}}))
+                         {"SignupServer", "This link is no longer valid", "Ссылка больше не действует"},
+                         {"MemberFormCheck", "Ending time must be greater than starting time!",
+                          "Время окончания должно быть позже времени начала!"}}))
         QSKIP("Qt's lrelease (qt6-l10n-tools) is not installed: no Russian catalogue to serve");
     qputenv("TALLYHOLD_TRANSLATIONS", dir.path().toUtf8());
     Site site;
@@ -806,6 +808,14 @@ void tst_SignupWeb::pageInTheBrowsersLanguage()
         QVERIFY(english.body.contains("<h1>Your week</h1>"));
     }
     QVERIFY(get("/m/" + QString(22, 'A'), "ru").body.contains("<h1>Ссылка больше не действует</h1>"));
+
+    // The roster's own refusal, in the language of each request.
+    const QString backwards = "csrf=" + site.csrf() + "&zone=1&d0=1&d0s0=7:00&d0s1=7:00";
+    const Reply refused = site.post(backwards, path + "?lang=ru");
+    QVERIFY2(refused.body.contains("Время окончания должно быть позже времени начала!"),
+             qPrintable(refused.body));
+    QVERIFY(site.post(backwards, path + "?lang=en")
+                .body.contains("Ending time must be greater than starting time!"));
 
     const Reply saved
         = site.post("csrf=" + site.csrf() + "&zone=1&d0=1&d0s0=7:00&d0s1=8:00", path + "?lang=ru");
