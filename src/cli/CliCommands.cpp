@@ -19,8 +19,10 @@
 namespace {
 
 const std::array<const char*, MemberForm::DayCount> DayOptions {"mon", "tue", "wed", "thu", "fri", "weekend"};
-const std::array<const char*, MemberForm::DayCount> DayCaptions {"Mon", "Tue", "Wed",
-                                                                 "Thu", "Fri", "Sat/Sun"};
+// The days as the window's best times and member view name them, in their words.
+const std::array<CoreText, MemberForm::DayCount> DayCaptions {
+    CoreText("RosterTexts", "Mon"), CoreText("RosterTexts", "Tue"), CoreText("RosterTexts", "Wed"),
+    CoreText("RosterTexts", "Thu"), CoreText("RosterTexts", "Fri"), CoreText("MembersInfoTab", "Sat/Sun")};
 
 RosterError refusal(const QString& text)
 {
@@ -216,7 +218,7 @@ CliOutput CliCommands::showMember()
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         if (!info.days[day])
             continue;
-        out.lines.append(QLatin1String(DayCaptions[day]) + QStringLiteral(": ") + *info.days[day]);
+        out.lines.append(DayCaptions[day].shown() + QStringLiteral(": ") + *info.days[day]);
         days[QLatin1String(DayOptions[day])] = *info.days[day];
     }
     if (!info.hasSchedule)
