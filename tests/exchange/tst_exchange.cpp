@@ -177,7 +177,8 @@ void tst_Exchange::exportAddsTheSuffix()
     TestRoster roster;
     QVERIFY(QDir(roster.dir()).mkpath("v1.2"));
     const RecordKey alpha = roster.addDivision("Alpha");
-    QCOMPARE(roster.session().exportDivisions({alpha}, roster.filePath(typed)), roster.filePath(written));
+    QCOMPARE(roster.session().exportDivisions({alpha}, roster.filePath(typed)).file,
+             roster.filePath(written));
     QVERIFY(QFile::exists(roster.filePath(written)));
 }
 
