@@ -2,6 +2,7 @@
 #include "members/MemberChangeStore.h"
 #include "store/ScheduleColumns.h"
 
+#include "store/KeyIndex.h"
 #include "store/RosterError.h"
 #include "store/RosterSchema.h"
 #include "store/Scan.h"
@@ -130,13 +131,17 @@ class TimesTable
 public:
     explicit TimesTable(const Database& db)
     {
-        if (const auto count = db.first(QStringLiteral("SELECT count(*) FROM Times")))
+        if (const auto count = db.first(QStringLiteral("SELECT count(*) FROM Times"))) {
+            m_index = KeyIndex(count->value(0).toLongLong());
             m_rows.reserve(count->value(0).toLongLong());
+        }
         Scan rows(db,
                   QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
                                  "TMS_Slot2_End FROM Times"));
         QHash<QByteArray, int> distinct;
         while (rows.next()) {
+            // Decoded while the key's place is fetched.
+            m_index.prefetch(rows.bytes(0));
             Slots row {-1, -1, -1, -1};
             for (int slot = 0; slot < 4; ++slot) {
                 if (rows.isNull(slot + 1))
@@ -150,20 +155,22 @@ public:
                 }
                 row[slot] = *found;
             }
-            m_rows.insert(rows.bytes(0).toByteArray(), row);
+            m_index.exchange(rows.bytes(0), qsizetype(m_rows.size()));
+            m_rows.push_back(row);
         }
         m_texts.resize(m_stored.size());
     }
 
     // Slot indexes into the distinct texts, -1 for a null time.
     using Slots = std::array<int, 4>;
-    const Slots* find(const RecordKey& key) const
+    const Slots* find(QByteArrayView key) const
     {
-        const auto found = m_rows.constFind(key);
-        return found == m_rows.cend() ? nullptr : &*found;
+        const qsizetype at = m_index.value(key);
+        return at == KeyIndex::None ? nullptr : &m_rows[at];
     }
+    void prefetch(QByteArrayView key) const { m_index.prefetch(key); }
 
-    const QByteArray& text(int index, const RecordKey& timesKey)
+    const QByteArray& text(int index, QByteArrayView timesKey)
     {
         std::optional<QByteArray>& converted = m_texts[index];
         if (!converted) {
@@ -171,14 +178,15 @@ public:
             if (!value)
                 programmingError(
                     CoreText("RosterExport", "The Times row %1 holds \"%2\", which is not a time.")
-                        .arg(KeyToHex(timesKey), m_stored[index]));
+                        .arg(KeyToHex(timesKey.toByteArray()), m_stored[index]));
             converted = value->toGeneralText().toUtf8();
         }
         return *converted;
     }
 
 private:
-    QHash<RecordKey, Slots> m_rows;
+    KeyIndex m_index;
+    std::vector<Slots> m_rows;
     QStringList m_stored;
     QList<std::optional<QByteArray>> m_texts;
 };
@@ -235,11 +243,18 @@ int WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const
                number(division->value(3))});
 
     QList<int> zonesWritten;
-    std::array<std::pair<RecordKey, const TimesTable::Slots*>, 6> days;
+    std::array<std::pair<QByteArrayView, const TimesTable::Slots*>, 6> days;
     int members = 0;
     Scan member(db, memberStatement(), {divisionKey});
     while (member.next()) {
         ++members;
+        // The Times rows' places are fetched while the member's line is built.
+        if (!member.isNull(ScheduleColumn)) {
+            for (int day = 0; day < 6; ++day) {
+                if (member.integer(FirstDayColumn + day * 2) != 0)
+                    times.prefetch(member.bytes(FirstDayColumn + day * 2 + 1));
+            }
+        }
         out.begin(2);
         out.key(member.bytes(0));
         out.key(member.bytes(1));
@@ -263,14 +278,14 @@ int WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const
                     out.field(QByteArrayView());
                     continue;
                 }
-                RecordKey timesKey = member.bytes(c + 1).toByteArray();
+                const QByteArrayView timesKey = member.bytes(c + 1);
                 const TimesTable::Slots* timesRow = times.find(timesKey);
                 if (!timesRow)
                     programmingError(
                         CoreText("RosterExport", "The Times row 0x%1 of player %2 is not in the roster.")
-                            .arg(KeyToHex(timesKey), member.text(3)));
+                            .arg(KeyToHex(timesKey.toByteArray()), member.text(3)));
                 out.key(timesKey, false);
-                days[playing++] = {std::move(timesKey), timesRow};
+                days[playing++] = {timesKey, timesRow};
             }
             out.end();
             for (int i = 0; i < playing; ++i) {
