@@ -73,9 +73,12 @@ public:
     {
         m_buffer += prefixed ? "|0x" : "|";
         static constexpr char digits[] = "0123456789ABCDEF";
+        const qsizetype at = m_buffer.size();
+        m_buffer.resize(at + key.size() * 2);
+        char* out = m_buffer.data() + at;
         for (const char byte : key) {
-            m_buffer += digits[(uchar(byte) >> 4) & 0xF];
-            m_buffer += digits[uchar(byte) & 0xF];
+            *out++ = digits[(uchar(byte) >> 4) & 0xF];
+            *out++ = digits[uchar(byte) & 0xF];
         }
     }
     // A flag or number; a null value gives an empty field.
