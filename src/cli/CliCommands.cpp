@@ -664,10 +664,7 @@ CliOutput CliCommands::exportDivisions()
     if (QFileInfo::exists(path) && !given(QStringLiteral("force")))
         throw RosterError(ErrorKind::ExportFailed,
                           CliCommands::tr("This Export File Already Exists... (--force overwrites it)"));
-    m_roster.exportDivisions(divisions, path);
-    int members = 0;
-    for (const MemberRow& row : m_roster.memberRows())
-        members += divisions.contains(row.divisionKey) ? 1 : 0;
+    const int members = m_roster.exportDivisions(divisions, path).members;
     return {{CliCommands::tr("Export Completed!"),
              CliCommands::tr("Divisions: %1, members: %n", nullptr, members).arg(divisions.size())},
             {{QStringLiteral("file"), path},

@@ -2,8 +2,10 @@
 #include "members/MemberChangeStore.h"
 #include "store/ScheduleColumns.h"
 
+#include "store/KeyIndex.h"
 #include "store/RosterError.h"
 #include "store/RosterSchema.h"
+#include "store/Scan.h"
 #include "time/DateTime.h"
 #include "timezones/ZoneStore.h"
 
@@ -66,19 +68,25 @@ public:
         m_buffer.append(bytes.sliced(from));
     }
     void field(const QString& text) { field(QByteArrayView(text.toUtf8())); }
-    void text(const QVariant& value) { field(value.isNull() ? QString() : value.toString()); }
     // A key's upper-case digits.
-    void key(const QVariant& value, bool prefixed = true)
+    void key(QByteArrayView key, bool prefixed = true)
     {
         m_buffer += prefixed ? "|0x" : "|";
-        m_buffer += value.toByteArray().toHex().toUpper();
+        static constexpr char digits[] = "0123456789ABCDEF";
+        const qsizetype at = m_buffer.size();
+        m_buffer.resize(at + key.size() * 2);
+        char* out = m_buffer.data() + at;
+        for (const char byte : key) {
+            *out++ = digits[(uchar(byte) >> 4) & 0xF];
+            *out++ = digits[uchar(byte) & 0xF];
+        }
     }
     // A flag or number; a null value gives an empty field.
-    void number(const QVariant& value)
+    void number(const Scan& row, int column)
     {
         m_buffer += '|';
-        if (!value.isNull())
-            m_buffer += QByteArray::number(value.toInt());
+        if (!row.isNull(column))
+            m_buffer += QByteArray::number(int(row.integer(column)));
     }
     void end()
     {
@@ -126,40 +134,46 @@ class TimesTable
 public:
     explicit TimesTable(const Database& db)
     {
-        if (const auto count = db.first(QStringLiteral("SELECT count(*) FROM Times")))
+        if (const auto count = db.first(QStringLiteral("SELECT count(*) FROM Times"))) {
+            m_index = KeyIndex(count->value(0).toLongLong());
             m_rows.reserve(count->value(0).toLongLong());
-        Rows rows
-            = db.select(QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
-                                       "TMS_Slot2_End FROM Times"));
-        QHash<QString, int> distinct;
+        }
+        Scan rows(db,
+                  QStringLiteral("SELECT TMS_PK, TMS_Slot1_Start, TMS_Slot1_End, TMS_Slot2_Start, "
+                                 "TMS_Slot2_End FROM Times"));
+        QHash<QByteArray, int> distinct;
         while (rows.next()) {
+            // Decoded while the key's place is fetched.
+            m_index.prefetch(rows.bytes(0));
             Slots row {-1, -1, -1, -1};
             for (int slot = 0; slot < 4; ++slot) {
-                const QVariant stored = rows.value(slot + 1);
-                if (stored.isNull())
+                if (rows.isNull(slot + 1))
                     continue;
-                const QString text = stored.toString();
-                auto found = distinct.constFind(text);
+                const QByteArrayView text = rows.bytes(slot + 1);
+                // Looked up without a copy; only a text not seen before is kept.
+                auto found = distinct.constFind(QByteArray::fromRawData(text.data(), text.size()));
                 if (found == distinct.cend()) {
-                    found = distinct.insert(text, int(m_stored.size()));
-                    m_stored.append(text);
+                    found = distinct.insert(text.toByteArray(), int(m_stored.size()));
+                    m_stored.append(QString::fromUtf8(text));
                 }
                 row[slot] = *found;
             }
-            m_rows.insert(rows.value(0).toByteArray(), row);
+            m_index.exchange(rows.bytes(0), qsizetype(m_rows.size()));
+            m_rows.push_back(row);
         }
         m_texts.resize(m_stored.size());
     }
 
     // Slot indexes into the distinct texts, -1 for a null time.
     using Slots = std::array<int, 4>;
-    const Slots* find(const RecordKey& key) const
+    const Slots* find(QByteArrayView key) const
     {
-        const auto found = m_rows.constFind(key);
-        return found == m_rows.cend() ? nullptr : &*found;
+        const qsizetype at = m_index.value(key);
+        return at == KeyIndex::None ? nullptr : &m_rows[at];
     }
+    void prefetch(QByteArrayView key) const { m_index.prefetch(key); }
 
-    const QByteArray& text(int index, const RecordKey& timesKey)
+    const QByteArray& text(int index, QByteArrayView timesKey)
     {
         std::optional<QByteArray>& converted = m_texts[index];
         if (!converted) {
@@ -167,14 +181,15 @@ public:
             if (!value)
                 programmingError(
                     CoreText("RosterExport", "The Times row %1 holds \"%2\", which is not a time.")
-                        .arg(KeyToHex(timesKey), m_stored[index]));
+                        .arg(KeyToHex(timesKey.toByteArray()), m_stored[index]));
             converted = value->toGeneralText().toUtf8();
         }
         return *converted;
     }
 
 private:
-    QHash<RecordKey, Slots> m_rows;
+    KeyIndex m_index;
+    std::vector<Slots> m_rows;
     QStringList m_stored;
     QList<std::optional<QByteArray>> m_texts;
 };
@@ -216,8 +231,9 @@ QStringList changeFields(const MemberChange& change)
 constexpr int ScheduleColumn = 11;
 constexpr int FirstDayColumn = 12;
 
-void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const QHash<int, ZoneRow>& zones,
-                          const Changes& changes, TimesTable& times, RecordWriter& out)
+// Returns the number of members written.
+int WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, const QHash<int, ZoneRow>& zones,
+                         const Changes& changes, TimesTable& times, RecordWriter& out)
 {
     const auto division = db.first(
         QStringLiteral("SELECT DIV_PK, DIV_Name, DIV_Notes, DIV_Hide FROM Divisions WHERE DIV_PK = ?"),
@@ -230,42 +246,49 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
                number(division->value(3))});
 
     QList<int> zonesWritten;
-    std::array<std::pair<RecordKey, const TimesTable::Slots*>, 6> days;
-    Rows member = db.select(memberStatement(), {divisionKey});
+    std::array<std::pair<QByteArrayView, const TimesTable::Slots*>, 6> days;
+    int members = 0;
+    Scan member(db, memberStatement(), {divisionKey});
     while (member.next()) {
+        ++members;
+        // The Times rows' places are fetched while the member's line is built.
+        if (!member.isNull(ScheduleColumn)) {
+            for (int day = 0; day < 6; ++day) {
+                if (member.integer(FirstDayColumn + day * 2) != 0)
+                    times.prefetch(member.bytes(FirstDayColumn + day * 2 + 1));
+            }
+        }
         out.begin(2);
-        out.key(member.value(0));
-        out.key(member.value(1));
-        out.number(member.value(2));
+        out.key(member.bytes(0));
+        out.key(member.bytes(1));
+        out.number(member, 2);
         for (int column = 3; column < ScheduleColumn; ++column) {
             if (column == 4)
-                out.number(member.value(column));
+                out.number(member, column);
             else
-                out.text(member.value(column));
+                out.field(member.bytes(column));
         }
         out.end();
 
-        const RecordKey memberKey = member.value(0).toByteArray();
-        if (!member.value(ScheduleColumn).isNull()) {
+        if (!member.isNull(ScheduleColumn)) {
             out.begin(3);
-            out.key(member.value(ScheduleColumn));
+            out.key(member.bytes(ScheduleColumn));
             int playing = 0;
             for (int day = 0; day < 6; ++day) {
                 const int c = FirstDayColumn + day * 2;
-                const QVariant flag = member.value(c);
-                out.number(flag);
-                if (flag.toInt() == 0) {
+                out.number(member, c);
+                if (member.integer(c) == 0) {
                     out.field(QByteArrayView());
                     continue;
                 }
-                RecordKey timesKey = member.value(c + 1).toByteArray();
+                const QByteArrayView timesKey = member.bytes(c + 1);
                 const TimesTable::Slots* timesRow = times.find(timesKey);
                 if (!timesRow)
                     programmingError(
                         CoreText("RosterExport", "The Times row 0x%1 of player %2 is not in the roster.")
-                            .arg(KeyToHex(timesKey), member.value(3).toString()));
+                            .arg(KeyToHex(timesKey.toByteArray()), member.text(3)));
                 out.key(timesKey, false);
-                days[playing++] = {std::move(timesKey), timesRow};
+                days[playing++] = {timesKey, timesRow};
             }
             out.end();
             for (int i = 0; i < playing; ++i) {
@@ -282,24 +305,30 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
                 out.end();
             }
         }
-        const auto memberChanges = changes.constFind(memberKey);
-        if (memberChanges != changes.cend()) {
-            for (const MemberChange& change : *memberChanges)
-                out.write(7, changeFields(change));
+        if (!changes.isEmpty()) {
+            const QByteArrayView memberKey = member.bytes(0);
+            const auto memberChanges
+                = changes.constFind(QByteArray::fromRawData(memberKey.data(), memberKey.size()));
+            if (memberChanges != changes.cend()) {
+                for (const MemberChange& change : *memberChanges)
+                    out.write(7, changeFields(change));
+            }
         }
 
         // A zone travels by its content unless it is the standard zone of its key, which every
         // roster knows by the key alone.
-        const QVariant zone = member.value(2);
-        if (zone.isNull() || zonesWritten.contains(zone.toInt()))
+        if (member.isNull(2))
             continue;
-        const auto found = zones.constFind(zone.toInt());
-        if (found == zones.cend() && RosterSchema::standardZone(zone.toInt()))
+        const int zone = int(member.integer(2));
+        if (zonesWritten.contains(zone))
+            continue;
+        const auto found = zones.constFind(zone);
+        if (found == zones.cend() && RosterSchema::standardZone(zone))
             continue;
         if (found == zones.cend())
             programmingError(CoreText("RosterExport", "The time zone %1 of player %2 is not in the roster.")
-                                 .arg(zone.toInt())
-                                 .arg(member.value(3).toString()));
+                                 .arg(zone)
+                                 .arg(member.text(3)));
         if (ZoneStore::isStandard(*found))
             continue;
         out.write(5,
@@ -307,14 +336,15 @@ void WriteDivisionRecords(const Database& db, const RecordKey& divisionKey, cons
                    number(found->daylight)});
         if (!found->iana.isEmpty())
             out.write(6, {QString::number(found->key), found->iana});
-        zonesWritten << zone.toInt();
+        zonesWritten << zone;
     }
+    return members;
 }
 
 } // namespace
 
-void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, const QString& path,
-                     const ExchangeProgress& progress)
+int ExportDivisions(const Database& db, const QList<RecordKey>& divisions, const QString& path,
+                    const ExchangeProgress& progress)
 {
     QHash<int, ZoneRow> zones;
     for (const ZoneRow& zone : ZoneStore(db).rows())
@@ -334,8 +364,12 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     TimesTable times(db);
     const Changes changes = MemberChangeStore(db).all();
     out.writeLine(ExchangeFile::Header);
+    int members = 0;
     for (qsizetype i = 0; i < divisions.size(); ++i) {
-        WriteDivisionRecords(db, divisions[i], zones, changes, times, out);
+        const int written = WriteDivisionRecords(db, divisions[i], zones, changes, times, out);
+        // A division named twice is written twice but its members are counted once.
+        if (divisions.indexOf(divisions[i]) == i)
+            members += written;
         if (progress)
             progress(int((i + 1) * 100 / divisions.size()));
     }
@@ -344,4 +378,5 @@ void ExportDivisions(const Database& db, const QList<RecordKey>& divisions, cons
     out.flush();
     if (!file.commit())
         throw writeFailed();
+    return members;
 }

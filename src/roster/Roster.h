@@ -4,6 +4,7 @@
 #include "SignupSheet.h"
 #include "Viewpoint.h"
 #include "clans/DivisionStore.h"
+#include "exchange/RosterExport.h"
 #include "exchange/RosterImport.h"
 #include "invitations/InvitationStore.h"
 #include "matches/Match.h"
@@ -183,9 +184,9 @@ public:
     // The file an export to path writes: ".tlx" is added to a name without a suffix, so the
     // import's file filter shows the file.
     static QString exportPath(const QString& path);
-    // Returns the file written, exportPath(path).
-    QString exportDivisions(const QList<RecordKey>& divisions, const QString& path,
-                            const ExchangeProgress& progress = {}) const;
+    // Returns the file written, exportPath(path), and the number of members in it.
+    ExportSummary exportDivisions(const QList<RecordKey>& divisions, const QString& path,
+                                  const ExchangeProgress& progress = {}) const;
     ImportResult importFile(const QString& path, const ExchangeProgress& progress = {});
 
     // Sign-up links: each member keeps their own zone and week through a private link.

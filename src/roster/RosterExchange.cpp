@@ -21,13 +21,12 @@ QString Roster::exportPath(const QString& path)
     return path + (path.endsWith(QLatin1Char('.')) ? QStringLiteral("tlx") : QStringLiteral(".tlx"));
 }
 
-QString Roster::exportDivisions(const QList<RecordKey>& divisions, const QString& path,
-                                const ExchangeProgress& progress) const
+ExportSummary Roster::exportDivisions(const QList<RecordKey>& divisions, const QString& path,
+                                      const ExchangeProgress& progress) const
 {
     checkExport(divisions);
     const QString file = exportPath(path);
-    ExportDivisions(m_db, divisions, file, progress);
-    return file;
+    return {file, ExportDivisions(m_db, divisions, file, progress)};
 }
 
 ImportResult Roster::importFile(const QString& path, const ExchangeProgress& progress)

@@ -177,7 +177,12 @@ void tst_Exchange::exportAddsTheSuffix()
     TestRoster roster;
     QVERIFY(QDir(roster.dir()).mkpath("v1.2"));
     const RecordKey alpha = roster.addDivision("Alpha");
-    QCOMPARE(roster.session().exportDivisions({alpha}, roster.filePath(typed)), roster.filePath(written));
+    roster.addMember(alpha, 1, "Ann");
+    roster.addMember(roster.addDivision("Bravo"), 1, "Bob");
+    // A division chosen twice is written twice; its members count once.
+    const ExportSummary summary = roster.session().exportDivisions({alpha, alpha}, roster.filePath(typed));
+    QCOMPARE(summary.file, roster.filePath(written));
+    QCOMPARE(summary.members, 1);
     QVERIFY(QFile::exists(roster.filePath(written)));
 }
 
