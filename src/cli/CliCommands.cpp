@@ -19,10 +19,8 @@
 namespace {
 
 const std::array<const char*, MemberForm::DayCount> DayOptions {"mon", "tue", "wed", "thu", "fri", "weekend"};
-// The days as the window's best times and member view name them, in their words.
-const std::array<CoreText, MemberForm::DayCount> DayCaptions {
-    CoreText("RosterTexts", "Mon"), CoreText("RosterTexts", "Tue"), CoreText("RosterTexts", "Wed"),
-    CoreText("RosterTexts", "Thu"), CoreText("RosterTexts", "Fri"), CoreText("MembersInfoTab", "Sat/Sun")};
+// The weekend as the member view names it; the other days as the best times do.
+const CoreText WeekendCaption("MembersInfoTab", "Sat/Sun");
 
 RosterError refusal(const QString& text)
 {
@@ -218,7 +216,8 @@ CliOutput CliCommands::showMember()
     for (int day = 0; day < MemberForm::DayCount; ++day) {
         if (!info.days[day])
             continue;
-        out.lines.append(DayCaptions[day].shown() + QStringLiteral(": ") + *info.days[day]);
+        const CoreText caption = day == MemberForm::DayCount - 1 ? WeekendCaption : RosterTexts::dayName(day);
+        out.lines.append(caption.shown() + QStringLiteral(": ") + *info.days[day]);
         days[QLatin1String(DayOptions[day])] = *info.days[day];
     }
     if (!info.hasSchedule)

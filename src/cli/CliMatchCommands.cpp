@@ -38,12 +38,12 @@ QJsonObject matchJson(const MatchSummary& summary)
             {QStringLiteral("answers"), counts(summary)},
             {QStringLiteral("minimumMet"), summary.minimumMet},
             {QStringLiteral("requiredIn"), summary.requiredIn},
-            {QStringLiteral("line"), summary.words.english()}};
+            {QStringLiteral("line"), summary.line.english()}};
 }
 
 QString summaryText(const MatchSummary& summary)
 {
-    return summary.match.title + QStringLiteral(": ") + summary.line;
+    return summary.match.title + QStringLiteral(": ") + summary.line.shown();
 }
 
 } // namespace
@@ -241,16 +241,16 @@ CliOutput CliCommands::matchReminder()
     const RecordKey key = matchNamed(required(0, QStringLiteral("MATCH")));
     const MatchReminder reminder = m_roster.matchReminder(viewpoint(), key);
     CliOutput out;
-    out.lines << reminder.discord;
+    out.lines << reminder.discord.shown();
     if (!reminder.names.isEmpty()) {
-        out.lines << reminder.mailto;
+        out.lines << reminder.mailto();
         if (!reminder.withoutEmail.isEmpty())
             out.lines << CliCommands::tr("No e-mail: ") + reminder.withoutEmail.join(QStringLiteral(", "));
     }
     out.json = {{QStringLiteral("key"), KeyToHex(key)},
                 {QStringLiteral("notAnswered"), QJsonArray::fromStringList(reminder.names)},
-                {QStringLiteral("discord"), reminder.english.discord},
-                {QStringLiteral("mailto"), reminder.english.mailto},
+                {QStringLiteral("discord"), reminder.discord.english()},
+                {QStringLiteral("mailto"), reminder.mailto(true)},
                 {QStringLiteral("noEmail"), QJsonArray::fromStringList(reminder.withoutEmail)}};
     return out;
 }

@@ -226,9 +226,9 @@ void MatchesTab::fill(const std::optional<RecordKey>& selected)
         const QSignalBlocker quiet(lstMatches);
         lstMatches->clear();
         const auto add = [this](const MatchSummary& summary) {
-            auto* item = new QTreeWidgetItem({summary.match.title, summary.line});
+            auto* item = new QTreeWidgetItem({summary.match.title, summary.line.shown()});
             item->setData(0, Qt::UserRole, summary.match.key);
-            item->setToolTip(1, summary.line);
+            item->setToolTip(1, item->text(1));
             if (summary.match.cancelled) {
                 for (int column = 0; column < 2; ++column)
                     item->setForeground(column, palette().brush(QPalette::Disabled, QPalette::Text));

@@ -26,14 +26,14 @@ frmReminder::frmReminder(const QString& title, const MatchReminder& reminder, QW
     lblReminderNames = named(new QLabel(names), "lblReminderNames", names);
     lblReminderNames->setWordWrap(true);
     txtReminderDiscord
-        = named(new QPlainTextEdit(reminder.discord), "txtReminderDiscord", tr("Discord message"),
+        = named(new QPlainTextEdit(reminder.discord.shown()), "txtReminderDiscord", tr("Discord message"),
                 tr("Discord shows the start in each reader's own time"));
     txtReminderDiscord->setReadOnly(true);
     txtReminderDiscord->setTabChangesFocus(true);
     txtReminderDiscord->setMaximumHeight(5 * txtReminderDiscord->fontMetrics().lineSpacing());
     cmdCopyReminderDiscord
         = named(new QPushButton(tr("Copy")), "cmdCopyReminderDiscord", tr("Copy Discord message"));
-    txtReminderMailto = named(new QLineEdit(reminder.mailto), "txtReminderMailto", tr("E-mail link"),
+    txtReminderMailto = named(new QLineEdit(reminder.mailto()), "txtReminderMailto", tr("E-mail link"),
                               tr("A mailto link to those who have not answered"));
     txtReminderMailto->setReadOnly(true);
     txtReminderMailto->setCursorPosition(0);

@@ -1,5 +1,7 @@
 #include "Match.h"
 
+#include "scheduling/MatchAnnouncement.h"
+
 namespace {
 
 const char* const AnswerNames[] = {"none", "yes", "maybe", "late", "no"};
@@ -41,4 +43,10 @@ std::optional<MatchAnswer> ReadAnswer(const QString& text)
 QString AttendedName(Attended attended)
 {
     return QLatin1String(AttendedNames[int(attended)]);
+}
+
+QString MatchReminder::mailto(bool english) const
+{
+    return QString::fromLatin1(english ? MailtoLink(to, subject.english(), body.english())
+                                       : MailtoLink(to, subject.shown(), body.shown()));
 }

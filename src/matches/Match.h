@@ -73,8 +73,7 @@ struct MatchSummary
     bool minimumMet = false;
     // "Sat 12/12 08:00 PM · 5 yes · 1 maybe · 1 no · 2 no answer — minimum 6 not met", on the
     // viewpoint's clock.
-    QString line;
-    CoreText words; // the line, for each reader's language
+    CoreText line;
 
     int count(MatchAnswer answer) const { return answers[size_t(answer)]; }
 };
@@ -98,15 +97,15 @@ struct MatchStatus
 struct MatchReminder
 {
     QStringList names; // those who have not answered, in name order
-    QString discord; // names them with the match's <t:UNIX:F> stamp
-    QString mailto; // their primary e-mails, URL-encoded
+    QStringList to; // their primary e-mails
     QStringList withoutEmail;
-    // discord and mailto in English, for what scripts read.
-    struct
-    {
-        QString discord;
-        QString mailto;
-    } english;
+    CoreText discord; // names them with the match's <t:UNIX:F> stamp
+    CoreText subject;
+    CoreText body;
+
+    // The e-mail link to them, URL-encoded: in the process's language, or in English for what
+    // scripts read.
+    QString mailto(bool english = false) const;
 };
 
 // One member's record over the last matches.

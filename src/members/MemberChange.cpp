@@ -40,12 +40,10 @@ QString MemberChange::dates() const
 
 CoreText MemberChange::words() const
 {
-    CoreText text = CoreText("MemberChange", "Away %1").arg(dates());
-    if (!away) {
-        QStringList played;
-        for (const Slot& slot : times)
-            played << timeText(slot.start) + QStringLiteral(" – ") + timeText(slot.end);
-        text = dates() + QStringLiteral(": ") + played.join(QStringLiteral(", "));
-    }
+    QStringList played;
+    for (const Slot& slot : times)
+        played << timeText(slot.start) + QStringLiteral(" – ") + timeText(slot.end);
+    const CoreText text = away ? CoreText("MemberChange", "Away %1").arg(dates())
+                               : CoreText(dates() + QStringLiteral(": ") + played.join(QStringLiteral(", ")));
     return note.isEmpty() ? text : CoreText(QStringLiteral("%1: %2")).arg(text, note);
 }

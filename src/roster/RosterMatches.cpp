@@ -1,5 +1,6 @@
 // The roster session's planned matches: plan, edit, answers, attendance, reminders, calendar.
 #include "RosterPrivate.h"
+#include "RosterTexts.h"
 #include "i18n/CoreText.h"
 
 #include "matches/MatchCalendar.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QSet>
-#include <QUrl>
 
 using RosterPrivate::announceIfGone;
 
@@ -52,13 +52,9 @@ const MatchPlayer& playerOf(const Match& match, const RecordKey& member)
 // "Sat 12/12 08:00 PM" on the clock given, the day named in the reader's language.
 CoreText shownStart(const ZoneRule& clock, const DateTime& start, bool withYear = false)
 {
-    const CoreText days[]
-        = {CoreText("RosterTexts", "Mon"), CoreText("RosterTexts", "Tue"), CoreText("RosterTexts", "Wed"),
-           CoreText("RosterTexts", "Thu"), CoreText("RosterTexts", "Fri"), CoreText("RosterTexts", "Sat"),
-           CoreText("RosterTexts", "Sun")};
     const DateTime local = clock.fromGMT(start);
     return CoreText(QStringLiteral("%1 %2 %3"))
-        .arg(days[local.date().dayOfWeek() - 1],
+        .arg(RosterTexts::dayName(local.date().dayOfWeek() - 1),
              local.date().toString(withYear ? QStringLiteral("MM/dd/yyyy") : QStringLiteral("MM/dd")),
              local.toShownTime());
 }
@@ -263,12 +259,11 @@ MatchSummary Roster::summary(const ZoneRule& clock, const Match& match, const st
                                          : QStringLiteral(", ");
         format += separator + QLatin1Char('%') + QString::number(i + 1);
     }
-    summary.words = format;
+    summary.line = format;
     for (const CoreText& part : parts)
-        summary.words = summary.words.arg(part);
+        summary.line = summary.line.arg(part);
     for (const CoreText& part : wanting)
-        summary.words = summary.words.arg(part);
-    summary.line = summary.words.shown();
+        summary.line = summary.line.arg(part);
     return summary;
 }
 
@@ -399,19 +394,18 @@ MatchReminder Roster::matchReminder(const Viewpoint& view, const RecordKey& key)
 {
     const Match found = match(key);
     MatchReminder reminder;
-    QStringList to;
     for (const MatchPlayer& player : found.players) {
         if (player.answer != MatchAnswer::None)
             continue;
         reminder.names << player.name;
         if (IsEmailAddress(player.email))
-            to << player.email;
+            reminder.to << player.email;
         else
             reminder.withoutEmail << player.name;
     }
-    to.removeDuplicates();
+    reminder.to.removeDuplicates();
     const qint64 stamp = found.unixStart();
-    const CoreText discord = reminder.names.isEmpty()
+    reminder.discord = reminder.names.isEmpty()
         ? CoreText("RosterMatches", "Everyone has answered for %1 <t:%2:F>.").arg(found.title).arg(stamp)
         : CoreText("RosterMatches", "%1 <t:%2:F> (<t:%2:R>): %3, please answer yes, maybe, late or no.")
               .arg(found.title)
@@ -421,23 +415,11 @@ MatchReminder Roster::matchReminder(const Viewpoint& view, const RecordKey& key)
     const CoreText when = CoreText(QStringLiteral("%1 %2"))
                               .arg(shownStart(times.rule(view.userTimeZone, view.userDST), found.start, true),
                                    view.userTimeZone.trimmed());
-    const CoreText subject = CoreText("RosterMatches", "Reminder: %1").arg(found.title);
-    const CoreText body
+    reminder.subject = CoreText("RosterMatches", "Reminder: %1").arg(found.title);
+    reminder.body
         = CoreText("RosterMatches", "%1 starts %2 (%3 minutes).\r\nPlease answer yes, maybe, late or no.")
               .arg(found.title, when)
               .arg(found.length);
-    // Encoded by hand: QUrlQuery leaves "&" and "+" in a value as they are.
-    const auto mailto = [&](const QString& subject, const QString& body) {
-        QByteArray encoded = "mailto:";
-        for (const QString& address : std::as_const(to))
-            encoded += (encoded.endsWith(':') ? "" : ",") + QUrl::toPercentEncoding(address, "@");
-        encoded += "?subject=" + QUrl::toPercentEncoding(subject);
-        encoded += "&body=" + QUrl::toPercentEncoding(body);
-        return QString::fromLatin1(encoded);
-    };
-    reminder.discord = discord.shown();
-    reminder.mailto = mailto(subject.shown(), body.shown());
-    reminder.english = {discord.english(), mailto(subject.english(), body.english())};
     return reminder;
 }
 

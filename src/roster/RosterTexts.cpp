@@ -6,22 +6,26 @@
 
 namespace RosterTexts {
 
+CoreText dayName(int day)
+{
+    static const CoreText days[7]
+        = {CoreText("RosterTexts", "Mon"), CoreText("RosterTexts", "Tue"), CoreText("RosterTexts", "Wed"),
+           CoreText("RosterTexts", "Thu"), CoreText("RosterTexts", "Fri"), CoreText("RosterTexts", "Sat"),
+           CoreText("RosterTexts", "Sun")};
+    return days[day];
+}
+
 QString bestTimeLine(const BestTimeTally& tally, Words words)
 {
-    static const char* const days[7]
-        = {QT_TRANSLATE_NOOP("RosterTexts", "Mon"), QT_TRANSLATE_NOOP("RosterTexts", "Tue"),
-           QT_TRANSLATE_NOOP("RosterTexts", "Wed"), QT_TRANSLATE_NOOP("RosterTexts", "Thu"),
-           QT_TRANSLATE_NOOP("RosterTexts", "Fri"), QT_TRANSLATE_NOOP("RosterTexts", "Sat"),
-           QT_TRANSLATE_NOOP("RosterTexts", "Sun")};
     const int minute = tally.weekMinute % 1440;
     const DateTime time = DateTime::fromTime(minute / 60, minute % 60);
-    const char* const day = days[tally.weekMinute / 1440];
+    const CoreText day = dayName(tally.weekMinute / 1440);
     if (words == Words::Source)
         return QStringLiteral("%1 member(s) - %2 - %3")
             .arg(tally.Count)
-            .arg(QLatin1String(day), time.toHhMmAmPm());
+            .arg(day.english(), time.toHhMmAmPm());
     return QCoreApplication::translate("RosterTexts", "%n member(s) - %1 - %2", nullptr, tally.Count)
-        .arg(QCoreApplication::translate("RosterTexts", day), time.toShownTime());
+        .arg(day.shown(), time.toShownTime());
 }
 
 QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan, Words words)

@@ -17,6 +17,8 @@ enum class Words { Shown, Source };
 QString bestTimeLine(const BestTimeTally& tally, Words words = Words::Shown);
 // The same under a plan that is more than a moment: "5 member(s) - Tue - 08:00 PM - 90 min".
 QString bestTimeLine(const BestTimeTally& tally, const MatchPlan& plan, Words words = Words::Shown);
+// A day of the week, 0 Monday to 6 Sunday, in three letters: "Mon".
+CoreText dayName(int day);
 // The report of zones that conversions did not find (DataError 1024 naming them).
 DataError missingZones(const QStringList& zones);
 

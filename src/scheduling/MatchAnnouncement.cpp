@@ -64,14 +64,9 @@ QUrl MatchAnnouncement::mailto() const
             to << member.email;
     }
     to.removeDuplicates();
-    // Encoded by hand: QUrlQuery leaves "&" and "+" in a value as they are.
-    QByteArray encoded = "mailto:";
-    for (const QString& address : to)
-        encoded += (encoded.endsWith(':') ? "" : ",") + QUrl::toPercentEncoding(address, "@");
-    encoded += "?subject=" + QUrl::toPercentEncoding(title);
-    encoded += "&body="
-        + QUrl::toPercentEncoding(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-    return QUrl::fromEncoded(encoded, QUrl::StrictMode);
+    return QUrl::fromEncoded(
+        MailtoLink(to, title, QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))),
+        QUrl::StrictMode);
 }
 
 MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& members, const QString& title,
@@ -143,4 +138,14 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
     lines << CoreText("MatchAnnouncement", "Cannot play the whole match: %1").arg(joined(cannot)).shown();
     match.text = lines.join(QLatin1Char('\n'));
     return match;
+}
+
+QByteArray MailtoLink(const QStringList& to, const QString& subject, const QString& body)
+{
+    QByteArray encoded = "mailto:";
+    for (const QString& address : to)
+        encoded += (encoded.endsWith(':') ? "" : ",") + QUrl::toPercentEncoding(address, "@");
+    encoded += "?subject=" + QUrl::toPercentEncoding(subject);
+    encoded += "&body=" + QUrl::toPercentEncoding(body);
+    return encoded;
 }

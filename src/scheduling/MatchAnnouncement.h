@@ -44,3 +44,7 @@ MatchAnnouncement AnnounceMatch(const Database& db, const QList<RecordKey>& memb
 
 // True for text that can stand as one e-mail address (name@domain.tld, no blanks or separators).
 bool IsEmailAddress(const QString& text);
+
+// A mailto: link to addresses with a subject and a body. Encoded by hand: QUrlQuery leaves "&" and
+// "+" in a value as they are.
+QByteArray MailtoLink(const QStringList& to, const QString& subject, const QString& body);
