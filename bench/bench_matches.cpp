@@ -1,3 +1,4 @@
+#include "FirstAndBest.h"
 #include "RosterGenerator.h"
 #include "matches/MatchStore.h"
 #include "roster/Roster.h"
@@ -19,23 +20,6 @@
 namespace {
 
 QTextStream out(stdout);
-
-// The first run's and the best of five runs' wall time, in milliseconds.
-std::pair<double, double> measure(const std::function<void()>& command)
-{
-    double first = 0;
-    double best = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        command();
-        const double ms = timer.nsecsElapsed() / 1e6;
-        if (run == 0)
-            first = ms;
-        best = std::min(best, ms);
-    }
-    return {first, best};
-}
 
 } // namespace
 
@@ -107,7 +91,7 @@ int main(int argc, char* argv[])
         out << Qt::fixed << qSetRealNumberPrecision(1) << qSetFieldWidth(40) << Qt::left << "command"
             << qSetFieldWidth(0) << "first ms  best ms\n";
         for (const Row& row : rows) {
-            const auto [first, best] = measure(row.command);
+            const auto [first, best] = firstAndBest(row.command);
             out << qSetFieldWidth(40) << Qt::left << row.label << Qt::right << qSetFieldWidth(8) << first
                 << qSetFieldWidth(9) << best << qSetFieldWidth(0) << '\n';
         }

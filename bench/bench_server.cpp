@@ -1,3 +1,4 @@
+#include "FirstAndBest.h"
 #include "RosterGenerator.h"
 #include "exchange/RosterExport.h"
 #include "roster/Roster.h"
@@ -20,21 +21,6 @@ namespace {
 
 QTextStream out(stdout);
 
-std::pair<double, double> measure(const std::function<void()>& command)
-{
-    double first = 0;
-    double best = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        command();
-        const double ms = timer.nsecsElapsed() / 1e6;
-        first = run == 0 ? ms : first;
-        best = std::min(best, ms);
-    }
-    return {first, best};
-}
-
 // Leaves the standard zones, so that an import starts from a new roster.
 void empty(const Database& db)
 {
@@ -52,17 +38,17 @@ QList<std::pair<double, double>> measureStore(const Database& db, const QString&
     for (const QSqlRecord& row : db.all(QStringLiteral("SELECT MBR_PK FROM Members")))
         members << row.value(0).toByteArray();
     QList<std::pair<double, double>> times;
-    times << measure([&] {
+    times << firstAndBest([&] {
         roster.divisionList();
         roster.zoneList();
         roster.memberList();
     });
     // A change by another officer drops the session's week: each run reads it again.
-    times << measure([&] {
+    times << firstAndBest([&] {
         emit roster.membersChanged();
         roster.bestTimes(roster.viewpoint(), members, {});
     });
-    times << measure([&] {
+    times << firstAndBest([&] {
         emit roster.membersChanged();
         roster.showAvailable(roster.viewpoint(), members, QStringLiteral("12/08/2026"),
                              QStringLiteral("8:00 PM"), {});
