@@ -66,12 +66,7 @@ icalcomponent* event(const Match& match, const RecordKey& member, const QString&
         icalcomponent_add_property(event, icalproperty_new_description(match.notes.toUtf8().constData()));
     icalcomponent_add_property(
         event, icalproperty_new_status(match.cancelled ? ICAL_STATUS_CANCELLED : ICAL_STATUS_CONFIRMED));
-    if (IsEmailAddress(organiserEmail))
-        icalcomponent_add_property(
-            event,
-            CalendarWriter::person(
-                icalproperty_new_organizer(CalendarWriter::mailto(organiserEmail).constData()),
-                organiserName));
+    CalendarWriter::addOrganiser(event, organiserEmail, organiserName);
     for (const MatchPlayer& player : match.players) {
         if (member.isEmpty() || player.member == member)
             icalcomponent_add_property(event, attendee(player));

@@ -1,5 +1,6 @@
 #include "CalendarWriter.h"
 
+#include "MatchAnnouncement.h"
 #include "store/RosterError.h"
 
 #include <cstdlib>
@@ -53,4 +54,11 @@ icalproperty* CalendarWriter::person(icalproperty* property, const QString& name
 QByteArray CalendarWriter::mailto(const QString& email)
 {
     return QByteArrayLiteral("mailto:") + email.toUtf8();
+}
+
+void CalendarWriter::addOrganiser(icalcomponent* event, const QString& email, const QString& name)
+{
+    if (IsEmailAddress(email))
+        icalcomponent_add_property(event,
+                                   person(icalproperty_new_organizer(mailto(email).constData()), name));
 }

@@ -22,6 +22,8 @@ public:
     // An organizer or attendee property for an e-mail address, with the name as its CN.
     static icalproperty* person(icalproperty* property, const QString& name);
     static QByteArray mailto(const QString& email);
+    // Names the organiser on event, when email is an address.
+    static void addOrganiser(icalcomponent* event, const QString& email, const QString& name);
 
 private:
     struct Free

@@ -24,12 +24,7 @@ QByteArray MatchInvitation(const MatchAnnouncement& match, const QString& organi
         event, icalproperty_new_dtend(CalendarWriter::utc(match.unixStart() + qint64(match.length) * 60)));
     icalcomponent_add_property(event, icalproperty_new_summary(match.title.toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_description(match.text.toUtf8().constData()));
-    if (IsEmailAddress(organiserEmail))
-        icalcomponent_add_property(
-            event,
-            CalendarWriter::person(
-                icalproperty_new_organizer(CalendarWriter::mailto(organiserEmail).constData()),
-                organiserName));
+    CalendarWriter::addOrganiser(event, organiserEmail, organiserName);
     for (const AnnouncedMember& member : match.members) {
         if (member.email.isEmpty())
             continue;
